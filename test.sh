@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the test build (AddressSanitizer + UBSan) and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh test
+build=build/test
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DTERZLAB_SANITIZE=ON -DTERZLAB_WERROR=ON -DTERZLAB_TESTS=ON -DTERZLAB_BENCH=ON
+cmake --build "$build"
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=0
+export UBSAN_OPTIONS=print_stacktrace=1
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "$@"
