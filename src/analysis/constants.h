@@ -7,13 +7,17 @@ namespace terzlab {
 
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kTwoPi = 6.28318530717958;
-inline constexpr double kNoValue = -999.99;     // band or curve entry without a value
-inline constexpr double kOpenCircuit = 999.99;  // impedance of an open circuit
+inline constexpr double kNoValue = -999.99;    // band or curve entry without a value
+inline constexpr double kOpenCircuit = 999.99; // impedance of an open circuit
 inline const double kLn10 = std::log(10.0);
 inline const double kLn2 = std::log(2.0);
 
 // NoValue as stored in single precision, for comparing values that were stored as float.
-inline bool isNoValue(float v) { return v == static_cast<float>(kNoValue); }
-inline bool isNoValue(double v) { return v == kNoValue; }
+inline bool isNoValue(float v) {
+    return v == static_cast<float>(kNoValue);
+}
+inline bool isNoValue(double v) {
+    return v == kNoValue;
+}
 
 } // namespace terzlab

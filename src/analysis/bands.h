@@ -1,0 +1,69 @@
+#pragma once
+// The band module: the 1/40-decade band grid, the per-band results of the five measurement
+// types with their running means, and the values the graph draws (BandValue, formed by
+// GetDbRange in display_range.h).
+#include "analysis/fft.h"
+#include <cstdint>
+#include <vector>
+
+namespace terzlab {
+
+struct BandTable {
+    int16_t LastBand = 0;         // bands are 0..LastBand
+    std::vector<double> BandFreq; // 0..LastBand+1 (level types: +1 is the last upper edge)
+    std::vector<int16_t> BandBin; // 0..LastBand+1: bin of the lower edge, or the band's one bin
+    std::vector<double> BandFrac; // 0..LastBand+1: position of the lower edge in its bin
+};
+
+// Rows 1..RowCount (row 0 unused), columns 0..LastBand.
+struct BandResults {
+    int RowCount = 0;
+    int BandCount = 0;
+    std::vector<double> Cells;
+    double& operator()(int row, int band) { return Cells[row * BandCount + band]; }
+    double operator()(int row, int band) const { return Cells[row * BandCount + band]; }
+};
+
+struct BandState {
+    BandTable Table;
+    BandResults Results;
+    std::vector<double> BandValue;                                      // 0..LastBand
+    std::vector<double> BandSpecA1, BandSpecB1, BandSpecA2, BandSpecB2; // 0..LastBand
+    // Configuration the table was built for.
+    int32_t SampleRate = 44100;
+    int32_t BlockSize = 0;
+    int16_t MeasTypeIndex = 0;
+    // Work space of BandAnalysis, sized by BuildBandTable so that no block allocates.
+    std::vector<double> ChannelSpectrum1, ChannelSpectrum2;
+    std::vector<double> SmoothWork;
+};
+
+struct BandGridInputs {
+    int32_t SampleRate = 44100;
+    int32_t BlockSize = 16384;
+    int16_t MeasTypeIndex = 0;
+};
+
+struct BandAnalysisInputs {
+    int16_t MeasTypeIndex = 0;
+    int16_t AvgCount = 0;      // measurements already in the running means
+    int16_t ActiveChannel = 0; // 0 left, 1 right
+    int16_t ImpedancePart = 1; // 1 or 2 (one-channel impedance)
+    float SeriesResistor = 10.0f;
+    bool WideRange = false;       // mnuRange checked
+    bool ExchangeChannel = false; // mnuXchan checked
+};
+
+// LastBand of the level types at this sample rate (134 at 44100 Hz, 135 at 48000 Hz).
+int16_t LevelLastBand(int32_t sampleRate);
+
+// Builds the grid and re-creates all results (zero).
+void BuildBandTable(BandState& bands, const BandGridInputs& grid);
+
+// Takes the transformed block in FftRe/FftIm into the results.
+void BandAnalysis(BandState& bands, const FftState& fft, const BandAnalysisInputs& in);
+
+// Phase angle in degrees, (-180, 180].
+double PhaseDeg(double re, double im);
+
+} // namespace terzlab

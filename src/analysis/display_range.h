@@ -1,0 +1,51 @@
+#pragma once
+// Display values and axis range: turns the band results into BandValue (dB, ohm), applies the
+// level offsets, the sensor and reference curves and the resolution smoothing, and chooses the
+// vertical axis that fits the values and the comparison curve.
+#include "analysis/bands.h"
+#include "analysis/types.h"
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace terzlab {
+
+struct DisplayInputs {
+    int16_t MeasTypeIndex = 0;
+    int16_t ActiveChannel = 0;
+    int16_t ImpedancePart = 1;
+    int16_t AvgCount = 0;
+    float SeriesResistor = 10.0f;
+    bool MeasValid = false;
+    bool CalibrationRun = false;
+    int16_t FreqResIndex = 2; // 0 1/3, 1 1/6, 2 1/12 octave
+    std::array<double, 2> CalibValue{0.0, 0.0};
+    double LevelCorr5 = 33.5; // the total level offset, LevelCorr(5)
+    // The three curve slots (sensor, reference, comparison); null = no curve.
+    std::array<const CorrectionCurve*, 3> Curves{nullptr, nullptr, nullptr};
+    // Slot switched into use: chkLoaded(i) enabled and ticked (slot 2: ticked).
+    std::array<bool, 3> CurveChecked{false, false, false};
+    // True only for the call that directly follows BandAnalysis of a new block; redraws pass
+    // false so that the type-4 reference step never feeds the running mean twice.
+    bool NewBlock = false;
+    bool AutoOn = true; // cmdAutoRange shows "A&uto On"
+};
+
+struct DbRangeResult {
+    float Min = 1e8f;
+    float Max = -1e8f;
+    bool AxisChanged = false;
+    int16_t Span = 0; // the chosen span; the button sits half a division of Span/RangeStep down
+};
+
+// Rebuilds BandValue and, when autoRange and in.AutoOn, chooses the axis.
+DbRangeResult GetDbRange(BandState& bands, const DisplayInputs& in, bool autoRange,
+                         AxisRange& range);
+
+// The axis choice alone; returns the span.
+int16_t ChooseAxis(float min, float max, AxisRange& range);
+
+// Resolution smoothing in place (index 0 1/3, 1 1/6, 2 none); work holds values.size() doubles.
+void SmoothBands(std::span<double> values, int16_t freqResIndex, std::span<double> work);
+
+} // namespace terzlab
