@@ -16,6 +16,7 @@ struct DisplayInputs {
     int16_t ImpedancePart = 1;
     int16_t AvgCount = 0;
     float SeriesResistor = 10.0f;
+    bool ExchangeChannel = false; // mnuXchan: type 4 swaps the roles of the channels too
     bool MeasValid = false;
     bool CalibrationRun = false;
     int16_t FreqResIndex = 2; // 0 1/3, 1 1/6, 2 1/12 octave
