@@ -1,0 +1,11 @@
+#pragma once
+// One input's level bar: a horizontal line whose length is the block's peak as a share of the
+// bar's width.
+#include "display/picture.h"
+#include <cstdint>
+
+namespace terzlab {
+
+void DrawLevelBar(Picture& bar, int32_t peak);
+
+} // namespace terzlab

@@ -1,0 +1,65 @@
+#include "display/recording_picture.h"
+
+namespace terzlab {
+
+namespace {
+
+// Characters, not bytes: the stamp's copyright sign is two bytes in UTF-8.
+int CodePointCount(std::string_view text) {
+    int count = 0;
+    for (char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+RecordingPicture::RecordingPicture(double scaleWidth, double scaleHeight, double unitsPerPoint)
+    : width_(scaleWidth), height_(scaleHeight), unitsPerPoint_(unitsPerPoint) {}
+
+void RecordingPicture::Cls() {
+    Segments.clear();
+    Texts.clear();
+    Boxes.clear();
+    MoveCount = 0;
+    SetCurrentX(0.0);
+    SetCurrentY(0.0);
+    ++ClearCount;
+}
+
+void RecordingPicture::MoveToEx(int32_t x, int32_t y) {
+    penX_ = x;
+    penY_ = y;
+    ++MoveCount;
+}
+
+void RecordingPicture::LineTo(int32_t x, int32_t y) {
+    Segments.push_back({penX_, penY_, x, y, foreColor_, drawStyle_, drawWidth_});
+    penX_ = x;
+    penY_ = y;
+}
+
+void RecordingPicture::Print(std::string_view text) {
+    Texts.push_back({CurrentX(), CurrentY(), std::string(text), foreColor_, font_});
+    AdvanceLine(TextHeight(text));
+}
+
+double RecordingPicture::TextWidth(std::string_view text) const {
+    return CodePointCount(text) * 0.5 * font_.Size * unitsPerPoint_;
+}
+
+double RecordingPicture::TextHeight(std::string_view) const {
+    return 1.2 * font_.Size * unitsPerPoint_;
+}
+
+void RecordingPicture::FillBox(double x1, double y1, double x2, double y2, Colour colour) {
+    Boxes.push_back({x1, y1, x2, y2, colour});
+}
+
+void RecordingPicture::Resize(double scaleWidth, double scaleHeight) {
+    width_ = scaleWidth;
+    height_ = scaleHeight;
+}
+
+} // namespace terzlab

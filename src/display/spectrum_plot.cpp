@@ -1,0 +1,93 @@
+#include "display/spectrum_plot.h"
+#include "analysis/constants.h"
+#include "display/mapping.h"
+#include <algorithm>
+#include <cmath>
+
+namespace terzlab {
+
+const char* const kStampText = "\u00A9 Terzlab \u2013 Terzanalyse mit der Soundkarte";
+
+namespace {
+
+// Draws one polyline through the points that have a value; points without one are bridged.
+class CurvePen {
+  public:
+    CurvePen(Picture& graph, const FrameInputs& frame)
+        : graph_(graph), frame_(frame), width_(graph.ScaleWidth()), height_(graph.ScaleHeight()) {}
+
+    void Point(double frequency, float value) {
+        if (isNoValue(value)) return;
+        const double x = FrequencyX(frequency, width_, frame_.SampleRate);
+        const double y = LevelY(value, height_, frame_.Range);
+        if (!std::isfinite(x) || !std::isfinite(y)) return;
+        if (started_) {
+            graph_.LineTo(ToPixel(x), ToPixel(y));
+        } else {
+            graph_.MoveToEx(ToPixel(x), ToPixel(y));
+            started_ = true;
+        }
+    }
+
+  private:
+    Picture& graph_;
+    const FrameInputs& frame_;
+    double width_;
+    double height_;
+    bool started_ = false;
+};
+
+void DrawComparison(Picture& graph, const FrameInputs& frame, const CorrectionCurve& curve) {
+    graph.SetForeColor(kBlack);
+    CurvePen pen(graph, frame);
+    const int count = std::clamp<int>(curve.CurveCount, 0, CorrectionCurve::kEntries);
+    for (int i = 0; i < count; ++i)
+        pen.Point(curve.CurveFreq[i], curve.CurveAmp[i]);
+}
+
+void DrawMeasured(Picture& graph, const FrameInputs& frame, const SpectrumInputs& in) {
+    graph.SetForeColor(in.CurveColour);
+    CurvePen pen(graph, frame);
+    const size_t bands = std::min({static_cast<size_t>(std::max<int>(in.LastBand + 1, 0)),
+                                   in.BandFreq.size(), in.BandValue.size()});
+    for (size_t b = 0; b < bands; ++b) {
+        pen.Point(in.BandFreq[b], static_cast<float>(in.BandValue[b]));
+    }
+}
+
+} // namespace
+
+bool ComparisonShown(const CorrectionCurve* curve, bool checked, int16_t measTypeIndex) {
+    if (curve == nullptr || !checked || curve->CurveLoaded != 1) return false;
+    const bool level =
+        measTypeIndex == meas::kLevelOneChannel || measTypeIndex == meas::kLevelTwoChannel;
+    const bool impedance =
+        measTypeIndex == meas::kImpedanceOneChannel || measTypeIndex == meas::kImpedanceTwoChannel;
+    return (curve->CurveType == 1 && level) || (curve->CurveType == 2 && impedance);
+}
+
+void DrawStamp(Picture& graph) {
+    const double w = graph.ScaleWidth();
+    const double h = graph.ScaleHeight();
+    graph.SetFont({"Arial", w / 50.0, true});
+    const double x = std::nearbyint((w - graph.TextWidth(kStampText)) / 2.0);
+    const double top = h - 1.2 * graph.TextHeight(kStampText);
+    graph.SetDrawStyle(DrawStyle::Solid);
+    graph.FillBox(x, top, w - x, h - 4.0, kWhite);
+    graph.SetForeColor(kLightGrey);
+    graph.SetCurrentX(x);
+    graph.SetCurrentY(top);
+    graph.Print(kStampText);
+}
+
+void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,
+                  const SpectrumInputs& in) {
+    DisplayInit(graph, window, frame, true);
+    if (ComparisonShown(in.Comparison, in.ComparisonChecked, frame.MeasTypeIndex)) {
+        DrawComparison(graph, frame, *in.Comparison);
+    }
+    if (in.MeasValid) DrawMeasured(graph, frame, in);
+    DrawStamp(graph);
+}
+
+} // namespace terzlab

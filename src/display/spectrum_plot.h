@@ -1,0 +1,35 @@
+#pragma once
+// The spectrum graph: frame, the enabled comparison curve, the measured band curve and the
+// stamp line, redrawn whole on every call.
+#include "analysis/types.h"
+#include "display/frame.h"
+#include "display/picture.h"
+#include <span>
+
+namespace terzlab {
+
+struct SpectrumInputs {
+    std::span<const double> BandFreq;  // 0..LastBand (more entries are ignored)
+    std::span<const double> BandValue; // 0..LastBand, NoValue where a band has none
+    int16_t LastBand = 0;
+    bool MeasValid = false;
+    Colour CurveColour = kBlue;
+    const CorrectionCurve* Comparison = nullptr; // slot 2 of the curve store
+    bool ComparisonChecked = false;              // chkLoaded(2) ticked
+};
+
+// The drawing half of DisplaySpec: run it after GetDbRange has brought BandValue and the range
+// up to date.
+void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,
+                  const SpectrumInputs& in);
+
+// Whether the comparison curve belongs on this measurement's axis: level curves with level
+// types, impedance curves with impedance types.
+bool ComparisonShown(const CorrectionCurve* curve, bool checked, int16_t measTypeIndex);
+
+// The copyright line at the graph's bottom edge.
+void DrawStamp(Picture& graph);
+
+extern const char* const kStampText;
+
+} // namespace terzlab

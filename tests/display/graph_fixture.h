@@ -1,0 +1,49 @@
+#pragma once
+#include "display/frame.h"
+#include "display/recording_picture.h"
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace terzlab::graphtest {
+
+// A 700 x 300 pixel graph on a window measured in twips, as the main window places it.
+struct Graph {
+    RecordingPicture graph{700, 300};
+    RecordingPicture window{12000, 7000, 20.0};
+    FrameInputs frame;
+
+    Graph() {
+        frame.Graph = {600, 400, 700 * kTwipsPerPixel + 60, 300 * kTwipsPerPixel + 60};
+        frame.Range = {0, -100, 20};
+        frame.DecimalSeparator = ",";
+    }
+
+    std::vector<RecordedSegment> Lines(DrawStyle style) const {
+        std::vector<RecordedSegment> out;
+        std::copy_if(graph.Segments.begin(), graph.Segments.end(), std::back_inserter(out),
+                     [&](const RecordedSegment& s) { return s.style == style; });
+        return out;
+    }
+    std::vector<std::string> Labels() const {
+        std::vector<std::string> out;
+        for (const auto& t : window.Texts)
+            out.push_back(t.text);
+        return out;
+    }
+};
+
+inline int VerticalCount(const std::vector<RecordedSegment>& lines) {
+    return static_cast<int>(
+        std::count_if(lines.begin(), lines.end(), [](const auto& s) { return s.x1 == s.x2; }));
+}
+
+} // namespace terzlab::graphtest
+
+namespace terzlab::graphtest {
+
+inline bool Has(const std::vector<std::string>& all, const std::string& one) {
+    return std::find(all.begin(), all.end(), one) != all.end();
+}
+
+} // namespace terzlab::graphtest
