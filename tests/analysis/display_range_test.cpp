@@ -1,0 +1,250 @@
+#include "analysis/constants.h"
+#include "analysis/display_range.h"
+#include "signals.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace terzlab {
+namespace {
+
+using test::stereoBlock;
+
+// A band state whose results are set by hand.
+BandState levelState(int16_t type = meas::kLevelOneChannel) {
+    BandState s;
+    BuildBandTable(s, {44100, type == meas::kImpedanceTwoChannel ? 65536 : 16384, type});
+    return s;
+}
+
+DisplayInputs levelInputs() {
+    DisplayInputs in;
+    in.MeasValid = true;
+    in.ImpedancePart = 0;
+    in.LevelCorr5 = 0;
+    return in;
+}
+
+CorrectionCurve flatCurve(float amp, int16_t type = 1) {
+    CorrectionCurve c;
+    c.CurveAmp.fill(amp);
+    c.CurveType = type;
+    c.CurveLoaded = 1;
+    c.CurveCount = 135;
+    return c;
+}
+
+TEST(GetDbRange, LevelsInDecibelWithOffsetsAndNoValueForZeroPower) {
+    BandState s = levelState();
+    for (int b = 0; b <= s.Table.LastBand; ++b)
+        s.Results(2, b) = 0.01;
+    s.Results(2, 7) = 0.0;
+    DisplayInputs in = levelInputs();
+    in.ActiveChannel = 1;
+    in.CalibValue = {5.0, 1.5};
+    in.LevelCorr5 = 33.5;
+    AxisRange range;
+    GetDbRange(s, in, false, range);
+    EXPECT_NEAR(s.BandValue[3], -20 + 1.5 + 33.5, 1e-12);
+    EXPECT_EQ(s.BandValue[7], kNoValue);
+    in.CalibrationRun = true;
+    GetDbRange(s, in, false, range);
+    EXPECT_NEAR(s.BandValue[3], -20, 1e-12);
+    EXPECT_EQ(range.RangeTop, 100); // no auto range asked for
+}
+
+TEST(GetDbRange, SensorAndReferenceAreSubtractedAndNoValueSpreads) {
+    BandState s = levelState();
+    for (int b = 0; b <= s.Table.LastBand; ++b)
+        s.Results(1, b) = 1.0;
+    CorrectionCurve sensor = flatCurve(2.0f);
+    sensor.CurveAmp[4] = static_cast<float>(kNoValue);
+    CorrectionCurve reference = flatCurve(-3.0f);
+    DisplayInputs in = levelInputs();
+    in.Curves = {&sensor, &reference, nullptr};
+    in.CurveChecked = {true, true, false};
+    AxisRange range;
+    GetDbRange(s, in, false, range);
+    EXPECT_NEAR(s.BandValue[3], 0 - 2 + 3, 1e-12);
+    EXPECT_EQ(s.BandValue[4], kNoValue);
+    reference.CurveLoaded = 0; // unloaded slots are ignored
+    in.CurveChecked = {false, true, false};
+    GetDbRange(s, in, false, range);
+    EXPECT_NEAR(s.BandValue[4], 0, 1e-12);
+}
+
+TEST(GetDbRange, SmoothingUsesUnsmoothedNeighboursAndEdgeWeights) {
+    BandState s = levelState();
+    const int last = s.Table.LastBand;
+    for (int b = 0; b <= last; ++b)
+        s.Results(1, b) = std::pow(10.0, b / 10.0); // b dB
+    s.Results(1, 100) = 0.0;                        // a hole
+    DisplayInputs in = levelInputs();
+    in.FreqResIndex = 0;
+    AxisRange range;
+    GetDbRange(s, in, false, range);
+    auto p = [](double db) { return std::pow(10.0, db / 10); };
+    // Band 0 at 1/3 octave: bands 0, 1, 2 with weights 1, 1, 0.5.
+    EXPECT_NEAR(s.BandValue[0], 10 * std::log10((p(0) + p(1) + p(2) / 2) / 2.5), 1e-9);
+    EXPECT_NEAR(s.BandValue[50],
+                10 * std::log10((p(48) / 2 + p(49) + p(50) + p(51) + p(52) / 2) / 4), 1e-9);
+    EXPECT_NEAR(s.BandValue[101], 10 * std::log10((p(99) / 2 + p(101) + p(102) + p(103) / 2) / 3),
+                1e-9);
+    in.FreqResIndex = 2;
+    GetDbRange(s, in, false, range);
+    EXPECT_NEAR(s.BandValue[50], 50, 1e-9);
+    EXPECT_EQ(s.BandValue[100], kNoValue);
+}
+
+TEST(GetDbRange, LoneBandKeepsItsValueAndFlatSlopeSurvivesSmoothing) {
+    std::vector<double> values(20, kNoValue);
+    values[9] = 12.5;
+    std::vector<double> work(20);
+    SmoothBands(values, 1, work);
+    EXPECT_NEAR(values[9], 12.5, 1e-12);
+    EXPECT_NEAR(values[8], 12.5, 1e-12); // an empty band next to it gets its neighbour's level
+    EXPECT_EQ(values[5], kNoValue);
+    for (int16_t res : {0, 1, 2}) {
+        std::vector<double> slope(40);
+        for (int b = 0; b < 40; ++b)
+            slope[b] = 0.25 * b;
+        std::vector<double> w(40);
+        SmoothBands(slope, res, w);
+        for (int b = 3; b < 37; ++b)
+            ASSERT_NEAR(slope[b] - slope[b - 1], 0.25, 1e-9) << res;
+    }
+}
+
+TEST(GetDbRange, ImpedancePassesTheResolutionStepUnchanged) {
+    BandState s = levelState(meas::kImpedanceTwoChannel);
+    for (int b = 0; b <= s.Table.LastBand; ++b)
+        s.Results(3, b) = b % 2 ? 4.0 : 1500.0;
+    DisplayInputs in = levelInputs();
+    in.MeasTypeIndex = meas::kImpedanceTwoChannel;
+    in.FreqResIndex = 0;
+    AxisRange range;
+    const DbRangeResult r = GetDbRange(s, in, true, range);
+    EXPECT_EQ(s.BandValue[1], 4.0);
+    EXPECT_EQ(s.BandValue[2], kOpenCircuit);
+    EXPECT_EQ(r.Min, 0.0f);
+    EXPECT_EQ(range.RangeBottom, 0);
+    EXPECT_EQ(range.RangeStep, 200);
+    EXPECT_EQ(range.RangeTop, 1000);
+}
+
+TEST(ChooseAxis, KnownExamples) {
+    AxisRange range;
+    ChooseAxis(3.2f, 6.9f, range);
+    EXPECT_EQ(range.RangeStep, 1);
+    EXPECT_EQ(range.RangeTop, 7);
+    EXPECT_EQ(range.RangeBottom, 2);
+    const int16_t span = ChooseAxis(-63.5f, -20.2f, range);
+    EXPECT_EQ(range.RangeStep, 10);
+    EXPECT_EQ(range.RangeTop, -20);
+    EXPECT_EQ(range.RangeBottom, -70);
+    EXPECT_EQ(span, 50);
+    ChooseAxis(0.0f, 37.0f, range);
+    EXPECT_EQ(range.RangeStep, 10);
+    EXPECT_EQ(range.RangeTop, 40);
+    EXPECT_EQ(range.RangeBottom, 0);
+    ChooseAxis(-5.0f, 5.5f, range); // span 11
+    EXPECT_EQ(range.RangeStep, 2);
+    EXPECT_EQ(range.RangeTop, 6);
+    EXPECT_EQ(range.RangeBottom, -6);
+}
+
+TEST(GetDbRange, ComparisonCurveWidensTheRangeOnlyWhenItFits) {
+    BandState s = levelState();
+    for (int b = 0; b <= s.Table.LastBand; ++b)
+        s.Results(1, b) = 1.0; // 0 dB
+    CorrectionCurve cmp = flatCurve(static_cast<float>(kNoValue));
+    cmp.CurveAmp[3] = -42.0f;
+    DisplayInputs in = levelInputs();
+    in.Curves = {nullptr, nullptr, &cmp};
+    in.CurveChecked = {false, false, true};
+    AxisRange range;
+    DbRangeResult r = GetDbRange(s, in, true, range);
+    EXPECT_EQ(r.Min, -42.0f);
+    EXPECT_EQ(range.RangeBottom, -50);
+    cmp.CurveType = 2; // an impedance curve does not fit a level measurement
+    r = GetDbRange(s, in, true, range);
+    EXPECT_EQ(r.Min, 0.0f);
+    in.AutoOn = false;
+    range = AxisRange{};
+    r = GetDbRange(s, in, true, range);
+    EXPECT_FALSE(r.AxisChanged);
+    EXPECT_EQ(range.RangeTop, 100);
+}
+
+TEST(GetDbRange, NothingToShowLeavesTheAxis) {
+    BandState s = levelState();
+    DisplayInputs in = levelInputs();
+    in.MeasValid = false;
+    AxisRange range;
+    EXPECT_FALSE(GetDbRange(s, in, true, range).AxisChanged);
+    EXPECT_EQ(range.RangeTop, 100);
+}
+
+// Type 4 with a reference: the rows take the reference impedance once per analysed block.
+struct ReferenceRig {
+    FftState fft;
+    BandState s;
+    BandAnalysisInputs analysis;
+    DisplayInputs display;
+    CorrectionCurve reference = flatCurve(0.0f, 2);
+
+    ReferenceRig() {
+        GetBlockSize(fft, meas::kImpedanceTwoChannel);
+        BuildBandTable(s, {44100, 65536, meas::kImpedanceTwoChannel});
+        analysis.MeasTypeIndex = meas::kImpedanceTwoChannel;
+        display.MeasTypeIndex = meas::kImpedanceTwoChannel;
+        display.MeasValid = true;
+        display.Curves = {nullptr, &reference, nullptr};
+        display.CurveChecked = {false, true, false};
+    }
+    void block(double left, double right, int16_t n) {
+        LoadBlock(fft, stereoBlock(65536, test::impulse(0, left), test::impulse(0, right)));
+        analysis.AvgCount = display.AvgCount = n;
+        BandAnalysis(s, fft, analysis);
+        display.NewBlock = true;
+        AxisRange range;
+        GetDbRange(s, display, false, range);
+    }
+};
+
+TEST(GetDbRange, TwoChannelReferenceFeedsTheMeanOncePerBlock) {
+    ReferenceRig rig;
+    rig.reference.CurveAmp.fill(20 * std::log10(0.75f)); // source reads 0.75 of its level
+    rig.reference.CurveAmp[5] = static_cast<float>(kNoValue);
+    rig.block(8000, 16000, 0);
+    // r*X2 - X1 = 0.75*16000 - 8000 = 4000: Z = 10 * 8000/4000.
+    EXPECT_NEAR(rig.s.BandValue[30], 20.0, 1e-4);
+    EXPECT_NEAR(rig.s.Results(4, 30), 0.0, 1e-6);
+    EXPECT_EQ(rig.s.BandValue[5], kNoValue);
+    EXPECT_NEAR(rig.s.Results(3, 5), 10.0, 1e-9); // left as the analysis put it
+
+    const double before = rig.s.Results(3, 30);
+    rig.display.NewBlock = false; // a redraw: resolution change, check box, resize
+    for (int i = 0; i < 3; ++i) {
+        AxisRange range;
+        GetDbRange(rig.s, rig.display, true, range);
+    }
+    EXPECT_EQ(rig.s.Results(3, 30), before);
+    EXPECT_NEAR(rig.s.BandValue[30], 20.0, 1e-4);
+
+    rig.reference.CurveAmp.fill(20 * std::log10(0.5f)); // r*X2 = X1: open circuit
+    rig.block(8000, 16000, 0);
+    EXPECT_EQ(rig.s.BandValue[30], kOpenCircuit);
+}
+
+TEST(GetDbRange, TwoChannelReferenceFollowsTheChannelExchange) {
+    ReferenceRig rig;
+    rig.reference.CurveAmp.fill(20 * std::log10(0.75f));
+    rig.analysis.ExchangeChannel = rig.display.ExchangeChannel = true;
+    rig.block(16000, 8000, 0);
+    EXPECT_NEAR(rig.s.BandValue[30], 20.0, 1e-4);
+}
+
+} // namespace
+} // namespace terzlab

@@ -1,0 +1,43 @@
+#pragma once
+// Captured blocks for the analysis tests: interleaved stereo 16-bit samples.
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace terzlab::test {
+
+using Channel = std::function<double(int32_t)>; // sample value of frame i, full scale = 32767
+
+inline std::vector<int16_t> stereoBlock(int32_t n, const Channel& left, const Channel& right) {
+    std::vector<int16_t> buf(static_cast<size_t>(2 * n));
+    for (int32_t i = 0; i < n; ++i) {
+        buf[2 * i] = static_cast<int16_t>(std::lround(left(i)));
+        buf[2 * i + 1] = static_cast<int16_t>(std::lround(right(i)));
+    }
+    return buf;
+}
+
+inline Channel silence() {
+    return [](int32_t) { return 0.0; };
+}
+
+inline Channel cosineOnBin(int32_t n, int32_t bin, double amplitude) {
+    return [=](int32_t i) { return amplitude * std::cos(2 * M_PI * bin * i / n); };
+}
+
+inline Channel impulse(int32_t at, double amplitude) {
+    return [=](int32_t i) { return i == at ? amplitude : 0.0; };
+}
+
+inline std::vector<int16_t> noiseBlock(int32_t n, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> dist(-20000, 20000);
+    std::vector<int16_t> buf(static_cast<size_t>(2 * n));
+    for (auto& s : buf)
+        s = static_cast<int16_t>(dist(rng));
+    return buf;
+}
+
+} // namespace terzlab::test
