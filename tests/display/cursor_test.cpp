@@ -1,0 +1,85 @@
+#include "display/cursor.h"
+#include "display/level_bar.h"
+#include "display/mapping.h"
+#include "display/recording_picture.h"
+#include <gtest/gtest.h>
+
+namespace terzlab {
+namespace {
+
+CursorInputs Spectrum() {
+    CursorInputs in;
+    in.Width = 700;
+    in.Height = 300;
+    in.Range = {0, -100, 20};
+    in.MeasValid = true;
+    in.DecimalSeparator = ",";
+    return in;
+}
+
+std::string Caption(float x, float y, const CursorInputs& in) {
+    const CursorUpdate u = CursorReadout(x, y, true, in);
+    EXPECT_EQ(u.Do, CursorUpdate::Action::Show);
+    return u.Caption.value_or("<none>");
+}
+
+TEST(Cursor, SpectrumCornersReadTheAxisEnds) {
+    const CursorInputs in = Spectrum();
+    EXPECT_EQ(Caption(0, 0, in), "0,00 dB / 10,00 Hz");
+    EXPECT_EQ(Caption(699, 299, in), "-100,00 dB / 22050 Hz");
+    EXPECT_EQ(Caption(350, 150, in), "-50,17 dB / 472,2 Hz");
+}
+
+TEST(Cursor, ReadsBackWhatTheCurveDrew) {
+    const CursorInputs in = Spectrum();
+    const double x = FrequencyX(1000.0, in.Width - 1, in.SampleRate);
+    EXPECT_NEAR(CursorFrequency(x, in.Width, in.SampleRate), 1000.0, 1e-9);
+    const double y = LevelY(-37.5, in.Height - 1, in.Range);
+    EXPECT_NEAR(CursorLevel(y, in.Height, in.Range), -37.5, 1e-9);
+}
+
+TEST(Cursor, PolarityTimeViewRightEdge) {
+    CursorInputs in = Spectrum();
+    in.DisplayIndex = kDisplayTime;
+    in.MeasTypeIndex = meas::kPulse;
+    in.BlockSize = 8192;
+    in.Range = {5, -5, 1};
+    EXPECT_EQ(Caption(699, 0, in), "5,00 % / 23,2 ms");
+    in.Range = {100, -100, 20};
+    EXPECT_EQ(Caption(0, 299, in), "-100,0 % / 0,0 ms");
+}
+
+TEST(Cursor, ImpedanceUnitFollowsTheRunPart) {
+    CursorInputs in = Spectrum();
+    in.MeasTypeIndex = meas::kImpedanceOneChannel;
+    in.ImpedancePart = 1;
+    EXPECT_NE(Caption(0, 0, in).find(" dB / "), std::string::npos);
+    in.ImpedancePart = 2;
+    EXPECT_NE(Caption(0, 0, in).find(" Ohm / "), std::string::npos);
+    in.MeasTypeIndex = meas::kImpedanceTwoChannel;
+    in.ImpedancePart = 0;
+    EXPECT_NE(Caption(0, 0, in).find(" Ohm / "), std::string::npos);
+}
+
+TEST(Cursor, NothingToReadChangesNothing) {
+    CursorInputs in = Spectrum();
+    in.MeasValid = false;
+    EXPECT_EQ(CursorReadout(10, 10, true, in).Do, CursorUpdate::Action::Unchanged);
+    EXPECT_EQ(CursorReadout(10, 10, false, in).Do, CursorUpdate::Action::Unchanged);
+    in.ComparisonChecked = true;
+    EXPECT_EQ(CursorReadout(10, 10, false, in).Do, CursorUpdate::Action::Hide);
+    in.Width = 1; // a collapsed graph reads its left end, not a division by zero
+    EXPECT_EQ(Caption(0, 0, in), "0,00 dB / 10,00 Hz");
+}
+
+TEST(LevelBar, LineLengthIsThePeaksShareOfTheWidth) {
+    RecordingPicture bar(100, 5);
+    DrawLevelBar(bar, 16384);
+    DrawLevelBar(bar, 32767);
+    ASSERT_EQ(bar.Segments.size(), 1u) << "each block clears the bar";
+    EXPECT_EQ(bar.Segments[0].y1, 2);
+    EXPECT_EQ(bar.Segments[0].x2, 100);
+}
+
+} // namespace
+} // namespace terzlab
