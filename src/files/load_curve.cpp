@@ -1,0 +1,174 @@
+#include "files/cp1252.h"
+#include "files/curve_values.h"
+#include "files/disp_oct.h"
+#include "files/numbers.h"
+#include <algorithm>
+#include <cmath>
+
+namespace terzlab {
+namespace {
+
+constexpr int kEntries = CorrectionCurve::kEntries;
+
+std::string_view MaskForSlot(int slot) {
+    return slot == kSensorSlot ? kSensorMask : kOctMask;
+}
+
+bool HeadingsFit(const std::vector<std::string>& fields, int16_t type) {
+    if (type == kCurveLevel || type == kCurveSensor) {
+        return fields[1] == "Ampl [dB]" && fields[2] == kPhaseHeading;
+    }
+    if (type == kCurveImpedance) return fields[1] == "Imp [Ohm]" && fields[2] == kPhaseHeading;
+    return true;
+}
+
+void ClearSlot(StoredCurve& curve) {
+    for (int e = 0; e < kEntries; ++e) {
+        curve.CurveFreq[e] = static_cast<float>(NominalBandFreq(e));
+        curve.CurveAmp[e] = kNoValueSingle;
+        curve.CurvePhase[e] = kNoValueSingle;
+    }
+}
+
+bool ReadResolution(DispOct& store) {
+    const auto fields = FindKeyLine(store, "Octave resolution", 0, '\t', true);
+    if (!store.Found || fields.size() < 2 || fields[1] != "1/12") return false;
+    store.Curves[kReferenceSlot].CurveResolution = 12;
+    return true;
+}
+
+// Sensor and comparison curves keep the file's lines in file order.
+void StoreInOrder(StoredCurve& curve, const std::vector<std::string>& fields, int& k,
+                  bool& corrupt) {
+    if (k >= kEntries) {
+        corrupt = true;
+        return;
+    }
+    std::array<float*, 3> targets = {&curve.CurveFreq[k], &curve.CurveAmp[k], &curve.CurvePhase[k]};
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        const double value = ParseNumber(TrimBlanks(fields[i]));
+        if (value == kNoValue) {
+            corrupt = true;
+        } else {
+            *targets[i] = ToSingle(value);
+        }
+    }
+    ++k;
+}
+
+// The reference curve is put onto the nominal band grid so that it can be subtracted band by
+// band; lines that fit no band are not the file's fault and pass silently.
+void StoreOnGrid(StoredCurve& curve, const std::vector<std::string>& fields, int16_t lastBand,
+                 bool& corrupt) {
+    const double f = ParseNumber(fields[0]);
+    if (f == kNoValue || !(f > 0.0)) return;
+    for (int j = 0; j <= lastBand; ++j) {
+        if (std::fabs(1.0 - curve.CurveFreq[j] / f) < 0.01) {
+            curve.CurveFreq[j] = ToSingle(f);
+            const double amp = ParseNumber(fields[1]);
+            const double phase = ParseNumber(fields[2]);
+            if (amp == kNoValue || phase == kNoValue) corrupt = true;
+            if (amp != kNoValue) curve.CurveAmp[j] = ToSingle(amp);
+            if (phase != kNoValue) curve.CurvePhase[j] = ToSingle(phase);
+            return;
+        }
+    }
+}
+
+// Returns true when a line was corrupt (or the file had to be cut).
+bool ReadDataLines(DispOct& store, int slot, int16_t lastBand) {
+    auto& curve = store.Curves[slot];
+    int k = 0;
+    bool corrupt = false;
+    std::string line;
+    while (store.File.readLine(line)) {
+        if (!line.empty() && line[0] == '#') continue;
+        const auto fields = SplitFields(line, '\t');
+        if (fields.size() < 3) {
+            corrupt = true;
+        } else if (slot == kReferenceSlot) {
+            StoreOnGrid(curve, fields, lastBand, corrupt);
+        } else {
+            StoreInOrder(curve, fields, k, corrupt);
+        }
+    }
+    curve.CurveCount = static_cast<int16_t>(slot == kReferenceSlot ? lastBand : k);
+    return corrupt || store.File.wasCut();
+}
+
+void ReadTitleAndType(DispOct& store, int slot) {
+    auto& curve = store.Curves[slot];
+    curve.CurveTitle = Cp1252ToUtf8(GetKeyValue(store, "Title", 0, 1, '\t', true));
+    curve.CurveType = ReadResultType(store, MaskForSlot(slot));
+    curve.CurveLoaded = 1;
+}
+
+void WarnCorruptLines(const StoredCurve& curve, MessageService& messages) {
+    messages.show("Einige Frequenzlinien der Datei " + CurvePath(curve).string() +
+                      "\nwaren korrupt und wurden daher nicht berücksichtigt!",
+                  MsgButtons::Ok, MsgIcon::Information, "Warnung");
+}
+
+void WarnSensitivity(const StoredCurve& curve, MessageService& messages) {
+    messages.show("Die Empfindlichkeit in der Datei " + CurvePath(curve).string() +
+                      "\nist nicht größer als 0 und wurde daher nicht berücksichtigt!",
+                  MsgButtons::Ok, MsgIcon::Information, "Warnung");
+}
+
+std::string ReadErrorReason(int code) {
+    switch (code) {
+    case kReadErrorResolution:
+        return " trat ein Fehler auf (Oktav-Auflösung nicht 1/3, 1/6 oder 1/12)! ";
+    case kReadErrorStartLine:
+        return " trat ein Fehler auf (falsche Startzeile für das Einlesen der Frequenzwerte)! ";
+    case kReadErrorSensorTable:
+        return " trat ein Fehler auf (mindestens zwei Frequenzen über 0 Hz in aufsteigender "
+               "Folge nötig)! ";
+    default:
+        return " trat ein Fehler auf (Datei fehlt oder ist nicht lesbar)! ";
+    }
+}
+
+} // namespace
+
+void ShowReadError(DispOct& store, int slot, int code, MessageService& messages) {
+    auto& curve = store.Curves[slot];
+    messages.show("Beim Einlesen der Datei " + CurvePath(curve).string() + ReadErrorReason(code),
+                  MsgButtons::Ok, MsgIcon::Exclamation, "Fehler beim Einlesen");
+    curve.CurveLoaded = 0;
+    curve.CurveType = kCurveUnknown;
+    store.File.close();
+}
+
+bool LoadCurve(DispOct& store, int slot, int16_t lastBand, MessageService& messages) {
+    if (slot < kSensorSlot || slot > kComparisonSlot) return false;
+    lastBand = std::clamp<int16_t>(lastBand, 0, kEntries - 1);
+    auto& curve = store.Curves[slot];
+    if (!store.File.open(CurvePath(curve))) {
+        ShowReadError(store, slot, kReadErrorOpen, messages);
+        return false;
+    }
+    const bool badSensitivity = slot == kSensorSlot && !ReadSensorOffset(store);
+    if (curve.CurveLoaded == 0) ReadTitleAndType(store, slot);
+    if (slot == kReferenceSlot && !ReadResolution(store)) {
+        ShowReadError(store, slot, kReadErrorResolution, messages);
+        return false;
+    }
+    const auto headings = FindKeyLine(store, "F [Hz]", 0, '\t', true);
+    if (!store.Found || headings.size() < 3 || !HeadingsFit(headings, curve.CurveType)) {
+        ShowReadError(store, slot, kReadErrorStartLine, messages);
+        return false;
+    }
+    ClearSlot(curve);
+    if (badSensitivity) WarnSensitivity(curve, messages);
+    if (ReadDataLines(store, slot, lastBand)) WarnCorruptLines(curve, messages);
+    if (slot == kSensorSlot && curve.CurveType == kCurveSensor &&
+        !ResampleSensorCurve(store, slot, lastBand)) {
+        ShowReadError(store, slot, kReadErrorSensorTable, messages);
+        return false;
+    }
+    store.File.close();
+    return true;
+}
+
+} // namespace terzlab

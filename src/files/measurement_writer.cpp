@@ -1,0 +1,130 @@
+#include "files/measurement_writer.h"
+#include "analysis/constants.h"
+#include "analysis/fft.h"
+#include "files/atomic_write.h"
+#include "files/cp1252.h"
+#include "files/disp_oct.h"
+#include "files/numbers.h"
+#include <algorithm>
+
+namespace terzlab {
+namespace {
+
+constexpr int16_t kTwelfthOctave = 2;
+
+class FileText {
+  public:
+    // Fields typed by the user are blanked of TAB and line breaks and put into the code page.
+    FileText& field(std::string_view utf8) {
+        separate();
+        text_ += Utf8ToCp1252(BlankControlChars(utf8));
+        return *this;
+    }
+    FileText& raw(std::string_view bytes) {
+        separate();
+        text_ += bytes;
+        return *this;
+    }
+    void end() {
+        text_ += "\r\n";
+        lineStarted_ = false;
+    }
+    const std::string& text() const { return text_; }
+
+  private:
+    void separate() {
+        if (lineStarted_) text_ += '\t';
+        lineStarted_ = true;
+    }
+    std::string text_;
+    bool lineStarted_ = false;
+};
+
+bool IsImpedance(int16_t measType) {
+    return measType == meas::kImpedanceOneChannel || measType == meas::kImpedanceTwoChannel;
+}
+
+void WriteInfoLine(FileText& out, const MeasurementHeader& h) {
+    int count = 0;
+    if (h.InfoType == kInfoMicrophone) count = 4;
+    if (h.InfoType == kInfoImpedance) count = 3;
+    if (count == 0) return;
+    out.raw("Info");
+    for (int i = 0; i < count; ++i)
+        out.field(h.InfoValues[i]);
+    out.end();
+}
+
+void WriteCurveLine(FileText& out, std::string_view key, bool on, const std::string& file) {
+    out.raw(key);
+    if (on) {
+        out.raw("Yes").field(file);
+    } else {
+        out.raw("No").raw("None");
+    }
+    out.end();
+}
+
+void WriteHeader(FileText& out, const MeasurementHeader& h) {
+    const bool impedance = IsImpedance(h.MeasTypeIndex);
+    out.raw(kOctHeader).end();
+    out.raw("Title").field(h.Title).end();
+    WriteInfoLine(out, h);
+    out.raw("Sample frequency [Hz]").raw(std::to_string(h.SampleRate)).end();
+    out.raw("Block size").raw(std::to_string(h.BlockSize)).end();
+    const char* window = WindowName(h.WindowType);
+    out.raw("Time window").raw(window != nullptr ? window : "Uniform").end();
+    out.raw("Result type")
+        .raw(impedance ? "Impedance Spectrum [Ohm]" : "Autopower Spectrum [dB]")
+        .end();
+    out.raw("Octave resolution").raw("1/12").end();
+    out.raw("Signal input").raw("unknown").raw("unknown").end();
+    out.raw("Calibrated input").raw("No").raw("1.000").end();
+    WriteCurveLine(out, "Sensor Compensation Spectrum", h.CurveOn[0], h.CurveFile[0]);
+    WriteCurveLine(out, "Reference Spectrum", h.CurveOn[1], h.CurveFile[1]);
+    out.raw("F [Hz]").raw(impedance ? "Imp [Ohm]" : "Ampl [dB]").raw(kPhaseHeading).end();
+}
+
+// Only the two-channel impedance has a phase; it is the latest block's, row 4.
+double PhaseOf(const MeasurementHeader& h, const BandState& bands, int band) {
+    const auto& r = bands.Results;
+    if (h.MeasTypeIndex != meas::kImpedanceTwoChannel || r.RowCount < 4 || band >= r.BandCount ||
+        r.Cells.size() < static_cast<std::size_t>((4 + 1) * r.BandCount)) {
+        return 0.0;
+    }
+    return r(4, band);
+}
+
+void WriteBands(FileText& out, const MeasurementHeader& h, const BandState& bands) {
+    const int available =
+        static_cast<int>(std::min(bands.BandValue.size(), bands.Table.BandFreq.size()));
+    const int count = std::clamp<int>(bands.Table.LastBand, 0, available);
+    for (int i = 0; i < count; ++i) {
+        out.raw(FormatFrequency(bands.Table.BandFreq[i], true))
+            .raw(FormatValue(bands.BandValue[i], "0.00"))
+            .raw(FormatValue(PhaseOf(h, bands, i), "0.0"))
+            .end();
+    }
+}
+
+} // namespace
+
+std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands) {
+    FileText out;
+    WriteHeader(out, header);
+    WriteBands(out, header, bands);
+    return out.text();
+}
+
+bool SaveMeasurementFile(const std::filesystem::path& path, const MeasurementHeader& header,
+                         const BandState& bands, int16_t freqResIndex,
+                         const std::function<void(int16_t)>& selectResolution,
+                         MessageService& messages) {
+    const bool switchResolution = freqResIndex != kTwelfthOctave && selectResolution;
+    if (switchResolution) selectResolution(kTwelfthOctave);
+    const bool written = ReplaceFileOrReport(path, MeasurementFileText(header, bands), messages);
+    if (switchResolution) selectResolution(freqResIndex);
+    return written;
+}
+
+} // namespace terzlab

@@ -1,0 +1,59 @@
+#pragma once
+// The settings that survive from one start to the next, kept in "Terzlab.def" beside the
+// program: Windows-1252 text, CR LF, key=value lines and "#" comments.
+#include "files/disp_oct.h"
+#include "files/message_service.h"
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace terzlab {
+
+inline constexpr int kInfoTypeCount = 3;  // "nur Text", "Mikrofonmessung", "Impedanzmessung"
+inline constexpr int kInfoFieldCount = 6; // txtInfo(0..5)
+
+// Every member starts at the program's start value.
+struct Settings {
+    int16_t WavInDevIndex = 0;
+    int16_t WavOutDevIndex = 0;
+    int16_t MeasTypeIndex = 0;
+    int16_t AvgCountIndex = -3;
+    int16_t FreqResIndex = 2;
+    int16_t DisplayTypeIndex = 1;
+    int32_t SampleRate = 44100;
+    int16_t ShowHelp = -1;
+    int16_t ActiveChannel = 1;
+    int16_t ExchangeChannel = 0;
+    float SeriesResistor = 10.0f;
+    std::array<double, 2> CalibValue{0.0, 0.0};
+    // Full paths (UTF-8) of the sensor, reference and comparison curve files; empty: none.
+    std::array<std::string, 3> CurveFiles;
+    // The file dialog's remembered field texts InfoTexts(type, field), UTF-8.
+    std::array<std::array<std::string, kInfoFieldCount>, kInfoTypeCount> InfoTexts;
+};
+
+// Each valid key replaces its member; a missing file, comments, unknown keys and malformed or
+// out-of-range values leave the members as they are.
+void ReadSettings(const std::filesystem::path& path, Settings& settings);
+
+// The text ReadSettings reads back.
+std::string SettingsFileText(const Settings& settings);
+
+// Replaces the file atomically; on failure one message, and false.
+bool WriteSettings(const std::filesystem::path& path, const Settings& settings,
+                   MessageService& messages);
+
+// Asks, left channel first, whether a stored non-zero calibration value is to be used; Nein
+// sets it to 0.
+void ConfirmStoredCalibration(Settings& settings, MessageService& messages);
+
+// Loads the stored curve files into empty slots, as the file dialog would. A file that is gone
+// or no longer fits its slot is reported and skipped.
+void LoadStoredCurves(DispOct& store, const Settings& settings, int16_t lastBand,
+                      MessageService& messages);
+
+// The curve files to remember: the loaded slots' paths.
+void RememberCurveFiles(const DispOct& store, Settings& settings);
+
+} // namespace terzlab

@@ -1,0 +1,77 @@
+#include "files/numbers.h"
+#include "files/settings.h"
+
+namespace terzlab {
+namespace {
+
+std::string_view MaskForSlot(int slot) {
+    return slot == kSensorSlot ? kSensorMask : kOctMask;
+}
+
+std::string CalibrationQuestion(int channel, double value) {
+    std::string shown = FormatValue(value, "0.00");
+    const auto point = shown.find('.');
+    if (point != std::string::npos) shown[point] = ',';
+    return std::string("Gespeicherten Kalibrierwert für ") + (channel == 0 ? "linken" : "rechten") +
+           " Kanal von " + shown +
+           " dB übernehmen?\n\nEine Übernahme macht nur dann Sinn, wenn sich die Stellung\n"
+           "des Aufnahmemixers seit der Kalibrierung nicht verändert hat!";
+}
+
+void SkipStoredCurve(const std::filesystem::path& path, std::string_view reason,
+                     MessageService& messages) {
+    messages.show("Die gespeicherte Datei " + path.string() + std::string(reason) +
+                      "\nund wird daher nicht geladen.",
+                  MsgButtons::Ok, MsgIcon::Information, "Hinweis");
+}
+
+void LoadStoredCurve(DispOct& store, int slot, const std::filesystem::path& path, int16_t lastBand,
+                     MessageService& messages) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        SkipStoredCurve(path, " wurde nicht gefunden", messages);
+        return;
+    }
+    const auto probe = ProbeFile(store, path, MaskForSlot(slot));
+    if (probe.Type == kCurveUnknown) {
+        SkipStoredCurve(path, " ist keine gültige Datei für diesen Zweck", messages);
+        return;
+    }
+    auto& curve = store.Curves[slot];
+    curve.CurveLoaded = 1;
+    curve.CurveType = probe.Type;
+    curve.CurveTitle = probe.Title;
+    curve.CurveDir = path.parent_path().string();
+    curve.CurveFile = path.filename().string();
+    LoadCurve(store, slot, lastBand, messages);
+}
+
+} // namespace
+
+void ConfirmStoredCalibration(Settings& settings, MessageService& messages) {
+    for (int channel = 0; channel < 2; ++channel) {
+        if (settings.CalibValue[channel] == 0.0) continue;
+        const auto answer =
+            messages.show(CalibrationQuestion(channel, settings.CalibValue[channel]),
+                          MsgButtons::YesNo, MsgIcon::Question, "");
+        if (answer == MsgAnswer::No) settings.CalibValue[channel] = 0.0;
+    }
+}
+
+void LoadStoredCurves(DispOct& store, const Settings& settings, int16_t lastBand,
+                      MessageService& messages) {
+    for (int slot = kSensorSlot; slot <= kComparisonSlot; ++slot) {
+        if (settings.CurveFiles[slot].empty()) continue;
+        LoadStoredCurve(store, slot, settings.CurveFiles[slot], lastBand, messages);
+    }
+}
+
+void RememberCurveFiles(const DispOct& store, Settings& settings) {
+    for (int slot = kSensorSlot; slot <= kComparisonSlot; ++slot) {
+        const auto& curve = store.Curves[slot];
+        const bool remembered = curve.CurveLoaded == 1 && !curve.CurveFile.empty();
+        settings.CurveFiles[slot] = remembered ? CurvePath(curve).string() : std::string();
+    }
+}
+
+} // namespace terzlab

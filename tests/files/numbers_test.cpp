@@ -1,0 +1,50 @@
+#include "analysis/constants.h"
+#include "files/cp1252.h"
+#include "files/disp_oct.h"
+#include "files/numbers.h"
+#include <gtest/gtest.h>
+
+namespace terzlab {
+namespace {
+
+TEST(ParseNumber, AcceptsOnlyPlainDecimalsWithPointOrOneComma) {
+    EXPECT_EQ(ParseNumber("-12.25"), -12.25);
+    EXPECT_EQ(ParseNumber("1,5"), 1.5);
+    EXPECT_EQ(ParseNumber("1.5.2"), 1.5);
+    EXPECT_EQ(ParseNumber("-"), 0.0);
+    for (const char* bad : {"", "1,5,2", " 1", "1 ", "+1", "1e3", "x", "1\t"}) {
+        EXPECT_EQ(ParseNumber(bad), kNoValue) << '"' << bad << '"';
+    }
+}
+
+TEST(FormatNumbers, FourSignificantFrequencyDigitsAndHalvesAwayFromZero) {
+    EXPECT_EQ(FormatFrequency(NominalBandFreq(0), true), "10.00");
+    EXPECT_EQ(FormatFrequency(NominalBandFreq(1), true), "10.59");
+    EXPECT_EQ(FormatFrequency(NominalBandFreq(42), true), "112.2");
+    EXPECT_EQ(FormatFrequency(NominalBandFreq(134), true), "22387");
+    EXPECT_EQ(FormatFrequency(9.71628, true), "9.716");
+    EXPECT_EQ(FormatFrequency(NominalBandFreq(1), false), "10,59");
+    EXPECT_EQ(FormatValue(0.125, "0.00"), "0.13");
+    EXPECT_EQ(FormatValue(-0.125, "0.00"), "-0.13");
+    EXPECT_EQ(FormatValue(2.5, "0"), "3");
+    EXPECT_EQ(FormatValue(-61.374, "0.00"), "-61.37");
+    EXPECT_EQ(FormatValue(kNoValue, "0.00"), "-999.99");
+}
+
+TEST(SplitFields, EmptyFieldsSurviveAndShortLinesStayWhole) {
+    EXPECT_EQ(SplitFields("a\t\tb", '\t'), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(SplitFields("ab\t", '\t'), (std::vector<std::string>{"ab", ""}));
+    EXPECT_EQ(SplitFields("\t", '\t'), (std::vector<std::string>{""}));
+    EXPECT_EQ(SplitFields("", '\t'), (std::vector<std::string>{""}));
+}
+
+TEST(Cp1252, GermanTextRoundTripsAndForeignCharactersBecomeQuestionMarks) {
+    const std::string german = "Größe ä ö ü Ä Ö Ü ß ° € µ";
+    EXPECT_EQ(Cp1252ToUtf8(Utf8ToCp1252(german)), german);
+    EXPECT_EQ(Utf8ToCp1252("ø"), "\xF8");
+    EXPECT_EQ(Utf8ToCp1252("a漢b\xFF"), "a?b?");
+    EXPECT_EQ(BlankControlChars("a\tb\r\nc"), "a b  c");
+}
+
+} // namespace
+} // namespace terzlab
