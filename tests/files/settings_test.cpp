@@ -1,0 +1,107 @@
+#include "files/settings.h"
+#include "support.h"
+
+namespace terzlab {
+namespace {
+
+using test::DataDir;
+using test::RecordingMessages;
+using test::TempDir;
+
+bool SameAsStart(const Settings& s) {
+    return SettingsFileText(s) == SettingsFileText(Settings{});
+}
+
+TEST(SettingsFile, EverySettingSurvivesWriteAndRead) {
+    TempDir dir;
+    Settings written;
+    written.WavInDevIndex = 3;
+    written.WavOutDevIndex = 1;
+    written.MeasTypeIndex = 4;
+    written.AvgCountIndex = 5;
+    written.FreqResIndex = 0;
+    written.DisplayTypeIndex = 0;
+    written.SampleRate = 48000;
+    written.ShowHelp = 0;
+    written.ActiveChannel = 0;
+    written.ExchangeChannel = -1;
+    written.SeriesResistor = 4.7f;
+    written.CalibValue = {-12.345678901234, 0.1};
+    written.CurveFiles = {"/mess/Mikro ä.SEN", "", "/mess/Vela_1.OCT"};
+    written.InfoTexts[1] = {"Box", "Messung Größe 30°", "100", "1.5", "", "-15"};
+    written.InfoTexts[2][1] = "mit\tTab";
+    RecordingMessages messages;
+    ASSERT_TRUE(WriteSettings(dir.path() / "Terzlab.def", written, messages));
+    const auto bytes = test::ReadBytes(dir.path() / "Terzlab.def");
+    EXPECT_TRUE(bytes.starts_with(
+        "# this file contains setup information for the program Terzlab.exe\r\n"));
+    EXPECT_NE(bytes.find("\r\nFsample=48000\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("RefResistorImpedance=4.7\r\n"), std::string::npos);
+    Settings read;
+    ReadSettings(dir.path() / "Terzlab.def", read);
+    written.InfoTexts[2][1] = "mit Tab";
+    EXPECT_EQ(SettingsFileText(read), SettingsFileText(written));
+    EXPECT_EQ(read.CalibValue, written.CalibValue);
+    EXPECT_EQ(read.InfoTexts, written.InfoTexts);
+    EXPECT_EQ(read.CurveFiles, written.CurveFiles);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(SettingsFile, ASingleKeyChangesOnlyItsSetting) {
+    Settings s;
+    ReadSettings(DataDir() / "def_only_fsample.def", s);
+    EXPECT_EQ(s.SampleRate, 48000);
+    s.SampleRate = 44100;
+    EXPECT_TRUE(SameAsStart(s));
+}
+
+TEST(SettingsFile, MalformedUnknownAndOutOfRangeLinesKeepStartValues) {
+    Settings s;
+    ReadSettings(DataDir() / "def_malformed.def", s);
+    EXPECT_EQ(s.ExchangeChannel, -1);
+    EXPECT_EQ(s.WavOutDevIndex, 1);
+    s.ExchangeChannel = 0;
+    s.WavOutDevIndex = 0;
+    EXPECT_TRUE(SameAsStart(s));
+    ReadSettings(DataDir() / "no_such_file.def", s);
+    EXPECT_TRUE(SameAsStart(s));
+}
+
+TEST(SettingsStart, OnlyNonZeroCalibrationIsQuestionedAndNeinDropsIt) {
+    Settings s;
+    s.CalibValue = {0.0, 1.5};
+    RecordingMessages messages;
+    messages.answer = MsgAnswer::No;
+    ConfirmStoredCalibration(s, messages);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Gespeicherten Kalibrierwert für rechten Kanal von 1,50 dB übernehmen?\n\n"
+              "Eine Übernahme macht nur dann Sinn, wenn sich die Stellung\n"
+              "des Aufnahmemixers seit der Kalibrierung nicht verändert hat!");
+    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Question);
+    EXPECT_EQ(s.CalibValue[1], 0.0);
+}
+
+TEST(SettingsStart, StoredCurvesLoadAtStartAndMissingOnesAreNamed) {
+    Settings s;
+    s.CurveFiles = {(DataDir() / "sen_flat_s10.SEN").string(), (DataDir() / "gone.OCT").string(),
+                    (DataDir() / "oct_word_in_line.OCT").string()};
+    DispOct store;
+    RecordingMessages messages;
+    LoadStoredCurves(store, s, 134, messages);
+    EXPECT_EQ(store.Curves[0].CurveType, kCurveSensor);
+    EXPECT_FLOAT_EQ(store.Curves[0].CurveAmp[10], -40.0f);
+    EXPECT_EQ(store.Curves[1].CurveLoaded, 0);
+    EXPECT_EQ(store.Curves[2].CurveTitle, "Vergleich");
+    ASSERT_EQ(messages.shown.size(), 2u); // the missing file, the corrupt line
+    EXPECT_NE(messages.shown[0].text.find("gone.OCT wurde nicht gefunden"), std::string::npos);
+    Settings remembered;
+    RememberCurveFiles(store, remembered);
+    EXPECT_EQ(remembered.CurveFiles[0], s.CurveFiles[0]);
+    EXPECT_EQ(remembered.CurveFiles[1], "");
+    EXPECT_EQ(remembered.CurveFiles[2], s.CurveFiles[2]);
+}
+
+} // namespace
+} // namespace terzlab
