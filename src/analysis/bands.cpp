@@ -150,6 +150,7 @@ void analyseImpedanceOneChannel(BandState& s, const BandAnalysisInputs& in) {
             r(1, b) = RunningMean(r(1, b), power[b], in.AvgCount);
             continue;
         }
+        if (in.ImpedancePart != 2) continue;
         r(2, b) = RunningMean(r(2, b), power[b], in.AvgCount);
         const double ratio = ratioOrNoValue(r(2, b), r(1, b));
         r(3, b) =

@@ -48,7 +48,7 @@ struct BandAnalysisInputs {
     int16_t MeasTypeIndex = 0;
     int16_t AvgCount = 0;      // measurements already in the running means
     int16_t ActiveChannel = 0; // 0 left, 1 right
-    int16_t ImpedancePart = 1; // 1 or 2 (one-channel impedance)
+    int16_t ImpedancePart = 0; // 0 not a two-part run, 1 or 2 the part of type 3
     float SeriesResistor = 10.0f;
     bool WideRange = false;       // mnuRange checked
     bool ExchangeChannel = false; // mnuXchan checked

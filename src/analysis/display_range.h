@@ -13,7 +13,7 @@ namespace terzlab {
 struct DisplayInputs {
     int16_t MeasTypeIndex = 0;
     int16_t ActiveChannel = 0;
-    int16_t ImpedancePart = 1;
+    int16_t ImpedancePart = 0; // 0 not a two-part run, 1 or 2 the part of type 3
     int16_t AvgCount = 0;
     float SeriesResistor = 10.0f;
     bool ExchangeChannel = false; // mnuXchan: type 4 swaps the roles of the channels too

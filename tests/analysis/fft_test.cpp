@@ -52,22 +52,6 @@ TEST(Fft, MatchesTheDefiningSumOnSmallBlocks) {
     }
 }
 
-TEST(Fft, InverseUndoesForwardWithoutScaling) {
-    FftState fft = stateOfSize(512);
-    std::mt19937 rng(3);
-    std::uniform_real_distribution<float> dist(-1, 1);
-    for (int32_t i = 0; i < 512; ++i)
-        fft.FftRe[i] = dist(rng), fft.FftIm[i] = dist(rng);
-    const auto re = fft.FftRe;
-    const auto im = fft.FftIm;
-    Fft(fft, 0);
-    Fft(fft, 1);
-    for (int32_t i = 0; i < 512; ++i) {
-        EXPECT_NEAR(fft.FftRe[i], re[i], 1e-5);
-        EXPECT_NEAR(fft.FftIm[i], im[i], 1e-5);
-    }
-}
-
 TEST(Fft, FullScaleSineOnABinGivesUnitPowerOnBothChannels) {
     FftState fft;
     ASSERT_TRUE(GetBlockSize(fft, 0));
@@ -100,46 +84,24 @@ TEST(Fft, PackedTransformSeparatesTheChannels) {
     EXPECT_GT(left, 0.01);
 }
 
-TEST(Fft, BlockSizeAndWindowFollowTheMeasurementType) {
+TEST(Fft, SwitchingTheTypeRecomputesTheWindow) {
     FftState fft;
-    ASSERT_TRUE(GetBlockSize(fft, 0));
-    EXPECT_EQ(fft.BlockSize, 16384);
-    EXPECT_EQ(fft.WindowType, kWindowUniform);
     ASSERT_TRUE(GetBlockSize(fft, 1));
-    EXPECT_EQ(fft.WindowType, kWindowHanning);
-    EXPECT_FLOAT_EQ(
-        fft.WindowCoeff[100],
-        static_cast<float>((0.5 - 0.5 * std::cos(6.28318530717958 * 100 / 16383)) * 1.633));
+    EXPECT_LT(fft.WindowCoeff[100], 0.01f);
     ASSERT_TRUE(GetBlockSize(fft, 0));
     EXPECT_EQ(fft.WindowCoeff[100], 1.0f);
-    ASSERT_TRUE(GetBlockSize(fft, 2));
-    EXPECT_EQ(fft.BlockSize, 8192);
     ASSERT_TRUE(GetBlockSize(fft, 4));
-    EXPECT_EQ(fft.BlockSize, 65536);
-    EXPECT_EQ(fft.WindowType, kWindowUniform);
     EXPECT_EQ(fft.FftRe.size(), 65536u);
-    EXPECT_FALSE(GetBlockSize(fft, -1));
-    EXPECT_FALSE(GetBlockSize(fft, 5));
+    EXPECT_FALSE(GetBlockSize(fft, -1)); // no selection changes nothing
     EXPECT_EQ(fft.BlockSize, 65536);
 }
 
-TEST(Fft, WindowsAreSymmetricWithUnitMeanPower) {
-    for (int16_t type : {kWindowHanning, kWindowHamming, kWindowBlackman}) {
-        FftState fft;
-        fft.BlockSize = 16384;
-        fft.WindowType = type;
-        FftSetup(fft);
-        double power = 0;
-        for (float w : fft.WindowCoeff)
-            power += double(w) * w;
-        EXPECT_NEAR(power / 16384, 1.0, 0.003) << WindowName(type);
-        EXPECT_EQ(fft.WindowCoeff[0], fft.WindowCoeff[16383]);
-    }
+TEST(Fft, HanningEndsAtZeroAndPeaksAtItsScaleFactor) {
     FftState hanning;
     hanning.BlockSize = 16385; // odd, so that the centre falls on a sample
     hanning.WindowType = kWindowHanning;
     FftSetup(hanning);
-    EXPECT_NEAR(hanning.WindowCoeff[0], 0.0f, 1e-7);
+    EXPECT_EQ(hanning.WindowCoeff[0], 0.0f);
     EXPECT_NEAR(hanning.WindowCoeff[16384], 0.0f, 1e-7);
     EXPECT_FLOAT_EQ(hanning.WindowCoeff[8192], 1.633f);
 }

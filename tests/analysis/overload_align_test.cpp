@@ -24,10 +24,6 @@ TEST(Overload, PeaksAndThreshold) {
 TEST(Overload, TimeViewScaleAndLevelBar) {
     EXPECT_EQ(TimeViewScale(16384).RangeTop, 100);
     EXPECT_EQ(TimeViewScale(16383).RangeTop, 50);
-    EXPECT_EQ(TimeViewScale(16383).RangeStep, 10);
-    EXPECT_EQ(TimeViewScale(6553).RangeTop, 20);
-    EXPECT_EQ(TimeViewScale(3276).RangeStep, 2);
-    EXPECT_EQ(TimeViewScale(1638).RangeTop, 5);
     EXPECT_EQ(LevelBarLength(32768, 200), 200);
     EXPECT_EQ(LevelBarLength(16384, 101), 50); // 50.5 rounds to even
     EXPECT_EQ(LevelBarLength(0, 200), 0);
