@@ -7,12 +7,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace terzlab::audio {
 
 // Capabilities of one device as a wave-device capabilities record reports them.
 struct DeviceCaps {
-    std::array<char, 32> name{}; // fixed ANSI field, NUL-padded
+    std::array<char, 32> name{}; // fixed Windows-1252 field, NUL-padded, at most 31 characters
     uint32_t formats = 0;        // not 0 = 44100 Hz, 16 bit, stereo supported
     uint16_t channels = 0;
 };
@@ -52,20 +53,28 @@ enum class WaitResult { Done, TimedOut, DeviceGone };
 class CaptureDevice {
   public:
     virtual ~CaptureDevice() = default;
-    // Returns 0 on success, like waveInOpen.
+    // Returns 0 on success, like waveInOpen: 2 = no such device, 4 = already open, 32 = format
+    // not supported, other values = the driver failed.
     virtual int open(int deviceIndex, const WaveFormat& format) = 0;
     virtual void prepare(WaveHeader& header) = 0;
-    virtual void addBuffer(WaveHeader& header) = 0; // clears the done bit, queues the buffer
+    // Clears the done bit and queues the buffer; ignored while the buffer is still being filled.
+    virtual void addBuffer(WaveHeader& header) = 0;
     virtual void start() = 0;
-    virtual void reset() = 0; // drops a queued buffer; harmless when closed
+    // Stops input and drops a queued buffer without setting its done bit; harmless when closed.
+    virtual void reset() = 0;
     virtual void stop() = 0;
     virtual void unprepare(WaveHeader& header) = 0;
     virtual void close() = 0; // harmless when closed
     virtual bool isOpen() const = 0;
-    // Blocks until the queued buffer is done, the timeout passes or the device is gone.
+    // Blocks until the queued buffer is done, the timeout passes or the device is gone; wakes as
+    // soon as the done bit is set. Wait here rather than spinning on the bit: the virtual card
+    // in real time fills the buffer inside this wait.
     virtual WaitResult waitDone(WaveHeader& header, double timeoutSeconds) = 0;
 };
 
+// Names are found as the system player finds them: trailing blanks are dropped and a bare name
+// is looked up in the program folder. A name that leads to no playable file stops playback
+// without a word.
 class SoundPlayer {
   public:
     virtual ~SoundPlayer() = default;
@@ -74,6 +83,12 @@ class SoundPlayer {
     // Plays the file once and returns when it has finished; replaces a looped file.
     virtual void playOnce(const std::string& path) = 0;
     virtual void stop() = 0;
+
+    void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }
+    const std::string& programFolder() const { return programFolder_; }
+
+  private:
+    std::string programFolder_;
 };
 
 } // namespace terzlab::audio

@@ -34,9 +34,9 @@ struct VirtualCardOptions {
     std::vector<uint32_t> inputFormats{0xFFFFF};
     std::vector<std::string> outputNames{"Virtuelle Soundkarte"};
     std::vector<uint32_t> outputFormats{0xFFFFF};
-    int openResult = 0;             // non-zero: open fails with this result
-    bool neverCompletes = false;    // a driver that never sets the done bit
-    bool goneAfterBlocks = false;   // device disappears after `blocksUntilGone` blocks
+    int openResult = 0;           // non-zero: open fails with this result
+    bool neverCompletes = false;  // a driver that never sets the done bit
+    bool goneAfterBlocks = false; // device disappears after `blocksUntilGone` blocks
     int blocksUntilGone = 0;
 };
 
@@ -46,8 +46,8 @@ class VirtualBench {
     virtual void setWiring(const BenchWiring& wiring) = 0;
     virtual void setSettings(const BenchSettings& settings) = 0;
     virtual BenchSettings settings() const = 0;
-    virtual int blocksCaptured() const = 0;       // completed buffers since the card was made
-    virtual std::string playingFile() const = 0;  // "" when nothing plays
+    virtual int blocksCaptured() const = 0;      // completed buffers since the card was made
+    virtual std::string playingFile() const = 0; // "" when nothing plays
     virtual std::vector<std::string> playLog() const = 0; // every file started, in order
 };
 

@@ -1,0 +1,50 @@
+#pragma once
+#include "audio/portaudio/pa_session.h"
+#include "audio/wave.h"
+
+#include <atomic>
+
+namespace terzlab::audio {
+
+// Capture through an input stream of its own. The stream runs from open to reset; its callback
+// fills the one queued buffer and drops samples while none is queued.
+class PaCapture final : public CaptureDevice {
+  public:
+    explicit PaCapture(std::shared_ptr<PaSession> session);
+    ~PaCapture() override;
+    PaCapture(const PaCapture&) = delete;
+    PaCapture& operator=(const PaCapture&) = delete;
+
+    int open(int deviceIndex, const WaveFormat& format) override;
+    void prepare(WaveHeader&) override {}
+    void addBuffer(WaveHeader& header) override;
+    void start() override;
+    void reset() override;
+    void stop() override;
+    void unprepare(WaveHeader&) override {}
+    void close() override;
+    bool isOpen() const override { return stream_ != nullptr; }
+    WaitResult waitDone(WaveHeader& header, double timeoutSeconds) override;
+
+  private:
+    static int onAudio(const void* input, void* output, unsigned long frames,
+                       const PaStreamCallbackTimeInfo* time, PaStreamCallbackFlags status,
+                       void* self);
+    void take(const int16_t* input, unsigned long frames);
+    bool streamLost() const;
+
+    std::shared_ptr<PaSession> session_;
+    PaStream* stream_ = nullptr;
+    bool running_ = false;
+    uint32_t channels_ = 2;
+
+    // Handed to the callback: the fields below are written while `queued_` is null and
+    // published by storing the header with release order; the callback clears `queued_` before
+    // it sets the done bit.
+    std::atomic<WaveHeader*> queued_{nullptr};
+    int16_t* target_ = nullptr;
+    size_t targetSamples_ = 0;
+    size_t written_ = 0;
+};
+
+} // namespace terzlab::audio

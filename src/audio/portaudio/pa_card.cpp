@@ -1,0 +1,19 @@
+#include "audio/portaudio/pa_capture.h"
+#include "audio/portaudio/pa_devices.h"
+#include "audio/portaudio/pa_player.h"
+#include "audio/sound_card.h"
+
+namespace terzlab::audio {
+
+std::unique_ptr<SoundCard> openPortAudioCard() {
+    auto session = std::make_shared<PaSession>();
+    auto card = std::make_unique<SoundCard>();
+    card->devices = std::make_unique<PaDeviceList>(session);
+    card->capture = std::make_unique<PaCapture>(session);
+    card->player = std::make_unique<PaPlayer>(session);
+    card->description = session->ok() ? "Soundkarte über PortAudio (ALSA)"
+                                      : "Soundkarte über PortAudio (nicht verfügbar)";
+    return card;
+}
+
+} // namespace terzlab::audio

@@ -1,0 +1,126 @@
+#include "audio/virtual/bench_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace terzlab::audio {
+
+namespace {
+
+// A closed-box woofer-plus-tweeter heard by a measuring microphone: second-order roll-off
+// below the box resonance and a gentle first-order fall at the top.
+constexpr double kBoxResonance = 50.0;
+constexpr double kBoxQ = 0.8;
+constexpr double kTopCorner = 16000.0;
+constexpr int kMaxDelayFrames = 1 << 20;
+constexpr double kFullScale = 32768.0;
+
+} // namespace
+
+BenchModel::BenchModel() : delayLine_(1, 0.0), random_(0x7e41ab) {
+    configure(44100.0);
+}
+
+void BenchModel::configure(double sampleRate) {
+    sampleRate_ = sampleRate > 0.0 ? sampleRate : 44100.0;
+    speakerLow_ = highPass2(kBoxResonance, kBoxQ, sampleRate_);
+    speakerTop_ = lowPass1(kTopCorner, sampleRate_);
+    divider_.configure(sampleRate_, wiring_.seriesResistor);
+    divider_.clear();
+    std::fill(delayLine_.begin(), delayLine_.end(), 0.0);
+}
+
+void BenchModel::setWiring(const BenchWiring& wiring) {
+    if (wiring.seriesResistor != wiring_.seriesResistor)
+        divider_.configure(sampleRate_, wiring.seriesResistor);
+    wiring_ = wiring;
+}
+
+void BenchModel::setSettings(const BenchSettings& settings) {
+    settings_ = settings;
+    settings_.delayFrames = std::clamp(settings.delayFrames, 0, kMaxDelayFrames);
+    const auto needed = static_cast<size_t>(settings_.delayFrames) + 1;
+    if (delayLine_.size() < needed) {
+        delayLine_.assign(needed, 0.0);
+        delayWrite_ = 0;
+    }
+}
+
+void BenchModel::setStimulus(SoundData stimulus) {
+    stimulus_ = std::move(stimulus);
+    stimulusPos_ = 0;
+}
+
+double BenchModel::nextDrive() {
+    const size_t frames = stimulus_.frames();
+    if (frames == 0) return 0.0;
+    if (stimulusPos_ >= frames) stimulusPos_ = 0;
+    const auto sample = stimulus_.samples[stimulusPos_ * static_cast<size_t>(stimulus_.channels)];
+    ++stimulusPos_;
+    return sample / kFullScale;
+}
+
+double BenchModel::delayed(double response) {
+    const size_t size = delayLine_.size();
+    delayLine_[delayWrite_] = response;
+    const size_t read = (delayWrite_ + size - static_cast<size_t>(settings_.delayFrames)) % size;
+    delayWrite_ = (delayWrite_ + 1) % size;
+    const double out = delayLine_[read];
+    return settings_.invertPolarity ? -out : out;
+}
+
+// Each input carries what the evaluation of the measurement type expects, so that the program
+// shows the device's own curve: left over right is response over excitation for the transfer,
+// and load voltage over source voltage for the two-channel impedance. Delay and polarity belong
+// to the path through the device under test, not to a reference input.
+BenchModel::Frame BenchModel::step() {
+    const double drive = nextDrive();
+    const double speaker = speakerTop_.step(speakerLow_.step(drive));
+    const auto divider = divider_.step(drive);
+    switch (wiring_.measType) {
+    case 1:
+        return {delayed(speaker), drive};
+    case 3: {
+        const double part =
+            wiring_.impedancePart == 2 ? divider.acrossLoad : divider.acrossResistor;
+        const double v = delayed(part);
+        return {v, v};
+    }
+    case 4:
+        return {delayed(divider.acrossLoad), drive};
+    default: {
+        const double v = delayed(speaker);
+        return {v, v};
+    }
+    }
+}
+
+int16_t BenchModel::quantise(double value) const {
+    const double scaled = std::nearbyint(value * kFullScale);
+    if (settings_.clip || !std::isfinite(scaled))
+        return static_cast<int16_t>(
+            std::clamp(std::isfinite(scaled) ? scaled : 0.0, -32768.0, 32767.0));
+    // An unclipped converter wraps around like a two's-complement counter.
+    const double wrapped = scaled - 65536.0 * std::floor((scaled + 32768.0) / 65536.0);
+    return static_cast<int16_t>(wrapped);
+}
+
+void BenchModel::render(int16_t* out, size_t frames, int channels) {
+    const double noise = std::max(settings_.noise, 0.0);
+    for (size_t i = 0; i < frames; ++i) {
+        const Frame f = step();
+        const double left = f.left * settings_.gain + noise * gauss_(random_);
+        out[i * static_cast<size_t>(channels)] = quantise(left);
+        if (channels == 2) {
+            const double right = f.right * settings_.gain + noise * gauss_(random_);
+            out[i * 2 + 1] = quantise(right);
+        }
+    }
+}
+
+void BenchModel::skip(size_t frames) {
+    for (size_t i = 0; i < frames; ++i)
+        step();
+}
+
+} // namespace terzlab::audio

@@ -1,0 +1,68 @@
+#include "audio/virtual/divider_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace terzlab::audio {
+
+namespace {
+
+using Mat = double[3][3];
+
+void invert(const Mat& a, Mat& out) {
+    const double det = a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1]) -
+                       a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0]) +
+                       a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            const int r1 = (c + 1) % 3, r2 = (c + 2) % 3, c1 = (r + 1) % 3, c2 = (r + 2) % 3;
+            out[r][c] = (a[r1][c1] * a[r2][c2] - a[r1][c2] * a[r2][c1]) / det;
+        }
+}
+
+} // namespace
+
+void DividerModel::configure(double sampleRate, double seriesResistor, const DriverImpedance& d) {
+    // A zero or negative resistor would short the source; the dialog never allows one.
+    rv_ = std::max(seriesResistor, 1e-3);
+    const double w0 = 2.0 * std::numbers::pi * d.resonance;
+    const double lm = d.res / (d.qms * w0);
+    const double cm = 1.0 / (w0 * w0 * lm);
+    const Mat a = {{-(rv_ + d.re) / d.le, -1.0 / d.le, 0.0},
+                   {1.0 / cm, -1.0 / (d.res * cm), -1.0 / cm},
+                   {0.0, 1.0 / lm, 0.0}};
+    const double h2 = 0.5 / sampleRate;
+    Mat minus{}, plus{}, inv{};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            const double id = r == c ? 1.0 : 0.0;
+            minus[r][c] = id - h2 * a[r][c];
+            plus[r][c] = id + h2 * a[r][c];
+        }
+    invert(minus, inv);
+    for (int r = 0; r < 3; ++r) {
+        n_[r] = inv[r][0] * h2 / d.le;
+        for (int c = 0; c < 3; ++c)
+            m_[r][c] = inv[r][0] * plus[0][c] + inv[r][1] * plus[1][c] + inv[r][2] * plus[2][c];
+    }
+}
+
+DividerModel::Out DividerModel::step(double source) {
+    const double drive = previous_ + source;
+    double next[3];
+    for (int r = 0; r < 3; ++r)
+        next[r] = m_[r][0] * x_[0] + m_[r][1] * x_[1] + m_[r][2] * x_[2] + n_[r] * drive;
+    for (int r = 0; r < 3; ++r)
+        x_[r] = next[r];
+    previous_ = source;
+    const double vr = rv_ * x_[0];
+    return {vr, source - vr};
+}
+
+void DividerModel::clear() {
+    x_[0] = x_[1] = x_[2] = 0.0;
+    previous_ = 0.0;
+}
+
+} // namespace terzlab::audio

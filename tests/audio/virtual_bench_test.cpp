@@ -1,0 +1,177 @@
+// The bench model seen through the virtual card: what a known stimulus comes back as.
+#include "audio_test_util.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace terzlab::audio {
+namespace {
+
+using testing::Phasor;
+using testing::Recorder;
+using testing::TempFolder;
+using testing::toneOf;
+using testing::writeTones;
+
+constexpr size_t kBlock = 44100; // one second: every whole-hertz tone is on a bin
+
+struct Bench {
+    TempFolder folder;
+    std::unique_ptr<SoundCard> card = openVirtualCard();
+    Recorder rec{*card, kBlock};
+
+    Bench(const std::vector<double>& freqs, double amplitude, BenchWiring wiring,
+          BenchSettings settings) {
+        writeTones(folder.path() / "tones.wav", freqs, amplitude);
+        card->player->setProgramFolder(folder.path().string());
+        card->bench->setWiring(wiring);
+        card->bench->setSettings(settings);
+        EXPECT_EQ(rec.open(), 0);
+        card->player->playLooped("tones.wav");
+        EXPECT_EQ(rec.next(), WaitResult::Done); // settling block, as the run takes one
+    }
+    const std::vector<int16_t>& capture() {
+        EXPECT_EQ(rec.next(), WaitResult::Done);
+        return rec.block();
+    }
+};
+
+BenchSettings quiet(double gain = 1.0) {
+    BenchSettings s;
+    s.gain = gain;
+    s.noise = 0.0;
+    return s;
+}
+
+TEST(VirtualBench, LoudspeakerIsFlatInTheMiddleAndFallsBelowItsResonance) {
+    Bench bench({20.0, 1000.0}, 0.25, BenchWiring{0, 0, 10.0}, quiet(0.5));
+    const auto& block = bench.capture();
+    const double mid = toneOf(block, 0, 1000.0).magnitude();
+    EXPECT_NEAR(mid, 0.125, 0.125 * 0.03);
+    EXPECT_LT(toneOf(block, 0, 20.0).magnitude(), 0.3 * mid);
+    for (size_t i = 0; i < kBlock; ++i)
+        ASSERT_EQ(block[2 * i], block[2 * i + 1]) << "both microphone inputs, frame " << i;
+}
+
+TEST(VirtualBench, TwoChannelWiringReturnsResponseLeftAndExcitationRight) {
+    Bench bench({1000.0}, 0.5, BenchWiring{1, 0, 10.0}, quiet(0.5));
+    const auto& block = bench.capture();
+    const Phasor right = toneOf(block, 1, 1000.0);
+    EXPECT_NEAR(right.magnitude(), 0.25, 1e-3); // the excitation, untouched but for the gain
+    const double ratio = toneOf(block, 0, 1000.0).magnitude() / right.magnitude();
+    EXPECT_NEAR(ratio, 1.0, 0.03);
+}
+
+TEST(VirtualBench, DelayAndPolarityActOnTheResponseOnly) {
+    Bench plain({310.0, 2700.0}, 0.3, BenchWiring{1, 0, 10.0}, quiet());
+    BenchSettings turned = quiet();
+    turned.delayFrames = 100;
+    turned.invertPolarity = true;
+    Bench shifted({310.0, 2700.0}, 0.3, BenchWiring{1, 0, 10.0}, turned);
+    const auto& a = plain.capture();
+    const auto& b = shifted.capture();
+    for (size_t i = 100; i < kBlock; ++i) {
+        ASSERT_EQ(b[2 * i], -a[2 * (i - 100)]) << "response, frame " << i;
+        ASSERT_EQ(b[2 * i + 1], a[2 * i + 1]) << "excitation, frame " << i;
+    }
+}
+
+TEST(VirtualBench, ClipsLikeAConverterOrWrapsWhenClippingIsOff) {
+    Bench clipped({1000.0}, 0.9, BenchWiring{1, 0, 10.0}, quiet(2.0));
+    const auto& block = clipped.capture();
+    const auto [lo, hi] = std::minmax_element(block.begin(), block.end());
+    EXPECT_EQ(*lo, -32768);
+    EXPECT_EQ(*hi, 32767);
+    // A sine driven past full scale stays a flattened sine: no sample jumps across zero.
+    for (size_t i = 1; i < kBlock; ++i)
+        ASSERT_LT(std::abs(block[2 * i + 1] - block[2 * i - 1]), 20000) << i;
+
+    BenchSettings wrap = quiet(2.0);
+    wrap.clip = false;
+    Bench wrapped({1000.0}, 0.9, BenchWiring{1, 0, 10.0}, wrap);
+    const auto& w = wrapped.capture();
+    bool jumped = false;
+    for (size_t i = 1; i < kBlock; ++i)
+        jumped = jumped || std::abs(w[2 * i + 1] - w[2 * i - 1]) > 40000;
+    EXPECT_TRUE(jumped);
+}
+
+TEST(VirtualBench, NoiseHasTheRmsItIsGiven) {
+    BenchSettings noisy = quiet();
+    noisy.noise = 0.01;
+    Bench bench({}, 0.0, BenchWiring{0, 0, 10.0}, noisy);
+    const auto& block = bench.capture();
+    double sum = 0.0;
+    for (int16_t v : block)
+        sum += (v / 32768.0) * (v / 32768.0);
+    EXPECT_NEAR(std::sqrt(sum / static_cast<double>(block.size())), 0.01, 0.0005);
+}
+
+// Z = Rv * X1 / (X2 - X1), the two-channel impedance evaluation.
+double twoChannelOhms(const std::vector<int16_t>& block, double f, double rv) {
+    const Phasor x1 = toneOf(block, 0, f), x2 = toneOf(block, 1, f);
+    const double dr = x2.re - x1.re, di = x2.im - x1.im;
+    const double d = dr * dr + di * di;
+    return rv * std::hypot((x1.re * dr + x1.im * di) / d, (x1.im * dr - x1.re * di) / d);
+}
+
+const std::vector<double> kImpedanceTones{20.0, 45.0, 200.0, 1000.0, 15000.0};
+
+TEST(VirtualBench, TwoChannelImpedanceShowsALoudspeaker) {
+    Bench bench(kImpedanceTones, 0.15, BenchWiring{4, 0, 10.0}, quiet());
+    const auto& block = bench.capture();
+    const double z20 = twoChannelOhms(block, 20.0, 10.0);
+    const double z45 = twoChannelOhms(block, 45.0, 10.0);
+    const double z200 = twoChannelOhms(block, 200.0, 10.0);
+    const double z1k = twoChannelOhms(block, 1000.0, 10.0);
+    const double z15k = twoChannelOhms(block, 15000.0, 10.0);
+    EXPECT_GT(z45, 30.0);
+    EXPECT_LT(z45, 40.0);
+    EXPECT_GT(z45, 2.0 * z20);
+    EXPECT_NEAR(z200, 7.0, 1.0); // near the voice-coil resistance
+    EXPECT_NEAR(z1k, 7.0, 1.0);
+    EXPECT_GT(z15k, 2.0 * z1k); // voice-coil inductance
+}
+
+TEST(VirtualBench, OneChannelMethodAgreesWithTwoChannelMethod) {
+    const double rv = 22.0;
+    Bench two(kImpedanceTones, 0.15, BenchWiring{4, 0, rv}, quiet(0.7));
+    const auto reference = two.capture();
+    Bench one(kImpedanceTones, 0.15, BenchWiring{3, 1, rv}, quiet(0.7));
+    const auto part1 = one.capture();
+    one.card->bench->setWiring(BenchWiring{3, 2, rv});
+    one.capture(); // the user re-wires; the run settles again
+    const auto& part2 = one.capture();
+    for (double f : kImpedanceTones) {
+        const double p1 = std::pow(toneOf(part1, 1, f).magnitude(), 2);
+        const double p2 = std::pow(toneOf(part2, 1, f).magnitude(), 2);
+        EXPECT_NEAR(rv * std::sqrt(p2 / p1), twoChannelOhms(reference, f, rv),
+                    0.02 * twoChannelOhms(reference, f, rv))
+            << f << " Hz";
+    }
+}
+
+TEST(VirtualBench, StimulusRunsOnSeamlesslyFromBlockToBlock) {
+    TempFolder folder;
+    // 997 Hz over 44100 frames: no block boundary falls on a whole period.
+    writeTones(folder.path() / "t.wav", {997.0, 61.0}, 0.4);
+    auto twoBlocks = openVirtualCard();
+    auto oneBlock = openVirtualCard();
+    Recorder small(*twoBlocks, 5000), large(*oneBlock, 10000);
+    for (auto* card : {twoBlocks.get(), oneBlock.get()}) {
+        card->player->setProgramFolder(folder.path().string());
+        card->player->playLooped("t.wav");
+    }
+    ASSERT_EQ(small.open(), 0);
+    ASSERT_EQ(large.open(), 0);
+    ASSERT_EQ(large.next(), WaitResult::Done);
+    ASSERT_EQ(small.next(), WaitResult::Done);
+    const std::vector<int16_t> first = small.block();
+    ASSERT_EQ(small.next(), WaitResult::Done);
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), large.block().begin()));
+    EXPECT_TRUE(
+        std::equal(small.block().begin(), small.block().end(), large.block().begin() + 10000));
+}
+
+} // namespace
+} // namespace terzlab::audio
