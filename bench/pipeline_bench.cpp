@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -63,7 +64,7 @@ void BM_PipelineFftw(benchmark::State& state) {
     float* im = p.fft.FftIm.data();
     fftwf_iodim dim{n, 1, 1};
     fftwf_plan plan = fftwf_plan_guru_split_dft(1, &dim, 0, nullptr, re, im, re, im, FFTW_MEASURE);
-    for (auto _ : state) {
+    auto block = [&] {
         for (int32_t i = 0; i < n; ++i) {
             re[i] = static_cast<float>(p.block[2 * i] / 32768.0) * p.fft.WindowCoeff[i];
             im[i] = static_cast<float>(p.block[2 * i + 1] / 32768.0) * p.fft.WindowCoeff[i];
@@ -74,6 +75,23 @@ void BM_PipelineFftw(benchmark::State& state) {
             im[i] = static_cast<float>(im[i] / static_cast<double>(n));
         }
         BandAnalysis(p.bands, p.fft, p.in);
+    };
+    // The yardstick must compute the same bands, or its time means nothing.
+    p.in.AvgCount = 0;
+    block();
+    const std::vector<double> fftwRows = p.bands.Results.Cells;
+    LoadBlock(p.fft, p.block);
+    BandAnalysis(p.bands, p.fft, p.in);
+    for (size_t i = 0; i < fftwRows.size(); ++i) {
+        const double ours = p.bands.Results.Cells[i];
+        if (std::abs(fftwRows[i] - ours) > 1e-4 * std::abs(ours) + 1e-12) {
+            state.SkipWithError("FFTW pipeline disagrees with ours");
+            break;
+        }
+    }
+    p.in.AvgCount = 1;
+    for (auto _ : state) {
+        block();
         benchmark::DoNotOptimize(p.bands.Results.Cells.data());
     }
     fftwf_destroy_plan(plan);
