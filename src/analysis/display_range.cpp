@@ -90,7 +90,7 @@ void applyCurves(BandState& s, const DisplayInputs& in) {
     if (ref == nullptr) return;
     if (in.MeasTypeIndex == meas::kLevelOneChannel || in.MeasTypeIndex == meas::kLevelTwoChannel) {
         subtractCurve(s.BandValue, *ref);
-    } else if (in.MeasTypeIndex == meas::kImpedanceTwoChannel) {
+    } else if (in.MeasTypeIndex == meas::kImpedanceTwoChannel && s.Results.RowCount >= 4) {
         referenceImpedance(s, in, *ref);
     }
 }
@@ -132,6 +132,7 @@ int16_t toInt16(double v) {
 
 void SmoothBands(std::span<double> values, int16_t freqResIndex, std::span<double> work) {
     if (freqResIndex != 0 && freqResIndex != 1) return;
+    if (work.size() < values.size()) return;
     const int hw = 2 - freqResIndex;
     const int last = static_cast<int>(values.size()) - 1;
     for (int b = 0; b <= last; ++b) {
