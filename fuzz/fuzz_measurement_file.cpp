@@ -1,0 +1,17 @@
+#include "files/disp_oct.h"
+#include "fuzz_input.h"
+
+using namespace terzlab;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const auto path = fuzz::WriteInput(data, size, "m.OCT");
+    fuzz::SilentMessages messages;
+    DispOct store;
+    ProbeFile(store, path, kOctMask);
+    for (int slot : {kReferenceSlot, kComparisonSlot}) {
+        store.Curves[slot].CurveDir = path.parent_path().string();
+        store.Curves[slot].CurveFile = path.filename().string();
+        LoadCurve(store, slot, 135, messages);
+    }
+    return 0;
+}
