@@ -1,0 +1,62 @@
+#pragma once
+// The drawing surface on a QImage: the graph and the level bars in pixels, the main window's
+// own surface (axis labels, top line) in twips. The widget that shows it paints Image().
+#include "display/picture.h"
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <memory>
+
+class QPainter;
+
+namespace terzlab::platform {
+
+QColor ToQColor(Colour colour);
+
+class QtPicture final : public Picture {
+  public:
+    // unitsPerPixel: 1 for a picture measured in pixels, 15 for one measured in twips.
+    explicit QtPicture(QSize pixels, double unitsPerPixel = 1.0, Colour background = kWhite);
+    ~QtPicture() override;
+    QtPicture(const QtPicture&) = delete;
+    QtPicture& operator=(const QtPicture&) = delete;
+
+    // A new, cleared image; the caller redraws.
+    void Resize(QSize pixels);
+    void SetBackColor(Colour colour) { background_ = colour; }
+    // Finishes pending drawing; paint this.
+    const QImage& Image();
+
+    void Cls() override;
+    void SetForeColor(Colour colour) override;
+    void SetDrawStyle(DrawStyle style) override;
+    void SetDrawWidth(int16_t width) override;
+    void SetFont(const PictureFont& font) override;
+    double ScaleWidth() const override { return image_.width() * unitsPerPixel_; }
+    double ScaleHeight() const override { return image_.height() * unitsPerPixel_; }
+    void MoveToEx(int32_t x, int32_t y) override;
+    void LineTo(int32_t x, int32_t y) override;
+    void Print(std::string_view text) override;
+    double TextWidth(std::string_view text) const override;
+    double TextHeight(std::string_view text) const override;
+    void FillBox(double x1, double y1, double x2, double y2, Colour colour) override;
+
+  private:
+    QPainter& Painter();
+    void ApplyPen();
+    void EndPainting();
+    QPointF Device(double x, double y) const;
+
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    double unitsPerPixel_;
+    Colour background_;
+    Colour foreColor_ = kBlack;
+    DrawStyle drawStyle_ = DrawStyle::Solid;
+    int16_t drawWidth_ = 1;
+    QFont font_;
+    QPointF pen_;
+};
+
+} // namespace terzlab::platform

@@ -1,0 +1,69 @@
+#include "analysis/constants.h"
+#include "display/mapping.h"
+#include "display/spectrum_plot.h"
+#include "platform/qt_picture.h"
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace terzlab::platform {
+namespace {
+
+// Fonts need an application object; the first test that asks creates it.
+void EnsureApplication() {
+    if (QCoreApplication::instance() != nullptr) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "test_gui";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+}
+
+bool NearPixel(const QImage& image, int x, int y, QColor colour) {
+    for (int dy = -1; dy <= 1; ++dy) {
+        if (image.pixelColor(x, y + dy) == colour) return true;
+    }
+    return false;
+}
+
+TEST(QtPicture, SpectrumCurveLandsWhereTheMappingPutsIt) {
+    EnsureApplication();
+    QtPicture graph(QSize(497, 297));
+    QtPicture window(QSize(800, 500), kTwipsPerPixel, 0xC0C0C0);
+    FrameInputs frame;
+    frame.Graph = {600, 300, 497 * kTwipsPerPixel + 60, 297 * kTwipsPerPixel + 60};
+    frame.Range = {0, -100, 20};
+    const std::vector<double> freq{20.0, 200.0, 2000.0, 20000.0};
+    const std::vector<double> value{-50.0, -50.0, kNoValue, -50.0};
+    SpectrumInputs in;
+    in.BandFreq = freq;
+    in.BandValue = value;
+    in.LastBand = 3;
+    in.MeasValid = true;
+    in.CurveColour = kMagenta;
+    DrawSpectrum(graph, window, frame, in);
+
+    const QImage& image = graph.Image();
+    const int y = ToPixel(LevelY(-50.0, 297, frame.Range));
+    for (double f : {35.0, 750.0, 3500.0, 15000.0}) {
+        const int x = ToPixel(FrequencyX(f, 497, frame.SampleRate));
+        EXPECT_TRUE(NearPixel(image, x, y, Qt::magenta)) << f << " Hz";
+        EXPECT_EQ(image.pixelColor(x, y - 25), Qt::white) << f << " Hz, above the curve";
+    }
+    EXPECT_GT(graph.TextWidth(kStampText), 0.0) << "a font was found";
+    const QImage& labels = window.Image();
+    if (qEnvironmentVariableIsSet("TERZLAB_SAVE_IMAGES")) {
+        image.save("/tmp/graph.png");
+        labels.save("/tmp/window.png");
+    }
+    int dark = 0;
+    for (int x = 0; x < labels.width(); ++x) {
+        for (int yy = 300 / 15; yy < labels.height(); ++yy) {
+            dark += labels.pixelColor(x, yy).lightness() < 100;
+        }
+    }
+    EXPECT_GT(dark, 100) << "the axis labels were printed on the window";
+}
+
+} // namespace
+} // namespace terzlab::platform
