@@ -1,5 +1,4 @@
 #include "analysis/constants.h"
-#include "files/cp1252.h"
 #include "files/disp_oct.h"
 #include "files/numbers.h"
 #include <gtest/gtest.h>
@@ -36,14 +35,6 @@ TEST(SplitFields, EmptyFieldsSurviveAndShortLinesStayWhole) {
     EXPECT_EQ(SplitFields("ab\t", '\t'), (std::vector<std::string>{"ab", ""}));
     EXPECT_EQ(SplitFields("\t", '\t'), (std::vector<std::string>{""}));
     EXPECT_EQ(SplitFields("", '\t'), (std::vector<std::string>{""}));
-}
-
-TEST(Cp1252, GermanTextRoundTripsAndForeignCharactersBecomeQuestionMarks) {
-    const std::string german = "Größe ä ö ü Ä Ö Ü ß ° € µ";
-    EXPECT_EQ(Cp1252ToUtf8(Utf8ToCp1252(german)), german);
-    EXPECT_EQ(Utf8ToCp1252("ø"), "\xF8");
-    EXPECT_EQ(Utf8ToCp1252("a漢b\xFF"), "a?b?");
-    EXPECT_EQ(BlankControlChars("a\tb\r\nc"), "a b  c");
 }
 
 } // namespace
