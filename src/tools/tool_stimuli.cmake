@@ -1,0 +1,29 @@
+# The stimulus generator and the files it writes into the program folder at build time.
+include(GNUInstallDirs)
+
+file(GLOB TERZLAB_STIMULI_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/stimuli/*.cpp)
+add_executable(terzlab-make-stimuli ${TERZLAB_STIMULI_SOURCES})
+target_include_directories(terzlab-make-stimuli PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(terzlab-make-stimuli PRIVATE terzlab_flags)
+# The design runs a few hundred transforms; even the sanitizer build must write the files in
+# seconds, so the generator is always optimised.
+target_compile_options(terzlab-make-stimuli PRIVATE -O2)
+
+set(TERZLAB_STIMULUS_NAMES
+    pseudo.wav multi.wav pulse.wav check.wav
+    Sin_0050_100.wav Sin_0050_010.wav Sin_0050_001.wav
+    Sin_1000_100.wav Sin_1000_010.wav Sin_1000_001.wav
+    Stop.wav)
+list(TRANSFORM TERZLAB_STIMULUS_NAMES PREPEND ${CMAKE_BINARY_DIR}/bin/
+     OUTPUT_VARIABLE TERZLAB_STIMULUS_FILES)
+
+add_custom_command(
+    OUTPUT ${TERZLAB_STIMULUS_FILES}
+    COMMAND terzlab-make-stimuli ${CMAKE_BINARY_DIR}/bin
+    DEPENDS terzlab-make-stimuli
+    COMMENT "Writing the stimulus files into the program folder"
+    VERBATIM)
+add_custom_target(terzlab_stimuli ALL DEPENDS ${TERZLAB_STIMULUS_FILES})
+
+# The program finds its stimuli next to its executable.
+install(FILES ${TERZLAB_STIMULUS_FILES} DESTINATION ${CMAKE_INSTALL_BINDIR})
