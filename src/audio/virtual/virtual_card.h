@@ -12,19 +12,24 @@ namespace terzlab::audio {
 enum class Timing { Virtual, RealTime };
 
 // How the device under test is wired to the card; the run sets it from the measurement type.
+// Level types 0 and 2: a loudspeaker heard by a microphone on both inputs. Type 1: left = the
+// loudspeaker's response, right = the excitation. Type 3: both inputs carry the voltage across
+// the series resistor (part 1; also part 0) or across the loudspeaker impedance (part 2).
+// Type 4: left = the voltage across the impedance, right = the source voltage.
 struct BenchWiring {
     int measType = 0;      // 0..4 as the measurement-type list
     int impedancePart = 0; // 1 or 2 for the two parts of the one-channel impedance method
     double seriesResistor = 10.0;
 };
 
-// Settings of the bench model. Levels are linear factors of full scale.
+// Settings of the bench model. Levels are linear factors of full scale. Delay and polarity act
+// on the path through the device under test only, never on an excitation input.
 struct BenchSettings {
     double gain = 0.5;
     double noise = 1e-4; // RMS of added white noise, full scale = 1
-    int delayFrames = 0;
+    int delayFrames = 0; // 0 .. 2^20
     bool invertPolarity = false;
-    bool clip = true; // clip to the 16-bit range as a real converter does
+    bool clip = true; // clip to the 16-bit range as a real converter does; off: wrap around
 };
 
 // Test hooks: how the simulated machine and driver behave.
@@ -34,9 +39,12 @@ struct VirtualCardOptions {
     std::vector<uint32_t> inputFormats{0xFFFFF};
     std::vector<std::string> outputNames{"Virtuelle Soundkarte"};
     std::vector<uint32_t> outputFormats{0xFFFFF};
-    int openResult = 0;           // non-zero: open fails with this result
-    bool neverCompletes = false;  // a driver that never sets the done bit
-    bool goneAfterBlocks = false; // device disappears after `blocksUntilGone` blocks
+    int openResult = 0; // non-zero: open fails with this result
+    // A driver that never sets the done bit; on virtual time waitDone reports TimedOut at once.
+    bool neverCompletes = false;
+    // The device disappears after `blocksUntilGone` completed blocks (counted over the card's
+    // life): waits report DeviceGone and it cannot be opened again.
+    bool goneAfterBlocks = false;
     int blocksUntilGone = 0;
 };
 
@@ -46,9 +54,11 @@ class VirtualBench {
     virtual void setWiring(const BenchWiring& wiring) = 0;
     virtual void setSettings(const BenchSettings& settings) = 0;
     virtual BenchSettings settings() const = 0;
-    virtual int blocksCaptured() const = 0;      // completed buffers since the card was made
-    virtual std::string playingFile() const = 0; // "" when nothing plays
-    virtual std::vector<std::string> playLog() const = 0; // every file started, in order
+    virtual int blocksCaptured() const = 0; // completed buffers since the card was made
+    // The name the looping file was started with, as passed; "" when nothing plays.
+    virtual std::string playingFile() const = 0;
+    // Every name the player was asked to play (looped or once, found or not), as passed.
+    virtual std::vector<std::string> playLog() const = 0;
 };
 
 std::unique_ptr<SoundCard> openVirtualCard(const VirtualCardOptions& options = {});
