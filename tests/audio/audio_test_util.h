@@ -4,6 +4,7 @@
 #include "audio/virtual/virtual_card.h"
 
 #include <cmath>
+#include <complex>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -15,32 +16,26 @@
 
 namespace terzlab::audio::testing {
 
-inline void putLe(std::ofstream& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
 // A canonical 16-bit stereo WAV file; `sample(frame)` gives both channels' value in full scale.
 inline void writeWav(const std::filesystem::path& path, size_t frames,
                      const std::function<double(size_t)>& sample, uint32_t rate = 44100) {
     std::ofstream out(path, std::ios::binary);
+    const auto put = [&](uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
     const auto dataBytes = static_cast<uint32_t>(frames * 4);
     out.write("RIFF", 4);
-    putLe(out, 36 + dataBytes, 4);
+    put(36 + dataBytes, 4);
     out.write("WAVEfmt ", 8);
-    putLe(out, 16, 4);
-    putLe(out, 1, 2);
-    putLe(out, 2, 2);
-    putLe(out, rate, 4);
-    putLe(out, rate * 4, 4);
-    putLe(out, 4, 2);
-    putLe(out, 16, 2);
+    for (auto [value, bytes] :
+         {std::pair{16u, 4}, {1u, 2}, {2u, 2}, {rate, 4}, {rate * 4, 4}, {4u, 2}, {16u, 2}})
+        put(value, bytes);
     out.write("data", 4);
-    putLe(out, dataBytes, 4);
+    put(dataBytes, 4);
     for (size_t i = 0; i < frames; ++i) {
-        const auto v = static_cast<int16_t>(std::lround(sample(i) * 32767.0));
-        putLe(out, static_cast<uint16_t>(v), 2);
-        putLe(out, static_cast<uint16_t>(v), 2);
+        const auto v = static_cast<uint16_t>(std::lround(sample(i) * 32767.0));
+        put(v | (uint32_t{v} << 16), 4);
     }
 }
 
@@ -56,27 +51,17 @@ inline void writeTones(const std::filesystem::path& path, const std::vector<doub
     });
 }
 
-struct Phasor {
-    double re = 0.0;
-    double im = 0.0;
-    double magnitude() const { return std::hypot(re, im); }
-};
-
 // Complex amplitude (full scale = 1) of `freq` in one channel; exact when the block holds whole
 // periods.
-inline Phasor toneOf(const std::vector<int16_t>& block, int channel, double freq,
-                     double rate = 44100.0) {
+inline std::complex<double> toneOf(const std::vector<int16_t>& block, int channel, double freq,
+                                   double rate = 44100.0) {
     const size_t frames = block.size() / 2;
-    Phasor p;
+    std::complex<double> sum;
     for (size_t i = 0; i < frames; ++i) {
-        const double x = block[i * 2 + static_cast<size_t>(channel)] / 32768.0;
         const double w = 2.0 * std::numbers::pi * freq * static_cast<double>(i) / rate;
-        p.re += x * std::cos(w);
-        p.im -= x * std::sin(w);
+        sum += block[i * 2 + static_cast<size_t>(channel)] / 32768.0 * std::polar(1.0, -w);
     }
-    p.re *= 2.0 / static_cast<double>(frames);
-    p.im *= 2.0 / static_cast<double>(frames);
-    return p;
+    return sum * (2.0 / static_cast<double>(frames));
 }
 
 // A private folder for the files of one test, removed afterwards.
@@ -106,8 +91,8 @@ class Recorder {
         header_.data = buffer_.data();
         header_.bufferLength = static_cast<uint32_t>(buffer_.size() * sizeof(int16_t));
     }
-    int open(int device = 0) {
-        const int result = card_.capture->open(device, WaveFormat{});
+    int open(int device = 0, const WaveFormat& format = {}) {
+        const int result = card_.capture->open(device, format);
         if (result == 0) {
             card_.capture->prepare(header_);
             card_.capture->start();

@@ -27,12 +27,10 @@ TEST(VirtualCard, ListsTheDevicesItIsGiven) {
     EXPECT_EQ(std::string(longName.name.data()), "Eingang mit einem sehr langen N");
     EXPECT_EQ(card->devices->inputCaps(2).name[0], '\0'); // past the end: an empty record
     EXPECT_NE(card->bench, nullptr);
-}
-
-TEST(DeviceCaps, NamesAreWindows1252) {
-    const auto field = ansiNameField("Größe \xE2\x82\xAC \xE6\x97\xA5 \xFF");
-    EXPECT_EQ(std::string(field.data()), "Gr\xF6\xDF"
-                                         "e \x80 ? ?");
+    // Device names are Windows-1252 text.
+    EXPECT_EQ(std::string(ansiNameField("Größe \xE2\x82\xAC \xE6\x97\xA5 \xFF").data()),
+              "Gr\xF6\xDF"
+              "e \x80 ? ?");
 }
 
 TEST(VirtualCard, OpenRefusesWhatARealDriverWouldRefuse) {
@@ -60,17 +58,7 @@ TEST(VirtualCard, OpenRefusesWhatARealDriverWouldRefuse) {
     EXPECT_FALSE(broken->capture->isOpen());
 }
 
-TEST(VirtualCard, ABlockIsReadyAsSoonAsItIsQueuedOnVirtualTime) {
-    auto card = openVirtualCard();
-    Recorder rec(*card, 16384);
-    ASSERT_EQ(rec.open(), 0);
-    card->capture->addBuffer(rec.header());
-    EXPECT_NE(rec.header().flags.load() & kHeaderDone, 0u);
-    EXPECT_EQ(rec.next(0.0), WaitResult::Done);
-    EXPECT_EQ(card->bench->blocksCaptured(), 2);
-}
-
-TEST(VirtualCard, ResetDropsTheQueuedBufferUnfilled) {
+TEST(VirtualCard, ABlockIsReadyWhenQueuedOnVirtualTimeAndResetDropsItUnfilled) {
     auto card = openVirtualCard();
     Recorder rec(*card, 1024);
     ASSERT_EQ(card->capture->open(0, WaveFormat{}), 0);
@@ -80,6 +68,10 @@ TEST(VirtualCard, ResetDropsTheQueuedBufferUnfilled) {
     card->capture->start();
     EXPECT_EQ(rec.header().flags.load() & kHeaderDone, 0u);
     EXPECT_EQ(card->bench->blocksCaptured(), 0);
+    card->capture->addBuffer(rec.header());
+    EXPECT_NE(rec.header().flags.load() & kHeaderDone, 0u);
+    EXPECT_EQ(card->capture->waitDone(rec.header(), 0.0), WaitResult::Done);
+    EXPECT_EQ(card->bench->blocksCaptured(), 1);
 }
 
 TEST(VirtualCard, ADriverThatNeverCompletesTimesOutWithoutHanging) {
@@ -125,33 +117,6 @@ TEST(VirtualCard, RealTimePacesABlockAtItsDuration) {
     Recorder slow(*card, 44100);
     card->capture->addBuffer(slow.header());
     EXPECT_EQ(card->capture->waitDone(slow.header(), 0.005), WaitResult::TimedOut);
-}
-
-TEST(VirtualCard, FortyEightKilohertzCaptureKeepsTheToneWhereItBelongs) {
-    testing::TempFolder folder;
-    testing::writeWav(folder.path() / "s.wav", 48000, [](size_t i) {
-        return 0.5 * std::sin(2.0 * std::numbers::pi * 1000.0 * static_cast<double>(i) / 48000.0);
-    });
-    auto card = openVirtualCard();
-    card->player->setProgramFolder(folder.path().string());
-    BenchSettings s;
-    s.noise = 0.0;
-    s.gain = 1.0;
-    card->bench->setWiring(BenchWiring{1, 0, 10.0});
-    card->bench->setSettings(s);
-    std::vector<int16_t> buffer(2 * 48000);
-    WaveHeader header;
-    header.data = buffer.data();
-    header.bufferLength = static_cast<uint32_t>(buffer.size() * 2);
-    WaveFormat format;
-    format.samplesPerSec = 48000;
-    format.avgBytesPerSec = 192000;
-    ASSERT_EQ(card->capture->open(0, format), 0);
-    card->capture->start();
-    card->player->playLooped("s.wav");
-    card->capture->addBuffer(header);
-    ASSERT_EQ(card->capture->waitDone(header, 1.0), WaitResult::Done);
-    EXPECT_NEAR(testing::toneOf(buffer, 1, 1000.0, 48000.0).magnitude(), 0.5, 1e-3);
 }
 
 } // namespace
