@@ -1,0 +1,148 @@
+#include "audio/stimulus.h"
+
+#include <sndfile.h>
+
+#include <array>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace terzlab::audio {
+
+namespace {
+
+constexpr std::streamoff kRateOffset = 24;
+constexpr std::size_t kHeaderSize = 44;
+
+std::string calibrationFileName(const StimulusChoice& choice) {
+    const std::string stem = choice.calibFreqOption == 0 ? "Sin_0050" : "Sin_1000";
+    // An unknown level option never picks the loudest file.
+    if (choice.calibLevelOption == 0) {
+        return stem + "_100.wav";
+    }
+    return stem + (choice.calibLevelOption == 1 ? "_010.wav" : "_001.wav");
+}
+
+using Header = std::array<unsigned char, kHeaderSize>;
+
+uint32_t littleEndian(const Header& h, std::size_t at, int bytes) {
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) {
+        v = (v << 8) | h[at + i];
+    }
+    return v;
+}
+
+bool readHeader(const std::string& path, Header& header) {
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(header.data()), kHeaderSize);
+    return static_cast<std::size_t>(in.gcount()) == kHeaderSize;
+}
+
+bool isCanonicalPcm16(const Header& h) {
+    const auto tag = [&](std::size_t at, const char* text) {
+        return std::memcmp(h.data() + at, text, 4) == 0;
+    };
+    return tag(0, "RIFF") && tag(8, "WAVE") && tag(12, "fmt ") && littleEndian(h, 16, 4) == 16 &&
+           littleEndian(h, 20, 2) == 1 && littleEndian(h, 34, 2) == 16 && tag(36, "data");
+}
+
+bool libsndfileReadsPcm16(const std::string& path) {
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    if (file == nullptr) {
+        return false;
+    }
+    const bool ok = (info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_WAV &&
+                    (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_16 && info.frames > 0 &&
+                    info.channels > 0;
+    sf_close(file);
+    return ok;
+}
+
+bool writeRateField(const std::string& path, uint32_t sampleRate) {
+    const std::array<unsigned char, 4> bytes = {
+        static_cast<unsigned char>(sampleRate & 0xFFu),
+        static_cast<unsigned char>((sampleRate >> 8) & 0xFFu),
+        static_cast<unsigned char>((sampleRate >> 16) & 0xFFu),
+        static_cast<unsigned char>((sampleRate >> 24) & 0xFFu)};
+    // No truncation and no creation: only the four bytes change.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool written = ::pwrite(fd, bytes.data(), bytes.size(), kRateOffset) == 4;
+    const bool closed = ::close(fd) == 0;
+    return written && closed;
+}
+
+} // namespace
+
+std::string stimulusFileName(const StimulusChoice& choice) {
+    if (choice.timeCheck) {
+        return "check.wav";
+    }
+    switch (choice.measType) {
+    case 0:
+        return choice.calibrationRun ? calibrationFileName(choice) : "pseudo.wav";
+    case 1:
+        return "pseudo.wav";
+    case 2:
+        return "pulse.wav";
+    case 3:
+    case 4:
+        return "multi.wav";
+    default:
+        return {};
+    }
+}
+
+std::string joinProgramPath(const std::string& programFolder, const std::string& name) {
+    std::string folder = programFolder;
+    while (!folder.empty() && folder.back() == '/') {
+        folder.pop_back();
+    }
+    return folder + "/" + name;
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+bool isValidStimulusWav(const std::string& path) {
+    Header header{};
+    return fileExists(path) && readHeader(path, header) && isCanonicalPcm16(header) &&
+           libsndfileReadsPcm16(path);
+}
+
+RateAdaptResult adaptSampleRate(const std::string& path, uint32_t sampleRate) {
+    Header header{};
+    if (!fileExists(path) || !readHeader(path, header) || !isCanonicalPcm16(header)) {
+        return RateAdaptResult::NotWritable;
+    }
+    if (littleEndian(header, kRateOffset, 4) == sampleRate) {
+        return RateAdaptResult::Unchanged;
+    }
+    return writeRateField(path, sampleRate) ? RateAdaptResult::Rewritten
+                                            : RateAdaptResult::NotWritable;
+}
+
+std::string missingStimulusMessage(const std::string& path) {
+    return "Datei " + path + " nicht gefunden, Messung abgebrochen!";
+}
+
+std::string invalidStimulusMessage(const std::string& path) {
+    return "Die Datei " + path + " ist keine g\u00fcltige WAV-Datei, Messung abgebrochen!";
+}
+
+std::string writeProtectedStimulusMessage(const std::string& path) {
+    return "Die WAV-Datei " + path +
+           "\nist schreibgesch\u00fctzt, die neue Abtastrate kann nicht ge\u00e4ndert werden!"
+           "\nDie Abtastfrequenz wurde auf 44100 Hz zur\u00fcckgesetzt, bitte starten Sie die "
+           "Messung neu!";
+}
+
+} // namespace terzlab::audio
