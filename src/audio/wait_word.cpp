@@ -1,5 +1,7 @@
 #include "audio/wait_word.h"
 
+#include <algorithm>
+#include <cmath>
 #include <thread>
 
 #if defined(__linux__)
@@ -15,6 +17,12 @@ namespace terzlab::audio {
 static_assert(sizeof(std::atomic<uint32_t>) == sizeof(uint32_t) &&
                   std::atomic<uint32_t>::is_always_lock_free,
               "the futex needs the atomic word to be a plain 32-bit word");
+
+std::chrono::steady_clock::duration secondsToDuration(double seconds) {
+    const double clamped = std::isnan(seconds) ? 0.0 : std::clamp(seconds, 0.0, 1e6);
+    return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(clamped));
+}
 
 #if defined(__linux__)
 

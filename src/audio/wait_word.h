@@ -16,4 +16,8 @@ void waitWhileEqual(const std::atomic<uint32_t>& word, uint32_t seen,
 // callback.
 void wakeWaiters(const std::atomic<uint32_t>& word);
 
+// A time limit in seconds as a clock duration: negative or NaN is 0, and anything beyond a
+// million seconds is a million, so that no limit overflows the clock.
+std::chrono::steady_clock::duration secondsToDuration(double seconds);
+
 } // namespace terzlab::audio

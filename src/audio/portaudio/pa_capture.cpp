@@ -108,9 +108,7 @@ bool PaCapture::streamLost() const {
 
 WaitResult PaCapture::waitDone(WaveHeader& header, double timeoutSeconds) {
     using Clock = std::chrono::steady_clock;
-    const auto deadline =
-        Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                           std::chrono::duration<double>(std::max(timeoutSeconds, 0.0)));
+    const auto deadline = Clock::now() + secondsToDuration(timeoutSeconds);
     for (;;) {
         const uint32_t flags = header.flags.load(std::memory_order_acquire);
         if ((flags & kHeaderDone) != 0) return WaitResult::Done;

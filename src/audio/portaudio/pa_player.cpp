@@ -69,8 +69,7 @@ void PaPlayer::playOnce(const std::string& path) {
     using Clock = std::chrono::steady_clock;
     const double seconds =
         static_cast<double>(sound_.frames()) / sound_.sampleRate + kOnceGraceSeconds;
-    const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                             std::chrono::duration<double>(seconds));
+    const auto deadline = Clock::now() + secondsToDuration(seconds);
     while (finished_.load(std::memory_order_acquire) == 0) {
         const auto now = Clock::now();
         if (now >= deadline) break;

@@ -1,5 +1,6 @@
 #include "audio/device_caps.h"
 #include "audio/virtual/virtual_parts.h"
+#include "audio/wait_word.h"
 
 #include <algorithm>
 #include <thread>
@@ -90,13 +91,9 @@ WaitResult VirtualCapture::waitDone(WaveHeader& header, double timeoutSeconds) {
 }
 
 WaitResult VirtualCapture::waitRealTime(WaveHeader& header, double timeoutSeconds) {
-    const auto deadline =
-        Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                           std::chrono::duration<double>(std::max(timeoutSeconds, 0.0)));
+    const auto deadline = Clock::now() + secondsToDuration(timeoutSeconds);
     if (queued_ == &header && running_ && canComplete()) {
-        const auto due =
-            queuedAt_ + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
-                            framesOf(header, channels_) / sampleRate_));
+        const auto due = queuedAt_ + secondsToDuration(framesOf(header, channels_) / sampleRate_);
         if (due <= deadline) {
             std::this_thread::sleep_until(due);
             catchUp();
