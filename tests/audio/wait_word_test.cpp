@@ -1,5 +1,6 @@
 #include "audio/wait_word.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -23,6 +24,13 @@ TEST(WaitWord, WakesAsSoonAsTheWordChangesAndGivesUpAtItsLimit) {
         waitWhileEqual(word, 0, 30s);
     EXPECT_LT(std::chrono::steady_clock::now() - t1, 10s);
     setter.join();
+}
+
+TEST(WaitWord, TimeLimitsNeverOverflowTheClock) {
+    EXPECT_EQ(secondsToDuration(std::nan("")), std::chrono::steady_clock::duration::zero());
+    EXPECT_EQ(secondsToDuration(-3.0), std::chrono::steady_clock::duration::zero());
+    EXPECT_EQ(secondsToDuration(1e300), std::chrono::seconds(1000000));
+    EXPECT_EQ(secondsToDuration(0.25), 250ms);
 }
 
 } // namespace
