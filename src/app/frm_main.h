@@ -1,0 +1,197 @@
+#pragma once
+// The main window: settings controls, the measurement run and the capture steps. Handlers keep
+// the names of the design so the other modules and the tests find them.
+#include "analysis/fft.h"
+#include "app/dialog_state.h"
+#include "app/main_state.h"
+#include "app/run_hooks.h"
+#include "audio/sound_card.h"
+#include "platform/message_service.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace terzlab::platform {
+class KeyState;
+class Sleeper;
+} // namespace terzlab::platform
+
+namespace terzlab::app {
+
+struct MainServices {
+    audio::SoundCard* card = nullptr;
+    platform::MessageService* messages = nullptr;
+    platform::KeyState* keys = nullptr;
+    platform::Sleeper* sleeper = nullptr;
+    DialogState* dialogs = nullptr;
+    std::string programFolder;
+    std::function<int()> screenWidth; // pixels; the primary screen when empty
+    // Opens the instruction (frmMeas) or help (frmHelp) dialog for DialogPage; the windows
+    // themselves when empty.
+    std::function<void()> openInstructions;
+    std::function<void()> openHelp;
+};
+
+// Outer size of the window in twips at its smallest.
+inline constexpr int kMinWidthTwips = 8820;
+inline constexpr int kMinHeightTwips = 8700;
+inline constexpr int kTwipsPerPixel = 15;
+
+class frmMain final : public QMainWindow {
+  public:
+    frmMain(MainServices services, const Settings& settings, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Device and screen checks, lists and first selections. False: the program must end.
+    bool Form_Load();
+    void Form_Unload();
+
+    void cmdStart_Click();
+    void DisplayLoop();
+    void DoStop();
+    void UpdateStartText(int16_t Offset);
+    void UpdateStopText();
+    void LabelShow(bool Measure);
+    void GetActChan();
+    void GetBlockSize();
+
+    void chkAvgType_Click();
+    void cmbAvgCnt_Click();
+    void chkLoaded_Click(int Index);
+    void cmdScope_Click();
+    void cmbMeasType_Click();
+    void cmbDisplay_Click();
+    void cmbFreqRes_Click();
+    void cmbWavInDev_Change();
+    void cmbWavOutDev_Click();
+    void optChannel_Click();
+    void mnu48k_Click();
+    void mnuHelpShow_Click();
+    void mnuEnd_Click();
+
+    Settings& settings() { return settings_; }
+    RunState& run() { return run_; }
+    const audio::WaveFormat& captureFormat() const { return CaptureFormat; }
+    const audio::WaveHeader& captureHeader() const { return CaptureHeader; }
+    const std::vector<int16_t>& captureBuffer() const { return CaptureBuffer; }
+    FftState& fft() { return fft_; }
+    // Seconds the run waits for one block before it gives up on the device.
+    double blockTimeoutSeconds() const;
+    bool isRunning() const { return runDepth_ > 0; }
+
+    RunHooks hooks;
+
+    QLabel* lblRecord = nullptr;
+    QComboBox* cmbWavInDev = nullptr;
+    QLabel* lblReplay = nullptr;
+    QComboBox* cmbWavOutDev = nullptr;
+    QLabel* lblMeasType = nullptr;
+    QComboBox* cmbMeasType = nullptr;
+    QLabel* lblAvgCnt = nullptr;
+    QComboBox* cmbAvgCnt = nullptr;
+    QCheckBox* chkAvgType = nullptr;
+    QLabel* lblFreqRes = nullptr;
+    QComboBox* cmbFreqRes = nullptr;
+    QLabel* lblDisplay = nullptr;
+    QComboBox* cmbDisplay = nullptr;
+    std::array<QCheckBox*, 3> chkLoaded{};
+    QPushButton* cmdScope = nullptr;
+    QPushButton* cmdMixer = nullptr;
+    QGroupBox* brdChannel = nullptr;
+    std::array<QRadioButton*, 2> optChannel{};
+    std::array<QWidget*, 2> picLevel{};
+    QLabel* lblLevel = nullptr;
+    std::array<QLabel*, 2> lblOVL{};
+    QPushButton* cmdAutoRange = nullptr;
+    QLabel* picGraph = nullptr;
+    QLabel* lblCursor = nullptr;
+    QPushButton* cmdStart = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuLoadCorr = nullptr;
+    QAction* mnuLoadRef = nullptr;
+    QAction* mnuLoadComp = nullptr;
+    QAction* mnuEnd = nullptr;
+    QMenu* mnuSpecial = nullptr;
+    QAction* mnu48k = nullptr;
+    QAction* mnuXchan = nullptr;
+    QAction* mnuRange = nullptr;
+    QAction* mnuTimeChk = nullptr;
+    QMenu* mnuLevel = nullptr;
+    QAction* mnuCalib = nullptr;
+    QAction* mnuMicDist = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpShow = nullptr;
+    QAction* mnuAbout = nullptr;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildChannelFrame();
+    void buildMenus();
+    void connectHandlers();
+    void apply48k();
+    void fillLists();
+    void Form_Resize();
+
+    bool loadCaptureDevices();
+    bool loadPlaybackDevices();
+    bool screenWideEnough();
+    void showLoadedCurves();
+
+    void startRun(bool firstPart);
+    bool prepareStimulus();
+    bool waitForDialog();
+    void showInstructionDialog();
+    void showSignalHelp();
+    void openHelpDialog();
+    void configureBench();
+
+    bool openCapture();
+    void startCapture();
+    bool firstBlock();
+    bool nextBlock();
+    void closeCapture();
+    void emergencyClose();
+    bool waitBlock();
+    void endRunWithoutData();
+    void openFailed();
+    void rateNotWritable();
+
+    void focusStart();
+    platform::MsgAnswer message(const QString& text, platform::MsgIcon icon,
+                                const QString& title = QString());
+
+    MainServices services_;
+    Settings settings_;
+    RunState run_;
+    FftState fft_;
+    std::vector<int16_t> CaptureBuffer;
+    audio::WaveFormat CaptureFormat;
+    audio::WaveHeader CaptureHeader;
+    std::vector<int> inputDeviceOfEntry_;
+    int runDepth_ = 0;
+    bool closeRequested_ = false;
+    bool unloaded_ = false;
+    bool scopeAvgType_ = false;
+    int scopeAvgIndex_ = 0;
+};
+
+} // namespace terzlab::app

@@ -1,0 +1,110 @@
+// The capture steps of a run: open, first block, next block, close and emergency close.
+#include "app/frm_main.h"
+
+#include "app/stimulus_source.h"
+#include "platform/key_state.h"
+#include "platform/services.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace terzlab::app {
+
+double frmMain::blockTimeoutSeconds() const {
+    return 2.0 + 4.0 * run_.BlockSize / static_cast<double>(settings_.SampleRate);
+}
+
+bool frmMain::openCapture() {
+    CaptureFormat.formatTag = 1;
+    CaptureFormat.channels = static_cast<uint16_t>(run_.ChannelCount);
+    CaptureFormat.samplesPerSec = static_cast<uint32_t>(settings_.SampleRate);
+    CaptureFormat.bitsPerSample = static_cast<uint16_t>(run_.BitsPerSample);
+    CaptureFormat.blockAlign = static_cast<uint16_t>(run_.BitsPerSample * run_.ChannelCount / 8);
+    CaptureFormat.avgBytesPerSec = CaptureFormat.samplesPerSec * CaptureFormat.blockAlign;
+    CaptureFormat.extraSize = 0;
+    const int entry = cmbWavInDev->currentIndex();
+    const int device = entry >= 0 && entry < static_cast<int>(inputDeviceOfEntry_.size())
+                           ? inputDeviceOfEntry_[entry]
+                           : 0;
+    if (services_.card->capture->open(device, CaptureFormat) != 0) {
+        openFailed();
+        return false;
+    }
+    run_.CaptureHandle = 1;
+    return true;
+}
+
+void frmMain::openFailed() {
+    message(QStringLiteral("Das Aufnahmegerät konnte nicht gestartet werden!"),
+            platform::MsgIcon::Exclamation);
+    // The count-down caption is already up: without this the button would be dead for good.
+    run_.ImpedancePart = 0;
+    cmdStart->setText(QStringLiteral("&Starte Messung"));
+    LabelShow(false);
+    focusStart();
+}
+
+void frmMain::startCapture() {
+    for (QLabel* label : lblOVL)
+        label->hide();
+    for (QWidget* bar : picLevel)
+        bar->update();
+    repaint();
+    CaptureHeader.data = CaptureBuffer.data();
+    CaptureHeader.bufferLength =
+        static_cast<uint32_t>(run_.ChannelCount * run_.BlockSize * run_.BitsPerSample / 8);
+    services_.card->capture->start();
+}
+
+bool frmMain::waitBlock() {
+    if (services_.card->capture->waitDone(CaptureHeader, blockTimeoutSeconds()) ==
+        audio::WaitResult::Done)
+        return true;
+    endRunWithoutData();
+    return false;
+}
+
+void frmMain::endRunWithoutData() {
+    run_.ImpedancePart = 0; // a silent device cannot carry a second part either
+    DoStop();
+    message(QStringLiteral("Das Aufnahmegerät liefert keine Daten. Die Messung wurde abgebrochen!"),
+            platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+}
+
+bool frmMain::firstBlock() {
+    services_.card->capture->prepare(CaptureHeader);
+    services_.card->capture->addBuffer(CaptureHeader);
+    return waitBlock();
+}
+
+bool frmMain::nextBlock() {
+    services_.sleeper->sleepMs(100);
+    if (run_.CaptureHandle == 0) return false;
+    services_.card->capture->addBuffer(CaptureHeader);
+    return waitBlock() && run_.CaptureHandle != 0;
+}
+
+void frmMain::closeCapture() {
+    while (services_.keys->escHeld()) {
+        platform::letEventsRun();
+        services_.sleeper->sleepMs(10);
+    }
+    audio::CaptureDevice& capture = *services_.card->capture;
+    capture.reset();
+    capture.stop();
+    if (run_.CaptureHandle != 0) capture.unprepare(CaptureHeader);
+    if (run_.StimulusPath != kTestCdPath)
+        services_.card->player->playOnce(stopFilePath(services_.programFolder));
+    capture.close();
+    run_.CaptureHandle = 0;
+}
+
+void frmMain::emergencyClose() {
+    if (!services_.card || !services_.card->capture) return;
+    services_.card->capture->reset();
+    services_.card->capture->close();
+    run_.CaptureHandle = 0;
+}
+
+} // namespace terzlab::app

@@ -1,0 +1,242 @@
+// Controls, menus and geometry of the main window.
+#include "app/frm_main.h"
+
+#include "platform/key_state.h"
+#include "platform/services.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace terzlab::app {
+
+namespace {
+
+int px(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return {px(left), px(top), px(width), px(height)};
+}
+
+constexpr int kListHeight = 21;
+
+QFont boldFont(double points) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+template <typename T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* listLabel(QWidget* parent, const char* name, const char* caption, int left, int top) {
+    auto* label = named(new QLabel(QString::fromUtf8(caption), parent), name);
+    label->setFont(boldFont(8.25));
+    label->setGeometry(px(left), px(top), px(1200), px(255));
+    return label;
+}
+
+QComboBox* listBox(QWidget* parent, const char* name, QLabel* label, int top, int width) {
+    auto* list = named(new QComboBox(parent), name);
+    list->setGeometry(px(1320), px(top), px(width), kListHeight);
+    label->setBuddy(list);
+    return list;
+}
+
+QWidget* levelBar(QWidget* parent, const char* name, QRect rect) {
+    auto* bar = named(new QWidget(parent), name);
+    bar->setGeometry(rect);
+    bar->setAutoFillBackground(true);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    bar->setPalette(palette);
+    return bar;
+}
+
+QLabel* overloadLabel(QWidget* parent, const char* name, int top) {
+    auto* label = named(new QLabel(QStringLiteral("OVL"), parent), name);
+    label->setGeometry(twipsRect(2640, top, 420, 255));
+    label->setFont(boldFont(8.25));
+    label->setStyleSheet(QStringLiteral("color: red"));
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+frmMain::frmMain(MainServices services, const Settings& settings, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services)), settings_(settings) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(platform::kAppTitle);
+    buildMenus();
+    buildControls();
+    connectHandlers();
+    CaptureBuffer.assign(static_cast<size_t>(run_.ChannelCount) * run_.BlockSize, 0);
+}
+
+frmMain::~frmMain() {
+    emergencyClose();
+}
+
+void frmMain::buildControls() {
+    auto* form = named(new QWidget(this), "frmMainClient");
+    setCentralWidget(form);
+    lblRecord = listLabel(form, "lblRecord", "&Aufnahme:", 120, 180);
+    cmbWavInDev = listBox(form, "cmbWavInDev", lblRecord, 120, 3735);
+    lblReplay = listLabel(form, "lblReplay", "&Wiedergabe:", 120, 540);
+    cmbWavOutDev = listBox(form, "cmbWavOutDev", lblReplay, 480, 3735);
+    lblMeasType = listLabel(form, "lblMeasType", "&Messung:", 120, 900);
+    cmbMeasType = listBox(form, "cmbMeasType", lblMeasType, 840, 3735);
+    lblAvgCnt = listLabel(form, "lblAvgCnt", "Mi&ttelung:", 120, 1260);
+    cmbAvgCnt = listBox(form, "cmbAvgCnt", lblAvgCnt, 1200, 615);
+    chkAvgType = named(new QCheckBox(form), "chkAvgType");
+    chkAvgType->setGeometry(twipsRect(2040, 1230, 2655, 255));
+    lblFreqRes = listLabel(form, "lblFreqRes", "Au&flösung:", 120, 1620);
+    cmbFreqRes = listBox(form, "cmbFreqRes", lblFreqRes, 1560, 1335);
+    lblDisplay = listLabel(form, "lblDisplay", "An&zeige:", 120, 1980);
+    cmbDisplay = listBox(form, "cmbDisplay", lblDisplay, 1920, 1335);
+    cmbDisplay->addItems({QStringLiteral("Zeitsignal"), QStringLiteral("F-Spektrum")});
+    const char* loadedCaptions[] = {"Sens&or:", "R&eferenz:", "&Vergleich:"};
+    const char* loadedNames[] = {"chkLoaded_0", "chkLoaded_1", "chkLoaded_2"};
+    for (int i = 0; i < 3; ++i) {
+        chkLoaded[i] =
+            named(new QCheckBox(QString::fromUtf8(loadedCaptions[i]), form), loadedNames[i]);
+        chkLoaded[i]->setGeometry(twipsRect(2760, 1560 + 240 * i, 2340, 255));
+        chkLoaded[i]->setEnabled(false);
+    }
+    cmdScope = named(new QPushButton(QStringLiteral("Check &On"), form), "cmdScope");
+    cmdScope->setGeometry(twipsRect(4140, 1200, 915, 315));
+    cmdMixer = named(new QPushButton(QStringLiteral("Starte Mi&xer"), form), "cmdMixer");
+    cmdMixer->setGeometry(twipsRect(5160, 1020, 3135, 495));
+    cmdMixer->setFont(boldFont(9.75));
+    buildChannelFrame();
+    cmdAutoRange = named(new QPushButton(QStringLiteral("A&uto On"), form), "cmdAutoRange");
+    cmdAutoRange->setGeometry(twipsRect(60, 2760, 735, 255));
+    picGraph = named(new QLabel(form), "picGraph");
+    picGraph->setGeometry(twipsRect(840, 2400, 7455, 4455));
+    picGraph->setAutoFillBackground(true);
+    picGraph->setStyleSheet(QStringLiteral("background: white"));
+    lblCursor = named(new QLabel(QStringLiteral("0,00 dB / 10,00 Hz"), form), "lblCursor");
+    lblCursor->setGeometry(twipsRect(3690, 7080, 1755, 240));
+    lblCursor->hide();
+    cmdStart = named(new QPushButton(QStringLiteral("&Starte Messung"), form), "cmdStart");
+    cmdStart->setGeometry(twipsRect(840, 7380, 7455, 495));
+    cmdStart->setFont(boldFont(9.75));
+    auto* topLine = named(new QFrame(form), "linTop");
+    topLine->setGeometry(0, 0, px(kMinWidthTwips) - 1, 1);
+    topLine->setStyleSheet(QStringLiteral("background: #808080"));
+}
+
+void frmMain::buildChannelFrame() {
+    brdChannel = named(new QGroupBox(QStringLiteral("Kanal"), centralWidget()), "brdChannel");
+    brdChannel->setGeometry(twipsRect(5160, 60, 3135, 915));
+    optChannel[0] = named(new QRadioButton(QStringLiteral("&Li"), brdChannel), "optChannel_0");
+    optChannel[0]->setGeometry(twipsRect(120, 240, 700, 255));
+    optChannel[1] = named(new QRadioButton(QStringLiteral("&Re"), brdChannel), "optChannel_1");
+    optChannel[1]->setGeometry(twipsRect(120, 600, 700, 255));
+    picLevel[0] = levelBar(brdChannel, "picLevel_0", twipsRect(840, 240, 1695, 135));
+    // The right bar sits in the frame's second row, under the left one.
+    picLevel[1] = levelBar(brdChannel, "picLevel_1", twipsRect(6000 - 5160, 720 - 60, 1695, 135));
+    lblLevel =
+        named(new QLabel(QStringLiteral("0    25    50    75   100%"), brdChannel), "lblLevel");
+    lblLevel->setGeometry(twipsRect(840, 410, 1695, 180));
+    lblOVL[0] = overloadLabel(brdChannel, "lblOVL_0", 240);
+    lblOVL[1] = overloadLabel(brdChannel, "lblOVL_1", 600);
+}
+
+namespace {
+
+QAction* command(QMenu* menu, const char* name, const char* caption, const char* keys = nullptr) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    if (keys) action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
+    return action;
+}
+
+QAction* checkItem(QMenu* menu, const char* name, const char* caption, const char* keys) {
+    QAction* action = command(menu, name, caption, keys);
+    action->setCheckable(true);
+    return action;
+}
+
+} // namespace
+
+void frmMain::buildMenus() {
+    mnuFile = named(menuBar()->addMenu(QStringLiteral("&Datei")), "mnuFile");
+    mnuFileSaveAs =
+        command(mnuFile, "mnuFileSaveAs", "Aktuelle Messung &speichern als...", "Ctrl+S");
+    mnuFile->addSeparator();
+    mnuLoadCorr = command(mnuFile, "mnuLoadCorr", "Lade Sensor&kompensationsdatei ...", "Ctrl+K");
+    mnuLoadRef = command(mnuFile, "mnuLoadRef", "Lade &Referenzmessung ...", "Ctrl+R");
+    mnuLoadComp = command(mnuFile, "mnuLoadComp", "Lade &Vergleichskurve ...", "Ctrl+V");
+    mnuFile->addSeparator();
+    mnuEnd = command(mnuFile, "mnuEnd", "&Ende", "Ctrl+X");
+    mnuSpecial = named(menuBar()->addMenu(QStringLiteral("&Spezial")), "mnuSpecial");
+    mnu48k = checkItem(mnuSpecial, "mnu48k", "&Taktung mit 48 kHz", "Ctrl+T");
+    mnuXchan = checkItem(mnuSpecial, "mnuXchan", "Kanäle &wechseln", "Ctrl+W");
+    mnuRange = checkItem(mnuSpecial, "mnuRange", "Impedanzmessung mit &breitem Bereich", nullptr);
+    mnuRange->setVisible(false);
+    mnuTimeChk = checkItem(mnuSpecial, "mnuTimeChk", "Real-Time-Check", nullptr);
+    mnuTimeChk->setVisible(false);
+    mnuLevel = named(menuBar()->addMenu(QStringLiteral("&Pegel")), "mnuLevel");
+    mnuCalib = command(mnuLevel, "mnuCalib", "Kali&brierung", "Ctrl+B");
+    mnuMicDist = command(mnuLevel, "mnuMicDist", "Mess&abstand/-pegel", "Ctrl+P");
+    mnuHelp = named(menuBar()->addMenu(QStringLiteral("&Hilfe")), "mnuHelp");
+    mnuHelpShow = checkItem(mnuHelp, "mnuHelpShow", "Kurz&hilfe anzeigen", "Ctrl+H");
+    mnuHelp->addSeparator();
+    mnuAbout = command(mnuHelp, "mnuAbout", "Über Dezi&ziz");
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::Form_Resize() {
+    if (isMinimized()) return;
+    const QSize frameExtra = frameGeometry().size() - size();
+    if (!isMaximized() && !isFullScreen()) {
+        const int minWidth = px(kMinWidthTwips) - frameExtra.width();
+        const int minHeight = px(kMinHeightTwips) - frameExtra.height();
+        if (width() < minWidth || height() < minHeight) {
+            resize(std::max(width(), minWidth), std::max(height(), minHeight));
+            return; // the resize comes back here with the corrected size
+        }
+    }
+    const int outerWidth = frameGeometry().width() * kTwipsPerPixel;
+    const int outerHeight = frameGeometry().height() * kTwipsPerPixel;
+    const int graphWidth = outerWidth - 1400;
+    picGraph->resize(px(graphWidth), px(outerHeight - 4275));
+    cmdStart->setGeometry(cmdStart->x(), px(outerHeight - 1350), px(graphWidth),
+                          cmdStart->height());
+    lblCursor->move(picGraph->x() + (picGraph->width() - lblCursor->width()) / 2,
+                    px(outerHeight - 1650));
+    if (settings_.SampleRate == 0) settings_.SampleRate = mnu48k->isChecked() ? 48000 : 44100;
+    hooks.DisplaySpec(false);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (isRunning()) {
+        // The run sits in this window's call stack: let it stop at the next block, then close.
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+} // namespace terzlab::app

@@ -1,0 +1,56 @@
+#pragma once
+// The settings and the run state of the main window: one object, owned by frmMain, so that a
+// test starts from a fresh one. Names follow the design so that every module finds them.
+#include "analysis/types.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace terzlab::app {
+
+// The user's settings, kept by the settings file between program starts.
+struct Settings {
+    int16_t MeasTypeIndex = 0;
+    int16_t AvgCountIndex = -3; // 4 measurements, stop after them
+    int16_t FreqResIndex = 2;
+    int16_t DisplayTypeIndex = 1;
+    int16_t WavInDevIndex = 0;
+    int16_t WavOutDevIndex = 0;
+    int32_t SampleRate = 44100;
+    bool ShowHelp = true;
+    int16_t ActiveChannel = 1;
+    bool ExchangeChannel = false;
+    float SeriesResistor = 10.0f;
+    std::array<double, 2> CalibValue{0.0, 0.0};
+    // Distance and voltage corrections; never stored, always start from these values.
+    std::array<double, 6> LevelCorr{100.0, 100.0, 2.83, 2.83, 33.5, 33.5};
+};
+
+// Colours of the live curve (0x00BBGGRR).
+inline constexpr uint32_t kColourBlue = 0xFF0000;
+inline constexpr uint32_t kColourMagenta = 0xFF00FF;
+inline constexpr uint32_t kColourGreen = 0x00FF00;
+
+// Where a run stands; read by the analysis and drawing through their input structs.
+struct RunState {
+    int16_t AvgCount = 0;
+    int16_t MeasLimit = 4;
+    int16_t ImpedancePart = 0;
+    bool CalibrationRun = false;
+    std::string StimulusPath;
+    bool MeasValid = false;
+    bool FreqDisplayRun = false; // a run was started in frequency display
+    uint32_t CurveColour = kColourMagenta;
+    AxisRange Range;
+    int32_t BlockSize = 16384;
+    int16_t ChannelCount = 2;
+    int16_t BitsPerSample = 16;
+    int16_t TestCdIndex = 1;
+    int16_t WavInDevCount = 0;
+    int CaptureHandle = 0; // non-zero while the capture device is open
+};
+
+inline constexpr const char* kTestCdPath = "testcd";
+
+} // namespace terzlab::app

@@ -1,0 +1,105 @@
+// Runs the program from the information window to the end of the main window.
+#include "app/frm_main.h"
+#include "app/start.h"
+#include "audio/virtual/virtual_card.h"
+#include "guidance/frm_help.h"
+#include "platform/key_state.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace terzlab::app {
+
+namespace {
+
+bool hasUsableInput(audio::SoundCard& card) {
+    for (int device = 0; device < card.devices->inputCount(); ++device)
+        if (card.devices->inputCaps(device).formats != 0) return true;
+    return false;
+}
+
+std::unique_ptr<audio::SoundCard> chooseCard(bool virtualWanted) {
+    std::unique_ptr<audio::SoundCard> card;
+    if (!virtualWanted) {
+        card = audio::openPortAudioCard();
+        if (card && hasUsableInput(*card)) return card;
+        card.reset();
+        std::fprintf(stderr, "Kein nutzbares Aufnahmegerät gefunden: Terzlab verwendet die "
+                             "virtuelle Soundkarte.\n");
+    }
+    audio::VirtualCardOptions options;
+    options.timing = audio::Timing::RealTime;
+    card = audio::openVirtualCard(options);
+    std::fprintf(stderr, "Soundkarte: %s\n", card->description.c_str());
+    return card;
+}
+
+void showInformationWindow(DialogState& dialogs, bool confirmAtOnce) {
+    dialogs.AboutOpen = true;
+    dialogs.DialogPage = 0;
+    auto* about = new guidance::frmHelp(dialogs);
+    about->show();
+    if (confirmAtOnce) QTimer::singleShot(0, about, [about] { about->cmdOK->click(); });
+    while (dialogs.AboutOpen)
+        platform::waitForEvents();
+}
+
+bool saveScreenshot(frmMain& window, const QString& path) {
+    platform::letEventsRun();
+    if (!window.grab().save(path, "PNG")) {
+        std::fprintf(stderr, "Bild konnte nicht geschrieben werden: %s\n", qUtf8Printable(path));
+        return false;
+    }
+    std::printf("Bild des Hauptfensters: %s\n", qUtf8Printable(path));
+    return true;
+}
+
+} // namespace
+
+int runProgram(const CommandLine& commandLine) {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    const bool unattended = !commandLine.screenshot.isEmpty();
+    DialogState dialogs;
+    showInformationWindow(dialogs, unattended);
+    const std::string programFolder = programFolderOf(QCoreApplication::applicationFilePath());
+    Settings settings;
+    readSettings(settings, settingsPathOf(programFolder));
+    platform::QtMessageService boxes;
+    platform::TerminalMessageService terminal;
+    platform::MessageService& messages =
+        unattended ? static_cast<platform::MessageService&>(terminal) : boxes;
+    askCalibrationTakeover(settings, messages);
+    settings.LevelCorr = Settings{}.LevelCorr;
+
+    std::unique_ptr<audio::SoundCard> card = chooseCard(commandLine.virtualCard);
+    platform::EscKeyTracker keys;
+    platform::RealSleeper sleeper;
+    MainServices services;
+    services.card = card.get();
+    services.messages = &messages;
+    services.keys = &keys;
+    services.sleeper = &sleeper;
+    services.dialogs = &dialogs;
+    services.programFolder = programFolder;
+    if (unattended) {
+        services.openInstructions = [&dialogs] { dialogs.DialogPage = -1; };
+        services.openHelp = [&dialogs] { dialogs.DialogPage = -1; };
+    }
+    card->player->setProgramFolder(programFolder);
+    frmMain window(services, settings);
+    if (!window.Form_Load()) return 1;
+    if (!unattended) return QApplication::exec();
+    if (commandLine.measure) window.cmdStart_Click();
+    const bool saved = saveScreenshot(window, commandLine.screenshot);
+    window.close();
+    return saved ? 0 : 1;
+}
+
+} // namespace terzlab::app

@@ -1,0 +1,28 @@
+#pragma once
+// The seams through which the analysis, display, data-file and guidance modules join the main
+// window. Each hook does nothing until its module connects it, so the run works on its own.
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace terzlab::app {
+
+struct RunHooks {
+    std::function<void(bool drawLabels)> DisplayInit = [](bool) {};
+    std::function<void()> CheckOverload = [] {};
+    std::function<void(bool computeNew)> DisplaySpec = [](bool) {};
+    std::function<void()> DisplayTime = [] {};
+    std::function<void(bool autoRange)> GetDbRange = [](bool) {};
+    std::function<void(int mode)> BuildBandTable = [](int) {};
+    // Title of a loaded correction curve (slot 0..2), nothing when the slot is empty.
+    std::function<std::optional<QString>(int slot)> loadedCurveTitle = [](int) {
+        return std::optional<QString>{};
+    };
+    // SelMode of the file dialog's last opening.
+    std::function<int()> lastSelMode = [] { return 0; };
+    // Writes the settings file when the window unloads.
+    std::function<void()> writeSettings = [] {};
+};
+
+} // namespace terzlab::app

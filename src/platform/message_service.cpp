@@ -1,0 +1,79 @@
+#include "platform/message_service.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace terzlab::platform {
+
+MsgAnswer firstButton(MsgButtons buttons) {
+    return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+}
+
+namespace {
+
+QMessageBox::Icon qtIcon(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MsgAnswer fromQt(int pressed) {
+    switch (pressed) {
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    default:
+        return MsgAnswer::Ok;
+    }
+}
+
+} // namespace
+
+MsgAnswer QtMessageService::show(const QString& text, MsgButtons buttons, MsgIcon icon,
+                                 const QString& title) {
+    QMessageBox box(qtIcon(icon), title.isEmpty() ? kAppTitle : title, text);
+    if (buttons == MsgButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    } else if (buttons == MsgButtons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbruch"));
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    return fromQt(box.exec());
+}
+
+MsgAnswer TerminalMessageService::show(const QString& text, MsgButtons buttons, MsgIcon,
+                                       const QString& title) {
+    std::fprintf(stderr, "[%s] %s\n", qUtf8Printable(title.isEmpty() ? kAppTitle : title),
+                 qUtf8Printable(text));
+    return firstButton(buttons);
+}
+
+MsgAnswer ScriptedMessageService::show(const QString& text, MsgButtons buttons, MsgIcon icon,
+                                       const QString& title) {
+    boxes_.push_back({text, buttons, icon, title});
+    if (answers_.empty()) return firstButton(buttons);
+    MsgAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+} // namespace terzlab::platform

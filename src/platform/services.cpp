@@ -1,0 +1,49 @@
+#include "platform/services.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <chrono>
+#include <thread>
+
+namespace terzlab::platform {
+
+void letEventsRun() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void waitForEvents() {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void RealSleeper::sleepMs(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+int screenWidthPixels() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
+void makeTopmost(QWidget* window) {
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+void selectListIndex(QComboBox* list, int index) {
+    if (list->currentIndex() != index) {
+        list->setCurrentIndex(index);
+        return;
+    }
+    emit list->currentIndexChanged(index);
+}
+
+void setChecked(QAbstractButton* box, bool checked) {
+    box->setChecked(checked);
+}
+
+} // namespace terzlab::platform
