@@ -51,15 +51,10 @@ TEST(StimulusFiles, AreCanonicalEqualChannelWavsOfWholePeriodsLastingSeconds) {
         EXPECT_GT(seconds, 3.0);
         EXPECT_LT(seconds, 8.0);
     }
-}
-
-TEST(StimulusFiles, StopIsAShortSilence) {
-    const StereoWav wav = readStimulus("Stop.wav");
-    ASSERT_TRUE(wav.canonical);
-    EXPECT_FALSE(wav.left.empty());
-    EXPECT_LE(wav.left.size(), 44100u / 5);
-    EXPECT_TRUE(std::all_of(wav.interleaved.begin(), wav.interleaved.end(),
-                            [](int16_t s) { return s == 0; }));
+    const StereoWav stop = readStimulus("Stop.wav"); // short, so that the stop returns soon
+    ASSERT_TRUE(stop.canonical);
+    EXPECT_LE(stop.left.size(), 44100u / 5);
+    EXPECT_TRUE(std::all_of(stop.left.begin(), stop.left.end(), [](int16_t s) { return s == 0; }));
 }
 
 // The 33.5-dB level offset of the level display rests on this figure.

@@ -8,43 +8,42 @@ namespace terzlab::test {
 
 namespace {
 
-uint32_t le(const std::vector<unsigned char>& b, std::size_t at, int bytes) {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) {
-        v = (v << 8) | b[at + i];
-    }
-    return v;
-}
+// The canonical header as it lies in the file (the test machines are little-endian).
+struct Header {
+    char riff[4];
+    uint32_t riffSize;
+    char wave[4], fmt[4];
+    uint32_t fmtSize;
+    uint16_t formatTag, channels;
+    uint32_t rate, byteRate;
+    uint16_t blockAlign, bits;
+    char data[4];
+    uint32_t dataBytes;
+};
+static_assert(sizeof(Header) == 44);
 
-bool tagAt(const std::vector<unsigned char>& b, std::size_t at, const char* tag) {
-    return std::memcmp(b.data() + at, tag, 4) == 0;
-}
-
-bool canonicalHeader(const std::vector<unsigned char>& b) {
-    if (b.size() < 44) {
-        return false;
-    }
-    const uint32_t dataBytes = le(b, 40, 4);
-    return tagAt(b, 0, "RIFF") && le(b, 4, 4) == b.size() - 8 && tagAt(b, 8, "WAVE") &&
-           tagAt(b, 12, "fmt ") && le(b, 16, 4) == 16 && le(b, 20, 2) == 1 && le(b, 22, 2) == 2 &&
-           le(b, 24, 4) == 44100 && le(b, 28, 4) == 176400 && le(b, 32, 2) == 4 &&
-           le(b, 34, 2) == 16 && tagAt(b, 36, "data") && dataBytes == b.size() - 44 &&
-           dataBytes % 4 == 0;
+bool isCanonical(const Header& h, std::size_t fileSize) {
+    return std::memcmp(h.riff, "RIFF", 4) == 0 && std::memcmp(h.wave, "WAVE", 4) == 0 &&
+           std::memcmp(h.fmt, "fmt ", 4) == 0 && std::memcmp(h.data, "data", 4) == 0 &&
+           h.riffSize == fileSize - 8 && h.fmtSize == 16 && h.formatTag == 1 && h.channels == 2 &&
+           h.rate == 44100 && h.byteRate == 176400 && h.blockAlign == 4 && h.bits == 16 &&
+           h.dataBytes == fileSize - 44 && h.dataBytes % 4 == 0;
 }
 
 } // namespace
 
 StereoWav readStimulus(const std::string& name) {
     std::ifstream in(std::string(TERZLAB_BIN_DIR) + "/" + name, std::ios::binary);
-    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
     StereoWav wav;
-    wav.canonical = canonicalHeader(bytes);
-    if (!wav.canonical) {
+    Header h{};
+    if (bytes.size() < sizeof h) {
         return wav;
     }
-    for (std::size_t at = 44; at + 1 < bytes.size(); at += 2) {
-        wav.interleaved.push_back(static_cast<int16_t>(le(bytes, at, 2)));
-    }
+    std::memcpy(&h, bytes.data(), sizeof h);
+    wav.canonical = isCanonical(h, bytes.size());
+    wav.interleaved.resize((bytes.size() - sizeof h) / 2);
+    std::memcpy(wav.interleaved.data(), bytes.data() + sizeof h, wav.interleaved.size() * 2);
     wav.channelsEqual = true;
     for (std::size_t i = 0; i + 1 < wav.interleaved.size(); i += 2) {
         wav.left.push_back(wav.interleaved[i]);
