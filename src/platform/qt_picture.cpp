@@ -1,5 +1,6 @@
 #include "platform/qt_picture.h"
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
 #include <QString>
@@ -145,6 +146,26 @@ double QtPicture::TextHeight(std::string_view) const {
 void QtPicture::FillBox(double x1, double y1, double x2, double y2, Colour colour) {
     const QRectF box = QRectF(Device(x1, y1), Device(x2, y2)).normalized();
     Painter().fillRect(box, ToQColor(colour));
+}
+
+PictureBox::PictureBox(QWidget* parent, Colour background)
+    : QWidget(parent), picture_(QSize(1, 1), 1.0, background) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter(this).drawImage(0, 0, picture_.Image());
+}
+
+void PictureBox::resizeEvent(QResizeEvent*) {
+    picture_.Resize(size());
+    if (OnResize) OnResize();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    if (OnMouseMove) OnMouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 } // namespace terzlab::platform

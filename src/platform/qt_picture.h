@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QWidget>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -57,6 +59,25 @@ class QtPicture final : public Picture {
     int16_t drawWidth_ = 1;
     QFont font_;
     QPointF pen_;
+};
+
+// A picture box: shows a QtPicture measured in pixels, keeps it as large as the widget's inside
+// and reports mouse moves in the picture's pixels. Whoever draws calls update() afterwards.
+class PictureBox final : public QWidget {
+  public:
+    explicit PictureBox(QWidget* parent = nullptr, Colour background = kWhite);
+
+    QtPicture& Surface() { return picture_; }
+    std::function<void(float x, float y)> OnMouseMove;
+    std::function<void()> OnResize;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    QtPicture picture_;
 };
 
 } // namespace terzlab::platform

@@ -6,62 +6,42 @@ namespace {
 
 using graphtest::Graph;
 using graphtest::Has;
-using graphtest::VerticalCount;
 
-TEST(Frame, LogGridHasTheSameLinesAt44100And48000) {
+TEST(Frame, LogGridIsTheSameAt44100And48000) {
     for (int32_t rate : {44100, 48000}) {
         Graph g;
         g.frame.SampleRate = rate;
         DisplayInit(g.graph, g.window, g.frame, true);
         const auto dotted = g.Lines(DrawStyle::Dot);
-        EXPECT_EQ(VerticalCount(dotted), 29) << rate;
-        EXPECT_EQ(dotted.size(), 29u + 4u) << "four horizontal lines for 0..-100 step 20";
-        EXPECT_EQ(dotted.front().x1, 0) << "10 Hz is the left edge";
-        for (const auto& s : dotted)
-            EXPECT_EQ(s.colour, kBlack);
+        ASSERT_EQ(dotted.size(), 29u + 4u) << rate << ": 10 Hz .. 20 kHz, four level lines";
+        EXPECT_EQ(dotted.front().x1, 0);
+        EXPECT_EQ(dotted[18].x1, rate == 44100 ? 419 : 414) << "1000 Hz";
+        EXPECT_EQ(dotted.back().y1, 240);
     }
 }
 
-TEST(Frame, KiloHertzLineAndFrequencyLabels) {
+TEST(Frame, FrequencyAndLevelLabels) {
     Graph g;
     DisplayInit(g.graph, g.window, g.frame, true);
-    const auto dotted = g.Lines(DrawStyle::Dot);
-    EXPECT_EQ(dotted[18].x1, 419) << "1000 Hz, the 19th line, in a 700-pixel graph";
-    for (const char* label :
-         {"10", "20", "50", "500", "1k", "5k", "10k", "20k [Hz]", "0 dB ", "-100 dB "}) {
-        EXPECT_TRUE(Has(g.Labels(), label)) << label;
+    const auto labels = g.Labels();
+    for (const char* l : {"10", "50", "500", "1k", "5k", "10k", "20k [Hz]", "-60 dB "}) {
+        EXPECT_TRUE(Has(labels, l)) << l;
     }
-    int units = 0;
-    for (const auto& l : g.Labels())
-        units += l.find("[") != std::string::npos;
-    EXPECT_EQ(units, 1);
-}
+    EXPECT_EQ(labels.size(), 11u + 6u) << "no other label carries a unit";
+    const RecordedText& top = g.window.Texts[11];
+    const RecordedText& bottom = g.window.Texts.back();
+    EXPECT_EQ(top.text, "0 dB ");
+    EXPECT_EQ(bottom.text, "-100 dB ");
+    EXPECT_DOUBLE_EQ(top.y, g.frame.Graph.Top);
+    EXPECT_DOUBLE_EQ(bottom.y + g.window.TextHeight("x"), g.frame.Graph.Top + g.frame.Graph.Height);
+    EXPECT_DOUBLE_EQ(bottom.x + g.window.TextWidth(bottom.text), g.frame.Graph.Left);
 
-TEST(Frame, UnitLabelOnlyWhileTwentyKilohertzIsBelowHalfTheRate) {
-    Graph g;
     g.frame.SampleRate = 40000;
     DisplayInit(g.graph, g.window, g.frame, true);
-    for (const auto& l : g.Labels())
-        EXPECT_EQ(l.find("[Hz]"), std::string::npos) << l;
+    EXPECT_FALSE(Has(g.Labels(), "20k [Hz]"));
 }
 
-TEST(Frame, LevelLabelsTopToBottomAroundTheGraph) {
-    Graph g;
-    DisplayInit(g.graph, g.window, g.frame, true);
-    std::vector<RecordedText> vertical;
-    for (const auto& t : g.window.Texts) {
-        if (t.text.find(" dB ") != std::string::npos) vertical.push_back(t);
-    }
-    ASSERT_EQ(vertical.size(), 6u);
-    EXPECT_EQ(vertical[0].text, "0 dB ");
-    EXPECT_EQ(vertical[5].text, "-100 dB ");
-    EXPECT_DOUBLE_EQ(vertical[0].y, g.frame.Graph.Top);
-    const double bottom = g.frame.Graph.Top + g.frame.Graph.Height;
-    EXPECT_DOUBLE_EQ(vertical[5].y + g.window.TextHeight("x"), bottom);
-    EXPECT_DOUBLE_EQ(vertical[2].x + g.window.TextWidth("-40 dB "), g.frame.Graph.Left);
-}
-
-TEST(Frame, PolarityTimeAxisEndsWithTheLocaleSeparator) {
+TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparator) {
     Graph g;
     g.frame.DisplayIndex = kDisplayTime;
     g.frame.MeasTypeIndex = meas::kPulse;
@@ -70,11 +50,9 @@ TEST(Frame, PolarityTimeAxisEndsWithTheLocaleSeparator) {
     DisplayInit(g.graph, g.window, g.frame, true);
     const auto labels = g.Labels();
     ASSERT_EQ(labels.size(), 9u + 11u);
-    EXPECT_EQ(labels[0], "0,0");
     EXPECT_EQ(labels[8], "23,2 [ms]");
-    EXPECT_EQ(labels[9], "100 % ");
     EXPECT_EQ(labels[19], "-100 % ");
-    EXPECT_EQ(VerticalCount(g.Lines(DrawStyle::Dot)), 7);
+    EXPECT_EQ(g.Lines(DrawStyle::Dot).size(), 7u + 9u);
 }
 
 TEST(Frame, ImpedanceAxisInOhmExceptFirstPartOfOneChannelRun) {
@@ -82,42 +60,25 @@ TEST(Frame, ImpedanceAxisInOhmExceptFirstPartOfOneChannelRun) {
     g.frame.MeasTypeIndex = meas::kImpedanceTwoChannel;
     g.frame.Range = {20, 0, 4};
     DisplayInit(g.graph, g.window, g.frame, true);
-    std::vector<std::string> vertical;
-    for (const auto& l : g.Labels()) {
-        if (l.find("Ohm") != std::string::npos) vertical.push_back(l);
-    }
-    const std::vector<std::string> expected{"20 Ohm ", "16 Ohm ", "12 Ohm ",
-                                            "8 Ohm ",  "4 Ohm ",  "0 Ohm "};
-    EXPECT_EQ(vertical, expected);
-
+    EXPECT_EQ(g.Labels()[11], "20 Ohm ");
+    EXPECT_EQ(g.Labels().back(), "0 Ohm ");
     g.frame.MeasTypeIndex = meas::kImpedanceOneChannel;
     g.frame.ImpedancePart = 1;
     DisplayInit(g.graph, g.window, g.frame, true);
     EXPECT_EQ(g.Labels().back(), "0 dB ");
 }
 
-TEST(Frame, GridOnlyRedrawKeepsLabelsAndAlwaysDrawsTopLine) {
+TEST(Frame, GridRedrawKeepsLabelsAndDrawsTheTopLine) {
     Graph g;
     DisplayInit(g.graph, g.window, g.frame, true);
-    const auto labels = g.window.Texts.size();
+    g.frame.Range = {0, -100, 0}; // a step that divides nothing
     DisplayInit(g.graph, g.window, g.frame, false);
     EXPECT_EQ(g.window.ClearCount, 1);
-    EXPECT_EQ(g.graph.ClearCount, 2);
-    EXPECT_EQ(g.window.Texts.size(), labels);
+    EXPECT_EQ(g.window.Texts.size(), 17u);
+    EXPECT_EQ(g.graph.Segments.size(), 29u);
     const auto& top = g.window.Segments.back();
     EXPECT_EQ(top.colour, kDarkGrey);
-    EXPECT_EQ(top.y1, 0);
     EXPECT_EQ(top.x2, 12000 - 15);
-}
-
-TEST(Frame, UnusableStepDrawsNoDivisions) {
-    Graph g;
-    g.frame.Range = {0, -100, 0};
-    DisplayInit(g.graph, g.window, g.frame, true);
-    EXPECT_EQ(g.Lines(DrawStyle::Dot).size(), 29u);
-    g.frame.Range = {-100, 0, 20};
-    DisplayInit(g.graph, g.window, g.frame, true);
-    EXPECT_EQ(g.Lines(DrawStyle::Dot).size(), 29u);
 }
 
 } // namespace

@@ -18,11 +18,11 @@ struct Graph {
         frame.Range = {0, -100, 20};
         frame.DecimalSeparator = ",";
     }
-
     std::vector<RecordedSegment> Lines(DrawStyle style) const {
         std::vector<RecordedSegment> out;
-        std::copy_if(graph.Segments.begin(), graph.Segments.end(), std::back_inserter(out),
-                     [&](const RecordedSegment& s) { return s.style == style; });
+        for (const auto& s : graph.Segments) {
+            if (s.style == style) out.push_back(s);
+        }
         return out;
     }
     std::vector<std::string> Labels() const {
@@ -32,15 +32,6 @@ struct Graph {
         return out;
     }
 };
-
-inline int VerticalCount(const std::vector<RecordedSegment>& lines) {
-    return static_cast<int>(
-        std::count_if(lines.begin(), lines.end(), [](const auto& s) { return s.x1 == s.x2; }));
-}
-
-} // namespace terzlab::graphtest
-
-namespace terzlab::graphtest {
 
 inline bool Has(const std::vector<std::string>& all, const std::string& one) {
     return std::find(all.begin(), all.end(), one) != all.end();

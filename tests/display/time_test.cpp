@@ -5,72 +5,55 @@
 namespace terzlab {
 namespace {
 
-using graphtest::Graph;
-
-struct TimeView : Graph {
+struct TimeView : graphtest::Graph {
     std::vector<int16_t> buffer;
     TimeInputs in;
 
-    TimeView(int32_t blockSize, double width) {
+    TimeView(int32_t blockSize, double width, int16_t type) : buffer(2 * blockSize) {
         graph.Resize(width, 300);
         frame.DisplayIndex = kDisplayTime;
-        frame.BlockSize = blockSize;
+        frame.MeasTypeIndex = type;
         frame.Range = {100, -100, 20};
-        buffer.assign(2 * blockSize, 0);
-        in.BlockSize = blockSize;
-        in.ActiveChannel = 1;
-        in.CurveColour = kBlue;
+        in = {{}, blockSize, 2, 1, kBlue, 0};
     }
-    void Draw() {
+    std::vector<RecordedSegment> Curve() {
         in.CaptureBuffer = buffer;
         DisplayTime(graph, window, frame, in);
+        return Lines(DrawStyle::Solid);
     }
-    std::vector<RecordedSegment> Curve() const { return Lines(DrawStyle::Solid); }
 };
 
 TEST(Time, DecimatedStrokesRunFromGroupMaximumToMinimum) {
-    EXPECT_EQ(DecimationStep(16384, 600), 7);
-    TimeView v(16384, 600);
+    TimeView v(16384, 600, 0);
     for (int i = 0; i < 16384; ++i)
         v.buffer[2 * i + 1] = static_cast<int16_t>((i % 7) * 1000);
-    v.buffer[2 * 16383 + 1] = -32768; // the last, short group
-    v.Draw();
+    v.buffer[2 * 16383 + 1] = -32768; // in the last, short group
     const auto curve = v.Curve();
-    ASSERT_EQ(curve.size(), (16384u + 6u) / 7u);
-    EXPECT_EQ(curve[0].y1, 122) << "6000 at full scale 100 % on 300 rows";
+    ASSERT_EQ(curve.size(), (16384u + 6u) / 7u) << "step 7";
+    EXPECT_EQ(curve[0].y1, 122) << "6000 at 100 % full scale on 300 rows";
     EXPECT_EQ(curve[0].y2, 150);
-    EXPECT_EQ(curve.back().y2, 300) << "the block's end is drawn";
     EXPECT_EQ(curve.back().x2, 600);
+    EXPECT_EQ(curve.back().y2, 300);
 }
 
-TEST(Time, PolarityViewDrawsEveryFrameAroundThePulse) {
-    TimeView v(8192, 497);
-    v.frame.MeasTypeIndex = meas::kPulse;
+TEST(Time, PolarityViewDrawsEveryFrameWithThePulseAtAQuarter) {
+    TimeView v(8192, 497, meas::kPulse);
     v.in.AlignPosition = 1005;
     v.buffer[2 * 1005 + 1] = 32767;
-    v.Draw();
     const auto curve = v.Curve();
     ASSERT_EQ(curve.size(), 1023u);
     EXPECT_EQ(curve.back().x2, 497);
-    int pulses = 0;
-    for (size_t i = 0; i < curve.size(); ++i) {
-        if (curve[i].y2 < 100) {
-            ++pulses;
-            EXPECT_EQ(i + 1, 256u) << "the pulse is the 256th shown frame";
-        }
-    }
-    EXPECT_EQ(pulses, 1);
+    EXPECT_LT(curve[255].y2, 10) << "frame 256 shows the pulse";
+    EXPECT_EQ(curve[255].x2, 124);
+    EXPECT_GT(curve[256].y2, 140);
 }
 
 TEST(Time, PulseStraddlingTheBlockEndIsContinuous) {
-    TimeView v(8192, 497);
-    v.frame.MeasTypeIndex = meas::kPulse;
-    v.in.AlignPosition = 8190; // shown frames 7934 .. 8957 wrap to the block's start
+    TimeView v(8192, 497, meas::kPulse);
+    v.in.AlignPosition = 8190;
     for (int i = 8186; i < 8192 + 10; ++i)
         v.buffer[2 * (i % 8192) + 1] = 20000;
-    v.Draw();
     const auto curve = v.Curve();
-    ASSERT_EQ(curve.size(), 1023u);
     int high = 0;
     for (size_t i = 1; i < curve.size(); ++i) {
         EXPECT_EQ(curve[i].x1, curve[i - 1].x2);
@@ -79,10 +62,9 @@ TEST(Time, PulseStraddlingTheBlockEndIsContinuous) {
     EXPECT_EQ(high, 16);
 }
 
-TEST(Time, BlockShorterThanItsSizeDrawsOnlyTheFrame) {
-    TimeView v(16384, 600);
+TEST(Time, TruncatedBlockDrawsOnlyTheFrame) {
+    TimeView v(16384, 600, 0);
     v.buffer.resize(100);
-    v.Draw();
     EXPECT_TRUE(v.Curve().empty());
     EXPECT_EQ(v.window.Texts.back().text, "-100 % ");
 }

@@ -52,10 +52,6 @@ TEST(QtPicture, SpectrumCurveLandsWhereTheMappingPutsIt) {
     }
     EXPECT_GT(graph.TextWidth(kStampText), 0.0) << "a font was found";
     const QImage& labels = window.Image();
-    if (qEnvironmentVariableIsSet("TERZLAB_SAVE_IMAGES")) {
-        image.save("/tmp/graph.png");
-        labels.save("/tmp/window.png");
-    }
     int dark = 0;
     for (int x = 0; x < labels.width(); ++x) {
         for (int yy = 300 / 15; yy < labels.height(); ++yy) {
