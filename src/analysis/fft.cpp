@@ -1,10 +1,10 @@
 #include "analysis/fft.h"
 
 #include "analysis/constants.h"
+#include "analysis/fft_transform.h"
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace terzlab {
 
@@ -64,23 +64,6 @@ double windowCoefficient(int16_t type, double x) {
     }
 }
 
-void bitReverse(std::vector<float>& re, std::vector<float>& im, int32_t n) {
-    const int32_t half = n / 2;
-    int32_t j = 1; // one-based, as the reordering was designed
-    for (int32_t i = 1; i <= n - 1; ++i) {
-        if (i < j) {
-            std::swap(re[j - 1], re[i - 1]);
-            std::swap(im[j - 1], im[i - 1]);
-        }
-        int32_t k = half;
-        while (k < j && k >= 1) {
-            j -= k;
-            k /= 2;
-        }
-        j += k;
-    }
-}
-
 } // namespace
 
 void FftSetup(FftState& fft) {
@@ -93,43 +76,13 @@ void FftSetup(FftState& fft) {
     }
     fft.FftRe.assign(n, 0.0f);
     fft.FftIm.assign(n, 0.0f);
+    detail::EnsurePlan(fft); // the tables are built here, not on the first block
 }
 
 void Fft(FftState& fft, int16_t inverse) {
-    const int32_t n = fft.BlockSize;
-    if (n < 2) return;
-    auto& re = fft.FftRe;
-    auto& im = fft.FftIm;
-    const int m = static_cast<int>(std::nearbyint(std::log(static_cast<double>(n)) / kLn2));
-    bitReverse(re, im, n);
-    for (int l = 1; l <= m; ++l) {
-        const int32_t le = int32_t{1} << l;
-        const int32_t le2 = le / 2;
-        const double sr = std::cos(kTwoPi / le);
-        const double si = inverse == 0 ? -std::sin(kTwoPi / le) : std::sin(kTwoPi / le);
-        double ur = 1.0;
-        double ui = 0.0;
-        for (int32_t j = 1; j <= le2; ++j) {
-            for (int32_t i = j - 1; i < n; i += le) {
-                const int32_t ip = i + le2;
-                const double tr = re[ip] * ur - im[ip] * ui;
-                const double ti = re[ip] * ui + im[ip] * ur;
-                re[ip] = static_cast<float>(re[i] - tr);
-                im[ip] = static_cast<float>(im[i] - ti);
-                re[i] = static_cast<float>(re[i] + tr);
-                im[i] = static_cast<float>(im[i] + ti);
-            }
-            const double urNext = sr * ur - si * ui;
-            ui = ui * sr + si * ur;
-            ur = urNext;
-        }
-    }
-    if (inverse == 0) {
-        for (int32_t i = 0; i < n; ++i) {
-            re[i] = static_cast<float>(re[i] / static_cast<double>(n));
-            im[i] = static_cast<float>(im[i] / static_cast<double>(n));
-        }
-    }
+    if (!detail::EnsurePlan(fft)) return;
+    detail::GatherArrays(fft);
+    detail::TransformWork(fft, inverse != 0);
 }
 
 void LoadBlock(FftState& fft, std::span<const int16_t> captureBuffer) {
@@ -137,17 +90,11 @@ void LoadBlock(FftState& fft, std::span<const int16_t> captureBuffer) {
     if (captureBuffer.size() < static_cast<size_t>(kChannelCount) * static_cast<size_t>(n)) {
         return; // a short buffer never reaches here from the run; refuse rather than read past it
     }
-    for (int32_t i = 0; i < n; ++i) {
-        fft.FftRe[i] = static_cast<float>(captureBuffer[2 * i] / 32768.0);
-        fft.FftIm[i] = static_cast<float>(captureBuffer[2 * i + 1] / 32768.0);
-    }
-    if (fft.WindowType != kWindowUniform) {
-        for (int32_t i = 0; i < n; ++i) {
-            fft.FftRe[i] *= fft.WindowCoeff[i];
-            fft.FftIm[i] *= fft.WindowCoeff[i];
-        }
-    }
-    Fft(fft, 0);
+    const bool windowReady =
+        fft.WindowType == kWindowUniform || fft.WindowCoeff.size() >= size_t(n);
+    if (!windowReady || !detail::EnsurePlan(fft)) return;
+    detail::GatherBlock(fft, captureBuffer.data());
+    detail::TransformWork(fft, false);
 }
 
 ChannelBin SeparateChannels(const FftState& fft, int32_t k) {

@@ -2,6 +2,8 @@
 // The FFT module: block size and time window per measurement type, loading a captured block
 // into the single-precision work arrays, the radix-2 transform, and splitting the packed
 // two-channel spectrum into the two channels' components.
+#include "analysis/fft_plan.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -23,6 +25,7 @@ struct FftState {
     std::vector<float> WindowCoeff; // 0..BlockSize-1
     std::vector<float> FftRe;       // 0..BlockSize-1, transformed in place
     std::vector<float> FftIm;
+    FftPlan Plan; // tables and work arrays of the transform, built by FftSetup
 };
 
 struct BlockSetting {

@@ -1,0 +1,40 @@
+#pragma once
+// Butterfly kernels of the fast transform. Internal to the analysis.
+//
+// Every kernel performs, for each butterfly, exactly the double-precision operations of the
+// one-butterfly-at-a-time transform on float operands and rounds each result to float when it
+// is stored, so any order of the butterflies within a stage gives the same bits. The vector
+// kernels run four butterflies side by side, one per lane, with the same IEEE operations.
+#include <cstdint>
+
+namespace terzlab::detail {
+
+// One stage over the groups in [Begin, End) (whole groups of 2^Stage elements).
+struct StageJob {
+    const float* SrcRe;
+    const float* SrcIm;
+    float* DstRe; // may equal the source: each butterfly reads both its elements first
+    float* DstIm;
+    int32_t Begin;
+    int32_t End;
+    int Stage;
+    const double* Cos; // this stage's twiddle factors
+    const double* Sin;
+    bool Scaled;     // the forward transform's last stage applies the 1/N scaling on store
+    float Scale = 1; // 1/N: a power of two, so x * Scale in float equals float(x / N) exactly
+};
+
+void ScalarStage(const StageJob& job);
+// Stages 1 to 3 in place over [begin, end) (a multiple of 8); cos/sin are the whole tables.
+void ScalarFirstStages(float* re, float* im, int32_t begin, int32_t end, const double* cos,
+                       const double* sin);
+
+// The same on four lanes; Stage >= 3.
+void VectorStage(const StageJob& job);
+void VectorFirstStages(float* re, float* im, int32_t begin, int32_t end, const double* cos,
+                       const double* sin);
+
+// Whether this processor (and its operating system) runs the vector kernels.
+bool VectorKernelsAvailable();
+
+} // namespace terzlab::detail

@@ -1,0 +1,140 @@
+#include "analysis/fft_kernels.h"
+#include "analysis/fft_plan.h"
+
+#if defined(__x86_64__) && defined(__GNUC__)
+
+#include <immintrin.h>
+
+// Only these functions use AVX; the rest of the program runs on any x86-64 processor. AVX has
+// no fused multiply-add, so each product is rounded on its own as in the scalar code.
+#define TERZLAB_AVX __attribute__((target("avx")))
+
+namespace terzlab::detail {
+
+namespace {
+
+TERZLAB_AVX inline __m256d widen(__m128 v) {
+    return _mm256_cvtps_pd(v);
+}
+
+TERZLAB_AVX inline __m256d load(const float* p) {
+    return widen(_mm_loadu_ps(p));
+}
+
+// a' = a + w*b and b' = a - w*b with the products and sums of the scalar butterfly.
+TERZLAB_AVX inline void butterfly(__m256d& ar, __m256d& ai, __m256d& br, __m256d& bi, __m256d ur,
+                                  __m256d ui) {
+    const __m256d tr = _mm256_sub_pd(_mm256_mul_pd(br, ur), _mm256_mul_pd(bi, ui));
+    const __m256d ti = _mm256_add_pd(_mm256_mul_pd(br, ui), _mm256_mul_pd(bi, ur));
+    br = _mm256_sub_pd(ar, tr);
+    bi = _mm256_sub_pd(ai, ti);
+    ar = _mm256_add_pd(ar, tr);
+    ai = _mm256_add_pd(ai, ti);
+}
+
+// One butterfly stage on four float lanes held in registers, rounded back to float.
+TERZLAB_AVX inline void pass(__m128& ar, __m128& ai, __m128& br, __m128& bi, __m256d ur,
+                             __m256d ui) {
+    __m256d dar = widen(ar), dai = widen(ai), dbr = widen(br), dbi = widen(bi);
+    butterfly(dar, dai, dbr, dbi, ur, ui);
+    ar = _mm256_cvtpd_ps(dar);
+    ai = _mm256_cvtpd_ps(dai);
+    br = _mm256_cvtpd_ps(dbr);
+    bi = _mm256_cvtpd_ps(dbi);
+}
+
+// Splits x0..x7 (lo = x0..x3, hi = x4..x7) into the even lanes of both and the odd lanes.
+TERZLAB_AVX inline void split(__m128& lo, __m128& hi) {
+    const __m128 even = _mm_shuffle_ps(lo, hi, _MM_SHUFFLE(2, 0, 2, 0));
+    hi = _mm_shuffle_ps(lo, hi, _MM_SHUFFLE(3, 1, 3, 1));
+    lo = even;
+}
+
+template <bool Scaled> TERZLAB_AVX inline void put(float* to, __m256d v, __m128 scale) {
+    const __m128 rounded = _mm256_cvtpd_ps(v);
+    _mm_storeu_ps(to, Scaled ? _mm_mul_ps(rounded, scale) : rounded);
+}
+
+template <bool Scaled> TERZLAB_AVX void stage(const StageJob& s) {
+    const int32_t le2 = int32_t{1} << (s.Stage - 1);
+    const int32_t le = 2 * le2;
+    const __m128 scale = _mm_set1_ps(s.Scale);
+    for (int32_t g = s.Begin; g < s.End; g += le) {
+        for (int32_t j = 0; j < le2; j += 4) {
+            const int32_t i = g + j;
+            const int32_t ip = i + le2;
+            __m256d ar = load(s.SrcRe + i), ai = load(s.SrcIm + i);
+            __m256d br = load(s.SrcRe + ip), bi = load(s.SrcIm + ip);
+            butterfly(ar, ai, br, bi, _mm256_loadu_pd(s.Cos + j), _mm256_loadu_pd(s.Sin + j));
+            put<Scaled>(s.DstRe + ip, br, scale);
+            put<Scaled>(s.DstIm + ip, bi, scale);
+            put<Scaled>(s.DstRe + i, ar, scale);
+            put<Scaled>(s.DstIm + i, ai, scale);
+        }
+    }
+}
+
+} // namespace
+
+TERZLAB_AVX void VectorStage(const StageJob& job) {
+    if (job.Scaled) {
+        stage<true>(job);
+    } else {
+        stage<false>(job);
+    }
+}
+
+// Stages 1 to 3 of eight elements in registers. Each split puts the pairs of the next stage
+// into matching lanes: stage 1 pairs (0,1) (2,3) (4,5) (6,7), stage 2 lanes x0 x4 x1 x5 against
+// x2 x6 x3 x7, stage 3 lanes x0..x3 against x4..x7, which is the natural order again.
+TERZLAB_AVX void VectorFirstStages(float* re, float* im, int32_t begin, int32_t end,
+                                   const double* cos, const double* sin) {
+    const __m256d ur1 = _mm256_set1_pd(cos[0]), ui1 = _mm256_set1_pd(sin[0]);
+    const __m256d ur2 = _mm256_setr_pd(cos[1], cos[1], cos[2], cos[2]);
+    const __m256d ui2 = _mm256_setr_pd(sin[1], sin[1], sin[2], sin[2]);
+    const __m256d ur3 = _mm256_loadu_pd(cos + 3), ui3 = _mm256_loadu_pd(sin + 3);
+    for (int32_t b = begin; b < end; b += 8) {
+        __m128 ra = _mm_loadu_ps(re + b), rb = _mm_loadu_ps(re + b + 4);
+        __m128 ia = _mm_loadu_ps(im + b), ib = _mm_loadu_ps(im + b + 4);
+        split(ra, rb);
+        split(ia, ib);
+        pass(ra, ia, rb, ib, ur1, ui1);
+        split(ra, rb);
+        split(ia, ib);
+        pass(ra, ia, rb, ib, ur2, ui2);
+        split(ra, rb);
+        split(ia, ib);
+        pass(ra, ia, rb, ib, ur3, ui3);
+        _mm_storeu_ps(re + b, ra);
+        _mm_storeu_ps(re + b + 4, rb);
+        _mm_storeu_ps(im + b, ia);
+        _mm_storeu_ps(im + b + 4, ib);
+    }
+}
+
+bool VectorKernelsAvailable() {
+    return __builtin_cpu_supports("avx");
+}
+
+} // namespace terzlab::detail
+
+#else
+
+namespace terzlab::detail {
+
+void VectorStage(const StageJob& job) {
+    ScalarStage(job);
+}
+
+void VectorFirstStages(float* re, float* im, int32_t begin, int32_t end, const double* cos,
+                       const double* sin) {
+    ScalarFirstStages(re, im, begin, end, cos, sin);
+}
+
+bool VectorKernelsAvailable() {
+    return false;
+}
+
+} // namespace terzlab::detail
+
+#endif

@@ -1,0 +1,141 @@
+#include "analysis/fft_reference.h"
+
+#include "analysis/constants.h"
+#include "analysis/running_mean.h"
+#include "analysis/types.h"
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace terzlab::reference {
+
+namespace {
+
+void bitReverse(std::vector<float>& re, std::vector<float>& im, int32_t n) {
+    const int32_t half = n / 2;
+    int32_t j = 1; // one-based, as the reordering was designed
+    for (int32_t i = 1; i <= n - 1; ++i) {
+        if (i < j) {
+            std::swap(re[j - 1], re[i - 1]);
+            std::swap(im[j - 1], im[i - 1]);
+        }
+        int32_t k = half;
+        while (k < j && k >= 1) {
+            j -= k;
+            k /= 2;
+        }
+        j += k;
+    }
+}
+
+double bandSum(const BandTable& t, const std::vector<double>& p, int b) {
+    const int lo = t.BandBin[b];
+    const int hi = t.BandBin[b + 1];
+    const double fl = t.BandFrac[b];
+    const double fh = t.BandFrac[b + 1];
+    if (lo == hi) return (fh - fl) * p[lo];
+    double sum = (1 - fl) * p[lo];
+    for (int k = lo + 1; k < hi; ++k)
+        sum += p[k];
+    return sum + fh * p[hi];
+}
+
+void channelPowers(BandState& s, const FftState& fft) {
+    const int32_t bins = fft.BlockSize / 2;
+    for (int32_t k = 0; k < bins; ++k) {
+        const ChannelBin c = SeparateChannels(fft, k);
+        s.ChannelSpectrum1[k] = c.P1();
+        s.ChannelSpectrum2[k] = c.P2();
+    }
+}
+
+double ratioOrNoValue(double num, double den) {
+    return den == 0 ? kNoValue : num / den;
+}
+
+void analyseLevels(BandState& s, const FftState& fft, const BandAnalysisInputs& in) {
+    using detail::RunningMean;
+    channelPowers(s, fft);
+    const int16_t n = in.AvgCount;
+    BandResults& r = s.Results;
+    for (int b = 0; b <= s.Table.LastBand; ++b) {
+        const double left = bandSum(s.Table, s.ChannelSpectrum1, b);
+        const double right = bandSum(s.Table, s.ChannelSpectrum2, b);
+        if (in.MeasTypeIndex == meas::kLevelOneChannel) {
+            r(1, b) = RunningMean(r(1, b), left, n);
+            r(2, b) = RunningMean(r(2, b), right, n);
+        } else {
+            r(1, b) = left;
+            r(2, b) = right;
+            const double ratio =
+                in.ExchangeChannel ? ratioOrNoValue(right, left) : ratioOrNoValue(left, right);
+            r(3, b) = RunningMean(r(3, b), ratio, n);
+        }
+    }
+}
+
+} // namespace
+
+void Fft(FftState& fft, int16_t inverse) {
+    const int32_t n = fft.BlockSize;
+    if (n < 2) return;
+    auto& re = fft.FftRe;
+    auto& im = fft.FftIm;
+    const int m = static_cast<int>(std::nearbyint(std::log(static_cast<double>(n)) / kLn2));
+    bitReverse(re, im, n);
+    for (int l = 1; l <= m; ++l) {
+        const int32_t le = int32_t{1} << l;
+        const int32_t le2 = le / 2;
+        const double sr = std::cos(kTwoPi / le);
+        const double si = inverse == 0 ? -std::sin(kTwoPi / le) : std::sin(kTwoPi / le);
+        double ur = 1.0;
+        double ui = 0.0;
+        for (int32_t j = 1; j <= le2; ++j) {
+            for (int32_t i = j - 1; i < n; i += le) {
+                const int32_t ip = i + le2;
+                const double tr = re[ip] * ur - im[ip] * ui;
+                const double ti = re[ip] * ui + im[ip] * ur;
+                re[ip] = static_cast<float>(re[i] - tr);
+                im[ip] = static_cast<float>(im[i] - ti);
+                re[i] = static_cast<float>(re[i] + tr);
+                im[i] = static_cast<float>(im[i] + ti);
+            }
+            const double urNext = sr * ur - si * ui;
+            ui = ui * sr + si * ur;
+            ur = urNext;
+        }
+    }
+    if (inverse == 0) {
+        for (int32_t i = 0; i < n; ++i) {
+            re[i] = static_cast<float>(re[i] / static_cast<double>(n));
+            im[i] = static_cast<float>(im[i] / static_cast<double>(n));
+        }
+    }
+}
+
+void LoadBlock(FftState& fft, std::span<const int16_t> captureBuffer) {
+    const int32_t n = fft.BlockSize;
+    if (captureBuffer.size() < static_cast<size_t>(kChannelCount) * static_cast<size_t>(n)) return;
+    for (int32_t i = 0; i < n; ++i) {
+        fft.FftRe[i] = static_cast<float>(captureBuffer[2 * i] / 32768.0);
+        fft.FftIm[i] = static_cast<float>(captureBuffer[2 * i + 1] / 32768.0);
+    }
+    if (fft.WindowType != kWindowUniform) {
+        for (int32_t i = 0; i < n; ++i) {
+            fft.FftRe[i] *= fft.WindowCoeff[i];
+            fft.FftIm[i] *= fft.WindowCoeff[i];
+        }
+    }
+    reference::Fft(fft, 0);
+}
+
+void BandAnalysis(BandState& s, const FftState& fft, const BandAnalysisInputs& in) {
+    const bool level =
+        in.MeasTypeIndex == meas::kLevelOneChannel || in.MeasTypeIndex == meas::kLevelTwoChannel;
+    if (!level) return terzlab::BandAnalysis(s, fft, in);
+    if (fft.BlockSize != s.BlockSize || in.MeasTypeIndex != s.MeasTypeIndex) return;
+    analyseLevels(s, fft, in);
+}
+
+} // namespace terzlab::reference

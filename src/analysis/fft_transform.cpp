@@ -1,0 +1,121 @@
+#include "analysis/fft_transform.h"
+
+#include "analysis/fft_kernels.h"
+#include "analysis/fft_plan.h"
+
+#include <algorithm>
+
+namespace terzlab::detail {
+
+namespace {
+
+// 2^11 elements of both arrays (16 KiB) and their twiddles stay in the first-level cache while
+// the stages inside such a piece run one after the other.
+constexpr int kPieceStages = 11;
+
+struct Kernels {
+    void (*Stage)(const StageJob&);
+    void (*FirstStages)(float*, float*, int32_t, int32_t, const double*, const double*);
+};
+
+Kernels kernelsFor(const FftPlan& plan) {
+    if (plan.Vector) return {VectorStage, VectorFirstStages};
+    return {ScalarStage, ScalarFirstStages};
+}
+
+struct Tables {
+    const double* Cos;
+    const double* Sin;
+};
+
+StageJob inPlace(float* re, float* im, int32_t begin, int32_t end, int stage, Tables t) {
+    const int32_t at = TwiddleOffset(stage);
+    return {re, im, re, im, begin, end, stage, t.Cos + at, t.Sin + at, false};
+}
+
+// Stages 1 .. last in place, piece by piece.
+void runPieces(const Kernels& k, float* re, float* im, int32_t n, int last, Tables t) {
+    const int32_t piece = std::min(int32_t{1} << last, n);
+    for (int32_t begin = 0; begin < n; begin += piece) {
+        k.FirstStages(re, im, begin, begin + piece, t.Cos, t.Sin);
+        for (int l = 4; l <= last; ++l)
+            k.Stage(inPlace(re, im, begin, begin + piece, l, t));
+    }
+}
+
+// The last stage writes into FftRe/FftIm: the forward result scaled by 1/N on the way.
+StageJob lastStage(FftState& fft, float* re, float* im, bool inverse, Tables t) {
+    const FftPlan& plan = fft.Plan;
+    StageJob last = inPlace(re, im, 0, plan.Size, plan.Stages, t);
+    last.DstRe = fft.FftRe.data();
+    last.DstIm = fft.FftIm.data();
+    last.Scaled = !inverse;
+    last.Scale = 1.0f / static_cast<float>(plan.Size);
+    return last;
+}
+
+// Transforms too short for the eight-element kernel: scalar stages only.
+void runShort(FftState& fft, float* re, float* im, bool inverse, Tables t) {
+    for (int l = 1; l < fft.Plan.Stages; ++l)
+        ScalarStage(inPlace(re, im, 0, fft.Plan.Size, l, t));
+    ScalarStage(lastStage(fft, re, im, inverse, t));
+}
+
+} // namespace
+
+bool EnsurePlan(FftState& fft) {
+    const int32_t n = fft.BlockSize;
+    if (n < 2 || (n & (n - 1)) != 0) return false;
+    if (fft.FftRe.size() < static_cast<size_t>(n) || fft.FftIm.size() < static_cast<size_t>(n))
+        return false;
+    if (fft.Plan.Size != n) BuildFftPlan(fft.Plan, n);
+    return true;
+}
+
+void GatherArrays(FftState& fft) {
+    FftPlan& plan = fft.Plan;
+    float* re = WorkRe(plan);
+    float* im = WorkIm(plan);
+    const int32_t* reverse = plan.Reverse.data();
+    for (int32_t i = 0; i < plan.Size; ++i) {
+        re[i] = fft.FftRe[reverse[i]];
+        im[i] = fft.FftIm[reverse[i]];
+    }
+}
+
+void GatherBlock(FftState& fft, const int16_t* captureBuffer) {
+    FftPlan& plan = fft.Plan;
+    float* re = WorkRe(plan);
+    float* im = WorkIm(plan);
+    const int32_t* reverse = plan.Reverse.data();
+    for (int32_t i = 0; i < plan.Size; ++i) {
+        const int32_t r = reverse[i];
+        re[i] = static_cast<float>(captureBuffer[2 * r] / 32768.0);
+        im[i] = static_cast<float>(captureBuffer[2 * r + 1] / 32768.0);
+    }
+    if (fft.WindowType == kWindowUniform) return;
+    const float* window = fft.WindowCoeff.data();
+    for (int32_t i = 0; i < plan.Size; ++i) {
+        re[i] *= window[reverse[i]];
+        im[i] *= window[reverse[i]];
+    }
+}
+
+void TransformWork(FftState& fft, bool inverse) {
+    FftPlan& plan = fft.Plan;
+    if (inverse) EnsureInverseTwiddles(plan);
+    const Tables t{inverse ? plan.InvCos.data() : plan.Cos.data(),
+                   inverse ? plan.InvSin.data() : plan.Sin.data()};
+    float* re = WorkRe(plan);
+    float* im = WorkIm(plan);
+    if (plan.Stages < 4) return runShort(fft, re, im, inverse, t);
+    const Kernels k = kernelsFor(plan);
+    const int m = plan.Stages;
+    const int pieceStages = std::min(kPieceStages, m - 1);
+    runPieces(k, re, im, plan.Size, pieceStages, t);
+    for (int l = pieceStages + 1; l < m; ++l)
+        k.Stage(inPlace(re, im, 0, plan.Size, l, t));
+    k.Stage(lastStage(fft, re, im, inverse, t));
+}
+
+} // namespace terzlab::detail

@@ -1,0 +1,23 @@
+#pragma once
+// The fast transform: the block goes straight into bit-reversed positions of the plan's work
+// arrays, the early stages run on cache-sized pieces, and the last stage writes the result
+// (scaled by 1/N when forward) into FftRe/FftIm. Internal to the analysis.
+#include "analysis/fft.h"
+
+#include <cstdint>
+
+namespace terzlab::detail {
+
+// Rebuilds the plan when BlockSize changed; false when no transform of this size can run.
+bool EnsurePlan(FftState& fft);
+
+// Bit-reversed copy of FftRe/FftIm into the work arrays.
+void GatherArrays(FftState& fft);
+
+// Bit-reversed load of a captured block, scaled to full scale 1.0 and windowed.
+void GatherBlock(FftState& fft, const int16_t* captureBuffer);
+
+// All stages on the work arrays, the result in FftRe/FftIm.
+void TransformWork(FftState& fft, bool inverse);
+
+} // namespace terzlab::detail
