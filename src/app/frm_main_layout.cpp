@@ -94,6 +94,10 @@ frmMain::~frmMain() {
 void frmMain::buildControls() {
     auto* form = named(new QWidget(this), "frmMainClient");
     setCentralWidget(form);
+    // The design's metrics assume the small dialog font; larger defaults clip the captions.
+    QFont small(QStringLiteral("MS Sans Serif"));
+    small.setPointSizeF(8.25);
+    form->setFont(small);
     lblRecord = listLabel(form, "lblRecord", "&Aufnahme:", 120, 180);
     cmbWavInDev = listBox(form, "cmbWavInDev", lblRecord, 120, 3735);
     lblReplay = listLabel(form, "lblReplay", "&Wiedergabe:", 120, 540);

@@ -135,6 +135,35 @@ TEST_F(RunTest, ClosingTheWindowDuringARunEndsRunThenWindow) {
     EXPECT_FALSE(card->capture->isOpen());
 }
 
+TEST_F(RunTest, UnwritableRateFieldFallsBackTo44100AndEndsTheRun) {
+    const QString path = folder.filePath(QStringLiteral("pseudo.wav"));
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    if (QFile(path).open(QIODevice::WriteOnly)) GTEST_SKIP() << "running as root";
+    window->mnu48k->trigger();
+    window->cmdStart->click();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Fehler:"));
+    EXPECT_TRUE(boxes.boxes()[0].text.startsWith(QStringLiteral("Die WAV-Datei ") + path));
+    EXPECT_FALSE(window->mnu48k->isChecked());
+    EXPECT_EQ(window->settings().SampleRate, 44100);
+    EXPECT_EQ(blocks(), 0);
+    expectIdle();
+}
+
+TEST_F(RunTest, InvalidStimulusIsRefusedWithItsPath) {
+    const QString path = folder.filePath(QStringLiteral("pseudo.wav"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("no wave at all");
+    file.close();
+    window->cmdStart->click();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text,
+              QStringLiteral("Die Datei ") + path +
+                  QStringLiteral(" ist keine gültige WAV-Datei, Messung abgebrochen!"));
+    EXPECT_EQ(blocks(), 0);
+}
+
 class FaultyCardTest : public GuiTest {};
 
 TEST_F(FaultyCardTest, SilentOrVanishingDeviceEndsTheRunWithAMessage) {
