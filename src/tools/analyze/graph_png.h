@@ -1,0 +1,26 @@
+#pragma once
+// The graph as the main window shows it after a run, drawn off-screen and encoded as PNG: the
+// graph picture at its design size with the axis labels the window prints around it.
+#include "analysis/bands.h"
+#include "analysis/types.h"
+#include <cstdint>
+#include <string>
+
+namespace terzlab::analyze {
+
+struct GraphPngInputs {
+    int16_t MeasTypeIndex = 0;
+    int16_t ImpedancePart = 0;
+    int32_t SampleRate = 44100;
+    int32_t BlockSize = 16384;
+    uint32_t CurveColour = 0xFF0000; // 0x00BBGGRR
+};
+
+// False where the program was built without its drawing layer.
+bool GraphPngAvailable();
+
+// PNG bytes of the graph; false with a one-line error when nothing could be drawn.
+bool RenderGraphPng(const BandState& bands, const AxisRange& range, const GraphPngInputs& in,
+                    std::string& png, std::string& error);
+
+} // namespace terzlab::analyze

@@ -1,0 +1,181 @@
+#include "analyze/options.h"
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <map>
+
+namespace terzlab::analyze {
+namespace {
+
+using Setter = std::function<std::string(AnalyzeOptions&, const std::string&)>;
+
+std::optional<double> ToNumber(const std::string& text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) return {};
+    return value;
+}
+
+std::optional<int32_t> ToCount(const std::string& text, int32_t min, int32_t max) {
+    int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < min || value > max) return {};
+    return value;
+}
+
+std::string Invalid(std::string_view option, const std::string& value, std::string_view allowed) {
+    return "Ungültiger Wert für " + std::string(option) + ": \"" + value +
+           "\" (erlaubt: " + std::string(allowed) + ")";
+}
+
+std::string SetType(AnalyzeOptions& o, const std::string& v) {
+    if (v == "2")
+        return "Die Polungsmessung (--type 2) wird nicht gespeichert und ist daher nicht "
+               "auswertbar";
+    if (v != "0" && v != "1" && v != "3" && v != "4") return Invalid("--type", v, "0, 1, 3, 4");
+    o.MeasTypeIndex = static_cast<int16_t>(v[0] - '0');
+    return {};
+}
+
+std::string SetChannel(AnalyzeOptions& o, const std::string& v) {
+    if (v != "left" && v != "right") return Invalid("--channel", v, "left, right");
+    o.ActiveChannel = v == "left" ? 0 : 1;
+    return {};
+}
+
+std::string SetBlocks(AnalyzeOptions& o, const std::string& v) {
+    const auto n = ToCount(v, 1, kMaxBlocks);
+    if (!n) return Invalid("--blocks", v, "ganze Zahl von 1 bis 32767");
+    o.Blocks = *n;
+    return {};
+}
+
+std::string SetSkip(AnalyzeOptions& o, const std::string& v) {
+    const auto n = ToCount(v, 0, INT32_MAX);
+    if (!n) return Invalid("--skip", v, "ganze Zahl ab 0");
+    o.Skip = *n;
+    return {};
+}
+
+std::string SetResolution(AnalyzeOptions& o, const std::string& v) {
+    if (v != "3" && v != "6" && v != "12") return Invalid("--resolution", v, "3, 6, 12");
+    o.FreqResIndex = v == "3" ? 0 : (v == "6" ? 1 : 2);
+    return {};
+}
+
+std::string SetResistor(AnalyzeOptions& o, const std::string& v) {
+    // The program's own input field accepts exactly this range.
+    const auto r = ToNumber(v);
+    if (!r || *r < 0.1 || *r > 100) return Invalid("--rv", v, "Zahl von 0.1 bis 100");
+    o.SeriesResistor = static_cast<float>(*r);
+    return {};
+}
+
+Setter DbSetter(std::string_view option, std::function<double&(AnalyzeOptions&)> target) {
+    return [option, target](AnalyzeOptions& o, const std::string& v) -> std::string {
+        const auto db = ToNumber(v);
+        if (!db || std::fabs(*db) > 1000) return Invalid(option, v, "Zahl in dB");
+        target(o) = *db;
+        return {};
+    };
+}
+
+Setter TextSetter(std::string AnalyzeOptions::*field) {
+    return [field](AnalyzeOptions& o, const std::string& v) -> std::string {
+        if (v.empty() && field != &AnalyzeOptions::Title) return "Leerer Dateiname";
+        o.*field = v;
+        return {};
+    };
+}
+
+const std::map<std::string, Setter, std::less<>>& ValueOptions() {
+    static const std::map<std::string, Setter, std::less<>> options = {
+        {"--type", SetType},
+        {"--channel", SetChannel},
+        {"--blocks", SetBlocks},
+        {"--skip", SetSkip},
+        {"--resolution", SetResolution},
+        {"--rv", SetResistor},
+        {"--calib-left",
+         DbSetter("--calib-left", [](AnalyzeOptions& o) -> double& { return o.CalibValue[0]; })},
+        {"--calib-right",
+         DbSetter("--calib-right", [](AnalyzeOptions& o) -> double& { return o.CalibValue[1]; })},
+        {"--level-offset",
+         DbSetter("--level-offset", [](AnalyzeOptions& o) -> double& { return o.LevelCorr5; })},
+        {"--sensor", TextSetter(&AnalyzeOptions::SensorPath)},
+        {"--reference", TextSetter(&AnalyzeOptions::ReferencePath)},
+        {"--title", TextSetter(&AnalyzeOptions::Title)},
+        {"--png", TextSetter(&AnalyzeOptions::PngPath)},
+        {"--out", TextSetter(&AnalyzeOptions::OutPath)},
+    };
+    return options;
+}
+
+std::string TakeFlag(AnalyzeOptions& o, std::string_view arg) {
+    if (arg == "--exchange") {
+        o.ExchangeChannel = true;
+    } else if (arg == "--no-wide-range") {
+        o.WideRange = false;
+    } else {
+        return "Unbekannte Option: " + std::string(arg);
+    }
+    return {};
+}
+
+std::string TakeFile(AnalyzeOptions& o, const std::string& arg) {
+    if (o.RecordingPath.empty()) {
+        o.RecordingPath = arg;
+    } else if (o.Part2Path.empty()) {
+        o.Part2Path = arg;
+    } else {
+        return "Zu viele Aufnahmen angegeben: " + arg;
+    }
+    return {};
+}
+
+// The curves are refused where the program's main window would not let them be switched on.
+std::string CheckCombination(const AnalyzeOptions& o) {
+    if (o.OutPath.empty()) return "Keine Ausgabedatei angegeben (--out FILE.oct)";
+    if (o.RecordingPath.empty()) return "Keine Aufnahme angegeben (RECORDING.wav)";
+    const bool twoParts = o.MeasTypeIndex == 3;
+    if (twoParts && o.Part2Path.empty()) {
+        return "Die Impedanzmessung (1-kanalig) braucht die Aufnahme des 2. Teils (PART2.wav)";
+    }
+    if (!twoParts && !o.Part2Path.empty()) {
+        return "Eine zweite Aufnahme gibt es nur bei --type 3: " + o.Part2Path;
+    }
+    if (!o.SensorPath.empty() && o.MeasTypeIndex > 1) {
+        return "Eine Sensorkompensation gibt es nur bei --type 0 und 1";
+    }
+    if (!o.ReferencePath.empty() && o.MeasTypeIndex == 3) {
+        return "Eine Referenzkurve gibt es nur bei --type 0, 1 und 4";
+    }
+    return {};
+}
+
+} // namespace
+
+ParsedOptions ParseOptions(std::span<const std::string> args) {
+    AnalyzeOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        std::string error;
+        const auto valued = ValueOptions().find(arg);
+        if (valued != ValueOptions().end()) {
+            if (i + 1 >= args.size()) return {{}, "Option " + arg + " erwartet einen Wert"};
+            error = valued->second(options, args[++i]);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = TakeFlag(options, arg);
+        } else {
+            error = TakeFile(options, arg);
+        }
+        if (!error.empty()) return {{}, error};
+    }
+    std::string error = CheckCombination(options);
+    if (!error.empty()) return {{}, error};
+    return {options, {}};
+}
+
+} // namespace terzlab::analyze

@@ -1,0 +1,226 @@
+#include "analyze/run.h"
+#include "analysis/fft.h"
+#include "analyze/analyzer.h"
+#include "analyze/curves.h"
+#include "analyze/graph_png.h"
+#include "analyze/options.h"
+#include "analyze/recording.h"
+#include "analyze/staged_files.h"
+#include "analyze/stream_messages.h"
+#include "display/picture.h"
+#include "files/measurement_writer.h"
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+namespace terzlab::analyze {
+namespace {
+
+int Fail(std::ostream& err, const std::string& text) {
+    err << "terzlab-analyze: " << text << '\n';
+    return kExitError;
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    std::error_code error;
+    const auto ca = std::filesystem::weakly_canonical(a, error);
+    if (error) return a == b;
+    const auto cb = std::filesystem::weakly_canonical(b, error);
+    return error ? a == b : ca == cb;
+}
+
+// An output that lands on an input would destroy the recording it was computed from.
+std::string CheckOutputs(const AnalyzeOptions& o) {
+    std::vector<std::string> inputs = {o.RecordingPath, o.Part2Path, o.SensorPath, o.ReferencePath};
+    std::vector<std::string> outputs = {o.OutPath, o.PngPath};
+    for (const auto& out : outputs) {
+        if (out.empty()) continue;
+        for (const auto& in : inputs) {
+            if (!in.empty() && SamePath(out, in)) {
+                return "Die Ausgabedatei " + out + " würde die Eingabedatei überschreiben";
+            }
+        }
+    }
+    if (!o.PngPath.empty() && SamePath(o.PngPath, o.OutPath)) {
+        return "--png und --out nennen dieselbe Datei: " + o.OutPath;
+    }
+    return {};
+}
+
+struct Inputs {
+    std::unique_ptr<Recording> Part1 = std::make_unique<Recording>();
+    std::unique_ptr<Recording> Part2;
+    int32_t Blocks = 0;
+};
+
+std::string TooShort(const std::string& path, int64_t needed) {
+    return "Die Aufnahme " + path + " ist zu kurz: " + std::to_string(needed) +
+           " Blöcke nach dem Überspringen nötig";
+}
+
+// Blocks left after the skip, or a negative count when not even one is.
+int64_t BlocksAfterSkip(const Recording& r, const AnalyzeOptions& o, int32_t blockSize) {
+    return r.WholeBlocks(blockSize) - o.Skip;
+}
+
+std::string OpenInputs(const AnalyzeOptions& o, int32_t blockSize, Inputs& in, std::ostream& err) {
+    std::string error;
+    if (!in.Part1->Open(o.RecordingPath, error)) return error;
+    int64_t available = BlocksAfterSkip(*in.Part1, o, blockSize);
+    std::string shortest = o.RecordingPath;
+    if (!o.Part2Path.empty()) {
+        in.Part2 = std::make_unique<Recording>();
+        if (!in.Part2->Open(o.Part2Path, error)) return error;
+        if (in.Part2->SampleRate() != in.Part1->SampleRate()) {
+            return "Die beiden Aufnahmen haben verschiedene Abtastraten";
+        }
+        const int64_t second = BlocksAfterSkip(*in.Part2, o, blockSize);
+        if (second < available) shortest = o.Part2Path;
+        available = std::min(available, second);
+    }
+    const int64_t wanted = o.Blocks.value_or(1);
+    if (available < wanted) return TooShort(shortest, wanted);
+    if (!o.Blocks && available > kMaxBlocks) {
+        err << "terzlab-analyze: Hinweis: nur die ersten " << kMaxBlocks
+            << " Blöcke werden ausgewertet\n";
+    }
+    in.Blocks =
+        static_cast<int32_t>(o.Blocks ? *o.Blocks : std::min<int64_t>(available, kMaxBlocks));
+    return {};
+}
+
+RunSettings SettingsFor(const AnalyzeOptions& o, int32_t sampleRate, const DispOct& store) {
+    RunSettings s;
+    s.MeasTypeIndex = o.MeasTypeIndex;
+    s.SampleRate = sampleRate;
+    s.Analysis.MeasTypeIndex = o.MeasTypeIndex;
+    s.Analysis.ActiveChannel = o.ActiveChannel;
+    s.Analysis.SeriesResistor = o.SeriesResistor;
+    s.Analysis.WideRange = o.WideRange;
+    s.Analysis.ExchangeChannel = o.ExchangeChannel;
+    DisplayInputs& d = s.Display;
+    d.MeasTypeIndex = o.MeasTypeIndex;
+    d.ActiveChannel = o.ActiveChannel;
+    d.SeriesResistor = o.SeriesResistor;
+    d.ExchangeChannel = o.ExchangeChannel;
+    d.FreqResIndex = o.FreqResIndex;
+    d.CalibValue = o.CalibValue;
+    d.LevelCorr5 = o.LevelCorr5;
+    for (int slot : {kSensorSlot, kReferenceSlot})
+        d.Curves[slot] = &store.Curves[slot];
+    // A curve that fails to load ends the run, so a given file is a curve switched on.
+    d.CurveChecked[kSensorSlot] = !o.SensorPath.empty();
+    d.CurveChecked[kReferenceSlot] = !o.ReferencePath.empty();
+    return s;
+}
+
+bool LoadCurves(const AnalyzeOptions& o, int16_t lastBand, DispOct& store, std::ostream& err) {
+    StreamMessages messages(err);
+    if (!o.SensorPath.empty() &&
+        !LoadCurveFile(store, kSensorSlot, o.SensorPath, lastBand, messages)) {
+        return false;
+    }
+    return o.ReferencePath.empty() ||
+           LoadCurveFile(store, kReferenceSlot, o.ReferencePath, lastBand, messages);
+}
+
+std::string RunBlocks(const AnalyzeOptions& o, Inputs& in, Analyzer& analyzer) {
+    const int32_t n = analyzer.BlockSize();
+    const bool twoParts = in.Part2 != nullptr;
+    if (!in.Part1->SeekBlock(o.Skip, n) ||
+        !analyzer.RunPart(*in.Part1, in.Blocks, twoParts ? 1 : 0)) {
+        return "Die Aufnahme " + o.RecordingPath + " konnte nicht vollständig gelesen werden";
+    }
+    if (twoParts &&
+        (!in.Part2->SeekBlock(o.Skip, n) || !analyzer.RunPart(*in.Part2, in.Blocks, 2))) {
+        return "Die Aufnahme " + o.Part2Path + " konnte nicht vollständig gelesen werden";
+    }
+    return {};
+}
+
+MeasurementHeader HeaderFor(const AnalyzeOptions& o, const Analyzer& a, int32_t sampleRate,
+                            const DispOct& store) {
+    MeasurementHeader h;
+    h.Title = o.Title;
+    h.SampleRate = sampleRate;
+    h.BlockSize = a.BlockSize();
+    h.WindowType = a.WindowType();
+    h.MeasTypeIndex = o.MeasTypeIndex;
+    for (int slot : {kSensorSlot, kReferenceSlot}) {
+        h.CurveOn[slot] = store.Curves[slot].CurveLoaded == 1;
+        h.CurveFile[slot] = store.Curves[slot].CurveFile;
+    }
+    return h;
+}
+
+// The colour the main window gives the live curve.
+Colour CurveColourFor(const AnalyzeOptions& o) {
+    if (o.MeasTypeIndex != meas::kLevelOneChannel) return kGreen;
+    return o.ActiveChannel == 0 ? kBlue : kMagenta;
+}
+
+std::string RenderPng(const AnalyzeOptions& o, Analyzer& a, int32_t sampleRate, std::string& png) {
+    a.Redraw(o.FreqResIndex);
+    GraphPngInputs g;
+    g.MeasTypeIndex = o.MeasTypeIndex;
+    g.ImpedancePart = o.MeasTypeIndex == meas::kImpedanceOneChannel ? 2 : 0;
+    g.SampleRate = sampleRate;
+    g.BlockSize = a.BlockSize();
+    g.CurveColour = CurveColourFor(o);
+    std::string error;
+    RenderGraphPng(a.Bands(), a.Range(), g, png, error);
+    return error;
+}
+
+void ReportOverload(const Analyzer& a, std::ostream& err) {
+    if (a.Overload()[0]) err << "OVL left\n";
+    if (a.Overload()[1]) err << "OVL right\n";
+}
+
+int Analyse(const AnalyzeOptions& o, std::ostream& err) {
+    const int32_t blockSize = BlockSettingFor(o.MeasTypeIndex)->BlockSize;
+    Inputs in;
+    if (std::string error = OpenInputs(o, blockSize, in, err); !error.empty())
+        return Fail(err, error);
+    const int32_t rate = in.Part1->SampleRate();
+    DispOct store;
+    Analyzer analyzer(SettingsFor(o, rate, store));
+    if (!LoadCurves(o, analyzer.Bands().Table.LastBand, store, err)) return kExitError;
+    if (std::string error = RunBlocks(o, in, analyzer); !error.empty()) return Fail(err, error);
+    ReportOverload(analyzer, err);
+    analyzer.Redraw(2);
+    StagedFiles files;
+    if (!files.Stage(o.OutPath,
+                     MeasurementFileText(HeaderFor(o, analyzer, rate, store), analyzer.Bands()))) {
+        return Fail(err, "Die Datei " + o.OutPath + " konnte nicht geschrieben werden");
+    }
+    if (!o.PngPath.empty()) {
+        std::string png;
+        if (std::string error = RenderPng(o, analyzer, rate, png); !error.empty()) {
+            return Fail(err, error);
+        }
+        if (!files.Stage(o.PngPath, png)) {
+            return Fail(err, "Die Datei " + o.PngPath + " konnte nicht geschrieben werden");
+        }
+    }
+    if (!files.Commit()) {
+        return Fail(err,
+                    "Die Datei " + files.Failed().string() + " konnte nicht geschrieben werden");
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int RunAnalyze(std::span<const std::string> args, std::ostream& err) {
+    const ParsedOptions parsed = ParseOptions(args);
+    if (!parsed.Options) return Fail(err, parsed.Error + " - Aufruf: " + std::string(kUsage));
+    const AnalyzeOptions& o = *parsed.Options;
+    if (!o.PngPath.empty() && !GraphPngAvailable()) {
+        return Fail(err, "--png ist nicht verfügbar: terzlab-analyze wurde ohne Qt gebaut");
+    }
+    if (std::string error = CheckOutputs(o); !error.empty()) return Fail(err, error);
+    return Analyse(o, err);
+}
+
+} // namespace terzlab::analyze

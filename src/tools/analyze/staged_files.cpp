@@ -1,0 +1,65 @@
+#include "analyze/staged_files.h"
+#include <cstdio>
+#include <unistd.h>
+
+namespace terzlab::analyze {
+namespace {
+
+bool WriteAndSync(const std::filesystem::path& path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wbx");
+    if (file == nullptr) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = std::fflush(file) == 0 && ok;
+    ok = ::fsync(::fileno(file)) == 0 && ok;
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+}
+
+} // namespace
+
+StagedFiles::~StagedFiles() {
+    Discard();
+}
+
+bool StagedFiles::Stage(const std::filesystem::path& target, const std::string& bytes) {
+    std::filesystem::path temp = target;
+    temp += ".~tmp" + std::to_string(::getpid());
+    std::error_code error;
+    std::filesystem::remove(temp, error);
+    entries_.push_back({target, temp});
+    if (WriteAndSync(temp, bytes)) return true;
+    failed_ = target;
+    Discard();
+    return false;
+}
+
+bool StagedFiles::Commit() {
+    std::error_code error;
+    for (const Entry& e : entries_) {
+        if (std::filesystem::is_directory(e.target, error)) {
+            failed_ = e.target;
+            Discard();
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        std::filesystem::rename(entries_[i].temp, entries_[i].target, error);
+        if (error) {
+            failed_ = entries_[i].target;
+            entries_.erase(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(i));
+            Discard();
+            return false;
+        }
+    }
+    entries_.clear();
+    return true;
+}
+
+void StagedFiles::Discard() {
+    std::error_code error;
+    for (const Entry& e : entries_)
+        std::filesystem::remove(e.temp, error);
+    entries_.clear();
+}
+
+} // namespace terzlab::analyze
