@@ -12,6 +12,8 @@ namespace {
 // 2^11 elements of both arrays (16 KiB) and their twiddles stay in the first-level cache while
 // the stages inside such a piece run one after the other.
 constexpr int kPieceStages = 11;
+// Tiles of 16 x 16 elements in the bit-reversed copy: 16 floats fill a 64-byte cache line.
+constexpr int kTileBits = 4;
 
 struct Kernels {
     void (*Stage)(const StageJob&);
@@ -61,6 +63,38 @@ void runShort(FftState& fft, float* re, float* im, bool inverse, Tables t) {
     ScalarStage(lastStage(fft, re, im, inverse, t));
 }
 
+// to[Reverse[i]] = from[i] in tiles of 16 x 16 elements. With i split into high, middle and low
+// bit fields, a tile fixes the middle field: it reads 16 runs of 16 consecutive elements and,
+// reversed and transposed through a small buffer, writes 16 such runs. Written straight from
+// the reads, each store would go to another of 16 lines 2^(m-4) floats apart, all in one cache
+// set.
+void reverseCopy(const FftPlan& plan, const float* from, float* to) {
+    const int32_t* reverse = plan.Reverse.data();
+    const int middle = plan.Stages - 2 * kTileBits;
+    if (middle < 0) {
+        for (int32_t i = 0; i < plan.Size; ++i)
+            to[reverse[i]] = from[i];
+        return;
+    }
+    constexpr int32_t side = int32_t{1} << kTileBits;
+    const int highShift = plan.Stages - kTileBits;
+    float tile[side][side];
+    for (int32_t b = 0; b < (int32_t{1} << middle); ++b) {
+        for (int32_t high = 0; high < side; ++high) {
+            const float* run = from + ((high << highShift) | (b << kTileBits));
+            const int32_t column = reverse[high << highShift];
+            for (int32_t low = 0; low < side; ++low)
+                tile[low][column] = run[low];
+        }
+        const int32_t middleReversed = reverse[b << kTileBits];
+        for (int32_t low = 0; low < side; ++low) {
+            float* run = to + (reverse[low] | middleReversed);
+            for (int32_t k = 0; k < side; ++k)
+                run[k] = tile[low][k];
+        }
+    }
+}
+
 } // namespace
 
 bool EnsurePlan(FftState& fft) {
@@ -74,31 +108,28 @@ bool EnsurePlan(FftState& fft) {
 
 void GatherArrays(FftState& fft) {
     FftPlan& plan = fft.Plan;
-    float* re = WorkRe(plan);
-    float* im = WorkIm(plan);
-    const int32_t* reverse = plan.Reverse.data();
-    for (int32_t i = 0; i < plan.Size; ++i) {
-        re[i] = fft.FftRe[reverse[i]];
-        im[i] = fft.FftIm[reverse[i]];
-    }
+    reverseCopy(plan, fft.FftRe.data(), WorkRe(plan));
+    reverseCopy(plan, fft.FftIm.data(), WorkIm(plan));
 }
 
+// The block is first loaded in its own order, as the straightforward transform does, into
+// FftRe/FftIm, which the last stage overwrites anyway.
 void GatherBlock(FftState& fft, const int16_t* captureBuffer) {
-    FftPlan& plan = fft.Plan;
-    float* re = WorkRe(plan);
-    float* im = WorkIm(plan);
-    const int32_t* reverse = plan.Reverse.data();
-    for (int32_t i = 0; i < plan.Size; ++i) {
-        const int32_t r = reverse[i];
-        re[i] = static_cast<float>(captureBuffer[2 * r] / 32768.0);
-        im[i] = static_cast<float>(captureBuffer[2 * r + 1] / 32768.0);
+    const int32_t n = fft.Plan.Size;
+    float* re = fft.FftRe.data();
+    float* im = fft.FftIm.data();
+    for (int32_t i = 0; i < n; ++i) {
+        re[i] = static_cast<float>(captureBuffer[2 * i] / 32768.0);
+        im[i] = static_cast<float>(captureBuffer[2 * i + 1] / 32768.0);
     }
-    if (fft.WindowType == kWindowUniform) return;
-    const float* window = fft.WindowCoeff.data();
-    for (int32_t i = 0; i < plan.Size; ++i) {
-        re[i] *= window[reverse[i]];
-        im[i] *= window[reverse[i]];
+    if (fft.WindowType != kWindowUniform) {
+        const float* window = fft.WindowCoeff.data();
+        for (int32_t i = 0; i < n; ++i) {
+            re[i] *= window[i];
+            im[i] *= window[i];
+        }
     }
+    GatherArrays(fft);
 }
 
 void TransformWork(FftState& fft, bool inverse) {
