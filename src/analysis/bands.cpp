@@ -64,26 +64,43 @@ void buildImpedanceGrid(BandTable& t, int32_t sampleRate, double df, int32_t hal
     }
 }
 
+struct BandPair {
+    double Left, Right;
+};
+
 // Band power with fractional edges: each bin's power is shared between neighbouring bands in
-// proportion to the part of its width that falls inside each band.
-double bandSum(const BandTable& t, const std::vector<double>& p, int b) {
+// proportion to the part of its width that falls inside each band. Both channels in one pass,
+// each summed in bin order.
+BandPair bandSums(const BandTable& t, const double* p1, const double* p2, int b) {
     const int lo = t.BandBin[b];
     const int hi = t.BandBin[b + 1];
     const double fl = t.BandFrac[b];
     const double fh = t.BandFrac[b + 1];
-    if (lo == hi) return (fh - fl) * p[lo];
-    double sum = (1 - fl) * p[lo];
-    for (int k = lo + 1; k < hi; ++k)
-        sum += p[k];
-    return sum + fh * p[hi];
+    if (lo == hi) return {(fh - fl) * p1[lo], (fh - fl) * p2[lo]};
+    double left = (1 - fl) * p1[lo];
+    double right = (1 - fl) * p2[lo];
+    for (int k = lo + 1; k < hi; ++k) {
+        left += p1[k];
+        right += p2[k];
+    }
+    return {left + fh * p1[hi], right + fh * p2[hi]};
 }
 
+// SeparateChannels' powers for every bin of the lower half, as one loop over the arrays.
 void channelPowers(BandState& s, const FftState& fft) {
-    const int32_t bins = fft.BlockSize / 2;
-    for (int32_t k = 0; k < bins; ++k) {
-        const ChannelBin c = SeparateChannels(fft, k);
-        s.ChannelSpectrum1[k] = c.P1();
-        s.ChannelSpectrum2[k] = c.P2();
+    const int32_t n = fft.BlockSize;
+    const float* re = fft.FftRe.data();
+    const float* im = fft.FftIm.data();
+    double* p1 = s.ChannelSpectrum1.data();
+    double* p2 = s.ChannelSpectrum2.data();
+    const ChannelBin zero = SeparateChannels(fft, 0);
+    p1[0] = zero.P1();
+    p2[0] = zero.P2();
+    for (int32_t k = 1; k < n / 2; ++k) {
+        const double reK = re[k], imK = im[k], reKK = re[n - k], imKK = im[n - k];
+        const double a1 = reK + reKK, b1 = imKK - imK, a2 = imK + imKK, b2 = reK - reKK;
+        p1[k] = a1 * a1 + b1 * b1;
+        p2[k] = a2 * a2 + b2 * b2;
     }
 }
 
@@ -96,8 +113,8 @@ void analyseLevels(BandState& s, const FftState& fft, const BandAnalysisInputs& 
     const int16_t n = in.AvgCount;
     BandResults& r = s.Results;
     for (int b = 0; b <= s.Table.LastBand; ++b) {
-        const double left = bandSum(s.Table, s.ChannelSpectrum1, b);
-        const double right = bandSum(s.Table, s.ChannelSpectrum2, b);
+        const auto [left, right] =
+            bandSums(s.Table, s.ChannelSpectrum1.data(), s.ChannelSpectrum2.data(), b);
         if (in.MeasTypeIndex == meas::kLevelOneChannel) {
             r(1, b) = RunningMean(r(1, b), left, n);
             r(2, b) = RunningMean(r(2, b), right, n);
