@@ -1,6 +1,6 @@
 #pragma once
-// Recordings, curve files and tool runs for the terzlab-analyze tests. Every file lives in a
-// fresh folder of the test's own.
+// Recordings, tool runs and measurement files for the terzlab-analyze tests. Every file lives
+// in a fresh folder of the test's own.
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -11,9 +11,7 @@ namespace terzlab::test {
 class TempFolder {
   public:
     TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder() { std::filesystem::remove_all(path_); }
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
     std::size_t FileCount() const;
 
@@ -21,17 +19,14 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
-// Writes 16-bit PCM WAV; `samples` are interleaved when channels is 2.
+// 16-bit PCM WAV; `samples` interleaved when channels is 2.
 void WriteWav(const std::string& path, const std::vector<int16_t>& samples, int channels,
               int rate = 44100);
-
-// One period (16384 frames, mono) of the program's pink pseudo-noise.
-std::vector<int16_t> PseudoPeriod();
-
-// Both channels of `frames` frames from the two mono signals.
+std::vector<int16_t> PseudoPeriod(); // one period (mono) of the program's pink pseudo-noise
 std::vector<int16_t> Interleave(const std::vector<int16_t>& left,
                                 const std::vector<int16_t>& right);
 std::vector<int16_t> Repeat(const std::vector<int16_t>& period, int times);
+std::vector<int16_t> Scaled(const std::vector<double>& x, double gain);
 std::vector<int16_t> Scaled(const std::vector<int16_t>& x, double gain);
 
 struct ToolRun {
@@ -41,9 +36,7 @@ struct ToolRun {
 ToolRun RunInProcess(const std::vector<std::string>& args);
 
 struct Band {
-    double Freq;
-    double Value;
-    double Phase;
+    double Freq, Value, Phase;
 };
 struct OctFile {
     std::vector<std::string> Header; // the lines before the data, without CR LF
