@@ -1,8 +1,10 @@
 // Per-block cost of the analysis: loading with the window, the transform, the channel powers,
-// the band sums and the running means. With FFTW available the same pipeline runs on FFTW's
-// single-precision transform as the yardstick.
+// the band sums and the running means; beside it the straightforward version the fast one
+// reproduces bit for bit and, with FFTW available, the same pipeline on FFTW's single-precision
+// transform as the yardstick. bench/README.md gives the command line (interleaved repetitions).
 #include "analysis/bands.h"
 #include "analysis/fft.h"
+#include "analysis/fft_reference.h"
 #include "analysis/types.h"
 
 #include <benchmark/benchmark.h>
@@ -55,6 +57,20 @@ void BM_Pipeline(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Pipeline)->Arg(8192)->Arg(16384)->Arg(65536)->Unit(benchmark::kMicrosecond);
+
+void BM_PipelineStraightforward(benchmark::State& state) {
+    Pipeline p(static_cast<int32_t>(state.range(0)));
+    for (auto _ : state) {
+        reference::LoadBlock(p.fft, p.block);
+        reference::BandAnalysis(p.bands, p.fft, p.in);
+        benchmark::DoNotOptimize(p.bands.Results.Cells.data());
+    }
+}
+BENCHMARK(BM_PipelineStraightforward)
+    ->Arg(8192)
+    ->Arg(16384)
+    ->Arg(65536)
+    ->Unit(benchmark::kMicrosecond);
 
 #ifdef TERZLAB_HAVE_FFTW
 void BM_PipelineFftw(benchmark::State& state) {
