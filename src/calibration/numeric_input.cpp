@@ -1,0 +1,110 @@
+#include "calibration/numeric_input.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace terzlab::calibration {
+
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kComma = 44;
+constexpr int kMinus = 45;
+constexpr int kPoint = 46;
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Sign, digits, at most one point and at least one digit; nothing else.
+bool isPlainDecimal(std::string_view text) {
+    std::size_t pos = 0;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) ++pos;
+    int digits = 0;
+    bool point = false;
+    for (; pos < text.size(); ++pos) {
+        if (isDigit(text[pos])) {
+            ++digits;
+        } else if (text[pos] == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0;
+}
+
+} // namespace
+
+int FilterNumericKey(int keyCode, bool allowMinus) {
+    if (keyCode == kBackspace || keyCode == kPoint || (keyCode >= '0' && keyCode <= '9'))
+        return keyCode;
+    if (keyCode == kComma) return kPoint;
+    if (keyCode == kMinus && allowMinus) return kMinus;
+    return 0;
+}
+
+std::optional<double> ReadFieldNumber(std::string_view text) {
+    std::string work(text);
+    if (const auto comma = work.find(','); comma != std::string::npos) work[comma] = '.';
+    if (!isPlainDecimal(work)) return std::nullopt;
+    std::size_t start = work.front() == '+' || work.front() == '-' ? 1 : 0;
+    std::string digits = work.substr(start);
+    if (digits.front() == '.') digits.insert(digits.begin(), '0');
+    if (digits.back() == '.') digits.pop_back();
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
+        return std::nullopt;
+    return work.front() == '-' ? -value : value;
+}
+
+std::optional<double> ReadFieldNumber(const QString& text) {
+    return ReadFieldNumber(std::string_view(text.toStdString()));
+}
+
+bool CheckRange(std::string_view text, double minimum, double maximum) {
+    const auto value = ReadFieldNumber(text);
+    return value && minimum <= *value && *value <= maximum;
+}
+
+bool CheckRange(const QString& text, double minimum, double maximum) {
+    return CheckRange(std::string_view(text.toStdString()), minimum, maximum);
+}
+
+NumericKeyFilter* NumericKeyFilter::attach(QLineEdit* field, bool allowMinus) {
+    auto* filter = new NumericKeyFilter(field, allowMinus);
+    field->installEventFilter(filter);
+    return filter;
+}
+
+NumericKeyFilter::NumericKeyFilter(QLineEdit* field, bool allowMinus)
+    : QObject(field), field_(field), allowMinus_(allowMinus) {}
+
+bool NumericKeyFilter::hasSeparatorOutsideSelection() const {
+    QString rest = field_->text();
+    if (field_->hasSelectedText())
+        rest.remove(field_->selectionStart(), field_->selectedText().size());
+    return rest.contains(QLatin1Char('.'));
+}
+
+bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != field_ || event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const QString typed = key->text();
+    if (typed.size() != 1 || !typed.front().isPrint()) return false;
+    const int code = typed.front().unicode();
+    const int result = FilterNumericKey(code, allowMinus_);
+    if (result == 0) return true;
+    if (result == kPoint && hasSeparatorOutsideSelection()) return true;
+    if (result == code) return false;
+    field_->insert(QString(QChar(result)));
+    return true;
+}
+
+} // namespace terzlab::calibration

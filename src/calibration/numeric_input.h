@@ -1,0 +1,47 @@
+#pragma once
+// The two small helpers every dialog with a number field uses: a key filter that lets through
+// only what can make a number, and an inclusive range check of the field's text. Fields keep
+// their focus on an invalid value; neither helper shows a message.
+#include <QObject>
+#include <QString>
+
+#include <optional>
+#include <string_view>
+
+class QLineEdit;
+
+namespace terzlab::calibration {
+
+// The character a typed key becomes in a number field, 0 when the key is swallowed: backspace
+// (8), "." and the digits pass, "," becomes ".", "-" passes only with allowMinus.
+int FilterNumericKey(int keyCode, bool allowMinus);
+
+// The whole text as a plain decimal number (optional sign, digits, at most one point; the
+// first "," counts as the point), or nothing. Blanks, exponents and trailing garbage refuse.
+std::optional<double> ReadFieldNumber(std::string_view text);
+std::optional<double> ReadFieldNumber(const QString& text);
+
+// True when the text is a number and minimum <= value <= maximum (both inclusive).
+bool CheckRange(std::string_view text, double minimum, double maximum);
+bool CheckRange(const QString& text, double minimum, double maximum);
+
+// Applies FilterNumericKey to the typed characters of one QLineEdit (install with
+// NumericKeyFilter::attach). A second decimal separator is swallowed as well, since it could
+// never make a number. Keys that type nothing (Tab, Return, arrows, Delete) pass, so the
+// dialog's own keys keep working.
+class NumericKeyFilter final : public QObject {
+  public:
+    // The filter becomes a child of the field and lives as long as it.
+    static NumericKeyFilter* attach(QLineEdit* field, bool allowMinus);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    NumericKeyFilter(QLineEdit* field, bool allowMinus);
+    bool hasSeparatorOutsideSelection() const;
+
+    QLineEdit* field_;
+    bool allowMinus_;
+};
+
+} // namespace terzlab::calibration
