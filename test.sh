@@ -7,8 +7,9 @@ build=build/test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DTERZLAB_SANITIZE=ON -DTERZLAB_WERROR=ON -DTERZLAB_TESTS=ON -DTERZLAB_BENCH=ON
 cmake --build "$build"
-# A short fuzz run of every reader of outside input (seconds per reader; FUZZ_SECONDS to change).
-FUZZ_SECONDS=${FUZZ_SECONDS:-5} fuzz/run-short.sh
+# A short fuzz run of every reader of outside input: 20 s per reader, about 80 s in all
+# (FUZZ_SECONDS to change).
+FUZZ_SECONDS=${FUZZ_SECONDS:-20} fuzz/run-short.sh
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1

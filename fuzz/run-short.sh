@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang's libFuzzer and runs each for a few seconds, seeded with
-# the fixture files. FUZZ_SECONDS changes the time per target.
+# the fixture files and the seeds in fuzz/corpus. FUZZ_SECONDS changes the time per target. An
+# input that fails is kept in build/fuzz/crashes; it belongs in tests/data with a test of its own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=build/fuzz
+build=${FUZZ_BUILD:-build/fuzz}
 seconds=${FUZZ_SECONDS:-10}
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTERZLAB_FUZZ=ON \
     -DCMAKE_CXX_COMPILER="$(command -v clang++-14 || command -v clang++)" >/dev/null
@@ -14,15 +15,18 @@ TMPDIR=$(mktemp -d -p "$( [ -d /dev/shm ] && echo /dev/shm || echo /tmp )")
 export TMPDIR
 trap 'rm -rf "$TMPDIR"' EXIT
 run() {
-    local target=$1 pattern=$2
+    local target=$1 seeds=$2
     local corpus
     corpus=$(mktemp -d -p "$TMPDIR")
-    cp tests/data/$pattern "$corpus"/ 2>/dev/null || true
+    cp $seeds "$corpus"/ 2>/dev/null || true
+    mkdir -p "$build/crashes"
     echo "== $target (${seconds} s)"
     "$build/$target" -max_total_time="$seconds" -max_len=65536 -print_final_stats=0 \
+        -artifact_prefix="$build/crashes/$target-" \
         "$corpus" >"$corpus.log" 2>&1 || { tail -50 "$corpus.log"; exit 1; }
     grep -E '^#[0-9]+ +DONE' "$corpus.log" || tail -1 "$corpus.log"
 }
-run fuzz_measurement_file 'oct_*'
-run fuzz_sensor_file 'sen_*'
-run fuzz_settings_file 'def_*'
+run fuzz_measurement_file 'tests/data/oct_*'
+run fuzz_sensor_file 'tests/data/sen_*'
+run fuzz_settings_file 'tests/data/def_*'
+run fuzz_stimulus_wav 'fuzz/corpus/stimulus/*.wav tests/data/wav_*'
