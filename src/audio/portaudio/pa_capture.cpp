@@ -83,16 +83,20 @@ void PaCapture::close() {
 }
 
 int PaCapture::onAudio(const void* input, void*, unsigned long frames,
-                       const PaStreamCallbackTimeInfo*, PaStreamCallbackFlags, void* self) {
+                       const PaStreamCallbackTimeInfo*, PaStreamCallbackFlags status, void* self) {
     if (input != nullptr)
-        static_cast<PaCapture*>(self)->take(static_cast<const int16_t*>(input), frames);
+        static_cast<PaCapture*>(self)->take(static_cast<const int16_t*>(input), frames,
+                                            (status & paInputOverflow) != 0);
     return paContinue;
 }
 
 // Runs on the audio thread: copies, then publishes. No locks, no allocation, no logging.
-void PaCapture::take(const int16_t* input, unsigned long frames) {
+void PaCapture::take(const int16_t* input, unsigned long frames, bool overflowed) {
     WaveHeader* header = queued_.load(std::memory_order_acquire);
     if (header == nullptr) return;
+    // Samples were lost before these: a block with a gap would analyse as a wrong spectrum, so
+    // it starts over here and the run's bounded wait covers the extra time.
+    if (overflowed) written_ = 0;
     const size_t count = std::min<size_t>(frames * channels_, targetSamples_ - written_);
     std::memcpy(target_ + written_, input, count * sizeof(int16_t));
     written_ += count;

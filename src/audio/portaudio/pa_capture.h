@@ -30,7 +30,7 @@ class PaCapture final : public CaptureDevice {
     static int onAudio(const void* input, void* output, unsigned long frames,
                        const PaStreamCallbackTimeInfo* time, PaStreamCallbackFlags status,
                        void* self);
-    void take(const int16_t* input, unsigned long frames);
+    void take(const int16_t* input, unsigned long frames, bool overflowed);
     bool streamLost() const;
 
     std::shared_ptr<PaSession> session_;

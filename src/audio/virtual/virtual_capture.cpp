@@ -46,14 +46,14 @@ void VirtualCapture::addBuffer(WaveHeader& header) {
     if (framesOf(header, channels_) == 0) return;
     queued_ = &header;
     queuedAt_ = Clock::now();
-    if (virtualTime() && running_ && canComplete()) complete();
+    if (virtualTime() && running_ && canComplete() && !overflows()) complete();
 }
 
 void VirtualCapture::start() {
     if (!open_) return;
     running_ = true;
     heardUntil_ = Clock::now();
-    if (virtualTime() && queued_ != nullptr && canComplete()) complete();
+    if (virtualTime() && queued_ != nullptr && canComplete() && !overflows()) complete();
 }
 
 void VirtualCapture::close() {
@@ -66,10 +66,24 @@ bool VirtualCapture::canComplete() const {
     return !core_->options().neverCompletes && !core_->deviceGone();
 }
 
+bool VirtualCapture::overflows() const {
+    return core_->options().overflowsPerBlock > 0;
+}
+
+double VirtualCapture::fillSeconds(const WaveHeader& header) const {
+    const int attempts = 1 + std::max(core_->options().overflowsPerBlock, 0);
+    return attempts * static_cast<double>(framesOf(header, channels_)) / sampleRate_;
+}
+
 void VirtualCapture::complete() {
     WaveHeader& header = *queued_;
     queued_ = nullptr;
-    core_->model().render(header.data, framesOf(header, channels_), channels_);
+    const size_t frames = framesOf(header, channels_);
+    // The attempts cut short by an overflow went by on the bench all the same.
+    const int overflowCount = std::max(core_->options().overflowsPerBlock, 0);
+    core_->model().skip(static_cast<size_t>(overflowCount) * frames);
+    core_->countOverflows(overflowCount);
+    core_->model().render(header.data, frames, channels_);
     core_->countBlock();
     header.flags.fetch_or(kHeaderDone, std::memory_order_release);
 }
@@ -85,15 +99,22 @@ void VirtualCapture::catchUp() {
 WaitResult VirtualCapture::waitDone(WaveHeader& header, double timeoutSeconds) {
     if ((header.flags.load(std::memory_order_acquire) & kHeaderDone) != 0) return WaitResult::Done;
     if (!open_ || core_->deviceGone()) return WaitResult::DeviceGone;
-    // On virtual time nothing more can happen while the caller waits: the timeout has passed.
-    if (virtualTime()) return WaitResult::TimedOut;
+    // On virtual time nothing more can happen while the caller waits, except a block that
+    // overflowed and is being filled again.
+    if (virtualTime()) {
+        if (queued_ != &header || !running_ || !canComplete() ||
+            fillSeconds(header) > timeoutSeconds)
+            return WaitResult::TimedOut;
+        complete();
+        return WaitResult::Done;
+    }
     return waitRealTime(header, timeoutSeconds);
 }
 
 WaitResult VirtualCapture::waitRealTime(WaveHeader& header, double timeoutSeconds) {
     const auto deadline = Clock::now() + secondsToDuration(timeoutSeconds);
     if (queued_ == &header && running_ && canComplete()) {
-        const auto due = queuedAt_ + secondsToDuration(framesOf(header, channels_) / sampleRate_);
+        const auto due = queuedAt_ + secondsToDuration(fillSeconds(header));
         if (due <= deadline) {
             std::this_thread::sleep_until(due);
             catchUp();

@@ -46,6 +46,10 @@ struct VirtualCardOptions {
     // life): waits report DeviceGone and it cannot be opened again.
     bool goneAfterBlocks = false;
     int blocksUntilGone = 0;
+    // The stream reports an input overflow this many times while it fills each block. Samples
+    // were lost, so the block starts over and takes 1 + overflowsPerBlock block durations; on
+    // virtual time a block whose fill time exceeds the wait's limit is never done.
+    int overflowsPerBlock = 0;
 };
 
 class VirtualBench {
@@ -55,6 +59,7 @@ class VirtualBench {
     virtual void setSettings(const BenchSettings& settings) = 0;
     virtual BenchSettings settings() const = 0;
     virtual int blocksCaptured() const = 0; // completed buffers since the card was made
+    virtual int overflowsReported() const = 0; // input overflows since the card was made
     // The name the looping file was started with, as passed; "" when nothing plays.
     virtual std::string playingFile() const = 0;
     // Every name the player was asked to play (looped or once, found or not), as passed.

@@ -14,12 +14,14 @@ class VirtualCore final : public VirtualBench {
     void setSettings(const BenchSettings& settings) override { model_.setSettings(settings); }
     BenchSettings settings() const override { return model_.settings(); }
     int blocksCaptured() const override { return blocks_; }
+    int overflowsReported() const override { return overflows_; }
     std::string playingFile() const override { return playing_; }
     std::vector<std::string> playLog() const override { return log_; }
 
     const VirtualCardOptions& options() const { return options_; }
     BenchModel& model() { return model_; }
     void countBlock() { ++blocks_; }
+    void countOverflows(int count) { overflows_ += count; }
     // True once the simulated device has been unplugged.
     bool deviceGone() const {
         return options_.goneAfterBlocks && blocks_ >= options_.blocksUntilGone;
@@ -33,6 +35,7 @@ class VirtualCore final : public VirtualBench {
     VirtualCardOptions options_;
     BenchModel model_;
     int blocks_ = 0;
+    int overflows_ = 0;
     std::string playing_;
     std::vector<std::string> log_;
 };

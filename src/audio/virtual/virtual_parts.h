@@ -38,6 +38,8 @@ class VirtualCapture final : public CaptureDevice {
     using Clock = std::chrono::steady_clock;
     bool virtualTime() const { return core_->options().timing == Timing::Virtual; }
     bool canComplete() const;
+    bool overflows() const;
+    double fillSeconds(const WaveHeader& header) const;
     void complete();
     void catchUp();
     WaitResult waitRealTime(WaveHeader& header, double timeoutSeconds);
