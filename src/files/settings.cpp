@@ -24,7 +24,7 @@ struct IntKey {
     int32_t max;
 };
 
-constexpr std::array<IntKey, 8> kIntKeys = {{
+constexpr std::array<IntKey, 7> kIntKeys = {{
     {"WavInDevIndex", &Settings::WavInDevIndex, 0, 32767},
     {"WavOutDevIndex", &Settings::WavOutDevIndex, 0, 1},
     {"MeasTypeIndex", &Settings::MeasTypeIndex, 0, 4},
@@ -32,7 +32,6 @@ constexpr std::array<IntKey, 8> kIntKeys = {{
     {"FreqResIndex", &Settings::FreqResIndex, 0, 2},
     {"DisplayTypeIndex", &Settings::DisplayTypeIndex, 0, 1},
     {"ActiveChannel", &Settings::ActiveChannel, 0, 1},
-    {"ShowHelp", &Settings::ShowHelp, -1, 0},
 }};
 
 bool ApplyIntKey(std::string_view key, std::string_view value, Settings& settings) {
@@ -79,8 +78,10 @@ void ApplyOtherKey(std::string_view key, std::string_view value, Settings& setti
     if (key == "Fsample") {
         const auto rate = ParseInteger(value, 44100, 48000);
         if (rate && (*rate == 44100 || *rate == 48000)) settings.SampleRate = *rate;
-    } else if (key == "ExchangeChannel") {
-        if (const auto flag = ParseInteger(value, -1, 0)) settings.ExchangeChannel = *flag;
+    } else if (key == "ExchangeChannel" || key == "ShowHelp") {
+        if (const auto flag = ParseInteger(value, -1, 0)) {
+            (key == "ShowHelp" ? settings.ShowHelp : settings.ExchangeChannel) = *flag != 0;
+        }
     } else if (key == "RefResistorImpedance") {
         if (const auto ohms = ParseDecimal(value, 0.1, 100.0)) {
             settings.SeriesResistor = static_cast<float>(*ohms);
@@ -156,11 +157,11 @@ void WriteChannelLines(SettingsText& out, const Settings& s) {
     out.line("# Fsample: 44100 or 48000 (default = 44100)");
     out.number("Fsample", s.SampleRate);
     out.line("# ShowHelp: 0 - False, -1 - True (default = -1)");
-    out.number("ShowHelp", s.ShowHelp);
+    out.number("ShowHelp", s.ShowHelp ? -1 : 0);
     out.line("# ActiveChannel: 0 - Left, 1 - Right (default = 1)");
     out.number("ActiveChannel", s.ActiveChannel);
     out.line("# ExchangeChannel: 0 - False, -1 - True (default = 0)");
-    out.number("ExchangeChannel", s.ExchangeChannel);
+    out.number("ExchangeChannel", s.ExchangeChannel ? -1 : 0);
     out.line("# Resistor value for impedance measurements (default = 10)");
     out.value("RefResistorImpedance", FormatRoundTrip(s.SeriesResistor));
     out.value("CalibrationValueLeftChannel", FormatRoundTrip(s.CalibValue[0]));

@@ -22,9 +22,9 @@ struct Settings {
     int16_t FreqResIndex = 2;
     int16_t DisplayTypeIndex = 1;
     int32_t SampleRate = 44100;
-    int16_t ShowHelp = -1;
+    bool ShowHelp = true; // stored as -1 and 0
     int16_t ActiveChannel = 1;
-    int16_t ExchangeChannel = 0;
+    bool ExchangeChannel = false;
     float SeriesResistor = 10.0f;
     std::array<double, 2> CalibValue{0.0, 0.0};
     // Full paths (UTF-8) of the sensor, reference and comparison curve files; empty: none.

@@ -22,9 +22,9 @@ TEST(SettingsFile, EverySettingSurvivesWriteAndRead) {
     written.FreqResIndex = 0;
     written.DisplayTypeIndex = 0;
     written.SampleRate = 48000;
-    written.ShowHelp = 0;
+    written.ShowHelp = false;
     written.ActiveChannel = 0;
-    written.ExchangeChannel = -1;
+    written.ExchangeChannel = true;
     written.SeriesResistor = 4.7f;
     written.CalibValue = {-12.345678901234, 0.1};
     written.CurveFiles = {"/mess/Mikro ä.SEN", "", "/mess/Vela_1.OCT"};
@@ -58,9 +58,9 @@ TEST(SettingsFile, ASingleKeyChangesOnlyItsSetting) {
 TEST(SettingsFile, MalformedUnknownAndOutOfRangeLinesKeepStartValues) {
     Settings s;
     ReadSettings(DataDir() / "def_malformed.def", s);
-    EXPECT_EQ(s.ExchangeChannel, -1);
+    EXPECT_TRUE(s.ExchangeChannel);
     EXPECT_EQ(s.WavOutDevIndex, 1);
-    s.ExchangeChannel = 0;
+    s.ExchangeChannel = false;
     s.WavOutDevIndex = 0;
     EXPECT_TRUE(SameAsStart(s));
     ReadSettings(DataDir() / "no_such_file.def", s);
