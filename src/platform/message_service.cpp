@@ -42,7 +42,32 @@ MsgAnswer fromQt(int pressed) {
     }
 }
 
+MsgIcon fromFiles(terzlab::MsgIcon icon) {
+    switch (icon) {
+    case terzlab::MsgIcon::Information:
+        return MsgIcon::Information;
+    case terzlab::MsgIcon::Question:
+        return MsgIcon::Question;
+    case terzlab::MsgIcon::Exclamation:
+        return MsgIcon::Exclamation;
+    case terzlab::MsgIcon::None:
+        break;
+    }
+    return MsgIcon::None;
+}
+
 } // namespace
+
+terzlab::MsgAnswer MessageService::show(const std::string& text, terzlab::MsgButtons buttons,
+                                        terzlab::MsgIcon icon, const std::string& title) {
+    const bool yesNo = buttons == terzlab::MsgButtons::YesNo;
+    const MsgAnswer answer =
+        show(QString::fromStdString(text), yesNo ? MsgButtons::YesNo : MsgButtons::Ok,
+             fromFiles(icon), QString::fromStdString(title));
+    if (answer == MsgAnswer::Yes) return terzlab::MsgAnswer::Yes;
+    if (answer == MsgAnswer::No) return terzlab::MsgAnswer::No;
+    return yesNo ? terzlab::MsgAnswer::No : terzlab::MsgAnswer::Ok;
+}
 
 MsgAnswer QtMessageService::show(const QString& text, MsgButtons buttons, MsgIcon icon,
                                  const QString& title) {

@@ -1,6 +1,8 @@
 #pragma once
 // Message boxes as the program asks them: text, buttons, icon and title in, the pressed button
 // out. The window code never creates a QMessageBox itself, so tests can answer from a script.
+#include "files/message_service.h"
+
 #include <QString>
 
 #include <deque>
@@ -17,11 +19,13 @@ enum class MsgAnswer { Ok, Cancel, Yes, No };
 // The program's own title, used where a box has no title of its own.
 inline const QString kAppTitle = QStringLiteral("Terzlab");
 
-class MessageService {
+// Every service also answers the file module's boxes, so one service serves the whole program.
+class MessageService : public terzlab::MessageService {
   public:
-    virtual ~MessageService() = default;
     virtual MsgAnswer show(const QString& text, MsgButtons buttons, MsgIcon icon,
                            const QString& title) = 0;
+    terzlab::MsgAnswer show(const std::string& text, terzlab::MsgButtons buttons,
+                            terzlab::MsgIcon icon, const std::string& title) final;
 };
 
 // Real modal boxes.
