@@ -1,7 +1,7 @@
 #pragma once
-// The small message dialog of the guidance: the information window at start-up (page 0) and
-// the short notes of the run. It reads its page from DialogPage when it opens and sets
-// DialogPage to -1 when it closes.
+// The small message dialog of the guidance: the information window at start-up (page 0), the
+// general notes, the overload warning and the manual start of the measurement CD's signals.
+// It reads its page from DialogPage when it opens and sets DialogPage to -1 when it closes.
 #include "app/dialog_state.h"
 
 #include <QDialog>
@@ -9,13 +9,22 @@
 class QLabel;
 class QPushButton;
 
+namespace terzlab::app {
+class frmMain;
+}
+
 namespace terzlab::guidance {
 
 class frmHelp final : public QDialog {
   public:
-    explicit frmHelp(app::DialogState& dialogs, QWidget* parent = nullptr);
+    // calibrationLowSine: the calibration dialog has chosen its low sine (page 15 names it).
+    explicit frmHelp(app::DialogState& dialogs, QWidget* parent = nullptr,
+                     bool calibrationLowSine = false);
+    // Over the main window; the calibration dialog, when open, tells which sine it expects.
+    frmHelp(app::DialogState& dialogs, app::frmMain* main);
 
     void cmdOK_Click();
+    int page() const { return page_; }
 
     QPushButton* cmdOK = nullptr;
     QLabel* imgIcon = nullptr;
@@ -24,10 +33,14 @@ class frmHelp final : public QDialog {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // ESC closes like the window's frame, so the waiting caller is released either way.
+    void reject() override;
 
   private:
     void buildLayout();
-    void showPage(int page);
+    void showPage(bool calibrationLowSine);
+    void showInformation();
+    void fitToTexts();
     void finish();
 
     app::DialogState& dialogs_;

@@ -1,32 +1,158 @@
 #include "guidance/frm_meas.h"
 
+#include "app/frm_main.h"
+#include "calibration/numeric_input.h"
+#include "files/numbers.h"
+#include "guidance/instruction_text.h"
+#include "guidance/sketch_view.h"
+#include "guidance/wiring_sketch.h"
 #include "platform/services.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace terzlab::guidance {
 
-frmMeas::frmMeas(app::DialogState& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
-    setObjectName(QStringLiteral("frmMeas"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Messanleitung"));
-    setFixedSize(300, 120);
-    platform::makeTopmost(this);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(100, 70, 100, 28);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+namespace {
+
+constexpr double kMinResistor = 0.1;
+constexpr double kMaxResistor = 100.0;
+constexpr int kTextWidth = 520;
+constexpr int kMargin = 12;
+
+bool isImpedanceType(int type) {
+    return type == 3 || type == 4;
 }
 
-void frmMeas::cmdOK_Click() {
+} // namespace
+
+frmMeas::frmMeas(app::DialogState& dialogs, app::Settings& settings, const app::RunState& run,
+                 QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), settings_(settings), run_(run),
+      page_(dialogs.DialogPage) {
+    setObjectName(QStringLiteral("frmMeas"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Hinweise zur Messung"));
+    buildLayout();
+    showMode();
+    // Kept above the main window, so that it cannot vanish behind it while the run waits.
+    platform::makeTopmost(this);
+}
+
+frmMeas::frmMeas(app::DialogState& dialogs, app::frmMain* main)
+    : frmMeas(dialogs, main->settings(), main->run(), main) {}
+
+platform::QtPicture& frmMeas::sketch() {
+    return sketch_->Surface();
+}
+
+void frmMeas::buildLayout() {
+    const QSize sketchPixels(kSketchWidth / 15, kSketchHeight / 15);
+    lblMain = new QLabel(QStringLiteral("Verkabelung:"), this);
+    lblMain->setObjectName(QStringLiteral("lblMain"));
+    lblMain->setWordWrap(true);
+    lblMain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblMain->setGeometry(kMargin, kMargin, kTextWidth, sketchPixels.height() + 50);
+    sketch_ = new SketchView(sketchPixels, this);
+    sketch_->move(2 * kMargin + kTextWidth, kMargin);
+    const int x = 2 * kMargin + kTextWidth;
+    const int y = 2 * kMargin + sketchPixels.height();
+    lblValue = new QLabel(QStringLiteral("Rvor [Ohm]:"), this);
+    lblValue->setGeometry(x, y + 4, 80, 20);
+    txtValue = new QLineEdit(this);
+    txtValue->setObjectName(QStringLiteral("txtValue"));
+    txtValue->setGeometry(x + 84, y, 70, 24);
+    calibration::NumericKeyFilter::attach(txtValue, false);
+    chkImp = new QCheckBox(QStringLiteral("Rvor <-> Zx"), this);
+    chkImp->setObjectName(QStringLiteral("chkImp"));
+    chkImp->setGeometry(x + 170, y, 110, 24);
+    chkXchan = new QCheckBox(QStringLiteral("Li <-> Re"), this);
+    chkXchan->setObjectName(QStringLiteral("chkXchan"));
+    chkXchan->setGeometry(x + 280, y, 90, 24);
+    cmdOK = new QPushButton(QStringLiteral("Messung &Start"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdOK->setGeometry(x + sketchPixels.width() - 130, y + 36, 130, 28);
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(chkImp, &QCheckBox::toggled, this, [this] { drawSketch(); });
+    connect(chkXchan, &QCheckBox::toggled, this, [this] { drawSketch(); });
+    setFixedSize(x + sketchPixels.width() + kMargin, y + 36 + 28 + kMargin);
+}
+
+void frmMeas::showMode() {
+    const int mode = page_ - kInstructionPageBase;
+    mode_ = mode >= 0 && mode <= kLastInstructionMode ? mode : -1;
+    if (mode_ >= 0) {
+        const std::string text = InstructionText(
+            {mode_, settings_.ActiveChannel == 0, static_cast<int>(run_.ImpedancePart)});
+        lblMain->setText(QString::fromStdString(text).replace(QStringLiteral("\r\n"), "\n"));
+        fitText();
+    }
+    const bool impedance = mode_ == 3 || mode_ == 4;
+    txtValue->setText(QString::fromStdString(FormatRoundTrip(settings_.SeriesResistor)));
+    for (QWidget* control : {static_cast<QWidget*>(lblValue), static_cast<QWidget*>(txtValue),
+                             static_cast<QWidget*>(chkImp)})
+        control->setVisible(impedance);
+    chkXchan->setVisible(HasSetUp(mode_));
+    drawSketch();
+    (impedance ? static_cast<QWidget*>(txtValue) : static_cast<QWidget*>(cmdOK))->setFocus();
+}
+
+void frmMeas::fitText() {
+    const int needed = lblMain->heightForWidth(kTextWidth);
+    if (needed <= lblMain->height()) return;
+    const int grow = needed - lblMain->height();
+    lblMain->resize(kTextWidth, needed);
+    setFixedSize(width(), height() + grow);
+    for (QWidget* control : {static_cast<QWidget*>(lblValue), static_cast<QWidget*>(txtValue),
+                             static_cast<QWidget*>(chkImp), static_cast<QWidget*>(chkXchan),
+                             static_cast<QWidget*>(cmdOK)})
+        control->move(control->x(), control->y() + grow);
+}
+
+void frmMeas::drawSketch() {
+    DrawWiringSketch(sketch_->Surface(),
+                     {mode_, settings_.ActiveChannel == 0, static_cast<int>(run_.ImpedancePart),
+                      chkImp->isChecked(), chkXchan->isChecked()});
+    sketch_->update();
+}
+
+bool frmMeas::confirm() {
+    if (confirmed_) return true;
+    if (isImpedanceType(settings_.MeasTypeIndex)) {
+        const auto value = calibration::ReadFieldNumber(txtValue->text());
+        if (!value || !calibration::CheckRange(txtValue->text(), kMinResistor, kMaxResistor)) {
+            txtValue->setFocus();
+            txtValue->selectAll();
+            return false;
+        }
+        settings_.SeriesResistor = static_cast<float>(*value);
+    }
+    confirmed_ = true;
+    if (dialogs_.DialogPage == page_) dialogs_.DialogPage = -1;
+    return true;
+}
+
+bool frmMeas::cmdOK_Click() {
+    if (!confirm()) return false;
     close();
+    return true;
 }
 
 void frmMeas::closeEvent(QCloseEvent* event) {
-    dialogs_.DialogPage = -1;
-    event->accept();
+    // Closing confirms; a refused resistor keeps the dialog open like the button does, since
+    // the run would otherwise measure with a value the user never accepted.
+    if (confirm())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void frmMeas::reject() {
+    close();
 }
 
 } // namespace terzlab::guidance

@@ -1,0 +1,21 @@
+#include "guidance/sketch_view.h"
+
+#include <QPainter>
+
+namespace terzlab::guidance {
+
+namespace {
+constexpr double kTwipsPerPixel = 15.0;
+}
+
+SketchView::SketchView(QSize pixels, QWidget* parent)
+    : QWidget(parent), picture_(pixels, kTwipsPerPixel) {
+    setFixedSize(pixels);
+}
+
+void SketchView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture_.Image());
+}
+
+} // namespace terzlab::guidance

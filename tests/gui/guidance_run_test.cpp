@@ -1,0 +1,144 @@
+// The run's dialog steps with the real dialogs: instructions before the run, the manual start
+// of the CD signal, and the overload hint after it.
+#include "gui_fixture.h"
+#include "guidance/frm_help.h"
+#include "guidance/frm_meas.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+
+namespace terzlab::test {
+
+namespace {
+
+using guidance::frmHelp;
+using guidance::frmMeas;
+
+// Runs `act` on the first visible dialog of type T once the run has opened it.
+template <typename T> void whenOpen(QWidget* owner, std::function<void(T*)> act) {
+    auto* poll = new QTimer(owner);
+    poll->setInterval(0);
+    QObject::connect(poll, &QTimer::timeout, owner, [owner, poll, act] {
+        for (T* dialog : owner->findChildren<T*>()) {
+            if (!dialog->isVisible()) continue;
+            poll->stop();
+            poll->deleteLater();
+            act(dialog);
+            return;
+        }
+    });
+    poll->start();
+}
+
+class GuidedRunTest : public GuiTest {
+  protected:
+    // The fixture's window with the dialog seams left empty, so the window opens its own.
+    void SetUp() override {
+        makeWindow();
+        window.reset();
+        app::MainServices services;
+        services.card = card.get();
+        services.messages = &boxes;
+        services.keys = &keys;
+        services.sleeper = &sleeper;
+        services.dialogs = &dialogs;
+        services.programFolder = folder.path().toStdString();
+        services.screenWidth = [this] { return screenWidth; };
+        window = std::make_unique<app::frmMain>(services, app::Settings{});
+        ASSERT_TRUE(window->Form_Load());
+        platform::selectListIndex(window->cmbAvgCnt, 0);
+        platform::setChecked(window->chkAvgType, true);
+    }
+
+    void confirmInstructions() {
+        whenOpen<frmMeas>(window.get(), [this](frmMeas* meas) {
+            instructionPages.push_back(meas->mode() + 20);
+            meas->cmdOK->click();
+        });
+    }
+};
+
+TEST_F(GuidedRunTest, TestCdRunCapturesNothingUntilTheHelpIsConfirmed) {
+    window->mnuHelpShow->setChecked(false);
+    platform::selectListIndex(window->cmbWavOutDev, window->run().TestCdIndex);
+    int blocksWhileOpen = -1;
+    whenOpen<frmHelp>(window.get(), [&](frmHelp* help) {
+        helpPages.push_back(help->page());
+        blocksWhileOpen = blocks();
+        EXPECT_EQ(help->windowTitle(), QStringLiteral("Manueller Start des Testsignals"));
+        help->cmdOK->click();
+    });
+    window->cmdStart->click();
+    EXPECT_EQ(helpPages, std::vector<int>{10});
+    EXPECT_EQ(blocksWhileOpen, 0);
+    EXPECT_EQ(blocks(), 2);
+    EXPECT_TRUE(bench().playLog().empty());
+    EXPECT_EQ(dialogs.DialogPage, -1);
+}
+
+TEST_F(GuidedRunTest, OverloadedRunShowsTheHintWithoutWaitingForIt) {
+    window->mnuHelpShow->setChecked(false);
+    // A clipped block lights the label between the analysis and the ESC check.
+    keys.onAsk = [this] {
+        if (window->isRunning()) window->lblOVL[1]->show();
+        return false;
+    };
+    window->cmdStart->click();
+    EXPECT_EQ(window->cmdStart->text(), QStringLiteral("&Starte Messung"));
+    frmHelp* hint = nullptr;
+    for (frmHelp* help : window->findChildren<frmHelp*>())
+        if (help->isVisible()) hint = help;
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->page(), 5);
+    EXPECT_EQ(hint->lblBigText->text(), QStringLiteral("Messung übersteuert!"));
+    hint->cmdOK->click();
+    EXPECT_EQ(dialogs.DialogPage, -1);
+}
+
+TEST_F(GuidedRunTest, ImpedanceRunsAlwaysShowTheInstructionsLevelRunsOnlyWithShortHelp) {
+    window->mnuHelpShow->setChecked(false);
+    window->cmdStart->click();
+    EXPECT_TRUE(instructionPages.empty());
+    window->mnuHelpShow->setChecked(true);
+    confirmInstructions();
+    window->cmdStart->click();
+    EXPECT_EQ(instructionPages, std::vector<int>{20});
+
+    window->mnuHelpShow->setChecked(false);
+    instructionPages.clear();
+    platform::selectListIndex(window->cmbMeasType, 4);
+    confirmInstructions();
+    window->cmdStart->click();
+    EXPECT_EQ(instructionPages, std::vector<int>{24});
+
+    // Both parts of the one-channel impedance run ask again, part 2 for the changed wiring.
+    instructionPages.clear();
+    platform::selectListIndex(window->cmbMeasType, 3);
+    std::vector<int> parts;
+    std::function<void()> confirmPart = [&] {
+        whenOpen<frmMeas>(window.get(), [&](frmMeas* meas) {
+            instructionPages.push_back(meas->mode() + 20);
+            parts.push_back(window->run().ImpedancePart);
+            meas->txtValue->setText(QStringLiteral("4,7"));
+            if (parts.size() == 1) confirmPart();
+            meas->cmdOK->click();
+        });
+    };
+    confirmPart();
+    window->cmdStart->click();
+    EXPECT_EQ(instructionPages, (std::vector<int>{23, 23}));
+    EXPECT_EQ(parts, (std::vector<int>{1, 2}));
+    EXPECT_FLOAT_EQ(window->settings().SeriesResistor, 4.7f);
+    EXPECT_EQ(window->cmdStart->text(), QStringLiteral("&Starte Messung"));
+}
+
+} // namespace
+
+} // namespace terzlab::test
