@@ -48,6 +48,7 @@ void box(Picture& p, int left, int top, int right, int bottom) {
 
 void labelledBox(Picture& p, int left, int top, int right, int bottom, const std::string& s) {
     box(p, left, top, right, bottom);
+    p.SetFont(kNormal);
     const double x = (left + right - p.TextWidth(s)) / 2.0;
     const double y = (top + bottom - p.TextHeight(s)) / 2.0;
     text(p, x, y, s);
@@ -84,13 +85,15 @@ void lead(Picture& p, std::initializer_list<Point> points, Colour colour,
     if (points.size() >= 2) arrowHead(p, *(points.end() - 2), *(points.end() - 1));
 }
 
-void groundSymbol(Picture& p, int x, int y) {
+void groundSymbol(Picture& p, int x, int y, bool labelLeft = false) {
     p.SetForeColor(kBlack);
     for (const auto& [half, dy] : {std::pair{150, 0}, std::pair{100, 50}, std::pair{50, 100}}) {
         p.MoveToEx(x - half, y + dy);
         p.LineTo(x + half, y + dy);
     }
-    text(p, x + 200, y - 60, "Masse");
+    p.SetFont(kNormal);
+    const double labelX = labelLeft ? x - 200 - p.TextWidth("Masse") : x + 200;
+    text(p, labelX, y - 60, "Masse");
 }
 
 Colour channelColour(bool left) {
@@ -179,7 +182,7 @@ void drawChain(Picture& p, const std::string& upper, const std::string& lower) {
     p.SetForeColor(kBlack);
     p.MoveToEx(kChainX, kLowerBottom);
     p.LineTo(kChainX, kGroundY);
-    groundSymbol(p, kChainX, kGroundY);
+    groundSymbol(p, kChainX, kGroundY, true); // the right edge is close
 }
 
 void drawTwoChannelLevel(Picture& p, const SketchInputs& in) {
