@@ -26,6 +26,7 @@ class QRadioButton;
 
 namespace terzlab::platform {
 class KeyState;
+class ProcessLauncher;
 class Sleeper;
 } // namespace terzlab::platform
 
@@ -43,6 +44,8 @@ struct MainServices {
     // themselves when empty.
     std::function<void()> openInstructions;
     std::function<void()> openHelp;
+    // Starts the mixer programs; the system's processes when empty.
+    platform::ProcessLauncher* processes = nullptr;
 };
 
 // Outer size of the window in twips at its smallest.
@@ -78,9 +81,20 @@ class frmMain final : public QMainWindow {
     void cmbWavInDev_Change();
     void cmbWavOutDev_Click();
     void optChannel_Click();
-    void mnu48k_Click();
-    void mnuHelpShow_Click();
+    void cmdMixer_Click();
+    void mnuFileSaveAs_Click();
+    void mnuLoadCorr_Click();
+    void mnuLoadRef_Click();
+    void mnuLoadComp_Click();
     void mnuEnd_Click();
+    void mnu48k_Click();
+    void mnuXchan_Click();
+    void mnuRange_Click();
+    void mnuTimeChk_Click();
+    void mnuCalib_Click();
+    void mnuMicDist_Click();
+    void mnuHelpShow_Click();
+    void mnuAbout_Click();
 
     Settings& settings() { return settings_; }
     RunState& run() { return run_; }
@@ -147,7 +161,13 @@ class frmMain final : public QMainWindow {
     void buildChannelFrame();
     void buildMenus();
     void connectHandlers();
+    void connectMenus();
     void apply48k();
+    void enableLoadsForType();
+    void restoreResolution();
+    void showFrequencyControls();
+    void redrawAfterDisplayChange();
+    void setSampleRate(int32_t rate);
     void fillLists();
     void Form_Resize();
 

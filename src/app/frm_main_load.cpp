@@ -138,6 +138,9 @@ void frmMain::showLoadedCurves() {
 }
 
 bool frmMain::Form_Load() {
+    // The playback list's handler takes the rate from this check mark: it must show the stored
+    // rate before the list is set, or a stored 48000 Hz would be lost.
+    mnu48k->setChecked(settings_.SampleRate != 44100);
     if (!loadCaptureDevices() || !loadPlaybackDevices() || !screenWideEnough()) return false;
     move(0, 0);
     resize(kMinWidthTwips / kTwipsPerPixel, kMinHeightTwips / kTwipsPerPixel);

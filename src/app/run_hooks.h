@@ -19,6 +19,14 @@ struct RunHooks {
     std::function<std::optional<QString>(int slot)> loadedCurveTitle = [](int) {
         return std::optional<QString>{};
     };
+    // File-type code of a loaded correction curve (10 sensor, 1 level, 2 impedance), 0 when
+    // the slot is empty.
+    std::function<int(int slot)> loadedCurveType = [](int) { return 0; };
+    // The dialogs the menu commands open: the file dialog with its SelMode, the level
+    // calibration and the distance and level corrections.
+    std::function<void(int selMode)> openFileDialog = [](int) {};
+    std::function<void()> openCalibration = [] {};
+    std::function<void()> openLevelDialog = [] {};
     // SelMode of the file dialog's last opening.
     std::function<int()> lastSelMode = [] { return 0; };
     // Writes the settings file when the window unloads.

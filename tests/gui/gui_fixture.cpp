@@ -45,6 +45,7 @@ void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Se
     app::MainServices services;
     services.card = card.get();
     services.messages = &boxes;
+    services.processes = &processes;
     services.keys = &keys;
     services.sleeper = &sleeper;
     services.dialogs = &dialogs;

@@ -4,6 +4,7 @@
 #include "app/frm_main.h"
 #include "audio/virtual/virtual_card.h"
 #include "platform/key_state.h"
+#include "platform/mixer.h"
 #include "platform/services.h"
 
 #include <QTemporaryDir>
@@ -43,6 +44,7 @@ class GuiTest : public ::testing::Test {
     QTemporaryDir folder;
     std::unique_ptr<audio::SoundCard> card;
     platform::ScriptedMessageService boxes;
+    platform::RecordingProcessLauncher processes;
     ScriptedKeys keys;
     NoSleep sleeper;
     app::DialogState dialogs;

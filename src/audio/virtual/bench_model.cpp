@@ -75,7 +75,8 @@ double BenchModel::delayed(double response) {
 // to the path through the device under test, not to a reference input.
 BenchModel::Frame BenchModel::step() {
     const double drive = nextDrive();
-    const double speaker = speakerTop_.step(speakerLow_.step(drive));
+    const double speaker =
+        settings_.straightThrough ? drive : speakerTop_.step(speakerLow_.step(drive));
     const auto divider = divider_.step(drive);
     switch (wiring_.measType) {
     case 1:

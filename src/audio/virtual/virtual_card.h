@@ -30,6 +30,9 @@ struct BenchSettings {
     int delayFrames = 0; // 0 .. 2^20
     bool invertPolarity = false;
     bool clip = true; // clip to the 16-bit range as a real converter does; off: wrap around
+    // The level path is a plain wire instead of loudspeaker and microphone: the input carries
+    // the stimulus itself (times gain), for checks of the analysis against the file's levels.
+    bool straightThrough = false;
 };
 
 // Test hooks: how the simulated machine and driver behave.
