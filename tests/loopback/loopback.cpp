@@ -4,13 +4,19 @@
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
+#include <unistd.h>
 
 namespace terzlab::test {
 
 PulseServer* LoopbackTest::server = nullptr;
 std::string LoopbackTest::skipReason;
+std::string LoopbackTest::programRoot;
 
 void LoopbackTest::SetUpTestSuite() {
+    // Apart from the server's folder, which goes when the server goes.
+    std::string pattern =
+        std::filesystem::temp_directory_path().string() + "/terzlab-loopback-XXXXXX";
+    if (::mkdtemp(pattern.data()) != nullptr) programRoot = pattern;
     server = new PulseServer;
     skipReason = server->start();
     if (!skipReason.empty()) std::fprintf(stderr, "PulseAudio: %s\n", skipReason.c_str());
@@ -19,6 +25,8 @@ void LoopbackTest::SetUpTestSuite() {
 void LoopbackTest::TearDownTestSuite() {
     delete server;
     server = nullptr;
+    std::error_code ignored;
+    if (!programRoot.empty()) std::filesystem::remove_all(programRoot, ignored);
 }
 
 void LoopbackTest::SetUp() {
@@ -39,7 +47,7 @@ int LoopbackTest::serverInput(audio::SoundCard& card) {
 std::string LoopbackTest::programFolder() {
     namespace fs = std::filesystem;
     static int count = 0;
-    const fs::path folder = fs::path(server->folder()) / ("program" + std::to_string(++count));
+    const fs::path folder = fs::path(programRoot) / ("program" + std::to_string(++count));
     fs::create_directories(folder);
     for (const char* name : {"pseudo.wav", "Stop.wav"})
         fs::copy_file(fs::path(TERZLAB_BIN_DIR) / name, folder / name,

@@ -28,6 +28,7 @@ class LoopbackTest : public ::testing::Test {
 
     static PulseServer* server;
     static std::string skipReason;
+    static std::string programRoot;
 };
 
 // The largest distance of bands 12..132 from `target`, with the band it occurs at.
