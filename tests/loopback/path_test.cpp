@@ -6,6 +6,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <iterator>
 #include <thread>
 
 namespace terzlab::test {
@@ -13,6 +15,11 @@ namespace terzlab::test {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+int threadCount() {
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/task"),
+                                          std::filesystem::directory_iterator{}));
+}
 
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
@@ -140,6 +147,7 @@ TEST_F(AudioPathTest, ServerGoneMidRunEndsTheWaitAndAFreshOpenRecovers) {
     samples.assign(2 * 16384, 0);
     header.data = samples.data();
     header.bufferLength = static_cast<uint32_t>(samples.size() * sizeof(int16_t));
+    const int threadsBefore = threadCount();
     ASSERT_TRUE(openAndStart());
     double seconds = 0;
     ASSERT_EQ(block(seconds), audio::WaitResult::Done);
@@ -169,6 +177,9 @@ TEST_F(AudioPathTest, ServerGoneMidRunEndsTheWaitAndAFreshOpenRecovers) {
     ASSERT_EQ(again, "");
     ASSERT_TRUE(openAndStart());
     EXPECT_EQ(block(seconds), audio::WaitResult::Done);
+    card->capture->reset();
+    card->capture->close();
+    EXPECT_EQ(threadCount(), threadsBefore); // no stream left running behind the device
 }
 
 } // namespace
