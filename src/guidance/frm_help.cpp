@@ -103,6 +103,10 @@ void frmHelp::showPage(bool calibrationLowSine) {
     }
     const auto page = HelpPageFor(page_, calibrationLowSine);
     if (!page) return; // no texts for this page: the design captions stay
+    // The run waits for the manual start of the CD signal with its start button still idle:
+    // no second start may slip in meanwhile.
+    if (page_ >= kTestSignalPageBase && page_ <= kCalibrationSignalPage)
+        setWindowModality(Qt::ApplicationModal);
     setWindowTitle(QString::fromStdString(page->caption));
     lblBigText->setText(shown(page->bigText));
     lblNormText->setText(shown(page->normText));

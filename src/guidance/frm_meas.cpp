@@ -40,6 +40,9 @@ frmMeas::frmMeas(app::DialogState& dialogs, app::Settings& settings, const app::
     showMode();
     // Kept above the main window, so that it cannot vanish behind it while the run waits.
     platform::makeTopmost(this);
+    // The start button still reads "&Starte Messung" while the run waits here; a second
+    // click must not start a run inside this one.
+    setWindowModality(Qt::ApplicationModal);
 }
 
 frmMeas::frmMeas(app::DialogState& dialogs, app::frmMain* main)

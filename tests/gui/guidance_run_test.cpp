@@ -9,10 +9,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+#include <set>
 
 namespace terzlab::test {
 
@@ -100,6 +104,41 @@ TEST_F(GuidedRunTest, OverloadedRunShowsTheHintWithoutWaitingForIt) {
     EXPECT_EQ(hint->lblBigText->text(), QStringLiteral("Messung übersteuert!"));
     hint->cmdOK->click();
     EXPECT_EQ(dialogs.DialogPage, -1);
+}
+
+TEST_F(GuidedRunTest, StartButtonCannotStartASecondRunWhileTheDialogsWait) {
+    platform::selectListIndex(window->cmbWavOutDev, window->run().TestCdIndex);
+    // Confirms every dialog the run opens, after trying the idle start button behind it. Each
+    // look arms the next one first, so that a run started inside the wait is seen as well.
+    struct Watch {
+        std::set<QDialog*> seen; // QTest lets events run, so one dialog is met more than once
+        bool done = false;
+    };
+    auto watch = std::make_shared<Watch>();
+    app::frmMain* main = window.get();
+    std::function<void()> look = [watch, main, &look] {
+        if (watch->done) return;
+        QTimer::singleShot(0, main, look);
+        std::vector<QPointer<QDialog>> dialogs;
+        for (QDialog* dialog : main->findChildren<QDialog*>())
+            dialogs.emplace_back(dialog);
+        for (const QPointer<QDialog>& dialog : dialogs) {
+            if (!dialog || !dialog->isVisible()) continue;
+            // Through the window system, as a user's click comes; once per dialog, and only
+            // for the first two, so that a broken guard cannot start runs without end.
+            if (watch->seen.insert(dialog.data()).second && watch->seen.size() <= 2) {
+                EXPECT_EQ(main->cmdStart->text(), QStringLiteral("&Starte Messung"));
+                const QPoint at = main->cmdStart->mapTo(main, main->cmdStart->rect().center());
+                QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, at);
+            }
+            if (dialog) dialog->close(); // a run started by the click may have closed it
+        }
+    };
+    QTimer::singleShot(0, main, look);
+    window->cmdStart->click();
+    watch->done = true;
+    EXPECT_EQ(watch->seen.size(), 2u); // the instructions, then the CD signal, and no more
+    EXPECT_EQ(blocks(), 2);
 }
 
 TEST_F(GuidedRunTest, ImpedanceRunsAlwaysShowTheInstructionsLevelRunsOnlyWithShortHelp) {
