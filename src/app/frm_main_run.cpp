@@ -92,7 +92,8 @@ void frmMain::startRun(bool firstPart) {
 bool frmMain::prepareStimulus() {
     const StimulusOutcome outcome = prepareStimulusFile(
         services_.programFolder,
-        {settings_.MeasTypeIndex, run_.CalibrationRun, 1, 0, mnuTimeChk->isChecked()},
+        {settings_.MeasTypeIndex, run_.CalibrationRun, run_.CalibFreqOption, run_.CalibLevelOption,
+         mnuTimeChk->isChecked()},
         static_cast<uint32_t>(settings_.SampleRate));
     run_.StimulusPath = outcome.path;
     const QString path = QString::fromStdString(outcome.path);
@@ -185,6 +186,7 @@ void frmMain::DisplayLoop() {
             if (closeRequested_) run_.ImpedancePart = 0;
             DoStop();
             return;
+        ++run_.BlocksAnalysed;
         }
         ++run_.AvgCount;
         if (run_.AvgCount == run_.MeasLimit && !chkAvgType->isChecked()) run_.AvgCount = 0;
