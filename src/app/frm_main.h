@@ -1,11 +1,14 @@
 #pragma once
 // The main window: settings controls, the measurement run and the capture steps. Handlers keep
 // the names of the design so the other modules and the tests find them.
+#include "analysis/bands.h"
 #include "analysis/fft.h"
 #include "app/dialog_state.h"
+#include "app/frm_sel_state.h"
 #include "app/main_state.h"
 #include "app/run_hooks.h"
 #include "audio/sound_card.h"
+#include "files/disp_oct.h"
 #include "platform/message_service.h"
 
 #include <QMainWindow>
@@ -102,6 +105,11 @@ class frmMain final : public QMainWindow {
     const audio::WaveHeader& captureHeader() const { return CaptureHeader; }
     const std::vector<int16_t>& captureBuffer() const { return CaptureBuffer; }
     FftState& fft() { return fft_; }
+    BandState& bands() { return bands_; }
+    DispOct& dispOct() { return dispOct_; }
+    SelState& selState() { return selState_; }
+    // LastBand of the grid the correction curves are loaded onto.
+    int16_t curveLastBand() const;
     // Seconds the run waits for one block before it gives up on the device.
     double blockTimeoutSeconds() const;
     bool isRunning() const { return runDepth_ > 0; }
@@ -162,6 +170,9 @@ class frmMain final : public QMainWindow {
     void buildMenus();
     void connectHandlers();
     void connectMenus();
+    void connectFileHooks();
+    void showFileDialog(int selMode);
+    void writeSettingsFile();
     void apply48k();
     void enableLoadsForType();
     void restoreResolution();
@@ -203,6 +214,9 @@ class frmMain final : public QMainWindow {
     Settings settings_;
     RunState run_;
     FftState fft_;
+    BandState bands_;
+    DispOct dispOct_;
+    SelState selState_;
     std::vector<int16_t> CaptureBuffer;
     audio::WaveFormat CaptureFormat;
     audio::WaveHeader CaptureHeader;

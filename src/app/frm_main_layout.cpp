@@ -84,6 +84,7 @@ frmMain::frmMain(MainServices services, const Settings& settings, QWidget* paren
     buildMenus();
     buildControls();
     connectHandlers();
+    connectFileHooks();
     CaptureBuffer.assign(static_cast<size_t>(run_.ChannelCount) * run_.BlockSize, 0);
 }
 

@@ -2,6 +2,7 @@
 // The settings and the run state of the main window: one object, owned by frmMain, so that a
 // test starts from a fresh one. Names follow the design so that every module finds them.
 #include "analysis/types.h"
+#include "files/settings.h"
 
 #include <array>
 #include <cstdint>
@@ -9,20 +10,9 @@
 
 namespace terzlab::app {
 
-// The user's settings, kept by the settings file between program starts.
-struct Settings {
-    int16_t MeasTypeIndex = 0;
-    int16_t AvgCountIndex = -3; // 4 measurements, stop after them
-    int16_t FreqResIndex = 2;
-    int16_t DisplayTypeIndex = 1;
-    int16_t WavInDevIndex = 0;
-    int16_t WavOutDevIndex = 0;
-    int32_t SampleRate = 44100;
-    bool ShowHelp = true;
-    int16_t ActiveChannel = 1;
-    bool ExchangeChannel = false;
-    float SeriesResistor = 10.0f;
-    std::array<double, 2> CalibValue{0.0, 0.0};
+// The user's settings: those the settings file keeps between program starts (one definition,
+// the file module's), and the corrections that always start afresh.
+struct Settings : terzlab::Settings {
     // Distance and voltage corrections; never stored, always start from these values.
     std::array<double, 6> LevelCorr{100.0, 100.0, 2.83, 2.83, 33.5, 33.5};
 };
@@ -37,11 +27,6 @@ struct RunState {
     int16_t AvgCount = 0;
     int16_t MeasLimit = 4;
     int16_t ImpedancePart = 0;
-    // The calibration dialog's sine options, read by the start command while CalibrationRun.
-    int16_t CalibFreqOption = 1;  // 0 the low sine, otherwise the 1-kHz sine
-    int16_t CalibLevelOption = 0; // 0 100 %, 1 10 %, 2 1 %
-    // Blocks analysed since the program started: tells a caller whether its run measured.
-    int32_t BlocksAnalysed = 0;
     bool CalibrationRun = false;
     std::string StimulusPath;
     bool MeasValid = false;

@@ -69,14 +69,11 @@ int runProgram(const CommandLine& commandLine) {
     DialogState dialogs;
     showInformationWindow(dialogs, unattended);
     const std::string programFolder = programFolderOf(QCoreApplication::applicationFilePath());
-    Settings settings;
-    readSettings(settings, settingsPathOf(programFolder));
     platform::QtMessageService boxes;
     platform::TerminalMessageService terminal;
     platform::MessageService& messages =
         unattended ? static_cast<platform::MessageService&>(terminal) : boxes;
-    askCalibrationTakeover(settings, messages);
-    settings.LevelCorr = Settings{}.LevelCorr;
+    const Settings settings = startSettings(programFolder, messages);
 
     std::unique_ptr<audio::SoundCard> card = chooseCard(commandLine.virtualCard);
     platform::EscKeyTracker keys;
@@ -94,6 +91,7 @@ int runProgram(const CommandLine& commandLine) {
     }
     card->player->setProgramFolder(programFolder);
     frmMain window(services, settings);
+    loadStoredCurves(window, settings, messages);
     if (!window.Form_Load()) return 1;
     if (!unattended) return QApplication::exec();
     if (commandLine.measure) window.cmdStart_Click();

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <cstdio>
 
@@ -62,24 +61,17 @@ std::string settingsPathOf(const std::string& programFolder) {
     return programFolder + "/Terzlab.def";
 }
 
-void readSettings(Settings&, const std::string&) {}
+Settings startSettings(const std::string& programFolder, platform::MessageService& messages) {
+    Settings settings;
+    ReadSettings(settingsPathOf(programFolder), settings);
+    ConfirmStoredCalibration(settings, messages);
+    settings.LevelCorr = Settings{}.LevelCorr;
+    return settings;
+}
 
-void askCalibrationTakeover(Settings& settings, platform::MessageService& messages) {
-    const char* channelNames[] = {"linken", "rechten"};
-    for (int channel = 0; channel < 2; ++channel) {
-        double& value = settings.CalibValue[static_cast<size_t>(channel)];
-        if (value == 0.0) continue;
-        const QString text =
-            QStringLiteral("Gespeicherten Kalibrierwert für %1 Kanal von ")
-                .arg(QLatin1String(channelNames[channel])) +
-            QLocale().toString(value, 'f', 2) +
-            QStringLiteral(" dB übernehmen?\r\n\r\nEine Übernahme macht nur dann Sinn, wenn sich "
-                           "die Stellung\r\ndes Aufnahmemixers seit der Kalibrierung nicht "
-                           "verändert hat!");
-        if (messages.show(text, platform::MsgButtons::YesNo, platform::MsgIcon::Question,
-                          QString()) == platform::MsgAnswer::No)
-            value = 0.0;
-    }
+void loadStoredCurves(frmMain& window, const Settings& settings,
+                      platform::MessageService& messages) {
+    LoadStoredCurves(window.dispOct(), settings, window.curveLastBand(), messages);
 }
 
 } // namespace terzlab::app

@@ -13,6 +13,8 @@ class QApplication;
 
 namespace terzlab::app {
 
+class frmMain;
+
 struct CommandLine {
     bool virtualCard = false;
     QString screenshot; // PNG path; empty: interactive
@@ -28,11 +30,13 @@ QString usageText();
 std::string programFolderOf(const QString& executablePath);
 std::string settingsPathOf(const std::string& programFolder);
 
-// Reads the settings file into the start values; the data-files module connects it.
-void readSettings(Settings& settings, const std::string& settingsPath);
+// The start values with the settings file read over them, each stored calibration value
+// confirmed or dropped, and the corrections at their start values.
+Settings startSettings(const std::string& programFolder, platform::MessageService& messages);
 
-// Asks for each channel with a stored calibration value whether it is to be kept.
-void askCalibrationTakeover(Settings& settings, platform::MessageService& messages);
+// The stored curve files go into the window's store before its load, which ticks their boxes.
+void loadStoredCurves(frmMain& window, const Settings& settings,
+                      platform::MessageService& messages);
 
 int runProgram(const CommandLine& commandLine);
 

@@ -124,20 +124,6 @@ TEST_F(StartupTest, WindowSnapsBackToItsMinimumSize) {
     EXPECT_GT(window->picGraph->width(), 7455 / app::kTwipsPerPixel);
 }
 
-TEST(StartProcedure, CalibrationQuestionOnlyForStoredValues) {
-    platform::ScriptedMessageService boxes;
-    boxes.answerNext(platform::MsgAnswer::No);
-    app::Settings settings;
-    settings.CalibValue = {0.0, 1.5};
-    app::askCalibrationTakeover(settings, boxes);
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_TRUE(boxes.boxes()[0].text.startsWith(
-        QStringLiteral("Gespeicherten Kalibrierwert für rechten Kanal von ")));
-    EXPECT_EQ(boxes.boxes()[0].buttons, platform::MsgButtons::YesNo);
-    EXPECT_EQ(boxes.boxes()[0].icon, MsgIcon::Question);
-    EXPECT_EQ(settings.CalibValue[1], 0.0);
-}
-
 TEST(StartProcedure, InformationWindowReleasesTheStartHoweverItCloses) {
     for (bool byButton : {true, false}) {
         app::DialogState dialogs{0, true};

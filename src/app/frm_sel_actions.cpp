@@ -1,0 +1,149 @@
+// What the file dialog's action button does: save the measurement, or load the chosen files
+// into the mode's curve slot.
+#include "app/frm_main.h"
+#include "app/frm_sel.h"
+
+#include "files/measurement_writer.h"
+#include "platform/services.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace terzlab::app {
+
+namespace {
+
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+constexpr std::array<const char*, 3> kCurvePrefixes = {
+    "Sens&or:    ", "R&eferenz: ", "&Vergleich: "};
+
+} // namespace
+
+// Leaving a field is what remembers it; a click on the button may come before that.
+bool frmSel::rememberFields() {
+    for (int field = 0; field < 6; ++field) {
+        if (txtInfo[field]->isHidden() || txtInfo_LostFocus(field)) continue;
+        txtInfo[field]->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmSel::saveMeasurement() {
+    if (!rememberFields()) return;
+    QString name = txtInfo[0]->text();
+    if (name.trimmed().isEmpty()) {
+        messages_.show(QStringLiteral("Bitte einen Dateinamen eingeben!"), MsgButtons::Ok,
+                       MsgIcon::Information, QStringLiteral("Hinweis"));
+        txtInfo[0]->setFocus();
+        return;
+    }
+    if (name.right(4).toUpper() != QLatin1String(".OCT")) {
+        name += QStringLiteral(".oct");
+        txtInfo[0]->setText(name);
+    }
+    const QString path = filePath(name);
+    // The old file stays until the new one is complete: the writer renames over it.
+    if (QFileInfo::exists(path) &&
+        messages_.show(QStringLiteral("Soll die vorhandene Datei ") + path +
+                           QStringLiteral(" überschrieben werden?"),
+                       MsgButtons::YesNo, MsgIcon::Question,
+                       QStringLiteral("Warnung:")) == platform::MsgAnswer::No) {
+        reject();
+        return;
+    }
+    if (writeMeasurement(path)) accept();
+}
+
+bool frmSel::writeMeasurement(const QString& path) {
+    MeasurementHeader header;
+    header.Title = txtInfo[1]->text().toStdString();
+    header.InfoType = static_cast<int16_t>(cmbInfoTyp->currentIndex());
+    for (int field = 2; field < 6; ++field)
+        header.InfoValues[static_cast<size_t>(field - 2)] = txtInfo[field]->text().toStdString();
+    header.SampleRate = main_.settings().SampleRate;
+    header.BlockSize = main_.run().BlockSize;
+    header.WindowType = main_.fft().WindowType;
+    header.MeasTypeIndex = measType();
+    for (int slot = 0; slot < 2; ++slot) {
+        header.CurveOn[static_cast<size_t>(slot)] = main_.chkLoaded[slot]->isChecked();
+        header.CurveFile[static_cast<size_t>(slot)] = main_.dispOct().Curves[slot].CurveFile;
+    }
+    QComboBox* resolutions = main_.cmbFreqRes;
+    return SaveMeasurementFile(
+        path.toStdString(), header, main_.bands(),
+        static_cast<int16_t>(resolutions->currentIndex()),
+        [resolutions](int16_t index) { platform::selectListIndex(resolutions, index); }, messages_);
+}
+
+void frmSel::loadSelection() {
+    if (!keepValidRows()) {
+        messages_.show(QStringLiteral("Es muss mindestens eine gültige Datei ausgewählt sein!"),
+                       MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Hinweis"));
+        return;
+    }
+    const int slot = std::clamp<int>(state_.SelMode - 1, kSensorSlot, kComparisonSlot);
+    for (int row = 0; row < Liste1->count(); ++row)
+        if (Liste1->item(row)->isSelected()) putIntoSlot(slot, row);
+    QDir::setCurrent(Dir1->path());
+    accept();
+    loadIntoStore(slot);
+}
+
+bool frmSel::keepValidRows() {
+    bool any = false;
+    for (int row = 0; row < Liste1->count(); ++row) {
+        QListWidgetItem* item = Liste1->item(row);
+        if (!item->isSelected()) continue;
+        if (RowType[static_cast<size_t>(row)] == kCurveUnknown)
+            item->setSelected(false);
+        else
+            any = true;
+    }
+    return any;
+}
+
+void frmSel::putIntoSlot(int slot, int row) {
+    StoredCurve& curve = main_.dispOct().Curves[static_cast<size_t>(slot)];
+    const Row& chosen = rows_[static_cast<size_t>(row)];
+    curve.CurveLoaded = 1;
+    curve.CurveType = RowType[static_cast<size_t>(row)];
+    // The folder as shown, so that a file in the root keeps its leading separator.
+    curve.CurveDir = Dir1->path().toStdString();
+    curve.CurveFile = chosen.file.toStdString();
+    curve.CurveTitle = chosen.title.toStdString();
+    setCurveBox(slot, curve.CurveType, chosen.title);
+}
+
+// The curve is switched on where it applies to the measurement shown; the polarity
+// measurement leaves the box as it is.
+void frmSel::setCurveBox(int slot, int16_t type, const QString& title) {
+    QCheckBox* box = main_.chkLoaded[static_cast<size_t>(slot)];
+    box->setEnabled(true);
+    if (main_.cmbDisplay->currentIndex() == 1) {
+        const int16_t mt = measType();
+        if (mt <= meas::kLevelTwoChannel)
+            platform::setChecked(box, type == kCurveLevel || type == kCurveSensor);
+        else if (mt >= meas::kImpedanceOneChannel)
+            platform::setChecked(box, (slot == kComparisonSlot && type == kCurveImpedance) ||
+                                          (slot == kReferenceSlot && type == kCurveLevel));
+    }
+    box->setText(QString::fromUtf8(kCurvePrefixes[static_cast<size_t>(slot)]) + title.left(60));
+}
+
+void frmSel::loadIntoStore(int slot) {
+    if (main_.dispOct().Curves[static_cast<size_t>(slot)].CurveType == kCurveUnknown) return;
+    LoadCurve(main_.dispOct(), slot, main_.curveLastBand(), messages_);
+    if (main_.cmbDisplay->currentIndex() == 1 &&
+        (main_.run().MeasValid || slot == kComparisonSlot)) {
+        main_.hooks.GetDbRange(true);
+        main_.hooks.DisplaySpec(false);
+    }
+}
+
+} // namespace terzlab::app

@@ -1,0 +1,48 @@
+// The main window's side of the data files: the curve store's hooks, the file dialog and the
+// settings file written at unload.
+#include "app/frm_main.h"
+#include "app/frm_sel.h"
+#include "app/start.h"
+
+namespace terzlab::app {
+
+void frmMain::connectFileHooks() {
+    hooks.loadedCurveTitle = [this](int slot) -> std::optional<QString> {
+        const StoredCurve& curve = dispOct_.Curves[static_cast<size_t>(slot)];
+        if (curve.CurveLoaded != 1) return std::nullopt;
+        return QString::fromStdString(curve.CurveTitle);
+    };
+    hooks.loadedCurveType = [this](int slot) {
+        const StoredCurve& curve = dispOct_.Curves[static_cast<size_t>(slot)];
+        return curve.CurveLoaded == 1 ? static_cast<int>(curve.CurveType) : 0;
+    };
+    hooks.openFileDialog = [this](int selMode) { showFileDialog(selMode); };
+    hooks.lastSelMode = [this] { return static_cast<int>(selState_.SelMode); };
+    hooks.writeSettings = [this] { writeSettingsFile(); };
+}
+
+void frmMain::showFileDialog(int selMode) {
+    selState_.SelMode = static_cast<int16_t>(selMode);
+    frmSel dialog(*this, selState_, *services_.messages,
+                  QString::fromStdString(services_.programFolder), this);
+    dialog.Form_Load();
+    dialog.exec();
+}
+
+int16_t frmMain::curveLastBand() const {
+    if (!bands_.Table.BandFreq.empty()) return bands_.Table.LastBand;
+    // Stored curves load before the window builds its grid: the grid its load will build.
+    const std::optional<BlockSetting> block = BlockSettingFor(settings_.MeasTypeIndex);
+    BandState grid;
+    terzlab::BuildBandTable(
+        grid, {settings_.SampleRate, block ? block->BlockSize : 16384, settings_.MeasTypeIndex});
+    return grid.Table.LastBand;
+}
+
+void frmMain::writeSettingsFile() {
+    terzlab::Settings stored = settings_;
+    RememberCurveFiles(dispOct_, stored);
+    WriteSettings(settingsPathOf(services_.programFolder), stored, *services_.messages);
+}
+
+} // namespace terzlab::app

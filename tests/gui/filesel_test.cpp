@@ -1,0 +1,281 @@
+// The file dialog: which files it offers, how it saves and what a load does to the main window.
+#include "app/frm_sel.h"
+#include "filesel_files.h"
+#include "gui_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace terzlab::test {
+
+namespace {
+
+using platform::MsgAnswer;
+using platform::MsgIcon;
+namespace sel = app::sel;
+
+const std::string kSensorHeader =
+    "#This file contains sensor information to be used by Terzlab.exe";
+
+class FileSelTest : public GuiTest {
+  protected:
+    void SetUp() override { ASSERT_TRUE(load()); }
+    void TearDown() override {
+        dialog.reset();
+        GuiTest::TearDown();
+    }
+
+    app::frmSel& open(int16_t mode) {
+        window->selState().SelMode = mode;
+        dialog = std::make_unique<app::frmSel>(*window, window->selState(), boxes, folder.path());
+        dialog->Form_Load();
+        dialog->show();
+        return *dialog;
+    }
+    void measureType(int type) { platform::selectListIndex(window->cmbMeasType, type); }
+    QString path(const QString& name) const { return folder.filePath(name); }
+    void put(const QString& name, const std::string& bytes) { writeBytes(path(name), bytes); }
+    QStringList rows() const {
+        QStringList texts;
+        for (int row = 0; row < dialog->Liste1->count(); ++row)
+            texts << dialog->Liste1->item(row)->text();
+        return texts;
+    }
+    // The first 18 characters of each row, without the padding.
+    QStringList names() const {
+        QStringList shown;
+        for (const QString& row : rows())
+            shown << row.left(18).trimmed();
+        return shown;
+    }
+    void select(std::initializer_list<int> rowsToSelect) {
+        for (int row : rowsToSelect)
+            dialog->Liste1->item(row)->setSelected(true);
+    }
+    void save(const QString& typed) {
+        open(sel::kSave).txtInfo[0]->setText(typed);
+        dialog->cmdDisp_Click();
+    }
+    void putFixtureFiles() {
+        put("pegel.oct", measurementFile("Pegel", 1.0));
+        put("Vela_pegel.OCT", measurementFile("VP", 2.0));
+        put("imp.oct", measurementFile("Imp", 8.0, 3));
+        put("vela_imp.oct", measurementFile("VI", 6.0, 3));
+        std::string blankFirstLine = measurementFile("Blank", 1.0);
+        blankFirstLine.insert(blankFirstLine.find("\r\n"), " ");
+        put("blank.oct", blankFirstLine);
+        put("leer.oct", "");
+        put("mikro.sen", kSensorHeader + "\r\nTitle\tMikro\r\n");
+        put("blank.SEN", kSensorHeader + " \r\nTitle\tMikro\r\n");
+        put("leer.sen", "");
+    }
+
+    std::unique_ptr<app::frmSel> dialog;
+};
+
+TEST_F(FileSelTest, SavingNamesTheFileAndNeverLosesAnOldOne) {
+    save(QStringLiteral("Probe.OcT"));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(QFileInfo::exists(path("Probe.OcT")));
+    EXPECT_TRUE(boxes.boxes().empty());
+    put("alt.oct", "alt");
+    boxes.answerNext(MsgAnswer::No);
+    save(QStringLiteral("alt"));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("Soll die vorhandene Datei ") +
+                                         path("alt.oct") +
+                                         QStringLiteral(" überschrieben werden?"));
+    EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Warnung:"));
+    EXPECT_EQ(boxes.boxes()[0].icon, MsgIcon::Question);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(readBytes(path("alt.oct")), "alt");
+
+    boxes.answerNext(MsgAnswer::Yes);
+    save(QStringLiteral("alt"));
+    EXPECT_TRUE(
+        readBytes(path("alt.oct")).starts_with("#This file contains data created by Terzlab"));
+
+    // A folder of that name cannot be replaced by a file: reported, and the dialog stays open.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("ordner.oct")));
+    boxes.clear();
+    boxes.answerNext(MsgAnswer::Yes);
+    save(QStringLiteral("ordner.oct"));
+    ASSERT_EQ(boxes.boxes().size(), 2u);
+    EXPECT_EQ(boxes.boxes()[1].text, QStringLiteral("Die Datei ") + path("ordner.oct") +
+                                         QStringLiteral(" konnte nicht geschrieben werden!"));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(QFileInfo(path("ordner.oct")).isDir());
+}
+
+TEST_F(FileSelTest, SavingAtOneThirdOctaveWritesTwelfthOctaveDataAndReturns) {
+    BandState& bands = window->bands();
+    platform::selectListIndex(window->cmbFreqRes, 0);
+    std::vector<int> selected;
+    // Stands in for the redraw that recomputes the band values at the selected resolution.
+    QObject::connect(window->cmbFreqRes, &QComboBox::currentIndexChanged, window.get(),
+                     [&](int index) {
+                         selected.push_back(index);
+                         bands.Table.LastBand = 134;
+                         bands.Table.BandFreq.clear();
+                         for (int band = 0; band <= 135; ++band)
+                             bands.Table.BandFreq.push_back(NominalBandFreq(band));
+                         bands.BandValue.assign(135, index == 2 ? -12.5 : 3.0);
+                     });
+    save(QStringLiteral("drittel"));
+    EXPECT_EQ(selected, (std::vector<int>{2, 0}));
+    EXPECT_EQ(window->cmbFreqRes->currentIndex(), 0);
+    const QStringList lines = QString::fromStdString(readBytes(path("drittel.oct")))
+                                  .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const qsizetype start = lines.indexOf(QRegularExpression(QStringLiteral("^F \\[Hz\\]\t.*")));
+    ASSERT_GE(start, 0);
+    ASSERT_EQ(lines.size() - start - 1, 134);
+    for (qsizetype line = start + 1; line < lines.size(); ++line)
+        EXPECT_EQ(lines[line].split(QLatin1Char('\t')).value(1), QStringLiteral("-12.50"));
+}
+
+TEST_F(FileSelTest, OnlyFilesThatFitModeAndMeasurementAreListed) {
+    putFixtureFiles();
+    open(sel::kSave);
+    EXPECT_EQ(rows(), (QStringList{QStringLiteral("pegel.oct          Amp Pegel"),
+                                   QStringLiteral("Vela_pegel.OCT     Amp VP")}));
+    open(sel::kSensor);
+    EXPECT_EQ(names(), (QStringList{"blank.SEN", "leer.sen", "mikro.sen"}));
+    EXPECT_EQ(rows()[0].mid(19), QStringLiteral("???"));
+    EXPECT_EQ(rows()[2].mid(19), QStringLiteral("Sen Mikro"));
+    EXPECT_EQ(dialog->RowType, (std::vector<int16_t>{0, 0, 10}));
+
+    measureType(meas::kImpedanceOneChannel);
+    open(sel::kReference);
+    EXPECT_EQ(names(), (QStringList{"pegel.oct", "Vela_pegel.OCT"}));
+    open(sel::kComparison);
+    EXPECT_EQ(rows(), (QStringList{QStringLiteral("vela_imp.oct       Imp VI")}));
+    open(sel::kSave);
+    EXPECT_EQ(names(), (QStringList{"imp.oct", "vela_imp.oct"}));
+    measureType(meas::kPulse);
+    open(sel::kReference);
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(FileSelTest, ALongNameIsListedCutAndLoadedWhole) {
+    const std::string title =
+        "Referenz im Messraum, Mikrofon 1 m vor der Box, Raumecke links, Schaumstoffkeile";
+    put("Referenzmessung_lang_2024.oct", measurementFile(title, 4.25));
+    open(sel::kReference);
+    ASSERT_EQ(rows().size(), 1);
+    EXPECT_TRUE(rows()[0].startsWith(QStringLiteral("Referenzmessung_la Amp Referenz im")));
+    select({0});
+    dialog->cmdDisp_Click();
+    EXPECT_FALSE(dialog->isVisible());
+    const StoredCurve& curve = window->dispOct().Curves[kReferenceSlot];
+    EXPECT_EQ(curve.CurveFile, "Referenzmessung_lang_2024.oct");
+    EXPECT_EQ(curve.CurveDir, folder.path().toStdString());
+    EXPECT_EQ(curve.CurveTitle, title);
+    EXPECT_EQ(curve.CurveLoaded, 1);
+    EXPECT_EQ(curve.CurveAmp[0], 4.25f);
+    QCheckBox* box = window->chkLoaded[kReferenceSlot];
+    EXPECT_TRUE(box->isEnabled());
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(box->text(), QStringLiteral("R&eferenz: ") + QString::fromStdString(title).left(60));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(FileSelTest, InvalidRowsAreDroppedFromTheChoiceAndTheLastValidRowStays) {
+    putFixtureFiles();
+    open(sel::kSensor);
+    select({0, 1});
+    dialog->cmdDisp_Click();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text,
+              QStringLiteral("Es muss mindestens eine gültige Datei ausgewählt sein!"));
+    EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Hinweis"));
+    EXPECT_EQ(boxes.boxes()[0].icon, MsgIcon::Information);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->Liste1->selectedItems().isEmpty());
+    EXPECT_EQ(window->dispOct().Curves[kSensorSlot].CurveLoaded, 0);
+
+    open(sel::kComparison);
+    ASSERT_EQ(names(), (QStringList{"Vela_pegel.OCT"}));
+    put("Vela_zwei.oct", measurementFile("Zwei", 7.5));
+    dialog->FillList();
+    select({0, 1});
+    dialog->cmdDisp_Click();
+    const StoredCurve& curve = window->dispOct().Curves[kComparisonSlot];
+    EXPECT_EQ(curve.CurveFile, "Vela_zwei.oct");
+    EXPECT_EQ(curve.CurveAmp[10], 7.5f);
+    EXPECT_EQ(window->chkLoaded[kComparisonSlot]->text(), QStringLiteral("&Vergleich: Zwei"));
+}
+
+TEST_F(FileSelTest, AFolderChangeIsRememberedAndAnUnreadableFolderIsReported) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    put("sub/tief.oct", measurementFile("Tief", 1.0));
+    open(sel::kSave);
+    EXPECT_TRUE(rows().isEmpty());
+    dialog->Dir1->setPath(path("sub"));
+    EXPECT_EQ(names(), QStringList{"tief.oct"});
+    dialog->cmdEsc_Click();
+    open(sel::kReference);
+    EXPECT_EQ(dialog->Dir1->path(), path("sub"));
+    EXPECT_EQ(names(), QStringList{"tief.oct"});
+
+    dialog->Dir1->setPath(path("fehlt"));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("Der Ordner ") + path("fehlt") +
+                                         QStringLiteral(" kann nicht gelesen werden!"));
+    EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Fehler"));
+    EXPECT_EQ(boxes.boxes()[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(dialog->Liste1->count(), 0);
+}
+
+TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndAreRemembered) {
+    measureType(meas::kImpedanceOneChannel);
+    open(sel::kSave);
+    EXPECT_EQ(dialog->cmbInfoTyp->currentIndex(), 2);
+    EXPECT_EQ(dialog->lblInfo[2]->text(), QStringLiteral("Rv [Ohm]:"));
+    EXPECT_FALSE(dialog->txtInfo[4]->isHidden());
+    EXPECT_TRUE(dialog->txtInfo[5]->isHidden());
+    EXPECT_EQ(dialog->txtInfo[1]->text(), QStringLiteral("Beschreibung der Messung"));
+    dialog->txtInfo[2]->setText(QStringLiteral("vier"));
+    EXPECT_FALSE(dialog->txtInfo_LostFocus(2));
+    dialog->txtInfo[2]->setText(QStringLiteral("4,7"));
+    EXPECT_TRUE(dialog->txtInfo_LostFocus(2));
+    EXPECT_EQ(dialog->txtInfo[2]->text(), QStringLiteral("4.7"));
+    dialog->txtInfo[0]->setText(QStringLiteral("tt"));
+    dialog->cmdDisp_Click();
+    EXPECT_NE(readBytes(path("tt.oct")).find("\t4.7"), std::string::npos);
+    EXPECT_EQ(window->settings().InfoTexts[2][2], "4.7");
+
+    open(sel::kReference);
+    EXPECT_TRUE(dialog->cmbInfoTyp->isHidden());
+    EXPECT_TRUE(dialog->txtInfo[0]->isHidden());
+    measureType(meas::kLevelOneChannel);
+    open(sel::kSave);
+    EXPECT_EQ(dialog->cmbInfoTyp->currentIndex(), 0);
+    dialog->cmbInfoTyp->setCurrentIndex(2);
+    EXPECT_EQ(dialog->txtInfo[2]->text(), QStringLiteral("4.7"));
+}
+
+TEST_F(FileSelTest, AMenuCommandOpensTheDialogInItsMode) {
+    QString caption;
+    QTimer::singleShot(0, window.get(), [&caption] {
+        auto* open = dynamic_cast<app::frmSel*>(QApplication::activeModalWidget());
+        ASSERT_NE(open, nullptr);
+        caption = open->windowTitle();
+        open->cmdEsc_Click();
+    });
+    window->mnuLoadRef->setEnabled(true);
+    window->mnuLoadRef->trigger();
+    EXPECT_EQ(caption,
+              QStringLiteral("Lade Messdatei *.OCT als Referenzkurve (zeige Differenz an)"));
+}
+
+} // namespace
+
+} // namespace terzlab::test
