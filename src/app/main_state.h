@@ -28,6 +28,11 @@ struct RunState {
     int16_t MeasLimit = 4;
     int16_t ImpedancePart = 0;
     bool CalibrationRun = false;
+    // The calibration dialog's sine options, read by the start command while CalibrationRun.
+    int16_t CalibFreqOption = 1;  // 0 the low sine, otherwise the 1-kHz sine
+    int16_t CalibLevelOption = 0; // 0 100 %, 1 10 %, 2 1 %
+    // Blocks analysed since the program started: tells a caller whether its run measured.
+    int32_t BlocksAnalysed = 0;
     std::string StimulusPath;
     bool MeasValid = false;
     bool FreqDisplayRun = false; // a run was started in frequency display
