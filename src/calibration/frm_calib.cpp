@@ -1,0 +1,340 @@
+#include "calibration/frm_calib.h"
+
+#include "analysis/fft.h"
+#include "app/frm_main.h"
+#include "calibration/frm_calib_check.h"
+#include "calibration/numeric_input.h"
+#include "files/numbers.h"
+#include "platform/message_service.h"
+#include "platform/services.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace terzlab::calibration {
+
+namespace {
+
+using platform::MsgAnswer;
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+constexpr int kAveragingFour = 2;
+constexpr int kFrequencyDisplay = 1;
+constexpr int kTwelfthOctave = 2;
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+frmCalib::frmCalib(app::frmMain& main, platform::MessageService& messages, QWidget* parent)
+    : QDialog(parent), main_(main), messages_(messages) {
+    setObjectName(QStringLiteral("frmCalib"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildLayout();
+    connectHandlers();
+    // Kept above the main window, whose graph the user watches while calibrating.
+    platform::makeTopmost(this);
+}
+
+frmCalib* frmCalib::open(app::frmMain& main, platform::MessageService& messages) {
+    // A second copy would save the settings the first one has already changed.
+    for (QDialog* child : main.findChildren<QDialog*>()) {
+        auto* existing = dynamic_cast<frmCalib*>(child);
+        if (!existing || !existing->isVisible()) continue;
+        existing->raise();
+        existing->activateWindow();
+        return existing;
+    }
+    auto* dialog = new frmCalib(main, messages, &main);
+    dialog->Form_Load();
+    dialog->show();
+    return dialog;
+}
+
+void frmCalib::buildLayout() {
+    setWindowTitle(QStringLiteral("Pegelkalibrierung"));
+    setFixedSize(420, 250);
+    cmdStartCalib = new QPushButton(QStringLiteral("Start"), this);
+    cmdStartCalib->setObjectName(QStringLiteral("cmdStartCalib"));
+    cmdStartCalib->setToolTip(QStringLiteral("Startet die Messung"));
+    cmdStartCalib->setGeometry(12, 208, 120, 30);
+    cmdOK = new QPushButton(QStringLiteral("Volt OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setToolTip(QStringLiteral("Weist der letzten OK-Messung die aktuelle Spannung zu"));
+    cmdOK->setGeometry(150, 208, 120, 30);
+    cmdEnd = new QPushButton(QStringLiteral("Ende"), this);
+    cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
+    cmdEnd->setGeometry(288, 208, 120, 30);
+    for (QPushButton* button : {cmdStartCalib, cmdOK, cmdEnd})
+        button->setAutoDefault(false);
+    fraVolt = new QGroupBox(QStringLiteral("Spannung"), this);
+    fraVolt->setGeometry(12, 112, 190, 80);
+    txtVolt = new QLineEdit(QStringLiteral("0.1"), fraVolt);
+    txtVolt->setObjectName(QStringLiteral("txtVolt"));
+    txtVolt->setGeometry(12, 32, 100, 26);
+    NumericKeyFilter::attach(txtVolt, false);
+    lblVolt = new QLabel(QStringLiteral("Volt"), fraVolt);
+    lblVolt->setGeometry(120, 32, 60, 26);
+    buildOptions();
+}
+
+void frmCalib::buildOptions() {
+    fraChan = new QGroupBox(QStringLiteral("Kanal (Kal-Wert)"), this);
+    fraChan->setGeometry(12, 8, 190, 96);
+    for (int i = 0; i < 2; ++i) {
+        optChan[i] = new QRadioButton(fraChan);
+        optChan[i]->setObjectName(QStringLiteral("optChan_%1").arg(i));
+        optChan[i]->setGeometry(12, 26 + 32 * i, 170, 26);
+    }
+    fraLevel = new QGroupBox(QStringLiteral("Pegel"), this);
+    fraLevel->setGeometry(218, 8, 190, 112);
+    const char* levels[] = {"100% (Line)", "  10% (Line, Mic)", "    1% (Mic)"};
+    for (int i = 0; i < 3; ++i) {
+        optLevel[i] = new QRadioButton(QString::fromUtf8(levels[i]), fraLevel);
+        optLevel[i]->setObjectName(QStringLiteral("optLevel_%1").arg(i));
+        optLevel[i]->setGeometry(12, 24 + 28 * i, 170, 26);
+    }
+    optLevel[0]->setChecked(true);
+    fraFreq = new QGroupBox(QStringLiteral("Frequenz"), this);
+    fraFreq->setGeometry(218, 124, 190, 76);
+    for (int i = 0; i < 2; ++i) {
+        optFreq[i] =
+            new QRadioButton(i == 0 ? QStringLiteral("50 Hz") : QStringLiteral("1000 Hz"), fraFreq);
+        optFreq[i]->setObjectName(QStringLiteral("optFreq_%1").arg(i));
+        optFreq[i]->setGeometry(12, 22 + 26 * i, 170, 24);
+    }
+    optFreq[1]->setChecked(true);
+}
+
+void frmCalib::connectHandlers() {
+    connect(cmdStartCalib, &QPushButton::clicked, this, [this] { cmdStartCalib_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdEnd, &QPushButton::clicked, this, [this] { cmdEnd_Click(); });
+    for (int i = 0; i < 2; ++i)
+        connect(optChan[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) optChan_Click(i);
+        });
+}
+
+bool frmCalib::testCd() const {
+    return main_.cmbWavOutDev->currentIndex() == main_.run().TestCdIndex;
+}
+
+int frmCalib::freqOption() const {
+    return optFreq[0]->isChecked() ? 0 : 1;
+}
+
+int frmCalib::levelOption() const {
+    for (int i = 0; i < 3; ++i)
+        if (optLevel[i]->isChecked()) return i;
+    return 0;
+}
+
+void frmCalib::Form_Load() {
+    if (main_.chkLoaded[0]->isChecked()) {
+        sensorWasOn_ = true;
+        platform::setChecked(main_.chkLoaded[0], false);
+    }
+    main_.cmdStart->setEnabled(false);
+    captionOptions();
+    prepareMain();
+}
+
+void frmCalib::captionOptions() {
+    if (testCd()) {
+        optFreq[1]->setChecked(true);
+        optFreq[0]->setEnabled(false);
+        for (QRadioButton* option : optLevel)
+            option->setEnabled(false);
+    } else {
+        const double rate = main_.settings().SampleRate;
+        optFreq[0]->setText(fromUtf8(FormatFrequency(rate / 910.0, false)) + " Hz");
+        optFreq[1]->setText(fromUtf8(FormatFrequency(rate / 45.0, false)) + " Hz");
+    }
+    // The run measures the main window's channel; a one-channel measurement can therefore
+    // only calibrate that channel.
+    const int mainChannel = main_.settings().ActiveChannel == 1 ? 1 : 0;
+    optChan[mainChannel]->setChecked(true);
+    if (main_.settings().MeasTypeIndex == meas::kLevelOneChannel)
+        optChan[1 - mainChannel]->setEnabled(false);
+    const auto& calib = main_.settings().CalibValue;
+    optChan[0]->setText(QStringLiteral("Li   (") + fromUtf8(FormatValue(calib[0], "0.00")) +
+                        QStringLiteral("dB)"));
+    optChan[1]->setText(QStringLiteral("Re (") + fromUtf8(FormatValue(calib[1], "0.00")) +
+                        QStringLiteral("dB)"));
+    channel_ = mainChannel;
+}
+
+// The measurement type goes first: its reaction puts back the display type and resolution it
+// remembers, which would otherwise undo the two choices made here.
+void frmCalib::prepareMain() {
+    saved_.avgChecked = main_.chkAvgType->isChecked();
+    saved_.avgIndex = main_.cmbAvgCnt->currentIndex();
+    saved_.displayIndex = main_.cmbDisplay->currentIndex();
+    saved_.freqResIndex = main_.cmbFreqRes->currentIndex();
+    saved_.measTypeIndex = main_.cmbMeasType->currentIndex();
+    saved_.mainChannel = main_.optChannel[1]->isChecked() ? 1 : 0;
+    platform::selectListIndex(main_.cmbMeasType, meas::kLevelOneChannel);
+    platform::setChecked(main_.chkAvgType, true);
+    platform::selectListIndex(main_.cmbAvgCnt, kAveragingFour);
+    platform::selectListIndex(main_.cmbDisplay, kFrequencyDisplay);
+    platform::selectListIndex(main_.cmbFreqRes, kTwelfthOctave);
+    FftState& fft = main_.fft();
+    saved_.windowType = fft.WindowType;
+    if (fft.WindowType != kWindowHanning) {
+        fft.WindowType = kWindowHanning;
+        FftSetup(fft);
+    }
+}
+
+void frmCalib::optChan_Click(int index) {
+    channel_ = index;
+}
+
+void frmCalib::setButtonsEnabled(bool enabled) {
+    for (QPushButton* button : {cmdStartCalib, cmdOK, cmdEnd})
+        button->setEnabled(enabled);
+}
+
+// The run analyses the main window's channel: it must be the one being calibrated.
+void frmCalib::followChannelInMain() {
+    if (main_.optChannel[channel_]->isChecked()) return;
+    platform::setChecked(main_.optChannel[channel_], true);
+}
+
+void frmCalib::cmdStartCalib_Click() {
+    if (measuring_) return;
+    measuring_ = true;
+    app::RunState& run = main_.run();
+    run.CalibrationRun = true;
+    run.CalibFreqOption = static_cast<int16_t>(freqOption());
+    run.CalibLevelOption = static_cast<int16_t>(levelOption());
+    setButtonsEnabled(false);
+    followChannelInMain();
+    if (measure()) evaluate();
+    setButtonsEnabled(true);
+    measuring_ = false;
+}
+
+// A start that ended before any block was analysed (missing file, no device) has already said
+// why; the values left from an earlier run must not be judged as this measurement.
+bool frmCalib::measure() {
+    const int32_t before = main_.run().BlocksAnalysed;
+    main_.cmdStart_Click();
+    return main_.run().BlocksAnalysed != before;
+}
+
+void frmCalib::evaluate() {
+    const BandState& bands = main_.bands();
+    const int32_t rate = main_.settings().SampleRate;
+    CalibCheckInputs in;
+    in.BandValue = bands.BandValue;
+    in.BandFreq = bands.Table.BandFreq;
+    in.LastBand = bands.Table.LastBand;
+    in.fft = &main_.fft();
+    in.channel = channel_;
+    in.SampleRate = rate;
+    in.expectedFrequency = ExpectedCalibFrequency(testCd(), freqOption(), rate);
+    const CalibCheckResult result = CheckCalibration(in);
+    calibMax_ = result.CalibMax;
+    MsgAnswer answer;
+    if (result.problem != CalibProblem::None) {
+        answer = messages_.show(
+            fromUtf8(result.text) + QStringLiteral("\r\n\r\nMit <OK> wird die Kalibrierung "
+                                                   "akzeptiert, mit <Abbruch> verworfen!"),
+            MsgButtons::OkCancel, MsgIcon::Exclamation, QStringLiteral("Warnung:"));
+    } else {
+        answer = messages_.show(fromUtf8(result.text), MsgButtons::OkCancel, MsgIcon::Information,
+                                QStringLiteral("Info:"));
+    }
+    if (answer != MsgAnswer::Ok) return;
+    acceptedLevel_ = calibMax_;
+    messages_.show(QStringLiteral("Geben Sie nun die Anregungsspannung ins Feld 'Spannung' ein\r\n"
+                                  "und drücken Sie die 'Volt OK'-Taste um der aktuellen "
+                                  "Kalibriermessung\r\neine bekannte Spannung zuzuweisen!"),
+                   MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Hinweis:"));
+}
+
+void frmCalib::cmdOK_Click() {
+    if (acceptedLevel_ == 0.0) {
+        messages_.show(
+            QStringLiteral("Es liegt keine akzeptierte Kalibrierung für diesen Kanal vor!"),
+            MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Warnung:"));
+        return;
+    }
+    const auto volts = ReadFieldNumber(txtVolt->text());
+    if (!volts || !CheckRange(txtVolt->text(), 0.001, 10.0)) {
+        txtVolt->setFocus();
+        return;
+    }
+    main_.settings().CalibValue[static_cast<size_t>(channel_)] =
+        20.0 * std::log10(*volts) - acceptedLevel_;
+}
+
+void frmCalib::cmdEnd_Click() {
+    hide();
+    auto& calib = main_.settings().CalibValue;
+    QString summary;
+    const char* names[] = {"linken", "rechten"};
+    for (int channel = 0; channel < 2; ++channel) {
+        if (calib[static_cast<size_t>(channel)] == 0.0) continue;
+        summary += QStringLiteral("Kalibrierwert für den ") + QString::fromUtf8(names[channel]) +
+                   QStringLiteral(" Kanal ist ") +
+                   fromUtf8(FormatValue(calib[static_cast<size_t>(channel)], "0.00")) +
+                   QStringLiteral(" dB\r\n");
+    }
+    if (!summary.isEmpty()) {
+        const MsgAnswer answer = messages_.show(
+            summary + QStringLiteral("\r\nMit <OK> wird die Kalibrierung übernommen, mit "
+                                     "<Abbruch> verworfen!"),
+            MsgButtons::OkCancel, MsgIcon::Information, QStringLiteral("Info:"));
+        if (answer != MsgAnswer::Ok) calib = {0.0, 0.0};
+    } else {
+        messages_.show(QStringLiteral("Die Kalibrierung war nicht erfolgreich!"), MsgButtons::Ok,
+                       MsgIcon::Exclamation, QStringLiteral("Info:"));
+    }
+    close();
+}
+
+void frmCalib::closeEvent(QCloseEvent* event) {
+    // Closing in the middle of the measurement would pull the dialog away under the run.
+    if (measuring_) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void frmCalib::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    FftState& fft = main_.fft();
+    if (saved_.windowType != kWindowHanning) {
+        fft.WindowType = saved_.windowType;
+        FftSetup(fft);
+    }
+    platform::setChecked(main_.chkAvgType, saved_.avgChecked);
+    platform::selectListIndex(main_.cmbAvgCnt, saved_.avgIndex);
+    platform::selectListIndex(main_.cmbDisplay, saved_.displayIndex);
+    platform::selectListIndex(main_.cmbFreqRes, saved_.freqResIndex);
+    platform::selectListIndex(main_.cmbMeasType, saved_.measTypeIndex);
+    platform::setChecked(main_.optChannel[saved_.mainChannel], true);
+    main_.run().CalibrationRun = false;
+    main_.cmdStart->setEnabled(true);
+    main_.LabelShow(false);
+    if (sensorWasOn_) platform::setChecked(main_.chkLoaded[0], true);
+}
+
+} // namespace terzlab::calibration
