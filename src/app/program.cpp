@@ -1,9 +1,9 @@
 // Runs the program from the information window to the end of the main window.
 #include "app/frm_main.h"
 #include "app/start.h"
+#include "audio/virtual/virtual_card.h"
 #include "calibration/frm_calib.h"
 #include "calibration/frm_level.h"
-#include "audio/virtual/virtual_card.h"
 #include "guidance/frm_help.h"
 #include "platform/key_state.h"
 #include "platform/services.h"
@@ -90,15 +90,15 @@ int runProgram(const CommandLine& commandLine) {
     if (unattended) {
         services.openInstructions = [&dialogs] { dialogs.DialogPage = -1; };
         services.openHelp = [&dialogs] { dialogs.DialogPage = -1; };
+    }
+    card->player->setProgramFolder(programFolder);
+    frmMain window(services, settings);
     window.hooks.openCalibration = [&window, &messages] {
         calibration::frmCalib::open(window, messages);
     };
     window.hooks.openLevelDialog = [&window, &messages] {
         calibration::frmLevel::open(window, messages);
     };
-    }
-    card->player->setProgramFolder(programFolder);
-    frmMain window(services, settings);
     loadStoredCurves(window, settings, messages);
     if (!window.Form_Load()) return 1;
     if (!unattended) return QApplication::exec();
