@@ -186,9 +186,9 @@ void frmMain::DisplayLoop() {
             if (closeRequested_) run_.ImpedancePart = 0;
             DoStop();
             return;
-        ++run_.BlocksAnalysed;
         }
         ++run_.AvgCount;
+        ++run_.BlocksAnalysed;
         if (run_.AvgCount == run_.MeasLimit && !chkAvgType->isChecked()) run_.AvgCount = 0;
         if (run_.CaptureHandle == 0 || run_.AvgCount == run_.MeasLimit) break;
     }
