@@ -2,14 +2,19 @@
 // The main window: settings controls, the measurement run and the capture steps. Handlers keep
 // the names of the design so the other modules and the tests find them.
 #include "analysis/bands.h"
+#include "analysis/align.h"
+#include "analysis/display_range.h"
 #include "analysis/fft.h"
 #include "app/dialog_state.h"
 #include "app/frm_sel_state.h"
 #include "app/main_state.h"
 #include "app/run_hooks.h"
 #include "audio/sound_card.h"
+#include "display/cursor.h"
+#include "display/frame.h"
 #include "files/disp_oct.h"
 #include "platform/message_service.h"
+#include "platform/qt_picture.h"
 
 #include <QMainWindow>
 
@@ -99,6 +104,17 @@ class frmMain final : public QMainWindow {
     void mnuHelpShow_Click();
     void mnuAbout_Click();
 
+    // The graph: frame, spectrum, time signal, level bars, axis choice and cursor readout.
+    void DisplayInit(bool full);
+    void CheckOverload();
+    void DisplaySpec(bool analyse);
+    void DisplayTime();
+    void GetDbRange(bool AutoRange);
+    void BuildBandTable(int mode);
+    void cmdAutoRange_Click();
+    void picGraph_MouseMove(float X, float Y);
+    void Form_MouseMove(float X, float Y);
+
     Settings& settings() { return settings_; }
     RunState& run() { return run_; }
     const audio::WaveFormat& captureFormat() const { return CaptureFormat; }
@@ -107,6 +123,8 @@ class frmMain final : public QMainWindow {
     FftState& fft() { return fft_; }
     BandState& bands() { return bands_; }
     DispOct& dispOct() { return dispOct_; }
+    // The window's own surface: axis labels and the top line, in twips.
+    platform::QtPicture& windowPicture() { return windowPic_; }
     SelState& selState() { return selState_; }
     // LastBand of the grid the correction curves are loaded onto.
     int16_t curveLastBand() const;
@@ -134,11 +152,11 @@ class frmMain final : public QMainWindow {
     QPushButton* cmdMixer = nullptr;
     QGroupBox* brdChannel = nullptr;
     std::array<QRadioButton*, 2> optChannel{};
-    std::array<QWidget*, 2> picLevel{};
+    std::array<platform::PictureBox*, 2> picLevel{};
     QLabel* lblLevel = nullptr;
     std::array<QLabel*, 2> lblOVL{};
     QPushButton* cmdAutoRange = nullptr;
-    QLabel* picGraph = nullptr;
+    platform::PictureBox* picGraph = nullptr;
     QLabel* lblCursor = nullptr;
     QPushButton* cmdStart = nullptr;
 
@@ -163,6 +181,7 @@ class frmMain final : public QMainWindow {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildControls();
@@ -206,6 +225,17 @@ class frmMain final : public QMainWindow {
     void openFailed();
     void rateNotWritable();
 
+    void initGraph();
+    void redrawGraph();
+    void fitSurfaces();
+    FrameInputs frameInputs() const;
+    DisplayInputs displayInputs(bool newBlock) const;
+    void updateDbRange(bool autoRange, bool newBlock);
+    void placeAutoRange(int16_t span);
+    void showCursor(const CursorUpdate& update);
+    CursorInputs cursorInputs() const;
+    bool autoRangeOn() const;
+
     void focusStart();
     platform::MsgAnswer message(const QString& text, platform::MsgIcon icon,
                                 const QString& title = QString());
@@ -215,7 +245,9 @@ class frmMain final : public QMainWindow {
     RunState run_;
     FftState fft_;
     BandState bands_;
+    AlignState align_;
     DispOct dispOct_;
+    platform::QtPicture windowPic_{QSize(1, 1), kTwipsPerPixel};
     SelState selState_;
     std::vector<int16_t> CaptureBuffer;
     audio::WaveFormat CaptureFormat;

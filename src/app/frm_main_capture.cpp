@@ -48,8 +48,10 @@ void frmMain::openFailed() {
 void frmMain::startCapture() {
     for (QLabel* label : lblOVL)
         label->hide();
-    for (QWidget* bar : picLevel)
+    for (platform::PictureBox* bar : picLevel) {
+        bar->Surface().Cls();
         bar->update();
+    }
     repaint();
     CaptureHeader.data = CaptureBuffer.data();
     CaptureHeader.bufferLength =

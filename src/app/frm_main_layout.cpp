@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -56,13 +55,9 @@ QComboBox* listBox(QWidget* parent, const char* name, QLabel* label, int top, in
     return list;
 }
 
-QWidget* levelBar(QWidget* parent, const char* name, QRect rect) {
-    auto* bar = named(new QWidget(parent), name);
+platform::PictureBox* levelBar(QWidget* parent, const char* name, QRect rect) {
+    auto* bar = named(new platform::PictureBox(parent), name);
     bar->setGeometry(rect);
-    bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    bar->setPalette(palette);
     return bar;
 }
 
@@ -86,6 +81,7 @@ frmMain::frmMain(MainServices services, const Settings& settings, QWidget* paren
     connectHandlers();
     connectFileHooks();
     CaptureBuffer.assign(static_cast<size_t>(run_.ChannelCount) * run_.BlockSize, 0);
+    initGraph();
 }
 
 frmMain::~frmMain() {
@@ -130,19 +126,14 @@ void frmMain::buildControls() {
     buildChannelFrame();
     cmdAutoRange = named(new QPushButton(QStringLiteral("A&uto On"), form), "cmdAutoRange");
     cmdAutoRange->setGeometry(twipsRect(60, 2760, 735, 255));
-    picGraph = named(new QLabel(form), "picGraph");
+    picGraph = named(new platform::PictureBox(form), "picGraph");
     picGraph->setGeometry(twipsRect(840, 2400, 7455, 4455));
-    picGraph->setAutoFillBackground(true);
-    picGraph->setStyleSheet(QStringLiteral("background: white"));
     lblCursor = named(new QLabel(QStringLiteral("0,00 dB / 10,00 Hz"), form), "lblCursor");
     lblCursor->setGeometry(twipsRect(3690, 7080, 1755, 240));
     lblCursor->hide();
     cmdStart = named(new QPushButton(QStringLiteral("&Starte Messung"), form), "cmdStart");
     cmdStart->setGeometry(twipsRect(840, 7380, 7455, 495));
     cmdStart->setFont(boldFont(9.75));
-    auto* topLine = named(new QFrame(form), "linTop");
-    topLine->setGeometry(0, 0, px(kMinWidthTwips) - 1, 1);
-    topLine->setStyleSheet(QStringLiteral("background: #808080"));
 }
 
 void frmMain::buildChannelFrame() {
@@ -230,7 +221,7 @@ void frmMain::Form_Resize() {
     lblCursor->move(picGraph->x() + (picGraph->width() - lblCursor->width()) / 2,
                     px(outerHeight - 1650));
     if (settings_.SampleRate == 0) settings_.SampleRate = mnu48k->isChecked() ? 48000 : 44100;
-    hooks.DisplaySpec(false);
+    redrawGraph();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

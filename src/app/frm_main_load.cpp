@@ -163,7 +163,7 @@ bool frmMain::Form_Load() {
     showLoadedCurves();
     platform::selectListIndex(cmbMeasType, std::clamp<int>(settings_.MeasTypeIndex, 0, 4));
     mnuHelpShow->setChecked(settings_.ShowHelp);
-    hooks.DisplayInit(true);
+    DisplayInit(true);
     show();
     return true;
 }

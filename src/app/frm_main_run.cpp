@@ -75,7 +75,7 @@ void frmMain::startRun(bool firstPart) {
     services_.keys->forgetEsc(); // a press from before the run must not stop it
     UpdateStartText(0);
     LabelShow(true);
-    hooks.DisplayInit(true);
+    DisplayInit(true);
     configureBench();
     if (!openCapture()) return;
     startCapture();
@@ -175,11 +175,11 @@ void frmMain::configureBench() {
 void frmMain::DisplayLoop() {
     for (;;) {
         if (!nextBlock()) return;
-        hooks.CheckOverload();
+        CheckOverload();
         if (cmbDisplay->currentIndex() == 0)
-            hooks.DisplayTime();
+            DisplayTime();
         else
-            hooks.DisplaySpec(true);
+            DisplaySpec(true);
         UpdateStartText(1);
         platform::letEventsRun();
         if (services_.keys->escPressed() || closeRequested_) {

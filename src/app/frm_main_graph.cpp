@@ -1,0 +1,244 @@
+// The graph of the main window: frame and labels, the spectrum after every block, the time
+// signal, the level bars with their latched overload labels, and the automatic axis.
+#include "app/frm_main.h"
+
+#include "analysis/overload.h"
+#include "display/level_bar.h"
+#include "display/spectrum_plot.h"
+#include "display/time_plot.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace terzlab::app {
+
+namespace {
+
+const QString kAutoOn = QStringLiteral("A&uto On");
+const QString kAutoOff = QStringLiteral("A&uto Off");
+
+Colour ToColour(const QColor& colour) {
+    return static_cast<Colour>(colour.red()) | static_cast<Colour>(colour.green()) << 8 |
+           static_cast<Colour>(colour.blue()) << 16;
+}
+
+} // namespace
+
+void frmMain::initGraph() {
+    QWidget* form = centralWidget();
+    form->setMouseTracking(true);
+    form->installEventFilter(this);
+    windowPic_.SetBackColor(ToColour(form->palette().color(QPalette::Window)));
+    picGraph->OnMouseMove = [this](float x, float y) { picGraph_MouseMove(x, y); };
+    for (platform::PictureBox* bar : picLevel)
+        bar->Surface().SetDrawWidth(5);
+    connect(cmdAutoRange, &QPushButton::clicked, this, [this] { cmdAutoRange_Click(); });
+    hooks.DisplayInit = [this](bool full) { DisplayInit(full); };
+    hooks.CheckOverload = [this] { CheckOverload(); };
+    hooks.DisplaySpec = [this](bool analyse) { DisplaySpec(analyse); };
+    hooks.DisplayTime = [this] { DisplayTime(); };
+    hooks.GetDbRange = [this](bool autoRange) { GetDbRange(autoRange); };
+    hooks.BuildBandTable = [this](int mode) { BuildBandTable(mode); };
+    // The analysis needs a grid before the type list first runs its handler: a resize during
+    // the load already redraws.
+    terzlab::GetBlockSize(fft_, settings_.MeasTypeIndex);
+    run_.BlockSize = fft_.BlockSize;
+    CaptureBuffer.assign(static_cast<size_t>(run_.ChannelCount) * run_.BlockSize, 0);
+    BuildBandTable(0);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != centralWidget()) return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::Paint) {
+        QPainter(centralWidget()).drawImage(0, 0, windowPic_.Image());
+    } else if (event->type() == QEvent::MouseMove) {
+        const QPointF at = static_cast<QMouseEvent*>(event)->position();
+        Form_MouseMove(static_cast<float>(at.x() * kTwipsPerPixel),
+                       static_cast<float>(at.y() * kTwipsPerPixel));
+    }
+    return false;
+}
+
+// A widget that was resized while hidden gets its resize event late; the surfaces must have
+// the widgets' sizes before anything is drawn on them.
+void frmMain::fitSurfaces() {
+    const QSize client = centralWidget()->size();
+    if (windowPic_.Image().size() != client.expandedTo(QSize(1, 1))) windowPic_.Resize(client);
+    platform::QtPicture& graph = picGraph->Surface();
+    if (graph.Image().size() != picGraph->size().expandedTo(QSize(1, 1)))
+        graph.Resize(picGraph->size());
+}
+
+FrameInputs frmMain::frameInputs() const {
+    FrameInputs in;
+    in.DisplayIndex = static_cast<int16_t>(cmbDisplay->currentIndex());
+    in.MeasTypeIndex = settings_.MeasTypeIndex;
+    in.Range = run_.Range;
+    in.SampleRate = settings_.SampleRate;
+    in.BlockSize = run_.BlockSize;
+    in.ImpedancePart = run_.ImpedancePart;
+    const QRect g = picGraph->geometry();
+    in.Graph = {g.x() * terzlab::kTwipsPerPixel, g.y() * terzlab::kTwipsPerPixel,
+                g.width() * terzlab::kTwipsPerPixel, g.height() * terzlab::kTwipsPerPixel};
+    in.DecimalSeparator = QLocale().decimalPoint().toStdString();
+    return in;
+}
+
+void frmMain::DisplayInit(bool full) {
+    fitSurfaces();
+    terzlab::DisplayInit(picGraph->Surface(), windowPic_, frameInputs(), full);
+    picGraph->update();
+    centralWidget()->update();
+}
+
+void frmMain::CheckOverload() {
+    const std::array<int32_t, 2> peaks = ChannelPeaks(CaptureBuffer, run_.BlockSize);
+    for (size_t ch = 0; ch < peaks.size(); ++ch) {
+        DrawLevelBar(picLevel[ch]->Surface(), peaks[ch]);
+        picLevel[ch]->update();
+        // Latched: only the start of a run hides the label again.
+        if (IsOverload(peaks[ch])) lblOVL[ch]->show();
+        if (optChannel[ch]->isChecked() && cmbDisplay->currentIndex() == kDisplayTime &&
+            autoRangeOn()) {
+            const TimeScale scale = TimeViewScale(peaks[ch]);
+            run_.Range.RangeTop = scale.RangeTop;
+            run_.Range.RangeStep = scale.RangeStep;
+        }
+    }
+}
+
+bool frmMain::autoRangeOn() const {
+    return cmdAutoRange->text() == kAutoOn;
+}
+
+DisplayInputs frmMain::displayInputs(bool newBlock) const {
+    DisplayInputs in;
+    in.MeasTypeIndex = settings_.MeasTypeIndex;
+    in.ActiveChannel = settings_.ActiveChannel;
+    in.ImpedancePart = run_.ImpedancePart;
+    in.AvgCount = run_.AvgCount;
+    in.SeriesResistor = settings_.SeriesResistor;
+    in.ExchangeChannel = mnuXchan->isChecked();
+    in.MeasValid = run_.MeasValid;
+    in.CalibrationRun = run_.CalibrationRun;
+    in.FreqResIndex = static_cast<int16_t>(std::max(cmbFreqRes->currentIndex(), 0));
+    in.CalibValue = settings_.CalibValue;
+    in.LevelCorr5 = settings_.LevelCorr[5];
+    for (size_t slot = 0; slot < 3; ++slot) {
+        in.Curves[slot] = &dispOct_.Curves[slot];
+        in.CurveChecked[slot] = chkLoaded[slot]->isChecked();
+    }
+    // Sensor and reference count only while their boxes can be used; the comparison curve
+    // follows its tick alone.
+    in.CurveChecked[0] = in.CurveChecked[0] && chkLoaded[0]->isEnabled();
+    in.CurveChecked[1] = in.CurveChecked[1] && chkLoaded[1]->isEnabled();
+    in.NewBlock = newBlock;
+    in.AutoOn = autoRangeOn();
+    return in;
+}
+
+void frmMain::GetDbRange(bool AutoRange) {
+    updateDbRange(AutoRange, false);
+}
+
+void frmMain::updateDbRange(bool autoRange, bool newBlock) {
+    const DbRangeResult result =
+        terzlab::GetDbRange(bands_, displayInputs(newBlock), autoRange, run_.Range);
+    if (result.AxisChanged) placeAutoRange(result.Span);
+}
+
+// Centred on the first grid division under the graph's top.
+void frmMain::placeAutoRange(int16_t span) {
+    if (span <= 0 || run_.Range.RangeStep <= 0) return;
+    const double divisions = static_cast<double>(span) / run_.Range.RangeStep;
+    const double top =
+        picGraph->y() + picGraph->height() / divisions / 2.0 - cmdAutoRange->height() / 2.0;
+    cmdAutoRange->move(cmdAutoRange->x(), static_cast<int>(std::lround(top)));
+}
+
+void frmMain::BuildBandTable(int) {
+    terzlab::BuildBandTable(bands_,
+                            {settings_.SampleRate, run_.BlockSize, settings_.MeasTypeIndex});
+}
+
+void frmMain::DisplaySpec(bool analyse) {
+    // A grid made for another block size or rate would read outside the transform's bins.
+    if (bands_.BlockSize != fft_.BlockSize || bands_.SampleRate != settings_.SampleRate ||
+        bands_.MeasTypeIndex != settings_.MeasTypeIndex)
+        BuildBandTable(0);
+    if (analyse) {
+        LoadBlock(fft_, CaptureBuffer);
+        BandAnalysis(bands_, fft_,
+                     {settings_.MeasTypeIndex, run_.AvgCount, settings_.ActiveChannel,
+                      run_.ImpedancePart, settings_.SeriesResistor, mnuRange->isChecked(),
+                      mnuXchan->isChecked()});
+    }
+    const bool firstOrLast = run_.AvgCount == 0 || run_.AvgCount == run_.MeasLimit - 1;
+    updateDbRange(firstOrLast, analyse);
+    fitSurfaces();
+    SpectrumInputs in;
+    in.BandFreq = bands_.Table.BandFreq;
+    in.BandValue = bands_.BandValue;
+    in.LastBand = bands_.Table.LastBand;
+    in.MeasValid = run_.MeasValid;
+    in.CurveColour = run_.CurveColour;
+    in.Comparison = &dispOct_.Curves[kComparisonSlot];
+    in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
+    DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), in);
+    picGraph->update();
+    centralWidget()->update();
+}
+
+void frmMain::DisplayTime() {
+    if (settings_.MeasTypeIndex == meas::kPulse)
+        AlignTime(align_, CaptureBuffer, run_.BlockSize, settings_.ActiveChannel);
+    fitSurfaces();
+    TimeInputs in;
+    in.CaptureBuffer = CaptureBuffer;
+    in.BlockSize = run_.BlockSize;
+    in.ChannelCount = run_.ChannelCount;
+    in.ActiveChannel = settings_.ActiveChannel;
+    in.CurveColour = run_.CurveColour;
+    in.AlignPosition = align_.AlignPosition;
+    terzlab::DisplayTime(picGraph->Surface(), windowPic_, frameInputs(), in);
+    picGraph->update();
+    centralWidget()->update();
+}
+
+// A resize repaints what the view shows: the time view keeps its signal rather than getting a
+// spectrum drawn over its time grid.
+void frmMain::redrawGraph() {
+    if (cmbDisplay->currentIndex() == kDisplayFrequency) {
+        DisplaySpec(false);
+    } else if (run_.MeasValid) {
+        DisplayTime();
+    } else {
+        DisplayInit(true);
+    }
+}
+
+void frmMain::cmdAutoRange_Click() {
+    if (autoRangeOn()) {
+        cmdAutoRange->setText(kAutoOff);
+    } else {
+        cmdAutoRange->setText(kAutoOn);
+        if (cmbDisplay->currentIndex() == kDisplayTime) {
+            CheckOverload();
+            DisplayTime();
+        } else {
+            GetDbRange(true);
+            DisplaySpec(false);
+        }
+    }
+    focusStart();
+}
+
+} // namespace terzlab::app
