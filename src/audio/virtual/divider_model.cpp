@@ -26,12 +26,17 @@ void invert(const Mat& a, Mat& out) {
 void DividerModel::configure(double sampleRate, double seriesResistor, const DriverImpedance& d) {
     // A zero or negative resistor would short the source; the dialog never allows one.
     rv_ = std::max(seriesResistor, 1e-3);
+    r2_ = d.r2;
     const double w0 = 2.0 * std::numbers::pi * d.resonance;
     const double lm = d.res / (d.qms * w0);
     const double cm = 1.0 / (w0 * w0 * lm);
-    const Mat a = {{-(rv_ + d.re) / d.le, -1.0 / d.le, 0.0},
-                   {1.0 / cm, -1.0 / (d.res * cm), -1.0 / cm},
+    // States: coil inductor current, tank voltage, tank inductor current. The chain current
+    // is (u + R2 iL - vt) / rs, with rs the sum of the three series resistances.
+    rs_ = rv_ + d.re + d.r2;
+    const Mat a = {{d.r2 / d.le * (d.r2 / rs_ - 1.0), -d.r2 / (d.le * rs_), 0.0},
+                   {d.r2 / (cm * rs_), -1.0 / (cm * rs_) - 1.0 / (d.res * cm), -1.0 / cm},
                    {0.0, 1.0 / lm, 0.0}};
+    const double b[3] = {d.r2 / (d.le * rs_), 1.0 / (cm * rs_), 0.0};
     const double h2 = 0.5 / sampleRate;
     Mat minus{}, plus{}, inv{};
     for (int r = 0; r < 3; ++r)
@@ -42,7 +47,7 @@ void DividerModel::configure(double sampleRate, double seriesResistor, const Dri
         }
     invert(minus, inv);
     for (int r = 0; r < 3; ++r) {
-        n_[r] = inv[r][0] * h2 / d.le;
+        n_[r] = h2 * (inv[r][0] * b[0] + inv[r][1] * b[1] + inv[r][2] * b[2]);
         for (int c = 0; c < 3; ++c)
             m_[r][c] = inv[r][0] * plus[0][c] + inv[r][1] * plus[1][c] + inv[r][2] * plus[2][c];
     }
@@ -56,7 +61,8 @@ DividerModel::Out DividerModel::step(double source) {
     for (int r = 0; r < 3; ++r)
         x_[r] = next[r];
     previous_ = source;
-    const double vr = rv_ * x_[0];
+    const double current = (source + r2_ * x_[0] - x_[1]) / rs_;
+    const double vr = rv_ * current;
     return {vr, source - vr};
 }
 
