@@ -3,9 +3,8 @@
 #include <unistd.h>
 
 namespace terzlab {
-namespace {
 
-bool WriteAndSync(const std::filesystem::path& path, std::string_view bytes) {
+bool WriteNewFileSynced(const std::filesystem::path& path, std::string_view bytes) {
     std::FILE* file = std::fopen(path.c_str(), "wbx");
     if (file == nullptr) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -15,14 +14,12 @@ bool WriteAndSync(const std::filesystem::path& path, std::string_view bytes) {
     return ok;
 }
 
-} // namespace
-
 bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes) {
     std::filesystem::path temp = target;
     temp += ".~tmp";
     std::error_code error;
     std::filesystem::remove(temp, error);
-    if (!WriteAndSync(temp, bytes)) {
+    if (!WriteNewFileSynced(temp, bytes)) {
         std::filesystem::remove(temp, error);
         return false;
     }

@@ -7,6 +7,9 @@
 
 namespace terzlab {
 
+// Writes a file that must not exist yet and flushes it to disk; false on any failure.
+bool WriteNewFileSynced(const std::filesystem::path& path, std::string_view bytes);
+
 // Returns false and leaves any earlier file untouched when something fails; no message.
 bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes);
 

@@ -1,21 +1,8 @@
 #include "analyze/staged_files.h"
-#include <cstdio>
+#include "files/atomic_write.h"
 #include <unistd.h>
 
 namespace terzlab::analyze {
-namespace {
-
-bool WriteAndSync(const std::filesystem::path& path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wbx");
-    if (file == nullptr) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = ::fsync(::fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
-}
-
-} // namespace
 
 StagedFiles::~StagedFiles() {
     Discard();
@@ -27,7 +14,7 @@ bool StagedFiles::Stage(const std::filesystem::path& target, const std::string& 
     std::error_code error;
     std::filesystem::remove(temp, error);
     entries_.push_back({target, temp});
-    if (WriteAndSync(temp, bytes)) return true;
+    if (WriteNewFileSynced(temp, bytes)) return true;
     failed_ = target;
     Discard();
     return false;
