@@ -20,42 +20,19 @@ using Bytes = std::vector<unsigned char>;
 
 // A canonical stereo PCM file of 100 frames; extraChunk puts a LIST chunk before "fmt ".
 Bytes wavImage(uint16_t bits, uint32_t rate, bool extraChunk = false) {
-    const uint16_t align = 2 * bits / 8;
-    const uint32_t dataBytes = 100u * align;
-    const struct {
-        char riff[4];
-        uint32_t riffSize;
-        char wave[4], fmt[4];
-        uint32_t fmtSize;
-        uint16_t formatTag, channels;
-        uint32_t rate, byteRate;
-        uint16_t blockAlign, bits;
-        char data[4];
-        uint32_t dataBytes;
-    } h{{'R', 'I', 'F', 'F'},
-        36 + dataBytes,
-        {'W', 'A', 'V', 'E'},
-        {'f', 'm', 't', ' '},
-        16,
-        1,
-        2,
-        rate,
-        rate * align,
-        align,
-        bits,
-        {'d', 'a', 't', 'a'},
-        dataBytes};
-    static_assert(sizeof h == 44);
-    const auto* p = reinterpret_cast<const unsigned char*>(&h);
-    Bytes b(p, p + 12);
-    if (extraChunk) {
-        const unsigned char list[] = {'L', 'I', 'S', 'T', 4, 0, 0, 0, 'I', 'N', 'F', 'O'};
-        b.insert(b.end(), std::begin(list), std::end(list));
-    }
-    b.insert(b.end(), p + 12, p + 44);
-    for (uint32_t i = 0; i < dataBytes; ++i) {
+    const uint32_t align = bits / 4, dataBytes = 100 * align;
+    Bytes b;
+    const auto put = [&](uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            b.push_back(static_cast<unsigned char>(v >> (8 * i)));
+    };
+    const auto tag = [&](const char* t) { b.insert(b.end(), t, t + 4); };
+    tag("RIFF"), put(36 + dataBytes, 4), tag("WAVE");
+    if (extraChunk) tag("LIST"), put(4, 4), tag("INFO");
+    tag("fmt "), put(16, 4), put(1, 2), put(2, 2), put(rate, 4), put(rate * align, 4);
+    put(align, 2), put(bits, 2), tag("data"), put(dataBytes, 4);
+    for (uint32_t i = 0; i < dataBytes; ++i)
         b.push_back(static_cast<unsigned char>(i * 37 + 11));
-    }
     return b;
 }
 
@@ -108,13 +85,10 @@ TEST(StimulusChoice, PicksTheFileOfTheTypeAndTheRealTimeCheckOverridesAll) {
     }
 }
 
-TEST(StimulusChoice, JoinsTheProgramFolderWithASingleSeparator) {
+TEST_F(StimulusFolder, JoinsWithASingleSeparatorAndOnlyRegularFilesExist) {
     EXPECT_EQ(joinProgramPath("/", "pseudo.wav"), "/pseudo.wav");
     EXPECT_EQ(joinProgramPath("/opt/terzlab", "multi.wav"), "/opt/terzlab/multi.wav");
     EXPECT_EQ(joinProgramPath("/opt/terzlab/", "multi.wav"), "/opt/terzlab/multi.wav");
-}
-
-TEST_F(StimulusFolder, OnlyRegularFilesExist) {
     const std::string file = write("pseudo.wav", wavImage(16, 44100));
     EXPECT_TRUE(fileExists(file));
     EXPECT_FALSE(fileExists(folder_));
@@ -137,7 +111,7 @@ TEST_F(StimulusFolder, AcceptsOnlyCanonical16BitPcm) {
     EXPECT_FALSE(isValidStimulusWav(folder_ + "/missing.wav"));
 }
 
-TEST_F(StimulusFolder, RewritesOnlyTheRateFieldAndBackByteExactly) {
+TEST_F(StimulusFolder, RewritesOnlyTheRateFieldAndBackByteExactlyAndNothingElse) {
     const Bytes original = wavImage(16, 44100);
     const std::string path = write("pseudo.wav", original);
     EXPECT_EQ(adaptSampleRate(path, 44100), RateAdaptResult::Unchanged);
@@ -150,13 +124,11 @@ TEST_F(StimulusFolder, RewritesOnlyTheRateFieldAndBackByteExactly) {
     EXPECT_EQ(adaptSampleRate(path, 48000), RateAdaptResult::Unchanged);
     EXPECT_EQ(adaptSampleRate(path, 44100), RateAdaptResult::Rewritten);
     EXPECT_EQ(read(path), original);
-}
-
-TEST_F(StimulusFolder, NeverWritesIntoAFileOfAnotherLayout) {
-    const Bytes original = wavImage(16, 44100, true);
-    const std::string path = write("list.wav", original);
-    EXPECT_EQ(adaptSampleRate(path, 48000), RateAdaptResult::NotWritable);
-    EXPECT_EQ(read(path), original);
+    // Never writes into a file of another layout.
+    const Bytes list = wavImage(16, 44100, true);
+    const std::string listPath = write("list.wav", list);
+    EXPECT_EQ(adaptSampleRate(listPath, 48000), RateAdaptResult::NotWritable);
+    EXPECT_EQ(read(listPath), list);
     EXPECT_EQ(adaptSampleRate(folder_ + "/missing.wav", 48000), RateAdaptResult::NotWritable);
 }
 

@@ -102,20 +102,16 @@ const std::vector<double> kImpedanceTones{20.0, 45.0, 200.0, 1000.0, 15000.0};
 TEST(VirtualBench, TwoChannelImpedanceShowsALoudspeaker) {
     Bench bench(kImpedanceTones, 0.15, BenchWiring{4, 0, 10.0}, quiet());
     const auto& block = bench.capture();
-    const double z20 = twoChannelOhms(block, 20.0, 10.0);
-    const double z45 = twoChannelOhms(block, 45.0, 10.0);
-    const double z200 = twoChannelOhms(block, 200.0, 10.0);
-    const double z1k = twoChannelOhms(block, 1000.0, 10.0);
-    const double z15k = twoChannelOhms(block, 15000.0, 10.0);
-    EXPECT_GT(z45, 30.0);
-    EXPECT_LT(z45, 40.0);
-    EXPECT_GT(z45, 2.0 * z20);
-    EXPECT_NEAR(z200, 7.0, 1.0); // near the voice-coil resistance
-    EXPECT_NEAR(z1k, 7.0, 1.0);
+    const auto z = [&](double f) { return twoChannelOhms(block, f, 10.0); };
+    EXPECT_GT(z(45.0), 30.0);
+    EXPECT_LT(z(45.0), 40.0);
+    EXPECT_GT(z(45.0), 2.0 * z(20.0));
+    EXPECT_NEAR(z(200.0), 7.0, 1.0); // near the voice-coil resistance
+    EXPECT_NEAR(z(1000.0), 7.0, 1.0);
     // The lossy voice coil levels off near Re + R2 instead of climbing with the warped
     // reactance of the simulation: within 1.5 ohm of the analogue circuit.
     const std::complex<double> coil(0.0, 2.0 * 3.14159265358979 * 15000.0 * 0.35e-3);
-    EXPECT_NEAR(z15k, std::abs(6.5 + coil * 15.0 / (coil + 15.0)), 1.5);
+    EXPECT_NEAR(z(15000.0), std::abs(6.5 + coil * 15.0 / (coil + 15.0)), 1.5);
 }
 
 TEST(VirtualBench, OneChannelMethodAgreesWithTwoChannelMethod) {
