@@ -67,6 +67,14 @@ bool GuiTest::load(const audio::VirtualCardOptions& options, const app::Settings
     return window && window->Form_Load();
 }
 
+void GuiTest::expectLastBox(size_t count, const QString& text, const QString& title,
+                            platform::MsgIcon icon) {
+    ASSERT_EQ(boxes.boxes().size(), count) << qPrintable(text);
+    EXPECT_EQ(boxes.boxes().back().text, text);
+    EXPECT_EQ(boxes.boxes().back().title, title);
+    EXPECT_EQ(boxes.boxes().back().icon, icon);
+}
+
 void GuiTest::TearDown() {
     window.reset();
     card.reset();

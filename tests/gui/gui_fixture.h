@@ -38,6 +38,10 @@ class GuiTest : public ::testing::Test {
     bool load(const audio::VirtualCardOptions& options = {}, const app::Settings& settings = {});
     void TearDown() override;
 
+    // Exactly `count` boxes so far, the last one worded as given.
+    void expectLastBox(size_t count, const QString& text, const QString& title,
+                       platform::MsgIcon icon = platform::MsgIcon::Exclamation);
+
     audio::VirtualBench& bench() { return *card->bench; }
     int blocks() { return card->bench->blocksCaptured(); }
 

@@ -2,32 +2,19 @@
 #include "display/mapping.h"
 #include "display/spectrum_plot.h"
 #include "platform/qt_picture.h"
-#include <QApplication>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace terzlab::platform {
 namespace {
 
-// Fonts need an application object; the first test that asks creates it.
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_gui";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
-
 bool NearPixel(const QImage& image, int x, int y, QColor colour) {
-    for (int dy = -1; dy <= 1; ++dy) {
+    for (int dy = -1; dy <= 1; ++dy)
         if (image.pixelColor(x, y + dy) == colour) return true;
-    }
     return false;
 }
 
 TEST(QtPicture, SpectrumCurveLandsWhereTheMappingPutsIt) {
-    EnsureApplication();
     QtPicture graph(QSize(497, 297));
     QtPicture window(QSize(800, 500), kTwipsPerPixel, 0xC0C0C0);
     FrameInputs frame;
@@ -53,11 +40,9 @@ TEST(QtPicture, SpectrumCurveLandsWhereTheMappingPutsIt) {
     EXPECT_GT(graph.TextWidth(kStampText), 0.0) << "a font was found";
     const QImage& labels = window.Image();
     int dark = 0;
-    for (int x = 0; x < labels.width(); ++x) {
-        for (int yy = 300 / 15; yy < labels.height(); ++yy) {
+    for (int x = 0; x < labels.width(); ++x)
+        for (int yy = 300 / 15; yy < labels.height(); ++yy)
             dark += labels.pixelColor(x, yy).lightness() < 100;
-        }
-    }
     EXPECT_GT(dark, 100) << "the axis labels were printed on the window";
 }
 
