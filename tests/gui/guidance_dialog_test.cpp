@@ -30,6 +30,7 @@ using guidance::frmMeas;
 class MeasDialogTest : public ::testing::Test {
   protected:
     frmMeas* open(int type, int page) {
+        delete dialog.data();
         settings.MeasTypeIndex = static_cast<int16_t>(type);
         dialogs.DialogPage = static_cast<int16_t>(page);
         dialog = new frmMeas(dialogs, settings, run);
@@ -44,7 +45,7 @@ class MeasDialogTest : public ::testing::Test {
     QPointer<frmMeas> dialog;
 };
 
-TEST_F(MeasDialogTest, ResistorOutsideItsRangeKeepsTheDialogWithTheFocusInTheField) {
+TEST_F(MeasDialogTest, ResistorOutsideItsRangeKeepsTheDialogAndTheBoxesRedrawTheSketch) {
     open(4, 24);
     for (const char* refused : {"0.05", "101", "", "."}) {
         dialog->txtValue->setText(QString::fromLatin1(refused));
@@ -58,15 +59,36 @@ TEST_F(MeasDialogTest, ResistorOutsideItsRangeKeepsTheDialogWithTheFocusInTheFie
     // Closing by the frame is refused the same way: the run must not take an unconfirmed value.
     EXPECT_FALSE(dialog->close());
     EXPECT_EQ(dialogs.DialogPage, 24);
+    // The check boxes redraw the sketch, and unticking restores it.
+    const QImage plain = dialog->sketch().Image().copy();
+    dialog->chkImp->click();
+    EXPECT_NE(dialog->sketch().Image(), plain);
+    dialog->chkImp->click();
+    EXPECT_EQ(dialog->sketch().Image(), plain);
+    dialog->chkXchan->click();
+    EXPECT_NE(dialog->sketch().Image(), plain);
 }
 
-TEST_F(MeasDialogTest, LimitsOfTheResistorAreAcceptedAndStored) {
-    for (const auto& [text, value] : {std::pair{"0.1", 0.1f}, std::pair{"100", 100.0f}}) {
-        open(3, 23);
-        dialog->txtValue->setText(QString::fromLatin1(text));
-        dialog->cmdOK->click();
-        EXPECT_FLOAT_EQ(settings.SeriesResistor, value);
-        EXPECT_EQ(dialogs.DialogPage, -1);
+// OK, the frame and ESC all confirm; the limits are inclusive; level types ignore the field.
+TEST_F(MeasDialogTest, EveryWayOfClosingConfirmsAValidResistor) {
+    enum How { Ok, Close, Escape };
+    const struct {
+        int type;
+        const char* text;
+        How how;
+        float stored;
+    } cases[] = {{0, "0", Close, 10.0f},
+                 {3, "0.1", Ok, 0.1f},
+                 {3, "100", Close, 100.0f},
+                 {4, "8,2", Escape, 8.2f}};
+    for (const auto& c : cases) {
+        open(c.type, 20 + c.type);
+        dialog->txtValue->setText(QString::fromLatin1(c.text));
+        if (c.how == Ok) dialog->cmdOK->click();
+        if (c.how == Escape) QTest::keyClick(dialog, Qt::Key_Escape);
+        EXPECT_TRUE(c.how != Close || dialog->close());
+        EXPECT_EQ(dialogs.DialogPage, -1) << c.text;
+        EXPECT_FLOAT_EQ(settings.SeriesResistor, c.stored);
         EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
     }
 }
@@ -83,19 +105,6 @@ TEST_F(MeasDialogTest, KeysMakeOnlyANumberWithOnePoint) {
     EXPECT_EQ(dialog->txtValue->text(), QStringLiteral(".5"));
 }
 
-TEST_F(MeasDialogTest, ClosingConfirmsAndLevelTypesIgnoreTheField) {
-    open(0, 20);
-    dialog->txtValue->setText(QStringLiteral("0"));
-    EXPECT_TRUE(dialog->close());
-    EXPECT_EQ(dialogs.DialogPage, -1);
-    EXPECT_FLOAT_EQ(settings.SeriesResistor, 10.0f);
-    open(4, 24);
-    dialog->txtValue->setText(QStringLiteral("8,2"));
-    QTest::keyClick(dialog, Qt::Key_Escape);
-    EXPECT_EQ(dialogs.DialogPage, -1);
-    EXPECT_FLOAT_EQ(settings.SeriesResistor, 8.2f);
-}
-
 TEST_F(MeasDialogTest, TextChannelAndControlsFollowThePage) {
     settings.ActiveChannel = 1;
     run.ImpedancePart = 2;
@@ -108,22 +117,9 @@ TEST_F(MeasDialogTest, TextChannelAndControlsFollowThePage) {
     EXPECT_FALSE(dialog->lblMain->text().contains(QLatin1Char('\r')));
     EXPECT_TRUE(dialog->txtValue->isVisible());
     EXPECT_TRUE(dialog->chkImp->isVisible());
-    delete dialog.data();
     open(0, 7);
     EXPECT_EQ(dialog->lblMain->text(), QStringLiteral("Verkabelung:"));
     EXPECT_FALSE(dialog->txtValue->isVisible());
-}
-
-TEST_F(MeasDialogTest, CheckBoxesRedrawTheSketch) {
-    open(4, 24);
-    const QImage plain = dialog->sketch().Image().copy();
-    dialog->chkImp->click();
-    const QImage swappedParts = dialog->sketch().Image().copy();
-    EXPECT_NE(swappedParts, plain);
-    dialog->chkImp->click();
-    EXPECT_EQ(dialog->sketch().Image(), plain);
-    dialog->chkXchan->click();
-    EXPECT_NE(dialog->sketch().Image(), plain);
 }
 
 // The wiring sketch as drawn: which labels, where, and in which colours.
@@ -147,7 +143,7 @@ class SketchTest : public ::testing::Test {
     RecordingPicture picture{guidance::kSketchWidth, guidance::kSketchHeight, 20.0};
 };
 
-TEST_F(SketchTest, TwoChannelImpedanceShowsEveryPartAndSwapsAsTheBoxesSay) {
+TEST_F(SketchTest, ImpedanceShowsEveryPartAndPutsTheMeasuredOneOnGround) {
     ASSERT_NE(draw({4, true, 0, false, false}, "Rechts (Anregung)"), nullptr);
     for (const char* label :
          {"Steckerbelegung:", "Messaufbau:", "Soundkarte", "Line Out", "Line In", "Verstärker",
@@ -161,13 +157,11 @@ TEST_F(SketchTest, TwoChannelImpedanceShowsEveryPartAndSwapsAsTheBoxesSay) {
     EXPECT_NE(find("Links (Anregung)"), nullptr);
     EXPECT_NE(find("Rechts (Antwort)"), nullptr);
     EXPECT_EQ(find("Rechts (Anregung)"), nullptr);
-}
-
-TEST_F(SketchTest, OneChannelImpedancePutsTheMeasuredPartOnGround) {
+    // One channel: each part puts the part it measures on ground.
     draw({3, true, 1, false, false}, "");
-    EXPECT_GT(yOf("Rvor"), yOf("Testobjekt")) << "part 1 measures over Rvor";
+    EXPECT_GT(yOf("Rvor"), yOf("Testobjekt"));
     draw({3, true, 2, false, false}, "");
-    EXPECT_LT(yOf("Rvor"), yOf("Testobjekt")) << "part 2 measures over the test object";
+    EXPECT_LT(yOf("Rvor"), yOf("Testobjekt"));
     EXPECT_EQ(find("Links (Antwort)"), nullptr);
 }
 
@@ -204,75 +198,57 @@ TEST_F(SketchTest, EveryConnectionEndsInAnArrowOfItsOwnColour) {
     }
 }
 
-// The help dialog's pages.
-struct PageCase {
-    int page;
-    bool lowSine;
-    const char* caption;
-    const char* text;
-    const char* button;
-};
-
-class HelpPageTest : public ::testing::TestWithParam<PageCase> {};
-
-TEST_P(HelpPageTest, CaptionTextAndButton) {
-    const PageCase& c = GetParam();
-    app::DialogState dialogs;
-    dialogs.DialogPage = static_cast<int16_t>(c.page);
-    QPointer<frmHelp> help = new frmHelp(dialogs, nullptr, c.lowSine);
-    help->show();
-    EXPECT_EQ(help->windowTitle(), QString::fromUtf8(c.caption));
-    const QString shown = help->lblBigText->text() + help->lblNormText->text();
-    EXPECT_EQ(shown, QString::fromUtf8(c.text));
-    EXPECT_EQ(help->cmdOK->text(), QString::fromUtf8(c.button));
-    help->cmdOK->click();
-    EXPECT_EQ(dialogs.DialogPage, -1);
-    delete help.data();
+// Pages outside the table keep the design captions.
+TEST(HelpDialog, EveryPagesCaptionTextAndButton) {
+    const std::string cd = "Manueller Start des Testsignals", start = "Messung &Start";
+    const std::string multi = "Bitte starten Sie das Multi-Sinus-Signal\nvon der Mess-CD\n\n"
+                              "Spezifikation: 65536 Werte\nZeitfenster: nein";
+    const std::string sine = "Bitte starten Sie das Sinus-Signal\nvon der Mess-CD\n\nFrequenz: ";
+    const std::string analysis = " Hz\nAnalyse: 16384 Werte\nZeitfenster: ja";
+    const struct {
+        int page;
+        bool lowSine;
+        std::string caption, text, button;
+    } pages[] = {
+        {1, false, "Generelle Hinweise",
+         "Die Liste der verfügbaren\nAufnahme- und Wiedergabegeräte\nwird nur während des "
+         "Programmstarts ermittelt\n-> ggf. Programm neu starten!\n\nZur Wiedergabe kann nur "
+         "das Standardgerät verwendet werden\n(oberste Position in der Geräteliste)",
+         "OK"},
+        {5, false, "Warnung", "Messung übersteuert!", "OK"},
+        {10, false, cd,
+         "Bitte starten Sie das Pseudo-Rauschen\nvon der Mess-CD!\n\nSpezifikation: 16384 "
+         "Werte\nZeitfenster: nein",
+         start},
+        {11, false, cd,
+         "Bitte starten Sie das Zufalls-Rauschen\nvon der Mess-CD!\n\nSpezifikation: "
+         "beliebig\nZeitfenster: Hanning",
+         start},
+        {12, false, cd,
+         "Bitte starten Sie die Pulsfolge\nvon der Mess-CD\n\nSpezifikation: 8192 Werte, davon "
+         "256 ON\nZeitfenster: nein",
+         start},
+        {13, false, cd, multi, start},
+        {14, false, cd, multi, start},
+        {15, true, "Manueller Start des Kalibriersignals", sine + "50" + analysis, "OK"},
+        {15, false, "Manueller Start des Kalibriersignals", sine + "1000" + analysis, "OK"},
+        {7, false, "Hinweis", "", "OK"},
+        {25, false, "Hinweis", "", "OK"}};
+    for (const auto& c : pages) {
+        app::DialogState dialogs;
+        dialogs.DialogPage = static_cast<int16_t>(c.page);
+        QPointer<frmHelp> help = new frmHelp(dialogs, nullptr, c.lowSine);
+        help->show();
+        EXPECT_EQ(help->windowTitle().toStdString(), c.caption) << c.page;
+        EXPECT_EQ((help->lblBigText->text() + help->lblNormText->text()).toStdString(), c.text);
+        EXPECT_EQ(help->cmdOK->text().toStdString(), c.button) << c.page;
+        help->cmdOK->click();
+        EXPECT_EQ(dialogs.DialogPage, -1) << c.page;
+        delete help.data();
+    }
 }
 
-constexpr const char* kCd = "Manueller Start des Testsignals";
-
-INSTANTIATE_TEST_SUITE_P(
-    Pages, HelpPageTest,
-    ::testing::Values(
-        PageCase{1, false, "Generelle Hinweise",
-                 "Die Liste der verfügbaren\nAufnahme- und Wiedergabegeräte\nwird nur während "
-                 "des Programmstarts ermittelt\n-> ggf. Programm neu starten!\n\nZur Wiedergabe "
-                 "kann nur das Standardgerät verwendet werden\n(oberste Position in der "
-                 "Geräteliste)",
-                 "OK"},
-        PageCase{5, false, "Warnung", "Messung übersteuert!", "OK"},
-        PageCase{10, false, kCd,
-                 "Bitte starten Sie das Pseudo-Rauschen\nvon der Mess-CD!\n\nSpezifikation: "
-                 "16384 Werte\nZeitfenster: nein",
-                 "Messung &Start"},
-        PageCase{11, false, kCd,
-                 "Bitte starten Sie das Zufalls-Rauschen\nvon der Mess-CD!\n\nSpezifikation: "
-                 "beliebig\nZeitfenster: Hanning",
-                 "Messung &Start"},
-        PageCase{12, false, kCd,
-                 "Bitte starten Sie die Pulsfolge\nvon der Mess-CD\n\nSpezifikation: 8192 "
-                 "Werte, davon 256 ON\nZeitfenster: nein",
-                 "Messung &Start"},
-        PageCase{13, false, kCd,
-                 "Bitte starten Sie das Multi-Sinus-Signal\nvon der Mess-CD\n\nSpezifikation: "
-                 "65536 Werte\nZeitfenster: nein",
-                 "Messung &Start"},
-        PageCase{14, false, kCd,
-                 "Bitte starten Sie das Multi-Sinus-Signal\nvon der Mess-CD\n\nSpezifikation: "
-                 "65536 Werte\nZeitfenster: nein",
-                 "Messung &Start"},
-        PageCase{15, true, "Manueller Start des Kalibriersignals",
-                 "Bitte starten Sie das Sinus-Signal\nvon der Mess-CD\n\nFrequenz: 50 "
-                 "Hz\nAnalyse: 16384 Werte\nZeitfenster: ja",
-                 "OK"},
-        PageCase{15, false, "Manueller Start des Kalibriersignals",
-                 "Bitte starten Sie das Sinus-Signal\nvon der Mess-CD\n\nFrequenz: 1000 "
-                 "Hz\nAnalyse: 16384 Werte\nZeitfenster: ja",
-                 "OK"},
-        PageCase{7, false, "Hinweis", "", "OK"}, PageCase{25, false, "Hinweis", "", "OK"}));
-
-TEST(HelpDialog, InformationWindowReleasesTheStartOnlyOnce) {
+TEST(HelpDialog, InformationWindowAndALateOverloadHintReleaseOnlyTheirOwnPage) {
     app::DialogState dialogs;
     dialogs.DialogPage = 0;
     dialogs.AboutOpen = true;
@@ -284,10 +260,7 @@ TEST(HelpDialog, InformationWindowReleasesTheStartOnlyOnce) {
     EXPECT_FALSE(dialogs.AboutOpen);
     EXPECT_EQ(dialogs.DialogPage, -1);
     delete about.data();
-}
 
-TEST(HelpDialog, LateCloseOfTheOverloadHintLeavesAnotherDialogsPage) {
-    app::DialogState dialogs;
     dialogs.DialogPage = 5;
     QPointer<frmHelp> hint = new frmHelp(dialogs);
     hint->show();

@@ -76,7 +76,6 @@ TEST_F(GuidedRunTest, TestCdRunCapturesNothingUntilTheHelpIsConfirmed) {
     whenOpen<frmHelp>(window.get(), [&](frmHelp* help) {
         helpPages.push_back(help->page());
         blocksWhileOpen = blocks();
-        EXPECT_EQ(help->windowTitle(), QStringLiteral("Manueller Start des Testsignals"));
         help->cmdOK->click();
     });
     window->cmdStart->click();
@@ -96,14 +95,10 @@ TEST_F(GuidedRunTest, OverloadedRunShowsTheHintWithoutWaitingForIt) {
     };
     window->cmdStart->click();
     EXPECT_EQ(window->cmdStart->text(), QStringLiteral("&Starte Messung"));
-    frmHelp* hint = nullptr;
+    int shown = 0;
     for (frmHelp* help : window->findChildren<frmHelp*>())
-        if (help->isVisible()) hint = help;
-    ASSERT_NE(hint, nullptr);
-    EXPECT_EQ(hint->page(), 5);
-    EXPECT_EQ(hint->lblBigText->text(), QStringLiteral("Messung übersteuert!"));
-    hint->cmdOK->click();
-    EXPECT_EQ(dialogs.DialogPage, -1);
+        shown += help->isVisible() && help->page() == 5;
+    EXPECT_EQ(shown, 1);
 }
 
 TEST_F(GuidedRunTest, StartButtonCannotStartASecondRunWhileTheDialogsWait) {
@@ -142,21 +137,15 @@ TEST_F(GuidedRunTest, StartButtonCannotStartASecondRunWhileTheDialogsWait) {
 }
 
 TEST_F(GuidedRunTest, ImpedanceRunsAlwaysShowTheInstructionsLevelRunsOnlyWithShortHelp) {
-    window->mnuHelpShow->setChecked(false);
-    window->cmdStart->click();
-    EXPECT_TRUE(instructionPages.empty());
-    window->mnuHelpShow->setChecked(true);
-    confirmInstructions();
-    window->cmdStart->click();
-    EXPECT_EQ(instructionPages, std::vector<int>{20});
-
-    window->mnuHelpShow->setChecked(false);
-    instructionPages.clear();
-    platform::selectListIndex(window->cmbMeasType, 4);
-    confirmInstructions();
-    window->cmdStart->click();
-    EXPECT_EQ(instructionPages, std::vector<int>{24});
-
+    for (const auto& [help, type, page] :
+         {std::tuple{false, 0, 0}, std::tuple{true, 0, 20}, std::tuple{false, 4, 24}}) {
+        window->mnuHelpShow->setChecked(help);
+        platform::selectListIndex(window->cmbMeasType, type);
+        instructionPages.clear();
+        if (page != 0) confirmInstructions();
+        window->cmdStart->click();
+        EXPECT_EQ(instructionPages, page != 0 ? std::vector<int>{page} : std::vector<int>{});
+    }
     // Both parts of the one-channel impedance run ask again, part 2 for the changed wiring.
     instructionPages.clear();
     platform::selectListIndex(window->cmbMeasType, 3);

@@ -38,8 +38,8 @@ std::string oneChannel(const std::string& word) {
            " Kanal wird gemessen. Bitte schließen Sie das Signal entsprechend an!" + kPlugs;
 }
 
-TEST(InstructionText, OneChannelLevelNamesTheActiveChannel) {
-    const std::string rest =
+TEST(InstructionText, OneChannelLevelAndPolarityNameTheActiveChannel) {
+    const std::string level =
         "Kompensation von Frequenzgangfehlern:\r\nUm mögliche Frequenzgangfehler der gesamten "
         "Messkette zu kompensieren sollten Sie mit den aktuellen Einstellungen (Messungsart, "
         "Auflösung, Mixereinstellung und gewähltem Eingang) vorab eine Spannungsmessung "
@@ -49,17 +49,15 @@ TEST(InstructionText, OneChannelLevelNamesTheActiveChannel) {
         kSensor +
         "\r\n\r\nHINWEIS:\r\nNicht normgerechte Messabstände oder Anregungspegel oder bekannte "
         "Pegelabschwächungen können im Menüpunkt 'Pegel/Messabstand/-pegel' kompensiert werden.";
-    EXPECT_EQ(InstructionText({0, true, 0}), oneChannel("linken") + rest);
-    EXPECT_EQ(InstructionText({0, false, 0}), oneChannel("rechten") + rest);
-}
-
-TEST(InstructionText, PolarityHasItsOwnCompensationAndNoSetUp) {
-    const std::string rest =
+    const std::string polarity =
         "Kompensation von Frequenzgangfehlern:\r\nEs wird das Zeitsignal wie gemessen angezeigt. "
         "Mögliche Frequenzgangfehler werden nicht korrigiert, da bei dieser Messung lediglich "
         "die Polarität gecheckt werden soll!";
-    EXPECT_EQ(InstructionText({2, true, 0}), oneChannel("linken") + rest);
-    EXPECT_EQ(InstructionText({2, false, 0}), oneChannel("rechten") + rest);
+    for (const bool left : {true, false}) {
+        const std::string head = oneChannel(left ? "linken" : "rechten");
+        EXPECT_EQ(InstructionText({0, left, 0}), head + level);
+        EXPECT_EQ(InstructionText({2, left, 0}), head + polarity);
+    }
 }
 
 TEST(InstructionText, TwoChannelModesKeepTheirFixedChannels) {
@@ -77,7 +75,7 @@ TEST(InstructionText, TwoChannelModesKeepTheirFixedChannels) {
     }
 }
 
-TEST(InstructionText, OneChannelImpedanceExplainsEachPart) {
+TEST(InstructionText, OneChannelImpedanceExplainsEachPartAndCalibrationHasNoCompensation) {
     const std::string rest =
         " Kanal gemessen. Bitte schließen Sie die Signale entsprechend an!" + kPlugs +
         "Kompensation von Frequenzgangfehlern:\r\nIm Verlauf der 2-stufigen Impedanzmessung "
@@ -89,18 +87,15 @@ TEST(InstructionText, OneChannelImpedanceExplainsEachPart) {
         "Verkabelung:\r\nIm 1. Teil der Messung wird die Spannung über dem Vorwiderstand Rvor am ";
     const std::string second = "Verkabelung:\r\nIm 2. Teil der Messung wird die Spannung über der "
                                "unbekannten Impedanz am ";
-    EXPECT_EQ(InstructionText({3, true, 1}), first + "linken" + rest);
-    EXPECT_EQ(InstructionText({3, false, 1}), first + "rechten" + rest);
-    EXPECT_EQ(InstructionText({3, true, 2}), second + "linken" + rest);
-    EXPECT_EQ(InstructionText({3, false, 2}), second + "rechten" + rest);
-}
-
-TEST(InstructionText, CalibrationHasThreeBreaksBeforeThePlugs) {
     const std::string tail = " Kanal ein!\r\n\r\n\r\nSteckerbelegung:\r\n\r\n" + kWarning;
-    EXPECT_EQ(InstructionText({5, true, 0}),
-              "Verkabelung:\r\nBitte speisen Sie das Kalibriersignal am linken" + tail);
-    EXPECT_EQ(InstructionText({5, false, 0}),
-              "Verkabelung:\r\nBitte speisen Sie das Kalibriersignal am rechten" + tail);
+    for (const bool left : {true, false}) {
+        const std::string word = left ? "linken" : "rechten";
+        EXPECT_EQ(InstructionText({3, left, 1}), first + word + rest);
+        EXPECT_EQ(InstructionText({3, left, 2}), second + word + rest);
+        // Calibration has three breaks before the plugs and no compensation paragraph.
+        EXPECT_EQ(InstructionText({5, left, 0}),
+                  "Verkabelung:\r\nBitte speisen Sie das Kalibriersignal am " + word + tail);
+    }
     EXPECT_EQ(InstructionText({6, true, 0}), "");
     EXPECT_EQ(InstructionText({-1, true, 0}), "");
 }
@@ -118,13 +113,11 @@ TEST(NumericInput, KeyFilterPassesOnlyWhatMakesANumber) {
 
 TEST(NumericInput, RangeCheckIsInclusiveAndRefusesWhatIsNoNumber) {
     using calibration::CheckRange;
-    EXPECT_TRUE(CheckRange(std::string_view("0.1"), 0.1, 100.0));
-    EXPECT_TRUE(CheckRange(std::string_view("100"), 0.1, 100.0));
-    EXPECT_TRUE(CheckRange(std::string_view("4,7"), 0.1, 100.0));
-    EXPECT_TRUE(CheckRange(std::string_view(".5"), 0.1, 100.0));
+    for (const char* text : {"0.1", "100", "4,7", ".5"})
+        EXPECT_TRUE(CheckRange(std::string_view(text), 0.1, 100.0)) << text;
+    for (const char* text : {"0.05", "100.001"})
+        EXPECT_FALSE(CheckRange(std::string_view(text), 0.1, 100.0)) << text;
     EXPECT_TRUE(CheckRange(std::string_view("-99.99"), -99.99, 99.99));
-    EXPECT_FALSE(CheckRange(std::string_view("0.05"), 0.1, 100.0));
-    EXPECT_FALSE(CheckRange(std::string_view("100.001"), 0.1, 100.0));
     for (const char* text : {"", ".", "-", "1.2.3", "1,2,3", "1e1", "12abc", " 5", "5 ", "inf"})
         EXPECT_FALSE(CheckRange(std::string_view(text), -1e9, 1e9)) << text;
 }
