@@ -51,7 +51,12 @@ TEST(GetDbRange, LevelsInDecibelWithOffsetsAndNoValueForZeroPower) {
     in.CalibrationRun = true;
     GetDbRange(s, in, false, range);
     EXPECT_NEAR(s.BandValue[3], -20, 1e-12);
-    EXPECT_EQ(range.RangeTop, 100); // no auto range asked for
+    EXPECT_EQ(range.RangeTop, 100);     // no auto range asked for
+    DisplayInputs none = levelInputs(); // nothing to show leaves the axis
+    none.MeasValid = false;
+    BandState empty = levelState();
+    EXPECT_FALSE(GetDbRange(empty, none, true, range).AxisChanged);
+    EXPECT_EQ(range.RangeTop, 100);
 }
 
 TEST(GetDbRange, SensorAndReferenceAreSubtractedAndNoValueSpreads) {
@@ -153,15 +158,6 @@ TEST(GetDbRange, ComparisonCurveWidensTheRangeOnlyWhenItFits) {
     EXPECT_EQ(r.Min, 0.0f);
 }
 
-TEST(GetDbRange, NothingToShowLeavesTheAxis) {
-    BandState s = levelState();
-    DisplayInputs in = levelInputs();
-    in.MeasValid = false;
-    AxisRange range;
-    EXPECT_FALSE(GetDbRange(s, in, true, range).AxisChanged);
-    EXPECT_EQ(range.RangeTop, 100);
-}
-
 // Type 4 with a reference: the rows take the reference impedance once per analysed block.
 struct ReferenceRig {
     FftState fft;
@@ -189,7 +185,7 @@ struct ReferenceRig {
     }
 };
 
-TEST(GetDbRange, TwoChannelReferenceFeedsTheMeanOncePerBlock) {
+TEST(GetDbRange, TwoChannelReferenceFeedsTheMeanOncePerBlockAndFollowsTheExchange) {
     ReferenceRig rig;
     rig.reference.CurveAmp.fill(20 * std::log10(0.75f)); // source reads 0.75 of its level
     rig.reference.CurveAmp[5] = static_cast<float>(kNoValue);
@@ -212,14 +208,12 @@ TEST(GetDbRange, TwoChannelReferenceFeedsTheMeanOncePerBlock) {
     rig.reference.CurveAmp.fill(20 * std::log10(0.5f)); // r*X2 = X1: open circuit
     rig.block(8000, 16000, 0);
     EXPECT_EQ(rig.s.BandValue[30], kOpenCircuit);
-}
 
-TEST(GetDbRange, TwoChannelReferenceFollowsTheChannelExchange) {
-    ReferenceRig rig;
-    rig.reference.CurveAmp.fill(20 * std::log10(0.75f));
-    rig.analysis.ExchangeChannel = rig.display.ExchangeChannel = true;
-    rig.block(16000, 8000, 0);
-    EXPECT_NEAR(rig.s.BandValue[30], 20.0, 1e-4);
+    ReferenceRig exchanged; // the reference follows the channel exchange
+    exchanged.reference.CurveAmp.fill(20 * std::log10(0.75f));
+    exchanged.analysis.ExchangeChannel = exchanged.display.ExchangeChannel = true;
+    exchanged.block(16000, 8000, 0);
+    EXPECT_NEAR(exchanged.s.BandValue[30], 20.0, 1e-4);
 }
 
 } // namespace
