@@ -56,15 +56,6 @@ TEST(LoadCurve, WrittenLevelFileLoadsBackAsReferenceBandForBand) {
     EXPECT_EQ(curve.CurveAmp[kLastBand], kNoValueSingle);
 }
 
-TEST(LoadCurve, ReferenceOffTheGridLoadsSilentlyWithoutValues) {
-    DispOct store;
-    RecordingMessages messages;
-    ASSERT_TRUE(Load(store, kReferenceSlot, "oct_off_grid.OCT", messages));
-    EXPECT_TRUE(messages.shown.empty());
-    for (float amp : store.Curves[kReferenceSlot].CurveAmp)
-        EXPECT_EQ(amp, kNoValueSingle);
-}
-
 TEST(LoadCurve, WrongStartLineOrResolutionIsAReadError) {
     for (const char* fixture : {"oct_start_two_fields.OCT", "oct_start_other_phase_byte.OCT"}) {
         DispOct store;
@@ -118,21 +109,25 @@ TEST(LoadCurve, WordInDataLineKeepsClearedValueAndWarnsOnce) {
     EXPECT_NE(messages.shown[0].text.find("waren korrupt"), std::string::npos);
 }
 
-TEST(LoadCurve, KeysAnywhereFirstTitleWinsLfLineEnds) {
+// Each fixture in a fresh store: off-grid reference, keys in any order, surplus lines.
+TEST(LoadCurve, OffGridKeysAnywhereAndSurplusLines) {
     DispOct store;
     RecordingMessages messages;
-    ASSERT_TRUE(Load(store, kReferenceSlot, "oct_header_order.OCT", messages));
+    ASSERT_TRUE(Load(store, kReferenceSlot, "oct_off_grid.OCT", messages));
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(store.Curves[kReferenceSlot].CurveTitle, "Erster Titel äöüß°");
-    EXPECT_EQ(store.Curves[kReferenceSlot].CurveAmp[40], 5.0f);
-}
+    for (float amp : store.Curves[kReferenceSlot].CurveAmp)
+        EXPECT_EQ(amp, kNoValueSingle);
 
-TEST(LoadCurve, SurplusLinesAreIgnoredAndReported) {
-    DispOct store;
-    RecordingMessages messages;
-    ASSERT_TRUE(Load(store, kComparisonSlot, "oct_too_many_lines.OCT", messages));
-    EXPECT_EQ(store.Curves[kComparisonSlot].CurveCount, CorrectionCurve::kEntries);
-    EXPECT_EQ(store.Curves[kComparisonSlot].CurveAmp[150], 150.0f);
+    DispOct keys;
+    ASSERT_TRUE(Load(keys, kReferenceSlot, "oct_header_order.OCT", messages));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(keys.Curves[kReferenceSlot].CurveTitle, "Erster Titel äöüß°"); // the first wins
+    EXPECT_EQ(keys.Curves[kReferenceSlot].CurveAmp[40], 5.0f);               // LF line ends
+
+    DispOct surplus;
+    ASSERT_TRUE(Load(surplus, kComparisonSlot, "oct_too_many_lines.OCT", messages));
+    EXPECT_EQ(surplus.Curves[kComparisonSlot].CurveCount, CorrectionCurve::kEntries);
+    EXPECT_EQ(surplus.Curves[kComparisonSlot].CurveAmp[150], 150.0f);
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 

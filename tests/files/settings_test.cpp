@@ -47,16 +47,13 @@ TEST(SettingsFile, EverySettingSurvivesWriteAndRead) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST(SettingsFile, ASingleKeyChangesOnlyItsSetting) {
+// Malformed, unknown and out-of-range lines keep the start values.
+TEST(SettingsFile, ASingleKeyChangesOnlyItsSettingAndBadLinesNone) {
     Settings s;
     ReadSettings(DataDir() / "def_only_fsample.def", s);
     EXPECT_EQ(s.SampleRate, 48000);
     s.SampleRate = 44100;
     EXPECT_TRUE(SameAsStart(s));
-}
-
-TEST(SettingsFile, MalformedUnknownAndOutOfRangeLinesKeepStartValues) {
-    Settings s;
     ReadSettings(DataDir() / "def_malformed.def", s);
     EXPECT_TRUE(s.ExchangeChannel);
     EXPECT_EQ(s.WavOutDevIndex, 1);
