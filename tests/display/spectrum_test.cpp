@@ -30,7 +30,7 @@ struct Spectrum : graphtest::Graph {
     }
 };
 
-TEST(Spectrum, PointsWithoutValueAreBridgedByOneStraightSegment) {
+TEST(Spectrum, PointsWithoutValueAreBridgedAndTheStampSitsCentredOverAWhiteBox) {
     Spectrum s;
     const auto measured = s.Curve(kMagenta);
     ASSERT_EQ(measured.size(), 1u);
@@ -41,6 +41,17 @@ TEST(Spectrum, PointsWithoutValueAreBridgedByOneStraightSegment) {
     ASSERT_EQ(comparison.size(), 1u);
     EXPECT_EQ(comparison[0].x1, 209);
     EXPECT_EQ(comparison[0].y2, 120);
+    ASSERT_EQ(s.graph.Boxes.size(), 1u);
+    const RecordedBox& box = s.graph.Boxes[0];
+    const RecordedText& text = s.graph.Texts.at(0);
+    EXPECT_EQ(box.colour, kWhite);
+    EXPECT_DOUBLE_EQ(box.x2, 700 - box.x1);
+    EXPECT_DOUBLE_EQ(box.y2, 300 - 4);
+    EXPECT_DOUBLE_EQ(text.x, box.x1);
+    EXPECT_DOUBLE_EQ(300 - text.y, 1.2 * s.graph.TextHeight(text.text));
+    EXPECT_EQ(text.text.rfind("\u00A9", 0), 0u);
+    EXPECT_EQ(text.colour, kLightGrey);
+    EXPECT_DOUBLE_EQ(text.font.Size, 14.0);
 }
 
 TEST(Spectrum, ComparisonCurveOnlyOnItsOwnKindOfAxis) {
@@ -62,22 +73,6 @@ TEST(Spectrum, WithoutMeasurementOnlyFrameComparisonAndStamp) {
     EXPECT_TRUE(s.Curve(kMagenta).empty());
     EXPECT_EQ(s.graph.Segments.size(), 29u + 4u + 1u);
     EXPECT_EQ(s.graph.Texts.size(), 1u);
-}
-
-TEST(Spectrum, StampSitsCentredAtTheBottomOverAWhiteBox) {
-    Spectrum s;
-    s.Curve(kBlack);
-    ASSERT_EQ(s.graph.Boxes.size(), 1u);
-    const RecordedBox& box = s.graph.Boxes[0];
-    const RecordedText& text = s.graph.Texts.at(0);
-    EXPECT_EQ(box.colour, kWhite);
-    EXPECT_DOUBLE_EQ(box.x2, 700 - box.x1);
-    EXPECT_DOUBLE_EQ(box.y2, 300 - 4);
-    EXPECT_DOUBLE_EQ(text.x, box.x1);
-    EXPECT_DOUBLE_EQ(300 - text.y, 1.2 * s.graph.TextHeight(text.text));
-    EXPECT_EQ(text.text.rfind("\u00A9", 0), 0u);
-    EXPECT_EQ(text.colour, kLightGrey);
-    EXPECT_DOUBLE_EQ(text.font.Size, 14.0);
 }
 
 TEST(Spectrum, MalformedInputsDrawWhatIsUsable) {

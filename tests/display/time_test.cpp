@@ -36,7 +36,7 @@ TEST(Time, DecimatedStrokesRunFromGroupMaximumToMinimum) {
     EXPECT_EQ(curve.back().y2, 300);
 }
 
-TEST(Time, PolarityViewDrawsEveryFrameWithThePulseAtAQuarter) {
+TEST(Time, PolarityViewDrawsEveryFrameWithThePulseAtAQuarterAndAcrossTheBlockEnd) {
     TimeView v(8192, 497, meas::kPulse);
     v.in.AlignPosition = 1005;
     v.buffer[2 * 1005 + 1] = 32767;
@@ -46,18 +46,16 @@ TEST(Time, PolarityViewDrawsEveryFrameWithThePulseAtAQuarter) {
     EXPECT_LT(curve[255].y2, 10) << "frame 256 shows the pulse";
     EXPECT_EQ(curve[255].x2, 124);
     EXPECT_GT(curve[256].y2, 140);
-}
 
-TEST(Time, PulseStraddlingTheBlockEndIsContinuous) {
-    TimeView v(8192, 497, meas::kPulse);
-    v.in.AlignPosition = 8190;
+    TimeView wrap(8192, 497, meas::kPulse); // a pulse straddling the block end stays continuous
+    wrap.in.AlignPosition = 8190;
     for (int i = 8186; i < 8192 + 10; ++i)
-        v.buffer[2 * (i % 8192) + 1] = 20000;
-    const auto curve = v.Curve();
+        wrap.buffer[2 * (i % 8192) + 1] = 20000;
+    const auto wrapped = wrap.Curve();
     int high = 0;
-    for (size_t i = 1; i < curve.size(); ++i) {
-        EXPECT_EQ(curve[i].x1, curve[i - 1].x2);
-        high += curve[i - 1].y2 < 100;
+    for (size_t i = 1; i < wrapped.size(); ++i) {
+        EXPECT_EQ(wrapped[i].x1, wrapped[i - 1].x2);
+        high += wrapped[i - 1].y2 < 100;
     }
     EXPECT_EQ(high, 16);
 }
