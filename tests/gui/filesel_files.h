@@ -1,6 +1,11 @@
 #pragma once
-// Measurement and sensor files as the tests need them, written into the test's own folder.
-#include <QString>
+// Measurement files as the tests need them, written into the test's own folder.
+#include "files/disp_oct.h"
+#include "files/measurement_writer.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -8,8 +13,27 @@ namespace terzlab::test {
 
 // A whole measurement file as the program writes it: every band at `value`. Type 0 writes a
 // level file, 3 an impedance file.
-std::string measurementFile(const std::string& title, double value, int measType = 0);
-void writeBytes(const QString& path, const std::string& bytes);
-std::string readBytes(const QString& path);
+inline std::string measurementFile(const std::string& title, double value, int measType = 0) {
+    BandState bands;
+    bands.Table.LastBand = 134;
+    for (int band = 0; band <= 135; ++band)
+        bands.Table.BandFreq.push_back(NominalBandFreq(band));
+    bands.BandValue.assign(135, value);
+    MeasurementHeader header;
+    header.Title = title;
+    header.MeasTypeIndex = static_cast<int16_t>(measType);
+    return MeasurementFileText(header, bands);
+}
+
+inline void writeBytes(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+inline std::string readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
 
 } // namespace terzlab::test

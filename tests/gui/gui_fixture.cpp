@@ -1,39 +1,34 @@
 #include "gui_fixture.h"
 
+#include <QDataStream>
 #include <QFile>
-
-#include <cstring>
-#include <vector>
 
 namespace terzlab::test {
 
-void writeStimulus(const QString& path, uint32_t sampleRate) {
-    const uint32_t frames = 4096;
-    const uint32_t dataBytes = frames * 4;
-    std::vector<char> bytes(44 + dataBytes, 0);
-    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(&bytes[at], &v, 4); };
-    auto put16 = [&](size_t at, uint16_t v) { std::memcpy(&bytes[at], &v, 2); };
-    std::memcpy(&bytes[0], "RIFF", 4);
-    put32(4, 36 + dataBytes);
-    std::memcpy(&bytes[8], "WAVEfmt ", 8);
-    put32(16, 16);
-    put16(20, 1);
-    put16(22, 2);
-    put32(24, sampleRate);
-    put32(28, sampleRate * 4);
-    put16(32, 4);
-    put16(34, 16);
-    std::memcpy(&bytes[36], "data", 4);
-    put32(40, dataBytes);
-    uint32_t seed = 1;
-    for (uint32_t i = 0; i < frames * 2; ++i) {
+namespace {
+
+// A short 16-bit stereo noise WAV: enough for the bench to play, quick to write per test.
+void writeStimulus(const QString& path) {
+    const quint32 frames = 4096, rate = 44100;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + frames * 4);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(2) << rate << rate * 4 << quint16(4) << quint16(16);
+    out.writeRawData("data", 4);
+    out << frames * 4;
+    for (quint32 i = 0, seed = 1; i < frames * 2; ++i) {
         seed = seed * 1103515245u + 12345u;
-        put16(44 + 2 * i, static_cast<uint16_t>((seed >> 16) & 0x3FFF));
+        out << quint16((seed >> 16) & 0x3FFF);
     }
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    file.write(bytes);
 }
+
+} // namespace
 
 void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Settings& settings) {
     window.reset(); // the window uses the card until it is gone

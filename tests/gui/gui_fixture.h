@@ -28,8 +28,6 @@ struct NoSleep final : platform::Sleeper {
     void sleepMs(int milliseconds) override { total += milliseconds; }
 };
 
-void writeStimulus(const QString& path, uint32_t sampleRate = 44100);
-
 class GuiTest : public ::testing::Test {
   protected:
     // Makes the card and the window; Form_Load is the test's to call.

@@ -20,7 +20,6 @@ class SettingsFileTest : public GuiTest {
 };
 
 TEST_F(SettingsFileTest, SettingsAndCurvesSurviveStartAndUnload) {
-    ASSERT_TRUE(folder.isValid());
     const QString reference = folder.filePath(QStringLiteral("Bezug.oct"));
     writeBytes(reference, measurementFile("Bezug", 1.5));
     writeBytes(settingsPath(), "Fsample=48000\r\nCalibrationValueRightChannel=1.5\r\n"
@@ -66,11 +65,10 @@ TEST_F(SettingsFileTest, AFailedSettingsWriteIsReportedOnceAtUnload) {
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Terzlab.def")));
     window->Form_Unload();
     window->close();
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("Die Datei ") + settingsPath() +
-                                         QStringLiteral(" konnte nicht geschrieben werden!"));
-    EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Fehler"));
-    EXPECT_EQ(boxes.boxes()[0].icon, MsgIcon::Exclamation);
+    expectLastBox(1,
+                  QStringLiteral("Die Datei ") + settingsPath() +
+                      QStringLiteral(" konnte nicht geschrieben werden!"),
+                  QStringLiteral("Fehler"));
 }
 
 } // namespace
