@@ -96,4 +96,11 @@ OctFile ReadOct(const std::string& path) {
     return oct;
 }
 
+OctFile Analyse(const TempFolder& dir, std::vector<std::string> args, const std::string& out) {
+    args.insert(args.begin(), {"--out", dir / out});
+    const ToolRun run = RunInProcess(args);
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    return ReadOct(dir / out);
+}
+
 } // namespace terzlab::test

@@ -44,5 +44,8 @@ struct OctFile {
 };
 OctFile ReadOct(const std::string& path);
 std::string ReadBytes(const std::string& path);
+// A run expected to succeed, writing `out` in `dir`; the file it wrote.
+OctFile Analyse(const TempFolder& dir, std::vector<std::string> args,
+                const std::string& out = "out.oct");
 
 } // namespace terzlab::test

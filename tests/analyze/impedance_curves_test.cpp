@@ -48,12 +48,7 @@ struct Divider {
 
 class ImpedanceTest : public ::testing::Test {
   protected:
-    OctFile Analyse(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--out", dir / "z.oct"});
-        const ToolRun run = RunInProcess(args);
-        EXPECT_EQ(run.Status, 0) << run.Err;
-        return ReadOct(dir / "z.oct");
-    }
+    OctFile Analyse(const std::vector<std::string>& args) { return test::Analyse(dir, args); }
     void ExpectCoil(const OctFile& oct, bool phase) {
         ASSERT_EQ(oct.Bands.size(), d.BinFreq.size() - 1);
         for (std::size_t b = 0; b < oct.Bands.size(); ++b) {
@@ -101,18 +96,14 @@ TEST(CurvesTest, SensorAndReferenceChangeTheLevelsAsTheGuiCurvesDo) {
     TempFolder dir;
     const auto pseudo = Repeat(PseudoPeriod(), 2);
     WriteWav(dir / "pink.wav", Interleave(pseudo, pseudo), 2);
-    ASSERT_EQ(RunInProcess({"--out", dir / "base.oct", dir / "pink.wav"}).Status, 0);
-    const OctFile base = ReadOct(dir / "base.oct");
+    const OctFile base = Analyse(dir, {dir / "pink.wav"}, "base.oct");
 
     // 10 mV/Pa: a flat sensor shows the level 40 dB higher, inside the file's range only.
     std::ofstream(dir / "mic.SEN", std::ios::binary)
         << "#This file contains sensor information to be used by Terzlab.exe\r\nTitle\tMikro\r\n"
         << "Sensitivity at 1000 Hz in mV/dimension\t10\r\nF [Hz]\tAmpl [dB]\tPhase [\xF8]\r\n"
         << "100\t0\t0\r\n1000\t0\t0\r\n10000\t0\t0\r\n";
-    ASSERT_EQ(RunInProcess({"--sensor", dir / "mic.SEN", "--out", dir / "s.oct", dir / "pink.wav"})
-                  .Status,
-              0);
-    const OctFile sensed = ReadOct(dir / "s.oct");
+    const OctFile sensed = Analyse(dir, {"--sensor", dir / "mic.SEN", dir / "pink.wav"});
     EXPECT_EQ(sensed.Header[9], "Sensor Compensation Spectrum\tYes\tmic.SEN");
     for (std::size_t b = 0; b < base.Bands.size(); ++b) {
         if (b == 40 || b == 120) continue; // the file's end points, on the edge of its range
@@ -121,11 +112,7 @@ TEST(CurvesTest, SensorAndReferenceChangeTheLevelsAsTheGuiCurvesDo) {
     }
 
     // The measurement as its own reference leaves nothing but the rounding of the file.
-    ASSERT_EQ(
-        RunInProcess({"--reference", dir / "base.oct", "--out", dir / "r.oct", dir / "pink.wav"})
-            .Status,
-        0);
-    const OctFile referenced = ReadOct(dir / "r.oct");
+    const OctFile referenced = Analyse(dir, {"--reference", dir / "base.oct", dir / "pink.wav"});
     EXPECT_EQ(referenced.Header[10], "Reference Spectrum\tYes\tbase.oct");
     for (std::size_t b = 12; b <= 132; ++b)
         EXPECT_NEAR(referenced.Bands[b].Value, 0.0, 0.006) << b;

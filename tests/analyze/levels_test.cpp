@@ -13,12 +13,7 @@ class LevelsTest : public ::testing::Test {
         WriteWav(dir / "rec.wav", Interleave(left, right), 2);
         return dir / "rec.wav";
     }
-    OctFile Analyse(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--out", dir / "out.oct"});
-        const ToolRun run = RunInProcess(args);
-        EXPECT_EQ(run.Status, 0) << run.Err;
-        return ReadOct(dir / "out.oct");
-    }
+    OctFile Analyse(const std::vector<std::string>& args) { return test::Analyse(dir, args); }
     // The pseudo-noise is flat from 20 Hz (band 12) to 20 kHz (band 132).
     static void ExpectFlat(const OctFile& oct, double level) {
         ASSERT_EQ(oct.Bands.size(), 134u);
@@ -83,9 +78,8 @@ TEST_F(LevelsTest, MonoRecordingEqualsStereoWithBothChannelsEqual) {
     WriteWav(dir / "mono.wav", mono, 1);
     const auto stereo = Recording(mono, mono);
     for (const char* type : {"0", "1"}) {
-        ASSERT_EQ(RunInProcess({"--type", type, "--out", dir / "m.oct", dir / "mono.wav"}).Status,
-                  0);
-        ASSERT_EQ(RunInProcess({"--type", type, "--out", dir / "s.oct", stereo}).Status, 0);
+        test::Analyse(dir, {"--type", type, dir / "mono.wav"}, "m.oct");
+        test::Analyse(dir, {"--type", type, stereo}, "s.oct");
         EXPECT_EQ(ReadBytes(dir / "m.oct"), ReadBytes(dir / "s.oct")) << "type " << type;
     }
 }
