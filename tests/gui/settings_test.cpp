@@ -39,7 +39,9 @@ class SettingsTest : public GuiTest {
     }
 };
 
-TEST_F(SettingsTest, PolarityForcesTimeDisplayAndLevelTypeRestoresTheChoices) {
+// The impedance types put 1/12 octave into the list; neither the polarity type nor the time
+// display may take that for the user's choice.
+TEST_F(SettingsTest, PolarityAndImpedanceTypesForceTheirChoicesAndLevelTypesRestoreThem) {
     choose(w().cmbFreqRes, 0);
     choose(w().cmbMeasType, 2);
     EXPECT_EQ(w().cmbDisplay->currentIndex(), kTime);
@@ -52,12 +54,7 @@ TEST_F(SettingsTest, PolarityForcesTimeDisplayAndLevelTypeRestoresTheChoices) {
     EXPECT_TRUE(w().cmbDisplay->isEnabled());
     EXPECT_EQ(w().cmbFreqRes->currentIndex(), 0);
     EXPECT_TRUE(w().cmbFreqRes->isEnabled());
-    EXPECT_EQ(w().settings().FreqResIndex, 0);
-}
 
-// The impedance types put 1/12 octave into the list; neither the polarity type nor the time
-// display may take that for the user's choice.
-TEST_F(SettingsTest, ResolutionSurvivesDetoursThroughImpedanceTypes) {
     choose(w().cmbFreqRes, 1);
     for (int via : {2, 0}) {
         choose(w().cmbMeasType, 3);
@@ -71,25 +68,7 @@ TEST_F(SettingsTest, ResolutionSurvivesDetoursThroughImpedanceTypes) {
     EXPECT_EQ(w().cmbFreqRes->currentIndex(), 1);
     EXPECT_EQ(w().cmbDisplay->currentIndex(), kTime);
     EXPECT_FALSE(w().cmbFreqRes->isEnabled());
-}
-
-TEST_F(SettingsTest, ImpedanceTypesForceFinestResolutionInEitherDisplay) {
-    for (int display : {kTime, kFrequency}) {
-        for (int type : {3, 4}) {
-            choose(w().cmbMeasType, 0);
-            choose(w().cmbFreqRes, 0);
-            choose(w().cmbDisplay, display);
-            choose(w().cmbMeasType, type);
-            EXPECT_EQ(w().cmbFreqRes->currentIndex(), 2) << type << display;
-            EXPECT_FALSE(w().cmbFreqRes->isEnabled()) << type << display;
-            EXPECT_EQ(w().run().BlockSize, 65536);
-        }
-    }
-    const AxisRange range = w().run().Range;
-    EXPECT_EQ(range.RangeTop, 20);
-    EXPECT_EQ(range.RangeBottom, 0);
-    EXPECT_EQ(range.RangeStep, 4);
-    EXPECT_EQ(w().settings().FreqResIndex, 0);
+    EXPECT_EQ(w().settings().FreqResIndex, 1);
 }
 
 TEST_F(SettingsTest, CommandsAndControlsFollowTypeAndDisplay) {
@@ -107,10 +86,12 @@ TEST_F(SettingsTest, CommandsAndControlsFollowTypeAndDisplay) {
         {3, kFrequency, {false, false, true}, true, false, false},
         {4, kFrequency, {false, true, true}, false, true, false},
         // The impedance types always offer the comparison curve, even in time display.
+        {3, kTime, {false, false, true}, true, false, false},
         {4, kTime, {false, false, true}, true, true, false},
     };
     for (const Case& c : cases) {
         choose(w().cmbMeasType, 0);
+        choose(w().cmbFreqRes, 0);
         choose(w().cmbDisplay, c.display);
         choose(w().cmbMeasType, c.type);
         const auto label = ::testing::Message() << "type " << c.type << " display " << c.display;
@@ -119,7 +100,16 @@ TEST_F(SettingsTest, CommandsAndControlsFollowTypeAndDisplay) {
         EXPECT_EQ(w().mnuXchan->isEnabled(), c.exchange) << label;
         EXPECT_EQ(w().mnuLevel->menuAction()->isEnabled(), c.level) << label;
         EXPECT_FALSE(w().mnuFileSaveAs->isEnabled()) << label;
+        if (c.type < 3) continue; // impedance: finest resolution whatever the display
+        EXPECT_EQ(w().cmbFreqRes->currentIndex(), 2) << label;
+        EXPECT_FALSE(w().cmbFreqRes->isEnabled()) << label;
+        EXPECT_EQ(w().run().BlockSize, 65536);
     }
+    const AxisRange range = w().run().Range; // type 4 is the last case
+    EXPECT_EQ(range.RangeTop, 20);
+    EXPECT_EQ(range.RangeBottom, 0);
+    EXPECT_EQ(range.RangeStep, 4);
+    EXPECT_EQ(w().settings().FreqResIndex, 0);
 }
 
 TEST_F(SettingsTest, CurveBoxesOnlyForCurvesThatSuitTheType) {
@@ -160,10 +150,17 @@ TEST_F(SettingsTest, TimeDisplayAfterALongerRunWarnsOnce) {
     EXPECT_EQ(boxes.boxes().size(), 1u);
 }
 
-TEST_F(SettingsTest, TestCdClocksAt44100AndKeepsThe48kChoice) {
+TEST_F(SettingsTest, TestCdClocksAt44100AndKeepsThe48kChoiceAndARateChangeDropsTheResult) {
+    w().cmdStart->click();
+    ASSERT_TRUE(w().mnuFileSaveAs->isEnabled());
     w().mnu48k->trigger();
     ASSERT_EQ(w().settings().SampleRate, 48000);
+    EXPECT_FALSE(w().run().MeasValid);
+    EXPECT_FALSE(w().mnuFileSaveAs->isEnabled());
+    w().cmdStart->click();
     choose(w().cmbWavOutDev, 1);
+    EXPECT_FALSE(w().run().MeasValid) << "the rate falls back with the test CD";
+    EXPECT_FALSE(w().mnuFileSaveAs->isEnabled());
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(
         boxes.boxes()[0].text,
@@ -180,12 +177,10 @@ TEST_F(SettingsTest, TestCdClocksAt44100AndKeepsThe48kChoice) {
     w().mnu48k->trigger();
     choose(w().cmbWavOutDev, 1);
     EXPECT_EQ(boxes.boxes().size(), 1u);
-}
 
-TEST_F(SettingsTest, StoredRateSurvivesTheLoad) {
-    app::Settings settings;
-    settings.SampleRate = 48000;
-    ASSERT_TRUE(load({}, settings));
+    app::Settings stored;
+    stored.SampleRate = 48000;
+    ASSERT_TRUE(load({}, stored));
     EXPECT_TRUE(w().mnu48k->isChecked());
     EXPECT_EQ(w().settings().SampleRate, 48000);
 }
@@ -258,18 +253,6 @@ TEST_F(SettingsTest, MenuCommandsReachTheirTargets) {
     w().show();
     w().mnuEnd->trigger();
     EXPECT_FALSE(w().isVisible());
-}
-
-TEST_F(SettingsTest, FortyEightKilohertzDropsTheResult) {
-    w().cmdStart->click();
-    ASSERT_TRUE(w().mnuFileSaveAs->isEnabled());
-    w().mnu48k->trigger();
-    EXPECT_FALSE(w().run().MeasValid);
-    EXPECT_FALSE(w().mnuFileSaveAs->isEnabled());
-    w().cmdStart->click();
-    choose(w().cmbWavOutDev, 1); // the rate falls back with the test CD
-    EXPECT_FALSE(w().run().MeasValid);
-    EXPECT_FALSE(w().mnuFileSaveAs->isEnabled());
 }
 
 } // namespace
