@@ -128,15 +128,11 @@ TEST(StimulusFiles, MultiSineCarriesPowerOnExactlyTheImpedanceBins) {
     terzlab::FftState fft;
     ASSERT_TRUE(terzlab::GetBlockSize(fft, 3));
     terzlab::LoadBlock(fft, std::span(wav.interleaved).subspan(2 * 12345, 2 * 65536));
-    terzlab::BandState at44, at48;
+    terzlab::BandState at44; // the same bins at 48000 Hz: bands_test
     terzlab::BuildBandTable(at44, {44100, 65536, 3});
-    terzlab::BuildBandTable(at48, {48000, 65536, 3});
     std::set<int> bins;
-    for (int b = 0; b <= at44.Table.LastBand; ++b) {
+    for (int b = 0; b <= at44.Table.LastBand; ++b)
         bins.insert(at44.Table.BandBin[b]);
-        // The file keeps its bins when it is played at 48000 Hz.
-        EXPECT_EQ(at48.Table.BandBin[b], at44.Table.BandBin[b]) << b;
-    }
     double lowest = 1.0, highest = 0.0;
     for (int k = 1; k < 32768; ++k) {
         const double p = terzlab::SeparateChannels(fft, k).P1();
