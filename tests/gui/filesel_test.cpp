@@ -81,7 +81,6 @@ TEST_F(FileSelTest, SavingNamesTheFileAndNeverLosesAnOldOne) {
     save(QStringLiteral("Probe.OcT"));
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(QFileInfo::exists(path("Probe.OcT")));
-    EXPECT_TRUE(boxes.boxes().empty());
     put("alt.oct", "alt");
     boxes.answerNext(MsgAnswer::No);
     save(QStringLiteral("alt"));
@@ -126,7 +125,6 @@ TEST_F(FileSelTest, SavingAtOneThirdOctaveWritesTwelfthOctaveDataAndReturns) {
         bands.Table.BandFreq.push_back(NominalBandFreq(band));
     save(QStringLiteral("drittel"));
     EXPECT_EQ(selected, (std::vector<int>{2, 0}));
-    EXPECT_EQ(window->cmbFreqRes->currentIndex(), 0);
     const QStringList lines = QString::fromStdString(readBytes(path("drittel.oct")))
                                   .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     const qsizetype start = lines.indexOf(QRegularExpression(QStringLiteral("^F \\[Hz\\]\t.*")));

@@ -17,39 +17,27 @@ namespace {
 class StartupTest : public GuiTest {};
 
 TEST_F(StartupTest, EachUnusableMachineIsRefused) {
-    struct Case {
-        std::vector<std::string> inputs;
-        std::vector<uint32_t> inputFormats;
-        std::vector<std::string> outputs;
-        std::vector<uint32_t> outputFormats;
-        const char* text;
-    };
-    const std::vector<std::string> one{"Gerät"};
-    const Case cases[] = {
-        {{}, {}, one, {0xFFFFF}, "Kein Aufnahmegerät gefunden -> das Programm wird beendet"},
-        {one,
-         {0},
-         one,
-         {0xFFFFF},
-         "Kein Aufnahmegerät gefunden, dass CD-Qualität (44.1 kHz, 16 bit, Stereo) unterstützt "
-         "-> das Programm wird beendet"},
-        {one, {0xFFFFF}, {}, {}, "Kein Wiedergabegerät gefunden -> das Programm wird beendet"},
-        {one,
-         {0xFFFFF},
-         one,
-         {0},
-         "Kein Wiedergabegerät gefunden, das CD-Qualität (44.1 kHz, 16 bit, Stereo) unterstützt "
-         "-> eine spezielle Mess-CD muss verwendet werden"},
-    };
-    for (const Case& c : cases) {
+    // One device per format entry; 0 lacks the 44.1 kHz, 16 bit, stereo bit.
+    auto card = [](std::vector<uint32_t> in, std::vector<uint32_t> out) {
         audio::VirtualCardOptions options;
-        options.inputNames = c.inputs;
-        options.inputFormats = c.inputFormats;
-        options.outputNames = c.outputs;
-        options.outputFormats = c.outputFormats;
+        options.inputNames.assign(in.size(), "Gerät");
+        options.inputFormats = in;
+        options.outputNames.assign(out.size(), "Gerät");
+        options.outputFormats = out;
+        return options;
+    };
+    const std::pair<audio::VirtualCardOptions, const char*> cases[] = {
+        {card({}, {1}), "Kein Aufnahmegerät gefunden -> das Programm wird beendet"},
+        {card({0}, {1}), "Kein Aufnahmegerät gefunden, dass CD-Qualität (44.1 kHz, 16 bit, "
+                         "Stereo) unterstützt -> das Programm wird beendet"},
+        {card({1}, {}), "Kein Wiedergabegerät gefunden -> das Programm wird beendet"},
+        {card({1}, {0}), "Kein Wiedergabegerät gefunden, das CD-Qualität (44.1 kHz, 16 bit, "
+                         "Stereo) unterstützt -> eine spezielle Mess-CD muss verwendet werden"},
+    };
+    for (const auto& [options, text] : cases) {
         boxes.clear();
         EXPECT_FALSE(load(options));
-        expectLastBox(1, QString::fromUtf8(c.text), QString());
+        expectLastBox(1, QString::fromUtf8(text), QString());
     }
     screenWidth = 799;
     boxes.clear();
