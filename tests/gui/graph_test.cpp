@@ -19,19 +19,11 @@ namespace terzlab::test {
 
 namespace {
 
-int countDark(const QImage& image) {
+template <typename Pixel> int countPixels(const QImage& image, Pixel counts) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y).lightness() < 100;
-    return count;
-}
-
-int countColour(const QImage& image, QColor colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == colour;
+            count += counts(image.pixelColor(x, y));
     return count;
 }
 
@@ -59,8 +51,9 @@ class GraphTest : public GuiTest {
     }
 
     int curvePixels() {
-        return countColour(window->picGraph->Surface().Image(),
-                           platform::ToQColor(window->run().CurveColour));
+        const QColor curve = platform::ToQColor(window->run().CurveColour);
+        return countPixels(window->picGraph->Surface().Image(),
+                           [curve](QColor pixel) { return pixel == curve; });
     }
 
     void setGain(double gain) {
@@ -70,7 +63,7 @@ class GraphTest : public GuiTest {
     }
 };
 
-TEST_F(GraphTest, LevelRunDrawsItsCurveLabelsAndChosenAxis) {
+TEST_F(GraphTest, LevelRunDrawsItsCurveLabelsAndAnAxisTheAutoButtonFreezes) {
     ASSERT_TRUE(load());
     EXPECT_EQ(curvePixels(), 0) << "nothing measured yet";
     window->run().Range = AxisRange{90, 80, 2}; // far above anything the bench gives
@@ -87,7 +80,26 @@ TEST_F(GraphTest, LevelRunDrawsItsCurveLabelsAndChosenAxis) {
     // The labels left of the graph are printed on the window's own surface.
     const QImage labels = window->windowPicture().Image().copy(
         0, window->picGraph->y(), window->picGraph->x(), window->picGraph->height());
-    EXPECT_GT(countDark(labels), 20);
+    EXPECT_GT(countPixels(labels, [](QColor pixel) { return pixel.lightness() < 100; }), 20);
+
+    // Switched off, the axis stays; switched on, it is chosen at once.
+    window->run().Range = AxisRange{90, 80, 2};
+    window->cmdAutoRange->click();
+    EXPECT_EQ(window->cmdAutoRange->text(), QStringLiteral("A&uto Off"));
+    const int buttonTop = window->cmdAutoRange->y();
+    run(1);
+    EXPECT_EQ(window->run().Range.RangeTop, 90) << "frozen axis";
+    EXPECT_EQ(window->run().Range.RangeBottom, 80);
+    EXPECT_EQ(window->cmdAutoRange->y(), buttonTop);
+
+    window->cmdAutoRange->click();
+    EXPECT_EQ(window->cmdAutoRange->text(), QStringLiteral("A&uto On"));
+    const AxisRange chosen = window->run().Range;
+    EXPECT_LT(chosen.RangeTop, 90) << "chosen on switching on";
+    const int divisions = (chosen.RangeTop - chosen.RangeBottom) / chosen.RangeStep;
+    const int centre = window->cmdAutoRange->y() + window->cmdAutoRange->height() / 2;
+    const int division = window->picGraph->y() + window->picGraph->height() / divisions / 2;
+    EXPECT_NEAR(centre, division, 1) << "the button sits at the first division";
 }
 
 TEST_F(GraphTest, ClippingBlockRaisesLatchedOverloadUntilTheNextStart) {
@@ -106,27 +118,6 @@ TEST_F(GraphTest, ClippingBlockRaisesLatchedOverloadUntilTheNextStart) {
     const int end = barEnd(window->picLevel[1]);
     EXPECT_GT(end, 0);
     EXPECT_LT(end, window->picLevel[1]->width() / 2);
-}
-
-TEST_F(GraphTest, AutoRangeButtonFreezesAndRestoresTheAxis) {
-    ASSERT_TRUE(load());
-    window->run().Range = AxisRange{90, 80, 2};
-    window->cmdAutoRange->click();
-    EXPECT_EQ(window->cmdAutoRange->text(), QStringLiteral("A&uto Off"));
-    const int buttonTop = window->cmdAutoRange->y();
-    run(1);
-    EXPECT_EQ(window->run().Range.RangeTop, 90) << "frozen axis";
-    EXPECT_EQ(window->run().Range.RangeBottom, 80);
-    EXPECT_EQ(window->cmdAutoRange->y(), buttonTop);
-
-    window->cmdAutoRange->click();
-    EXPECT_EQ(window->cmdAutoRange->text(), QStringLiteral("A&uto On"));
-    const AxisRange range = window->run().Range;
-    EXPECT_LT(range.RangeTop, 90) << "chosen on switching on";
-    const int divisions = (range.RangeTop - range.RangeBottom) / range.RangeStep;
-    const int centre = window->cmdAutoRange->y() + window->cmdAutoRange->height() / 2;
-    const int division = window->picGraph->y() + window->picGraph->height() / divisions / 2;
-    EXPECT_NEAR(centre, division, 1) << "the button sits at the first division";
 }
 
 TEST_F(GraphTest, CursorReadsTheGraphWithTheLocaleSeparator) {
@@ -150,7 +141,7 @@ TEST_F(GraphTest, CursorReadsTheGraphWithTheLocaleSeparator) {
     QLocale::setDefault(before);
 }
 
-TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgain) {
+TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePulseView) {
     app::Settings settings;
     settings.MeasTypeIndex = meas::kImpedanceTwoChannel;
     ASSERT_TRUE(load({}, settings));
@@ -176,10 +167,7 @@ TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgain) {
     EXPECT_EQ(window->bands().BandValue, values);
     EXPECT_EQ(window->picGraph->Surface().Image().width(), window->picGraph->width());
     EXPECT_GT(curvePixels(), window->picGraph->width() / 2) << "redrawn at the new size";
-}
 
-TEST_F(GraphTest, PolarityViewKeepsItsPulseThroughAResize) {
-    ASSERT_TRUE(load());
     platform::selectListIndex(window->cmbMeasType, meas::kPulse);
     run(0);
     EXPECT_EQ(window->cmbDisplay->currentIndex(), 0);
