@@ -23,7 +23,7 @@ struct TimeView : graphtest::Graph {
     }
 };
 
-TEST(Time, DecimatedStrokesRunFromGroupMaximumToMinimum) {
+TEST(Time, DecimatedStrokesRunFromGroupMaximumToMinimumAndATruncatedBlockDrawsNone) {
     TimeView v(16384, 600, 0);
     for (int i = 0; i < 16384; ++i)
         v.buffer[2 * i + 1] = static_cast<int16_t>((i % 7) * 1000);
@@ -34,6 +34,11 @@ TEST(Time, DecimatedStrokesRunFromGroupMaximumToMinimum) {
     EXPECT_EQ(curve[0].y2, 150);
     EXPECT_EQ(curve.back().x2, 600);
     EXPECT_EQ(curve.back().y2, 300);
+
+    TimeView cut(16384, 600, 0);
+    cut.buffer.resize(100);
+    EXPECT_TRUE(cut.Curve().empty());
+    EXPECT_EQ(cut.window.Texts.back().text, "-100 % ");
 }
 
 TEST(Time, PolarityViewDrawsEveryFrameWithThePulseAtAQuarterAndAcrossTheBlockEnd) {
@@ -58,13 +63,6 @@ TEST(Time, PolarityViewDrawsEveryFrameWithThePulseAtAQuarterAndAcrossTheBlockEnd
         high += wrapped[i - 1].y2 < 100;
     }
     EXPECT_EQ(high, 16);
-}
-
-TEST(Time, TruncatedBlockDrawsOnlyTheFrame) {
-    TimeView v(16384, 600, 0);
-    v.buffer.resize(100);
-    EXPECT_TRUE(v.Curve().empty());
-    EXPECT_EQ(v.window.Texts.back().text, "-100 % ");
 }
 
 } // namespace

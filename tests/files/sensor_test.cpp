@@ -19,7 +19,7 @@ bool LoadSensor(DispOct& store, const std::string& fixture, RecordingMessages& m
     return LoadCurve(store, kSensorSlot, kLastBand, messages);
 }
 
-TEST(SensorFile, SensitivityBecomesOffsetSubtractedFromEveryBand) {
+TEST(SensorFile, SensitivityBecomesOffsetSubtractedFromEveryBandUnlessNotAboveZero) {
     DispOct store;
     RecordingMessages messages;
     ASSERT_TRUE(LoadSensor(store, "sen_flat_s10.SEN", messages));
@@ -29,6 +29,14 @@ TEST(SensorFile, SensitivityBecomesOffsetSubtractedFromEveryBand) {
         EXPECT_FLOAT_EQ(store.Curves[0].CurveAmp[j], -40.0f);
     EXPECT_EQ(store.Curves[0].CurveFreq[1], 10.59f);
     EXPECT_EQ(store.Curves[0].CurveFreq[42], 112.2f);
+
+    DispOct negative;
+    RecordingMessages warned;
+    ASSERT_TRUE(LoadSensor(negative, "sen_sensitivity_negative.SEN", warned));
+    EXPECT_DOUBLE_EQ(negative.SensorOffset, 3.0);
+    ASSERT_EQ(warned.shown.size(), 1u);
+    EXPECT_NE(warned.shown[0].text.find("Empfindlichkeit"), std::string::npos);
+    EXPECT_FLOAT_EQ(negative.Curves[0].CurveAmp[50], -3.0f);
 }
 
 TEST(SensorFile, BandsOutsideTheFileStayEmptyAndMidwayIsTheMean) {
@@ -68,16 +76,6 @@ TEST(SensorFile, TablesThatCannotBeInterpolatedAreReadErrorsWithoutValues) {
         for (float amp : store.Curves[0].CurveAmp)
             EXPECT_EQ(amp, kNoValueSingle);
     }
-}
-
-TEST(SensorFile, SensitivityNotAboveZeroIsLeftOutWithAWarning) {
-    DispOct store;
-    RecordingMessages messages;
-    ASSERT_TRUE(LoadSensor(store, "sen_sensitivity_negative.SEN", messages));
-    EXPECT_DOUBLE_EQ(store.SensorOffset, 3.0);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].text.find("Empfindlichkeit"), std::string::npos);
-    EXPECT_FLOAT_EQ(store.Curves[0].CurveAmp[50], -3.0f);
 }
 
 } // namespace
