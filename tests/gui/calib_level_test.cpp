@@ -30,9 +30,6 @@ class LevelDialogTest : public GuiTest {
         field->setFocus(Qt::TabFocusReason);
         field->clear();
         QTest::keyClicks(field, keys);
-        leave(field);
-    }
-    void leave(QLineEdit* field) {
         QLineEdit* next = field == dialog->txtSens[0] ? dialog->txtDist[0] : dialog->txtSens[0];
         next->setFocus(Qt::TabFocusReason);
         platform::letEventsRun();
@@ -43,16 +40,7 @@ class LevelDialogTest : public GuiTest {
     int redraws = 0;
 };
 
-TEST_F(LevelDialogTest, KeysMakeOnlyNumbers) {
-    enter(dialog->txtLevel[0], QStringLiteral("1,5,3-"));
-    EXPECT_EQ(dialog->txtLevel[0]->text(), QStringLiteral("1.53"));
-    enter(dialog->txtSens[0], QStringLiteral("-1-2"));
-    EXPECT_EQ(dialog->txtSens[0]->text(), QStringLiteral("-12"));
-    enter(dialog->txtSens[0], QStringLiteral("3-"));
-    EXPECT_EQ(dialog->txtSens[0]->text(), QStringLiteral("3"));
-}
-
-TEST_F(LevelDialogTest, TotalFollowsValidFieldsAndAnInvalidFieldKeepsTheFocus) {
+TEST_F(LevelDialogTest, KeysAndTotalFollowValidFieldsAndAnInvalidFieldKeepsTheFocus) {
     enter(dialog->txtLevel[1], QStringLiteral("1.415"));
     EXPECT_EQ(total(), QStringLiteral("39.52"));
     enter(dialog->txtLevel[1], QStringLiteral("2.83"));
@@ -69,6 +57,13 @@ TEST_F(LevelDialogTest, TotalFollowsValidFieldsAndAnInvalidFieldKeepsTheFocus) {
     EXPECT_EQ(total(), QStringLiteral("102.54"));
     enter(dialog->txtLevel[1], QStringLiteral("0.0009"));
     EXPECT_EQ(dialog->focusWidget(), dialog->txtLevel[1]);
+    // The keys: one point, a comma becomes it, a minus only first and only in the offset.
+    enter(dialog->txtLevel[0], QStringLiteral("1,5,3-"));
+    EXPECT_EQ(dialog->txtLevel[0]->text(), QStringLiteral("1.53"));
+    enter(dialog->txtSens[0], QStringLiteral("-1-2"));
+    EXPECT_EQ(dialog->txtSens[0]->text(), QStringLiteral("-12"));
+    enter(dialog->txtSens[0], QStringLiteral("3-"));
+    EXPECT_EQ(dialog->txtSens[0]->text(), QStringLiteral("3"));
 }
 
 TEST_F(LevelDialogTest, OkChecksTheFieldStillBeingTypedAndStoresOnlyValidValues) {
