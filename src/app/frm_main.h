@@ -1,8 +1,8 @@
 #pragma once
 // The main window: settings controls, the measurement run and the capture steps. Handlers keep
 // the names of the design so the other modules and the tests find them.
-#include "analysis/bands.h"
 #include "analysis/align.h"
+#include "analysis/bands.h"
 #include "analysis/display_range.h"
 #include "analysis/fft.h"
 #include "app/dialog_state.h"

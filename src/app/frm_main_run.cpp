@@ -90,11 +90,11 @@ void frmMain::startRun(bool firstPart) {
 }
 
 bool frmMain::prepareStimulus() {
-    const StimulusOutcome outcome = prepareStimulusFile(
-        services_.programFolder,
-        {settings_.MeasTypeIndex, run_.CalibrationRun, run_.CalibFreqOption, run_.CalibLevelOption,
-         mnuTimeChk->isChecked()},
-        static_cast<uint32_t>(settings_.SampleRate));
+    const StimulusOutcome outcome =
+        prepareStimulusFile(services_.programFolder,
+                            {settings_.MeasTypeIndex, run_.CalibrationRun, run_.CalibFreqOption,
+                             run_.CalibLevelOption, mnuTimeChk->isChecked()},
+                            static_cast<uint32_t>(settings_.SampleRate));
     run_.StimulusPath = outcome.path;
     const QString path = QString::fromStdString(outcome.path);
     switch (outcome.status) {

@@ -61,7 +61,7 @@ class VirtualBench {
     virtual void setWiring(const BenchWiring& wiring) = 0;
     virtual void setSettings(const BenchSettings& settings) = 0;
     virtual BenchSettings settings() const = 0;
-    virtual int blocksCaptured() const = 0; // completed buffers since the card was made
+    virtual int blocksCaptured() const = 0;    // completed buffers since the card was made
     virtual int overflowsReported() const = 0; // input overflows since the card was made
     // The name the looping file was started with, as passed; "" when nothing plays.
     virtual std::string playingFile() const = 0;
