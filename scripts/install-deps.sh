@@ -6,7 +6,7 @@ mode=${1:-test}
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libportaudio2 portaudio19-dev
     libsndfile1-dev libasound2-dev libasound2-plugins fonts-dejavu-core fonts-liberation)
 if [ "$mode" = test ]; then
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev clang
+    packages+=(libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev clang libclang-rt-14-dev
         pulseaudio pulseaudio-utils)
 fi
 missing=()
@@ -22,4 +22,6 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# With the recommended packages: libFuzzer's runtime, for one, comes only as a recommendation
+# of clang, and the sound server is tested as Debian installs it by default.
+$sudo apt-get install -y -qq "${missing[@]}"
