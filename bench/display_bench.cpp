@@ -40,7 +40,6 @@ struct Measurement {
         GetBlockSize(fft, meas::kLevelOneChannel);
         BuildBandTable(bands, {44100, kFrames, meas::kLevelOneChannel});
         values.MeasValid = true;
-        values.NewBlock = true;
         values.FreqResIndex = 0;
         values.Curves[kComparisonSlot] = &comparison;
         values.CurveChecked[kComparisonSlot] = true;

@@ -2,6 +2,7 @@
 
 #include "analysis/constants.h"
 #include "analysis/impedance.h"
+#include "analysis/meas_type.h"
 #include "analysis/running_mean.h"
 #include "analysis/types.h"
 
@@ -10,24 +11,12 @@
 
 namespace terzlab {
 
-using detail::Log10;
 using detail::RunningMean;
 
 namespace {
 
 bool isImpedanceType(int16_t type) {
-    return type == meas::kImpedanceOneChannel || type == meas::kImpedanceTwoChannel;
-}
-
-int rowCountFor(int16_t type) {
-    switch (type) {
-    case meas::kPulse:
-        return 0;
-    case meas::kImpedanceTwoChannel:
-        return 4;
-    default:
-        return 3;
-    }
+    return PropertiesOf(type).Unit == ResultUnit::Ohm;
 }
 
 void buildLevelGrid(BandTable& t, double df, int32_t half) {
@@ -209,7 +198,7 @@ void BuildBandTable(BandState& s, const BandGridInputs& grid) {
     } else {
         buildLevelGrid(t, df, half);
     }
-    const int rows = rowCountFor(grid.MeasTypeIndex);
+    const int rows = PropertiesOf(grid.MeasTypeIndex).ResultRows;
     s.Results.RowCount = rows;
     s.Results.BandCount = bands;
     s.Results.Cells.assign(static_cast<size_t>(rows + 1) * bands, 0.0);

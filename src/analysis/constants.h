@@ -12,6 +12,12 @@ inline constexpr double kOpenCircuit = 999.99; // impedance of an open circuit
 inline const double kLn10 = std::log(10.0);
 inline const double kLn2 = std::log(2.0);
 
+// Decimal logarithm the way the whole program computes it (by ln 10, as the instrument was
+// calibrated).
+inline double Log10(double x) {
+    return std::log(x) / kLn10;
+}
+
 // NoValue as stored in single precision, for comparing values that were stored as float.
 inline bool isNoValue(float v) {
     return v == static_cast<float>(kNoValue);

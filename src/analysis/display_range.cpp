@@ -2,6 +2,7 @@
 
 #include "analysis/constants.h"
 #include "analysis/impedance.h"
+#include "analysis/meas_type.h"
 #include "analysis/running_mean.h"
 
 #include <algorithm>
@@ -10,20 +11,17 @@
 
 namespace terzlab {
 
-using detail::Log10;
 using detail::RunningMean;
 
 namespace {
 
 bool isLevelDisplay(const DisplayInputs& in) {
-    return in.MeasTypeIndex == meas::kLevelOneChannel ||
-           in.MeasTypeIndex == meas::kLevelTwoChannel ||
-           (in.MeasTypeIndex == meas::kImpedanceOneChannel && in.ImpedancePart == 1);
+    return UnitOf(in.MeasTypeIndex, in.ImpedancePart) == ResultUnit::Decibel;
 }
 
 int resultRow(const DisplayInputs& in) {
-    if (in.MeasTypeIndex == meas::kLevelOneChannel) return in.ActiveChannel + 1;
-    if (in.MeasTypeIndex == meas::kImpedanceOneChannel && in.ImpedancePart == 1) return 1;
+    if (MeasTypeOf(in.MeasTypeIndex) == MeasType::LevelOneChannel) return in.ActiveChannel + 1;
+    if (PropertiesOf(in.MeasTypeIndex).TwoParts && in.ImpedancePart == 1) return 1;
     return 3;
 }
 
@@ -33,25 +31,38 @@ const CorrectionCurve* curveInUse(const DisplayInputs& in, int slot) {
     return c;
 }
 
-void formBandValues(BandState& s, const DisplayInputs& in) {
-    std::fill(s.BandValue.begin(), s.BandValue.end(), kNoValue);
+// The type-4 reference: the impedance of the latest block worked out anew with the reference
+// level as a linear factor on the source channel.
+const CorrectionCurve* impedanceReference(const BandState& s, const DisplayInputs& in) {
+    if (MeasTypeOf(in.MeasTypeIndex) != MeasType::ImpedanceTwoChannel || s.Results.RowCount < 4)
+        return nullptr;
+    return curveInUse(in, kReferenceSlot);
+}
+
+float referenceAmp(const CorrectionCurve& ref, int band) {
+    return band < CorrectionCurve::kEntries ? ref.CurveAmp[band] : float(kNoValue);
+}
+
+void formBandValues(const BandState& s, const DisplayInputs& in, std::span<double> values) {
+    std::fill(values.begin(), values.end(), kNoValue);
     const int row = resultRow(in);
     if (row > s.Results.RowCount) return; // the pulse measurement has no band results
     const bool level = isLevelDisplay(in);
     const bool offsets = in.ImpedancePart != 1 && !in.CalibrationRun;
-    for (int b = 0; b <= s.Table.LastBand; ++b) {
+    const int last = std::min<int>(s.Table.LastBand, static_cast<int>(values.size()) - 1);
+    for (int b = 0; b <= last; ++b) {
         const double v = s.Results(row, b);
         if (!level) {
-            s.BandValue[b] = std::min(v, kOpenCircuit);
+            values[b] = std::min(v, kOpenCircuit);
         } else if (!isNoValue(v) && v > 0) { // power 0 has no finite level
             double db = 10 * Log10(v);
             if (offsets) db = db + in.CalibValue[in.ActiveChannel & 1] + in.LevelCorr5;
-            s.BandValue[b] = db;
+            values[b] = db;
         }
     }
 }
 
-void subtractCurve(std::vector<double>& values, const CorrectionCurve& curve) {
+void subtractCurve(std::span<double> values, const CorrectionCurve& curve) {
     const size_t n = std::min<size_t>(values.size(), CorrectionCurve::kEntries);
     for (size_t b = 0; b < n; ++b) {
         const float amp = curve.CurveAmp[b];
@@ -61,37 +72,24 @@ void subtractCurve(std::vector<double>& values, const CorrectionCurve& curve) {
         values[b] = kNoValue;
 }
 
-// The impedance worked out anew with the reference level as a linear factor on the source
-// channel. Only the call that follows the analysis of a new block feeds the running mean.
-void referenceImpedance(BandState& s, const DisplayInputs& in, const CorrectionCurve& ref) {
-    BandResults& r = s.Results;
-    for (int b = 0; b <= s.Table.LastBand; ++b) {
-        const float amp = b < CorrectionCurve::kEntries ? ref.CurveAmp[b] : float(kNoValue);
-        if (isNoValue(amp)) {
-            s.BandValue[b] = kNoValue;
-            continue;
-        }
-        if (in.NewBlock) {
-            const double factor = std::pow(10.0, static_cast<double>(amp) / 20);
-            const ImpedanceSample z = TwoChannelImpedance(BandComponents(s, b, in.ExchangeChannel),
-                                                          factor, in.SeriesResistor);
-            r(3, b) = RunningMean(r(3, b), z.Magnitude, in.AvgCount);
-            r(4, b) = z.Phase;
-        }
-        s.BandValue[b] = std::min(r(3, b), kOpenCircuit);
-    }
+// Bands the reference has no value for have none; the others show row 3, which the block's
+// reference step has already formed.
+void showReferencedImpedance(const BandState& s, const CorrectionCurve& ref,
+                             std::span<double> values) {
+    const int last = std::min<int>(s.Table.LastBand, static_cast<int>(values.size()) - 1);
+    for (int b = 0; b <= last; ++b)
+        values[b] =
+            isNoValue(referenceAmp(ref, b)) ? kNoValue : std::min(s.Results(3, b), kOpenCircuit);
 }
 
-void applyCurves(BandState& s, const DisplayInputs& in) {
-    if (const CorrectionCurve* sensor = curveInUse(in, kSensorSlot)) {
-        subtractCurve(s.BandValue, *sensor);
-    }
+void applyCurves(const BandState& s, const DisplayInputs& in, std::span<double> values) {
+    if (const CorrectionCurve* sensor = curveInUse(in, kSensorSlot)) subtractCurve(values, *sensor);
     const CorrectionCurve* ref = curveInUse(in, kReferenceSlot);
     if (ref == nullptr) return;
-    if (in.MeasTypeIndex == meas::kLevelOneChannel || in.MeasTypeIndex == meas::kLevelTwoChannel) {
-        subtractCurve(s.BandValue, *ref);
-    } else if (in.MeasTypeIndex == meas::kImpedanceTwoChannel && s.Results.RowCount >= 4) {
-        referenceImpedance(s, in, *ref);
+    if (PropertiesOf(in.MeasTypeIndex).Unit == ResultUnit::Decibel) {
+        subtractCurve(values, *ref);
+    } else if (const CorrectionCurve* z = impedanceReference(s, in)) {
+        showReferencedImpedance(s, *z, values);
     }
 }
 
@@ -105,13 +103,6 @@ struct MinMax {
         if (!isNoValue(v) && v < min) min = static_cast<float>(v);
     }
 };
-
-bool comparisonTakesPart(const DisplayInputs& in, const CorrectionCurve& c) {
-    if (in.MeasTypeIndex == meas::kImpedanceOneChannel && in.ImpedancePart == 1) return false;
-    if (in.MeasTypeIndex < 2) return c.CurveType == 1;
-    if (in.MeasTypeIndex > 2) return c.CurveType == 2;
-    return false;
-}
 
 int16_t axisStep(int64_t span) {
     if (span <= 7) return 1;
@@ -177,23 +168,38 @@ int16_t ChooseAxis(float min, float max, AxisRange& range) {
     return toInt16(span);
 }
 
-DbRangeResult GetDbRange(BandState& s, const DisplayInputs& in, bool autoRange, AxisRange& range) {
-    if (in.MeasValid) {
-        formBandValues(s, in);
-        applyCurves(s, in);
-        if (isLevelDisplay(in)) SmoothBands(s.BandValue, in.FreqResIndex, s.SmoothWork);
+void FormDisplayValues(const BandState& s, const DisplayInputs& in, std::span<double> values,
+                       std::span<double> work) {
+    formBandValues(s, in, values);
+    applyCurves(s, in, values);
+    if (isLevelDisplay(in)) SmoothBands(values, in.FreqResIndex, work);
+}
+
+void ApplyReferenceToBlock(BandState& s, const DisplayInputs& in) {
+    const CorrectionCurve* ref = impedanceReference(s, in);
+    if (ref == nullptr) return;
+    BandResults& r = s.Results;
+    for (int b = 0; b <= s.Table.LastBand; ++b) {
+        const float amp = referenceAmp(*ref, b);
+        if (isNoValue(amp)) continue;
+        const double factor = std::pow(10.0, static_cast<double>(amp) / 20);
+        const ImpedanceSample z = TwoChannelImpedance(BandComponents(s, b, in.ExchangeChannel),
+                                                      factor, in.SeriesResistor);
+        r(3, b) = RunningMean(r(3, b), z.Magnitude, in.AvgCount);
+        r(4, b) = z.Phase;
     }
+}
+
+DbRangeResult ChooseDbRange(std::span<const double> values, const DisplayInputs& in, bool autoRange,
+                            AxisRange& range) {
     MinMax mm;
-    for (double v : s.BandValue) {
+    for (double v : values) {
         mm.takeMax(v);
         mm.takeMin(v);
     }
-    if ((in.MeasTypeIndex == meas::kImpedanceOneChannel && in.ImpedancePart == 2) ||
-        in.MeasTypeIndex == meas::kImpedanceTwoChannel) {
-        mm.min = 0;
-    }
+    if (ImpedanceResult(in.MeasTypeIndex, in.ImpedancePart)) mm.min = 0;
     const CorrectionCurve* cmp = curveInUse(in, kComparisonSlot);
-    if (cmp != nullptr && comparisonTakesPart(in, *cmp)) {
+    if (cmp != nullptr && ComparisonTakesPart(in.MeasTypeIndex, in.ImpedancePart, cmp->CurveType)) {
         const int count = std::clamp<int>(cmp->CurveCount, 0, CorrectionCurve::kEntries);
         for (int e = 0; e < count; ++e) {
             const float amp = cmp->CurveAmp[e];
@@ -209,6 +215,11 @@ DbRangeResult GetDbRange(BandState& s, const DisplayInputs& in, bool autoRange, 
         result.AxisChanged = true;
     }
     return result;
+}
+
+DbRangeResult GetDbRange(BandState& s, const DisplayInputs& in, bool autoRange, AxisRange& range) {
+    if (in.MeasValid) FormDisplayValues(s, in, s.BandValue, s.SmoothWork);
+    return ChooseDbRange(s.BandValue, in, autoRange, range);
 }
 
 } // namespace terzlab

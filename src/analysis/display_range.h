@@ -10,6 +10,11 @@
 
 namespace terzlab {
 
+// Resolution list indexes.
+inline constexpr int16_t kThirdOctave = 0;
+inline constexpr int16_t kSixthOctave = 1;
+inline constexpr int16_t kTwelfthOctave = 2;
+
 struct DisplayInputs {
     int16_t MeasTypeIndex = 0;
     int16_t ActiveChannel = 0;
@@ -26,9 +31,6 @@ struct DisplayInputs {
     std::array<const CorrectionCurve*, 3> Curves{nullptr, nullptr, nullptr};
     // Slot switched into use: chkLoaded(i) enabled and ticked (slot 2: ticked).
     std::array<bool, 3> CurveChecked{false, false, false};
-    // True only for the call that directly follows BandAnalysis of a new block; redraws pass
-    // false so that the type-4 reference step never feeds the running mean twice.
-    bool NewBlock = false;
     bool AutoOn = true; // cmdAutoRange shows "A&uto On"
 };
 
@@ -39,7 +41,22 @@ struct DbRangeResult {
     int16_t Span = 0; // the chosen span; the button sits half a division of Span/RangeStep down
 };
 
-// Rebuilds BandValue and, when autoRange and in.AutoOn, chooses the axis.
+// The values the graph draws and the file keeps, from the band results, the offsets, the
+// curves in use and the resolution alone: forming them twice gives the same values. work holds
+// values.size() doubles.
+void FormDisplayValues(const BandState& bands, const DisplayInputs& in, std::span<double> values,
+                       std::span<double> work);
+
+// The type-4 reference step: with a reference in use, each newly analysed block's impedance is
+// worked out anew with the reference on the source channel and taken into rows 3 and 4 once,
+// right after BandAnalysis took the block in with the same count.
+void ApplyReferenceToBlock(BandState& bands, const DisplayInputs& in);
+
+// The axis that fits the values and the comparison curve, when autoRange and in.AutoOn.
+DbRangeResult ChooseDbRange(std::span<const double> values, const DisplayInputs& in, bool autoRange,
+                            AxisRange& range);
+
+// Rebuilds BandValue (when in.MeasValid) and chooses the axis as ChooseDbRange does.
 DbRangeResult GetDbRange(BandState& bands, const DisplayInputs& in, bool autoRange,
                          AxisRange& range);
 

@@ -2,6 +2,7 @@
 
 #include "analysis/constants.h"
 #include "analysis/fft_transform.h"
+#include "analysis/meas_type.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,19 +10,9 @@
 namespace terzlab {
 
 std::optional<BlockSetting> BlockSettingFor(int measTypeIndex) {
-    switch (measTypeIndex) {
-    case 0:
-        return BlockSetting{16384, kWindowUniform};
-    case 1:
-        return BlockSetting{16384, kWindowHanning};
-    case 2:
-        return BlockSetting{8192, kWindowUniform};
-    case 3:
-    case 4:
-        return BlockSetting{65536, kWindowUniform};
-    default:
-        return std::nullopt;
-    }
+    if (!MeasTypeOf(measTypeIndex)) return std::nullopt;
+    const MeasTypeProperties& p = PropertiesOf(measTypeIndex);
+    return BlockSetting{p.BlockSize, p.WindowType};
 }
 
 const char* WindowName(int16_t windowType) {

@@ -14,9 +14,4 @@ inline double RunningMean(double old, double x, int16_t n) {
     return (old * n + x) / (n + 1);
 }
 
-// Decimal logarithm the way the whole analysis computes it.
-inline double Log10(double x) {
-    return std::log(x) / kLn10;
-}
-
 } // namespace terzlab::detail

@@ -6,13 +6,27 @@
 
 namespace terzlab {
 
-// Index of the measurement-type list (MeasTypeIndex).
+// The five measurement types. The order is the order of the type list and the number stored
+// in settings and files (MeasTypeIndex); what each type implies is in meas_type.h.
+enum class MeasType : int16_t {
+    LevelOneChannel = 0,
+    LevelTwoChannel = 1,
+    Pulse = 2,
+    ImpedanceOneChannel = 3,
+    ImpedanceTwoChannel = 4,
+};
+
+constexpr int16_t IndexOf(MeasType type) {
+    return static_cast<int16_t>(type);
+}
+
+// The type list's indexes, for code that holds the stored number.
 namespace meas {
-inline constexpr int16_t kLevelOneChannel = 0;
-inline constexpr int16_t kLevelTwoChannel = 1;
-inline constexpr int16_t kPulse = 2;
-inline constexpr int16_t kImpedanceOneChannel = 3;
-inline constexpr int16_t kImpedanceTwoChannel = 4;
+inline constexpr int16_t kLevelOneChannel = IndexOf(MeasType::LevelOneChannel);
+inline constexpr int16_t kLevelTwoChannel = IndexOf(MeasType::LevelTwoChannel);
+inline constexpr int16_t kPulse = IndexOf(MeasType::Pulse);
+inline constexpr int16_t kImpedanceOneChannel = IndexOf(MeasType::ImpedanceOneChannel);
+inline constexpr int16_t kImpedanceTwoChannel = IndexOf(MeasType::ImpedanceTwoChannel);
 } // namespace meas
 
 // Slots of the curve store.

@@ -5,14 +5,16 @@
 #include "analysis/bands.h"
 #include "analysis/display_range.h"
 #include "analysis/fft.h"
-#include "app/dialog_state.h"
+#include "analysis/session.h"
 #include "app/frm_sel_state.h"
 #include "app/main_state.h"
 #include "app/run_hooks.h"
 #include "audio/sound_card.h"
+#include "calibration/calibration_host.h"
 #include "display/cursor.h"
 #include "display/frame.h"
 #include "files/disp_oct.h"
+#include "guidance/dialog_state.h"
 #include "platform/message_service.h"
 #include "platform/qt_picture.h"
 
@@ -40,6 +42,8 @@ class Sleeper;
 
 namespace terzlab::app {
 
+using guidance::DialogState;
+
 struct MainServices {
     audio::SoundCard* card = nullptr;
     platform::MessageService* messages = nullptr;
@@ -59,9 +63,9 @@ struct MainServices {
 // Outer size of the window in twips at its smallest.
 inline constexpr int kMinWidthTwips = 8820;
 inline constexpr int kMinHeightTwips = 8700;
-inline constexpr int kTwipsPerPixel = 15;
+using terzlab::kTwipsPerPixel;
 
-class frmMain final : public QMainWindow {
+class frmMain final : public QMainWindow, public calibration::CalibrationHost {
   public:
     frmMain(MainServices services, const Settings& settings, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -107,10 +111,13 @@ class frmMain final : public QMainWindow {
     // The graph: frame, spectrum, time signal, level bars, axis choice and cursor readout.
     void DisplayInit(bool full);
     void CheckOverload();
+    void showLevels(const BlockReport& report);
+    BlockReport analyseBlock(bool analyse);
+    void drawSpectrum();
     void DisplaySpec(bool analyse);
     void DisplayTime();
     void GetDbRange(bool AutoRange);
-    void BuildBandTable(int mode);
+    void BuildBandTable();
     void cmdAutoRange_Click();
     void picGraph_MouseMove(float X, float Y);
     void Form_MouseMove(float X, float Y);
@@ -120,8 +127,11 @@ class frmMain final : public QMainWindow {
     const audio::WaveFormat& captureFormat() const { return CaptureFormat; }
     const audio::WaveHeader& captureHeader() const { return CaptureHeader; }
     const std::vector<int16_t>& captureBuffer() const { return CaptureBuffer; }
-    FftState& fft() { return fft_; }
-    BandState& bands() { return bands_; }
+    FftState& fft() { return session_.Fft(); }
+    BandState& bands() { return session_.Bands(); }
+    MeasurementSession& session() { return session_; }
+    // The display values of the latest run at a resolution, as a file keeps them (1/12).
+    std::vector<double> valuesAt(int16_t freqResIndex) const;
     DispOct& dispOct() { return dispOct_; }
     // The window's own surface: axis labels and the top line, in twips.
     platform::QtPicture& windowPicture() { return windowPic_; }
@@ -131,6 +141,21 @@ class frmMain final : public QMainWindow {
     // Seconds the run waits for one block before it gives up on the device.
     double blockTimeoutSeconds() const;
     bool isRunning() const { return runDepth_ > 0; }
+
+    // The calibration dialogs' host.
+    QWidget* dialogParent() override;
+    void beginCalibration() override;
+    void endCalibration() override;
+    bool measureCalibration(const calibration::CalibRequest& request) override;
+    calibration::CalibSpectrum calibrationSpectrum() override;
+    bool testCdPlayback() const override;
+    int32_t sampleRate() const override;
+    int16_t activeChannel() const override;
+    bool measuresOneChannel() const override;
+    std::array<double, 2>& calibValues() override;
+    std::array<double, 6>& levelCorrections() override;
+    void correctionsChanged() override;
+    void focusStart() override;
 
     RunHooks hooks;
 
@@ -206,7 +231,8 @@ class frmMain final : public QMainWindow {
     bool screenWideEnough();
     void showLoadedCurves();
 
-    void startRun(bool firstPart);
+    bool startRun(bool firstPart);
+    void endPhase(RunPhase phase);
     bool prepareStimulus();
     bool waitForDialog();
     void showInstructionDialog();
@@ -229,22 +255,22 @@ class frmMain final : public QMainWindow {
     void redrawGraph();
     void fitSurfaces();
     FrameInputs frameInputs() const;
-    DisplayInputs displayInputs(bool newBlock) const;
-    void updateDbRange(bool autoRange, bool newBlock);
+    DisplayInputs displayInputs() const;
+    void showRange(const DbRangeResult& result);
     void placeAutoRange(int16_t span);
     void showCursor(const CursorUpdate& update);
     CursorInputs cursorInputs() const;
     bool autoRangeOn() const;
 
-    void focusStart();
+    bool firstOfTwoParts() const;
+    bool calibrationLowSine() const;
     platform::MsgAnswer message(const QString& text, platform::MsgIcon icon,
                                 const QString& title = QString());
 
     MainServices services_;
     Settings settings_;
     RunState run_;
-    FftState fft_;
-    BandState bands_;
+    MeasurementSession session_;
     AlignState align_;
     DispOct dispOct_;
     platform::QtPicture windowPic_{QSize(1, 1), kTwipsPerPixel};
@@ -257,6 +283,17 @@ class frmMain final : public QMainWindow {
     bool closeRequested_ = false;
     bool unloaded_ = false;
     bool scopeAvgType_ = false;
+    // What the window looked like before a calibration dialog set it up for its runs.
+    struct SavedForCalibration {
+        bool sensorOn = false;
+        bool avgChecked = false;
+        int avgIndex = 0;
+        int displayIndex = 0;
+        int freqResIndex = 0;
+        int measTypeIndex = 0;
+        int channel = 0;
+    };
+    SavedForCalibration calibSaved_;
     int scopeAvgIndex_ = 0;
 };
 

@@ -40,7 +40,7 @@ void frmMain::openFailed() {
             platform::MsgIcon::Exclamation);
     // The count-down caption is already up: without this the button would be dead for good.
     run_.ImpedancePart = 0;
-    cmdStart->setText(QStringLiteral("&Starte Messung"));
+    endPhase(RunPhase::Idle);
     LabelShow(false);
     focusStart();
 }
@@ -96,8 +96,7 @@ void frmMain::closeCapture() {
     capture.reset();
     capture.stop();
     if (run_.CaptureHandle != 0) capture.unprepare(CaptureHeader);
-    if (run_.StimulusPath != kTestCdPath)
-        services_.card->player->playOnce(stopFilePath(services_.programFolder));
+    if (run_.StimulusPath != kTestCdPath) services_.card->player->playOnce(audio::kStopFileName);
     capture.close();
     run_.CaptureHandle = 0;
 }

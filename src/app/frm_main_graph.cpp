@@ -2,6 +2,7 @@
 // signal, the level bars with their latched overload labels, and the automatic axis.
 #include "app/frm_main.h"
 
+#include "analysis/meas_type.h"
 #include "analysis/overload.h"
 #include "display/level_bar.h"
 #include "display/spectrum_plot.h"
@@ -46,13 +47,10 @@ void frmMain::initGraph() {
     hooks.DisplaySpec = [this](bool analyse) { DisplaySpec(analyse); };
     hooks.DisplayTime = [this] { DisplayTime(); };
     hooks.GetDbRange = [this](bool autoRange) { GetDbRange(autoRange); };
-    hooks.BuildBandTable = [this](int mode) { BuildBandTable(mode); };
+    hooks.BuildBandTable = [this] { BuildBandTable(); };
     // The analysis needs a grid before the type list first runs its handler: a resize during
     // the load already redraws.
-    terzlab::GetBlockSize(fft_, settings_.MeasTypeIndex);
-    run_.BlockSize = fft_.BlockSize;
-    CaptureBuffer.assign(static_cast<size_t>(run_.ChannelCount) * run_.BlockSize, 0);
-    BuildBandTable(0);
+    GetBlockSize();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -86,8 +84,8 @@ FrameInputs frmMain::frameInputs() const {
     in.BlockSize = run_.BlockSize;
     in.ImpedancePart = run_.ImpedancePart;
     const QRect g = picGraph->geometry();
-    in.Graph = {g.x() * terzlab::kTwipsPerPixel, g.y() * terzlab::kTwipsPerPixel,
-                g.width() * terzlab::kTwipsPerPixel, g.height() * terzlab::kTwipsPerPixel};
+    const auto twips = [](int pixels) { return static_cast<double>(pixels) * kTwipsPerPixel; };
+    in.Graph = {twips(g.x()), twips(g.y()), twips(g.width()), twips(g.height())};
     in.DecimalSeparator = QLocale().decimalPoint().toStdString();
     return in;
 }
@@ -100,15 +98,18 @@ void frmMain::DisplayInit(bool full) {
 }
 
 void frmMain::CheckOverload() {
-    const std::array<int32_t, 2> peaks = ChannelPeaks(CaptureBuffer, run_.BlockSize);
-    for (size_t ch = 0; ch < peaks.size(); ++ch) {
-        DrawLevelBar(picLevel[ch]->Surface(), peaks[ch]);
+    showLevels(session_.CheckBlock(CaptureBuffer));
+}
+
+void frmMain::showLevels(const BlockReport& report) {
+    for (size_t ch = 0; ch < report.Peaks.size(); ++ch) {
+        DrawLevelBar(picLevel[ch]->Surface(), report.Peaks[ch]);
         picLevel[ch]->update();
         // Latched: only the start of a run hides the label again.
-        if (IsOverload(peaks[ch])) lblOVL[ch]->show();
+        if (report.Overload[ch]) lblOVL[ch]->show();
         if (optChannel[ch]->isChecked() && cmbDisplay->currentIndex() == kDisplayTime &&
             autoRangeOn()) {
-            const TimeScale scale = TimeViewScale(peaks[ch]);
+            const TimeScale scale = TimeViewScale(report.Peaks[ch]);
             run_.Range.RangeTop = scale.RangeTop;
             run_.Range.RangeStep = scale.RangeStep;
         }
@@ -116,10 +117,10 @@ void frmMain::CheckOverload() {
 }
 
 bool frmMain::autoRangeOn() const {
-    return cmdAutoRange->text() == kAutoOn;
+    return run_.AutoRange;
 }
 
-DisplayInputs frmMain::displayInputs(bool newBlock) const {
+DisplayInputs frmMain::displayInputs() const {
     DisplayInputs in;
     in.MeasTypeIndex = settings_.MeasTypeIndex;
     in.ActiveChannel = settings_.ActiveChannel;
@@ -140,19 +141,20 @@ DisplayInputs frmMain::displayInputs(bool newBlock) const {
     // follows its tick alone.
     in.CurveChecked[0] = in.CurveChecked[0] && chkLoaded[0]->isEnabled();
     in.CurveChecked[1] = in.CurveChecked[1] && chkLoaded[1]->isEnabled();
-    in.NewBlock = newBlock;
     in.AutoOn = autoRangeOn();
     return in;
 }
 
 void frmMain::GetDbRange(bool AutoRange) {
-    updateDbRange(AutoRange, false);
+    showRange(session_.Redraw(displayInputs(), AutoRange, run_.Range));
 }
 
-void frmMain::updateDbRange(bool autoRange, bool newBlock) {
-    const DbRangeResult result =
-        terzlab::GetDbRange(bands_, displayInputs(newBlock), autoRange, run_.Range);
+void frmMain::showRange(const DbRangeResult& result) {
     if (result.AxisChanged) placeAutoRange(result.Span);
+}
+
+std::vector<double> frmMain::valuesAt(int16_t freqResIndex) const {
+    return session_.ValuesAt(displayInputs(), freqResIndex);
 }
 
 // Centred on the first grid division under the graph's top.
@@ -164,30 +166,35 @@ void frmMain::placeAutoRange(int16_t span) {
     cmdAutoRange->move(cmdAutoRange->x(), static_cast<int>(std::lround(top)));
 }
 
-void frmMain::BuildBandTable(int) {
-    terzlab::BuildBandTable(bands_,
-                            {settings_.SampleRate, run_.BlockSize, settings_.MeasTypeIndex});
+void frmMain::BuildBandTable() {
+    session_.SetUp(settings_.MeasTypeIndex, settings_.SampleRate);
+    session_.Rebuild();
+}
+
+BlockReport frmMain::analyseBlock(bool analyse) {
+    // A grid made for another block size or rate would read outside the transform's bins.
+    session_.SetUp(settings_.MeasTypeIndex, settings_.SampleRate);
+    return session_.AddBlock(CaptureBuffer, displayInputs(), mnuRange->isChecked(), analyse,
+                             run_.MeasLimit, run_.Range);
 }
 
 void frmMain::DisplaySpec(bool analyse) {
-    // A grid made for another block size or rate would read outside the transform's bins.
-    if (bands_.BlockSize != fft_.BlockSize || bands_.SampleRate != settings_.SampleRate ||
-        bands_.MeasTypeIndex != settings_.MeasTypeIndex)
-        BuildBandTable(0);
     if (analyse) {
-        LoadBlock(fft_, CaptureBuffer);
-        BandAnalysis(bands_, fft_,
-                     {settings_.MeasTypeIndex, run_.AvgCount, settings_.ActiveChannel,
-                      run_.ImpedancePart, settings_.SeriesResistor, mnuRange->isChecked(),
-                      mnuXchan->isChecked()});
+        showRange(analyseBlock(true).Range);
+    } else {
+        session_.SetUp(settings_.MeasTypeIndex, settings_.SampleRate);
+        GetDbRange(FitsAxis(run_.AvgCount, run_.MeasLimit));
     }
-    const bool firstOrLast = run_.AvgCount == 0 || run_.AvgCount == run_.MeasLimit - 1;
-    updateDbRange(firstOrLast, analyse);
+    drawSpectrum();
+}
+
+void frmMain::drawSpectrum() {
     fitSurfaces();
+    const BandState& bands = session_.Bands();
     SpectrumInputs in;
-    in.BandFreq = bands_.Table.BandFreq;
-    in.BandValue = bands_.BandValue;
-    in.LastBand = bands_.Table.LastBand;
+    in.BandFreq = bands.Table.BandFreq;
+    in.BandValue = bands.BandValue;
+    in.LastBand = bands.Table.LastBand;
     in.MeasValid = run_.MeasValid;
     in.CurveColour = run_.CurveColour;
     in.Comparison = &dispOct_.Curves[kComparisonSlot];
@@ -198,7 +205,7 @@ void frmMain::DisplaySpec(bool analyse) {
 }
 
 void frmMain::DisplayTime() {
-    if (settings_.MeasTypeIndex == meas::kPulse)
+    if (PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly)
         AlignTime(align_, CaptureBuffer, run_.BlockSize, settings_.ActiveChannel);
     fitSurfaces();
     TimeInputs in;
@@ -226,10 +233,9 @@ void frmMain::redrawGraph() {
 }
 
 void frmMain::cmdAutoRange_Click() {
-    if (autoRangeOn()) {
-        cmdAutoRange->setText(kAutoOff);
-    } else {
-        cmdAutoRange->setText(kAutoOn);
+    run_.AutoRange = !run_.AutoRange;
+    cmdAutoRange->setText(run_.AutoRange ? kAutoOn : kAutoOff);
+    if (run_.AutoRange) {
         if (cmbDisplay->currentIndex() == kDisplayTime) {
             CheckOverload();
             DisplayTime();

@@ -75,8 +75,8 @@ void frmMain::cmdScope_Click() {
 }
 
 void frmMain::GetBlockSize() {
-    if (!terzlab::GetBlockSize(fft_, settings_.MeasTypeIndex)) return;
-    run_.BlockSize = fft_.BlockSize;
+    if (!session_.SelectType(settings_.MeasTypeIndex, settings_.SampleRate)) return;
+    run_.BlockSize = session_.BlockSize();
     CaptureBuffer.assign(static_cast<size_t>(run_.ChannelCount) * run_.BlockSize, 0);
 }
 

@@ -85,7 +85,7 @@ void frmMain::apply48k() {
     // The band grid is rebuilt for the new rate: nothing of the old result is left to save.
     mnuFileSaveAs->setEnabled(false);
     settings_.SampleRate = mnu48k->isChecked() ? 48000 : 44100;
-    hooks.BuildBandTable(0);
+    hooks.BuildBandTable();
 }
 
 void frmMain::mnuXchan_Click() {

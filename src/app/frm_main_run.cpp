@@ -1,10 +1,14 @@
 // The measurement run: start command, measurement loop, stop, and the count-down caption.
 #include "app/frm_main.h"
 
+#include "analysis/meas_type.h"
 #include "app/stimulus_source.h"
 #include "audio/virtual/virtual_card.h"
+#include "display/curve_colour.h"
 #include "guidance/frm_help.h"
 #include "guidance/frm_meas.h"
+#include "guidance/help_pages.h"
+#include "guidance/instruction_text.h"
 #include "platform/key_state.h"
 #include "platform/services.h"
 
@@ -43,11 +47,12 @@ class RunDepth {
 } // namespace
 
 void frmMain::cmdStart_Click() {
-    const QString caption = cmdStart->text();
-    if (caption != kIdleCaption && caption != kPartTwoCaption) return;
+    if (run_.Phase == RunPhase::Running) return;
+    const bool firstPart = run_.Phase == RunPhase::Idle;
+    run_.Phase = RunPhase::Running;
     {
         RunDepth depth(runDepth_);
-        startRun(caption == kIdleCaption);
+        if (!startRun(firstPart)) endPhase(firstPart ? RunPhase::Idle : RunPhase::PartTwoDue);
     }
     if (runDepth_ == 0 && closeRequested_) {
         closeRequested_ = false;
@@ -55,38 +60,50 @@ void frmMain::cmdStart_Click() {
     }
 }
 
-void frmMain::startRun(bool firstPart) {
+// The caption goes with the phase, so that the button always says what a click does.
+void frmMain::endPhase(RunPhase phase) {
+    run_.Phase = phase;
+    cmdStart->setText(phase == RunPhase::PartTwoDue ? kPartTwoCaption : kIdleCaption);
+}
+
+// False when the run never began (a dialog closed the window, the stimulus is unusable): the
+// button then offers the same start again.
+bool frmMain::startRun(bool firstPart) {
     const int type = settings_.MeasTypeIndex;
     run_.MeasValid = true;
     if (cmbDisplay->currentIndex() == 1) run_.FreqDisplayRun = true;
     mnuFileSaveAs->setEnabled(false);
     run_.ImpedancePart = 0;
-    if (type == meas::kImpedanceOneChannel) run_.ImpedancePart = firstPart ? 1 : 2;
-    if (mnuHelpShow->isChecked() || type > 2 || run_.CalibrationRun) showInstructionDialog();
-    if (closeRequested_) return;
+    const MeasTypeProperties& props = PropertiesOf(type);
+    if (props.TwoParts) run_.ImpedancePart = firstPart ? 1 : 2;
+    if (mnuHelpShow->isChecked() || props.Instructions || run_.CalibrationRun)
+        showInstructionDialog();
+    if (closeRequested_) return false;
     if (cmbWavOutDev->currentIndex() == run_.TestCdIndex) {
         showSignalHelp();
         run_.StimulusPath = kTestCdPath;
-        if (closeRequested_) return;
+        if (closeRequested_) return false;
     } else if (!prepareStimulus()) {
-        return;
+        return run_.Phase != RunPhase::Running; // a stop on the way has set the phase
     }
     run_.AvgCount = 0;
+    session_.Start();
     services_.keys->forgetEsc(); // a press from before the run must not stop it
     UpdateStartText(0);
     LabelShow(true);
     DisplayInit(true);
     configureBench();
-    if (!openCapture()) return;
+    if (!openCapture()) return true;
     startCapture();
     if (run_.StimulusPath != kTestCdPath) services_.card->player->playLooped(run_.StimulusPath);
     services_.sleeper->sleepMs(100);
     GetActChan();
     if (firstBlock()) DisplayLoop();
     if (lblOVL[0]->isVisible() || lblOVL[1]->isVisible()) {
-        services_.dialogs->DialogPage = 5;
+        services_.dialogs->DialogPage = guidance::kOverloadPage;
         openHelpDialog();
     }
+    return true;
 }
 
 bool frmMain::prepareStimulus() {
@@ -138,23 +155,29 @@ bool frmMain::waitForDialog() {
 
 void frmMain::showInstructionDialog() {
     const int type = settings_.MeasTypeIndex;
-    services_.dialogs->DialogPage = static_cast<int16_t>(type + 20);
+    services_.dialogs->DialogPage = static_cast<int16_t>(guidance::kInstructionPageBase + type);
     if (run_.CalibrationRun) {
         run_.Range = AxisRange{0, -100, 20};
-        services_.dialogs->DialogPage = 25;
+        services_.dialogs->DialogPage =
+            guidance::kInstructionPageBase + guidance::kCalibrationInstructionMode;
     }
-    if (type == meas::kImpedanceTwoChannel || run_.ImpedancePart == 2)
-        run_.Range = AxisRange{10, 0, 2};
+    if (ImpedanceResult(type, run_.ImpedancePart))
+        run_.Range = RunStartRange(type, run_.ImpedancePart);
     if (services_.openInstructions)
         services_.openInstructions();
     else
-        (new guidance::frmMeas(*services_.dialogs, this))->show();
+        (new guidance::frmMeas(*services_.dialogs,
+                               {settings_.MeasTypeIndex, settings_.ActiveChannel,
+                                run_.ImpedancePart, &settings_.SeriesResistor},
+                               this))
+            ->show();
     waitForDialog();
 }
 
 void frmMain::showSignalHelp() {
-    services_.dialogs->DialogPage =
-        static_cast<int16_t>(run_.CalibrationRun ? 15 : settings_.MeasTypeIndex + 10);
+    services_.dialogs->DialogPage = static_cast<int16_t>(
+        run_.CalibrationRun ? guidance::kCalibrationSignalPage
+                            : guidance::kTestSignalPageBase + settings_.MeasTypeIndex);
     openHelpDialog();
     waitForDialog();
 }
@@ -163,7 +186,7 @@ void frmMain::openHelpDialog() {
     if (services_.openHelp)
         services_.openHelp();
     else
-        (new guidance::frmHelp(*services_.dialogs, this))->show();
+        (new guidance::frmHelp(*services_.dialogs, this, calibrationLowSine()))->show();
 }
 
 void frmMain::configureBench() {
@@ -175,11 +198,15 @@ void frmMain::configureBench() {
 void frmMain::DisplayLoop() {
     for (;;) {
         if (!nextBlock()) return;
-        CheckOverload();
-        if (cmbDisplay->currentIndex() == 0)
+        const bool frequency = cmbDisplay->currentIndex() == kDisplayFrequency;
+        const BlockReport report = analyseBlock(frequency);
+        showLevels(report);
+        if (frequency) {
+            showRange(report.Range);
+            drawSpectrum();
+        } else {
             DisplayTime();
-        else
-            DisplaySpec(true);
+        }
         UpdateStartText(1);
         platform::letEventsRun();
         if (services_.keys->escPressed() || closeRequested_) {
@@ -197,17 +224,17 @@ void frmMain::DisplayLoop() {
 
 void frmMain::DoStop() {
     closeCapture();
-    if (settings_.MeasTypeIndex == meas::kImpedanceOneChannel && run_.ImpedancePart == 1) {
-        cmdStart->setText(kPartTwoCaption);
+    if (firstOfTwoParts()) {
+        endPhase(RunPhase::PartTwoDue);
         cmdStart_Click();
         return;
     }
     LabelShow(false);
-    run_.AvgCount = static_cast<int16_t>(run_.MeasLimit - 2);
+    run_.AvgCount = StoppedCount(run_.MeasLimit);
     if (!cmdStart->isEnabled() && !run_.CalibrationRun) cmdStart->setEnabled(true);
-    cmdStart->setText(kIdleCaption);
+    endPhase(RunPhase::Idle);
     if (!run_.CalibrationRun) focusStart();
-    if (settings_.MeasTypeIndex != meas::kPulse) mnuFileSaveAs->setEnabled(true);
+    if (!PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly) mnuFileSaveAs->setEnabled(true);
     if (run_.CalibrationRun) mnuFileSaveAs->setEnabled(false);
 }
 
@@ -215,7 +242,7 @@ void frmMain::UpdateStartText(int16_t Offset) {
     const int remaining = run_.MeasLimit - run_.AvgCount;
     if (remaining != Offset) {
         cmdStart->setText(countDownCaption(remaining - Offset));
-    } else if (settings_.MeasTypeIndex == meas::kImpedanceOneChannel && run_.ImpedancePart == 1) {
+    } else if (firstOfTwoParts()) {
         cmdStart->setText(kPartTwoCaption);
     } else if (chkAvgType->isChecked()) {
         cmdStart->setText(kDoneCaption);
@@ -232,7 +259,7 @@ void frmMain::UpdateStopText() {
     QString text;
     if (run_.MeasLimit == 1)
         text = QStringLiteral("Stop &nach 1 Messung");
-    else if (settings_.MeasTypeIndex == meas::kPulse)
+    else if (PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly)
         text = QStringLiteral("Stop &nach %1 Messungen").arg(run_.MeasLimit);
     else
         text = QStringLiteral("Stop &nach %1 Mittelungen").arg(run_.MeasLimit);
@@ -255,29 +282,28 @@ void frmMain::LabelShow(bool Measure) {
     }
     const int type = settings_.MeasTypeIndex;
     mnu48k->setEnabled(cmbWavOutDev->currentIndex() != run_.TestCdIndex);
-    cmbDisplay->setEnabled(type != meas::kPulse);
-    if (type >= meas::kPulse)
+    const MeasTypeProperties& props = PropertiesOf(type);
+    cmbDisplay->setEnabled(!props.TimeViewOnly);
+    if (props.TimeViewOnly || props.FixedFineGrid)
         cmbFreqRes->setEnabled(false);
     else
         cmbFreqRes->setEnabled(cmbDisplay->currentIndex() == 1);
 }
 
 void frmMain::GetActChan() {
-    if (run_.ChannelCount == 1) {
-        settings_.ActiveChannel = 0;
-        run_.CurveColour = kColourMagenta;
-    } else if (optChannel[0]->isChecked()) {
-        settings_.ActiveChannel = 0;
-        run_.CurveColour = kColourBlue;
-    } else {
-        settings_.ActiveChannel = 1;
-        run_.CurveColour = kColourMagenta;
-    }
-    const int type = settings_.MeasTypeIndex;
-    const bool twoChannelResult = (type == meas::kImpedanceOneChannel && run_.ImpedancePart == 2) ||
-                                  type == meas::kImpedanceTwoChannel ||
-                                  type == meas::kLevelTwoChannel;
-    if (twoChannelResult && cmbDisplay->currentIndex() == 1) run_.CurveColour = kColourGreen;
+    settings_.ActiveChannel = run_.ChannelCount == 1 || optChannel[0]->isChecked() ? 0 : 1;
+    run_.CurveColour =
+        LiveCurveColour(run_.ChannelCount, settings_.ActiveChannel, settings_.MeasTypeIndex,
+                        run_.ImpedancePart, cmbDisplay->currentIndex() == kDisplayFrequency);
+}
+
+// The calibration run with the test CD names the track of the sine it expects.
+bool frmMain::calibrationLowSine() const {
+    return run_.CalibrationRun && run_.CalibFreqOption == 0;
+}
+
+bool frmMain::firstOfTwoParts() const {
+    return PropertiesOf(settings_.MeasTypeIndex).TwoParts && run_.ImpedancePart == 1;
 }
 
 void frmMain::focusStart() {

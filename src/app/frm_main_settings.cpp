@@ -1,6 +1,7 @@
 // The measurement settings: type, display, resolution, devices and channel.
 #include "app/frm_main.h"
 
+#include "analysis/meas_type.h"
 #include "files/disp_oct.h"
 #include "platform/services.h"
 
@@ -19,10 +20,6 @@ constexpr int kTimeDisplay = 0;
 constexpr int kFrequencyDisplay = 1;
 constexpr int kFinestResolution = 2;
 
-bool twoChannelType(int type) {
-    return type == meas::kLevelTwoChannel || type == meas::kImpedanceTwoChannel;
-}
-
 } // namespace
 
 void frmMain::cmbMeasType_Click() {
@@ -31,34 +28,36 @@ void frmMain::cmbMeasType_Click() {
     settings_.MeasTypeIndex = static_cast<int16_t>(type);
     run_.MeasValid = false;
     mnuFileSaveAs->setEnabled(false);
-    cmbFreqRes->setEnabled(type < 3 && cmbDisplay->currentIndex() != kTimeDisplay);
-    mnuLevel->menuAction()->setEnabled(type < 2);
+    cmbFreqRes->setEnabled(!PropertiesOf(type).FixedFineGrid &&
+                           cmbDisplay->currentIndex() != kTimeDisplay);
+    mnuLevel->menuAction()->setEnabled(PropertiesOf(type).Calibrated);
     for (QAction* load : {mnuLoadCorr, mnuLoadRef, mnuLoadComp})
         load->setEnabled(false);
     for (QCheckBox* box : chkLoaded)
         box->setEnabled(false);
     GetBlockSize();
-    hooks.BuildBandTable(0);
+    hooks.BuildBandTable();
     enableLoadsForType();
-    if (type > 2) {
+    if (PropertiesOf(type).FixedFineGrid) {
         platform::selectListIndex(cmbFreqRes, kFinestResolution);
         mnuLoadCorr->setEnabled(false);
         mnuLoadComp->setEnabled(true);
         focusStart();
     }
-    if (type == meas::kImpedanceTwoChannel) run_.Range = AxisRange{20, 0, 4};
+    if (MeasTypeOf(type) == MeasType::ImpedanceTwoChannel) run_.Range = AxisRange{20, 0, 4};
     UpdateStopText();
     cmbDisplay->setEnabled(true);
-    if (type == meas::kPulse) {
+    if (PropertiesOf(type).TimeViewOnly) {
         settings_.DisplayTypeIndex = static_cast<int16_t>(cmbDisplay->currentIndex());
         // Types 3 and 4 put 1/12 octave into the list; that is not the user's choice.
-        if (previous < 3) settings_.FreqResIndex = static_cast<int16_t>(cmbFreqRes->currentIndex());
+        if (!PropertiesOf(previous).FixedFineGrid)
+            settings_.FreqResIndex = static_cast<int16_t>(cmbFreqRes->currentIndex());
         platform::selectListIndex(cmbDisplay, kTimeDisplay);
         cmbDisplay->setEnabled(false);
     } else if (cmbDisplay->currentIndex() != settings_.DisplayTypeIndex) {
         platform::selectListIndex(cmbDisplay, settings_.DisplayTypeIndex);
     }
-    const bool twoChannels = twoChannelType(type);
+    const bool twoChannels = PropertiesOf(type).BothInputs;
     const bool frequency = cmbDisplay->currentIndex() == kFrequencyDisplay;
     for (QRadioButton* option : optChannel)
         option->setEnabled(!(twoChannels && frequency));
@@ -69,33 +68,34 @@ void frmMain::cmbMeasType_Click() {
 void frmMain::enableLoadsForType() {
     const int type = settings_.MeasTypeIndex;
     const bool frequency = cmbDisplay->currentIndex() == kFrequencyDisplay;
-    if (type < 2 && frequency) {
+    if (PropertiesOf(type).Unit == ResultUnit::Decibel && frequency) {
         for (QAction* load : {mnuLoadCorr, mnuLoadRef, mnuLoadComp})
             load->setEnabled(true);
         chkLoaded[0]->setEnabled(hooks.loadedCurveType(0) == kCurveSensor);
         chkLoaded[1]->setEnabled(hooks.loadedCurveType(1) == kCurveLevel);
         chkLoaded[2]->setEnabled(hooks.loadedCurveType(2) == kCurveLevel);
-    } else if (type > 2 && frequency) {
+    } else if (PropertiesOf(type).Unit == ResultUnit::Ohm && frequency) {
         mnuLoadCorr->setEnabled(false);
-        mnuLoadRef->setEnabled(type == meas::kImpedanceTwoChannel);
+        mnuLoadRef->setEnabled(PropertiesOf(type).Reference != CurveKind::None);
         mnuLoadComp->setEnabled(true);
         chkLoaded[2]->setEnabled(hooks.loadedCurveType(2) == kCurveImpedance);
     }
     // Restored in time display too, so that the choice survives a detour through the forced
     // resolution of types 3 and 4 whatever the display.
-    if (type < 2) restoreResolution();
+    if (PropertiesOf(type).Unit == ResultUnit::Decibel) restoreResolution();
 }
 
 void frmMain::restoreResolution() {
     if (cmbFreqRes->currentIndex() == settings_.FreqResIndex) return;
     platform::selectListIndex(cmbFreqRes, settings_.FreqResIndex);
-    hooks.BuildBandTable(0);
+    hooks.BuildBandTable();
 }
 
 void frmMain::cmbDisplay_Click() {
     const int type = settings_.MeasTypeIndex;
     const int display = cmbDisplay->currentIndex();
-    if (type != meas::kPulse) settings_.DisplayTypeIndex = static_cast<int16_t>(display);
+    if (!PropertiesOf(type).TimeViewOnly)
+        settings_.DisplayTypeIndex = static_cast<int16_t>(display);
     if (display == kFrequencyDisplay) {
         showFrequencyControls();
     } else {
@@ -115,26 +115,26 @@ void frmMain::cmbDisplay_Click() {
 void frmMain::showFrequencyControls() {
     const int type = settings_.MeasTypeIndex;
     run_.Range = AxisRange{0, -100, 20};
-    if (type < 2) {
+    if (PropertiesOf(type).Unit == ResultUnit::Decibel) {
         for (QAction* load : {mnuLoadCorr, mnuLoadRef, mnuLoadComp})
             load->setEnabled(true);
         for (int slot = 0; slot < 3; ++slot)
             chkLoaded[slot]->setEnabled(hooks.loadedCurveType(slot) != 0);
         cmbFreqRes->setEnabled(true);
-    } else if (type > 2) {
+    } else if (PropertiesOf(type).Unit == ResultUnit::Ohm) {
         mnuLoadCorr->setEnabled(false);
         mnuLoadRef->setEnabled(false);
         mnuLoadComp->setEnabled(true);
         chkLoaded[2]->setEnabled(hooks.loadedCurveType(2) == kCurveImpedance);
     }
-    if (twoChannelType(type))
+    if (PropertiesOf(type).BothInputs)
         for (QRadioButton* option : optChannel)
             option->setEnabled(false);
 }
 
 void frmMain::redrawAfterDisplayChange() {
     GetActChan();
-    const bool autoRange = cmdAutoRange->text() == QStringLiteral("A&uto On");
+    const bool autoRange = autoRangeOn();
     if (cmbDisplay->currentIndex() == kTimeDisplay) {
         if (autoRange) hooks.CheckOverload();
         hooks.DisplayTime();
@@ -150,10 +150,11 @@ void frmMain::redrawAfterDisplayChange() {
 
 void frmMain::cmbFreqRes_Click() {
     const int type = settings_.MeasTypeIndex;
-    if (type < 2 && cmbDisplay->currentIndex() == kFrequencyDisplay && run_.MeasValid)
+    const bool levels = PropertiesOf(type).Unit == ResultUnit::Decibel;
+    if (levels && cmbDisplay->currentIndex() == kFrequencyDisplay && run_.MeasValid)
         hooks.DisplaySpec(false);
     focusStart();
-    if (type < 2) settings_.FreqResIndex = static_cast<int16_t>(cmbFreqRes->currentIndex());
+    if (levels) settings_.FreqResIndex = static_cast<int16_t>(cmbFreqRes->currentIndex());
 }
 
 void frmMain::cmbWavInDev_Change() {
@@ -183,7 +184,7 @@ void frmMain::setSampleRate(int32_t rate) {
     settings_.SampleRate = rate;
     run_.MeasValid = false;
     mnuFileSaveAs->setEnabled(false);
-    hooks.BuildBandTable(0);
+    hooks.BuildBandTable();
 }
 
 void frmMain::optChannel_Click() {

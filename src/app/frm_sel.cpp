@@ -1,5 +1,6 @@
 // The file dialog's controls, its opening and the handlers of its fields.
 #include "app/frm_sel.h"
+#include "analysis/meas_type.h"
 
 #include "app/frm_main.h"
 
@@ -175,9 +176,10 @@ void frmSel::showInfoFields(bool visible) {
 // level.
 void frmSel::followMeasurementType() {
     int type = cmbInfoTyp->currentIndex();
-    if (measType() >= meas::kImpedanceOneChannel)
+    const ResultUnit unit = PropertiesOf(measType()).Unit;
+    if (unit == ResultUnit::Ohm)
         type = 2;
-    else if (measType() <= meas::kLevelTwoChannel && type == 2)
+    else if (unit == ResultUnit::Decibel && type == 2)
         type = 0;
     const QSignalBlocker block(cmbInfoTyp);
     cmbInfoTyp->setCurrentIndex(type);

@@ -1,5 +1,6 @@
 // What the file dialog's action button does: save the measurement, or load the chosen files
 // into the mode's curve slot.
+#include "analysis/meas_type.h"
 #include "app/frm_main.h"
 #include "app/frm_sel.h"
 
@@ -74,11 +75,8 @@ bool frmSel::writeMeasurement(const QString& path) {
         header.CurveOn[static_cast<size_t>(slot)] = main_.chkLoaded[slot]->isChecked();
         header.CurveFile[static_cast<size_t>(slot)] = main_.dispOct().Curves[slot].CurveFile;
     }
-    QComboBox* resolutions = main_.cmbFreqRes;
-    return SaveMeasurementFile(
-        path.toStdString(), header, main_.bands(),
-        static_cast<int16_t>(resolutions->currentIndex()),
-        [resolutions](int16_t index) { platform::selectListIndex(resolutions, index); }, messages_);
+    return SaveMeasurementFile(path.toStdString(), header, main_.bands(),
+                               main_.valuesAt(kTwelfthOctave), messages_);
 }
 
 void frmSel::loadSelection() {
@@ -126,10 +124,10 @@ void frmSel::setCurveBox(int slot, int16_t type, const QString& title) {
     QCheckBox* box = main_.chkLoaded[static_cast<size_t>(slot)];
     box->setEnabled(true);
     if (main_.cmbDisplay->currentIndex() == 1) {
-        const int16_t mt = measType();
-        if (mt <= meas::kLevelTwoChannel)
+        const ResultUnit unit = PropertiesOf(measType()).Unit;
+        if (unit == ResultUnit::Decibel)
             platform::setChecked(box, type == kCurveLevel || type == kCurveSensor);
-        else if (mt >= meas::kImpedanceOneChannel)
+        else if (unit == ResultUnit::Ohm)
             platform::setChecked(box, (slot == kComparisonSlot && type == kCurveImpedance) ||
                                           (slot == kReferenceSlot && type == kCurveLevel));
     }

@@ -1,4 +1,5 @@
 // The file dialog's folder list and file list: which files are offered and how a row reads.
+#include "analysis/meas_type.h"
 #include "app/frm_main.h"
 #include "app/frm_sel.h"
 
@@ -112,16 +113,13 @@ void frmSel::addFile(const QString& name, DispOct& probes) {
 }
 
 bool frmSel::isShown(int16_t type) const {
-    const int16_t mt = measType();
-    const bool impedance = mt >= meas::kImpedanceOneChannel;
     switch (state_.SelMode) {
     case sel::kSensor:
         return true;
     case sel::kReference:
-        return type == kCurveLevel && (mt <= meas::kLevelTwoChannel || impedance);
+        return type == kCurveLevel && PropertiesOf(measType()).Unit != ResultUnit::None;
     default:
-        return (type == kCurveLevel && mt <= meas::kLevelTwoChannel) ||
-               (type == kCurveImpedance && impedance);
+        return ComparableCurve(measType(), type);
     }
 }
 

@@ -30,7 +30,8 @@ void frmMain::showFileDialog(int selMode) {
 }
 
 int16_t frmMain::curveLastBand() const {
-    if (!bands_.Table.BandFreq.empty()) return bands_.Table.LastBand;
+    const BandState& bands = session_.Bands();
+    if (!bands.Table.BandFreq.empty()) return bands.Table.LastBand;
     // Stored curves load before the window builds its grid: the grid its load will build.
     const std::optional<BlockSetting> block = BlockSettingFor(settings_.MeasTypeIndex);
     BandState grid;

@@ -2,6 +2,8 @@
 // The settings and the run state of the main window: one object, owned by frmMain, so that a
 // test starts from a fresh one. Names follow the design so that every module finds them.
 #include "analysis/types.h"
+#include "audio/stimulus.h"
+#include "display/picture.h"
 #include "files/settings.h"
 
 #include <array>
@@ -17,13 +19,14 @@ struct Settings : terzlab::Settings {
     std::array<double, 6> LevelCorr{100.0, 100.0, 2.83, 2.83, 33.5, 33.5};
 };
 
-// Colours of the live curve (0x00BBGGRR).
-inline constexpr uint32_t kColourBlue = 0xFF0000;
-inline constexpr uint32_t kColourMagenta = 0xFF00FF;
-inline constexpr uint32_t kColourGreen = 0x00FF00;
+// What the start command does next: start a run, start part 2 of a two-part run, or nothing
+// while a run is under way. The start button's caption shows it.
+enum class RunPhase { Idle, PartTwoDue, Running };
 
 // Where a run stands; read by the analysis and drawing through their input structs.
 struct RunState {
+    RunPhase Phase = RunPhase::Idle;
+    bool AutoRange = true; // the axis follows the values ("A&uto On")
     int16_t AvgCount = 0;
     int16_t MeasLimit = 4;
     int16_t ImpedancePart = 0;
@@ -36,7 +39,7 @@ struct RunState {
     std::string StimulusPath;
     bool MeasValid = false;
     bool FreqDisplayRun = false; // a run was started in frequency display
-    uint32_t CurveColour = kColourMagenta;
+    Colour CurveColour = kMagenta;
     AxisRange Range;
     int32_t BlockSize = 16384;
     int16_t ChannelCount = 2;
@@ -46,6 +49,6 @@ struct RunState {
     int CaptureHandle = 0; // non-zero while the capture device is open
 };
 
-inline constexpr const char* kTestCdPath = "testcd";
+using audio::kTestCdPath;
 
 } // namespace terzlab::app

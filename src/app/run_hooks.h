@@ -14,7 +14,7 @@ struct RunHooks {
     std::function<void(bool computeNew)> DisplaySpec = [](bool) {};
     std::function<void()> DisplayTime = [] {};
     std::function<void(bool autoRange)> GetDbRange = [](bool) {};
-    std::function<void(int mode)> BuildBandTable = [](int) {};
+    std::function<void()> BuildBandTable = [] {};
     // Title of a loaded correction curve (slot 0..2), nothing when the slot is empty.
     std::function<std::optional<QString>(int slot)> loadedCurveTitle = [](int) {
         return std::optional<QString>{};

@@ -24,8 +24,4 @@ StimulusOutcome prepareStimulusFile(const std::string& programFolder,
     return outcome;
 }
 
-std::string stopFilePath(const std::string&) {
-    return audio::kStopFileName;
-}
-
 } // namespace terzlab::app

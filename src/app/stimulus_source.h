@@ -24,7 +24,4 @@ struct StimulusOutcome {
 StimulusOutcome prepareStimulusFile(const std::string& programFolder,
                                     const StimulusRequest& request, uint32_t sampleRate);
 
-// The file whose short, synchronous play replaces the looped stimulus at the end of a run.
-std::string stopFilePath(const std::string& programFolder);
-
 } // namespace terzlab::app

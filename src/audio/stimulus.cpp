@@ -130,19 +130,4 @@ RateAdaptResult adaptSampleRate(const std::string& path, uint32_t sampleRate) {
                                             : RateAdaptResult::NotWritable;
 }
 
-std::string missingStimulusMessage(const std::string& path) {
-    return "Datei " + path + " nicht gefunden, Messung abgebrochen!";
-}
-
-std::string invalidStimulusMessage(const std::string& path) {
-    return "Die Datei " + path + " ist keine g\u00fcltige WAV-Datei, Messung abgebrochen!";
-}
-
-std::string writeProtectedStimulusMessage(const std::string& path) {
-    return "Die WAV-Datei " + path +
-           "\nist schreibgesch\u00fctzt, die neue Abtastrate kann nicht ge\u00e4ndert werden!"
-           "\nDie Abtastfrequenz wurde auf 44100 Hz zur\u00fcckgesetzt, bitte starten Sie die "
-           "Messung neu!";
-}
-
 } // namespace terzlab::audio

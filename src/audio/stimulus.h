@@ -40,9 +40,4 @@ enum class RateAdaptResult { Unchanged, Rewritten, NotWritable };
 // NotWritable, like a write-protected one.
 RateAdaptResult adaptSampleRate(const std::string& path, uint32_t sampleRate);
 
-// The messages of the start command (title "Fehler" for the first two, "Fehler:" for the last).
-std::string missingStimulusMessage(const std::string& path);
-std::string invalidStimulusMessage(const std::string& path);
-std::string writeProtectedStimulusMessage(const std::string& path);
-
 } // namespace terzlab::audio

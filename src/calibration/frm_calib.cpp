@@ -1,16 +1,13 @@
 #include "calibration/frm_calib.h"
 
 #include "analysis/fft.h"
-#include "app/frm_main.h"
 #include "calibration/frm_calib_check.h"
 #include "calibration/numeric_input.h"
 #include "files/numbers.h"
 #include "platform/message_service.h"
 #include "platform/services.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,18 +24,14 @@ using platform::MsgAnswer;
 using platform::MsgButtons;
 using platform::MsgIcon;
 
-constexpr int kAveragingFour = 2;
-constexpr int kFrequencyDisplay = 1;
-constexpr int kTwelfthOctave = 2;
-
 QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 } // namespace
 
-frmCalib::frmCalib(app::frmMain& main, platform::MessageService& messages, QWidget* parent)
-    : QDialog(parent), main_(main), messages_(messages) {
+frmCalib::frmCalib(CalibrationHost& host, platform::MessageService& messages, QWidget* parent)
+    : QDialog(parent), host_(host), messages_(messages) {
     setObjectName(QStringLiteral("frmCalib"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();
@@ -47,16 +40,17 @@ frmCalib::frmCalib(app::frmMain& main, platform::MessageService& messages, QWidg
     platform::makeTopmost(this);
 }
 
-frmCalib* frmCalib::open(app::frmMain& main, platform::MessageService& messages) {
+frmCalib* frmCalib::open(CalibrationHost& host, platform::MessageService& messages) {
+    QWidget* main = host.dialogParent();
     // A second copy would save the settings the first one has already changed.
-    for (QDialog* child : main.findChildren<QDialog*>()) {
+    for (QDialog* child : main->findChildren<QDialog*>()) {
         auto* existing = dynamic_cast<frmCalib*>(child);
         if (!existing || !existing->isVisible()) continue;
         existing->raise();
         existing->activateWindow();
         return existing;
     }
-    auto* dialog = new frmCalib(main, messages, &main);
+    auto* dialog = new frmCalib(host, messages, main);
     dialog->Form_Load();
     dialog->show();
     return dialog;
@@ -128,7 +122,7 @@ void frmCalib::connectHandlers() {
 }
 
 bool frmCalib::testCd() const {
-    return main_.cmbWavOutDev->currentIndex() == main_.run().TestCdIndex;
+    return host_.testCdPlayback();
 }
 
 int frmCalib::freqOption() const {
@@ -142,13 +136,8 @@ int frmCalib::levelOption() const {
 }
 
 void frmCalib::Form_Load() {
-    if (main_.chkLoaded[0]->isChecked()) {
-        sensorWasOn_ = true;
-        platform::setChecked(main_.chkLoaded[0], false);
-    }
-    main_.cmdStart->setEnabled(false);
     captionOptions();
-    prepareMain();
+    host_.beginCalibration();
 }
 
 void frmCalib::captionOptions() {
@@ -158,44 +147,21 @@ void frmCalib::captionOptions() {
         for (QRadioButton* option : optLevel)
             option->setEnabled(false);
     } else {
-        const double rate = main_.settings().SampleRate;
+        const double rate = host_.sampleRate();
         optFreq[0]->setText(fromUtf8(FormatFrequency(rate / 910.0, false)) + " Hz");
         optFreq[1]->setText(fromUtf8(FormatFrequency(rate / 45.0, false)) + " Hz");
     }
     // The run measures the main window's channel; a one-channel measurement can therefore
     // only calibrate that channel.
-    const int mainChannel = main_.settings().ActiveChannel == 1 ? 1 : 0;
+    const int mainChannel = host_.activeChannel() == 1 ? 1 : 0;
     optChan[mainChannel]->setChecked(true);
-    if (main_.settings().MeasTypeIndex == meas::kLevelOneChannel)
-        optChan[1 - mainChannel]->setEnabled(false);
-    const auto& calib = main_.settings().CalibValue;
+    if (host_.measuresOneChannel()) optChan[1 - mainChannel]->setEnabled(false);
+    const auto& calib = host_.calibValues();
     optChan[0]->setText(QStringLiteral("Li   (") + fromUtf8(FormatValue(calib[0], "0.00")) +
                         QStringLiteral("dB)"));
     optChan[1]->setText(QStringLiteral("Re (") + fromUtf8(FormatValue(calib[1], "0.00")) +
                         QStringLiteral("dB)"));
     channel_ = mainChannel;
-}
-
-// The measurement type goes first: its reaction puts back the display type and resolution it
-// remembers, which would otherwise undo the two choices made here.
-void frmCalib::prepareMain() {
-    saved_.avgChecked = main_.chkAvgType->isChecked();
-    saved_.avgIndex = main_.cmbAvgCnt->currentIndex();
-    saved_.displayIndex = main_.cmbDisplay->currentIndex();
-    saved_.freqResIndex = main_.cmbFreqRes->currentIndex();
-    saved_.measTypeIndex = main_.cmbMeasType->currentIndex();
-    saved_.mainChannel = main_.optChannel[1]->isChecked() ? 1 : 0;
-    platform::selectListIndex(main_.cmbMeasType, meas::kLevelOneChannel);
-    platform::setChecked(main_.chkAvgType, true);
-    platform::selectListIndex(main_.cmbAvgCnt, kAveragingFour);
-    platform::selectListIndex(main_.cmbDisplay, kFrequencyDisplay);
-    platform::selectListIndex(main_.cmbFreqRes, kTwelfthOctave);
-    FftState& fft = main_.fft();
-    saved_.windowType = fft.WindowType;
-    if (fft.WindowType != kWindowHanning) {
-        fft.WindowType = kWindowHanning;
-        FftSetup(fft);
-    }
 }
 
 void frmCalib::optChan_Click(int index) {
@@ -207,42 +173,23 @@ void frmCalib::setButtonsEnabled(bool enabled) {
         button->setEnabled(enabled);
 }
 
-// The run analyses the main window's channel: it must be the one being calibrated.
-void frmCalib::followChannelInMain() {
-    if (main_.optChannel[channel_]->isChecked()) return;
-    platform::setChecked(main_.optChannel[channel_], true);
-}
-
 void frmCalib::cmdStartCalib_Click() {
     if (measuring_) return;
     measuring_ = true;
-    app::RunState& run = main_.run();
-    run.CalibrationRun = true;
-    run.CalibFreqOption = static_cast<int16_t>(freqOption());
-    run.CalibLevelOption = static_cast<int16_t>(levelOption());
     setButtonsEnabled(false);
-    followChannelInMain();
-    if (measure()) evaluate();
+    if (host_.measureCalibration({channel_, freqOption(), levelOption()})) evaluate();
     setButtonsEnabled(true);
     measuring_ = false;
 }
 
-// A start that ended before any block was analysed (missing file, no device) has already said
-// why; the values left from an earlier run must not be judged as this measurement.
-bool frmCalib::measure() {
-    const int32_t before = main_.run().BlocksAnalysed;
-    main_.cmdStart_Click();
-    return main_.run().BlocksAnalysed != before;
-}
-
 void frmCalib::evaluate() {
-    const BandState& bands = main_.bands();
-    const int32_t rate = main_.settings().SampleRate;
+    const CalibSpectrum spectrum = host_.calibrationSpectrum();
+    const int32_t rate = host_.sampleRate();
     CalibCheckInputs in;
-    in.BandValue = bands.BandValue;
-    in.BandFreq = bands.Table.BandFreq;
-    in.LastBand = bands.Table.LastBand;
-    in.fft = &main_.fft();
+    in.BandValue = spectrum.BandValue;
+    in.BandFreq = spectrum.BandFreq;
+    in.LastBand = spectrum.LastBand;
+    in.fft = spectrum.fft;
     in.channel = channel_;
     in.SampleRate = rate;
     in.expectedFrequency = ExpectedCalibFrequency(testCd(), freqOption(), rate);
@@ -278,13 +225,12 @@ void frmCalib::cmdOK_Click() {
         txtVolt->setFocus();
         return;
     }
-    main_.settings().CalibValue[static_cast<size_t>(channel_)] =
-        20.0 * std::log10(*volts) - acceptedLevel_;
+    host_.calibValues()[static_cast<size_t>(channel_)] = 20.0 * std::log10(*volts) - acceptedLevel_;
 }
 
 void frmCalib::cmdEnd_Click() {
     hide();
-    auto& calib = main_.settings().CalibValue;
+    auto& calib = host_.calibValues();
     QString summary;
     const char* names[] = {"linken", "rechten"};
     for (int channel = 0; channel < 2; ++channel) {
@@ -320,21 +266,7 @@ void frmCalib::closeEvent(QCloseEvent* event) {
 void frmCalib::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    FftState& fft = main_.fft();
-    if (saved_.windowType != kWindowHanning) {
-        fft.WindowType = saved_.windowType;
-        FftSetup(fft);
-    }
-    platform::setChecked(main_.chkAvgType, saved_.avgChecked);
-    platform::selectListIndex(main_.cmbAvgCnt, saved_.avgIndex);
-    platform::selectListIndex(main_.cmbDisplay, saved_.displayIndex);
-    platform::selectListIndex(main_.cmbFreqRes, saved_.freqResIndex);
-    platform::selectListIndex(main_.cmbMeasType, saved_.measTypeIndex);
-    platform::setChecked(main_.optChannel[saved_.mainChannel], true);
-    main_.run().CalibrationRun = false;
-    main_.cmdStart->setEnabled(true);
-    main_.LabelShow(false);
-    if (sensorWasOn_) platform::setChecked(main_.chkLoaded[0], true);
+    host_.endCalibration();
 }
 
 } // namespace terzlab::calibration

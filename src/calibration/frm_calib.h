@@ -13,9 +13,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace terzlab::app {
-class frmMain;
-}
+#include "calibration/calibration_host.h"
+
 namespace terzlab::platform {
 class MessageService;
 }
@@ -24,10 +23,10 @@ namespace terzlab::calibration {
 
 class frmCalib final : public QDialog {
   public:
-    frmCalib(app::frmMain& main, platform::MessageService& messages, QWidget* parent = nullptr);
+    frmCalib(CalibrationHost& host, platform::MessageService& messages, QWidget* parent = nullptr);
 
-    // Creates the dialog over the main window, sets the main window up and shows it.
-    static frmCalib* open(app::frmMain& main, platform::MessageService& messages);
+    // Creates the dialog over the host's window, sets the window up and shows it.
+    static frmCalib* open(CalibrationHost& host, platform::MessageService& messages);
 
     void Form_Load();
     void cmdStartCalib_Click();
@@ -58,37 +57,23 @@ class frmCalib final : public QDialog {
     void reject() override {}
 
   private:
-    struct SavedMain {
-        bool avgChecked = false;
-        int avgIndex = 0;
-        int displayIndex = 0;
-        int freqResIndex = 0;
-        int measTypeIndex = 0;
-        int16_t windowType = 0;
-        int mainChannel = 0;
-    };
-
     void buildLayout();
     void buildOptions();
     void connectHandlers();
-    void prepareMain();
     void captionOptions();
     void Form_Unload();
     void setButtonsEnabled(bool enabled);
     bool measure();
     void evaluate();
-    void followChannelInMain();
     bool testCd() const;
     int freqOption() const;
     int levelOption() const;
 
-    app::frmMain& main_;
+    CalibrationHost& host_;
     platform::MessageService& messages_;
-    SavedMain saved_;
     double calibMax_ = -999.99;
     double acceptedLevel_ = 0.0;
     int channel_ = 0;
-    bool sensorWasOn_ = false;
     bool measuring_ = false;
     bool unloaded_ = false;
 };

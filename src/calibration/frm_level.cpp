@@ -1,6 +1,5 @@
 #include "calibration/frm_level.h"
 
-#include "app/frm_main.h"
 #include "calibration/numeric_input.h"
 #include "files/numbers.h"
 #include "platform/message_service.h"
@@ -36,8 +35,8 @@ QString formatted(double value, const char* pattern) {
 
 } // namespace
 
-frmLevel::frmLevel(app::frmMain& main, platform::MessageService& messages, QWidget* parent)
-    : QDialog(parent), main_(main), messages_(messages) {
+frmLevel::frmLevel(CalibrationHost& host, platform::MessageService& messages, QWidget* parent)
+    : QDialog(parent), host_(host), messages_(messages) {
     setObjectName(QStringLiteral("frmLevel"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();
@@ -45,16 +44,17 @@ frmLevel::frmLevel(app::frmMain& main, platform::MessageService& messages, QWidg
     platform::makeTopmost(this);
 }
 
-frmLevel* frmLevel::open(app::frmMain& main, platform::MessageService& messages) {
+frmLevel* frmLevel::open(CalibrationHost& host, platform::MessageService& messages) {
+    QWidget* main = host.dialogParent();
     // One dialog at a time: a second one would store over what the first one stores.
-    for (QDialog* child : main.findChildren<QDialog*>()) {
+    for (QDialog* child : main->findChildren<QDialog*>()) {
         auto* existing = dynamic_cast<frmLevel*>(child);
         if (!existing || !existing->isVisible()) continue;
         existing->raise();
         existing->activateWindow();
         return existing;
     }
-    auto* dialog = new frmLevel(main, messages, &main);
+    auto* dialog = new frmLevel(host, messages, main);
     dialog->Form_Load();
     return dialog;
 }
@@ -103,7 +103,7 @@ void frmLevel::connectHandlers() {
 }
 
 void frmLevel::Form_Load() {
-    const auto& corr = main_.settings().LevelCorr;
+    const auto& corr = host_.levelCorrections();
     for (int i = 0; i < 2; ++i) {
         txtDist[i]->setText(formatted(corr[static_cast<size_t>(i)], "0.0"));
         txtLevel[i]->setText(formatted(corr[static_cast<size_t>(2 + i)], "0.00"));
@@ -204,7 +204,7 @@ void frmLevel::cmdOK_Click() {
     if (!recomputeTotal()) return;
     const QLineEdit* fields[] = {txtDist[0],  txtDist[1], txtLevel[0],
                                  txtLevel[1], txtSens[0], txtSens[1]};
-    auto& corr = main_.settings().LevelCorr;
+    auto& corr = host_.levelCorrections();
     for (size_t i = 0; i < corr.size(); ++i)
         corr[i] = ReadFieldNumber(fields[i]->text()).value_or(corr[i]);
     finish(true);
@@ -223,13 +223,9 @@ void frmLevel::closeEvent(QCloseEvent* event) {
 void frmLevel::finish(bool redraw) {
     if (finishing_) return;
     finishing_ = true;
-    const bool spectrumShown = main_.cmbDisplay->currentIndex() == 1;
-    if (redraw && spectrumShown && (main_.run().MeasValid || main_.hooks.lastSelMode() >= 3)) {
-        main_.hooks.GetDbRange(true);
-        main_.hooks.DisplaySpec(false);
-    }
+    if (redraw) host_.correctionsChanged();
     close();
-    if (main_.cmdStart->isEnabled()) main_.cmdStart->setFocus();
+    host_.focusStart();
 }
 
 } // namespace terzlab::calibration

@@ -13,9 +13,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace terzlab::app {
-class frmMain;
-}
+#include "calibration/calibration_host.h"
+
 namespace terzlab::platform {
 class MessageService;
 }
@@ -24,10 +23,10 @@ namespace terzlab::calibration {
 
 class frmLevel final : public QDialog {
   public:
-    frmLevel(app::frmMain& main, platform::MessageService& messages, QWidget* parent = nullptr);
+    frmLevel(CalibrationHost& host, platform::MessageService& messages, QWidget* parent = nullptr);
 
-    // Creates the dialog over the main window, fills and shows it, and shows its note.
-    static frmLevel* open(app::frmMain& main, platform::MessageService& messages);
+    // Creates the dialog over the host's window, fills and shows it, and shows its note.
+    static frmLevel* open(CalibrationHost& host, platform::MessageService& messages);
 
     void Form_Load();
     void txtDist_LostFocus(int index);
@@ -60,7 +59,7 @@ class frmLevel final : public QDialog {
     bool recomputeTotal();
     void finish(bool redraw);
 
-    app::frmMain& main_;
+    CalibrationHost& host_;
     platform::MessageService& messages_;
     bool finishing_ = false;
 };

@@ -1,4 +1,5 @@
 #include "display/cursor.h"
+#include "analysis/meas_type.h"
 #include "display/mapping.h"
 #include "display/number_format.h"
 
@@ -16,8 +17,7 @@ std::string TimeCaption(float x, float y, const CursorInputs& in) {
 }
 
 bool ShowsOhm(const CursorInputs& in) {
-    return in.MeasTypeIndex == meas::kImpedanceTwoChannel ||
-           (in.MeasTypeIndex == meas::kImpedanceOneChannel && in.ImpedancePart == 2);
+    return UnitOf(in.MeasTypeIndex, in.ImpedancePart) == ResultUnit::Ohm;
 }
 
 std::string FrequencyCaption(float x, float y, const CursorInputs& in) {

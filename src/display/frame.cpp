@@ -1,4 +1,5 @@
 #include "display/frame.h"
+#include "analysis/meas_type.h"
 #include "display/mapping.h"
 #include "display/number_format.h"
 #include <cmath>
@@ -110,8 +111,7 @@ std::string FrequencyLabel(double f, int d, int k) {
 }
 
 bool ShowsDecibels(const FrameInputs& in) {
-    return in.MeasTypeIndex < 2 ||
-           (in.MeasTypeIndex == meas::kImpedanceOneChannel && in.ImpedancePart == 1);
+    return UnitOf(in.MeasTypeIndex, in.ImpedancePart) == ResultUnit::Decibel;
 }
 
 void FrequencyLabels(Picture& window, const Picture& graph, const FrameInputs& in) {

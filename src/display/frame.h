@@ -30,7 +30,7 @@ struct FrameInputs {
     std::string DecimalSeparator = ".";
 };
 
-inline constexpr double kTwipsPerPixel = 15.0;
+inline constexpr int kTwipsPerPixel = 15;
 
 // Clears the graph and draws its grid; with full, also clears the window and prints the axis
 // labels onto it. The window's dark-grey top line is drawn in every case.

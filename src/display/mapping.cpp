@@ -1,5 +1,6 @@
 #include "display/mapping.h"
 #include "analysis/constants.h"
+#include "analysis/meas_type.h"
 #include <cmath>
 
 namespace terzlab {
@@ -26,12 +27,8 @@ int32_t ToPixel(double v) {
     return static_cast<int32_t>(std::nearbyint(v));
 }
 
-double Log10(double x) {
-    return std::log(x) / kLn10;
-}
-
 int32_t TimeWindowLength(int16_t measTypeIndex, int32_t blockSize) {
-    return measTypeIndex == meas::kPulse ? 1024 : blockSize;
+    return PropertiesOf(measTypeIndex).TimeViewOnly ? 1024 : blockSize;
 }
 
 double FrequencyX(double frequency, double width, int32_t sampleRate) {

@@ -1,6 +1,7 @@
 #pragma once
 // The graph's coordinate mappings. The grid, the curves and the cursor readout all go through
 // these, so that a value read under the mouse is the value drawn there.
+#include "analysis/constants.h"
 #include "analysis/types.h"
 #include <cstdint>
 
@@ -9,9 +10,6 @@ namespace terzlab {
 // Nearest whole pixel, halves to even (the rounding of the drawing surface's integer
 // coordinates). Far-off and non-finite values are held to a range the surface can clip.
 int32_t ToPixel(double v);
-
-// Decimal logarithm as ln x / ln 10.
-double Log10(double x);
 
 // Frames shown by the time view: the polarity view shows 1024 frames around the pulse.
 int32_t TimeWindowLength(int16_t measTypeIndex, int32_t blockSize);

@@ -1,5 +1,6 @@
 #include "display/spectrum_plot.h"
 #include "analysis/constants.h"
+#include "analysis/meas_type.h"
 #include "display/mapping.h"
 #include <algorithm>
 #include <cmath>
@@ -59,11 +60,7 @@ void DrawMeasured(Picture& graph, const FrameInputs& frame, const SpectrumInputs
 
 bool ComparisonShown(const CorrectionCurve* curve, bool checked, int16_t measTypeIndex) {
     if (curve == nullptr || !checked || curve->CurveLoaded != 1) return false;
-    const bool level =
-        measTypeIndex == meas::kLevelOneChannel || measTypeIndex == meas::kLevelTwoChannel;
-    const bool impedance =
-        measTypeIndex == meas::kImpedanceOneChannel || measTypeIndex == meas::kImpedanceTwoChannel;
-    return (curve->CurveType == 1 && level) || (curve->CurveType == 2 && impedance);
+    return ComparableCurve(measTypeIndex, curve->CurveType);
 }
 
 void DrawStamp(Picture& graph) {

@@ -1,4 +1,5 @@
 #include "display/time_plot.h"
+#include "analysis/meas_type.h"
 #include "display/mapping.h"
 #include <algorithm>
 #include <cmath>
@@ -62,7 +63,7 @@ int32_t DecimationStep(int32_t frames, double width) {
 
 void DisplayTime(Picture& graph, Picture& window, const FrameInputs& frame, const TimeInputs& in) {
     DisplayInit(graph, window, frame, true);
-    const bool polarity = frame.MeasTypeIndex == meas::kPulse;
+    const bool polarity = PropertiesOf(frame.MeasTypeIndex).TimeViewOnly;
     const int32_t frames = TimeWindowLength(frame.MeasTypeIndex, in.BlockSize);
     const double width = graph.ScaleWidth();
     if (!Drawable(in, frames, width)) return;

@@ -1,6 +1,7 @@
 #include "files/measurement_writer.h"
 #include "analysis/constants.h"
 #include "analysis/fft.h"
+#include "analysis/meas_type.h"
 #include "files/atomic_write.h"
 #include "files/cp1252.h"
 #include "files/disp_oct.h"
@@ -9,8 +10,6 @@
 
 namespace terzlab {
 namespace {
-
-constexpr int16_t kTwelfthOctave = 2;
 
 class FileText {
   public:
@@ -41,7 +40,7 @@ class FileText {
 };
 
 bool IsImpedance(int16_t measType) {
-    return measType == meas::kImpedanceOneChannel || measType == meas::kImpedanceTwoChannel;
+    return PropertiesOf(measType).Unit == ResultUnit::Ohm;
 }
 
 void WriteInfoLine(FileText& out, const MeasurementHeader& h) {
@@ -88,20 +87,20 @@ void WriteHeader(FileText& out, const MeasurementHeader& h) {
 // Only the two-channel impedance has a phase; it is the latest block's, row 4.
 double PhaseOf(const MeasurementHeader& h, const BandState& bands, int band) {
     const auto& r = bands.Results;
-    if (h.MeasTypeIndex != meas::kImpedanceTwoChannel || r.RowCount < 4 || band >= r.BandCount ||
+    if (PropertiesOf(h.MeasTypeIndex).ResultRows < 4 || r.RowCount < 4 || band >= r.BandCount ||
         r.Cells.size() < static_cast<std::size_t>((4 + 1) * r.BandCount)) {
         return 0.0;
     }
     return r(4, band);
 }
 
-void WriteBands(FileText& out, const MeasurementHeader& h, const BandState& bands) {
-    const int available =
-        static_cast<int>(std::min(bands.BandValue.size(), bands.Table.BandFreq.size()));
+void WriteBands(FileText& out, const MeasurementHeader& h, const BandState& bands,
+                std::span<const double> values) {
+    const int available = static_cast<int>(std::min(values.size(), bands.Table.BandFreq.size()));
     const int count = std::clamp<int>(bands.Table.LastBand, 0, available);
     for (int i = 0; i < count; ++i) {
         out.raw(FormatFrequency(bands.Table.BandFreq[i], true))
-            .raw(FormatValue(bands.BandValue[i], "0.00"))
+            .raw(FormatValue(values[i], "0.00"))
             .raw(FormatValue(PhaseOf(h, bands, i), "0.0"))
             .end();
     }
@@ -109,22 +108,22 @@ void WriteBands(FileText& out, const MeasurementHeader& h, const BandState& band
 
 } // namespace
 
-std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands) {
+std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands,
+                                std::span<const double> values) {
     FileText out;
     WriteHeader(out, header);
-    WriteBands(out, header, bands);
+    WriteBands(out, header, bands, values);
     return out.text();
 }
 
+std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands) {
+    return MeasurementFileText(header, bands, bands.BandValue);
+}
+
 bool SaveMeasurementFile(const std::filesystem::path& path, const MeasurementHeader& header,
-                         const BandState& bands, int16_t freqResIndex,
-                         const std::function<void(int16_t)>& selectResolution,
+                         const BandState& bands, std::span<const double> values,
                          MessageService& messages) {
-    const bool switchResolution = freqResIndex != kTwelfthOctave && selectResolution;
-    if (switchResolution) selectResolution(kTwelfthOctave);
-    const bool written = ReplaceFileOrReport(path, MeasurementFileText(header, bands), messages);
-    if (switchResolution) selectResolution(freqResIndex);
-    return written;
+    return ReplaceFileOrReport(path, MeasurementFileText(header, bands, values), messages);
 }
 
 } // namespace terzlab

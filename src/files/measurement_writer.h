@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
+#include <span>
 #include <string>
 
 namespace terzlab {
@@ -29,16 +29,17 @@ struct MeasurementHeader {
     std::array<std::string, 2> CurveFile;
 };
 
-// The whole file as bytes (Windows-1252, TAB, CR LF), from the bands as they stand.
+// The whole file as bytes (Windows-1252, TAB, CR LF): the bands' grid, the values to keep
+// (the 1/12-octave display values, one per band) and the phases of the latest block.
+std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands,
+                                std::span<const double> values);
+// The same with the values the bands show now.
 std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands);
 
-// Writes the file from BandValue at 1/12 octave. When freqResIndex is not 2 (1/12 octave),
-// selectResolution(2) is called first so that the display recomputes BandValue at 1/12 octave,
-// and selectResolution(freqResIndex) afterwards. On failure the message has been shown and an
-// earlier file at that path is left as it was.
+// Writes the file. On failure the message has been shown and an earlier file at that path is
+// left as it was.
 bool SaveMeasurementFile(const std::filesystem::path& path, const MeasurementHeader& header,
-                         const BandState& bands, int16_t freqResIndex,
-                         const std::function<void(int16_t)>& selectResolution,
+                         const BandState& bands, std::span<const double> values,
                          MessageService& messages);
 
 } // namespace terzlab

@@ -1,6 +1,5 @@
 #include "guidance/frm_help.h"
 
-#include "app/frm_main.h"
 #include "guidance/help_pages.h"
 
 #include <QCloseEvent>
@@ -38,20 +37,9 @@ QPixmap iconPixmap(const QStyle* style, HelpIcon icon) {
     return style->standardIcon(which).pixmap(32, 32);
 }
 
-// The calibration dialog lives over the main window; its first frequency option is the low sine.
-bool calibrationLowSine(const QWidget* main) {
-    const auto* calib = main->findChild<QWidget*>(QStringLiteral("frmCalib"));
-    const auto* low =
-        calib ? calib->findChild<QRadioButton*>(QStringLiteral("optFreq_0")) : nullptr;
-    return low && low->isChecked();
-}
-
 } // namespace
 
-frmHelp::frmHelp(app::DialogState& dialogs, app::frmMain* main)
-    : frmHelp(dialogs, main, calibrationLowSine(main)) {}
-
-frmHelp::frmHelp(app::DialogState& dialogs, QWidget* parent, bool calibrationLowSine)
+frmHelp::frmHelp(DialogState& dialogs, QWidget* parent, bool calibrationLowSine)
     : QDialog(parent), dialogs_(dialogs), page_(dialogs.DialogPage) {
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -2,26 +2,20 @@
 // The small message dialog of the guidance: the information window at start-up (page 0), the
 // general notes, the overload warning and the manual start of the measurement CD's signals.
 // It reads its page from DialogPage when it opens and sets DialogPage to -1 when it closes.
-#include "app/dialog_state.h"
+#include "guidance/dialog_state.h"
 
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 
-namespace terzlab::app {
-class frmMain;
-}
-
 namespace terzlab::guidance {
 
 class frmHelp final : public QDialog {
   public:
     // calibrationLowSine: the calibration dialog has chosen its low sine (page 15 names it).
-    explicit frmHelp(app::DialogState& dialogs, QWidget* parent = nullptr,
+    explicit frmHelp(DialogState& dialogs, QWidget* parent = nullptr,
                      bool calibrationLowSine = false);
-    // Over the main window; the calibration dialog, when open, tells which sine it expects.
-    frmHelp(app::DialogState& dialogs, app::frmMain* main);
 
     void cmdOK_Click();
     int page() const { return page_; }
@@ -43,7 +37,7 @@ class frmHelp final : public QDialog {
     void fitToTexts();
     void finish();
 
-    app::DialogState& dialogs_;
+    DialogState& dialogs_;
     int page_ = -1;
     bool finished_ = false;
 };

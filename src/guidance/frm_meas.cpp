@@ -1,6 +1,6 @@
 #include "guidance/frm_meas.h"
+#include "analysis/meas_type.h"
 
-#include "app/frm_main.h"
 #include "calibration/numeric_input.h"
 #include "files/numbers.h"
 #include "guidance/instruction_text.h"
@@ -24,15 +24,13 @@ constexpr int kTextWidth = 520;
 constexpr int kMargin = 12;
 
 bool isImpedanceType(int type) {
-    return type == 3 || type == 4;
+    return PropertiesOf(type).Unit == ResultUnit::Ohm;
 }
 
 } // namespace
 
-frmMeas::frmMeas(app::DialogState& dialogs, app::Settings& settings, const app::RunState& run,
-                 QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), settings_(settings), run_(run),
-      page_(dialogs.DialogPage) {
+frmMeas::frmMeas(DialogState& dialogs, InstructionSubject subject, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), subject_(subject), page_(dialogs.DialogPage) {
     setObjectName(QStringLiteral("frmMeas"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Hinweise zur Messung"));
@@ -44,9 +42,6 @@ frmMeas::frmMeas(app::DialogState& dialogs, app::Settings& settings, const app::
     // click must not start a run inside this one.
     setWindowModality(Qt::ApplicationModal);
 }
-
-frmMeas::frmMeas(app::DialogState& dialogs, app::frmMain* main)
-    : frmMeas(dialogs, main->settings(), main->run(), main) {}
 
 platform::QtPicture& frmMeas::sketch() {
     return sketch_->Surface();
@@ -90,12 +85,13 @@ void frmMeas::showMode() {
     mode_ = mode >= 0 && mode <= kLastInstructionMode ? mode : -1;
     if (mode_ >= 0) {
         const std::string text = InstructionText(
-            {mode_, settings_.ActiveChannel == 0, static_cast<int>(run_.ImpedancePart)});
+            {mode_, subject_.ActiveChannel == 0, static_cast<int>(subject_.ImpedancePart)});
         lblMain->setText(QString::fromStdString(text).replace(QStringLiteral("\r\n"), "\n"));
         fitText();
     }
     const bool impedance = mode_ == 3 || mode_ == 4;
-    txtValue->setText(QString::fromStdString(FormatRoundTrip(settings_.SeriesResistor)));
+    txtValue->setText(QString::fromStdString(
+        FormatRoundTrip(subject_.SeriesResistor ? *subject_.SeriesResistor : 10.0f)));
     for (QWidget* control : {static_cast<QWidget*>(lblValue), static_cast<QWidget*>(txtValue),
                              static_cast<QWidget*>(chkImp)})
         control->setVisible(impedance);
@@ -118,21 +114,21 @@ void frmMeas::fitText() {
 
 void frmMeas::drawSketch() {
     DrawWiringSketch(sketch_->Surface(),
-                     {mode_, settings_.ActiveChannel == 0, static_cast<int>(run_.ImpedancePart),
+                     {mode_, subject_.ActiveChannel == 0, static_cast<int>(subject_.ImpedancePart),
                       chkImp->isChecked(), chkXchan->isChecked()});
     sketch_->update();
 }
 
 bool frmMeas::confirm() {
     if (confirmed_) return true;
-    if (isImpedanceType(settings_.MeasTypeIndex)) {
+    if (isImpedanceType(subject_.MeasTypeIndex)) {
         const auto value = calibration::ReadFieldNumber(txtValue->text());
         if (!value || !calibration::CheckRange(txtValue->text(), kMinResistor, kMaxResistor)) {
             txtValue->setFocus();
             txtValue->selectAll();
             return false;
         }
-        settings_.SeriesResistor = static_cast<float>(*value);
+        if (subject_.SeriesResistor) *subject_.SeriesResistor = static_cast<float>(*value);
     }
     confirmed_ = true;
     if (dialogs_.DialogPage == page_) dialogs_.DialogPage = -1;

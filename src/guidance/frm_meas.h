@@ -2,8 +2,7 @@
 // The instructions shown before a run: how to wire the sound card for the chosen mode, the
 // ground-loop warning, the wiring sketch and, for impedance, the series resistor. Closing it
 // in any way confirms it and sets DialogPage to -1, which releases the waiting run.
-#include "app/dialog_state.h"
-#include "app/main_state.h"
+#include "guidance/dialog_state.h"
 
 #include <QDialog>
 
@@ -12,9 +11,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace terzlab::app {
-class frmMain;
-}
 namespace terzlab::platform {
 class QtPicture;
 }
@@ -23,14 +19,19 @@ namespace terzlab::guidance {
 
 class SketchView;
 
+// The measurement the instructions are for.
+struct InstructionSubject {
+    int16_t MeasTypeIndex = 0;
+    int16_t ActiveChannel = 0;
+    int16_t ImpedancePart = 0;
+    float* SeriesResistor = nullptr; // shown, and set when the dialog is confirmed
+};
+
 class frmMeas final : public QDialog {
   public:
-    // The dialog reads the mode from DialogPage; the type and the channel from the settings,
-    // which also receive the confirmed series resistor.
-    frmMeas(app::DialogState& dialogs, app::Settings& settings, const app::RunState& run,
-            QWidget* parent = nullptr);
-    // Over the main window, with its settings and run state.
-    frmMeas(app::DialogState& dialogs, app::frmMain* main);
+    // The dialog reads the mode from DialogPage and the measurement from the subject, whose
+    // series resistor receives the confirmed value.
+    frmMeas(DialogState& dialogs, InstructionSubject subject, QWidget* parent = nullptr);
 
     // False when the resistor is refused: the dialog stays open with the focus in the field.
     bool cmdOK_Click();
@@ -55,9 +56,8 @@ class frmMeas final : public QDialog {
     void drawSketch();
     bool confirm();
 
-    app::DialogState& dialogs_;
-    app::Settings& settings_;
-    const app::RunState& run_;
+    DialogState& dialogs_;
+    InstructionSubject subject_;
     SketchView* sketch_ = nullptr;
     int page_ = -1;
     int mode_ = -1;

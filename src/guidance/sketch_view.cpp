@@ -1,12 +1,10 @@
 #include "guidance/sketch_view.h"
 
+#include "display/frame.h"
+
 #include <QPainter>
 
 namespace terzlab::guidance {
-
-namespace {
-constexpr double kTwipsPerPixel = 15.0;
-}
 
 SketchView::SketchView(QSize pixels, QWidget* parent)
     : QWidget(parent), picture_(pixels, kTwipsPerPixel) {

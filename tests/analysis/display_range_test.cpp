@@ -1,5 +1,6 @@
 #include "analysis/constants.h"
 #include "analysis/display_range.h"
+#include "analysis/session.h"
 #include "signals.h"
 
 #include <gtest/gtest.h>
@@ -160,28 +161,23 @@ TEST(GetDbRange, ComparisonCurveWidensTheRangeOnlyWhenItFits) {
 
 // Type 4 with a reference: the rows take the reference impedance once per analysed block.
 struct ReferenceRig {
-    FftState fft;
-    BandState s;
-    BandAnalysisInputs analysis;
+    MeasurementSession session;
     DisplayInputs display;
     CorrectionCurve reference = flatCurve(0.0f, 2);
+    AxisRange range;
 
     ReferenceRig() {
-        GetBlockSize(fft, meas::kImpedanceTwoChannel);
-        BuildBandTable(s, {44100, 65536, meas::kImpedanceTwoChannel});
-        analysis.MeasTypeIndex = meas::kImpedanceTwoChannel;
+        session.SetUp(meas::kImpedanceTwoChannel, 44100);
         display.MeasTypeIndex = meas::kImpedanceTwoChannel;
         display.MeasValid = true;
         display.Curves = {nullptr, &reference, nullptr};
         display.CurveChecked = {false, true, false};
     }
+    const BandState& s() const { return session.Bands(); }
     void block(double left, double right, int16_t n) {
-        LoadBlock(fft, stereoBlock(65536, test::impulse(0, left), test::impulse(0, right)));
-        analysis.AvgCount = display.AvgCount = n;
-        BandAnalysis(s, fft, analysis);
-        display.NewBlock = true;
-        AxisRange range;
-        GetDbRange(s, display, false, range);
+        display.AvgCount = n;
+        session.AddBlock(stereoBlock(65536, test::impulse(0, left), test::impulse(0, right)),
+                         display, false, true, 4, range);
     }
 };
 
@@ -191,29 +187,32 @@ TEST(GetDbRange, TwoChannelReferenceFeedsTheMeanOncePerBlockAndFollowsTheExchang
     rig.reference.CurveAmp[5] = static_cast<float>(kNoValue);
     rig.block(8000, 16000, 0);
     // r*X2 - X1 = 0.75*16000 - 8000 = 4000: Z = 10 * 8000/4000.
-    EXPECT_NEAR(rig.s.BandValue[30], 20.0, 1e-4);
-    EXPECT_NEAR(rig.s.Results(4, 30), 0.0, 1e-6);
-    EXPECT_EQ(rig.s.BandValue[5], kNoValue);
-    EXPECT_NEAR(rig.s.Results(3, 5), 10.0, 1e-9); // left as the analysis put it
+    EXPECT_NEAR(rig.s().BandValue[30], 20.0, 1e-4);
+    EXPECT_NEAR(rig.s().Results(4, 30), 0.0, 1e-6);
+    EXPECT_EQ(rig.s().BandValue[5], kNoValue);
+    EXPECT_NEAR(rig.s().Results(3, 5), 10.0, 1e-9); // left as the analysis put it
 
-    const double before = rig.s.Results(3, 30);
-    rig.display.NewBlock = false; // a redraw: resolution change, check box, resize
-    for (int i = 0; i < 3; ++i) {
-        AxisRange range;
-        GetDbRange(rig.s, rig.display, true, range);
-    }
-    EXPECT_EQ(rig.s.Results(3, 30), before);
-    EXPECT_NEAR(rig.s.BandValue[30], 20.0, 1e-4);
+    const double before = rig.s().Results(3, 30);
+    for (int i = 0; i < 3; ++i) // redraws: resolution change, check box, resize
+        rig.session.Redraw(rig.display, true, rig.range);
+    EXPECT_EQ(rig.s().Results(3, 30), before);
+    EXPECT_NEAR(rig.s().BandValue[30], 20.0, 1e-4);
+
+    // A second, different block: the analysis takes in 10*8000/6000 with count 1, then the
+    // reference step 10*8000/2500 with the same count; a second or a missing step shows.
+    rig.block(8000, 14000, 1);
+    const double analysed = (20.0 + 10.0 * 8000 / 6000) / 2;
+    EXPECT_NEAR(rig.s().BandValue[30], (analysed + 32.0) / 2, 1e-3);
 
     rig.reference.CurveAmp.fill(20 * std::log10(0.5f)); // r*X2 = X1: open circuit
     rig.block(8000, 16000, 0);
-    EXPECT_EQ(rig.s.BandValue[30], kOpenCircuit);
+    EXPECT_EQ(rig.s().BandValue[30], kOpenCircuit);
 
     ReferenceRig exchanged; // the reference follows the channel exchange
     exchanged.reference.CurveAmp.fill(20 * std::log10(0.75f));
-    exchanged.analysis.ExchangeChannel = exchanged.display.ExchangeChannel = true;
+    exchanged.display.ExchangeChannel = true;
     exchanged.block(16000, 8000, 0);
-    EXPECT_NEAR(exchanged.s.BandValue[30], 20.0, 1e-4);
+    EXPECT_NEAR(exchanged.s().BandValue[30], 20.0, 1e-4);
 }
 
 } // namespace

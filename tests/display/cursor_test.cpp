@@ -33,7 +33,7 @@ TEST(Cursor, SpectrumCornersReadTheAxisEnds) {
     EXPECT_NEAR(CursorFrequency(x, in.Width, in.SampleRate), 1000.0, 1e-9);
 }
 
-TEST(Cursor, TimeViewReadsPercentAndMillisecondsAndImpedanceUnitFollowsTheRunPart) {
+TEST(Cursor, TimeViewReadsPercentAndMilliseconds) {
     CursorInputs in = Spectrum();
     in.DisplayIndex = kDisplayTime;
     in.MeasTypeIndex = meas::kPulse;
@@ -43,15 +43,6 @@ TEST(Cursor, TimeViewReadsPercentAndMillisecondsAndImpedanceUnitFollowsTheRunPar
     in.BlockSize = 65536;
     in.Range = {100, -100, 20};
     EXPECT_EQ(Caption(699, 299, in), "-100,0 % / 1486 ms");
-    in = Spectrum(); // the impedance unit follows the run part
-    in.MeasTypeIndex = meas::kImpedanceOneChannel;
-    in.ImpedancePart = 1;
-    EXPECT_NE(Caption(0, 0, in).find(" dB / "), std::string::npos);
-    in.ImpedancePart = 2;
-    EXPECT_NE(Caption(0, 0, in).find(" Ohm / "), std::string::npos);
-    in.MeasTypeIndex = meas::kImpedanceTwoChannel;
-    in.ImpedancePart = 0;
-    EXPECT_NE(Caption(0, 0, in).find(" Ohm / "), std::string::npos);
 }
 
 TEST(Cursor, NothingToReadChangesNothing) {

@@ -41,7 +41,7 @@ TEST(Frame, FrequencyAndLevelLabels) {
     EXPECT_FALSE(Has(g.Labels(), "20k [Hz]"));
 }
 
-TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparatorAndImpedanceAxisIsInOhm) {
+TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparator) {
     Graph g;
     g.frame.DisplayIndex = kDisplayTime;
     g.frame.MeasTypeIndex = meas::kPulse;
@@ -53,18 +53,6 @@ TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparatorAndImpedanceAxisIsInOhm) {
     EXPECT_EQ(labels[8], "23,2 [ms]");
     EXPECT_EQ(labels[19], "-100 % ");
     EXPECT_EQ(g.Lines(DrawStyle::Dot).size(), 7u + 9u);
-
-    // Ohm, except in the first part of a one-channel run.
-    Graph z;
-    z.frame.MeasTypeIndex = meas::kImpedanceTwoChannel;
-    z.frame.Range = {20, 0, 4};
-    DisplayInit(z.graph, z.window, z.frame, true);
-    EXPECT_EQ(z.Labels()[11], "20 Ohm ");
-    EXPECT_EQ(z.Labels().back(), "0 Ohm ");
-    z.frame.MeasTypeIndex = meas::kImpedanceOneChannel;
-    z.frame.ImpedancePart = 1;
-    DisplayInit(z.graph, z.window, z.frame, true);
-    EXPECT_EQ(z.Labels().back(), "0 dB ");
 }
 
 TEST(Frame, GridRedrawKeepsLabelsAndDrawsTheTopLine) {

@@ -74,17 +74,12 @@ TEST(MeasurementWriter, TwoChannelImpedanceWritesItsPhase) {
     EXPECT_EQ(lines[13], "10.00\t8.00\t-45.3");
 }
 
-TEST(MeasurementWriter, SavesAtTwelfthOctaveAndRestoresTheResolution) {
+TEST(MeasurementWriter, SavesTheValuesItIsGiven) {
     TempDir dir;
-    auto bands = Bands(134, 1.0);
-    std::vector<int16_t> selected;
-    auto select = [&](int16_t index) {
-        selected.push_back(index);
-        bands.BandValue.assign(135, index == 2 ? 12.0 : 3.0); // the redraw recomputes
-    };
+    const auto bands = Bands(134, 3.0); // the values shown at another resolution
     RecordingMessages messages;
-    ASSERT_TRUE(SaveMeasurementFile(dir.path() / "a.OCT", {}, bands, 0, select, messages));
-    EXPECT_EQ(selected, (std::vector<int16_t>{2, 0}));
+    const std::vector<double> twelfth(135, 12.0);
+    ASSERT_TRUE(SaveMeasurementFile(dir.path() / "a.OCT", {}, bands, twelfth, messages));
     const auto lines = Lines(test::ReadBytes(dir.path() / "a.OCT"));
     EXPECT_EQ(lines[12], "10.00\t12.00\t0.0");
     EXPECT_TRUE(messages.shown.empty());
@@ -97,15 +92,15 @@ TEST(MeasurementWriter, FailedSaveKeepsTheOldFileAndSaysSo) {
     const auto target = dir.path() / (std::string(251, 'x') + ".OCT");
     test::WriteBytes(target, "old contents");
     RecordingMessages messages;
-    EXPECT_FALSE(SaveMeasurementFile(target, {}, Bands(134, 1.0), 2, nullptr, messages));
+    EXPECT_FALSE(SaveMeasurementFile(target, {}, Bands(134, 1.0), {}, messages));
     EXPECT_EQ(test::ReadBytes(target), "old contents");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "Die Datei " + target.string() + " konnte nicht geschrieben werden!");
     EXPECT_EQ(messages.shown[0].title, "Fehler");
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
-    EXPECT_FALSE(SaveMeasurementFile(dir.path() / "no" / "folder.OCT", {}, Bands(134, 1.0), 2,
-                                     nullptr, messages));
+    EXPECT_FALSE(
+        SaveMeasurementFile(dir.path() / "no" / "folder.OCT", {}, Bands(134, 1.0), {}, messages));
 }
 
 } // namespace

@@ -109,29 +109,25 @@ TEST_F(FileSelTest, SavingNamesTheFileAndNeverLosesAnOldOne) {
     EXPECT_TRUE(QFileInfo(path("ordner.oct")).isDir());
 }
 
-TEST_F(FileSelTest, SavingAtOneThirdOctaveWritesTwelfthOctaveDataAndReturns) {
-    BandState& bands = window->bands();
+// The file keeps the 1/12-octave values whatever resolution is shown: alternate bands 10 dB
+// apart stay apart in the file, where 1/3-octave smoothing would blend them.
+TEST_F(FileSelTest, SavingAtOneThirdOctaveWritesTwelfthOctaveData) {
     platform::selectListIndex(window->cmbFreqRes, 0);
-    std::vector<int> selected;
-    // Stands in for the redraw that recomputes the band values at the selected resolution.
-    QObject::connect(window->cmbFreqRes, &QComboBox::currentIndexChanged, window.get(),
-                     [&](int index) {
-                         selected.push_back(index);
-                         bands.BandValue.assign(135, index == 2 ? -12.5 : 3.0);
-                     });
-    bands.Table.LastBand = 134;
-    bands.Table.BandFreq.clear();
-    for (int band = 0; band <= 135; ++band)
-        bands.Table.BandFreq.push_back(NominalBandFreq(band));
+    BandState& bands = window->bands();
+    const int row = window->settings().ActiveChannel + 1;
+    for (int band = 0; band <= bands.Table.LastBand; ++band)
+        bands.Results(row, band) = band % 2 == 0 ? 1e-3 : 1e-4;
+    window->run().MeasValid = true;
     save(QStringLiteral("drittel"));
-    EXPECT_EQ(selected, (std::vector<int>{2, 0}));
     const QStringList lines = QString::fromStdString(readBytes(path("drittel.oct")))
                                   .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     const qsizetype start = lines.indexOf(QRegularExpression(QStringLiteral("^F \\[Hz\\]\t.*")));
     ASSERT_GE(start, 0);
     ASSERT_EQ(lines.size() - start - 1, 134);
     for (qsizetype line = start + 1; line < lines.size(); ++line)
-        EXPECT_EQ(lines[line].split(QLatin1Char('\t')).value(1), QStringLiteral("-12.50"));
+        EXPECT_EQ(lines[line].split(QLatin1Char('\t')).value(1),
+                  (line - start - 1) % 2 == 0 ? QStringLiteral("3.50") : QStringLiteral("-6.50"));
+    EXPECT_EQ(window->cmbFreqRes->currentIndex(), 0);
 }
 
 TEST_F(FileSelTest, OnlyFilesThatFitModeAndMeasurementAreListed) {

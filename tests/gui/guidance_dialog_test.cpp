@@ -1,8 +1,8 @@
 // The instruction and help dialogs on their own: series resistor, keys, closing, the wiring
 // sketch and every help page.
-#include "app/dialog_state.h"
 #include "app/main_state.h"
 #include "display/recording_picture.h"
+#include "guidance/dialog_state.h"
 #include "guidance/frm_help.h"
 #include "guidance/frm_meas.h"
 #include "guidance/wiring_sketch.h"
@@ -33,13 +33,14 @@ class MeasDialogTest : public ::testing::Test {
         delete dialog.data();
         settings.MeasTypeIndex = static_cast<int16_t>(type);
         dialogs.DialogPage = static_cast<int16_t>(page);
-        dialog = new frmMeas(dialogs, settings, run);
+        dialog = new frmMeas(dialogs, {settings.MeasTypeIndex, settings.ActiveChannel,
+                                       run.ImpedancePart, &settings.SeriesResistor});
         dialog->show();
         return dialog;
     }
     void TearDown() override { delete dialog.data(); }
 
-    app::DialogState dialogs;
+    guidance::DialogState dialogs;
     app::Settings settings;
     app::RunState run;
     QPointer<frmMeas> dialog;
@@ -235,7 +236,7 @@ TEST(HelpDialog, EveryPagesCaptionTextAndButton) {
         {7, false, "Hinweis", "", "OK"},
         {25, false, "Hinweis", "", "OK"}};
     for (const auto& c : pages) {
-        app::DialogState dialogs;
+        guidance::DialogState dialogs;
         dialogs.DialogPage = static_cast<int16_t>(c.page);
         QPointer<frmHelp> help = new frmHelp(dialogs, nullptr, c.lowSine);
         help->show();
@@ -249,7 +250,7 @@ TEST(HelpDialog, EveryPagesCaptionTextAndButton) {
 }
 
 TEST(HelpDialog, InformationWindowAndALateOverloadHintReleaseOnlyTheirOwnPage) {
-    app::DialogState dialogs;
+    guidance::DialogState dialogs;
     dialogs.DialogPage = 0;
     dialogs.AboutOpen = true;
     QPointer<frmHelp> about = new frmHelp(dialogs);

@@ -1,6 +1,6 @@
 // The program's PortAudio player and capture through the private sound server, analysed by the
 // analysis module directly: the audio path alone, block by block as a run takes it.
-#include "analysis/display_range.h"
+#include "analysis/session.h"
 #include "loopback.h"
 
 #include <chrono>
@@ -67,11 +67,14 @@ class AudioPathTest : public LoopbackTest {
     // Start, settling block, four analysed blocks, stop; the display values of the last.
     // The transfer of type 1 is read without the level offset, which the display adds to it.
     std::vector<double> measure(int16_t type) {
-        FftState fft;
-        EXPECT_TRUE(GetBlockSize(fft, type));
-        blockSize = fft.BlockSize;
-        BandState bands;
-        BuildBandTable(bands, {44100, blockSize, type});
+        MeasurementSession session;
+        EXPECT_TRUE(session.SetUp(type, 44100));
+        blockSize = session.BlockSize();
+        DisplayInputs shown;
+        shown.MeasTypeIndex = type;
+        shown.MeasValid = true;
+        if (type == meas::kLevelTwoChannel) shown.LevelCorr5 = 0.0;
+        AxisRange range;
         samples.assign(2 * static_cast<size_t>(blockSize), 0);
         header.data = samples.data();
         header.bufferLength = static_cast<uint32_t>(samples.size() * sizeof(int16_t));
@@ -87,24 +90,16 @@ class AudioPathTest : public LoopbackTest {
         for (int16_t n = 0; n < 4; ++n) {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
             EXPECT_EQ(block(seconds), audio::WaitResult::Done) << "block " << n;
-            LoadBlock(fft, samples);
-            BandAnalysisInputs in;
-            in.MeasTypeIndex = type;
-            in.AvgCount = n;
-            BandAnalysis(bands, fft, in);
+            shown.AvgCount = n;
+            session.AddBlock(samples, shown, false, true, 4, range);
         }
         card->capture->reset();
         card->capture->stop();
         card->player->playOnce("Stop.wav ");
         card->capture->close();
-        DisplayInputs shown;
-        shown.MeasTypeIndex = type;
-        shown.AvgCount = 3;
-        shown.MeasValid = true;
-        if (type == meas::kLevelTwoChannel) shown.LevelCorr5 = 0.0;
-        AxisRange range;
-        GetDbRange(bands, shown, false, range);
-        return bands.BandValue;
+        shown.AvgCount = StoppedCount(4);
+        session.Redraw(shown, false, range);
+        return session.Bands().BandValue;
     }
 
     void report(const char* what, const Deviation& worst) {

@@ -1,4 +1,5 @@
 #include "analyze/options.h"
+#include "analysis/meas_type.h"
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -139,17 +140,18 @@ std::string TakeFile(AnalyzeOptions& o, const std::string& arg) {
 std::string CheckCombination(const AnalyzeOptions& o) {
     if (o.OutPath.empty()) return "Keine Ausgabedatei angegeben (--out FILE.oct)";
     if (o.RecordingPath.empty()) return "Keine Aufnahme angegeben (RECORDING.wav)";
-    const bool twoParts = o.MeasTypeIndex == 3;
+    const MeasTypeProperties& type = PropertiesOf(o.MeasTypeIndex);
+    const bool twoParts = type.TwoParts;
     if (twoParts && o.Part2Path.empty()) {
         return "Die Impedanzmessung (1-kanalig) braucht die Aufnahme des 2. Teils (PART2.wav)";
     }
     if (!twoParts && !o.Part2Path.empty()) {
         return "Eine zweite Aufnahme gibt es nur bei --type 3: " + o.Part2Path;
     }
-    if (!o.SensorPath.empty() && o.MeasTypeIndex > 1) {
+    if (!o.SensorPath.empty() && !type.Sensor) {
         return "Eine Sensorkompensation gibt es nur bei --type 0 und 1";
     }
-    if (!o.ReferencePath.empty() && o.MeasTypeIndex == 3) {
+    if (!o.ReferencePath.empty() && type.Reference == CurveKind::None) {
         return "Eine Referenzkurve gibt es nur bei --type 0, 1 und 4";
     }
     return {};

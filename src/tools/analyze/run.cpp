@@ -1,5 +1,6 @@
 #include "analyze/run.h"
 #include "analysis/fft.h"
+#include "analysis/meas_type.h"
 #include "analyze/analyzer.h"
 #include "analyze/curves.h"
 #include "analyze/graph_png.h"
@@ -7,7 +8,7 @@
 #include "analyze/recording.h"
 #include "analyze/staged_files.h"
 #include "analyze/stream_messages.h"
-#include "display/picture.h"
+#include "display/curve_colour.h"
 #include "files/measurement_writer.h"
 #include <algorithm>
 #include <filesystem>
@@ -91,13 +92,8 @@ std::string OpenInputs(const AnalyzeOptions& o, int32_t blockSize, Inputs& in, s
 
 RunSettings SettingsFor(const AnalyzeOptions& o, int32_t sampleRate, const DispOct& store) {
     RunSettings s;
-    s.MeasTypeIndex = o.MeasTypeIndex;
     s.SampleRate = sampleRate;
-    s.Analysis.MeasTypeIndex = o.MeasTypeIndex;
-    s.Analysis.ActiveChannel = o.ActiveChannel;
-    s.Analysis.SeriesResistor = o.SeriesResistor;
-    s.Analysis.WideRange = o.WideRange;
-    s.Analysis.ExchangeChannel = o.ExchangeChannel;
+    s.WideRange = o.WideRange;
     DisplayInputs& d = s.Display;
     d.MeasTypeIndex = o.MeasTypeIndex;
     d.ActiveChannel = o.ActiveChannel;
@@ -153,20 +149,15 @@ MeasurementHeader HeaderFor(const AnalyzeOptions& o, const Analyzer& a, int32_t 
     return h;
 }
 
-// The colour the main window gives the live curve.
-Colour CurveColourFor(const AnalyzeOptions& o) {
-    if (o.MeasTypeIndex != meas::kLevelOneChannel) return kGreen;
-    return o.ActiveChannel == 0 ? kBlue : kMagenta;
-}
-
 std::string RenderPng(const AnalyzeOptions& o, Analyzer& a, int32_t sampleRate, std::string& png) {
     a.Redraw(o.FreqResIndex);
     GraphPngInputs g;
     g.MeasTypeIndex = o.MeasTypeIndex;
-    g.ImpedancePart = o.MeasTypeIndex == meas::kImpedanceOneChannel ? 2 : 0;
+    g.ImpedancePart = PropertiesOf(o.MeasTypeIndex).TwoParts ? 2 : 0;
     g.SampleRate = sampleRate;
     g.BlockSize = a.BlockSize();
-    g.CurveColour = CurveColourFor(o);
+    g.CurveColour =
+        LiveCurveColour(kChannelCount, o.ActiveChannel, o.MeasTypeIndex, g.ImpedancePart, true);
     std::string error;
     RenderGraphPng(a.Bands(), a.Range(), g, png, error);
     return error;
@@ -178,7 +169,7 @@ void ReportOverload(const Analyzer& a, std::ostream& err) {
 }
 
 int Analyse(const AnalyzeOptions& o, std::ostream& err) {
-    const int32_t blockSize = BlockSettingFor(o.MeasTypeIndex)->BlockSize;
+    const int32_t blockSize = PropertiesOf(o.MeasTypeIndex).BlockSize;
     Inputs in;
     if (std::string error = OpenInputs(o, blockSize, in, err); !error.empty())
         return Fail(err, error);

@@ -4,11 +4,15 @@
 // until AboutOpen is false).
 #include <cstdint>
 
-namespace terzlab::app {
+namespace terzlab::guidance {
+
+// Instruction pages: kInstructionPageBase (instruction_text.h) + mode; the calibration's is
+// mode 5.
+inline constexpr int kCalibrationInstructionMode = 5;
 
 struct DialogState {
     int16_t DialogPage = -1;
     bool AboutOpen = false;
 };
 
-} // namespace terzlab::app
+} // namespace terzlab::guidance

@@ -1,0 +1,159 @@
+#pragma once
+// The five measurement types and everything that follows from the choice of one. Every module
+// asks this table instead of comparing the list index with numbers, so that the properties of a
+// type are stated once.
+#include "analysis/fft.h"
+#include "analysis/types.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace terzlab {
+
+enum class ResultUnit : int8_t { None, Decibel, Ohm };
+
+// The kind of curve a slot holds, with the numbers measurement files and the curve store use.
+enum class CurveKind : int16_t { None = 0, Level = 1, Impedance = 2 };
+
+struct MeasTypeProperties {
+    int32_t BlockSize;
+    int16_t WindowType;  // kWindow* of the FFT module
+    int16_t ResultRows;  // rows of the band results; 0: the type has no spectrum
+    bool BothInputs;     // the result is formed from both inputs, so no channel is chosen
+    bool TwoParts;       // measured in two runs, part 1 a level, part 2 the impedance
+    ResultUnit Unit;     // of the result (of part 2 for a two-part type)
+    CurveKind Compared;  // comparison curves that share the graph with the result
+    CurveKind Reference; // reference curves the type can take; None: none
+    bool Sensor;         // sensor compensation applies
+    bool Calibrated;     // level calibration and corrections apply
+    bool FixedFineGrid;  // always shown at 1/12 octave
+    bool TimeViewOnly;   // only the time signal is shown
+    bool Instructions;   // the wiring instructions come before every run
+};
+
+inline constexpr int16_t kMeasTypeCount = 5;
+
+inline constexpr std::array<MeasTypeProperties, kMeasTypeCount> kMeasTypes{{
+    {.BlockSize = 16384,
+     .WindowType = kWindowUniform,
+     .ResultRows = 3,
+     .BothInputs = false,
+     .TwoParts = false,
+     .Unit = ResultUnit::Decibel,
+     .Compared = CurveKind::Level,
+     .Reference = CurveKind::Level,
+     .Sensor = true,
+     .Calibrated = true,
+     .FixedFineGrid = false,
+     .TimeViewOnly = false,
+     .Instructions = false},
+    {.BlockSize = 16384,
+     .WindowType = kWindowHanning,
+     .ResultRows = 3,
+     .BothInputs = true,
+     .TwoParts = false,
+     .Unit = ResultUnit::Decibel,
+     .Compared = CurveKind::Level,
+     .Reference = CurveKind::Level,
+     .Sensor = true,
+     .Calibrated = true,
+     .FixedFineGrid = false,
+     .TimeViewOnly = false,
+     .Instructions = false},
+    {.BlockSize = 8192,
+     .WindowType = kWindowUniform,
+     .ResultRows = 0,
+     .BothInputs = false,
+     .TwoParts = false,
+     .Unit = ResultUnit::None,
+     .Compared = CurveKind::None,
+     .Reference = CurveKind::None,
+     .Sensor = false,
+     .Calibrated = false,
+     .FixedFineGrid = false,
+     .TimeViewOnly = true,
+     .Instructions = false},
+    {.BlockSize = 65536,
+     .WindowType = kWindowUniform,
+     .ResultRows = 3,
+     .BothInputs = false,
+     .TwoParts = true,
+     .Unit = ResultUnit::Ohm,
+     .Compared = CurveKind::Impedance,
+     .Reference = CurveKind::None,
+     .Sensor = false,
+     .Calibrated = false,
+     .FixedFineGrid = true,
+     .TimeViewOnly = false,
+     .Instructions = true},
+    {.BlockSize = 65536,
+     .WindowType = kWindowUniform,
+     .ResultRows = 4,
+     .BothInputs = true,
+     .TwoParts = false,
+     .Unit = ResultUnit::Ohm,
+     .Compared = CurveKind::Impedance,
+     .Reference = CurveKind::Level,
+     .Sensor = false,
+     .Calibrated = false,
+     .FixedFineGrid = true,
+     .TimeViewOnly = false,
+     .Instructions = true},
+}};
+
+// The type of a list index; nothing for an index outside the list.
+constexpr std::optional<MeasType> MeasTypeOf(int index) {
+    if (index < 0 || index >= kMeasTypeCount) return std::nullopt;
+    return static_cast<MeasType>(index);
+}
+
+constexpr const MeasTypeProperties& PropertiesOf(MeasType type) {
+    return kMeasTypes[static_cast<size_t>(type)];
+}
+
+// The properties of a list index; an index outside the list is taken as the first type, which
+// is what a damaged settings file falls back to.
+constexpr const MeasTypeProperties& PropertiesOf(int index) {
+    return PropertiesOf(MeasTypeOf(index).value_or(MeasType::LevelOneChannel));
+}
+
+// Part 1 of a two-part type measures a level; before the first part and in part 2 the type
+// shows its own unit.
+constexpr ResultUnit UnitOf(int index, int16_t impedancePart) {
+    const MeasTypeProperties& p = PropertiesOf(index);
+    return p.TwoParts && impedancePart == 1 ? ResultUnit::Decibel : p.Unit;
+}
+
+// Whether a comparison curve of this type code can be drawn with the type's results at all.
+constexpr bool ComparableCurve(int index, int16_t curveType) {
+    const CurveKind kind = PropertiesOf(index).Compared;
+    return kind != CurveKind::None && curveType == static_cast<int16_t>(kind);
+}
+
+// Whether a comparison curve of this kind shares the graph (never in part 1 of a two-part type).
+constexpr bool ComparisonTakesPart(int index, int16_t impedancePart, int16_t curveType) {
+    const MeasTypeProperties& p = PropertiesOf(index);
+    if (p.TwoParts && impedancePart == 1) return false;
+    return ComparableCurve(index, curveType);
+}
+
+// The result is the ratio of the two inputs (drawn in the two-channel colour).
+constexpr bool TwoChannelResult(int index, int16_t impedancePart) {
+    const MeasTypeProperties& p = PropertiesOf(index);
+    return p.BothInputs || (p.TwoParts && impedancePart == 2);
+}
+
+// An impedance worked out from both inputs: its axis starts at 0 ohm.
+constexpr bool ImpedanceResult(int index, int16_t impedancePart) {
+    return UnitOf(index, impedancePart) == ResultUnit::Ohm &&
+           TwoChannelResult(index, impedancePart);
+}
+
+// The axis a run starts from before its first block has chosen one.
+constexpr AxisRange RunStartRange(int index, int16_t impedancePart) {
+    if (ImpedanceResult(index, impedancePart)) return {10, 0, 2};
+    return {0, -100, 20};
+}
+
+} // namespace terzlab

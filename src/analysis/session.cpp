@@ -1,0 +1,80 @@
+#include "analysis/session.h"
+
+#include "analysis/constants.h"
+#include "analysis/meas_type.h"
+#include "analysis/overload.h"
+
+namespace terzlab {
+
+namespace {
+
+BandAnalysisInputs analysisInputs(const DisplayInputs& in, bool wideRange) {
+    return {in.MeasTypeIndex,  in.AvgCount, in.ActiveChannel,  in.ImpedancePart,
+            in.SeriesResistor, wideRange,   in.ExchangeChannel};
+}
+
+} // namespace
+
+bool MeasurementSession::SelectType(int16_t measTypeIndex, int32_t sampleRate) {
+    if (!GetBlockSize(fft_, measTypeIndex)) return false;
+    return SetUp(measTypeIndex, sampleRate);
+}
+
+bool MeasurementSession::SetUp(int16_t measTypeIndex, int32_t sampleRate) {
+    if (!MeasTypeOf(measTypeIndex)) return false;
+    if (fft_.BlockSize != PropertiesOf(measTypeIndex).BlockSize) GetBlockSize(fft_, measTypeIndex);
+    const bool fits = bands_.BlockSize == fft_.BlockSize && bands_.SampleRate == sampleRate &&
+                      bands_.MeasTypeIndex == measTypeIndex && !bands_.BandValue.empty();
+    if (!fits) BuildBandTable(bands_, {sampleRate, fft_.BlockSize, measTypeIndex});
+    return true;
+}
+
+void MeasurementSession::UseWindow(int16_t windowType) {
+    if (fft_.WindowType == windowType) return;
+    fft_.WindowType = windowType;
+    FftSetup(fft_);
+}
+
+void MeasurementSession::Rebuild() {
+    BuildBandTable(bands_, {bands_.SampleRate, fft_.BlockSize, bands_.MeasTypeIndex});
+}
+
+BlockReport MeasurementSession::CheckBlock(std::span<const int16_t> samples) {
+    BlockReport report;
+    report.Peaks = ChannelPeaks(samples, fft_.BlockSize);
+    for (size_t ch = 0; ch < report.Peaks.size(); ++ch) {
+        report.Overload[ch] = IsOverload(report.Peaks[ch]);
+        overload_[ch] = overload_[ch] || report.Overload[ch];
+    }
+    return report;
+}
+
+BlockReport MeasurementSession::AddBlock(std::span<const int16_t> samples, const DisplayInputs& in,
+                                         bool wideRange, bool analyse, int16_t measLimit,
+                                         AxisRange& range) {
+    BlockReport report = CheckBlock(samples);
+    if (!analyse) return report;
+    LoadBlock(fft_, samples);
+    BandAnalysis(bands_, fft_, analysisInputs(in, wideRange));
+    ApplyReferenceToBlock(bands_, in);
+    report.Analysed = true;
+    report.Range = GetDbRange(bands_, in, FitsAxis(in.AvgCount, measLimit), range);
+    return report;
+}
+
+DbRangeResult MeasurementSession::Redraw(const DisplayInputs& in, bool autoRange,
+                                         AxisRange& range) {
+    return GetDbRange(bands_, in, autoRange, range);
+}
+
+std::vector<double> MeasurementSession::ValuesAt(const DisplayInputs& in,
+                                                 int16_t freqResIndex) const {
+    DisplayInputs at = in;
+    at.FreqResIndex = freqResIndex;
+    std::vector<double> values(bands_.BandValue.size(), kNoValue);
+    std::vector<double> work(values.size(), 0.0);
+    FormDisplayValues(bands_, at, values, work);
+    return values;
+}
+
+} // namespace terzlab

@@ -1,0 +1,111 @@
+// The window as the calibration dialogs' host: it sets itself up for calibration runs, keeps
+// what it changed and puts it back, runs the measurement and hands over its spectrum.
+#include "app/frm_main.h"
+
+#include "analysis/meas_type.h"
+#include "platform/services.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace terzlab::app {
+
+namespace {
+
+constexpr int kAveragingFour = 2;
+
+} // namespace
+
+QWidget* frmMain::dialogParent() {
+    return this;
+}
+
+// The measurement type goes first: its reaction puts back the display type and resolution it
+// remembers, which would otherwise undo the two choices made here. Choosing the type again at
+// the end also restores its time window.
+void frmMain::beginCalibration() {
+    calibSaved_ = SavedForCalibration{};
+    if (chkLoaded[kSensorSlot]->isChecked()) {
+        calibSaved_.sensorOn = true;
+        platform::setChecked(chkLoaded[kSensorSlot], false);
+    }
+    cmdStart->setEnabled(false);
+    calibSaved_.avgChecked = chkAvgType->isChecked();
+    calibSaved_.avgIndex = cmbAvgCnt->currentIndex();
+    calibSaved_.displayIndex = cmbDisplay->currentIndex();
+    calibSaved_.freqResIndex = cmbFreqRes->currentIndex();
+    calibSaved_.measTypeIndex = cmbMeasType->currentIndex();
+    calibSaved_.channel = optChannel[1]->isChecked() ? 1 : 0;
+    platform::selectListIndex(cmbMeasType, IndexOf(MeasType::LevelOneChannel));
+    platform::setChecked(chkAvgType, true);
+    platform::selectListIndex(cmbAvgCnt, kAveragingFour);
+    platform::selectListIndex(cmbDisplay, kDisplayFrequency);
+    platform::selectListIndex(cmbFreqRes, kTwelfthOctave);
+    session_.UseWindow(kWindowHanning);
+}
+
+void frmMain::endCalibration() {
+    platform::setChecked(chkAvgType, calibSaved_.avgChecked);
+    platform::selectListIndex(cmbAvgCnt, calibSaved_.avgIndex);
+    platform::selectListIndex(cmbDisplay, calibSaved_.displayIndex);
+    platform::selectListIndex(cmbFreqRes, calibSaved_.freqResIndex);
+    platform::selectListIndex(cmbMeasType, calibSaved_.measTypeIndex);
+    platform::setChecked(optChannel[calibSaved_.channel], true);
+    run_.CalibrationRun = false;
+    cmdStart->setEnabled(true);
+    LabelShow(false);
+    if (calibSaved_.sensorOn) platform::setChecked(chkLoaded[kSensorSlot], true);
+}
+
+// The run analyses the window's channel: it is switched to the one being calibrated. A start
+// that ended before any block was analysed (missing file, no device) has already said why.
+bool frmMain::measureCalibration(const calibration::CalibRequest& request) {
+    run_.CalibrationRun = true;
+    run_.CalibFreqOption = static_cast<int16_t>(request.freqOption);
+    run_.CalibLevelOption = static_cast<int16_t>(request.levelOption);
+    if (!optChannel[request.channel]->isChecked())
+        platform::setChecked(optChannel[request.channel], true);
+    const int32_t before = run_.BlocksAnalysed;
+    cmdStart_Click();
+    return run_.BlocksAnalysed != before;
+}
+
+calibration::CalibSpectrum frmMain::calibrationSpectrum() {
+    const BandState& bands = session_.Bands();
+    return {bands.BandValue, bands.Table.BandFreq, bands.Table.LastBand, &session_.Fft()};
+}
+
+bool frmMain::testCdPlayback() const {
+    return cmbWavOutDev->currentIndex() == run_.TestCdIndex;
+}
+
+int32_t frmMain::sampleRate() const {
+    return settings_.SampleRate;
+}
+
+int16_t frmMain::activeChannel() const {
+    return settings_.ActiveChannel;
+}
+
+bool frmMain::measuresOneChannel() const {
+    return MeasTypeOf(settings_.MeasTypeIndex) == MeasType::LevelOneChannel;
+}
+
+std::array<double, 2>& frmMain::calibValues() {
+    return settings_.CalibValue;
+}
+
+std::array<double, 6>& frmMain::levelCorrections() {
+    return settings_.LevelCorr;
+}
+
+void frmMain::correctionsChanged() {
+    if (cmbDisplay->currentIndex() != kDisplayFrequency) return;
+    if (!run_.MeasValid && hooks.lastSelMode() < 3) return;
+    hooks.GetDbRange(true);
+    hooks.DisplaySpec(false);
+}
+
+} // namespace terzlab::app

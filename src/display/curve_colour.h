@@ -1,0 +1,21 @@
+#pragma once
+// The colour of the live curve: the colour of the channel it comes from, and green where the
+// result is formed from both inputs and shown as a spectrum.
+#include "analysis/meas_type.h"
+#include "display/picture.h"
+
+#include <cstdint>
+
+namespace terzlab {
+
+inline Colour ChannelColour(int16_t channelCount, int16_t activeChannel) {
+    return channelCount == 1 || activeChannel != 0 ? kMagenta : kBlue;
+}
+
+inline Colour LiveCurveColour(int16_t channelCount, int16_t activeChannel, int16_t measTypeIndex,
+                              int16_t impedancePart, bool frequencyView) {
+    if (frequencyView && TwoChannelResult(measTypeIndex, impedancePart)) return kGreen;
+    return ChannelColour(channelCount, activeChannel);
+}
+
+} // namespace terzlab
