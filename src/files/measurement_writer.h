@@ -2,12 +2,15 @@
 // Saving a measurement as a measurement file: the header lines, then one line per band of the
 // 1/12-octave grid.
 #include "analysis/bands.h"
+#include "analysis/types.h"
 #include "files/message_service.h"
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace terzlab {
 
@@ -28,6 +31,22 @@ struct MeasurementHeader {
     std::array<bool, 2> CurveOn{false, false};
     std::array<std::string, 2> CurveFile;
 };
+
+// The band lines of the file before formatting: the bands as they stand, the phase where the
+// type has one (0 elsewhere). Values are written with kValuePattern, phases with kPhasePattern.
+struct MeasurementRow {
+    double Freq = 0.0;
+    double Value = 0.0;
+    double Phase = 0.0;
+};
+inline constexpr std::string_view kValuePattern = "0.00";
+inline constexpr std::string_view kPhasePattern = "0.0";
+std::vector<MeasurementRow> MeasurementRows(const MeasurementHeader& header,
+                                            const BandState& bands);
+
+inline bool IsImpedanceType(int16_t measType) {
+    return measType == meas::kImpedanceOneChannel || measType == meas::kImpedanceTwoChannel;
+}
 
 // The whole file as bytes (Windows-1252, TAB, CR LF), from the bands as they stand.
 std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands);
