@@ -1,4 +1,5 @@
 #include "analyze/options.h"
+#include "files/export_writer.h"
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -108,6 +109,8 @@ const std::map<std::string, Setter, std::less<>>& ValueOptions() {
         {"--reference", TextSetter(&AnalyzeOptions::ReferencePath)},
         {"--title", TextSetter(&AnalyzeOptions::Title)},
         {"--png", TextSetter(&AnalyzeOptions::PngPath)},
+        {"--svg", TextSetter(&AnalyzeOptions::SvgPath)},
+        {"--export", TextSetter(&AnalyzeOptions::ExportPath)},
         {"--out", TextSetter(&AnalyzeOptions::OutPath)},
     };
     return options;
@@ -135,6 +138,13 @@ std::string TakeFile(AnalyzeOptions& o, const std::string& arg) {
     return {};
 }
 
+std::string CheckExport(const AnalyzeOptions& o) {
+    if (o.ExportPath.empty()) return {};
+    const auto format = ExportFormatFor(o.ExportPath);
+    if (!format) return "--export kennt nur die Endungen .frd, .zma und .csv: " + o.ExportPath;
+    return ExportKindRefusal(*format, IsImpedanceType(o.MeasTypeIndex));
+}
+
 // The curves are refused where the program's main window would not let them be switched on.
 std::string CheckCombination(const AnalyzeOptions& o) {
     if (o.OutPath.empty()) return "Keine Ausgabedatei angegeben (--out FILE.oct)";
@@ -152,7 +162,7 @@ std::string CheckCombination(const AnalyzeOptions& o) {
     if (!o.ReferencePath.empty() && o.MeasTypeIndex == 3) {
         return "Eine Referenzkurve gibt es nur bei --type 0, 1 und 4";
     }
-    return {};
+    return CheckExport(o);
 }
 
 } // namespace
