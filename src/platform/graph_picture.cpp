@@ -9,9 +9,7 @@
 namespace terzlab::platform {
 namespace {
 
-// The graph picture's drawing area in pixels and the border the window draws around it.
-constexpr int kGraphWidth = 497;
-constexpr int kGraphHeight = 297;
+// The border the window draws around the graph picture, in pixels.
 constexpr int kBorder = 2;
 // Room around the graph for the labels, in the window's twips.
 constexpr double kLabelLeft = 840;
@@ -19,38 +17,38 @@ constexpr double kLabelTop = 150;
 constexpr double kLabelRight = 450;
 constexpr double kLabelBottom = 300;
 
-GraphPlacement Placement() {
+GraphPlacement Placement(const GraphScene& scene) {
     const double border = kBorder * kTwipsPerPixel;
-    return {kLabelLeft, kLabelTop, kGraphWidth * kTwipsPerPixel + 2 * border,
-            kGraphHeight * kTwipsPerPixel + 2 * border};
+    return {kLabelLeft, kLabelTop, scene.Graph.width() * kTwipsPerPixel + 2 * border,
+            scene.Graph.height() * kTwipsPerPixel + 2 * border};
 }
 
-QRect BorderBox() {
-    const GraphPlacement g = Placement();
+QRect BorderBox(const GraphScene& scene) {
+    const GraphPlacement g = Placement(scene);
     return {static_cast<int>(g.Left / kTwipsPerPixel), static_cast<int>(g.Top / kTwipsPerPixel),
-            kGraphWidth + 2 * kBorder, kGraphHeight + 2 * kBorder};
+            scene.Graph.width() + 2 * kBorder, scene.Graph.height() + 2 * kBorder};
 }
 
-QRect GraphBox() {
-    return BorderBox().adjusted(kBorder, kBorder, -kBorder, -kBorder);
+QRect GraphBox(const GraphScene& scene) {
+    return BorderBox(scene).adjusted(kBorder, kBorder, -kBorder, -kBorder);
 }
 
 FrameInputs Placed(const GraphScene& scene) {
     FrameInputs frame = scene.Frame;
-    frame.Graph = Placement();
+    frame.Graph = Placement(scene);
     return frame;
 }
 
 // The window's own surfaces, composed as the window shows them.
 QImage WindowPixels(const GraphScene& scene) {
     const FrameInputs frame = Placed(scene);
-    QtPicture window(GraphPictureSize(), kTwipsPerPixel, kLightGrey);
-    QtPicture graph(QSize(kGraphWidth, kGraphHeight));
-    DrawSpectrum(graph, window, frame, scene.Spectrum);
+    QtPicture window(GraphPictureSize(scene), kTwipsPerPixel, kLightGrey);
+    QtPicture graph(scene.Graph);
+    scene.Draw(graph, window, frame);
     QImage image = window.Image().copy();
     QPainter painter(&image);
-    painter.fillRect(BorderBox(), ToQColor(kDarkGrey));
-    painter.drawImage(GraphBox().topLeft(), graph.Image());
+    painter.fillRect(BorderBox(scene), ToQColor(kDarkGrey));
+    painter.drawImage(GraphBox(scene).topLeft(), graph.Image());
     return image;
 }
 
@@ -58,19 +56,19 @@ QImage WindowPixels(const GraphScene& scene) {
 // only measuring, so that the window's labels lie beneath the graph as on the screen.
 void DrawScene(QPainter& painter, const GraphScene& scene) {
     const FrameInputs frame = Placed(scene);
-    const QRectF whole(QPointF(0, 0), GraphPictureSize());
+    const QRectF whole(QPointF(0, 0), GraphPictureSize(scene));
     {
         PainterPicture window(&painter, whole, kTwipsPerPixel, kLightGrey);
-        PainterPicture graph(nullptr, GraphBox(), 1.0, kWhite);
-        DrawSpectrum(graph, window, frame, scene.Spectrum);
+        PainterPicture graph(nullptr, GraphBox(scene), 1.0, kWhite);
+        scene.Draw(graph, window, frame);
     }
-    painter.fillRect(BorderBox(), ToQColor(kDarkGrey));
+    painter.fillRect(BorderBox(scene), ToQColor(kDarkGrey));
     painter.save();
-    painter.setClipRect(GraphBox());
+    painter.setClipRect(GraphBox(scene));
     {
         PainterPicture window(nullptr, whole, kTwipsPerPixel, kLightGrey);
-        PainterPicture graph(&painter, GraphBox(), 1.0, kWhite);
-        DrawSpectrum(graph, window, frame, scene.Spectrum);
+        PainterPicture graph(&painter, GraphBox(scene), 1.0, kWhite);
+        scene.Draw(graph, window, frame);
     }
     painter.restore();
 }
@@ -88,8 +86,8 @@ bool EncodeSvg(const GraphScene& scene, std::string& bytes) {
     QBuffer buffer(&encoded);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
-    svg.setSize(GraphPictureSize());
-    svg.setViewBox(QRect(QPoint(0, 0), GraphPictureSize()));
+    svg.setSize(GraphPictureSize(scene));
+    svg.setViewBox(QRect(QPoint(0, 0), GraphPictureSize(scene)));
     svg.setResolution(96);
     svg.setTitle(QStringLiteral("Terzlab"));
     QPainter painter;
@@ -104,15 +102,16 @@ void Silent(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 } // namespace
 
-QSize GraphPictureSize() {
-    const GraphPlacement g = Placement();
+QSize GraphPictureSize(const GraphScene& scene) {
+    const GraphPlacement g = Placement(scene);
     return {static_cast<int>((g.Left + g.Width + kLabelRight) / kTwipsPerPixel),
             static_cast<int>((g.Top + g.Height + kLabelBottom) / kTwipsPerPixel)};
 }
 
 QImage GraphImage(const GraphScene& scene, int scale) {
+    if (!scene.Draw) return {};
     if (scale <= 1) return WindowPixels(scene);
-    QImage image = NewPictureImage(GraphPictureSize() * scale);
+    QImage image = NewPictureImage(GraphPictureSize(scene) * scale);
     QPainter painter(&image);
     painter.scale(scale, scale);
     DrawScene(painter, scene);
@@ -120,6 +119,7 @@ QImage GraphImage(const GraphScene& scene, int scale) {
 }
 
 bool RenderGraph(const GraphScene& scene, GraphFormat format, std::string& bytes) {
+    if (!scene.Draw) return false;
     if (format == GraphFormat::Svg) return EncodeSvg(scene, bytes);
     return EncodePng(GraphImage(scene, format == GraphFormat::Png2x ? 2 : 1), bytes);
 }

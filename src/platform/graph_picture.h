@@ -4,9 +4,10 @@
 // at the window's size or at twice that size for print, or as an SVG that keeps the frame, the
 // grid, the labels, the curves and the stamp as vector objects and text.
 #include "display/frame.h"
-#include "display/spectrum_plot.h"
+#include "display/picture.h"
 #include <QImage>
 #include <QSize>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,14 +17,16 @@ namespace terzlab::platform {
 
 enum class GraphFormat { Png, Png2x, Svg };
 
-// Frame.Graph is set by the renderer; the rest describes the measurement on the graph.
+// What the window draws, handed the graph and the window surface and the frame with its
+// placement (Frame.Graph is set by the renderer): DrawSpectrum or DisplayTime with their inputs.
 struct GraphScene {
     FrameInputs Frame;
-    SpectrumInputs Spectrum;
+    QSize Graph{497, 297}; // the graph picture's drawing area in pixels, as shown
+    std::function<void(Picture& graph, Picture& window, const FrameInputs& frame)> Draw;
 };
 
 // The picture's size in pixels at the window's scale.
-QSize GraphPictureSize();
+QSize GraphPictureSize(const GraphScene& scene);
 
 // The picture as an image, scale 1 (the window's pixels) or 2.
 QImage GraphImage(const GraphScene& scene, int scale);

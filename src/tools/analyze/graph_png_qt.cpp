@@ -1,4 +1,5 @@
 #include "analyze/graph_png.h"
+#include "display/spectrum_plot.h"
 #include "platform/graph_picture.h"
 
 namespace terzlab::analyze {
@@ -17,11 +18,15 @@ bool RenderGraphPng(const BandState& bands, const AxisRange& range, const GraphP
     scene.Frame.SampleRate = in.SampleRate;
     scene.Frame.BlockSize = in.BlockSize;
     scene.Frame.ImpedancePart = in.ImpedancePart;
-    scene.Spectrum.BandFreq = bands.Table.BandFreq;
-    scene.Spectrum.BandValue = bands.BandValue;
-    scene.Spectrum.LastBand = bands.Table.LastBand;
-    scene.Spectrum.MeasValid = true;
-    scene.Spectrum.CurveColour = in.CurveColour;
+    SpectrumInputs spectrum;
+    spectrum.BandFreq = bands.Table.BandFreq;
+    spectrum.BandValue = bands.BandValue;
+    spectrum.LastBand = bands.Table.LastBand;
+    spectrum.MeasValid = true;
+    spectrum.CurveColour = in.CurveColour;
+    scene.Draw = [&spectrum](Picture& graph, Picture& window, const FrameInputs& frame) {
+        DrawSpectrum(graph, window, frame, spectrum);
+    };
     const auto format =
         in.File == GraphFile::Svg ? platform::GraphFormat::Svg : platform::GraphFormat::Png;
     if (!platform::RenderGraph(scene, format, bytes)) {

@@ -1,5 +1,6 @@
 #include "analysis/constants.h"
 #include "analysis/display_range.h"
+#include "display/spectrum_plot.h"
 #include "picture.h"
 #include "platform/graph_picture.h"
 #include <algorithm>
@@ -70,13 +71,17 @@ bool RenderPicture(const ExportSource& source, const PictureRequest& request, st
     GetDbRange(axisBands, display, true, scene.Frame.Range);
     scene.Frame.MeasTypeIndex = type;
     scene.Frame.SampleRate = source.SampleRate > 0 ? source.SampleRate : 44100;
-    scene.Spectrum.BandFreq = bands.Freq;
-    scene.Spectrum.BandValue = bands.Value;
-    scene.Spectrum.LastBand = bands.LastBand;
-    scene.Spectrum.MeasValid = true;
-    scene.Spectrum.CurveColour = source.Impedance ? kGreen : kBlue;
-    scene.Spectrum.Comparison = &comparison;
-    scene.Spectrum.ComparisonChecked = request.Comparison.has_value();
+    SpectrumInputs spectrum;
+    spectrum.BandFreq = bands.Freq;
+    spectrum.BandValue = bands.Value;
+    spectrum.LastBand = bands.LastBand;
+    spectrum.MeasValid = true;
+    spectrum.CurveColour = source.Impedance ? kGreen : kBlue;
+    spectrum.Comparison = &comparison;
+    spectrum.ComparisonChecked = request.Comparison.has_value();
+    scene.Draw = [&spectrum](Picture& graph, Picture& window, const FrameInputs& frame) {
+        DrawSpectrum(graph, window, frame, spectrum);
+    };
     const auto format = request.Svg ? platform::GraphFormat::Svg
                                     : (request.Scale == 2 ? platform::GraphFormat::Png2x
                                                           : platform::GraphFormat::Png);
