@@ -33,6 +33,7 @@ class QPushButton;
 class QRadioButton;
 
 namespace terzlab::platform {
+struct GraphScene;
 class KeyState;
 class ProcessLauncher;
 class Sleeper;
@@ -166,6 +167,9 @@ class frmMain final : public QMainWindow {
     QAction* mnuLoadRef = nullptr;
     QAction* mnuLoadComp = nullptr;
     QAction* mnuEnd = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuGraphSave = nullptr;
+    QAction* mnuGraphCopy = nullptr; // Ctrl+Shift+C
     QMenu* mnuSpecial = nullptr;
     QAction* mnu48k = nullptr;
     QAction* mnuXchan = nullptr;
@@ -224,6 +228,13 @@ class frmMain final : public QMainWindow {
     void endRunWithoutData();
     void openFailed();
     void rateNotWritable();
+
+    // Export of the measurement and the graph (frm_main_export.cpp).
+    void buildExportCommands();
+    void exportMeasurement();
+    void saveGraph();
+    void copyGraph();
+    platform::GraphScene graphScene() const;
 
     void initGraph();
     void redrawGraph();
