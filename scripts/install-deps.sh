@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [run|test]
 set -euo pipefail
 mode=${1:-test}
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libportaudio2 portaudio19-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libportaudio2 portaudio19-dev
     libsndfile1-dev libasound2-dev libasound2-plugins fonts-dejavu-core fonts-liberation)
 if [ "$mode" = test ]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev clang libclang-rt-14-dev

@@ -13,6 +13,8 @@
 #include "calibration/calibration_host.h"
 #include "display/cursor.h"
 #include "display/frame.h"
+#include "display/spectrum_plot.h"
+#include "display/time_plot.h"
 #include "files/disp_oct.h"
 #include "guidance/dialog_state.h"
 #include "platform/message_service.h"
@@ -35,6 +37,7 @@ class QPushButton;
 class QRadioButton;
 
 namespace terzlab::platform {
+struct GraphScene;
 class KeyState;
 class ProcessLauncher;
 class Sleeper;
@@ -114,6 +117,8 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     void showLevels(const BlockReport& report);
     BlockReport analyseBlock(bool analyse);
     void drawSpectrum();
+    SpectrumInputs spectrumInputs() const;
+    TimeInputs timeInputs() const;
     void DisplaySpec(bool analyse);
     void DisplayTime();
     void GetDbRange(bool AutoRange);
@@ -191,6 +196,9 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     QAction* mnuLoadRef = nullptr;
     QAction* mnuLoadComp = nullptr;
     QAction* mnuEnd = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuGraphSave = nullptr;
+    QAction* mnuGraphCopy = nullptr; // Ctrl+Shift+C
     QMenu* mnuSpecial = nullptr;
     QAction* mnu48k = nullptr;
     QAction* mnuXchan = nullptr;
@@ -250,6 +258,13 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     void endRunWithoutData();
     void openFailed();
     void rateNotWritable();
+
+    // Export of the measurement and the graph (frm_main_export.cpp).
+    void buildExportCommands();
+    void exportMeasurement();
+    void saveGraph();
+    void copyGraph();
+    platform::GraphScene graphScene() const;
 
     void initGraph();
     void redrawGraph();

@@ -188,8 +188,7 @@ void frmMain::DisplaySpec(bool analyse) {
     drawSpectrum();
 }
 
-void frmMain::drawSpectrum() {
-    fitSurfaces();
+SpectrumInputs frmMain::spectrumInputs() const {
     const BandState& bands = session_.Bands();
     SpectrumInputs in;
     in.BandFreq = bands.Table.BandFreq;
@@ -199,15 +198,17 @@ void frmMain::drawSpectrum() {
     in.CurveColour = run_.CurveColour;
     in.Comparison = &dispOct_.Curves[kComparisonSlot];
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
-    DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), in);
+    return in;
+}
+
+void frmMain::drawSpectrum() {
+    fitSurfaces();
+    DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), spectrumInputs());
     picGraph->update();
     centralWidget()->update();
 }
 
-void frmMain::DisplayTime() {
-    if (PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly)
-        AlignTime(align_, CaptureBuffer, run_.BlockSize, settings_.ActiveChannel);
-    fitSurfaces();
+TimeInputs frmMain::timeInputs() const {
     TimeInputs in;
     in.CaptureBuffer = CaptureBuffer;
     in.BlockSize = run_.BlockSize;
@@ -215,7 +216,14 @@ void frmMain::DisplayTime() {
     in.ActiveChannel = settings_.ActiveChannel;
     in.CurveColour = run_.CurveColour;
     in.AlignPosition = align_.AlignPosition;
-    terzlab::DisplayTime(picGraph->Surface(), windowPic_, frameInputs(), in);
+    return in;
+}
+
+void frmMain::DisplayTime() {
+    if (PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly)
+        AlignTime(align_, CaptureBuffer, run_.BlockSize, settings_.ActiveChannel);
+    fitSurfaces();
+    terzlab::DisplayTime(picGraph->Surface(), windowPic_, frameInputs(), timeInputs());
     picGraph->update();
     centralWidget()->update();
 }

@@ -53,6 +53,7 @@ void frmMain::connectMenus() {
         if (mnuLevel->menuAction()->isEnabled()) mnuMicDist_Click();
     });
     on(mnuAbout, [this] { mnuAbout_Click(); });
+    buildExportCommands();
 }
 
 void frmMain::mnuFileSaveAs_Click() {

@@ -39,10 +39,6 @@ class FileText {
     bool lineStarted_ = false;
 };
 
-bool IsImpedance(int16_t measType) {
-    return PropertiesOf(measType).Unit == ResultUnit::Ohm;
-}
-
 void WriteInfoLine(FileText& out, const MeasurementHeader& h) {
     int count = 0;
     if (h.InfoType == kInfoMicrophone) count = 4;
@@ -65,7 +61,7 @@ void WriteCurveLine(FileText& out, std::string_view key, bool on, const std::str
 }
 
 void WriteHeader(FileText& out, const MeasurementHeader& h) {
-    const bool impedance = IsImpedance(h.MeasTypeIndex);
+    const bool impedance = IsImpedanceType(h.MeasTypeIndex);
     out.raw(kOctHeader).end();
     out.raw("Title").field(h.Title).end();
     WriteInfoLine(out, h);
@@ -96,17 +92,26 @@ double PhaseOf(const MeasurementHeader& h, const BandState& bands, int band) {
 
 void WriteBands(FileText& out, const MeasurementHeader& h, const BandState& bands,
                 std::span<const double> values) {
-    const int available = static_cast<int>(std::min(values.size(), bands.Table.BandFreq.size()));
-    const int count = std::clamp<int>(bands.Table.LastBand, 0, available);
-    for (int i = 0; i < count; ++i) {
-        out.raw(FormatFrequency(bands.Table.BandFreq[i], true))
-            .raw(FormatValue(values[i], "0.00"))
-            .raw(FormatValue(PhaseOf(h, bands, i), "0.0"))
+    for (const MeasurementRow& row : MeasurementRows(h, bands, values)) {
+        out.raw(FormatFrequency(row.Freq, true))
+            .raw(FormatValue(row.Value, kValuePattern))
+            .raw(FormatValue(row.Phase, kPhasePattern))
             .end();
     }
 }
 
 } // namespace
+
+std::vector<MeasurementRow> MeasurementRows(const MeasurementHeader& h, const BandState& bands,
+                                            std::span<const double> values) {
+    const int available = static_cast<int>(std::min(values.size(), bands.Table.BandFreq.size()));
+    const int count = std::clamp<int>(bands.Table.LastBand, 0, available);
+    std::vector<MeasurementRow> rows;
+    rows.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        rows.push_back({bands.Table.BandFreq[i], values[i], PhaseOf(h, bands, i)});
+    return rows;
+}
 
 std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands,
                                 std::span<const double> values) {

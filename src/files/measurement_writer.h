@@ -2,12 +2,16 @@
 // Saving a measurement as a measurement file: the header lines, then one line per band of the
 // 1/12-octave grid.
 #include "analysis/bands.h"
+#include "analysis/meas_type.h"
+#include "analysis/types.h"
 #include "files/message_service.h"
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace terzlab {
 
@@ -29,8 +33,26 @@ struct MeasurementHeader {
     std::array<std::string, 2> CurveFile;
 };
 
+// The band lines of the file before formatting: frequency, the value to keep and the phase
+// where the type has one (0 elsewhere). Values are written with kValuePattern, phases with
+// kPhasePattern.
+struct MeasurementRow {
+    double Freq = 0.0;
+    double Value = 0.0;
+    double Phase = 0.0;
+};
+inline constexpr std::string_view kValuePattern = "0.00";
+inline constexpr std::string_view kPhasePattern = "0.0";
+// values: the 1/12-octave display values, one per band.
+std::vector<MeasurementRow> MeasurementRows(const MeasurementHeader& header, const BandState& bands,
+                                            std::span<const double> values);
+
+inline bool IsImpedanceType(int16_t measType) {
+    return PropertiesOf(measType).Unit == ResultUnit::Ohm;
+}
+
 // The whole file as bytes (Windows-1252, TAB, CR LF): the bands' grid, the values to keep
-// (the 1/12-octave display values, one per band) and the phases of the latest block.
+// and the phases of the latest block.
 std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands,
                                 std::span<const double> values);
 // The same with the values the bands show now.

@@ -9,15 +9,10 @@ namespace terzlab::platform {
 
 namespace {
 
-// 96 dots per inch, so that a point is 4/3 pixel whatever screen the program runs on.
+// 96 dots per inch.
 constexpr int kDotsPerMeter = 3780;
 
-QImage NewImage(QSize pixels) {
-    QImage image(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image.setDotsPerMeterX(kDotsPerMeter);
-    image.setDotsPerMeterY(kDotsPerMeter);
-    return image;
-}
+} // namespace
 
 // Arial and the old system font are rarely installed; their metric twins stand in.
 QFont ToQFont(const PictureFont& font) {
@@ -33,14 +28,19 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-} // namespace
+QImage NewPictureImage(QSize pixels) {
+    QImage image(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMeter);
+    image.setDotsPerMeterY(kDotsPerMeter);
+    return image;
+}
 
 QColor ToQColor(Colour colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
 QtPicture::QtPicture(QSize pixels, double unitsPerPixel, Colour background)
-    : image_(NewImage(pixels)), unitsPerPixel_(unitsPerPixel > 0.0 ? unitsPerPixel : 1.0),
+    : image_(NewPictureImage(pixels)), unitsPerPixel_(unitsPerPixel > 0.0 ? unitsPerPixel : 1.0),
       background_(background), font_(ToQFont(PictureFont{})) {
     image_.fill(ToQColor(background_));
 }
@@ -51,7 +51,7 @@ QtPicture::~QtPicture() {
 
 void QtPicture::Resize(QSize pixels) {
     EndPainting();
-    image_ = NewImage(pixels);
+    image_ = NewPictureImage(pixels);
     image_.fill(ToQColor(background_));
 }
 

@@ -15,6 +15,11 @@ class QPainter;
 namespace terzlab::platform {
 
 QColor ToQColor(Colour colour);
+QFont ToQFont(const PictureFont& font);
+QString ToQString(std::string_view text);
+// An image at 96 dots per inch, so that a point is 4/3 pixel whatever screen the program runs
+// on; text is measured on such an image wherever it is drawn.
+QImage NewPictureImage(QSize pixels);
 
 class QtPicture final : public Picture {
   public:

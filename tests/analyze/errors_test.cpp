@@ -30,6 +30,9 @@ const ErrorCase kCases[] = {
     {"SensorWithoutHeader", "--sensor @bad.SEN @good.wav", "keine Sensorkompensationsdatei"},
     {"ReferenceWithWrongStartLine", "--reference @two.oct @good.wav", "falsche Startzeile"},
     {"OutputOverRecording", "--out @good.wav @good.wav", "überschreiben"},
+    {"FrdOfImpedance", "--type 4 --export @z.frd @good.wav", "nicht als FRD"},
+    {"ExportOfUnknownKind", "--export @z.txt @good.wav", ".frd, .zma und .csv"},
+    {"SvgOverExport", "--export @z.csv --svg @z.csv @good.wav", "dieselbe Datei"},
 };
 
 class ErrorTest : public ::testing::TestWithParam<ErrorCase> {

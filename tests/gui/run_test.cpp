@@ -4,7 +4,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QImage>
 #include <QPushButton>
 
 namespace terzlab::test {
@@ -39,12 +42,19 @@ TEST_F(RunTest, OneMeasurementInStopModeCapturesSettlingAndOneBlock) {
     platform::selectListIndex(window->cmbAvgCnt, 0);
     platform::setChecked(window->chkAvgType, true);
     recordCaptions();
+    EXPECT_FALSE(window->mnuExport->isEnabled());
     window->cmdStart->click();
     EXPECT_EQ(blocks(), 2);
     EXPECT_EQ(captions, std::vector<QString>{QStringLiteral("Fertig!")});
     EXPECT_EQ(window->run().AvgCount, -1);
     expectIdle();
     EXPECT_TRUE(window->mnuFileSaveAs->isEnabled());
+    EXPECT_TRUE(window->mnuExport->isEnabled() && window->mnuGraphSave->isEnabled());
+    // The graph with its labels, as shown.
+    window->mnuGraphCopy->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_GT(copied.width(), window->picGraph->width());
+    EXPECT_GT(copied.height(), window->picGraph->height());
     const auto log = bench().playLog();
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0], folder.filePath(QStringLiteral("pseudo.wav")).toStdString());

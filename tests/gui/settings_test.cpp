@@ -156,6 +156,7 @@ TEST_F(SettingsTest, TestCdClocksAt44100AndKeepsThe48kChoiceAndARateChangeDropsT
     ASSERT_EQ(w().settings().SampleRate, 48000);
     EXPECT_FALSE(w().run().MeasValid);
     EXPECT_FALSE(w().mnuFileSaveAs->isEnabled());
+    EXPECT_FALSE(w().mnuExport->isEnabled() || w().mnuGraphSave->isEnabled());
     w().cmdStart->click();
     choose(w().cmbWavOutDev, 1);
     EXPECT_FALSE(w().run().MeasValid) << "the rate falls back with the test CD";

@@ -1,6 +1,6 @@
 #pragma once
-// The graph as the main window shows it after a run, drawn off-screen and encoded as PNG: the
-// graph picture at its design size with the axis labels the window prints around it.
+// The graph as the main window shows it after a run, drawn off-screen and encoded as PNG (the
+// graph picture at its design size with the axis labels the window prints around it) or SVG.
 #include "analysis/bands.h"
 #include "analysis/types.h"
 #include <cstdint>
@@ -8,18 +8,21 @@
 
 namespace terzlab::analyze {
 
+enum class GraphFile { Png, Svg };
+
 struct GraphPngInputs {
     int16_t MeasTypeIndex = 0;
     int16_t ImpedancePart = 0;
     int32_t SampleRate = 44100;
     int32_t BlockSize = 16384;
     uint32_t CurveColour = 0xFF0000; // 0x00BBGGRR
+    GraphFile File = GraphFile::Png;
 };
 
 // False where the program was built without its drawing layer.
 bool GraphPngAvailable();
 
-// PNG bytes of the graph; false with a one-line error when nothing could be drawn.
+// PNG or SVG bytes of the graph; false with a one-line error when nothing could be drawn.
 bool RenderGraphPng(const BandState& bands, const AxisRange& range, const GraphPngInputs& in,
                     std::string& png, std::string& error);
 

@@ -1,5 +1,6 @@
 #include "analyze/options.h"
 #include "analysis/meas_type.h"
+#include "files/export_writer.h"
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -109,6 +110,8 @@ const std::map<std::string, Setter, std::less<>>& ValueOptions() {
         {"--reference", TextSetter(&AnalyzeOptions::ReferencePath)},
         {"--title", TextSetter(&AnalyzeOptions::Title)},
         {"--png", TextSetter(&AnalyzeOptions::PngPath)},
+        {"--svg", TextSetter(&AnalyzeOptions::SvgPath)},
+        {"--export", TextSetter(&AnalyzeOptions::ExportPath)},
         {"--out", TextSetter(&AnalyzeOptions::OutPath)},
     };
     return options;
@@ -136,6 +139,13 @@ std::string TakeFile(AnalyzeOptions& o, const std::string& arg) {
     return {};
 }
 
+std::string CheckExport(const AnalyzeOptions& o) {
+    if (o.ExportPath.empty()) return {};
+    const auto format = ExportFormatFor(o.ExportPath);
+    if (!format) return "--export kennt nur die Endungen .frd, .zma und .csv: " + o.ExportPath;
+    return ExportKindRefusal(*format, IsImpedanceType(o.MeasTypeIndex));
+}
+
 // The curves are refused where the program's main window would not let them be switched on.
 std::string CheckCombination(const AnalyzeOptions& o) {
     if (o.OutPath.empty()) return "Keine Ausgabedatei angegeben (--out FILE.oct)";
@@ -154,7 +164,7 @@ std::string CheckCombination(const AnalyzeOptions& o) {
     if (!o.ReferencePath.empty() && type.Reference == CurveKind::None) {
         return "Eine Referenzkurve gibt es nur bei --type 0, 1 und 4";
     }
-    return {};
+    return CheckExport(o);
 }
 
 } // namespace

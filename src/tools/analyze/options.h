@@ -29,6 +29,8 @@ struct AnalyzeOptions {
     bool WideRange = true; // "Impedanzmessung mit breitem Bereich" is checked at start
     std::string Title{kDefaultTitle};
     std::string PngPath;
+    std::string SvgPath;
+    std::string ExportPath; // FRD, ZMA or CSV, by its extension
     std::string OutPath;
     std::string RecordingPath;
     std::string Part2Path;
@@ -45,6 +47,7 @@ inline constexpr std::string_view kUsage =
     "terzlab-analyze [--type 0|1|3|4] [--channel left|right] [--blocks K] [--skip K] "
     "[--resolution 3|6|12] [--rv OHMS] [--calib-left DB] [--calib-right DB] [--level-offset DB] "
     "[--sensor FILE.SEN] [--reference FILE.OCT] [--exchange] [--no-wide-range] [--title TEXT] "
-    "[--png FILE.png] --out FILE.oct RECORDING.wav [PART2.wav]";
+    "[--png FILE.png] [--svg FILE.svg] [--export FILE.frd|zma|csv] --out FILE.oct RECORDING.wav "
+    "[PART2.wav]";
 
 } // namespace terzlab::analyze

@@ -9,8 +9,10 @@
 #include "analyze/staged_files.h"
 #include "analyze/stream_messages.h"
 #include "display/curve_colour.h"
+#include "files/export_writer.h"
 #include "files/measurement_writer.h"
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 
@@ -33,7 +35,7 @@ bool SamePath(const std::string& a, const std::string& b) {
 // An output that lands on an input would destroy the recording it was computed from.
 std::string CheckOutputs(const AnalyzeOptions& o) {
     std::vector<std::string> inputs = {o.RecordingPath, o.Part2Path, o.SensorPath, o.ReferencePath};
-    std::vector<std::string> outputs = {o.OutPath, o.PngPath};
+    std::vector<std::string> outputs = {o.OutPath, o.PngPath, o.SvgPath, o.ExportPath};
     for (const auto& out : outputs) {
         if (out.empty()) continue;
         for (const auto& in : inputs) {
@@ -42,8 +44,12 @@ std::string CheckOutputs(const AnalyzeOptions& o) {
             }
         }
     }
-    if (!o.PngPath.empty() && SamePath(o.PngPath, o.OutPath)) {
-        return "--png und --out nennen dieselbe Datei: " + o.OutPath;
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        for (std::size_t j = i + 1; j < outputs.size(); ++j) {
+            if (!outputs[i].empty() && SamePath(outputs[i], outputs[j])) {
+                return "Zwei Ausgaben nennen dieselbe Datei: " + outputs[i];
+            }
+        }
     }
     return {};
 }
@@ -149,7 +155,8 @@ MeasurementHeader HeaderFor(const AnalyzeOptions& o, const Analyzer& a, int32_t 
     return h;
 }
 
-std::string RenderPng(const AnalyzeOptions& o, Analyzer& a, int32_t sampleRate, std::string& png) {
+std::string RenderPng(const AnalyzeOptions& o, Analyzer& a, int32_t sampleRate, std::string& png,
+                      GraphFile file = GraphFile::Png) {
     a.Redraw(o.FreqResIndex);
     GraphPngInputs g;
     g.MeasTypeIndex = o.MeasTypeIndex;
@@ -158,6 +165,7 @@ std::string RenderPng(const AnalyzeOptions& o, Analyzer& a, int32_t sampleRate, 
     g.BlockSize = a.BlockSize();
     g.CurveColour =
         LiveCurveColour(kChannelCount, o.ActiveChannel, o.MeasTypeIndex, g.ImpedancePart, true);
+    g.File = file;
     std::string error;
     RenderGraphPng(a.Bands(), a.Range(), g, png, error);
     return error;
@@ -185,6 +193,18 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
                      MeasurementFileText(HeaderFor(o, analyzer, rate, store), analyzer.Bands()))) {
         return Fail(err, "Die Datei " + o.OutPath + " konnte nicht geschrieben werden");
     }
+    // The export takes the bands as the measurement file holds them, before the picture's
+    // resolution changes them.
+    if (!o.ExportPath.empty()) {
+        const ExportSource source = ExportSourceFor(HeaderFor(o, analyzer, rate, store),
+                                                    analyzer.Bands(), std::time(nullptr));
+        const auto format = *ExportFormatFor(o.ExportPath);
+        if (std::string error = ExportRefusal(format, source); !error.empty())
+            return Fail(err, error);
+        if (!files.Stage(o.ExportPath, ExportText(format, source))) {
+            return Fail(err, "Die Datei " + o.ExportPath + " konnte nicht geschrieben werden");
+        }
+    }
     if (!o.PngPath.empty()) {
         std::string png;
         if (std::string error = RenderPng(o, analyzer, rate, png); !error.empty()) {
@@ -192,6 +212,14 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
         }
         if (!files.Stage(o.PngPath, png)) {
             return Fail(err, "Die Datei " + o.PngPath + " konnte nicht geschrieben werden");
+        }
+    }
+    if (!o.SvgPath.empty()) {
+        std::string svg;
+        if (std::string error = RenderPng(o, analyzer, rate, svg, GraphFile::Svg); !error.empty())
+            return Fail(err, error);
+        if (!files.Stage(o.SvgPath, svg)) {
+            return Fail(err, "Die Datei " + o.SvgPath + " konnte nicht geschrieben werden");
         }
     }
     if (!files.Commit()) {
@@ -209,6 +237,9 @@ int RunAnalyze(std::span<const std::string> args, std::ostream& err) {
     const AnalyzeOptions& o = *parsed.Options;
     if (!o.PngPath.empty() && !GraphPngAvailable()) {
         return Fail(err, "--png ist nicht verfügbar: terzlab-analyze wurde ohne Qt gebaut");
+    }
+    if (!o.SvgPath.empty() && !GraphPngAvailable()) {
+        return Fail(err, "--svg ist nicht verfügbar: terzlab-analyze wurde ohne Qt gebaut");
     }
     if (std::string error = CheckOutputs(o); !error.empty()) return Fail(err, error);
     return Analyse(o, err);

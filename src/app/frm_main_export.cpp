@@ -1,0 +1,155 @@
+// The measurement and the graph for other programs: "Exportieren" writes the measurement as FRD,
+// ZMA or CSV, "Grafik speichern" the graph as PNG or SVG, and Ctrl+Shift+C puts the graph on the
+// clipboard. The pictures are drawn by the window's own drawing code at the graph's shown size,
+// with the comparison curve when it is shown.
+#include "app/frm_main.h"
+
+#include "display/spectrum_plot.h"
+#include "display/time_plot.h"
+#include "files/atomic_write.h"
+#include "files/export_writer.h"
+#include "platform/graph_picture.h"
+#include "platform/services.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+
+#include <algorithm>
+#include <ctime>
+
+namespace terzlab::app {
+
+namespace {
+
+constexpr int kTwelfthOctave = 2;
+
+QAction* NewCommand(QObject* parent, const char* name, const QString& caption,
+                    const char* keys = nullptr) {
+    auto* action = new QAction(caption, parent);
+    action->setObjectName(QString::fromLatin1(name));
+    if (keys != nullptr) action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
+    return action;
+}
+
+// A name typed without an extension takes the one of the chosen file type.
+QString WithSuffix(const QString& path, const QString& filter) {
+    if (!QFileInfo(path).suffix().isEmpty()) return path;
+    const auto open = filter.lastIndexOf(QStringLiteral("*."));
+    return path + filter.mid(open + 1).chopped(1);
+}
+
+} // namespace
+
+void frmMain::buildExportCommands() {
+    mnuExport = NewCommand(this, "mnuExport", QStringLiteral("E&xportieren ..."));
+    mnuGraphSave = NewCommand(this, "mnuGraphSave", QStringLiteral("&Grafik speichern ..."));
+    mnuGraphCopy = NewCommand(this, "mnuGraphCopy", QStringLiteral("Grafik in die &Zwischenablage"),
+                              "Ctrl+Shift+C");
+    const QList<QAction*> items = mnuFile->actions();
+    mnuFile->insertActions(items.value(items.indexOf(mnuFileSaveAs) + 1),
+                           {mnuExport, mnuGraphSave, mnuGraphCopy});
+    for (QAction* follower : {mnuExport, mnuGraphSave}) {
+        follower->setEnabled(mnuFileSaveAs->isEnabled());
+        connect(mnuFileSaveAs, &QAction::enabledChanged, follower, &QAction::setEnabled);
+    }
+    connect(mnuExport, &QAction::triggered, this, [this] { exportMeasurement(); });
+    connect(mnuGraphSave, &QAction::triggered, this, [this] { saveGraph(); });
+    connect(mnuGraphCopy, &QAction::triggered, this, [this] { copyGraph(); });
+}
+
+void frmMain::exportMeasurement() {
+    const bool impedance = IsImpedanceType(settings_.MeasTypeIndex);
+    const QString csv = QStringLiteral("CSV-Datei (*.csv)");
+    const QString own =
+        impedance ? QStringLiteral("ZMA-Datei (*.zma)") : QStringLiteral("FRD-Datei (*.frd)");
+    QString chosen = own;
+    const QString picked = QFileDialog::getSaveFileName(this, QStringLiteral("Messung exportieren"),
+                                                        selState_.LastFolder,
+                                                        own + QStringLiteral(";;") + csv, &chosen);
+    if (picked.isEmpty()) return;
+    const QString path = WithSuffix(picked, chosen);
+    const auto format = ExportFormatFor(path.toStdString());
+    if (!format) {
+        message(QStringLiteral("Exportiert wird als .frd, .zma oder .csv: ") + path,
+                platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+        return;
+    }
+    MeasurementHeader header;
+    const auto infoType = static_cast<size_t>(std::clamp<int>(selState_.InfoType, 0, 2));
+    header.Title = settings_.InfoTexts[infoType][1];
+    header.SampleRate = settings_.SampleRate;
+    header.BlockSize = run_.BlockSize;
+    header.WindowType = session_.WindowType();
+    header.MeasTypeIndex = settings_.MeasTypeIndex;
+    // The values are those a saved measurement file holds: at 1/12 octave.
+    const ExportSource source =
+        ExportSourceFor(header, session_.Bands(), valuesAt(kTwelfthOctave), std::time(nullptr));
+    std::string error;
+    if (!WriteExport(path.toStdString(), *format, source, error)) {
+        message(QString::fromStdString(error), platform::MsgIcon::Exclamation,
+                QStringLiteral("Fehler"));
+    }
+}
+
+platform::GraphScene frmMain::graphScene() const {
+    platform::GraphScene scene;
+    scene.Frame = frameInputs();
+    scene.Graph = picGraph->size();
+    if (cmbDisplay->currentIndex() == kDisplayFrequency) {
+        const SpectrumInputs in = spectrumInputs();
+        scene.Draw = [in](Picture& g, Picture& w, const FrameInputs& f) {
+            DrawSpectrum(g, w, f, in);
+        };
+    } else if (run_.MeasValid) {
+        const TimeInputs in = timeInputs();
+        scene.Draw = [in](Picture& g, Picture& w, const FrameInputs& f) {
+            terzlab::DisplayTime(g, w, f, in);
+        };
+    } else {
+        scene.Draw = [](Picture& g, Picture& w, const FrameInputs& f) {
+            terzlab::DisplayInit(g, w, f, true);
+        };
+    }
+    return scene;
+}
+
+void frmMain::saveGraph() {
+    const QString png = QStringLiteral("PNG-Bild (*.png)");
+    const QString png2x = QStringLiteral("PNG-Bild, doppelte Größe für den Druck (*.png)");
+    const QString svg = QStringLiteral("SVG-Grafik (*.svg)");
+    QString chosen = png;
+    const QString picked = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Grafik speichern"), selState_.LastFolder,
+        png + QStringLiteral(";;") + png2x + QStringLiteral(";;") + svg, &chosen);
+    if (picked.isEmpty()) return;
+    const QString path = WithSuffix(picked, chosen);
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
+        message(QStringLiteral("Die Grafik wird als .png oder .svg gespeichert: ") + path,
+                platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+        return;
+    }
+    using platform::GraphFormat;
+    const GraphFormat format = suffix == QLatin1String("svg") ? GraphFormat::Svg
+                               : chosen == png2x              ? GraphFormat::Png2x
+                                                              : GraphFormat::Png;
+    std::string bytes;
+    if (!platform::RenderGraph(graphScene(), format, bytes) ||
+        !ReplaceFile(path.toStdString(), bytes)) {
+        message(QStringLiteral("Die Datei ") + path +
+                    QStringLiteral(" konnte nicht geschrieben werden!"),
+                platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+    }
+}
+
+void frmMain::copyGraph() {
+    QGuiApplication::clipboard()->setImage(platform::GraphImage(graphScene(), 1));
+}
+
+} // namespace terzlab::app

@@ -1,0 +1,207 @@
+#include "files/export_writer.h"
+#include "analysis/constants.h"
+#include "files/atomic_write.h"
+#include "files/cp1252.h"
+#include "files/disp_oct.h"
+#include "files/numbers.h"
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <memory>
+#include <sys/stat.h>
+
+namespace terzlab {
+namespace {
+
+constexpr std::string_view kEol = "\r\n";
+
+// Keeps the reader's first error; its note on unreadable lines is not one, since a band saved
+// without a value reads the same way and is left out anyway.
+class FirstError final : public MessageService {
+  public:
+    MsgAnswer show(const std::string& text, MsgButtons, MsgIcon icon, const std::string&) override {
+        if (icon == MsgIcon::Exclamation && error.empty()) error = text;
+        return MsgAnswer::No;
+    }
+    std::string error;
+};
+
+std::string OneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+std::string LocalTime(std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    std::array<char, 32> text{};
+    std::strftime(text.data(), text.size(), "%Y-%m-%d %H:%M", &local);
+    return text.data();
+}
+
+// Rows read back from a file hold single-precision values.
+bool HasValue(const MeasurementRow& row) {
+    return !isNoValue(static_cast<float>(row.Value)) && !isNoValue(static_cast<float>(row.Phase));
+}
+
+std::string KindText(const ExportSource& s) {
+    static constexpr std::array<std::string_view, 5> kTypeNames = {
+        "Schalldruck/Spannung (1-kanalig)", "Schalldruck/Spannung (2-kanalig)", "",
+        "Impedanz (1-kanalig)", "Impedanz (2-kanalig)"};
+    std::string text = s.Impedance ? "Impedanz in Ohm" : "Pegel in dB";
+    if (s.MeasTypeIndex >= 0 && s.MeasTypeIndex < 5 && s.MeasTypeIndex != 2) {
+        text += ", Typ " + std::to_string(s.MeasTypeIndex) + " " +
+                std::string(kTypeNames[static_cast<std::size_t>(s.MeasTypeIndex)]);
+    }
+    return text;
+}
+
+void AppendComments(std::string& out, const ExportSource& s) {
+    std::vector<std::string> lines = {
+        "Terzlab-Export",
+        "Titel: " + BlankControlChars(s.Title),
+        "Messart: " + KindText(s),
+        "Datum: " + s.Date,
+        "Abtastrate: " + (s.SampleRate > 0 ? std::to_string(s.SampleRate) + " Hz" : "unbekannt"),
+        "Auflösung: 1/12 Oktave",
+        std::string("Spalten: Frequenz [Hz], ") + (s.Impedance ? "Impedanz [Ohm]" : "Pegel [dB]") +
+            ", Phase [Grad]"};
+    if (!s.PhaseMeasured) lines.emplace_back("Phase nicht gemessen, als 0 geschrieben");
+    for (const std::string& line : lines)
+        out.append("* ").append(line).append(kEol);
+}
+
+void AppendRows(std::string& out, const ExportSource& s, char separator) {
+    for (const MeasurementRow& row : s.Rows) {
+        if (!HasValue(row)) continue;
+        out.append(FormatFrequency(row.Freq, true)).push_back(separator);
+        out.append(FormatValue(row.Value, kValuePattern)).push_back(separator);
+        out.append(FormatValue(s.PhaseMeasured ? row.Phase : 0.0, kPhasePattern)).append(kEol);
+    }
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::time_t ModificationTime(const std::filesystem::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mtime : std::time(nullptr);
+}
+
+int32_t ReadSampleRate(DispOct& store, const std::filesystem::path& path) {
+    if (!store.File.open(path)) return 0;
+    const auto text = GetKeyValue(store, "Sample frequency [Hz]", 0, 1, '\t', true);
+    store.File.close();
+    return ParseInteger(text, 1, 10'000'000).value_or(0);
+}
+
+} // namespace
+
+std::optional<ExportFormat> ExportFormatFor(const std::filesystem::path& path) {
+    const std::string ext = Lower(path.extension().string());
+    if (ext == ".frd") return ExportFormat::Frd;
+    if (ext == ".zma") return ExportFormat::Zma;
+    if (ext == ".csv") return ExportFormat::Csv;
+    return std::nullopt;
+}
+
+ExportSource ExportSourceFor(const MeasurementHeader& header, const BandState& bands,
+                             std::time_t when) {
+    return ExportSourceFor(header, bands, bands.BandValue, when);
+}
+
+ExportSource ExportSourceFor(const MeasurementHeader& header, const BandState& bands,
+                             std::span<const double> values, std::time_t when) {
+    ExportSource s;
+    s.Title = header.Title;
+    s.Impedance = IsImpedanceType(header.MeasTypeIndex);
+    s.MeasTypeIndex = header.MeasTypeIndex;
+    s.PhaseMeasured = PropertiesOf(header.MeasTypeIndex).ResultRows >= 4;
+    s.SampleRate = header.SampleRate;
+    s.Date = LocalTime(when);
+    s.Rows = MeasurementRows(header, bands, values);
+    return s;
+}
+
+bool ReadExportSource(const std::filesystem::path& path, ExportSource& source, std::string& error) {
+    auto store = std::make_unique<DispOct>();
+    const FileProbe probe = ProbeFile(*store, path, kOctMask);
+    if (probe.Type != kCurveLevel && probe.Type != kCurveImpedance) {
+        std::error_code fault;
+        error = std::filesystem::is_regular_file(path, fault)
+                    ? "Die Datei " + path.string() + " ist keine Terzlab-Messdatei mit Titel"
+                    : "Die Datei " + path.string() + " fehlt oder ist nicht lesbar";
+        return false;
+    }
+    // The reference slot is the one whose reader insists on the 1/12-octave grid.
+    StoredCurve& curve = store->Curves[kReferenceSlot];
+    curve.CurveLoaded = 1;
+    curve.CurveType = probe.Type;
+    curve.CurveDir = path.has_parent_path() ? path.parent_path().string() : ".";
+    curve.CurveFile = path.filename().string();
+    FirstError messages;
+    if (!LoadCurve(*store, kReferenceSlot, CorrectionCurve::kEntries - 1, messages)) {
+        error = OneLine(messages.error);
+        return false;
+    }
+    source = {};
+    source.Title = probe.Title;
+    source.Impedance = probe.Type == kCurveImpedance;
+    source.SampleRate = ReadSampleRate(*store, path);
+    source.Date = LocalTime(ModificationTime(path));
+    for (int e = 0; e < CorrectionCurve::kEntries; ++e) {
+        source.Rows.push_back({curve.CurveFreq[e], curve.CurveAmp[e], curve.CurvePhase[e]});
+    }
+    source.PhaseMeasured =
+        source.Impedance && std::any_of(source.Rows.begin(), source.Rows.end(),
+                                        [](auto& r) { return HasValue(r) && r.Phase != 0.0; });
+    return true;
+}
+
+std::string ExportKindRefusal(ExportFormat format, bool impedance) {
+    if (format == ExportFormat::Frd && impedance) {
+        return "Eine Impedanzmessung lässt sich nicht als FRD exportieren (dafür ZMA oder CSV)";
+    }
+    if (format == ExportFormat::Zma && !impedance) {
+        return "Eine Pegelmessung lässt sich nicht als ZMA exportieren (dafür FRD oder CSV)";
+    }
+    return {};
+}
+
+std::string ExportRefusal(ExportFormat format, const ExportSource& source) {
+    if (std::string kind = ExportKindRefusal(format, source.Impedance); !kind.empty()) return kind;
+    if (std::none_of(source.Rows.begin(), source.Rows.end(), HasValue)) {
+        return "Die Messung hat in keinem Band einen Wert";
+    }
+    return {};
+}
+
+std::string ExportText(ExportFormat format, const ExportSource& source) {
+    std::string out;
+    if (format == ExportFormat::Csv) {
+        out.append(source.Impedance ? "frequency_hz,impedance_ohm,phase_deg"
+                                    : "frequency_hz,level_db,phase_deg")
+            .append(kEol);
+        AppendRows(out, source, ',');
+    } else {
+        AppendComments(out, source);
+        AppendRows(out, source, '\t');
+    }
+    return out;
+}
+
+bool WriteExport(const std::filesystem::path& path, ExportFormat format, const ExportSource& source,
+                 std::string& error) {
+    error = ExportRefusal(format, source);
+    if (!error.empty()) return false;
+    if (ReplaceFile(path, ExportText(format, source))) return true;
+    error = "Die Datei " + path.string() + " konnte nicht geschrieben werden";
+    return false;
+}
+
+} // namespace terzlab

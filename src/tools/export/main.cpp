@@ -1,0 +1,9 @@
+#include "run_export.h"
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return terzlab::exporter::RunExport(args, std::cerr);
+}

@@ -1,0 +1,141 @@
+#include "run_export.h"
+#include "files/atomic_write.h"
+#include "files/export_writer.h"
+#include "picture.h"
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+namespace terzlab::exporter {
+namespace {
+
+struct Options {
+    std::string In;
+    std::string Out;
+    std::string ComparisonPath;
+    std::optional<int16_t> FreqResIndex;
+    std::optional<int> Scale;
+};
+
+int Fail(std::ostream& err, const std::string& text) {
+    err << "terzlab-export: " << text << '\n';
+    return kExitError;
+}
+
+std::string SetValue(Options& o, const std::string& option, const std::string& value) {
+    if (option == "--resolution") {
+        if (value != "3" && value != "6" && value != "12") {
+            return "Ungültiger Wert für --resolution: \"" + value + "\" (erlaubt: 3, 6, 12)";
+        }
+        o.FreqResIndex = static_cast<int16_t>(value == "3" ? 0 : (value == "6" ? 1 : 2));
+    } else if (option == "--scale") {
+        if (value != "1" && value != "2") {
+            return "Ungültiger Wert für --scale: \"" + value + "\" (erlaubt: 1, 2)";
+        }
+        o.Scale = value[0] - '0';
+    } else {
+        o.ComparisonPath = value;
+    }
+    return {};
+}
+
+std::string Parse(std::span<const std::string> args, Options& o) {
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--resolution" || arg == "--scale" || arg == "--comparison") {
+            if (i + 1 >= args.size()) return "Option " + arg + " erwartet einen Wert";
+            if (std::string error = SetValue(o, arg, args[++i]); !error.empty()) return error;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return "Unbekannte Option: " + arg;
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.size() != 2) return "Erwartet werden eine Messdatei und eine Ausgabedatei";
+    o.In = files[0];
+    o.Out = files[1];
+    return {};
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    std::error_code error;
+    const auto ca = std::filesystem::weakly_canonical(a, error);
+    if (error) return a == b;
+    const auto cb = std::filesystem::weakly_canonical(b, error);
+    return error ? a == b : ca == cb;
+}
+
+// What the options allow for this output; the picture options belong to pictures only.
+std::string CheckOutput(const Options& o, bool picture, bool png) {
+    if (SamePath(o.In, o.Out) || (!o.ComparisonPath.empty() && SamePath(o.ComparisonPath, o.Out))) {
+        return "Die Ausgabedatei " + o.Out + " würde eine Eingabedatei überschreiben";
+    }
+    if (!picture && (o.FreqResIndex || o.Scale || !o.ComparisonPath.empty())) {
+        return "--resolution, --scale und --comparison gelten nur für Bilder (.png, .svg)";
+    }
+    if (o.Scale && !png) return "--scale gilt nur für PNG-Bilder";
+    if (picture && !PicturesAvailable()) {
+        return "Bilder sind nicht verfügbar: terzlab-export wurde ohne Qt gebaut";
+    }
+    return {};
+}
+
+int WritePicture(const Options& o, const ExportSource& source, bool svg, std::ostream& err) {
+    PictureRequest request;
+    request.Svg = svg;
+    request.Scale = o.Scale.value_or(1);
+    request.FreqResIndex = o.FreqResIndex.value_or(2);
+    if (!o.ComparisonPath.empty()) {
+        ExportSource comparison;
+        std::string error;
+        if (!ReadExportSource(o.ComparisonPath, comparison, error)) return Fail(err, error);
+        if (comparison.Impedance != source.Impedance) {
+            return Fail(err, "Die Vergleichskurve " + o.ComparisonPath +
+                                 " ist eine andere Messart als die Messung");
+        }
+        request.Comparison = comparison;
+    }
+    std::string bytes;
+    std::string error;
+    if (!RenderPicture(source, request, bytes, error)) return Fail(err, error);
+    if (!ReplaceFile(o.Out, bytes)) {
+        return Fail(err, "Die Datei " + o.Out + " konnte nicht geschrieben werden");
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int RunExport(std::span<const std::string> args, std::ostream& err) {
+    Options o;
+    if (std::string error = Parse(args, o); !error.empty()) {
+        return Fail(err, error + " - Aufruf: " + std::string(kUsage));
+    }
+    const std::string ext = Lower(std::filesystem::path(o.Out).extension().string());
+    const auto format = ExportFormatFor(o.Out);
+    const bool picture = ext == ".png" || ext == ".svg";
+    if (!format && !picture) {
+        return Fail(err, "Unbekannte Endung der Ausgabedatei " + o.Out +
+                             " (erlaubt: .frd, .zma, .csv, .png, .svg)");
+    }
+    if (std::string error = CheckOutput(o, picture, ext == ".png"); !error.empty()) {
+        return Fail(err, error);
+    }
+    ExportSource source;
+    std::string error;
+    if (!ReadExportSource(o.In, source, error)) return Fail(err, error);
+    if (picture) return WritePicture(o, source, ext == ".svg", err);
+    if (!WriteExport(o.Out, *format, source, error)) return Fail(err, error);
+    return kExitOk;
+}
+
+} // namespace terzlab::exporter

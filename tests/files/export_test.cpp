@@ -1,0 +1,122 @@
+// FRD, ZMA and CSV hold the measurement file's own band lines, and nothing for bands without a
+// value.
+#include "analysis/constants.h"
+#include "files/atomic_write.h"
+#include "files/disp_oct.h"
+#include "files/export_writer.h"
+#include "support.h"
+#include <algorithm>
+#include <array>
+
+namespace terzlab {
+namespace {
+
+using test::TempDir;
+
+// Levels and impedances with halves that must round as the file rounds them, and a gap.
+BandState Bands(int16_t type) {
+    BandState bands;
+    bands.Table.LastBand = 40;
+    bands.Results.RowCount = 4;
+    bands.Results.BandCount = 41;
+    bands.Results.Cells.assign(5 * 41, 0.0);
+    for (int b = 0; b <= 41; ++b) {
+        bands.Table.BandFreq.push_back(NominalBandFreq(b) * 1.0004);
+        bands.BandValue.push_back((type > 2 ? 8.0 : -60.0) + b * 0.125);
+        if (b < 41) bands.Results(4, b) = -90.0 + b * 4.25;
+    }
+    bands.BandValue[3] = kNoValue;
+    bands.BandValue[17] = kNoValue;
+    return bands;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+// The band lines of a measurement file as the export must show them.
+std::vector<std::string> ExpectedRows(const std::string& oct, char separator, bool phase) {
+    std::vector<std::string> rows;
+    bool data = false;
+    for (std::string line : Lines(oct)) {
+        if (line.starts_with("F [Hz]")) {
+            data = true;
+        } else if (data && line.find("\t-999.99\t") == std::string::npos) {
+            if (!phase) line = line.substr(0, line.rfind('\t')) + "\t0.0";
+            std::replace(line.begin(), line.end(), '\t', separator);
+            rows.push_back(line);
+        }
+    }
+    return rows;
+}
+
+struct RoundTrip {
+    int16_t type;
+    ExportFormat format;
+    const char* header; // the first line
+};
+
+const RoundTrip kRoundTrips[] = {
+    {0, ExportFormat::Frd, "* Terzlab-Export"},
+    {1, ExportFormat::Csv, "frequency_hz,level_db,phase_deg"},
+    {3, ExportFormat::Zma, "* Terzlab-Export"},
+    {4, ExportFormat::Zma, "* Terzlab-Export"},
+    {4, ExportFormat::Csv, "frequency_hz,impedance_ohm,phase_deg"},
+};
+
+TEST(ExportWriter, SavedFileAndRunGiveTheFilesBandLinesWithoutNoValue) {
+    TempDir dir;
+    for (const RoundTrip& c : kRoundTrips) {
+        SCOPED_TRACE(c.type);
+        MeasurementHeader header;
+        header.MeasTypeIndex = c.type;
+        header.Title = "Box\tA";
+        const BandState bands = Bands(c.type);
+        const std::string oct = MeasurementFileText(header, bands);
+        ASSERT_TRUE(ReplaceFile(dir.path() / "m.oct", oct));
+        ExportSource saved;
+        std::string error;
+        ASSERT_TRUE(ReadExportSource(dir.path() / "m.oct", saved, error)) << error;
+        const ExportSource run = ExportSourceFor(header, bands, 0);
+        const bool csv = c.format == ExportFormat::Csv;
+        const auto expected = ExpectedRows(oct, csv ? ',' : '\t', c.type == 4);
+        ASSERT_EQ(expected.size(), 38u);
+        for (const ExportSource* source : std::array<const ExportSource*, 2>{&saved, &run}) {
+            EXPECT_EQ(ExportRefusal(c.format, *source), "");
+            const auto lines = Lines(ExportText(c.format, *source));
+            ASSERT_GT(lines.size(), expected.size());
+            EXPECT_EQ(lines.front(), c.header);
+            const std::vector<std::string> rows(lines.end() - expected.size(), lines.end());
+            EXPECT_EQ(rows, expected);
+            const std::size_t comments = lines.size() - expected.size() - (csv ? 1 : 0);
+            for (std::size_t i = 0; i < comments; ++i)
+                EXPECT_EQ(lines[i][0], '*') << lines[i];
+            EXPECT_EQ(comments, csv ? 0u : (c.type == 4 ? 7u : 8u));
+        }
+    }
+}
+
+TEST(ExportWriter, RefusesTheWrongKindAndKeepsTheOldFile) {
+    TempDir dir;
+    const auto target = dir.path() / "old.frd";
+    test::WriteBytes(target, "old");
+    MeasurementHeader header;
+    header.MeasTypeIndex = 3;
+    const ExportSource impedance = ExportSourceFor(header, Bands(3), 0);
+    std::string error;
+    EXPECT_FALSE(WriteExport(target, ExportFormat::Frd, impedance, error));
+    EXPECT_NE(error.find("nicht als FRD"), std::string::npos);
+    header.MeasTypeIndex = 0;
+    EXPECT_NE(ExportRefusal(ExportFormat::Zma, ExportSourceFor(header, Bands(0), 0)), "");
+    EXPECT_FALSE(WriteExport(dir.path() / "no" / "x.csv", ExportFormat::Csv, impedance, error));
+    EXPECT_EQ(test::ReadBytes(target), "old");
+    EXPECT_EQ(ExportFormatFor("a/B.ZmA"), ExportFormat::Zma);
+    EXPECT_FALSE(ExportFormatFor("a.txt").has_value());
+}
+
+} // namespace
+} // namespace terzlab
