@@ -13,6 +13,7 @@
 #include "display/cursor.h"
 #include "display/frame.h"
 #include "files/disp_oct.h"
+#include "files/locations.h"
 #include "platform/message_service.h"
 #include "platform/qt_picture.h"
 
@@ -46,7 +47,7 @@ struct MainServices {
     platform::KeyState* keys = nullptr;
     platform::Sleeper* sleeper = nullptr;
     DialogState* dialogs = nullptr;
-    std::string programFolder;
+    Locations places; // settings file, stimulus files, first folder of the file dialog
     std::function<int()> screenWidth; // pixels; the primary screen when empty
     // Opens the instruction (frmMeas) or help (frmHelp) dialog for DialogPage; the windows
     // themselves when empty.

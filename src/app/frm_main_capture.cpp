@@ -97,7 +97,7 @@ void frmMain::closeCapture() {
     capture.stop();
     if (run_.CaptureHandle != 0) capture.unprepare(CaptureHeader);
     if (run_.StimulusPath != kTestCdPath)
-        services_.card->player->playOnce(stopFilePath(services_.programFolder));
+        services_.card->player->playOnce(stopFilePath(services_.places));
     capture.close();
     run_.CaptureHandle = 0;
 }

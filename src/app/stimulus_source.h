@@ -1,6 +1,8 @@
 #pragma once
 // Choosing, checking and rate-adapting the stimulus file of a run, reduced to one outcome the
 // start command can act on.
+#include "files/locations.h"
+
 #include <cstdint>
 #include <string>
 
@@ -18,13 +20,13 @@ enum class StimulusStatus { Ready, Missing, Invalid, NotWritable };
 
 struct StimulusOutcome {
     StimulusStatus status = StimulusStatus::Missing;
-    std::string path;
+    std::string path; // the file the run plays, or the one a message names
 };
 
-StimulusOutcome prepareStimulusFile(const std::string& programFolder,
-                                    const StimulusRequest& request, uint32_t sampleRate);
+StimulusOutcome prepareStimulusFile(const Locations& places, const StimulusRequest& request,
+                                    uint32_t sampleRate);
 
 // The file whose short, synchronous play replaces the looped stimulus at the end of a run.
-std::string stopFilePath(const std::string& programFolder);
+std::string stopFilePath(const Locations& places);
 
 } // namespace terzlab::app
