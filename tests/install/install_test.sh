@@ -17,7 +17,7 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 run_as_user() {
     "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$config" \
-        XDG_DATA_HOME="$data" TMPDIR="$home" QT_QPA_PLATFORM=offscreen \
+        XDG_DATA_HOME="$data" XDG_RUNTIME_DIR="$home" TMPDIR="$home" QT_QPA_PLATFORM=offscreen \
         ASAN_OPTIONS=detect_leaks=0 "$@" > "$home/out.txt" 2>&1
 }
 
@@ -28,7 +28,7 @@ done
 desktop-file-validate "$prefix"/share/applications/*.desktop
 appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml > /dev/null
 chmod -R a-w "$prefix"
-mkdir "$home"
+mkdir -m 700 "$home"
 [ ${#as_user[@]} -eq 0 ] || chown nobody "$home"
 snapshot() { (cd "$prefix" && find . -printf '%p %s %T@ %m\n' | sort); }
 before=$(snapshot)
