@@ -24,11 +24,12 @@ set(CPACK_PACKAGE_NAME terzlab)
 set(CPACK_PACKAGE_VENDOR "Terzlab")
 set(CPACK_PACKAGE_CONTACT "Terzlab <terzlab@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Fractional-octave analyser for loudspeaker measurements")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Terzlab turns a sound card into a 1/3, 1/6 and 1/12 octave analyser for loudspeaker work:\n"
-    "level spectra, transfer, polarity and impedance. The program speaks German.")
+set(CPACK_PACKAGE_DESCRIPTION "Terzlab turns a sound card into a 1/3, 1/6 and 1/12 octave \
+analyser for loudspeaker work: level spectra, transfer, polarity and impedance. The program \
+speaks German.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 # The libraries the executables link come from dpkg-shlibdeps; what they only load at run time
 # is named here: Qt's platform plugins, the fonts the program draws with, and the sound server
