@@ -22,9 +22,8 @@ run_as_user() {
 }
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
-for tool in desktop-file-validate appstreamcli; do
-    command -v $tool > /dev/null || { echo "SKIPPED: $tool fehlt (scripts/install-deps.sh)"; exit 77; }
-done
+command -v desktop-file-validate appstreamcli > /dev/null ||
+    { echo "SKIPPED: desktop-file-utils oder appstream fehlt (scripts/install-deps.sh)"; exit 77; }
 desktop-file-validate "$prefix"/share/applications/*.desktop
 appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml > /dev/null
 chmod -R a-w "$prefix"
