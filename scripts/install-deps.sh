@@ -7,7 +7,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libportaudio
     libsndfile1-dev libasound2-dev libasound2-plugins fonts-dejavu-core fonts-liberation)
 if [ "$mode" = test ]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev clang libclang-rt-14-dev
-        pulseaudio pulseaudio-utils)
+        pulseaudio pulseaudio-utils desktop-file-utils appstream)
 fi
 missing=()
 for p in "${packages[@]}"; do

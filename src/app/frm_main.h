@@ -16,6 +16,7 @@
 #include "display/spectrum_plot.h"
 #include "display/time_plot.h"
 #include "files/disp_oct.h"
+#include "files/locations.h"
 #include "guidance/dialog_state.h"
 #include "platform/message_service.h"
 #include "platform/qt_picture.h"
@@ -53,7 +54,7 @@ struct MainServices {
     platform::KeyState* keys = nullptr;
     platform::Sleeper* sleeper = nullptr;
     DialogState* dialogs = nullptr;
-    std::string programFolder;
+    Locations places; // settings file, stimulus files, first folder of the file dialog
     std::function<int()> screenWidth; // pixels; the primary screen when empty
     // Opens the instruction (frmMeas) or help (frmHelp) dialog for DialogPage; the windows
     // themselves when empty.

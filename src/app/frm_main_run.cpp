@@ -108,7 +108,7 @@ bool frmMain::startRun(bool firstPart) {
 
 bool frmMain::prepareStimulus() {
     const StimulusOutcome outcome =
-        prepareStimulusFile(services_.programFolder,
+        prepareStimulusFile(services_.places,
                             {settings_.MeasTypeIndex, run_.CalibrationRun, run_.CalibFreqOption,
                              run_.CalibLevelOption, mnuTimeChk->isChecked()},
                             static_cast<uint32_t>(settings_.SampleRate));

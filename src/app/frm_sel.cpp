@@ -61,9 +61,9 @@ bool holdsNumber(const QString& text) {
 } // namespace
 
 frmSel::frmSel(frmMain& main, SelState& state, platform::MessageService& messages,
-               QString programFolder, QWidget* parent)
+               QString startFolder, QWidget* parent)
     : QDialog(parent), main_(main), state_(state), messages_(messages),
-      programFolder_(std::move(programFolder)) {
+      startFolder_(std::move(startFolder)) {
     setObjectName(QStringLiteral("frmSel"));
     buildControls();
     connectHandlers();
@@ -141,7 +141,7 @@ void frmSel::Form_Load() {
     if (state_.FirstOpening) {
         state_.FirstOpening = false;
         state_.InfoType = 0;
-        state_.LastFolder = programFolder_;
+        state_.LastFolder = startFolder_;
     }
     {
         const QSignalBlocker block(cmbInfoTyp);

@@ -52,8 +52,8 @@ class FolderList final : public QListWidget {
 
 class frmSel final : public QDialog {
   public:
-    frmSel(frmMain& main, SelState& state, platform::MessageService& messages,
-           QString programFolder, QWidget* parent = nullptr);
+    frmSel(frmMain& main, SelState& state, platform::MessageService& messages, QString startFolder,
+           QWidget* parent = nullptr);
 
     void Form_Load();
     void Drive1_Change();
@@ -112,7 +112,7 @@ class frmSel final : public QDialog {
     frmMain& main_;
     SelState& state_;
     platform::MessageService& messages_;
-    QString programFolder_;
+    QString startFolder_; // opened the first time, before any folder was chosen
     std::vector<Row> rows_;
 };
 

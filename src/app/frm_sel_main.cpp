@@ -24,7 +24,7 @@ void frmMain::connectFileHooks() {
 void frmMain::showFileDialog(int selMode) {
     selState_.SelMode = static_cast<int16_t>(selMode);
     frmSel dialog(*this, selState_, *services_.messages,
-                  QString::fromStdString(services_.programFolder), this);
+                  QString::fromStdString(services_.places.documentFolder), this);
     dialog.Form_Load();
     dialog.exec();
 }
@@ -43,7 +43,7 @@ int16_t frmMain::curveLastBand() const {
 void frmMain::writeSettingsFile() {
     terzlab::Settings stored = settings_;
     RememberCurveFiles(dispOct_, stored);
-    WriteSettings(settingsPathOf(services_.programFolder), stored, *services_.messages);
+    WriteSettings(services_.places.settingsFile, stored, *services_.messages);
 }
 
 } // namespace terzlab::app

@@ -70,12 +70,13 @@ int runProgram(const CommandLine& commandLine) {
     const bool unattended = !commandLine.screenshot.isEmpty();
     DialogState dialogs;
     showInformationWindow(dialogs, unattended);
-    const std::string programFolder = programFolderOf(QCoreApplication::applicationFilePath());
+    const Locations places = FindLocations(programFolderOf(QCoreApplication::applicationFilePath()),
+                                           UserFoldersFromEnvironment());
     platform::QtMessageService boxes;
     platform::TerminalMessageService terminal;
     platform::MessageService& messages =
         unattended ? static_cast<platform::MessageService&>(terminal) : boxes;
-    const Settings settings = startSettings(programFolder, messages);
+    const Settings settings = startSettings(places.settingsFile, messages);
 
     std::unique_ptr<audio::SoundCard> card = chooseCard(commandLine.virtualCard);
     platform::EscKeyTracker keys;
@@ -86,12 +87,12 @@ int runProgram(const CommandLine& commandLine) {
     services.keys = &keys;
     services.sleeper = &sleeper;
     services.dialogs = &dialogs;
-    services.programFolder = programFolder;
+    services.places = places;
     if (unattended) {
         services.openInstructions = [&dialogs] { dialogs.DialogPage = -1; };
         services.openHelp = [&dialogs] { dialogs.DialogPage = -1; };
     }
-    card->player->setProgramFolder(programFolder);
+    card->player->setProgramFolder(places.stimulusFolder);
     frmMain window(services, settings);
     window.hooks.openCalibration = [&window, &messages] {
         calibration::frmCalib::open(window, messages);

@@ -56,14 +56,9 @@ std::string programFolderOf(const QString& executablePath) {
     return folder.toStdString();
 }
 
-std::string settingsPathOf(const std::string& programFolder) {
-    if (!programFolder.empty() && programFolder.back() == '/') return programFolder + "Terzlab.def";
-    return programFolder + "/Terzlab.def";
-}
-
-Settings startSettings(const std::string& programFolder, platform::MessageService& messages) {
+Settings startSettings(const std::string& settingsFile, platform::MessageService& messages) {
     Settings settings;
-    ReadSettings(settingsPathOf(programFolder), settings);
+    ReadSettings(settingsFile, settings);
     ConfirmStoredCalibration(settings, messages);
     settings.LevelCorr = Settings{}.LevelCorr;
     return settings;

@@ -28,11 +28,10 @@ QString usageText();
 
 // The folder of the executable, without a trailing separator (except the root itself).
 std::string programFolderOf(const QString& executablePath);
-std::string settingsPathOf(const std::string& programFolder);
 
 // The start values with the settings file read over them, each stored calibration value
 // confirmed or dropped, and the corrections at their start values.
-Settings startSettings(const std::string& programFolder, platform::MessageService& messages);
+Settings startSettings(const std::string& settingsFile, platform::MessageService& messages);
 
 // The stored curve files go into the window's store before its load, which ticks their boxes.
 void loadStoredCurves(frmMain& window, const Settings& settings,

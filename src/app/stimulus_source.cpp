@@ -4,22 +4,35 @@
 
 namespace terzlab::app {
 
-StimulusOutcome prepareStimulusFile(const std::string& programFolder,
-                                    const StimulusRequest& request, uint32_t sampleRate) {
+namespace {
+
+// In place beside a portable program; otherwise the installed file stays as it is and the run
+// plays a copy in the user's folder.
+audio::AdaptedStimulus adaptRate(const Locations& places, const std::string& path,
+                                 uint32_t sampleRate) {
+    if (places.copyFolder.empty()) return {audio::adaptSampleRate(path, sampleRate), path};
+    return audio::adaptedCopy(path, places.copyFolder, sampleRate);
+}
+
+} // namespace
+
+StimulusOutcome prepareStimulusFile(const Locations& places, const StimulusRequest& request,
+                                    uint32_t sampleRate) {
     const audio::StimulusChoice choice{request.measType, request.calibrationRun,
                                        request.calibFreqOption, request.calibLevelOption,
                                        request.timeCheck};
     StimulusOutcome outcome;
-    outcome.path = audio::joinProgramPath(programFolder, audio::stimulusFileName(choice));
+    outcome.path = audio::joinProgramPath(places.stimulusFolder, audio::stimulusFileName(choice));
     if (!audio::fileExists(outcome.path)) {
         outcome.status = StimulusStatus::Missing;
     } else if (!audio::isValidStimulusWav(outcome.path)) {
         outcome.status = StimulusStatus::Invalid;
-    } else if (audio::adaptSampleRate(outcome.path, sampleRate) ==
-               audio::RateAdaptResult::NotWritable) {
-        outcome.status = StimulusStatus::NotWritable;
     } else {
-        outcome.status = StimulusStatus::Ready;
+        const audio::AdaptedStimulus adapted = adaptRate(places, outcome.path, sampleRate);
+        outcome.path = adapted.path;
+        outcome.status = adapted.result == audio::RateAdaptResult::NotWritable
+                             ? StimulusStatus::NotWritable
+                             : StimulusStatus::Ready;
     }
     return outcome;
 }

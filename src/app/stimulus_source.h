@@ -1,6 +1,8 @@
 #pragma once
 // Choosing, checking and rate-adapting the stimulus file of a run, reduced to one outcome the
 // start command can act on.
+#include "files/locations.h"
+
 #include <cstdint>
 #include <string>
 
@@ -18,10 +20,10 @@ enum class StimulusStatus { Ready, Missing, Invalid, NotWritable };
 
 struct StimulusOutcome {
     StimulusStatus status = StimulusStatus::Missing;
-    std::string path;
+    std::string path; // the file the run plays, or the one a message names
 };
 
-StimulusOutcome prepareStimulusFile(const std::string& programFolder,
-                                    const StimulusRequest& request, uint32_t sampleRate);
+StimulusOutcome prepareStimulusFile(const Locations& places, const StimulusRequest& request,
+                                    uint32_t sampleRate);
 
 } // namespace terzlab::app

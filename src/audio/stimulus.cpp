@@ -1,5 +1,7 @@
 #include "audio/stimulus.h"
 
+#include "files/atomic_write.h"
+
 #include <sndfile.h>
 
 #include <array>
@@ -7,6 +9,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <unistd.h>
 
 namespace terzlab::audio {
@@ -62,12 +66,15 @@ bool libsndfileReadsPcm16(const std::string& path) {
     return ok;
 }
 
+std::array<unsigned char, 4> rateBytes(uint32_t sampleRate) {
+    return {static_cast<unsigned char>(sampleRate & 0xFFu),
+            static_cast<unsigned char>((sampleRate >> 8) & 0xFFu),
+            static_cast<unsigned char>((sampleRate >> 16) & 0xFFu),
+            static_cast<unsigned char>((sampleRate >> 24) & 0xFFu)};
+}
+
 bool writeRateField(const std::string& path, uint32_t sampleRate) {
-    const std::array<unsigned char, 4> bytes = {
-        static_cast<unsigned char>(sampleRate & 0xFFu),
-        static_cast<unsigned char>((sampleRate >> 8) & 0xFFu),
-        static_cast<unsigned char>((sampleRate >> 16) & 0xFFu),
-        static_cast<unsigned char>((sampleRate >> 24) & 0xFFu)};
+    const std::array<unsigned char, 4> bytes = rateBytes(sampleRate);
     // No truncation and no creation: only the four bytes change.
     const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -76,6 +83,14 @@ bool writeRateField(const std::string& path, uint32_t sampleRate) {
     const bool written = ::pwrite(fd, bytes.data(), bytes.size(), kRateOffset) == 4;
     const bool closed = ::close(fd) == 0;
     return written && closed;
+}
+
+std::optional<std::string> readWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) return std::nullopt;
+    return bytes;
 }
 
 } // namespace
@@ -128,6 +143,33 @@ RateAdaptResult adaptSampleRate(const std::string& path, uint32_t sampleRate) {
     }
     return writeRateField(path, sampleRate) ? RateAdaptResult::Rewritten
                                             : RateAdaptResult::NotWritable;
+}
+
+AdaptedStimulus adaptedCopy(const std::string& installed, const std::string& copyFolder,
+                            uint32_t sampleRate) {
+    Header header{};
+    if (!fileExists(installed) || !readHeader(installed, header) || !isCanonicalPcm16(header)) {
+        return {RateAdaptResult::NotWritable, installed};
+    }
+    if (littleEndian(header, kRateOffset, 4) == sampleRate) {
+        return {RateAdaptResult::Unchanged, installed};
+    }
+    const std::string copy =
+        joinProgramPath(copyFolder, std::filesystem::path(installed).filename().string());
+    std::optional<std::string> wanted = readWhole(installed);
+    if (!wanted || wanted->size() < kHeaderSize) {
+        return {RateAdaptResult::NotWritable, copy};
+    }
+    const std::array<unsigned char, 4> rate = rateBytes(sampleRate);
+    wanted->replace(static_cast<std::size_t>(kRateOffset), rate.size(),
+                    reinterpret_cast<const char*>(rate.data()), rate.size());
+    if (readWhole(copy) == wanted) {
+        return {RateAdaptResult::Unchanged, copy};
+    }
+    std::error_code error;
+    std::filesystem::create_directories(copyFolder, error);
+    return {ReplaceFile(copy, *wanted) ? RateAdaptResult::Rewritten : RateAdaptResult::NotWritable,
+            copy};
 }
 
 } // namespace terzlab::audio

@@ -40,4 +40,15 @@ enum class RateAdaptResult { Unchanged, Rewritten, NotWritable };
 // NotWritable, like a write-protected one.
 RateAdaptResult adaptSampleRate(const std::string& path, uint32_t sampleRate);
 
+struct AdaptedStimulus {
+    RateAdaptResult result = RateAdaptResult::NotWritable;
+    std::string path; // the file to play, or the copy that could not be written
+};
+
+// For a stimulus file that stays as installed: when its rate differs, the run plays a copy in
+// `copyFolder` (created when needed) whose only difference is the rate field. The copy is
+// written again whenever it no longer matches, so an updated installation replaces it.
+AdaptedStimulus adaptedCopy(const std::string& installed, const std::string& copyFolder,
+                            uint32_t sampleRate);
+
 } // namespace terzlab::audio

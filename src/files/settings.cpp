@@ -196,6 +196,9 @@ std::string SettingsFileText(const Settings& settings) {
 
 bool WriteSettings(const std::filesystem::path& path, const Settings& settings,
                    MessageService& messages) {
+    // The user's settings folder is made on the first exit; a failure shows in the write.
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
     return ReplaceFileOrReport(path, SettingsFileText(settings), messages);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The settings that survive from one start to the next, kept in "Terzlab.def" beside the
-// program: Windows-1252 text, CR LF, key=value lines and "#" comments.
+// The settings that survive from one start to the next, kept in "Terzlab.def" (files/locations.h
+// says where): Windows-1252 text, CR LF, key=value lines and "#" comments.
 #include "files/disp_oct.h"
 #include "files/message_service.h"
 #include <array>
@@ -40,7 +40,7 @@ void ReadSettings(const std::filesystem::path& path, Settings& settings);
 // The text ReadSettings reads back.
 std::string SettingsFileText(const Settings& settings);
 
-// Replaces the file atomically; on failure one message, and false.
+// Replaces the file atomically, creating its folder; on failure one message, and false.
 bool WriteSettings(const std::filesystem::path& path, const Settings& settings,
                    MessageService& messages);
 

@@ -20,4 +20,3 @@ endif()
 
 add_executable(terzlab-analyze ${CMAKE_CURRENT_LIST_DIR}/analyze/main.cpp)
 target_link_libraries(terzlab-analyze PRIVATE terzlab_analyze_core terzlab_flags)
-install(TARGETS terzlab-analyze DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -25,5 +25,5 @@ add_custom_command(
     VERBATIM)
 add_custom_target(terzlab_stimuli ALL DEPENDS ${TERZLAB_STIMULUS_FILES})
 
-# The program finds its stimuli next to its executable.
-install(FILES ${TERZLAB_STIMULUS_FILES} DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The build folder's program finds them beside itself, an installed one in ../share/terzlab.
+install(FILES ${TERZLAB_STIMULUS_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/terzlab)

@@ -167,3 +167,27 @@ TEST_F(StimulusFolder, WriteProtectedFileIsReportedAndLeftAlone) {
     ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
     EXPECT_EQ(adaptAsOwner(path), 1);
 }
+
+// An installed file is never written: another rate plays from a copy, made when missing and made
+// again when it no longer matches the installed file; a folder it cannot make is reported.
+TEST_F(StimulusFolder, InstalledFileIsAdaptedInACopy) {
+    const Bytes original = wavImage(16, 44100);
+    const std::string installed = write("pseudo.wav", original), copies = folder_ + "/user";
+    EXPECT_EQ(adaptedCopy(installed, copies, 44100).path, installed);
+    Bytes updated = original;
+    updated.back() ^= 0xFF;
+    for (const Bytes& shipped : {original, original, updated}) {
+        const bool stale = !fs::exists(copies) || shipped != original;
+        write("pseudo.wav", shipped);
+        const AdaptedStimulus other = adaptedCopy(installed, copies, 48000);
+        EXPECT_EQ(other.result, stale ? RateAdaptResult::Rewritten : RateAdaptResult::Unchanged);
+        EXPECT_EQ(other.path, copies + "/pseudo.wav");
+        Bytes expected = shipped;
+        expected[24] = 0x80, expected[25] = 0xBB;
+        EXPECT_EQ(read(other.path), expected);
+        EXPECT_EQ(read(installed), shipped);
+    }
+    const AdaptedStimulus blocked = adaptedCopy(installed, installed, 48000);
+    EXPECT_EQ(blocked.result, RateAdaptResult::NotWritable);
+    EXPECT_EQ(blocked.path, installed + "/pseudo.wav");
+}

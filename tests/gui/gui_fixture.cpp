@@ -44,7 +44,7 @@ void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Se
     services.keys = &keys;
     services.sleeper = &sleeper;
     services.dialogs = &dialogs;
-    services.programFolder = folder.path().toStdString();
+    services.places = PortableLocations(folder.path().toStdString());
     services.screenWidth = [this] { return screenWidth; };
     services.openInstructions = [this] {
         instructionPages.push_back(dialogs.DialogPage);

@@ -28,7 +28,7 @@ TEST_F(SettingsFileTest, SettingsAndCurvesSurviveStartAndUnload) {
                                    "\r\nRefMeasFile=" + reference.toStdString() +
                                    "\r\nFileDescriptionMic=Box\t\t100\r\n");
     boxes.answerNext(MsgAnswer::No);
-    const app::Settings start = app::startSettings(folder.path().toStdString(), boxes);
+    const app::Settings start = app::startSettings(settingsPath().toStdString(), boxes);
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_TRUE(boxes.boxes()[0].text.startsWith(
         QStringLiteral("Gespeicherten Kalibrierwert für rechten Kanal von 1,50 dB übernehmen?")));

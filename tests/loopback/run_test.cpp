@@ -56,7 +56,7 @@ class MainWindowLoopbackTest : public LoopbackTest {
         services.keys = &keys;
         services.sleeper = &sleeper;
         services.dialogs = &dialogs;
-        services.programFolder = folder;
+        services.places = PortableLocations(folder);
         services.openInstructions = [this] { dialogs.DialogPage = -1; };
         services.openHelp = [this] { dialogs.DialogPage = -1; };
         window = std::make_unique<app::frmMain>(services, app::Settings{});
