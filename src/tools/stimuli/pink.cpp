@@ -1,7 +1,6 @@
 #include "stimuli/pink.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace terzlab::stimuli {
 
@@ -65,16 +64,6 @@ std::vector<double> flatBandPowers(const std::vector<BinShare>& shares, int binC
         balance(shares, power, flat, bandCount);
     }
     return power;
-}
-
-double flatBandDeviationDb(const std::vector<BinShare>& shares, const std::vector<double>& power,
-                           const FlatBands& flat) {
-    const std::vector<double> sums = bandSums(shares, power, bandCountOf(shares));
-    double worst = 0.0;
-    for (int b = flat.firstBand; b <= flat.lastBand; ++b) {
-        worst = std::max(worst, std::abs(10.0 * std::log10(sums[b] / flat.target)));
-    }
-    return worst;
 }
 
 } // namespace terzlab::stimuli

@@ -16,8 +16,4 @@ struct FlatBands {
 std::vector<double> flatBandPowers(const std::vector<BinShare>& shares, int binCount,
                                    const FlatBands& flat);
 
-// Largest deviation of the flat bands' sums from the target, in dB.
-double flatBandDeviationDb(const std::vector<BinShare>& shares, const std::vector<double>& power,
-                           const FlatBands& flat);
-
 } // namespace terzlab::stimuli

@@ -48,7 +48,7 @@ PeriodicSignal pseudoNoise() {
 }
 
 PeriodicSignal multiSine() {
-    const std::vector<int> bins = impedanceBins(kMultiPeriod);
+    const std::vector<int> bins = impedanceBins(kRate, kMultiPeriod);
     std::vector<double> amplitude(kMultiPeriod / 2, 0.0);
     std::vector<double> phase(kMultiPeriod / 2, 0.0);
     // Schroeder's and chirp phases start worse than random ones on this sparse
