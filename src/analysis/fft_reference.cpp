@@ -1,33 +1,15 @@
 #include "analysis/fft_reference.h"
 
 #include "analysis/constants.h"
+#include "analysis/fft_radix2.h"
 #include "analysis/running_mean.h"
 #include "analysis/types.h"
 
-#include <cmath>
-#include <utility>
 #include <vector>
 
 namespace terzlab::reference {
 
 namespace {
-
-void bitReverse(std::vector<float>& re, std::vector<float>& im, int32_t n) {
-    const int32_t half = n / 2;
-    int32_t j = 1; // one-based, as the reordering was designed
-    for (int32_t i = 1; i <= n - 1; ++i) {
-        if (i < j) {
-            std::swap(re[j - 1], re[i - 1]);
-            std::swap(im[j - 1], im[i - 1]);
-        }
-        int32_t k = half;
-        while (k < j && k >= 1) {
-            j -= k;
-            k /= 2;
-        }
-        j += k;
-    }
-}
 
 double bandSum(const BandTable& t, const std::vector<double>& p, int b) {
     const int lo = t.BandBin[b];
@@ -79,38 +61,13 @@ void analyseLevels(BandState& s, const FftState& fft, const BandAnalysisInputs& 
 
 void Fft(FftState& fft, int16_t inverse) {
     const int32_t n = fft.BlockSize;
-    if (n < 2) return;
     auto& re = fft.FftRe;
     auto& im = fft.FftIm;
-    const int m = static_cast<int>(std::nearbyint(std::log(static_cast<double>(n)) / kLn2));
-    bitReverse(re, im, n);
-    for (int l = 1; l <= m; ++l) {
-        const int32_t le = int32_t{1} << l;
-        const int32_t le2 = le / 2;
-        const double sr = std::cos(kTwoPi / le);
-        const double si = inverse == 0 ? -std::sin(kTwoPi / le) : std::sin(kTwoPi / le);
-        double ur = 1.0;
-        double ui = 0.0;
-        for (int32_t j = 1; j <= le2; ++j) {
-            for (int32_t i = j - 1; i < n; i += le) {
-                const int32_t ip = i + le2;
-                const double tr = re[ip] * ur - im[ip] * ui;
-                const double ti = re[ip] * ui + im[ip] * ur;
-                re[ip] = static_cast<float>(re[i] - tr);
-                im[ip] = static_cast<float>(im[i] - ti);
-                re[i] = static_cast<float>(re[i] + tr);
-                im[i] = static_cast<float>(im[i] + ti);
-            }
-            const double urNext = sr * ur - si * ui;
-            ui = ui * sr + si * ur;
-            ur = urNext;
-        }
-    }
-    if (inverse == 0) {
-        for (int32_t i = 0; i < n; ++i) {
-            re[i] = static_cast<float>(re[i] / static_cast<double>(n));
-            im[i] = static_cast<float>(im[i] / static_cast<double>(n));
-        }
+    RadixTwoFft(re.data(), im.data(), n, inverse != 0);
+    if (inverse != 0) return;
+    for (int32_t i = 0; i < n; ++i) {
+        re[i] = static_cast<float>(re[i] / static_cast<double>(n));
+        im[i] = static_cast<float>(im[i] / static_cast<double>(n));
     }
 }
 

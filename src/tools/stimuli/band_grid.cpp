@@ -1,73 +1,54 @@
 #include "stimuli/band_grid.h"
 
+#include "analysis/bands.h"
+#include "analysis/types.h"
+
 #include <algorithm>
-#include <cmath>
+#include <utility>
 
 namespace terzlab::stimuli {
 
 namespace {
 
-const double kBandStep = std::pow(10.0, 1.0 / 40.0);
-
-struct Edge {
-    int bin;
-    double frac;
-};
-
-std::vector<Edge> levelEdges(int sampleRate, int blockSize, int lastBand) {
-    const double df = static_cast<double>(sampleRate) / blockSize;
-    const double half = blockSize / 2 - 1;
-    std::vector<Edge> edges;
-    // Repeated multiplication, as the analyser builds its table.
-    double edge = std::pow(10.0, 1.0 - 0.5 / 40.0);
-    for (int i = 0; i <= lastBand + 1; ++i) {
-        const double x = std::min(edge / df, half);
-        const double whole = std::floor(x);
-        edges.push_back({static_cast<int>(whole), x - whole});
-        edge *= kBandStep;
-    }
-    return edges;
+BandTable tableFor(int sampleRate, int blockSize, int16_t measType) {
+    BandState state;
+    BuildBandTable(state,
+                   {.SampleRate = sampleRate, .BlockSize = blockSize, .MeasTypeIndex = measType});
+    return std::move(state.Table);
 }
 
-void addBandShares(std::vector<BinShare>& shares, int band, Edge lo, Edge hi) {
-    if (lo.bin == hi.bin) {
-        shares.push_back({band, lo.bin, hi.frac - lo.frac});
+// The band's lower edge lies at BandFrac of bin BandBin, its upper edge is the next band's
+// lower edge; a bin cut by an edge goes to both bands in proportion, as the analyser sums it.
+void addBandShares(std::vector<BinShare>& shares, const BandTable& t, int band) {
+    const int lo = t.BandBin[band];
+    const int hi = t.BandBin[band + 1];
+    const double fl = t.BandFrac[band];
+    const double fh = t.BandFrac[band + 1];
+    if (lo == hi) {
+        shares.push_back({band, lo, fh - fl});
         return;
     }
-    shares.push_back({band, lo.bin, 1.0 - lo.frac});
-    for (int k = lo.bin + 1; k < hi.bin; ++k) {
+    shares.push_back({band, lo, 1.0 - fl});
+    for (int k = lo + 1; k < hi; ++k) {
         shares.push_back({band, k, 1.0});
     }
-    shares.push_back({band, hi.bin, hi.frac});
+    shares.push_back({band, hi, fh});
 }
 
 } // namespace
 
-int levelLastBand(int sampleRate) {
-    return static_cast<int>(std::nearbyint(40.0 * std::log10(sampleRate / 2.0 / 10.0)));
-}
-
 std::vector<BinShare> levelBandShares(int sampleRate, int blockSize) {
-    const int lastBand = levelLastBand(sampleRate);
-    const std::vector<Edge> edges = levelEdges(sampleRate, blockSize, lastBand);
+    const BandTable table = tableFor(sampleRate, blockSize, meas::kLevelOneChannel);
     std::vector<BinShare> shares;
-    for (int b = 0; b <= lastBand; ++b) {
-        addBandShares(shares, b, edges[b], edges[b + 1]);
+    for (int b = 0; b <= table.LastBand; ++b) {
+        addBandShares(shares, table, b);
     }
     return shares;
 }
 
-std::vector<int> impedanceBins(int blockSize) {
-    constexpr int rate = 44100;
-    const double df = static_cast<double>(rate) / blockSize;
-    const double half = blockSize / 2 - 1;
-    const int lastBand = levelLastBand(rate) - 1;
-    std::vector<int> bins;
-    double f = 10.0;
-    for (int b = 0; b <= lastBand; ++b) {
-        bins.push_back(static_cast<int>(std::nearbyint(std::min(f / df, half))));
-        f *= kBandStep;
-    }
+std::vector<int> impedanceBins(int sampleRate, int blockSize) {
+    const BandTable table = tableFor(sampleRate, blockSize, meas::kImpedanceOneChannel);
+    std::vector<int> bins(table.BandBin.begin(), table.BandBin.begin() + table.LastBand + 1);
     bins.erase(std::unique(bins.begin(), bins.end()), bins.end());
     return bins;
 }

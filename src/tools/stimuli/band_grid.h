@@ -1,6 +1,7 @@
 #pragma once
-// The analyser's 1/40-decade band grid, as far as the stimuli must match it: which share of
-// each FFT bin a level band receives, and the one bin of each impedance band.
+// The analyser's band grid seen from the stimuli: which share of each FFT bin a level band
+// receives, and the one bin of each impedance band. Both come from the analyser's own table, so
+// a stimulus can never be designed for a grid the analyser does not use.
 #include <vector>
 
 namespace terzlab::stimuli {
@@ -11,12 +12,10 @@ struct BinShare {
     double weight; // part of the bin's power counted in the band
 };
 
-int levelLastBand(int sampleRate);
-
-// Shares of all level bands 0..levelLastBand for a block of blockSize samples.
+// Shares of all level bands for a block of blockSize samples.
 std::vector<BinShare> levelBandShares(int sampleRate, int blockSize);
 
-// Bins of the impedance bands of the 44100-Hz table, ascending, without repeats.
-std::vector<int> impedanceBins(int blockSize);
+// Bins of the impedance bands, ascending, without repeats.
+std::vector<int> impedanceBins(int sampleRate, int blockSize);
 
 } // namespace terzlab::stimuli

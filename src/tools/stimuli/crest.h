@@ -1,8 +1,6 @@
 #pragma once
 // Periodic multi-tone signals with a low crest factor: the tones' amplitudes are fixed, their
 // phases are reworked by repeated clipping of the time signal.
-#include "stimuli/fft.h"
-
 #include <vector>
 
 namespace terzlab::stimuli {
@@ -14,9 +12,9 @@ struct ClipRule {
     double rmsFloor;
 };
 
-// One period of sum over k of amplitude[k] * cos(2 pi k n / N + phase[k]), N = fft.size(),
-// amplitude and phase with N / 2 entries; amplitude 0 marks an unused bin.
-std::vector<double> lowCrestPeriod(const Fft& fft, const std::vector<double>& amplitude,
+// One period of sum over k of amplitude[k] * cos(2 pi k n / N + phase[k]), amplitude and phase
+// with N / 2 entries (N a power of two); amplitude 0 marks an unused bin.
+std::vector<double> lowCrestPeriod(const std::vector<double>& amplitude,
                                    const std::vector<double>& phase, const ClipRule& rule);
 
 double peakOf(const std::vector<double>& x);

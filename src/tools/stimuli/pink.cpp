@@ -1,7 +1,6 @@
 #include "stimuli/pink.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace terzlab::stimuli {
 

@@ -40,15 +40,14 @@ PeriodicSignal pseudoNoise() {
     std::vector<double> amplitude(power.size());
     std::transform(power.begin(), power.end(), amplitude.begin(),
                    [](double p) { return std::sqrt(p); });
-    const Fft fft(kPseudoPeriod);
     // Tried on this design: these rules reach about 1.4 (pink) and 3.8 (multi-sine) within
     // the few seconds the build may spend.
     const ClipRule rule{60, 0.8, 1.3};
-    return {lowCrestPeriod(fft, amplitude, randomPhases(amplitude.size(), 5489u), rule), 16};
+    return {lowCrestPeriod(amplitude, randomPhases(amplitude.size(), 5489u), rule), 16};
 }
 
 PeriodicSignal multiSine() {
-    const std::vector<int> bins = impedanceBins(kMultiPeriod);
+    const std::vector<int> bins = impedanceBins(kRate, kMultiPeriod);
     std::vector<double> amplitude(kMultiPeriod / 2, 0.0);
     std::vector<double> phase(kMultiPeriod / 2, 0.0);
     // Schroeder's and chirp phases start worse than random ones on this sparse
@@ -58,8 +57,7 @@ PeriodicSignal multiSine() {
         amplitude[bins[i]] = 1.0;
         phase[bins[i]] = random[i];
     }
-    const Fft fft(kMultiPeriod);
-    std::vector<double> period = lowCrestPeriod(fft, amplitude, phase, ClipRule{60, 0.0, 1.4});
+    std::vector<double> period = lowCrestPeriod(amplitude, phase, ClipRule{60, 0.0, 1.4});
     const double scale = kPeakLevel / peakOf(period);
     for (double& v : period) {
         v *= scale;
