@@ -6,7 +6,7 @@ namespace terzlab {
 namespace {
 
 using test::RecordingMessages;
-using test::TempDir;
+using test::TempFolder;
 
 BandState Bands(int16_t lastBand, double value) {
     BandState bands;
@@ -75,7 +75,7 @@ TEST(MeasurementWriter, TwoChannelImpedanceWritesItsPhase) {
 }
 
 TEST(MeasurementWriter, SavesAtTwelfthOctaveAndRestoresTheResolution) {
-    TempDir dir;
+    TempFolder dir;
     auto bands = Bands(134, 1.0);
     std::vector<int16_t> selected;
     auto select = [&](int16_t index) {
@@ -92,7 +92,7 @@ TEST(MeasurementWriter, SavesAtTwelfthOctaveAndRestoresTheResolution) {
 }
 
 TEST(MeasurementWriter, FailedSaveKeepsTheOldFileAndSaysSo) {
-    TempDir dir;
+    TempFolder dir;
     // The longest name the file system allows leaves no room for a temporary name beside it.
     const auto target = dir.path() / (std::string(251, 'x') + ".OCT");
     test::WriteBytes(target, "old contents");

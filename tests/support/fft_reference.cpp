@@ -1,4 +1,4 @@
-#include "analysis/fft_reference.h"
+#include "support/fft_reference.h"
 
 #include "analysis/constants.h"
 #include "analysis/running_mean.h"
