@@ -137,6 +137,8 @@ static int adaptAsOwner(const std::string& path) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
             ::_exit(77);
         }
+        // A private temporary folder (TMPDIR of mode 0700) keeps the child out altogether.
+        if (::access(path.c_str(), R_OK) != 0) ::_exit(77);
         ::_exit(adaptSampleRate(path, 48000) == RateAdaptResult::NotWritable ? 0 : 1);
     }
     int status = 0;
