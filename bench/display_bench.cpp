@@ -5,8 +5,8 @@
 #include "analysis/display_range.h"
 #include "analysis/fft.h"
 #include "analysis/types.h"
-#include "display/recording_picture.h"
 #include "display/spectrum_plot.h"
+#include "support/recording_picture.h"
 
 #include <benchmark/benchmark.h>
 

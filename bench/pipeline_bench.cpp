@@ -4,8 +4,8 @@
 // transform as the yardstick. bench/README.md gives the command line (interleaved repetitions).
 #include "analysis/bands.h"
 #include "analysis/fft.h"
-#include "analysis/fft_reference.h"
 #include "analysis/types.h"
+#include "support/fft_reference.h"
 
 #include <benchmark/benchmark.h>
 

@@ -18,7 +18,8 @@ endif()
 function(terzlab_add_test name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main terzlab_flags)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} terzlab_test_support GTest::gtest GTest::gtest_main
+        terzlab_flags)
     target_compile_definitions(${name} PRIVATE
         TERZLAB_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
         TERZLAB_BIN_DIR="${CMAKE_BINARY_DIR}/bin")

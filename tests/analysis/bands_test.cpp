@@ -175,6 +175,16 @@ TEST(BandAnalysis, WideRangeTakesTheStrongestBinNearEachBand) {
     rig.analyse(stereoBlock(65536, test::cosineOnBin(65536, target, 8000),
                             test::cosineOnBin(65536, target, 16000)));
     EXPECT_NEAR(rig.bands.BandSpecA1[b], 0.0, 1e-6);
+    // The search reaches a hundredth of the band's bin to either side and not one bin further.
+    rig.in.WideRange = true;
+    const int mid = 100;
+    const int32_t centre = rig.bands.Table.BandBin[mid];
+    for (const int32_t beyond : {0, 1}) {
+        const int32_t bin = centre + centre / 100 + beyond;
+        rig.analyse(stereoBlock(65536, test::cosineOnBin(65536, bin, 8000),
+                                test::cosineOnBin(65536, bin, 16000)));
+        EXPECT_NEAR(rig.bands.BandSpecA1[mid], beyond ? 0.0 : 8000.0 / 32768, 1e-4) << beyond;
+    }
 }
 
 TEST(PhaseDeg, LeftHalfPlaneAndAxes) {

@@ -128,10 +128,22 @@ TEST(GetDbRange, ImpedancePassesTheResolutionStepUnchanged) {
     EXPECT_EQ(range.RangeTop, 1000);
 }
 
-TEST(ChooseAxis, KnownExamples) {
-    AxisRange range;
+TEST(ChooseAxis, StepGrowsExactlyPastEachSpanLimit) {
+    // min 0.5 and max span - 0.5 give the whole-number span that picks the step.
+    const struct {
+        int span, step;
+    } limits[] = {{4, 1},    {5, 1},     {7, 1},     {8, 2},    {14, 2},   {15, 5},
+                  {35, 5},   {36, 10},   {70, 10},   {71, 20},  {140, 20}, {141, 50},
+                  {350, 50}, {351, 100}, {700, 100}, {701, 200}};
+    for (const auto& c : limits) {
+        AxisRange range;
+        ChooseAxis(0.5f, static_cast<float>(c.span) - 0.5f, range);
+        EXPECT_EQ(range.RangeStep, c.step) << c.span;
+    }
+    AxisRange range; // below five steps of one the axis is widened to five around the values
+    ChooseAxis(0.5f, 4.5f, range);
+    EXPECT_EQ(range.RangeTop, 5);
     ChooseAxis(3.2f, 6.9f, range);
-    EXPECT_EQ(range.RangeStep, 1);
     EXPECT_EQ(range.RangeTop, 7);
     EXPECT_EQ(range.RangeBottom, 2);
     const int16_t span = ChooseAxis(-63.5f, -20.2f, range);

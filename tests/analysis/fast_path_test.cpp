@@ -2,9 +2,9 @@
 // close values, for every window, measurement type and sample rate, on both kernel sets.
 #include "analysis/bands.h"
 #include "analysis/fft.h"
-#include "analysis/fft_reference.h"
 #include "analysis/types.h"
 #include "signals.h"
+#include "support/fft_reference.h"
 
 #include <gtest/gtest.h>
 

@@ -38,9 +38,9 @@ const ErrorCase kCases[] = {
 class ErrorTest : public ::testing::TestWithParam<ErrorCase> {
   protected:
     void SetUp() override {
-        WriteWav(dir / "good.wav", std::vector<int16_t>(2 * 16384 * 2 + 10, 100), 2);
-        WriteWav(dir / "slow.wav", std::vector<int16_t>(2 * 16384 * 2, 100), 2, 22050);
-        WriteWav(dir / "short.wav", std::vector<int16_t>(2 * 16383, 100), 2);
+        writeWav(dir / "good.wav", std::vector<int16_t>(2 * 16384 * 2 + 10, 100), 2);
+        writeWav(dir / "slow.wav", std::vector<int16_t>(2 * 16384 * 2, 100), 2, 22050);
+        writeWav(dir / "short.wav", std::vector<int16_t>(2 * 16383, 100), 2);
         std::ofstream(dir / "bad.SEN") << "Title\tkein Kopf\r\n";
         std::ofstream(dir / "two.oct")
             << "#This file contains data created by Terzlab\r\nTitle\tT\r\n"
@@ -60,13 +60,13 @@ class ErrorTest : public ::testing::TestWithParam<ErrorCase> {
 
 TEST_P(ErrorTest, ExitsWithOneLineAndWritesNothing) {
     const std::string before = ReadBytes(dir / "good.wav");
-    const std::size_t files = dir.FileCount();
+    const std::size_t files = dir.fileCount();
     const ToolRun run = RunInProcess(Args(GetParam().args));
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Err.find("terzlab-analyze: "), 0u) << run.Err;
     EXPECT_NE(run.Err.find(GetParam().message), std::string::npos) << run.Err;
     EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << run.Err;
-    EXPECT_EQ(dir.FileCount(), files);
+    EXPECT_EQ(dir.fileCount(), files);
     EXPECT_EQ(ReadBytes(dir / "good.wav"), before);
 }
 
@@ -75,11 +75,11 @@ INSTANTIATE_TEST_SUITE_P(Refusals, ErrorTest, ::testing::ValuesIn(kCases),
 
 TEST(ExecutableTest, ExitStatusAndOutputAsAScriptSeesThem) {
     TempFolder dir;
-    WriteWav(dir / "rec.wav", std::vector<int16_t>(2 * 16384, 1000), 2);
+    writeWav(dir / "rec.wav", std::vector<int16_t>(2 * 16384, 1000), 2);
     const std::string call = std::string(TERZLAB_BIN_DIR) + "/terzlab-analyze --out " +
                              (dir / "a.oct") + " " + (dir / "rec.wav") + " 2>/dev/null";
     EXPECT_EQ(WEXITSTATUS(std::system((call + " --type 2").c_str())), 2);
-    EXPECT_EQ(dir.FileCount(), 1u);
+    EXPECT_EQ(dir.fileCount(), 1u);
     EXPECT_EQ(WEXITSTATUS(std::system(call.c_str())), 0);
     EXPECT_EQ(ReadOct(dir / "a.oct").Bands.size(), 134u);
 }

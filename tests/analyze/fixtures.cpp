@@ -3,32 +3,10 @@
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <random>
 #include <sndfile.h>
 #include <sstream>
 
 namespace terzlab::test {
-
-TempFolder::TempFolder() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() /
-            ("terzlab-analyze-" + std::to_string(seed()) + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-}
-
-std::size_t TempFolder::FileCount() const {
-    const std::filesystem::directory_iterator files(path_);
-    return static_cast<std::size_t>(std::distance(begin(files), end(files)));
-}
-
-void WriteWav(const std::string& path, const std::vector<int16_t>& samples, int channels,
-              int rate) {
-    SF_INFO info{0, rate, channels, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
-    sf_write_short(file, samples.data(), static_cast<sf_count_t>(samples.size()));
-    sf_close(file);
-}
 
 std::vector<int16_t> PseudoPeriod() {
     SF_INFO info{};

@@ -1,27 +1,14 @@
 #pragma once
 // Recordings, tool runs and measurement files for the terzlab-analyze tests. Every file lives
 // in a fresh folder of the test's own.
+#include "support/temp_folder.h"
+#include "support/wav_file.h"
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace terzlab::test {
 
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder() { std::filesystem::remove_all(path_); }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    std::size_t FileCount() const;
-
-  private:
-    std::filesystem::path path_;
-};
-
-// 16-bit PCM WAV; `samples` interleaved when channels is 2.
-void WriteWav(const std::string& path, const std::vector<int16_t>& samples, int channels,
-              int rate = 44100);
 std::vector<int16_t> PseudoPeriod(); // one period (mono) of the program's pink pseudo-noise
 std::vector<int16_t> Interleave(const std::vector<int16_t>& left,
                                 const std::vector<int16_t>& right);

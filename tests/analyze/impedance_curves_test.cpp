@@ -62,7 +62,7 @@ class ImpedanceTest : public ::testing::Test {
 };
 
 TEST_F(ImpedanceTest, TwoChannelDividerReadsTheImpedanceAndItsPhase) {
-    WriteWav(dir / "div.wav", Repeat(Interleave(Scaled(d.AcrossZ, 1), Scaled(d.Source, 1)), 2), 2);
+    writeWav(dir / "div.wav", Repeat(Interleave(Scaled(d.AcrossZ, 1), Scaled(d.Source, 1)), 2), 2);
     const OctFile oct = Analyse({"--type", "4", dir / "div.wav"});
     EXPECT_EQ(oct.Header[3], "Block size\t65536");
     EXPECT_EQ(oct.Header.back(), "F [Hz]\tImp [Ohm]\tPhase [\xF8]");
@@ -71,15 +71,29 @@ TEST_F(ImpedanceTest, TwoChannelDividerReadsTheImpedanceAndItsPhase) {
 
 TEST_F(ImpedanceTest, OneChannelTwoPartsReadTheImpedanceOnTheChosenChannel) {
     const std::vector<int16_t> silence(kBlock, 0);
-    WriteWav(dir / "p1.wav", Interleave(Scaled(d.AcrossRv, 1), silence), 2);
-    WriteWav(dir / "p2.wav", Repeat(Interleave(Scaled(d.AcrossZ, 1), silence), 3), 2);
+    writeWav(dir / "p1.wav", Interleave(Scaled(d.AcrossRv, 1), silence), 2);
+    writeWav(dir / "p2.wav", Repeat(Interleave(Scaled(d.AcrossZ, 1), silence), 3), 2);
     ExpectCoil(Analyse({"--type", "3", "--channel", "left", dir / "p1.wav", dir / "p2.wav"}),
                false);
 }
 
+// A tone one bin beside a band's own bin: the wide range finds it, --no-wide-range does not.
+TEST_F(ImpedanceTest, WideRangeFindsAToneBesideTheBandsBinUnlessSwitchedOff) {
+    const int band = 100;
+    const double k = std::round(d.BinFreq[band] * kBlock / 44100.0) + 1;
+    std::vector<double> source(kBlock);
+    for (int t = 0; t < kBlock; ++t)
+        source[t] = 10000.0 * std::cos(2 * kPi * k * t / kBlock);
+    writeWav(dir / "off.wav", Interleave(Scaled(source, 0.5), Scaled(source, 1)), 2);
+    EXPECT_NEAR(Analyse({"--type", "4", dir / "off.wav"}).Bands[band].Value, 10.0, 0.01);
+    const double narrow =
+        Analyse({"--type", "4", "--no-wide-range", dir / "off.wav"}).Bands[band].Value;
+    EXPECT_FALSE(std::abs(narrow - 10.0) < 1.0) << narrow;
+}
+
 // A source channel recorded through a 1:2 probe is put right by a +6.02 dB reference.
 TEST_F(ImpedanceTest, LevelReferenceScalesTheSourceChannel) {
-    WriteWav(dir / "div.wav", Interleave(Scaled(d.AcrossZ, 1), Scaled(d.Source, 0.5)), 2);
+    writeWav(dir / "div.wav", Interleave(Scaled(d.AcrossZ, 1), Scaled(d.Source, 0.5)), 2);
     std::ofstream ref(dir / "probe.oct", std::ios::binary);
     ref << "#This file contains data created by Terzlab\r\nTitle\tTastkopf 1:2\r\n"
         << "Result type\tAutopower Spectrum [dB]\r\nOctave resolution\t1/12\r\n"
@@ -95,7 +109,7 @@ TEST_F(ImpedanceTest, LevelReferenceScalesTheSourceChannel) {
 TEST(CurvesTest, SensorAndReferenceChangeTheLevelsAsTheGuiCurvesDo) {
     TempFolder dir;
     const auto pseudo = Repeat(PseudoPeriod(), 2);
-    WriteWav(dir / "pink.wav", Interleave(pseudo, pseudo), 2);
+    writeWav(dir / "pink.wav", Interleave(pseudo, pseudo), 2);
     const OctFile base = Analyse(dir, {dir / "pink.wav"}, "base.oct");
 
     // 10 mV/Pa: a flat sensor shows the level 40 dB higher, inside the file's range only.

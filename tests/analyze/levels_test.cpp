@@ -10,7 +10,7 @@ namespace {
 class LevelsTest : public ::testing::Test {
   protected:
     std::string Recording(const std::vector<int16_t>& left, const std::vector<int16_t>& right) {
-        WriteWav(dir / "rec.wav", Interleave(left, right), 2);
+        writeWav(dir / "rec.wav", Interleave(left, right), 2);
         return dir / "rec.wav";
     }
     OctFile Analyse(const std::vector<std::string>& args) { return test::Analyse(dir, args); }
@@ -75,7 +75,7 @@ TEST_F(LevelsTest, SkippedBlocksAreLeftOutAndTheOthersAveraged) {
 
 TEST_F(LevelsTest, MonoRecordingEqualsStereoWithBothChannelsEqual) {
     const auto mono = Noise(3 * 16384 + 100, 7);
-    WriteWav(dir / "mono.wav", mono, 1);
+    writeWav(dir / "mono.wav", mono, 1);
     const auto stereo = Recording(mono, mono);
     for (const char* type : {"0", "1"}) {
         test::Analyse(dir, {"--type", type, dir / "mono.wav"}, "m.oct");
@@ -96,14 +96,19 @@ TEST_F(LevelsTest, TransferOfTwoChannelsAndTheirExchange) {
         EXPECT_NEAR(b.Value, 33.5 + 6.02, 0.1) << b.Freq;
 }
 
+// Overloaded means a peak above 32000, on either polarity.
 TEST_F(LevelsTest, OverloadIsReportedPerChannelAndIsNoError) {
-    std::vector<int16_t> square(16384);
-    for (std::size_t i = 0; i < square.size(); ++i)
-        square[i] = (i / 50) % 2 == 0 ? 32767 : -32768;
-    const ToolRun run = RunInProcess({"--out", dir / "out.oct", Recording(square, pseudo)});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Err, "OVL left\n");
-    ExpectFlat(ReadOct(dir / "out.oct"), 0.0);
+    for (const int peak : {32001, -32001}) {
+        std::vector<int16_t> over(16384, 0), limit(16384, 0);
+        over[100] = static_cast<int16_t>(peak);
+        limit[100] = static_cast<int16_t>(peak > 0 ? 32000 : -32000);
+        const ToolRun run = RunInProcess({"--out", dir / "out.oct", Recording(over, limit)});
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Err, "OVL left\n");
+        EXPECT_EQ(ReadOct(dir / "out.oct").Bands.size(), 134u);
+        EXPECT_EQ(RunInProcess({"--out", dir / "out.oct", Recording(limit, over)}).Err,
+                  "OVL right\n");
+    }
 }
 
 } // namespace

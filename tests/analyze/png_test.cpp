@@ -2,6 +2,7 @@
 #include "analyze/graph_png.h"
 #include "fixtures.h"
 #include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace terzlab::test {
@@ -9,9 +10,10 @@ namespace {
 
 TEST(PngTest, ResolutionChangesThePictureButNeverTheFile) {
     if (!analyze::GraphPngAvailable()) GTEST_SKIP() << "built without the drawing layer";
-    TempFolder dir;
+    TempFolder dir, runtime; // Qt's runtime folder would otherwise stay behind in /tmp
+    ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
     const auto pseudo = PseudoPeriod();
-    WriteWav(dir / "pink.wav", Interleave(pseudo, pseudo), 2);
+    writeWav(dir / "pink.wav", Interleave(pseudo, pseudo), 2);
     for (const char* res : {"3", "12"}) {
         const ToolRun run =
             RunInProcess({"--resolution", res, "--png", dir / (res + std::string(".png")), "--out",

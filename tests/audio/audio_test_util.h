@@ -1,54 +1,32 @@
 #pragma once
-// Helpers of the audio tests: stimulus files written on the spot, a capture run on the virtual
+// Helpers of the audio tests: tone files written on the spot, a capture run on the virtual
 // card, and the amplitude and phase of one frequency in a captured block.
 #include "audio/virtual/virtual_card.h"
+#include "support/temp_folder.h"
+#include "support/wav_file.h"
 
 #include <cmath>
 #include <complex>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <numbers>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace terzlab::audio::testing {
 
-// A canonical 16-bit stereo WAV file; `sample(frame)` gives both channels' value in full scale.
-inline void writeWav(const std::filesystem::path& path, size_t frames,
-                     const std::function<double(size_t)>& sample, uint32_t rate = 44100) {
-    std::ofstream out(path, std::ios::binary);
-    const auto put = [&](uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
-    };
-    const auto dataBytes = static_cast<uint32_t>(frames * 4);
-    out.write("RIFF", 4);
-    put(36 + dataBytes, 4);
-    out.write("WAVEfmt ", 8);
-    for (auto [value, bytes] :
-         {std::pair{16u, 4}, {1u, 2}, {2u, 2}, {rate, 4}, {rate * 4, 4}, {4u, 2}, {16u, 2}})
-        put(value, bytes);
-    out.write("data", 4);
-    put(dataBytes, 4);
-    for (size_t i = 0; i < frames; ++i) {
-        const auto v = static_cast<uint16_t>(std::lround(sample(i) * 32767.0));
-        put(v | (uint32_t{v} << 16), 4);
-    }
-}
-
 // A sum of sines on whole hertz: one second of it loops without a seam.
 inline void writeTones(const std::filesystem::path& path, const std::vector<double>& freqs,
                        double amplitude) {
-    writeWav(path, 44100, [&](size_t i) {
+    std::vector<int16_t> samples;
+    for (size_t i = 0; i < 44100; ++i) {
         double v = 0.0;
         for (double f : freqs)
             v +=
                 amplitude * std::sin(2.0 * std::numbers::pi * f * static_cast<double>(i) / 44100.0);
-        return v;
-    });
+        samples.insert(samples.end(), 2, static_cast<int16_t>(std::lround(v * 32767.0)));
+    }
+    test::writeWav(path.string(), samples);
 }
 
 // Complex amplitude (full scale = 1) of `freq` in one channel; exact when the block holds whole
@@ -64,25 +42,7 @@ inline std::complex<double> toneOf(const std::vector<int16_t>& block, int channe
     return sum * (2.0 / static_cast<double>(frames));
 }
 
-// A private folder for the files of one test, removed afterwards.
-class TempFolder {
-  public:
-    TempFolder() {
-        path_ = std::filesystem::temp_directory_path() /
-                ("terzlab_audio_" + std::to_string(::getpid()) + "_" +
-                 std::to_string(reinterpret_cast<uintptr_t>(this)));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
+using test::TempFolder;
 
 // Opens the card's capture at 44.1 kHz stereo and captures blocks of `frames` frames.
 class Recorder {

@@ -2,6 +2,7 @@
 #include "audio/sound_file.h"
 #include "audio_test_util.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace terzlab::audio {
@@ -10,7 +11,9 @@ namespace {
 using testing::TempFolder;
 
 void writeClick(const std::filesystem::path& path) {
-    testing::writeWav(path, 441, [](size_t i) { return i == 0 ? 0.5 : 0.0; });
+    std::vector<int16_t> click(2 * 441, 0);
+    click[0] = click[1] = 16384;
+    test::writeWav(path.string(), click);
 }
 
 TEST(PlayPath, FindsNamesAsTheSystemPlayerDoes) {

@@ -1,5 +1,8 @@
 // The PortAudio card on whatever this machine has, which in a test run is usually nothing.
 #include "audio/sound_card.h"
+#include "support/temp_folder.h"
+
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -7,6 +10,9 @@ namespace terzlab::audio {
 namespace {
 
 TEST(PortAudioCard, EnumeratesWithoutACardAndRefusesWhatIsNotThere) {
+    // The sound server's client makes its runtime folders here instead of in /tmp.
+    const test::TempFolder runtime;
+    ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
     auto card = openPortAudioCard();
     ASSERT_TRUE(card->devices && card->capture && card->player);
     EXPECT_EQ(card->bench, nullptr);

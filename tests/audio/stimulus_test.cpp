@@ -1,9 +1,9 @@
 #include "audio/stimulus.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
@@ -12,7 +12,6 @@
 #include <vector>
 
 using namespace terzlab::audio;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -39,12 +38,8 @@ Bytes wavImage(uint16_t bits, uint32_t rate, bool extraChunk = false) {
 class StimulusFolder : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/terzlab-stimulus-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
         ::chmod(folder_.c_str(), 0755); // readable for the unprivileged child below
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     std::string write(const std::string& name, const Bytes& bytes) {
         const std::string path = folder_ + "/" + name;
@@ -58,7 +53,8 @@ class StimulusFolder : public ::testing::Test {
         return Bytes{std::istreambuf_iterator<char>(in), {}};
     }
 
-    std::string folder_;
+    terzlab::test::TempFolder temp_;
+    std::string folder_ = temp_.path().string();
 };
 
 } // namespace
@@ -141,6 +137,8 @@ static int adaptAsOwner(const std::string& path) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
             ::_exit(77);
         }
+        // A private temporary folder (TMPDIR of mode 0700) keeps the child out altogether.
+        if (::access(path.c_str(), R_OK) != 0) ::_exit(77);
         ::_exit(adaptSampleRate(path, 48000) == RateAdaptResult::NotWritable ? 0 : 1);
     }
     int status = 0;

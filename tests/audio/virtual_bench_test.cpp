@@ -41,7 +41,8 @@ BenchSettings quiet(double gain = 1.0) {
     return BenchSettings{gain, 0.0, 0, false, true};
 }
 
-TEST(VirtualBench, LevelWiringsReturnTheLoudspeakerAndTheExcitation) {
+// The two-channel wirings are measured whole in the window's measurement tests.
+TEST(VirtualBench, MicrophoneWiringReturnsTheLoudspeakerOnBothInputs) {
     Bench mic({20.0, 1000.0}, 0.25, BenchWiring{0, 0, 10.0}, quiet(0.5));
     const auto& block = mic.capture();
     const double mid = std::abs(toneOf(block, 0, 1000.0));
@@ -49,12 +50,6 @@ TEST(VirtualBench, LevelWiringsReturnTheLoudspeakerAndTheExcitation) {
     EXPECT_LT(std::abs(toneOf(block, 0, 20.0)), 0.3 * mid);
     for (size_t i = 0; i < kBlock; ++i)
         ASSERT_EQ(block[2 * i], block[2 * i + 1]) << "both microphone inputs, frame " << i;
-
-    Bench two({1000.0}, 0.5, BenchWiring{1, 0, 10.0}, quiet(0.5));
-    const auto& pair = two.capture();
-    const double right = std::abs(toneOf(pair, 1, 1000.0));
-    EXPECT_NEAR(right, 0.25, 1e-3); // the excitation, untouched but for the gain
-    EXPECT_NEAR(std::abs(toneOf(pair, 0, 1000.0)) / right, 1.0, 0.03);
 }
 
 TEST(VirtualBench, DelayAndPolarityActOnTheResponseOnly) {
@@ -99,8 +94,9 @@ double twoChannelOhms(const std::vector<int16_t>& block, double f, double rv) {
 
 const std::vector<double> kImpedanceTones{20.0, 45.0, 200.0, 1000.0, 15000.0};
 
-// The two-channel reading shows a loudspeaker; the one-channel method agrees with it.
-TEST(VirtualBench, ImpedanceShowsALoudspeakerByBothMethods) {
+// The two-channel reading shows a loudspeaker; the window's measurement tests take both
+// impedance types through the whole run.
+TEST(VirtualBench, ImpedanceShowsALoudspeaker) {
     const double rv = 22.0;
     Bench two(kImpedanceTones, 0.15, BenchWiring{4, 0, rv}, quiet(0.7));
     const auto reference = two.capture();
@@ -114,16 +110,6 @@ TEST(VirtualBench, ImpedanceShowsALoudspeakerByBothMethods) {
     // reactance of the simulation: within 1.5 ohm of the analogue circuit.
     const std::complex<double> coil(0.0, 2.0 * 3.14159265358979 * 15000.0 * 0.35e-3);
     EXPECT_NEAR(z(15000.0), std::abs(6.5 + coil * 15.0 / (coil + 15.0)), 1.5);
-    Bench one(kImpedanceTones, 0.15, BenchWiring{3, 1, rv}, quiet(0.7));
-    const auto part1 = one.capture();
-    one.card->bench->setWiring(BenchWiring{3, 2, rv});
-    one.capture(); // the user re-wires; the run settles again
-    const auto& part2 = one.capture();
-    for (double f : kImpedanceTones) {
-        const double p1 = std::norm(toneOf(part1, 1, f));
-        const double p2 = std::norm(toneOf(part2, 1, f));
-        EXPECT_NEAR(rv * std::sqrt(p2 / p1), z(f), 0.02 * z(f)) << f << " Hz";
-    }
 }
 
 TEST(VirtualBench, StimulusRunsOnSeamlesslyFromBlockToBlock) {

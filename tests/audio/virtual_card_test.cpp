@@ -74,33 +74,8 @@ TEST(VirtualCard, ABlockIsReadyWhenQueuedOnVirtualTimeAndResetDropsItUnfilled) {
     EXPECT_EQ(card->bench->blocksCaptured(), 1);
 }
 
-TEST(VirtualCard, ADriverThatNeverCompletesTimesOutWithoutHanging) {
-    VirtualCardOptions options;
-    options.neverCompletes = true;
-    auto card = openVirtualCard(options);
-    Recorder rec(*card, 16384);
-    ASSERT_EQ(rec.open(), 0);
-    const auto t0 = std::chrono::steady_clock::now();
-    EXPECT_EQ(rec.next(0.01), WaitResult::TimedOut);
-    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(1));
-    EXPECT_EQ(rec.header().flags.load() & kHeaderDone, 0u);
-}
-
-TEST(VirtualCard, AnUnpluggedDeviceReportsItselfGoneAndCannotBeOpenedAgain) {
-    VirtualCardOptions options;
-    options.goneAfterBlocks = true;
-    options.blocksUntilGone = 2;
-    auto card = openVirtualCard(options);
-    Recorder rec(*card, 4096);
-    ASSERT_EQ(rec.open(), 0);
-    EXPECT_EQ(rec.next(), WaitResult::Done);
-    EXPECT_EQ(rec.next(), WaitResult::Done);
-    EXPECT_EQ(rec.next(), WaitResult::DeviceGone);
-    EXPECT_EQ(rec.next(), WaitResult::DeviceGone);
-    card->capture->reset();
-    card->capture->close();
-    EXPECT_NE(card->capture->open(0, WaveFormat{}), 0);
-}
+// A driver that never completes a block and one unplugged mid-run: the window's device-fault
+// table takes them through whole runs.
 
 TEST(VirtualCard, RealTimePacesABlockAtItsDuration) {
     VirtualCardOptions options;

@@ -1,7 +1,7 @@
 #include "display/cursor.h"
 #include "display/level_bar.h"
 #include "display/mapping.h"
-#include "display/recording_picture.h"
+#include "support/recording_picture.h"
 #include <gtest/gtest.h>
 
 namespace terzlab {

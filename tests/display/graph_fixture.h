@@ -1,6 +1,6 @@
 #pragma once
 #include "display/frame.h"
-#include "display/recording_picture.h"
+#include "support/recording_picture.h"
 #include <algorithm>
 #include <string>
 #include <vector>

@@ -10,7 +10,7 @@ namespace {
 
 using test::DataDir;
 using test::RecordingMessages;
-using test::TempDir;
+using test::TempFolder;
 
 constexpr int16_t kLastBand = 134;
 
@@ -35,7 +35,7 @@ BandState LevelBands() {
 }
 
 TEST(LoadCurve, WrittenLevelFileLoadsBackAsReferenceBandForBand) {
-    TempDir dir;
+    TempFolder dir;
     const auto bands = LevelBands();
     MeasurementHeader header;
     header.Title = "Box ä ö ü ß 30° 漢";
@@ -132,7 +132,7 @@ TEST(LoadCurve, OffGridKeysAnywhereAndSurplusLines) {
 }
 
 TEST(LoadCurve, GarbageOversizedAndMissingFilesAreReportedNotFatal) {
-    TempDir dir;
+    TempFolder dir;
     std::mt19937 random(4);
     std::string garbage(200000, '\0');
     for (char& c : garbage)

@@ -6,14 +6,14 @@ namespace {
 
 using test::DataDir;
 using test::RecordingMessages;
-using test::TempDir;
+using test::TempFolder;
 
 bool SameAsStart(const Settings& s) {
     return SettingsFileText(s) == SettingsFileText(Settings{});
 }
 
 TEST(SettingsFile, EverySettingSurvivesWriteAndRead) {
-    TempDir dir;
+    TempFolder dir;
     Settings written;
     written.WavInDevIndex = 3;
     written.WavOutDevIndex = 1;
@@ -62,6 +62,28 @@ TEST(SettingsFile, ASingleKeyChangesOnlyItsSettingAndBadLinesNone) {
     EXPECT_TRUE(SameAsStart(s));
     ReadSettings(DataDir() / "no_such_file.def", s);
     EXPECT_TRUE(SameAsStart(s));
+}
+
+// Each number is taken up to its limits and not one past them.
+TEST(SettingsFile, NumbersAreTakenOnlyWithinTheirLimits) {
+    TempFolder dir;
+    const struct {
+        const char* line;
+        bool taken;
+    } cases[] = {
+        {"FreqResIndex=0", true},    {"FreqResIndex=2", true},   {"FreqResIndex=-1", false},
+        {"FreqResIndex=3", false},   {"ActiveChannel=0", true},  {"ActiveChannel=1", true},
+        {"ActiveChannel=-1", false}, {"ActiveChannel=2", false}, {"MeasTypeIndex=4", true},
+        {"MeasTypeIndex=5", false},  {"AvgCountIndex=-7", true}, {"AvgCountIndex=-8", false},
+        {"AvgCountIndex=7", true},   {"AvgCountIndex=8", false}, {"DisplayTypeIndex=2", false},
+        {"WavOutDevIndex=2", false}};
+    for (const auto& c : cases) {
+        test::WriteBytes(dir.path() / "Terzlab.def", std::string(c.line) + "\r\n");
+        Settings s;
+        ReadSettings(dir.path() / "Terzlab.def", s);
+        const auto at = SettingsFileText(s).find("\r\n" + std::string(c.line) + "\r\n");
+        EXPECT_EQ(at != std::string::npos, c.taken) << c.line;
+    }
 }
 
 TEST(SettingsStart, OnlyNonZeroCalibrationIsQuestionedAndNeinDropsIt) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "files/message_service.h"
+#include "support/temp_folder.h"
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -30,23 +31,6 @@ class RecordingMessages : public MessageService {
 inline std::filesystem::path DataDir() {
     return TERZLAB_TEST_DATA;
 }
-
-// A fresh folder per test, removed afterwards.
-class TempDir {
-  public:
-    TempDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                (std::string("terzlab_files_") + info->test_suite_name() + "_" + info->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

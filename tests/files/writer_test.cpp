@@ -6,7 +6,7 @@ namespace terzlab {
 namespace {
 
 using test::RecordingMessages;
-using test::TempDir;
+using test::TempFolder;
 
 BandState Bands(int16_t lastBand, double value) {
     BandState bands;
@@ -75,7 +75,7 @@ TEST(MeasurementWriter, TwoChannelImpedanceWritesItsPhase) {
 }
 
 TEST(MeasurementWriter, SavesTheValuesItIsGiven) {
-    TempDir dir;
+    TempFolder dir;
     const auto bands = Bands(134, 3.0); // the values shown at another resolution
     RecordingMessages messages;
     const std::vector<double> twelfth(135, 12.0);
@@ -87,7 +87,7 @@ TEST(MeasurementWriter, SavesTheValuesItIsGiven) {
 }
 
 TEST(MeasurementWriter, FailedSaveKeepsTheOldFileAndSaysSo) {
-    TempDir dir;
+    TempFolder dir;
     // The longest name the file system allows leaves no room for a temporary name beside it.
     const auto target = dir.path() / (std::string(251, 'x') + ".OCT");
     test::WriteBytes(target, "old contents");

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include <sndfile.h>
+#include "support/wav_file.h"
 
 #include <cmath>
 #include <numbers>
@@ -18,14 +18,7 @@ void writeSineWav(const QString& path, int period, const std::vector<double>& am
                  std::sin(2.0 * std::numbers::pi * double(h + 1) * double(i) / period);
         samples[2 * i] = samples[2 * i + 1] = static_cast<int16_t>(std::lround(x * 32767.0));
     }
-    SF_INFO info{};
-    info.samplerate = 44100;
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(path.toLocal8Bit().constData(), SFM_WRITE, &info);
-    ASSERT_NE(file, nullptr);
-    sf_writef_short(file, samples.data(), static_cast<sf_count_t>(samples.size() / 2));
-    sf_close(file);
+    writeWav(path.toStdString(), samples);
 }
 
 void CalibTest::SetUp() {
@@ -40,7 +33,7 @@ void CalibTest::SetUp() {
 }
 
 QString CalibTest::programFile(const char* name) const {
-    return folder.filePath(QString::fromLatin1(name));
+    return filePath(QString::fromLatin1(name));
 }
 
 } // namespace terzlab::test

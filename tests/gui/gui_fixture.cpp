@@ -1,7 +1,6 @@
 #include "gui_fixture.h"
 
-#include <QDataStream>
-#include <QFile>
+#include "support/wav_file.h"
 
 namespace terzlab::test {
 
@@ -9,34 +8,23 @@ namespace {
 
 // A short 16-bit stereo noise WAV: enough for the bench to play, quick to write per test.
 void writeStimulus(const QString& path) {
-    const quint32 frames = 4096, rate = 44100;
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + frames * 4);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(2) << rate << rate * 4 << quint16(4) << quint16(16);
-    out.writeRawData("data", 4);
-    out << frames * 4;
-    for (quint32 i = 0, seed = 1; i < frames * 2; ++i) {
+    std::vector<int16_t> samples(4096 * 2);
+    quint32 seed = 1;
+    for (int16_t& sample : samples) {
         seed = seed * 1103515245u + 12345u;
-        out << quint16((seed >> 16) & 0x3FFF);
+        sample = static_cast<int16_t>((seed >> 16) & 0x3FFF);
     }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    writeWav(path.toStdString(), samples);
 }
 
 } // namespace
 
 void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Settings& settings) {
     window.reset(); // the window uses the card until it is gone
-    ASSERT_TRUE(folder.isValid());
     for (const char* name : {"pseudo.wav", "pulse.wav", "multi.wav", "Stop.wav"})
-        writeStimulus(folder.filePath(QString::fromLatin1(name)));
+        writeStimulus(filePath(QString::fromLatin1(name)));
     card = audio::openVirtualCard(options);
-    card->player->setProgramFolder(folder.path().toStdString());
+    card->player->setProgramFolder(folderPath().toStdString());
     app::MainServices services;
     services.card = card.get();
     services.messages = &boxes;
@@ -44,7 +32,7 @@ void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Se
     services.keys = &keys;
     services.sleeper = &sleeper;
     services.dialogs = &dialogs;
-    services.places = PortableLocations(folder.path().toStdString());
+    services.places = PortableLocations(folderPath().toStdString());
     services.screenWidth = [this] { return screenWidth; };
     services.openInstructions = [this] {
         instructionPages.push_back(dialogs.DialogPage);

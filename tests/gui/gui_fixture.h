@@ -7,7 +7,9 @@
 #include "platform/mixer.h"
 #include "platform/services.h"
 
-#include <QTemporaryDir>
+#include "support/temp_folder.h"
+
+#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -43,7 +45,11 @@ class GuiTest : public ::testing::Test {
     audio::VirtualBench& bench() { return *card->bench; }
     int blocks() { return card->bench->blocksCaptured(); }
 
-    QTemporaryDir folder;
+    // The program folder: stimuli, settings file and the files a test saves.
+    QString folderPath() const { return QString::fromStdString(folder.path().string()); }
+    QString filePath(const QString& name) const { return folderPath() + u'/' + name; }
+
+    TempFolder folder;
     std::unique_ptr<audio::SoundCard> card;
     platform::ScriptedMessageService boxes;
     platform::RecordingProcessLauncher processes;

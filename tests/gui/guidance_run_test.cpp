@@ -53,7 +53,7 @@ class GuidedRunTest : public GuiTest {
         services.keys = &keys;
         services.sleeper = &sleeper;
         services.dialogs = &dialogs;
-        services.places = PortableLocations(folder.path().toStdString());
+        services.places = PortableLocations(folderPath().toStdString());
         services.screenWidth = [this] { return screenWidth; };
         window = std::make_unique<app::frmMain>(services, app::Settings{});
         ASSERT_TRUE(window->Form_Load());

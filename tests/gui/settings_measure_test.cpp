@@ -29,7 +29,7 @@ class MeasureTest : public GuiTest {
         // rate field, so the build's own copies are never used in place.
         const QDir bin(QStringLiteral(TERZLAB_BIN_DIR));
         for (const char* name : {"pseudo.wav", "pulse.wav", "multi.wav", "Stop.wav"}) {
-            const QString target = folder.filePath(QString::fromLatin1(name));
+            const QString target = filePath(QString::fromLatin1(name));
             QFile::remove(target);
             ASSERT_TRUE(QFile::copy(bin.filePath(QString::fromLatin1(name)), target)) << name;
         }

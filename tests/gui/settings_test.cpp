@@ -127,6 +127,25 @@ TEST_F(SettingsTest, CurveBoxesOnlyForCurvesThatSuitTheType) {
     EXPECT_EQ(boxesEnabled(), (std::vector<bool>{true, true, true}));
 }
 
+// A ticked reference box that the type has greyed (an impedance curve under a level
+// measurement) keeps its curve out of the values.
+TEST_F(SettingsTest, AGreyedReferenceBoxKeepsItsCurveOutOfTheValues) {
+    StoredCurve& reference = w().dispOct().Curves[kReferenceSlot];
+    reference.CurveAmp.fill(20.0f);
+    reference.CurveType = kCurveImpedance;
+    reference.CurveLoaded = 1;
+    reference.CurveCount = 135;
+    w().hooks.loadedCurveType = [](int slot) { return slot == 1 ? kCurveImpedance : 0; };
+    choose(w().cmbMeasType, 0);
+    ASSERT_FALSE(w().chkLoaded[kReferenceSlot]->isEnabled());
+    platform::setChecked(w().chkLoaded[kReferenceSlot], true);
+    w().cmdStart->click();
+    const std::vector<double> ticked = w().bands().BandValue;
+    platform::setChecked(w().chkLoaded[kReferenceSlot], false);
+    w().GetDbRange(false);
+    EXPECT_EQ(w().bands().BandValue, ticked);
+}
+
 TEST_F(SettingsTest, TimeDisplayAfterALongerRunWarnsOnce) {
     for (int count : {0, 2}) { // 1 and 4 measurements
         choose(w().cmbDisplay, kFrequency);

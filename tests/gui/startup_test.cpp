@@ -2,7 +2,6 @@
 #include "gui_fixture.h"
 
 #include "app/start.h"
-#include "guidance/frm_help.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -100,20 +99,6 @@ TEST_F(StartupTest, WindowSnapsBackToItsMinimumSize) {
     QCoreApplication::processEvents();
     EXPECT_EQ(window->cmdStart->width(), window->picGraph->width());
     EXPECT_GT(window->picGraph->width(), 7455 / app::kTwipsPerPixel);
-}
-
-TEST(StartProcedure, InformationWindowReleasesTheStartHoweverItCloses) {
-    for (bool byButton : {true, false}) {
-        app::DialogState dialogs{0, true};
-        auto* about = new guidance::frmHelp(dialogs);
-        about->show();
-        if (byButton)
-            about->cmdOK->click();
-        else
-            about->close();
-        EXPECT_FALSE(dialogs.AboutOpen);
-        EXPECT_EQ(dialogs.DialogPage, -1);
-    }
 }
 
 TEST(StartProcedure, CommandLineFaultsAreReported) {

@@ -1,4 +1,4 @@
-#include "analysis/fft_reference.h"
+#include "support/fft_reference.h"
 
 #include "analysis/constants.h"
 #include "analysis/fft_radix2.h"

@@ -1,4 +1,4 @@
-#include "display/recording_picture.h"
+#include "support/recording_picture.h"
 
 namespace terzlab {
 

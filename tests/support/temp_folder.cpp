@@ -1,0 +1,26 @@
+#include "support/temp_folder.h"
+
+#include <cstdlib>
+#include <iterator>
+#include <stdexcept>
+
+namespace terzlab::test {
+
+TempFolder::TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "terzlab-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("no temporary folder in " + pattern);
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored; // a destructor must not throw; the folder is ours alone
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::size_t TempFolder::fileCount() const {
+    const std::filesystem::directory_iterator files(path_);
+    return static_cast<std::size_t>(std::distance(begin(files), end(files)));
+}
+
+} // namespace terzlab::test

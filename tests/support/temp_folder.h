@@ -1,0 +1,26 @@
+#pragma once
+// A fresh folder of the test's own under the system's temporary folder, removed with everything
+// in it when the object goes, also when the test fails or throws.
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+namespace terzlab::test {
+
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::string operator/(const std::string& name) const { return file(name); }
+    std::size_t fileCount() const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+} // namespace terzlab::test
