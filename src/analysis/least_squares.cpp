@@ -9,8 +9,8 @@ namespace {
 
 constexpr double kDiffStep = 1e-6;
 constexpr double kMaxDamping = 1e12;
-constexpr double kRelativeTolerance = 1e-12;
-constexpr double kStepTolerance = 1e-10;
+constexpr double kRelativeTolerance = 1e-9;
+constexpr double kStepTolerance = 1e-8;
 
 using Matrix = std::vector<std::vector<double>>;
 
@@ -86,8 +86,10 @@ Normal NormalEquations(const Matrix& jac, const std::vector<double>& r) {
     return ne;
 }
 
-// The damped step; a parameter the residuals do not feel still gets a finite one.
-bool DampedStep(const Normal& ne, double damping, std::vector<double>& step) {
+// The damped step; a parameter the residuals do not feel still gets a finite one, and one that
+// sits on its bound with the descent pointing beyond stays where it is.
+bool DampedStep(const Normal& ne, double damping, const std::vector<bool>& held,
+                std::vector<double>& step) {
     double largest = 0.0;
     for (std::size_t p = 0; p < ne.A.size(); ++p)
         largest = std::max(largest, ne.A[p][p]);
@@ -95,15 +97,25 @@ bool DampedStep(const Normal& ne, double damping, std::vector<double>& step) {
     std::vector<double> minusG(ne.G.size());
     for (std::size_t p = 0; p < a.size(); ++p) {
         a[p][p] += damping * (ne.A[p][p] + 1e-9 * largest);
-        minusG[p] = -ne.G[p];
+        minusG[p] = held[p] ? 0.0 : -ne.G[p];
+        for (std::size_t q = 0; held[p] && q < a.size(); ++q)
+            a[p][q] = a[q][p] = p == q ? 1.0 : 0.0;
     }
     return Solve(std::move(a), std::move(minusG), step);
+}
+
+std::vector<bool> Held(const Normal& ne, const std::vector<double>& x,
+                       const std::vector<double>& lower) {
+    std::vector<bool> held(x.size(), false);
+    for (std::size_t p = 0; p < x.size() && !lower.empty(); ++p)
+        held[p] = x[p] <= lower[p] && ne.G[p] > 0.0;
+    return held;
 }
 
 } // namespace
 
 LeastSquaresResult MinimiseSquares(const ResidualFunction& residuals, std::vector<double> start,
-                                   int maxIterations) {
+                                   const std::vector<double>& lower, int maxIterations) {
     LeastSquaresResult out{std::move(start), 0.0, false};
     std::vector<double> r, trialR, step;
     residuals(out.X, r);
@@ -112,14 +124,17 @@ LeastSquaresResult MinimiseSquares(const ResidualFunction& residuals, std::vecto
     double damping = 1e-3;
     for (int it = 0; it < maxIterations; ++it) {
         const Normal ne = NormalEquations(Jacobian(residuals, out.X, r.size()), r);
+        const std::vector<bool> held = Held(ne, out.X, lower);
         bool accepted = false;
         while (!accepted && damping < kMaxDamping) {
-            if (!DampedStep(ne, damping, step)) return out;
+            if (!DampedStep(ne, damping, held, step)) return out;
             std::vector<double> trial = out.X;
             double largestStep = 0.0;
             for (std::size_t p = 0; p < trial.size(); ++p) {
-                trial[p] += step[p];
-                largestStep = std::max(largestStep, std::fabs(step[p]));
+                const double moved = trial[p] + step[p];
+                const double bounded = lower.empty() ? moved : std::max(moved, lower[p]);
+                largestStep = std::max(largestStep, std::fabs(bounded - trial[p]));
+                trial[p] = bounded;
             }
             residuals(trial, trialR);
             const double cost = SumOfSquares(trialR);

@@ -17,7 +17,8 @@ struct LeastSquaresResult {
     bool Converged = false;
 };
 
+// `lower` holds a lower bound per parameter (empty: none); steps are cut back onto it.
 LeastSquaresResult MinimiseSquares(const ResidualFunction& residuals, std::vector<double> start,
-                                   int maxIterations = 200);
+                                   const std::vector<double>& lower = {}, int maxIterations = 200);
 
 } // namespace terzlab

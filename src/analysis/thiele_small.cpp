@@ -18,6 +18,10 @@ constexpr int kMinBandsEachSide = 3;
 // Two octaves each side of the peak hold the whole motional peak even at Qms 1.4, yet stay low
 // enough that a simple coil model describes the coil there.
 constexpr double kRangeFactor = 4.0;
+// No voice coil reaches this; a fit that does has run off into a valley of the model.
+constexpr double kMaxInductance = 0.05;
+constexpr double kStartInductance[] = {0.1e-3, 0.5e-3, 2e-3};
+constexpr double kStartLossConductance[] = {0.01, 0.1, 1.0};
 // A loaded resonance must move by more than this ratio, or Mms is noise.
 constexpr double kMinMassShift = 1.005;
 constexpr double kAirDensity = 1.204;   // kg/m^3 at 20 degC
@@ -79,8 +83,10 @@ std::optional<double> Crossing(const ImpedanceCurve& c, std::size_t peak, int di
     }
 }
 
-// Parameters as the minimiser sees them: logarithms of the positive ones, and the square root
-// of the coil's loss conductance, which may be 0. Re is left out when it was given.
+// Parameters as the minimiser sees them: logarithms of the positive ones, and the coil's loss
+// conductance as it is, bounded at 0 (a lossless coil). A squared or logarithmic form would
+// make the minimiser creep towards 0 without end; a negative one would let noise trade a
+// negative coil resistance against Re.
 struct Packing {
     std::optional<double> GivenRe;
 
@@ -90,6 +96,11 @@ struct Packing {
         if (!GivenRe) x.push_back(std::log(m.Re));
         return x;
     }
+    std::vector<double> Lower() const {
+        std::vector<double> lower(GivenRe ? 5 : 6, -HUGE_VAL);
+        lower[4] = 0.0;
+        return lower;
+    }
     DriverModel Unpack(std::span<const double> x) const {
         DriverModel m;
         m.Re = GivenRe ? *GivenRe : std::exp(x[5]);
@@ -97,7 +108,7 @@ struct Packing {
         m.Qms = std::exp(x[2]);
         m.Qes = m.Re * m.Qms / std::exp(x[0]);
         m.Le = std::exp(std::clamp(x[3], -20.0, 0.0));
-        m.G2 = x[4] * x[4];
+        m.G2 = std::max(x[4], 0.0);
         return m;
     }
 };
@@ -122,8 +133,6 @@ DriverModel StartModel(const ImpedanceCurve& fitted, std::size_t peak, double re
     const ThreePoint tp = ThreePointEstimate(fitted, re);
     DriverModel m;
     m.Re = re;
-    m.Le = 0.5e-3;
-    m.G2 = 1.0 / 50.0;
     m.Fs = tp.Found ? tp.Fs : fitted.Bands[peak].Freq;
     m.Qms = tp.Found ? tp.Qms : 3.0;
     m.Qes = tp.Found ? tp.Qes : re * m.Qms / std::max(fitted.Bands[peak].Magnitude - re, 0.1 * re);
@@ -132,7 +141,7 @@ DriverModel StartModel(const ImpedanceCurve& fitted, std::size_t peak, double re
 
 bool Plausible(const DriverModel& m, double from, double to) {
     const bool finite = std::isfinite(m.Re) && std::isfinite(m.Fs) && std::isfinite(m.Qms) &&
-                        std::isfinite(m.Qes) && std::isfinite(m.Le);
+                        std::isfinite(m.Qes) && std::isfinite(m.Le) && m.Le < kMaxInductance;
     return finite && m.Re > 0.0 && m.Fs >= from && m.Fs <= to && m.Qms > 0.1 && m.Qms < 200.0 &&
            m.Qes > 0.02 && m.Qes < 50.0;
 }
@@ -171,8 +180,13 @@ ThreePoint ThreePointEstimate(const ImpedanceCurve& curve, double re) {
     const double zmax = curve.Bands[peak].Magnitude;
     if (zmax <= re) return out;
     const double level = std::sqrt(re * zmax);
-    const auto f1 = Crossing(curve, peak, -1, level);
-    const auto f2 = Crossing(curve, peak, +1, level);
+    auto f1 = Crossing(curve, peak, -1, level);
+    auto f2 = Crossing(curve, peak, +1, level);
+    // A broad peak may cross the level outside the curve on one side; the peak is symmetric on
+    // a logarithmic axis, so the other crossing stands in for it.
+    const double fPeak = curve.Bands[peak].Freq;
+    if (!f1 && f2) f1 = fPeak * fPeak / *f2;
+    if (f1 && !f2) f2 = fPeak * fPeak / *f1;
     if (!f1 || !f2 || *f2 <= *f1) return out;
     const double r0 = zmax / re;
     out.Fs = std::sqrt(*f1 * *f2);
@@ -207,13 +221,28 @@ ThieleSmallFit FitThieleSmall(const ImpedanceCurve& curve, std::optional<double>
     const auto residuals = [&](std::span<const double> x, std::vector<double>& r) {
         Deviations(packing.Unpack(x), fitted, r);
     };
-    const DriverModel start = StartModel(fitted, fittedPeak, givenRe.value_or(lowestAbove));
-    const LeastSquaresResult result = MinimiseSquares(residuals, packing.Pack(start));
-    out.Model = packing.Unpack(result.X);
-    if (!result.Converged || !Plausible(out.Model, out.FromHz, out.ToHz)) {
+    // The coil's two values are loosely tied to the data near the resonance, the magnitude
+    // alone even less: starting from a few coils and keeping the best fit avoids the side
+    // valleys where the coil's loss stands in for Re.
+    DriverModel start = StartModel(fitted, fittedPeak, givenRe.value_or(lowestAbove));
+    LeastSquaresResult best;
+    bool found = false;
+    for (const double le : kStartInductance) {
+        for (const double g2 : kStartLossConductance) {
+            start.Le = le;
+            start.G2 = g2;
+            LeastSquaresResult r = MinimiseSquares(residuals, packing.Pack(start), packing.Lower());
+            if (!r.Converged || !Plausible(packing.Unpack(r.X), out.FromHz, out.ToHz)) continue;
+            if (!found || r.Cost < best.Cost) best = std::move(r);
+            found = true;
+        }
+    }
+    if (!found) {
         out.Error = "Das Treibermodell lässt sich der Kurve nicht anpassen (keine Konvergenz)";
         return out;
     }
+    out.Model = packing.Unpack(best.X);
+    const LeastSquaresResult& result = best;
     out.RmsPercent = 100.0 * std::sqrt(result.Cost / static_cast<double>(fitted.Bands.size()));
     return out;
 }
