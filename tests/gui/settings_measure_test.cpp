@@ -18,8 +18,8 @@ namespace {
 
 // The bench loudspeaker's impedance: voice coil plus the motional peak at resonance.
 const audio::DriverImpedance kDriver;
-const double kResonanceHz = kDriver.resonance;
-const double kPeakOhm = kDriver.re + kDriver.res;
+const double kResonanceHz = kDriver.fs;
+const double kPeakOhm = kDriver.re + kDriver.res();
 
 class MeasureTest : public GuiTest {
   protected:

@@ -25,19 +25,26 @@ void BenchModel::configure(double sampleRate) {
     sampleRate_ = sampleRate > 0.0 ? sampleRate : 44100.0;
     speakerLow_ = highPass2(kBoxResonance, kBoxQ, sampleRate_);
     speakerTop_ = lowPass1(kTopCorner, sampleRate_);
-    divider_.configure(sampleRate_, wiring_.seriesResistor);
-    divider_.clear();
+    configureDivider();
     std::fill(delayLine_.begin(), delayLine_.end(), 0.0);
 }
 
 void BenchModel::setWiring(const BenchWiring& wiring) {
-    if (wiring.seriesResistor != wiring_.seriesResistor)
-        divider_.configure(sampleRate_, wiring.seriesResistor);
+    const bool changed = wiring.seriesResistor != wiring_.seriesResistor;
     wiring_ = wiring;
+    if (changed) configureDivider();
+}
+
+void BenchModel::configureDivider() {
+    divider_.configure(sampleRate_, wiring_.seriesResistor,
+                       withAddedMass(driver_, settings_.addedMassGrams));
+    divider_.clear();
 }
 
 void BenchModel::setSettings(const BenchSettings& settings) {
+    const bool massChanged = settings.addedMassGrams != settings_.addedMassGrams;
     settings_ = settings;
+    if (massChanged) configureDivider();
     settings_.delayFrames = std::clamp(settings.delayFrames, 0, kMaxDelayFrames);
     const auto needed = static_cast<size_t>(settings_.delayFrames) + 1;
     if (delayLine_.size() < needed) {

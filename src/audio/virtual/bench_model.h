@@ -36,12 +36,14 @@ class BenchModel {
     double nextDrive();
     double delayed(double response);
     int16_t quantise(double value) const;
+    void configureDivider(); // clears the divider's state
 
     double sampleRate_ = 44100.0;
     BenchWiring wiring_;
     BenchSettings settings_;
     Biquad speakerLow_, speakerTop_;
     DividerModel divider_;
+    DriverImpedance driver_; // the bench loudspeaker without added mass
     std::vector<double> delayLine_;
     size_t delayWrite_ = 0;
     SoundData stimulus_;

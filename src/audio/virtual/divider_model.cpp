@@ -23,18 +23,30 @@ void invert(const Mat& a, Mat& out) {
 
 } // namespace
 
+DriverImpedance withAddedMass(const DriverImpedance& driver, double grams) {
+    DriverImpedance loaded = driver;
+    const double ratio = std::sqrt((driver.mmsGrams + std::max(grams, 0.0)) / driver.mmsGrams);
+    loaded.fs = driver.fs / ratio;
+    loaded.qms = driver.qms * ratio;
+    loaded.qes = driver.qes * ratio;
+    loaded.mmsGrams = driver.mmsGrams * ratio * ratio;
+    return loaded;
+}
+
 void DividerModel::configure(double sampleRate, double seriesResistor, const DriverImpedance& d) {
     // A zero or negative resistor would short the source; the dialog never allows one.
     rv_ = std::max(seriesResistor, 1e-3);
     r2_ = d.r2;
-    const double w0 = 2.0 * std::numbers::pi * d.resonance;
-    const double lm = d.res / (d.qms * w0);
+    // The motional branch as a parallel tank: Res, Lces = Cms Bl^2, Cmes = Mms / Bl^2.
+    const double w0 = 2.0 * std::numbers::pi * d.fs;
+    const double res = d.res();
+    const double lm = res / (d.qms * w0);
     const double cm = 1.0 / (w0 * w0 * lm);
     // States: coil inductor current, tank voltage, tank inductor current. The chain current
     // is (u + R2 iL - vt) / rs, with rs the sum of the three series resistances.
     rs_ = rv_ + d.re + d.r2;
     const Mat a = {{d.r2 / d.le * (d.r2 / rs_ - 1.0), -d.r2 / (d.le * rs_), 0.0},
-                   {d.r2 / (cm * rs_), -1.0 / (cm * rs_) - 1.0 / (d.res * cm), -1.0 / cm},
+                   {d.r2 / (cm * rs_), -1.0 / (cm * rs_) - 1.0 / (res * cm), -1.0 / cm},
                    {0.0, 1.0 / lm, 0.0}};
     const double b[3] = {d.r2 / (d.le * rs_), 1.0 / (cm * rs_), 0.0};
     const double h2 = 0.5 / sampleRate;

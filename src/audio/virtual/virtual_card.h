@@ -33,6 +33,9 @@ struct BenchSettings {
     // The level path is a plain wire instead of loudspeaker and microphone: the input carries
     // the stimulus itself (times gain), for checks of the analysis against the file's levels.
     bool straightThrough = false;
+    // A mass on the loudspeaker's cone, grams: the added-mass method of the Thiele-Small
+    // parameters sees its impedance resonance move down.
+    double addedMassGrams = 0.0;
 };
 
 // Test hooks: how the simulated machine and driver behave.

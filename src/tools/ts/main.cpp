@@ -1,0 +1,9 @@
+#include "ts/ts_run.h"
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return terzlab::ts::RunTs(args, std::cout, std::cerr);
+}
