@@ -37,27 +37,37 @@ class DeviceFaultTest : public GuiTest {
     }
 };
 
-TEST_F(DeviceFaultTest, OverflowedBlocksAreCapturedAgainWithinTheWait) {
+// Samples lost on the way in and a stimulus with a gap both spoil a block: it is captured
+// again. One hook of each kind, set to `count` per block.
+audio::VirtualCardOptions startingOver(bool starved, int count) {
     audio::VirtualCardOptions options;
-    options.overflowsPerBlock = 2; // three block durations, well inside 2 s + 4 blocks
-    ASSERT_TRUE(load(options));
-    platform::selectListIndex(window->cmbAvgCnt, 1);
-    platform::setChecked(window->chkAvgType, true);
-    EXPECT_TRUE(start().empty());
-    EXPECT_EQ(blocks(), 3); // settling block and two measurements, none lost
-    EXPECT_EQ(bench().overflowsReported(), 6);
-    expectReady();
+    (starved ? options.underflowsPerBlock : options.overflowsPerBlock) = count;
+    return options;
 }
 
-TEST_F(DeviceFaultTest, EndlessOverflowEndsInNoDataAndTheNextStartOpensAgain) {
-    audio::VirtualCardOptions options;
-    options.overflowsPerBlock = 100;
-    ASSERT_TRUE(load(options));
-    for (int run = 0; run < 2; ++run) {
-        EXPECT_EQ(start(), std::vector<QString>{kNoData}) << run;
+TEST_F(DeviceFaultTest, SpoiltBlocksAreCapturedAgainWithinTheWait) {
+    for (const bool starved : {false, true}) {
+        // Three block durations each, well inside 2 s + 4 blocks.
+        ASSERT_TRUE(load(startingOver(starved, 2)));
+        platform::selectListIndex(window->cmbAvgCnt, 1);
+        platform::setChecked(window->chkAvgType, true);
+        EXPECT_TRUE(start().empty()) << starved;
+        EXPECT_EQ(blocks(), 3); // settling block and two measurements, none lost
+        EXPECT_EQ(starved ? bench().underflowsReported() : bench().overflowsReported(), 6);
+        EXPECT_EQ(card->capture->blocksStartedOver(), 6);
         expectReady();
     }
-    EXPECT_EQ(blocks(), 0);
+}
+
+TEST_F(DeviceFaultTest, EndlessSpoilingEndsInNoDataAndTheNextStartOpensAgain) {
+    for (const bool starved : {false, true}) {
+        ASSERT_TRUE(load(startingOver(starved, 100)));
+        for (int run = 0; run < 2; ++run) {
+            EXPECT_EQ(start(), std::vector<QString>{kNoData}) << starved << run;
+            expectReady();
+        }
+        EXPECT_EQ(blocks(), 0);
+    }
 }
 
 TEST_F(DeviceFaultTest, NextStartAfterAFaultOpensTheDeviceAgain) {
