@@ -7,7 +7,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libportaudio2 portaudio1
     libsndfile1-dev libasound2-dev libasound2-plugins fonts-dejavu-core fonts-liberation)
 if [ "$mode" = test ]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev clang libclang-rt-14-dev
-        pulseaudio pulseaudio-utils)
+        pulseaudio pulseaudio-utils pipewire pipewire-bin wireplumber pipewire-pulse)
+    # Not pipewire-alsa: it conflicts with pulseaudio, and the loopback tests reach both servers
+    # through ALSA's pulse plugin.
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -105,9 +105,13 @@ class MainWindowLoopbackTest : public LoopbackTest {
     }
 
     void report(const char* what, const Deviation& worst) {
-        std::printf("%s: worst band %d off by %+.3f dB; first block after %.2f s (bound %.2f s)\n",
-                    what, worst.band, worst.db, firstBlockSeconds, window->blockTimeoutSeconds());
+        const int startedOver = card->capture->blocksStartedOver();
+        std::printf("%s: worst band %d off by %+.3f dB; first block after %.2f s (bound %.2f s); "
+                    "blocks started over so far: %d\n",
+                    what, worst.band, worst.db, firstBlockSeconds, window->blockTimeoutSeconds(),
+                    startedOver);
         RecordProperty(std::string(what) + "_worst_db", std::to_string(worst.db));
+        RecordProperty(std::string(what) + "_started_over", std::to_string(startedOver));
         RecordProperty(std::string(what) + "_first_block_s", std::to_string(firstBlockSeconds));
     }
 
