@@ -7,7 +7,10 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libportaudio
     libsndfile1-dev libasound2-dev libasound2-plugins fonts-dejavu-core fonts-liberation)
 if [ "$mode" = test ]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev clang libclang-rt-14-dev
-        pulseaudio pulseaudio-utils desktop-file-utils appstream)
+        pulseaudio pulseaudio-utils pipewire pipewire-bin wireplumber pipewire-pulse
+        desktop-file-utils appstream)
+    # Not pipewire-alsa: it conflicts with pulseaudio, and the loopback tests reach both servers
+    # through ALSA's pulse plugin.
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,9 @@
 #include "audio/device_caps.h"
 
+#include <algorithm>
 #include <optional>
+#include <regex>
+#include <string>
 
 namespace terzlab::audio {
 
@@ -36,15 +39,40 @@ std::optional<char32_t> nextCodePoint(std::string_view s, size_t& pos) {
     return cp;
 }
 
+std::string toAnsi(std::string_view utf8) {
+    std::string ansi;
+    for (size_t pos = 0; pos < utf8.size();) {
+        const auto cp = nextCodePoint(utf8, pos);
+        ansi += cp ? toCp1252(*cp) : '?';
+    }
+    return ansi;
+}
+
+constexpr size_t kNameChars = 31;
+constexpr char kEllipsis = '\x85'; // Windows-1252
+
+// ALSA hardware devices read "card: device (hw:1,0)", and a desktop's cards have long names:
+// cut at the end, every card's name would lose what tells its devices apart. The suffix is
+// kept and the card and device names are shortened before it, marked with an ellipsis.
+std::string shortened(std::string name) {
+    if (name.size() <= kNameChars) return name;
+    static const std::regex alsaHardware(R"((.*)( \(hw:\d+,\d+\))$)");
+    std::smatch parts;
+    if (!std::regex_match(name, parts, alsaHardware)) return name.substr(0, kNameChars);
+    const std::string suffix = parts.str(2);
+    if (suffix.size() + 2 > kNameChars) return name.substr(0, kNameChars);
+    std::string head = parts.str(1).substr(0, kNameChars - suffix.size() - 1);
+    while (!head.empty() && (head.back() == ' ' || head.back() == ':'))
+        head.pop_back();
+    return head + kEllipsis + suffix;
+}
+
 } // namespace
 
 std::array<char, 32> ansiNameField(std::string_view utf8Name) {
     std::array<char, 32> field{};
-    size_t pos = 0;
-    for (size_t out = 0; out < field.size() - 1 && pos < utf8Name.size(); ++out) {
-        const auto cp = nextCodePoint(utf8Name, pos);
-        field[out] = cp ? toCp1252(*cp) : '?';
-    }
+    const std::string name = shortened(toAnsi(utf8Name));
+    std::copy_n(name.begin(), std::min(name.size(), kNameChars), field.begin());
     return field;
 }
 

@@ -70,6 +70,9 @@ class CaptureDevice {
     // soon as the done bit is set. Wait here rather than spinning on the bit: the virtual card
     // in real time fills the buffer inside this wait.
     virtual WaitResult waitDone(WaveHeader& header, double timeoutSeconds) = 0;
+    // Blocks begun again since the device was made because samples were lost or the stimulus
+    // had a gap; each cost the run another block's time.
+    virtual int blocksStartedOver() const = 0;
 };
 
 // Names are found as the system player finds them: trailing blanks are dropped and a bare name

@@ -40,7 +40,7 @@ TEST(PngTest, ExportHoldsTheFilesBandLinesAndSvgTheGraph) {
     if (!analyze::GraphPngAvailable()) GTEST_SKIP() << "built without the drawing layer";
     TempFolder dir;
     const auto pseudo = Repeat(PseudoPeriod(), 2);
-    WriteWav(dir / "pink.wav", Interleave(pseudo, pseudo), 2);
+    writeWav(dir / "pink.wav", Interleave(pseudo, pseudo), 2);
     Analyse(dir, {"--export", dir / "m.frd", "--svg", dir / "m.svg", dir / "pink.wav"});
     const auto oct = CrLfLines(ReadBytes(dir / "out.oct"));
     const auto frd = CrLfLines(ReadBytes(dir / "m.frd"));

@@ -1,6 +1,7 @@
 #include "audio/stimulus.h"
 #include "support/temp_folder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -175,7 +176,7 @@ TEST_F(StimulusFolder, InstalledFileIsAdaptedInACopy) {
     Bytes updated = original;
     updated.back() ^= 0xFF;
     for (const Bytes& shipped : {original, original, updated}) {
-        const bool stale = !fs::exists(copies) || shipped != original;
+        const bool stale = !std::filesystem::exists(copies) || shipped != original;
         write("pseudo.wav", shipped);
         const AdaptedStimulus other = adaptedCopy(installed, copies, 48000);
         EXPECT_EQ(other.result, stale ? RateAdaptResult::Rewritten : RateAdaptResult::Unchanged);

@@ -11,7 +11,7 @@
 namespace terzlab {
 namespace {
 
-using test::TempDir;
+using test::TempFolder;
 
 // Levels and impedances with halves that must round as the file rounds them, and a gap.
 BandState Bands(int16_t type) {
@@ -69,7 +69,7 @@ const RoundTrip kRoundTrips[] = {
 };
 
 TEST(ExportWriter, SavedFileAndRunGiveTheFilesBandLinesWithoutNoValue) {
-    TempDir dir;
+    TempFolder dir;
     for (const RoundTrip& c : kRoundTrips) {
         SCOPED_TRACE(c.type);
         MeasurementHeader header;
@@ -101,7 +101,7 @@ TEST(ExportWriter, SavedFileAndRunGiveTheFilesBandLinesWithoutNoValue) {
 }
 
 TEST(ExportWriter, RefusesTheWrongKindAndKeepsTheOldFile) {
-    TempDir dir;
+    TempFolder dir;
     const auto target = dir.path() / "old.frd";
     test::WriteBytes(target, "old");
     MeasurementHeader header;

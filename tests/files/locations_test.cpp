@@ -30,7 +30,7 @@ const Layout kLayouts[] = {
 TEST(Locations, EachLayoutKeepsItsFilesWhereItsUserExpectsThem) {
     for (const Layout& layout : kLayouts) {
         SCOPED_TRACE(layout.what);
-        test::TempDir dir;
+        test::TempFolder dir;
         const auto at = [&](const std::string& relative) {
             return relative.empty() ? relative : (dir.path() / relative).string();
         };

@@ -15,9 +15,13 @@ const QString kNoData =
     QStringLiteral("Das Aufnahmegerät liefert keine Daten. Die Messung wurde abgebrochen!");
 const QString kOpenFailed = QStringLiteral("Das Aufnahmegerät konnte nicht gestartet werden!");
 
-audio::VirtualCardOptions faulty(int overflows, bool silent, int blocksUntilGone, int openResult) {
+// Overflows lose samples on the way in, underflows leave a gap in the stimulus: either spoils
+// the block, which is captured again.
+audio::VirtualCardOptions faulty(int overflows, bool silent, int blocksUntilGone, int openResult,
+                                 int underflows = 0) {
     audio::VirtualCardOptions options;
     options.overflowsPerBlock = overflows;
+    options.underflowsPerBlock = underflows;
     options.neverCompletes = silent;
     options.goneAfterBlocks = blocksUntilGone > 0;
     options.blocksUntilGone = blocksUntilGone;
@@ -52,12 +56,14 @@ TEST_F(DeviceFaultTest, EachFaultEndsInItsMessageAndTheNextStartOpensAgain) {
         audio::VirtualCardOptions options;
         Texts first, second;
         int blocks; // captured by the first start
-        int overflows;
+        int spoilt; // reported by the bench, -1: not checked
     } cases[] = {
         // Two overflows per block cost three block durations, well inside 2 s + 4 blocks:
         // the settling block and two measurements, none lost.
         {"overflows", faulty(2, false, 0, 0), {}, {}, 3, 6},
+        {"underflows", faulty(0, false, 0, 0, 2), {}, {}, 3, 6},
         {"endless overflow", faulty(100, false, 0, 0), {noData}, {noData}, 0, -1},
+        {"endless underflow", faulty(0, false, 0, 0, 100), {noData}, {noData}, 0, -1},
         {"never completes", faulty(0, true, 0, 0), {noData}, {noData}, 0, -1},
         {"unplugged for good", faulty(0, false, 2, 0), {noData}, {openFailed}, 2, -1},
         {"cannot be opened", faulty(0, false, 0, 4), {openFailed}, {openFailed}, 0, -1},
@@ -68,8 +74,9 @@ TEST_F(DeviceFaultTest, EachFaultEndsInItsMessageAndTheNextStartOpensAgain) {
         platform::setChecked(window->chkAvgType, true);
         EXPECT_EQ(start(), c.first) << c.what;
         EXPECT_EQ(blocks(), c.blocks) << c.what;
-        if (c.overflows >= 0) {
-            EXPECT_EQ(bench().overflowsReported(), c.overflows);
+        if (c.spoilt >= 0) {
+            EXPECT_EQ(bench().overflowsReported() + bench().underflowsReported(), c.spoilt);
+            EXPECT_EQ(card->capture->blocksStartedOver(), c.spoilt) << c.what;
         }
         if (c.options.openResult != 0) {
             EXPECT_TRUE(bench().playLog().empty());

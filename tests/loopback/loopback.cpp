@@ -8,7 +8,7 @@
 
 namespace terzlab::test {
 
-PulseServer* LoopbackTest::server = nullptr;
+SoundServer* LoopbackTest::server = nullptr;
 std::string LoopbackTest::skipReason;
 std::string LoopbackTest::programRoot;
 
@@ -17,9 +17,9 @@ void LoopbackTest::SetUpTestSuite() {
     std::string pattern =
         std::filesystem::temp_directory_path().string() + "/terzlab-loopback-XXXXXX";
     if (::mkdtemp(pattern.data()) != nullptr) programRoot = pattern;
-    server = new PulseServer;
+    server = makeSoundServer().release();
     skipReason = server->start();
-    if (!skipReason.empty()) std::fprintf(stderr, "PulseAudio: %s\n", skipReason.c_str());
+    if (!skipReason.empty()) std::fprintf(stderr, "%s: %s\n", server->name(), skipReason.c_str());
 }
 
 void LoopbackTest::TearDownTestSuite() {
@@ -30,7 +30,8 @@ void LoopbackTest::TearDownTestSuite() {
 }
 
 void LoopbackTest::SetUp() {
-    if (!skipReason.empty()) GTEST_SKIP() << "no private PulseAudio server: " << skipReason;
+    if (!skipReason.empty())
+        GTEST_SKIP() << "no private " << server->name() << " server: " << skipReason;
 }
 
 int LoopbackTest::serverInput(audio::SoundCard& card) {

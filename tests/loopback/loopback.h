@@ -2,7 +2,7 @@
 // What both loopback suites share: the private server for the whole test program, the
 // program folder with the generated stimuli, and the band levels from 20 Hz to 20 kHz.
 #include "audio/sound_card.h"
-#include "pulse_server.h"
+#include "sound_server.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ class LoopbackTest : public ::testing::Test {
     // A fresh folder with pseudo.wav and Stop.wav copied from the build's program folder.
     static std::string programFolder();
 
-    static PulseServer* server;
+    static SoundServer* server;
     static std::string skipReason;
     static std::string programRoot;
 };

@@ -105,10 +105,28 @@ class MainWindowLoopbackTest : public LoopbackTest {
     }
 
     void report(const char* what, const Deviation& worst) {
-        std::printf("%s: worst band %d off by %+.3f dB; first block after %.2f s (bound %.2f s)\n",
-                    what, worst.band, worst.db, firstBlockSeconds, window->blockTimeoutSeconds());
+        const int startedOver = card->capture->blocksStartedOver();
+        std::printf("%s: worst band %d off by %+.3f dB; first block after %.2f s (bound %.2f s); "
+                    "blocks started over so far: %d\n",
+                    what, worst.band, worst.db, firstBlockSeconds, window->blockTimeoutSeconds(),
+                    startedOver);
         RecordProperty(std::string(what) + "_worst_db", std::to_string(worst.db));
+        RecordProperty(std::string(what) + "_started_over", std::to_string(startedOver));
         RecordProperty(std::string(what) + "_first_block_s", std::to_string(firstBlockSeconds));
+    }
+
+    // A dropout inside the server on a machine loaded far beyond its cores moves one block's
+    // bands without any underflow our streams could see; a real error repeats, so a type that
+    // misses `limit` is measured once more.
+    Deviation measured(const char* what, int type, double target, double limit) {
+        Deviation worst = worstBand(run(type), target);
+        EXPECT_TRUE(messages.empty()) << what;
+        report(what, worst);
+        if (std::fabs(worst.db) <= limit) return worst;
+        worst = worstBand(run(type), target);
+        EXPECT_TRUE(messages.empty()) << what;
+        report((std::string(what) + " again").c_str(), worst);
+        return worst;
     }
 
     std::string folder;
@@ -122,25 +140,15 @@ class MainWindowLoopbackTest : public LoopbackTest {
     std::vector<std::string> messages; // of the last run
 };
 
-// A dropout on a machine loaded far beyond its cores moves the low bands of one block; a real
-// error repeats, so a level type that misses is measured once more.
 TEST_F(MainWindowLoopbackTest, LevelAndTransferOfThePseudoNoiseReadZeroDb) {
-    Deviation level = worstBand(run(meas::kLevelOneChannel), 0.0);
-    EXPECT_TRUE(messages.empty());
-    report("type0", level);
-    if (std::fabs(level.db) > 0.5) {
-        level = worstBand(run(meas::kLevelOneChannel), 0.0);
-        report("type0 again", level);
-    }
+    const Deviation level = measured("type0", meas::kLevelOneChannel, 0.0, 0.5);
     EXPECT_LE(std::fabs(level.db), 0.5) << "band " << level.band;
     EXPECT_LT(firstBlockSeconds, window->blockTimeoutSeconds());
 
     // The display adds the level offset to the transfer as to a level: the transfer is the
     // value without it.
     const double offset = window->settings().LevelCorr[5] + window->settings().CalibValue[0];
-    const Deviation transfer = worstBand(run(meas::kLevelTwoChannel), offset);
-    EXPECT_TRUE(messages.empty());
-    report("type1", transfer);
+    const Deviation transfer = measured("type1", meas::kLevelTwoChannel, offset, 0.05);
     EXPECT_LE(std::fabs(transfer.db), 0.05) << "band " << transfer.band;
 }
 
@@ -168,8 +176,7 @@ TEST_F(MainWindowLoopbackTest, ServerEndingMidRunEndsTheRunAndTheWindowRecovers)
     run();
     EXPECT_EQ(messages, cannotStart);
     ASSERT_EQ(server->start(), "");
-    const Deviation level = worstBand(run(), 0.0);
-    EXPECT_TRUE(messages.empty());
+    const Deviation level = measured("type0 after the restart", meas::kLevelOneChannel, 0.0, 0.5);
     EXPECT_LE(std::fabs(level.db), 0.5) << "band " << level.band;
 }
 

@@ -2,11 +2,11 @@
 // block by block as terzlab-analyze does, saved as measurement files and read back by terzlab-ts:
 // the parameters it prints against the drivers' own. And every refusal: exit status 2, one line on
 // stderr naming the fault, nothing on stdout.
-#include "analysis/bands.h"
-#include "analysis/display_range.h"
+#include "analysis/session.h"
 #include "analysis/thiele_small.h"
 #include "audio/virtual/divider_model.h"
 #include "files/measurement_writer.h"
+#include "support/temp_folder.h"
 #include "ts/ts_run.h"
 
 #include <cmath>
@@ -27,14 +27,6 @@ constexpr int kBlock = 65536;
 constexpr int kRate = 44100;
 constexpr int kBlocks = 2;
 constexpr double kRv = 10.0;
-
-// The test's own folder, removed with everything in it.
-struct TempDir {
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("terzlab_ts_" + std::to_string(std::random_device()()));
-    TempDir() { std::filesystem::create_directories(path); }
-    ~TempDir() { std::filesystem::remove_all(path); }
-};
 
 // One period of equal tones on the impedance bands' bins, -16 dBFS in all.
 const std::vector<double>& MultiSine() {
@@ -86,31 +78,25 @@ struct Recorder {
 
 // The measurement file terzlab-analyze would write for the driver.
 void Measure(const audio::DriverImpedance& d, int type, Recorder& rec, const std::string& path) {
-    FftState fft;
-    GetBlockSize(fft, type);
-    BandState bands;
-    BuildBandTable(bands, {kRate, fft.BlockSize, static_cast<int16_t>(type)});
+    MeasurementSession session;
+    session.SelectType(static_cast<int16_t>(type), kRate);
     AxisRange range;
     for (const int part : type == meas::kImpedanceOneChannel ? std::vector{1, 2} : std::vector{0}) {
         const auto blocks = rec.Record(d, part);
         for (int n = 0; n < kBlocks; ++n) {
-            LoadBlock(fft, blocks[n]);
-            const auto p = static_cast<int16_t>(part), avg = static_cast<int16_t>(n);
-            BandAnalysisInputs in{static_cast<int16_t>(type), avg, 1, p, float(kRv), true, false};
-            BandAnalysis(bands, fft, in);
-            DisplayInputs show{.MeasTypeIndex = static_cast<int16_t>(type),
-                               .ActiveChannel = 1,
-                               .ImpedancePart = p,
-                               .AvgCount = avg,
-                               .MeasValid = true,
-                               .NewBlock = true};
-            GetDbRange(bands, show, n == 0 || n == kBlocks - 1, range);
+            const DisplayInputs show{.MeasTypeIndex = static_cast<int16_t>(type),
+                                     .ActiveChannel = 1,
+                                     .ImpedancePart = static_cast<int16_t>(part),
+                                     .AvgCount = static_cast<int16_t>(n),
+                                     .SeriesResistor = float(kRv),
+                                     .MeasValid = true};
+            session.AddBlock(blocks[n], show, true, true, kBlocks, range);
         }
     }
     MeasurementHeader header;
-    header.BlockSize = fft.BlockSize;
+    header.BlockSize = session.BlockSize();
     header.MeasTypeIndex = static_cast<int16_t>(type);
-    std::ofstream(path, std::ios::binary) << MeasurementFileText(header, bands);
+    std::ofstream(path, std::ios::binary) << MeasurementFileText(header, session.Bands());
 }
 
 std::map<std::string, double> RunTs(const std::vector<std::string>& args) {
@@ -150,13 +136,13 @@ class AccuracyTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(AccuracyTest, FittedParametersMatchTheSimulatedDrivers) {
     const Case& c = GetParam();
-    TempDir dir;
+    test::TempFolder dir;
     Recorder rec{std::pow(10.0, c.noiseDbfs / 20), {}, {}};
     for (const Driver& k : kDrivers) {
         const audio::DriverImpedance d{k.re, k.leMh * 1e-3, c.r2, k.fs, k.qms, k.qes, k.mms};
         const double sd = 2.0 * std::pow(k.mms, 0.6) * 10; // cm^2, grows with the mass
-        const std::string free = (dir.path / "free.oct").string();
-        const std::string loaded = (dir.path / "loaded.oct").string();
+        const std::string free = dir / "free.oct";
+        const std::string loaded = dir / "loaded.oct";
         Measure(d, c.type, rec, free);
         Measure(audio::withAddedMass(d, k.mms / 2), c.type, rec, loaded);
         std::vector<std::string> args = {
@@ -233,8 +219,8 @@ class ErrorTest : public ::testing::TestWithParam<ErrorCase> {
         WriteOct(dir / "flat.oct", {8, 0, 0, 40, 4, 1e9}, "Impedance Spectrum [Ohm]");
         WriteOct(dir / "low.oct", {6, 0.5e-3, 0.05, 9, 4, 0.5}, "Impedance Spectrum [Ohm]");
     }
-    TempDir temp;
-    const std::filesystem::path& dir = temp.path;
+    test::TempFolder temp;
+    const std::filesystem::path& dir = temp.path();
 };
 
 TEST_P(ErrorTest, ExitsWithOneLineAndPrintsNoValues) {

@@ -14,6 +14,10 @@ namespace {
 // How often a wait looks whether the stream has died; completion itself wakes it at once.
 constexpr auto kHealthCheck = std::chrono::milliseconds(20);
 
+// A gap in the stimulus reaches the input after both streams' latencies and the sound server's
+// own buffers between them, which PortAudio does not report; this covers those.
+constexpr double kGapTravelMarginSeconds = 0.1;
+
 } // namespace
 
 PaCapture::PaCapture(std::shared_ptr<PaSession> session) : session_(std::move(session)) {}
@@ -33,12 +37,19 @@ int PaCapture::open(int deviceIndex, const WaveFormat& format) {
     params.device = device;
     params.channelCount = format.channels;
     params.sampleFormat = paInt16;
-    params.suggestedLatency = info->defaultHighInputLatency;
+    params.suggestedLatency = streamLatency(info->defaultHighInputLatency);
     channels_ = format.channels;
+    sampleRate_ = format.samplesPerSec;
     queued_.store(nullptr, std::memory_order_relaxed);
     const PaError err = Pa_OpenStream(&stream_, &params, nullptr, format.samplesPerSec,
                                       paFramesPerBufferUnspecified, paNoFlag, onAudio, this);
-    if (err == paNoError) return 0;
+    if (err == paNoError) {
+        const PaStreamInfo* stream = Pa_GetStreamInfo(stream_);
+        inputLatency_ = stream != nullptr ? std::clamp(stream->inputLatency, 0.0, 10.0) : 0.0;
+        gapsSeen_ = session_->stimulus().gaps.load(std::memory_order_relaxed);
+        holdFrames_ = 0;
+        return 0;
+    }
     stream_ = nullptr;
     return err == paInvalidSampleRate || err == paSampleFormatNotSupported ||
                    err == paInvalidChannelCount
@@ -90,13 +101,36 @@ int PaCapture::onAudio(const void* input, void*, unsigned long frames,
     return paContinue;
 }
 
+// The frames still to come that may carry a gap the player has just reported; none when the
+// stimulus has not starved since the last call.
+unsigned long PaCapture::gapFrames() {
+    const StimulusWatch& stimulus = session_->stimulus();
+    const uint32_t gaps = stimulus.gaps.load(std::memory_order_relaxed);
+    if (gaps == gapsSeen_) return 0;
+    gapsSeen_ = gaps;
+    const double outputLatency = stimulus.latencyMicros.load(std::memory_order_relaxed) * 1e-6;
+    const double seconds = outputLatency + inputLatency_ + kGapTravelMarginSeconds;
+    return static_cast<unsigned long>(seconds * sampleRate_);
+}
+
 // Runs on the audio thread: copies, then publishes. No locks, no allocation, no logging.
 void PaCapture::take(const int16_t* input, unsigned long frames, bool overflowed) {
+    const unsigned long gap = gapFrames();
+    holdFrames_ = std::max(holdFrames_, gap);
+    const unsigned long held = std::min(frames, holdFrames_);
+    holdFrames_ -= held;
+    input += held * channels_;
+    frames -= held;
     WaveHeader* header = queued_.load(std::memory_order_acquire);
     if (header == nullptr) return;
-    // Samples were lost before these: a block with a gap would analyse as a wrong spectrum, so
-    // it starts over here and the run's bounded wait covers the extra time.
-    if (overflowed) written_ = 0;
+    // Samples were lost before these, or the stimulus in them has a gap: a block with a gap
+    // would analyse as a wrong spectrum, so it starts over here (after the gap has passed) and
+    // the run's bounded wait covers the extra time.
+    if (overflowed || gap > 0) {
+        if (written_ > 0 || gap > 0) blocksStartedOver_.fetch_add(1, std::memory_order_relaxed);
+        written_ = 0;
+    }
+    if (frames == 0) return;
     const size_t count = std::min<size_t>(frames * channels_, targetSamples_ - written_);
     std::memcpy(target_ + written_, input, count * sizeof(int16_t));
     written_ += count;

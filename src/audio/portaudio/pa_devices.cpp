@@ -16,7 +16,7 @@ bool supports(PaDeviceIndex device, bool input, double rate) {
     params.channelCount = 2;
     params.sampleFormat = paInt16;
     params.suggestedLatency =
-        input ? info->defaultHighInputLatency : info->defaultHighOutputLatency;
+        streamLatency(input ? info->defaultHighInputLatency : info->defaultHighOutputLatency);
     return Pa_IsFormatSupported(input ? &params : nullptr, input ? nullptr : &params, rate) ==
            paFormatIsSupported;
 }

@@ -46,13 +46,17 @@ bool PaPlayer::begin(const std::string& path, bool loop) {
     params.device = device;
     params.channelCount = sound_.channels;
     params.sampleFormat = paInt16;
-    params.suggestedLatency = info->defaultHighOutputLatency;
+    params.suggestedLatency = streamLatency(info->defaultHighOutputLatency);
     if (Pa_OpenStream(&stream_, nullptr, &params, sound_.sampleRate, paFramesPerBufferUnspecified,
                       paNoFlag, onAudio, this) != paNoError) {
         stream_ = nullptr;
         return false;
     }
     Pa_SetStreamFinishedCallback(stream_, onFinished);
+    if (const PaStreamInfo* stream = Pa_GetStreamInfo(stream_))
+        session_->stimulus().latencyMicros.store(
+            static_cast<uint32_t>(std::clamp(stream->outputLatency, 0.0, 10.0) * 1e6),
+            std::memory_order_relaxed);
     if (Pa_StartStream(stream_) != paNoError) {
         stop();
         return false;
@@ -79,8 +83,12 @@ void PaPlayer::playOnce(const std::string& path) {
 }
 
 int PaPlayer::onAudio(const void*, void* output, unsigned long frames,
-                      const PaStreamCallbackTimeInfo*, PaStreamCallbackFlags, void* self) {
-    return static_cast<PaPlayer*>(self)->fill(static_cast<int16_t*>(output), frames);
+                      const PaStreamCallbackTimeInfo*, PaStreamCallbackFlags status, void* self) {
+    auto* player = static_cast<PaPlayer*>(self);
+    // The output ran dry before this call: the listener heard a gap in the stimulus.
+    if ((status & paOutputUnderflow) != 0)
+        player->session_->stimulus().gaps.fetch_add(1, std::memory_order_relaxed);
+    return player->fill(static_cast<int16_t*>(output), frames);
 }
 
 // Runs on the audio thread: copies from memory only.

@@ -46,14 +46,14 @@ void VirtualCapture::addBuffer(WaveHeader& header) {
     if (framesOf(header, channels_) == 0) return;
     queued_ = &header;
     queuedAt_ = Clock::now();
-    if (virtualTime() && running_ && canComplete() && !overflows()) complete();
+    if (virtualTime() && running_ && canComplete() && !startsOver()) complete();
 }
 
 void VirtualCapture::start() {
     if (!open_) return;
     running_ = true;
     heardUntil_ = Clock::now();
-    if (virtualTime() && queued_ != nullptr && canComplete() && !overflows()) complete();
+    if (virtualTime() && queued_ != nullptr && canComplete() && !startsOver()) complete();
 }
 
 void VirtualCapture::close() {
@@ -66,12 +66,16 @@ bool VirtualCapture::canComplete() const {
     return !core_->options().neverCompletes && !core_->deviceGone();
 }
 
-bool VirtualCapture::overflows() const {
-    return core_->options().overflowsPerBlock > 0;
+int VirtualCapture::overflowsPerBlock() const {
+    return std::max(core_->options().overflowsPerBlock, 0);
+}
+
+int VirtualCapture::underflowsPerBlock() const {
+    return core_->playingFile().empty() ? 0 : std::max(core_->options().underflowsPerBlock, 0);
 }
 
 double VirtualCapture::fillSeconds(const WaveHeader& header) const {
-    const int attempts = 1 + std::max(core_->options().overflowsPerBlock, 0);
+    const int attempts = 1 + overflowsPerBlock() + underflowsPerBlock();
     return attempts * static_cast<double>(framesOf(header, channels_)) / sampleRate_;
 }
 
@@ -79,10 +83,13 @@ void VirtualCapture::complete() {
     WaveHeader& header = *queued_;
     queued_ = nullptr;
     const size_t frames = framesOf(header, channels_);
-    // The attempts cut short by an overflow went by on the bench all the same.
-    const int overflowCount = std::max(core_->options().overflowsPerBlock, 0);
-    core_->model().skip(static_cast<size_t>(overflowCount) * frames);
-    core_->countOverflows(overflowCount);
+    // The attempts cut short by an overflow or a gap went by on the bench all the same.
+    const int overflows = overflowsPerBlock();
+    const int underflows = underflowsPerBlock();
+    core_->model().skip(static_cast<size_t>(overflows + underflows) * frames);
+    core_->countOverflows(overflows);
+    core_->countUnderflows(underflows);
+    startedOver_ += overflows + underflows;
     core_->model().render(header.data, frames, channels_);
     core_->countBlock();
     header.flags.fetch_or(kHeaderDone, std::memory_order_release);

@@ -56,6 +56,9 @@ struct VirtualCardOptions {
     // were lost, so the block starts over and takes 1 + overflowsPerBlock block durations; on
     // virtual time a block whose fill time exceeds the wait's limit is never done.
     int overflowsPerBlock = 0;
+    // The player starves this many times while each block is captured (only while a file
+    // loops): the stimulus has a gap, so the block starts over as after an overflow.
+    int underflowsPerBlock = 0;
 };
 
 class VirtualBench {
@@ -64,8 +67,9 @@ class VirtualBench {
     virtual void setWiring(const BenchWiring& wiring) = 0;
     virtual void setSettings(const BenchSettings& settings) = 0;
     virtual BenchSettings settings() const = 0;
-    virtual int blocksCaptured() const = 0;    // completed buffers since the card was made
-    virtual int overflowsReported() const = 0; // input overflows since the card was made
+    virtual int blocksCaptured() const = 0;     // completed buffers since the card was made
+    virtual int overflowsReported() const = 0;  // input overflows since the card was made
+    virtual int underflowsReported() const = 0; // output underflows since the card was made
     // The name the looping file was started with, as passed; "" when nothing plays.
     virtual std::string playingFile() const = 0;
     // Every name the player was asked to play (looped or once, found or not), as passed.

@@ -15,6 +15,7 @@ class VirtualCore final : public VirtualBench {
     BenchSettings settings() const override { return model_.settings(); }
     int blocksCaptured() const override { return blocks_; }
     int overflowsReported() const override { return overflows_; }
+    int underflowsReported() const override { return underflows_; }
     std::string playingFile() const override { return playing_; }
     std::vector<std::string> playLog() const override { return log_; }
 
@@ -22,6 +23,7 @@ class VirtualCore final : public VirtualBench {
     BenchModel& model() { return model_; }
     void countBlock() { ++blocks_; }
     void countOverflows(int count) { overflows_ += count; }
+    void countUnderflows(int count) { underflows_ += count; }
     // True once the simulated device has been unplugged.
     bool deviceGone() const {
         return options_.goneAfterBlocks && blocks_ >= options_.blocksUntilGone;
@@ -36,6 +38,7 @@ class VirtualCore final : public VirtualBench {
     BenchModel model_;
     int blocks_ = 0;
     int overflows_ = 0;
+    int underflows_ = 0;
     std::string playing_;
     std::vector<std::string> log_;
 };

@@ -33,12 +33,15 @@ class VirtualCapture final : public CaptureDevice {
     void close() override;
     bool isOpen() const override { return open_; }
     WaitResult waitDone(WaveHeader& header, double timeoutSeconds) override;
+    int blocksStartedOver() const override { return startedOver_; }
 
   private:
     using Clock = std::chrono::steady_clock;
     bool virtualTime() const { return core_->options().timing == Timing::Virtual; }
     bool canComplete() const;
-    bool overflows() const;
+    int overflowsPerBlock() const;
+    int underflowsPerBlock() const;
+    bool startsOver() const { return overflowsPerBlock() + underflowsPerBlock() > 0; }
     double fillSeconds(const WaveHeader& header) const;
     void complete();
     void catchUp();
@@ -52,6 +55,7 @@ class VirtualCapture final : public CaptureDevice {
     WaveHeader* queued_ = nullptr;
     Clock::time_point queuedAt_{};
     Clock::time_point heardUntil_{};
+    int startedOver_ = 0;
 };
 
 class VirtualPlayer final : public SoundPlayer {
