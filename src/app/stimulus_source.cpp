@@ -1,6 +1,7 @@
 #include "app/stimulus_source.h"
 
 #include "audio/stimulus.h"
+#include "files/atomic_write.h"
 
 namespace terzlab::app {
 
@@ -11,7 +12,10 @@ namespace {
 audio::AdaptedStimulus adaptRate(const Locations& places, const std::string& path,
                                  uint32_t sampleRate) {
     if (places.copyFolder.empty()) return {audio::adaptSampleRate(path, sampleRate), path};
-    return audio::adaptedCopy(path, places.copyFolder, sampleRate);
+    return audio::adaptedCopy(path, places.copyFolder, sampleRate,
+                              [](const std::string& copy, const std::string& bytes) {
+                                  return ReplaceFile(copy, bytes);
+                              });
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "audio/stimulus.h"
 
-#include "files/atomic_write.h"
 
 #include <sndfile.h>
 
@@ -146,7 +145,7 @@ RateAdaptResult adaptSampleRate(const std::string& path, uint32_t sampleRate) {
 }
 
 AdaptedStimulus adaptedCopy(const std::string& installed, const std::string& copyFolder,
-                            uint32_t sampleRate) {
+                            uint32_t sampleRate, const FileWriter& write) {
     Header header{};
     if (!fileExists(installed) || !readHeader(installed, header) || !isCanonicalPcm16(header)) {
         return {RateAdaptResult::NotWritable, installed};
@@ -168,8 +167,7 @@ AdaptedStimulus adaptedCopy(const std::string& installed, const std::string& cop
     }
     std::error_code error;
     std::filesystem::create_directories(copyFolder, error);
-    return {ReplaceFile(copy, *wanted) ? RateAdaptResult::Rewritten : RateAdaptResult::NotWritable,
-            copy};
+    return {write(copy, *wanted) ? RateAdaptResult::Rewritten : RateAdaptResult::NotWritable, copy};
 }
 
 } // namespace terzlab::audio

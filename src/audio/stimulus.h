@@ -3,6 +3,7 @@
 // line with the capture rate. The same samples then play at the capture rate, so the periodic
 // signals keep their period in FFT bins at 44100 and 48000 Hz.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace terzlab::audio {
@@ -48,7 +49,9 @@ struct AdaptedStimulus {
 // For a stimulus file that stays as installed: when its rate differs, the run plays a copy in
 // `copyFolder` (created when needed) whose only difference is the rate field. The copy is
 // written again whenever it no longer matches, so an updated installation replaces it.
+// `write` replaces a file only when the new contents are complete (the caller's atomic writer).
+using FileWriter = std::function<bool(const std::string& path, const std::string& bytes)>;
 AdaptedStimulus adaptedCopy(const std::string& installed, const std::string& copyFolder,
-                            uint32_t sampleRate);
+                            uint32_t sampleRate, const FileWriter& write);
 
 } // namespace terzlab::audio

@@ -3,9 +3,14 @@ include(GNUInstallDirs)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(SNDFILE REQUIRED IMPORTED_TARGET sndfile)
 
-file(GLOB TERZLAB_ANALYZE_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/analyze/*.cpp)
-list(FILTER TERZLAB_ANALYZE_SOURCES EXCLUDE REGEX ".*/analyze/(main|graph_png_qt|graph_png_none)\\.cpp$")
-add_library(terzlab_analyze_core STATIC ${TERZLAB_ANALYZE_SOURCES})
+add_library(terzlab_analyze_core STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/analyze/analyzer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/analyze/curves.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/analyze/options.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/analyze/recording.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/analyze/run.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/analyze/staged_files.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/analyze/stream_messages.cpp)
 target_include_directories(terzlab_analyze_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(terzlab_analyze_core
     PUBLIC terzlab_analysis terzlab_files terzlab_display terzlab_flags

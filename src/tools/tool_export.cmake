@@ -1,9 +1,7 @@
 # terzlab-export: saved measurement files as FRD, ZMA and CSV for other tools, and the graph as
 # PNG or SVG.
 include(GNUInstallDirs)
-file(GLOB TERZLAB_EXPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/export/*.cpp)
-list(FILTER TERZLAB_EXPORT_SOURCES EXCLUDE REGEX ".*/export/(main|picture_qt|picture_none)\\.cpp$")
-add_library(terzlab_export_core STATIC ${TERZLAB_EXPORT_SOURCES})
+add_library(terzlab_export_core STATIC ${CMAKE_CURRENT_LIST_DIR}/export/run_export.cpp)
 target_include_directories(terzlab_export_core PUBLIC ${CMAKE_CURRENT_LIST_DIR}/export)
 target_link_libraries(terzlab_export_core PUBLIC terzlab_analysis terzlab_files terzlab_flags)
 # The graph is drawn with the program's own drawing layer, which needs Qt.
@@ -16,4 +14,3 @@ endif()
 
 add_executable(terzlab-export ${CMAKE_CURRENT_LIST_DIR}/export/main.cpp)
 target_link_libraries(terzlab-export PRIVATE terzlab_export_core terzlab_flags)
-install(TARGETS terzlab-export DESTINATION ${CMAKE_INSTALL_BINDIR})

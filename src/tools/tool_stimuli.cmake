@@ -1,8 +1,13 @@
 # The stimulus generator and the files it writes into the program folder at build time.
 include(GNUInstallDirs)
 
-file(GLOB TERZLAB_STIMULI_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/stimuli/*.cpp)
-add_executable(terzlab-make-stimuli ${TERZLAB_STIMULI_SOURCES})
+add_executable(terzlab-make-stimuli
+    ${CMAKE_CURRENT_LIST_DIR}/stimuli/band_grid.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/stimuli/crest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/stimuli/main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/stimuli/pink.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/stimuli/signals.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/stimuli/wav_file.cpp)
 target_include_directories(terzlab-make-stimuli PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 # The band grid comes from the analyser's own table, so that the stimuli fit the bands it sums.
 target_link_libraries(terzlab-make-stimuli PRIVATE terzlab_analysis terzlab_flags)

@@ -169,16 +169,21 @@ TEST_F(StimulusFolder, WriteProtectedFileIsReportedAndLeftAlone) {
 
 // An installed file is never written: another rate plays from a copy, made when missing and made
 // again when it no longer matches the installed file; a folder it cannot make is reported.
+bool writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    return static_cast<bool>(out << bytes);
+}
+
 TEST_F(StimulusFolder, InstalledFileIsAdaptedInACopy) {
     const Bytes original = wavImage(16, 44100);
     const std::string installed = write("pseudo.wav", original), copies = folder_ + "/user";
-    EXPECT_EQ(adaptedCopy(installed, copies, 44100).path, installed);
+    EXPECT_EQ(adaptedCopy(installed, copies, 44100, writeFile).path, installed);
     Bytes updated = original;
     updated.back() ^= 0xFF;
     for (const Bytes& shipped : {original, original, updated}) {
         const bool stale = !std::filesystem::exists(copies) || shipped != original;
         write("pseudo.wav", shipped);
-        const AdaptedStimulus other = adaptedCopy(installed, copies, 48000);
+        const AdaptedStimulus other = adaptedCopy(installed, copies, 48000, writeFile);
         EXPECT_EQ(other.result, stale ? RateAdaptResult::Rewritten : RateAdaptResult::Unchanged);
         EXPECT_EQ(other.path, copies + "/pseudo.wav");
         Bytes expected = shipped;
@@ -186,7 +191,7 @@ TEST_F(StimulusFolder, InstalledFileIsAdaptedInACopy) {
         EXPECT_EQ(read(other.path), expected);
         EXPECT_EQ(read(installed), shipped);
     }
-    const AdaptedStimulus blocked = adaptedCopy(installed, installed, 48000);
+    const AdaptedStimulus blocked = adaptedCopy(installed, installed, 48000, writeFile);
     EXPECT_EQ(blocked.result, RateAdaptResult::NotWritable);
     EXPECT_EQ(blocked.path, installed + "/pseudo.wav");
 }
