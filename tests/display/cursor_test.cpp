@@ -1,7 +1,7 @@
 #include "display/cursor.h"
 #include "display/level_bar.h"
 #include "display/mapping.h"
-#include "support/recording_picture.h"
+#include "graph_fixture.h"
 #include <gtest/gtest.h>
 
 namespace terzlab {
@@ -54,6 +54,30 @@ TEST(Cursor, NothingToReadChangesNothing) {
     EXPECT_EQ(CursorReadout(10, 10, false, in).Do, CursorUpdate::Action::Hide);
     in.Width = 1; // a collapsed graph reads its left end, not a division by zero
     EXPECT_EQ(Caption(0, 0, in), "0,00 dB / 10,00 Hz");
+}
+
+// The axis labels and the cursor readout name the same unit for every type and run part,
+// also before the first run (part 0) and in each part of the one-channel impedance.
+TEST(Units, AxisAndCursorAgreeForEveryTypeAndPart) {
+    const struct {
+        int16_t type;
+        int16_t part;
+        const char* unit;
+    } cases[] = {{0, 0, "dB"}, {1, 0, "dB"},  {3, 0, "Ohm"},
+                 {3, 1, "dB"}, {3, 2, "Ohm"}, {4, 0, "Ohm"}};
+    for (const auto& c : cases) {
+        graphtest::Graph g;
+        g.frame.MeasTypeIndex = c.type;
+        g.frame.ImpedancePart = c.part;
+        DisplayInit(g.graph, g.window, g.frame, true);
+        const std::string unit = std::string(" ") + c.unit + " ";
+        EXPECT_NE(g.Labels().back().find(unit), std::string::npos) << c.type << "/" << c.part;
+        CursorInputs in = Spectrum();
+        in.MeasTypeIndex = c.type;
+        in.ImpedancePart = c.part;
+        EXPECT_NE(Caption(10, 10, in).find(unit + "/ "), std::string::npos)
+            << c.type << "/" << c.part;
+    }
 }
 
 TEST(LevelBar, EachBlockRedrawsTheBar) {
