@@ -23,18 +23,15 @@ std::string Caption(float x, float y, const CursorInputs& in) {
     return u.Caption.value_or("<none>");
 }
 
-TEST(Cursor, SpectrumCornersReadTheAxisEnds) {
-    const CursorInputs in = Spectrum();
+TEST(Cursor, CornersReadTheAxisEndsInBothViews) {
+    CursorInputs in = Spectrum();
     EXPECT_EQ(Caption(0, 0, in), "0,00 dB / 10,00 Hz");
     EXPECT_EQ(Caption(699, 299, in), "-100,00 dB / 22050 Hz");
     EXPECT_EQ(Caption(350, 150, in), "-50,17 dB / 472,2 Hz");
     // The readout inverts the plot's mapping on the last pixel column and row.
     const double x = FrequencyX(1000.0, in.Width - 1, in.SampleRate);
     EXPECT_NEAR(CursorFrequency(x, in.Width, in.SampleRate), 1000.0, 1e-9);
-}
-
-TEST(Cursor, TimeViewReadsPercentAndMilliseconds) {
-    CursorInputs in = Spectrum();
+    // The time view reads percent and milliseconds.
     in.DisplayIndex = kDisplayTime;
     in.MeasTypeIndex = meas::kPulse;
     in.Range = {5, -5, 1};
