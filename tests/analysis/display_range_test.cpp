@@ -12,17 +12,18 @@ namespace {
 
 using test::stereoBlock;
 
-// A band state whose results are set by hand.
-BandState levelState(int16_t type = meas::kLevelOneChannel) {
+// A band state whose results are set by hand: one row holds the same value in every band.
+BandState filled(int row, double value, int16_t type = meas::kLevelOneChannel) {
     BandState s;
     BuildBandTable(s, {44100, type == meas::kImpedanceTwoChannel ? 65536 : 16384, type});
+    for (int b = 0; b <= s.Table.LastBand; ++b)
+        s.Results(row, b) = value;
     return s;
 }
 
 DisplayInputs levelInputs() {
     DisplayInputs in;
     in.MeasValid = true;
-    in.ImpedancePart = 0;
     in.LevelCorr5 = 0;
     return in;
 }
@@ -37,9 +38,7 @@ CorrectionCurve flatCurve(float amp, int16_t type = 1) {
 }
 
 TEST(GetDbRange, LevelsInDecibelWithOffsetsAndNoValueForZeroPower) {
-    BandState s = levelState();
-    for (int b = 0; b <= s.Table.LastBand; ++b)
-        s.Results(2, b) = 0.01;
+    BandState s = filled(2, 0.01);
     s.Results(2, 7) = 0.0;
     DisplayInputs in = levelInputs();
     in.ActiveChannel = 1;
@@ -55,31 +54,14 @@ TEST(GetDbRange, LevelsInDecibelWithOffsetsAndNoValueForZeroPower) {
     EXPECT_EQ(range.RangeTop, 100);     // no auto range asked for
     DisplayInputs none = levelInputs(); // nothing to show leaves the axis
     none.MeasValid = false;
-    BandState empty = levelState();
+    BandState empty = filled(1, 0.0);
     EXPECT_FALSE(GetDbRange(empty, none, true, range).AxisChanged);
     EXPECT_EQ(range.RangeTop, 100);
 }
 
-TEST(GetDbRange, SensorAndReferenceAreSubtractedAndNoValueSpreads) {
-    BandState s = levelState();
-    for (int b = 0; b <= s.Table.LastBand; ++b)
-        s.Results(1, b) = 1.0;
-    CorrectionCurve sensor = flatCurve(2.0f);
-    sensor.CurveAmp[4] = static_cast<float>(kNoValue);
-    CorrectionCurve reference = flatCurve(-3.0f);
-    DisplayInputs in = levelInputs();
-    in.Curves = {&sensor, &reference, nullptr};
-    in.CurveChecked = {true, true, false};
-    AxisRange range;
-    GetDbRange(s, in, false, range);
-    EXPECT_NEAR(s.BandValue[3], 0 - 2 + 3, 1e-12);
-    EXPECT_EQ(s.BandValue[4], kNoValue);
-}
-
 TEST(GetDbRange, SmoothingUsesUnsmoothedNeighboursAndEdgeWeights) {
-    BandState s = levelState();
-    const int last = s.Table.LastBand;
-    for (int b = 0; b <= last; ++b)
+    BandState s = filled(1, 0.0);
+    for (int b = 0; b <= s.Table.LastBand; ++b)
         s.Results(1, b) = std::pow(10.0, b / 10.0); // b dB
     s.Results(1, 100) = 0.0;                        // a hole
     DisplayInputs in = levelInputs();
@@ -91,12 +73,10 @@ TEST(GetDbRange, SmoothingUsesUnsmoothedNeighboursAndEdgeWeights) {
     EXPECT_NEAR(s.BandValue[0], 10 * std::log10((p(0) + p(1) + p(2) / 2) / 2.5), 1e-9);
     EXPECT_NEAR(s.BandValue[101], 10 * std::log10((p(99) / 2 + p(101) + p(102) + p(103) / 2) / 3),
                 1e-9);
-}
-
-TEST(GetDbRange, LoneBandKeepsItsValueAndFlatSlopeSurvivesSmoothing) {
+    // A lone band keeps its value and a straight slope survives smoothing at every resolution.
     std::vector<double> values(20, kNoValue);
     values[9] = 12.5;
-    std::vector<double> work(20);
+    std::vector<double> work(40);
     SmoothBands(values, 1, work);
     EXPECT_NEAR(values[9], 12.5, 1e-12);
     EXPECT_EQ(values[5], kNoValue);
@@ -104,17 +84,16 @@ TEST(GetDbRange, LoneBandKeepsItsValueAndFlatSlopeSurvivesSmoothing) {
         std::vector<double> slope(40);
         for (int b = 0; b < 40; ++b)
             slope[b] = 0.25 * b;
-        std::vector<double> w(40);
-        SmoothBands(slope, res, w);
+        SmoothBands(slope, res, work);
         for (int b = 3; b < 37; ++b)
             ASSERT_NEAR(slope[b] - slope[b - 1], 0.25, 1e-9) << res;
     }
 }
 
 TEST(GetDbRange, ImpedancePassesTheResolutionStepUnchanged) {
-    BandState s = levelState(meas::kImpedanceTwoChannel);
-    for (int b = 0; b <= s.Table.LastBand; ++b)
-        s.Results(3, b) = b % 2 ? 4.0 : 1500.0;
+    BandState s = filled(3, 1500.0, meas::kImpedanceTwoChannel);
+    for (int b = 1; b <= s.Table.LastBand; b += 2)
+        s.Results(3, b) = 4.0;
     DisplayInputs in = levelInputs();
     in.MeasTypeIndex = meas::kImpedanceTwoChannel;
     in.FreqResIndex = 0;
@@ -153,22 +132,27 @@ TEST(ChooseAxis, StepGrowsExactlyPastEachSpanLimit) {
     EXPECT_EQ(span, 50);
 }
 
-TEST(GetDbRange, ComparisonCurveWidensTheRangeOnlyWhenItFits) {
-    BandState s = levelState();
-    for (int b = 0; b <= s.Table.LastBand; ++b)
-        s.Results(1, b) = 1.0; // 0 dB
+// Sensor and reference are subtracted, a sensor band without value spreads; a comparison curve
+// widens the range only when it fits the measurement.
+TEST(GetDbRange, CurvesAreSubtractedAndAComparisonWidensTheRangeOnlyWhenItFits) {
+    BandState s = filled(1, 1.0); // 0 dB
+    CorrectionCurve sensor = flatCurve(2.0f);
+    sensor.CurveAmp[4] = static_cast<float>(kNoValue);
+    CorrectionCurve reference = flatCurve(-3.0f);
     CorrectionCurve cmp = flatCurve(static_cast<float>(kNoValue));
     cmp.CurveAmp[3] = -42.0f;
     DisplayInputs in = levelInputs();
-    in.Curves = {nullptr, nullptr, &cmp};
-    in.CurveChecked = {false, false, true};
+    in.Curves = {&sensor, &reference, &cmp};
+    in.CurveChecked = {true, true, true};
     AxisRange range;
     DbRangeResult r = GetDbRange(s, in, true, range);
+    EXPECT_NEAR(s.BandValue[3], 0 - 2 + 3, 1e-12);
+    EXPECT_EQ(s.BandValue[4], kNoValue);
     EXPECT_EQ(r.Min, -42.0f);
     EXPECT_EQ(range.RangeBottom, -50);
     cmp.CurveType = 2; // an impedance curve does not fit a level measurement
     r = GetDbRange(s, in, true, range);
-    EXPECT_EQ(r.Min, 0.0f);
+    EXPECT_EQ(r.Min, 1.0f);
 }
 
 // Type 4 with a reference: the rows take the reference impedance once per analysed block.

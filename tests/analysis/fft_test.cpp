@@ -1,69 +1,202 @@
+// The whole per-block pipeline (window, transform, channel powers, band sums, running means and
+// display values) against a slow reference written independently in double precision; and the
+// fast transform and band step against the straightforward ones: the same bits, not merely
+// close values, for every window, measurement type and sample rate, on both kernel sets.
+#include "analysis/bands.h"
+#include "analysis/constants.h"
+#include "analysis/display_range.h"
 #include "analysis/fft.h"
+#include "analysis/types.h"
 #include "signals.h"
+#include "support/fft_reference.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <complex>
+#include <cstring>
 #include <random>
+#include <string>
 
 namespace terzlab {
 namespace {
 
-using test::stereoBlock;
+constexpr int32_t kN = 2048;
+constexpr int32_t kRate = 44100;
 
-// The obviously correct transform: the defining sum, in double, scaled by 1/N.
-std::vector<std::complex<double>> slowDft(const std::vector<float>& re,
-                                          const std::vector<float>& im) {
-    const size_t n = re.size();
-    std::vector<std::complex<double>> out(n);
-    for (size_t k = 0; k < n; ++k) {
+// Power spectrum of one real channel: |2 X(k)/N|^2 by the defining sum.
+std::vector<double> referencePower(const std::vector<int16_t>& block, int ch, bool hanning) {
+    std::vector<double> x(kN);
+    for (int32_t i = 0; i < kN; ++i) {
+        const double w = hanning ? (0.5 - 0.5 * std::cos(2 * M_PI * i / (kN - 1))) * 1.633 : 1.0;
+        x[i] = block[2 * i + ch] / 32768.0 * w;
+    }
+    std::vector<double> p(kN / 2);
+    for (int32_t k = 0; k < kN / 2; ++k) {
         std::complex<double> sum = 0;
-        for (size_t i = 0; i < n; ++i) {
-            const double angle = -2 * M_PI * static_cast<double>((k * i) % n) / n;
-            sum += std::complex<double>(re[i], im[i]) * std::polar(1.0, angle);
-        }
-        out[k] = sum / static_cast<double>(n);
+        for (int32_t i = 0; i < kN; ++i)
+            sum += x[i] * std::polar(1.0, -2 * M_PI * ((k * i) % kN) / kN);
+        p[k] = std::norm(2.0 * sum / static_cast<double>(kN));
     }
-    return out;
+    return p;
 }
 
-FftState stateOfSize(int32_t n) {
+// Band b covers [10^(1+(b-0.5)/40), 10^(1+(b+0.5)/40)) Hz; each bin [k, k+1) contributes the
+// share of its width inside the band. Nothing reaches beyond the last bin of the half spectrum.
+std::vector<double> referenceBands(const std::vector<double>& p, int lastBand) {
+    const double df = static_cast<double>(kRate) / kN;
+    const double top = kN / 2 - 1;
+    std::vector<double> bands(lastBand + 1);
+    for (int b = 0; b <= lastBand; ++b) {
+        const double lo = std::min(std::pow(10.0, 1 + (b - 0.5) / 40) / df, top);
+        const double hi = std::min(std::pow(10.0, 1 + (b + 0.5) / 40) / df, top);
+        double sum = 0;
+        for (int k = static_cast<int>(lo); k <= static_cast<int>(hi) && k < kN / 2; ++k) {
+            const double overlap = std::min<double>(hi, k + 1) - std::max<double>(lo, k);
+            if (overlap > 0) sum += overlap * p[k];
+        }
+        bands[b] = sum;
+    }
+    return bands;
+}
+
+void expectAgreement(int16_t type, int16_t window) {
     FftState fft;
-    fft.BlockSize = n;
+    fft.BlockSize = kN;
+    fft.WindowType = window;
     FftSetup(fft);
-    return fft;
+    BandState bands;
+    BuildBandTable(bands, {kRate, kN, type});
+    const int last = bands.Table.LastBand;
+    BandAnalysisInputs in;
+    in.MeasTypeIndex = type;
+    std::vector<double> meanLeft(last + 1, 0.0);
+    std::vector<double> meanRatio(last + 1, 0.0);
+    for (int16_t n = 0; n < 3; ++n) {
+        const auto block = test::noiseBlock(kN, 100 + n);
+        LoadBlock(fft, block);
+        in.AvgCount = n;
+        BandAnalysis(bands, fft, in);
+        const auto left = referenceBands(referencePower(block, 0, window != 0), last);
+        const auto right = referenceBands(referencePower(block, 1, window != 0), last);
+        for (int b = 0; b <= last; ++b) {
+            meanLeft[b] = (meanLeft[b] * n + left[b]) / (n + 1);
+            meanRatio[b] = (meanRatio[b] * n + left[b] / right[b]) / (n + 1);
+        }
+    }
+    DisplayInputs display;
+    display.MeasTypeIndex = type;
+    display.MeasValid = true;
+    AxisRange range;
+    GetDbRange(bands, display, true, range);
+    const auto& expected = type == meas::kLevelOneChannel ? meanLeft : meanRatio;
+    for (int b = 0; b <= last; ++b) {
+        ASSERT_NEAR(bands.BandValue[b], 10 * std::log10(expected[b]) + 33.5, 0.001)
+            << type << " band " << b;
+    }
 }
 
-TEST(Fft, MatchesTheDefiningSumOnSmallBlocks) {
-    std::mt19937 rng(7);
-    std::uniform_real_distribution<float> dist(-1, 1);
-    for (int32_t n : {2, 4, 8, 16, 64, 256, 1024}) {
-        FftState fft = stateOfSize(n);
-        for (int32_t i = 0; i < n; ++i) {
-            fft.FftRe[i] = dist(rng);
-            fft.FftIm[i] = dist(rng);
-        }
-        const auto expected = slowDft(fft.FftRe, fft.FftIm);
-        Fft(fft, 0);
-        for (int32_t k = 0; k < n; ++k) {
-            ASSERT_NEAR(fft.FftRe[k], expected[k].real(), 1e-6) << "n=" << n << " k=" << k;
-            ASSERT_NEAR(fft.FftIm[k], expected[k].imag(), 1e-6) << "n=" << n << " k=" << k;
+TEST(Pipeline, AgreesWithTheSlowReferenceOverSeveralBlocks) {
+    expectAgreement(meas::kLevelOneChannel, kWindowUniform);
+    expectAgreement(meas::kLevelTwoChannel, kWindowHanning);
+}
+
+template <typename T> bool sameBits(const std::vector<T>& a, const std::vector<T>& b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0;
+}
+
+std::vector<std::vector<int16_t>> testBlocks(int32_t n) {
+    using test::stereoBlock;
+    const auto fullScale = [](int32_t i) { return i % 3 == 0 ? 32767.0 : -32768.0; };
+    return {
+        test::noiseBlock(n, 5),
+        stereoBlock(n, test::cosineOnBin(n, 372, 32767), test::cosineOnBin(n, 1001, 20000.4)),
+        stereoBlock(
+            n, [](int32_t i) { return 30000 * std::sin(0.0123 * i); }, test::silence()),
+        stereoBlock(n, fullScale, [](int32_t i) { return i % 2 ? 32767.0 : -32768.0; }),
+    };
+}
+
+struct Rig {
+    FftState fft;
+    BandState bands;
+    BandAnalysisInputs in;
+
+    Rig(int16_t type, int16_t window, int32_t rate, bool vector) {
+        GetBlockSize(fft, type);
+        fft.WindowType = window;
+        FftSetup(fft);
+        fft.Plan.Vector = fft.Plan.Vector && vector;
+        BuildBandTable(bands, {rate, fft.BlockSize, type});
+        in.MeasTypeIndex = type;
+    }
+};
+
+// Three blocks in a row exercise the running means; the impedance type takes both parts.
+TEST(FastPipeline, GivesTheBitsOfTheStraightforwardOne) {
+    const struct {
+        int16_t type;
+        int32_t rate;
+        bool vector;
+    } cases[] = {{meas::kLevelOneChannel, 44100, true},
+                 {meas::kLevelOneChannel, 48000, false},
+                 {meas::kLevelTwoChannel, 48000, true},
+                 {meas::kLevelTwoChannel, 44100, false},
+                 {meas::kPulse, 44100, true},
+                 {meas::kImpedanceOneChannel, 44100, true},
+                 {meas::kImpedanceTwoChannel, 48000, true},
+                 {meas::kImpedanceTwoChannel, 44100, false}};
+    for (const auto& c : cases) {
+        for (int16_t window = kWindowUniform; window <= kWindowBlackman; ++window) {
+            Rig fast(c.type, window, c.rate, c.vector);
+            Rig slow(c.type, window, c.rate, c.vector);
+            int16_t count = 0;
+            for (const auto& block : testBlocks(fast.fft.BlockSize)) {
+                for (Rig* rig : {&fast, &slow}) {
+                    rig->in.AvgCount = count;
+                    rig->in.ImpedancePart = count < 2 ? 1 : 2;
+                    rig->in.WideRange = count % 2 == 1;
+                }
+                LoadBlock(fast.fft, block);
+                BandAnalysis(fast.bands, fast.fft, fast.in);
+                reference::LoadBlock(slow.fft, block);
+                reference::BandAnalysis(slow.bands, slow.fft, slow.in);
+                const std::string where = std::to_string(c.type) + "/" + std::to_string(c.rate) +
+                                          "/" + std::to_string(c.vector) + " window " +
+                                          std::to_string(window) + " block " +
+                                          std::to_string(count++);
+                EXPECT_TRUE(sameBits(fast.fft.FftRe, slow.fft.FftRe)) << where;
+                EXPECT_TRUE(sameBits(fast.fft.FftIm, slow.fft.FftIm)) << where;
+                EXPECT_TRUE(sameBits(fast.bands.Results.Cells, slow.bands.Results.Cells)) << where;
+            }
         }
     }
 }
 
-// A different bin on each channel: the packed transform must not leak one into the other.
-TEST(Fft, FullScaleSineOnABinGivesUnitPowerOnItsChannelOnly) {
-    FftState fft;
-    ASSERT_TRUE(GetBlockSize(fft, 0));
-    const int32_t n = fft.BlockSize;
-    const double amp = 32767.0 / 32768.0;
-    LoadBlock(fft, stereoBlock(n, test::cosineOnBin(n, 372, 32768.0 * amp),
-                               test::cosineOnBin(n, 1001, 32768.0 * amp)));
-    for (int32_t k = 0; k < n / 2; ++k) {
-        const ChannelBin c = SeparateChannels(fft, k);
-        ASSERT_NEAR(c.P1(), k == 372 ? amp * amp : 0.0, 1e-6) << k;
-        ASSERT_NEAR(c.P2(), k == 1001 ? amp * amp : 0.0, 1e-6) << k;
+// Every size, both directions, both kernel sets, on values spread over many binades.
+TEST(FastFft, GivesTheBitsOfTheStraightforwardTransformAtEverySize) {
+    std::mt19937 rng(3);
+    std::uniform_real_distribution<float> mantissa(-1, 1);
+    std::uniform_int_distribution<int> exponent(-30, 4);
+    for (int32_t n = 2; n <= 16384; n *= 2) {
+        for (int inverse = 0; inverse < 4; ++inverse) {
+            FftState fast;
+            fast.BlockSize = n;
+            FftSetup(fast);
+            fast.Plan.Vector = fast.Plan.Vector && inverse < 2; // the scalar kernels on 2, 3
+            for (int32_t i = 0; i < n; ++i) {
+                fast.FftRe[i] = std::ldexp(mantissa(rng), exponent(rng));
+                fast.FftIm[i] = std::ldexp(mantissa(rng), exponent(rng));
+            }
+            FftState slow = fast;
+            for (int run = 0; run < 2; ++run) { // no state of the first run survives
+                Fft(fast, inverse % 2);
+                reference::Fft(slow, inverse % 2);
+            }
+            ASSERT_TRUE(sameBits(fast.FftRe, slow.FftRe) && sameBits(fast.FftIm, slow.FftIm))
+                << "n " << n << " case " << inverse;
+        }
     }
 }
 
@@ -74,10 +207,8 @@ TEST(Fft, SwitchingTheTypeRecomputesTheWindowAndHanningPeaksAtItsScaleFactor) {
     ASSERT_TRUE(GetBlockSize(fft, 0));
     EXPECT_EQ(fft.WindowCoeff[100], 1.0f);
     ASSERT_TRUE(GetBlockSize(fft, 4));
-    EXPECT_EQ(fft.FftRe.size(), 65536u);
     EXPECT_FALSE(GetBlockSize(fft, -1)); // no selection changes nothing
-    EXPECT_EQ(fft.BlockSize, 65536);
-
+    EXPECT_EQ(fft.FftRe.size(), 65536u);
     FftState hanning;
     hanning.BlockSize = 16385; // odd, so that the centre falls on a sample
     hanning.WindowType = kWindowHanning;

@@ -1,7 +1,7 @@
 #include "display/cursor.h"
 #include "display/level_bar.h"
 #include "display/mapping.h"
-#include "support/recording_picture.h"
+#include "graph_fixture.h"
 #include <gtest/gtest.h>
 
 namespace terzlab {
@@ -23,18 +23,15 @@ std::string Caption(float x, float y, const CursorInputs& in) {
     return u.Caption.value_or("<none>");
 }
 
-TEST(Cursor, SpectrumCornersReadTheAxisEnds) {
-    const CursorInputs in = Spectrum();
+TEST(Cursor, CornersReadTheAxisEndsInBothViews) {
+    CursorInputs in = Spectrum();
     EXPECT_EQ(Caption(0, 0, in), "0,00 dB / 10,00 Hz");
     EXPECT_EQ(Caption(699, 299, in), "-100,00 dB / 22050 Hz");
     EXPECT_EQ(Caption(350, 150, in), "-50,17 dB / 472,2 Hz");
     // The readout inverts the plot's mapping on the last pixel column and row.
     const double x = FrequencyX(1000.0, in.Width - 1, in.SampleRate);
     EXPECT_NEAR(CursorFrequency(x, in.Width, in.SampleRate), 1000.0, 1e-9);
-}
-
-TEST(Cursor, TimeViewReadsPercentAndMilliseconds) {
-    CursorInputs in = Spectrum();
+    // The time view reads percent and milliseconds.
     in.DisplayIndex = kDisplayTime;
     in.MeasTypeIndex = meas::kPulse;
     in.Range = {5, -5, 1};
@@ -54,6 +51,30 @@ TEST(Cursor, NothingToReadChangesNothing) {
     EXPECT_EQ(CursorReadout(10, 10, false, in).Do, CursorUpdate::Action::Hide);
     in.Width = 1; // a collapsed graph reads its left end, not a division by zero
     EXPECT_EQ(Caption(0, 0, in), "0,00 dB / 10,00 Hz");
+}
+
+// The axis labels and the cursor readout name the same unit for every type and run part,
+// also before the first run (part 0) and in each part of the one-channel impedance.
+TEST(Units, AxisAndCursorAgreeForEveryTypeAndPart) {
+    const struct {
+        int16_t type;
+        int16_t part;
+        const char* unit;
+    } cases[] = {{0, 0, "dB"}, {1, 0, "dB"},  {3, 0, "Ohm"},
+                 {3, 1, "dB"}, {3, 2, "Ohm"}, {4, 0, "Ohm"}};
+    for (const auto& c : cases) {
+        graphtest::Graph g;
+        g.frame.MeasTypeIndex = c.type;
+        g.frame.ImpedancePart = c.part;
+        DisplayInit(g.graph, g.window, g.frame, true);
+        const std::string unit = std::string(" ") + c.unit + " ";
+        EXPECT_NE(g.Labels().back().find(unit), std::string::npos) << c.type << "/" << c.part;
+        CursorInputs in = Spectrum();
+        in.MeasTypeIndex = c.type;
+        in.ImpedancePart = c.part;
+        EXPECT_NE(Caption(10, 10, in).find(unit + "/ "), std::string::npos)
+            << c.type << "/" << c.part;
+    }
 }
 
 TEST(LevelBar, EachBlockRedrawsTheBar) {

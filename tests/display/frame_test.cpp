@@ -20,7 +20,7 @@ TEST(Frame, LogGridIsTheSameAt44100And48000) {
     }
 }
 
-TEST(Frame, FrequencyAndLevelLabels) {
+TEST(Frame, FrequencyAndLevelLabelsAndAGridRedrawThatKeepsThem) {
     Graph g;
     DisplayInit(g.graph, g.window, g.frame, true);
     const auto labels = g.Labels();
@@ -35,6 +35,15 @@ TEST(Frame, FrequencyAndLevelLabels) {
     EXPECT_DOUBLE_EQ(top.y, g.frame.Graph.Top);
     EXPECT_DOUBLE_EQ(bottom.y + g.window.TextHeight("x"), g.frame.Graph.Top + g.frame.Graph.Height);
     EXPECT_DOUBLE_EQ(bottom.x + g.window.TextWidth(bottom.text), g.frame.Graph.Left);
+
+    // A grid redraw keeps the labels and draws the top line.
+    g.frame.Range = {0, -100, 0}; // a step that divides nothing
+    DisplayInit(g.graph, g.window, g.frame, false);
+    EXPECT_EQ(g.window.ClearCount, 1);
+    EXPECT_EQ(g.window.Texts.size(), 17u);
+    EXPECT_EQ(g.graph.Segments.size(), 29u);
+    EXPECT_EQ(g.window.Segments.back().colour, kDarkGrey);
+    EXPECT_EQ(g.window.Segments.back().x2, 12000 - 15);
 
     g.frame.SampleRate = 40000;
     DisplayInit(g.graph, g.window, g.frame, true);
@@ -53,19 +62,6 @@ TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparator) {
     EXPECT_EQ(labels[8], "23,2 [ms]");
     EXPECT_EQ(labels[19], "-100 % ");
     EXPECT_EQ(g.Lines(DrawStyle::Dot).size(), 7u + 9u);
-}
-
-TEST(Frame, GridRedrawKeepsLabelsAndDrawsTheTopLine) {
-    Graph g;
-    DisplayInit(g.graph, g.window, g.frame, true);
-    g.frame.Range = {0, -100, 0}; // a step that divides nothing
-    DisplayInit(g.graph, g.window, g.frame, false);
-    EXPECT_EQ(g.window.ClearCount, 1);
-    EXPECT_EQ(g.window.Texts.size(), 17u);
-    EXPECT_EQ(g.graph.Segments.size(), 29u);
-    const auto& top = g.window.Segments.back();
-    EXPECT_EQ(top.colour, kDarkGrey);
-    EXPECT_EQ(top.x2, 12000 - 15);
 }
 
 } // namespace

@@ -16,9 +16,8 @@ TEST(ParseNumber, AcceptsOnlyPlainDecimalsWithPointOrOneComma) {
     }
 }
 
+// 10.00, 10.59 and -61.37 are pinned by the measurement file's lines.
 TEST(FormatNumbers, FourSignificantFrequencyDigitsAndHalvesAwayFromZero) {
-    EXPECT_EQ(FormatFrequency(NominalBandFreq(0), true), "10.00");
-    EXPECT_EQ(FormatFrequency(NominalBandFreq(1), true), "10.59");
     EXPECT_EQ(FormatFrequency(NominalBandFreq(42), true), "112.2");
     EXPECT_EQ(FormatFrequency(NominalBandFreq(134), true), "22387");
     EXPECT_EQ(FormatFrequency(9.71628, true), "9.716");
@@ -26,7 +25,6 @@ TEST(FormatNumbers, FourSignificantFrequencyDigitsAndHalvesAwayFromZero) {
     EXPECT_EQ(FormatValue(0.125, "0.00"), "0.13");
     EXPECT_EQ(FormatValue(-0.125, "0.00"), "-0.13");
     EXPECT_EQ(FormatValue(2.5, "0"), "3");
-    EXPECT_EQ(FormatValue(-61.374, "0.00"), "-61.37");
     EXPECT_EQ(FormatValue(kNoValue, "0.00"), "-999.99");
 }
 

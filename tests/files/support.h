@@ -1,4 +1,6 @@
 #pragma once
+#include "analysis/bands.h"
+#include "files/disp_oct.h"
 #include "files/message_service.h"
 #include "support/temp_folder.h"
 #include <filesystem>
@@ -41,6 +43,30 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
 
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Bands on the nominal grid with values first + step * band, the result rows cleared.
+inline BandState Bands(int16_t lastBand, double first, double step = 0.0) {
+    BandState bands;
+    bands.Table.LastBand = lastBand;
+    bands.Results = {4, lastBand + 1, std::vector<double>(5 * (lastBand + 1), 0.0)};
+    for (int b = 0; b <= lastBand + 1; ++b)
+        bands.Table.BandFreq.push_back(NominalBandFreq(b));
+    for (int b = 0; b <= lastBand; ++b)
+        bands.BandValue.push_back(first + b * step);
+    return bands;
+}
+
+// The lines of a file's text; every line ends in CR LF.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (auto end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    EXPECT_EQ(start, text.size()) << "text after the last CR LF";
+    return lines;
 }
 
 } // namespace terzlab::test

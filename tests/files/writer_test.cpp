@@ -8,25 +8,8 @@ namespace {
 using test::RecordingMessages;
 using test::TempFolder;
 
-BandState Bands(int16_t lastBand, double value) {
-    BandState bands;
-    bands.Table.LastBand = lastBand;
-    for (int b = 0; b <= lastBand + 1; ++b)
-        bands.Table.BandFreq.push_back(NominalBandFreq(b));
-    bands.BandValue.assign(lastBand + 1, value);
-    return bands;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (auto end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    EXPECT_EQ(start, text.size()) << "text after the last CR LF";
-    return lines;
-}
+using test::Bands;
+using test::Lines;
 
 TEST(MeasurementWriter, HeaderLinesAreExactAndTypedControlCharactersBecomeBlanks) {
     MeasurementHeader header;
@@ -59,9 +42,6 @@ TEST(MeasurementWriter, HeaderLinesAreExactAndTypedControlCharactersBecomeBlanks
 
 TEST(MeasurementWriter, TwoChannelImpedanceWritesItsPhase) {
     auto bands = Bands(133, 8.0);
-    bands.Results.RowCount = 4;
-    bands.Results.BandCount = 134;
-    bands.Results.Cells.assign(5 * 134, 0.0);
     bands.Results(4, 0) = -45.25;
     MeasurementHeader header;
     header.MeasTypeIndex = 4;
@@ -74,24 +54,19 @@ TEST(MeasurementWriter, TwoChannelImpedanceWritesItsPhase) {
     EXPECT_EQ(lines[13], "10.00\t8.00\t-45.3");
 }
 
-TEST(MeasurementWriter, SavesTheValuesItIsGiven) {
+// The values given are saved (a file keeps 1/12 octave whatever is shown) and nothing else is
+// left beside the file; a failed save keeps the old file and says so.
+TEST(MeasurementWriter, SavesTheGivenValuesAndAFailedSaveKeepsTheOldFile) {
     TempFolder dir;
-    const auto bands = Bands(134, 3.0); // the values shown at another resolution
     RecordingMessages messages;
-    const std::vector<double> twelfth(135, 12.0);
-    ASSERT_TRUE(SaveMeasurementFile(dir.path() / "a.OCT", {}, bands, twelfth, messages));
-    const auto lines = Lines(test::ReadBytes(dir.path() / "a.OCT"));
-    EXPECT_EQ(lines[12], "10.00\t12.00\t0.0");
+    ASSERT_TRUE(SaveMeasurementFile(dir.path() / "a.OCT", {}, Bands(134, 3.0),
+                                    std::vector<double>(135, 12.0), messages));
+    EXPECT_EQ(Lines(test::ReadBytes(dir.path() / "a.OCT"))[12], "10.00\t12.00\t0.0");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(MeasurementWriter, FailedSaveKeepsTheOldFileAndSaysSo) {
-    TempFolder dir;
     // The longest name the file system allows leaves no room for a temporary name beside it.
     const auto target = dir.path() / (std::string(251, 'x') + ".OCT");
     test::WriteBytes(target, "old contents");
-    RecordingMessages messages;
     EXPECT_FALSE(SaveMeasurementFile(target, {}, Bands(134, 1.0), {}, messages));
     EXPECT_EQ(test::ReadBytes(target), "old contents");
     ASSERT_EQ(messages.shown.size(), 1u);

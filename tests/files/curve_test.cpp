@@ -24,19 +24,16 @@ bool Load(DispOct& store, int slot, const std::string& fixture, RecordingMessage
     return LoadCurve(store, slot, kLastBand, messages);
 }
 
-BandState LevelBands() {
-    BandState bands;
-    bands.Table.LastBand = kLastBand;
-    for (int b = 0; b <= kLastBand + 1; ++b)
-        bands.Table.BandFreq.push_back(NominalBandFreq(b));
-    for (int b = 0; b <= kLastBand; ++b)
-        bands.BandValue.push_back(-60.0 + b * 0.4567);
-    return bands;
+// A sensor file picked in the dialog arrives as type 10 with its title already known.
+bool LoadSensor(DispOct& store, const std::string& fixture, RecordingMessages& messages) {
+    store.Curves[kSensorSlot].CurveLoaded = 1;
+    store.Curves[kSensorSlot].CurveType = kCurveSensor;
+    return Load(store, kSensorSlot, fixture, messages);
 }
 
 TEST(LoadCurve, WrittenLevelFileLoadsBackAsReferenceBandForBand) {
     TempFolder dir;
-    const auto bands = LevelBands();
+    const auto bands = test::Bands(kLastBand, -60.0, 0.4567);
     MeasurementHeader header;
     header.Title = "Box ä ö ü ß 30° 漢";
     test::WriteBytes(dir.path() / "m.OCT", MeasurementFileText(header, bands));
@@ -57,22 +54,23 @@ TEST(LoadCurve, WrittenLevelFileLoadsBackAsReferenceBandForBand) {
 }
 
 TEST(LoadCurve, WrongStartLineOrResolutionIsAReadError) {
-    for (const char* fixture : {"oct_start_two_fields.OCT", "oct_start_other_phase_byte.OCT"}) {
+    const struct {
+        const char* fixture;
+        int slot;
+        const char* says;
+    } cases[] = {{"oct_start_two_fields.OCT", kComparisonSlot, "falsche Startzeile"},
+                 {"oct_start_other_phase_byte.OCT", kComparisonSlot, "falsche Startzeile"},
+                 {"sen_flat_s10.SEN", kReferenceSlot, "Oktav-Auflösung"}};
+    for (const auto& c : cases) {
         DispOct store;
         RecordingMessages messages;
-        EXPECT_FALSE(Load(store, kComparisonSlot, fixture, messages));
-        ASSERT_EQ(messages.shown.size(), 1u) << fixture;
-        EXPECT_NE(messages.shown[0].text.find("falsche Startzeile"), std::string::npos);
+        EXPECT_FALSE(Load(store, c.slot, c.fixture, messages));
+        ASSERT_EQ(messages.shown.size(), 1u) << c.fixture;
+        EXPECT_NE(messages.shown[0].text.find(c.says), std::string::npos) << c.fixture;
         EXPECT_EQ(messages.shown[0].title, "Fehler beim Einlesen");
         EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
-        EXPECT_EQ(store.Curves[kComparisonSlot].CurveLoaded, 0);
-        EXPECT_EQ(store.Curves[kComparisonSlot].CurveType, 0);
+        EXPECT_TRUE(store.Curves[c.slot].CurveLoaded == 0 && store.Curves[c.slot].CurveType == 0);
     }
-    DispOct store;
-    RecordingMessages messages;
-    EXPECT_FALSE(Load(store, kReferenceSlot, "sen_flat_s10.SEN", messages));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].text.find("Oktav-Auflösung"), std::string::npos);
 }
 
 TEST(LoadCurve, CommaDecimalsAndBlanksAreReadStrictlyInReferenceTrimmedInComparison) {
@@ -149,6 +147,65 @@ TEST(LoadCurve, GarbageOversizedAndMissingFilesAreReportedNotFatal) {
             LoadCurve(store, slot, kLastBand, messages);
             EXPECT_FALSE(messages.shown.empty()) << name << " slot " << slot;
         }
+    }
+}
+
+TEST(SensorFile, SensitivityBecomesOffsetSubtractedFromEveryBandUnlessNotAboveZero) {
+    DispOct store;
+    RecordingMessages messages;
+    ASSERT_TRUE(LoadSensor(store, "sen_flat_s10.SEN", messages));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_DOUBLE_EQ(store.SensorOffset, 40.0);
+    for (int j = 0; j <= kLastBand; ++j)
+        EXPECT_FLOAT_EQ(store.Curves[0].CurveAmp[j], -40.0f);
+    EXPECT_EQ(store.Curves[0].CurveFreq[1], 10.59f);
+    EXPECT_EQ(store.Curves[0].CurveFreq[42], 112.2f);
+
+    DispOct negative;
+    RecordingMessages warned;
+    ASSERT_TRUE(LoadSensor(negative, "sen_sensitivity_negative.SEN", warned));
+    EXPECT_DOUBLE_EQ(negative.SensorOffset, 3.0);
+    ASSERT_EQ(warned.shown.size(), 1u);
+    EXPECT_NE(warned.shown[0].text.find("Empfindlichkeit"), std::string::npos);
+    EXPECT_FLOAT_EQ(negative.Curves[0].CurveAmp[50], -3.0f);
+}
+
+// Bands outside the file's range stay empty, also when many points crowd below its top.
+TEST(SensorFile, BandsOutsideTheFileStayEmptyAndMidwayIsTheMean) {
+    const struct {
+        const char* fixture;
+        int first, last;
+        float atFirst, atLast;
+    } spans[] = {{"sen_100hz_10khz.SEN", 40, 120, 0.0f, 20.0f},
+                 {"sen_dense_low.SEN", 0, 80, 1.0f, 1.0f}};
+    for (const auto& c : spans) {
+        DispOct store;
+        RecordingMessages messages;
+        ASSERT_TRUE(LoadSensor(store, c.fixture, messages));
+        const auto& curve = store.Curves[0];
+        for (int j = 0; j < CorrectionCurve::kEntries; ++j)
+            EXPECT_EQ(curve.CurveAmp[j] == kNoValueSingle, j < c.first || j > c.last)
+                << c.fixture << j;
+        EXPECT_NEAR(curve.CurveAmp[c.first], c.atFirst, 1e-4);
+        EXPECT_NEAR(curve.CurveAmp[c.last], c.atLast, 1e-4);
+    }
+    DispOct store;
+    RecordingMessages messages;
+    ASSERT_TRUE(LoadSensor(store, "sen_100hz_10khz.SEN", messages));
+    EXPECT_NEAR(store.Curves[0].CurveAmp[60], 5.0f, 1e-4);
+    EXPECT_NEAR(store.Curves[0].CurvePhase[60], 15.0f, 1e-4);
+}
+
+TEST(SensorFile, TablesThatCannotBeInterpolatedAreReadErrorsWithoutValues) {
+    for (const char* fixture : {"sen_descending.SEN", "sen_single_point.SEN"}) {
+        DispOct store;
+        RecordingMessages messages;
+        EXPECT_FALSE(LoadSensor(store, fixture, messages));
+        ASSERT_EQ(messages.shown.size(), 1u) << fixture;
+        EXPECT_EQ(messages.shown[0].title, "Fehler beim Einlesen");
+        EXPECT_EQ(store.Curves[0].CurveLoaded, 0);
+        for (float amp : store.Curves[0].CurveAmp)
+            EXPECT_EQ(amp, kNoValueSingle);
     }
 }
 
