@@ -80,4 +80,12 @@ Locations FindLocations(const std::string& programFolder, const UserFolders& use
             user.home.empty() ? programFolder : user.home};
 }
 
+bool SamePath(const std::string& a, const std::string& b) {
+    std::error_code error;
+    const auto ca = fs::weakly_canonical(a, error);
+    if (error) return a == b;
+    const auto cb = fs::weakly_canonical(b, error);
+    return error ? a == b : ca == cb;
+}
+
 } // namespace terzlab

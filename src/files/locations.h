@@ -33,4 +33,8 @@ Locations PortableLocations(const std::string& folder);
 // stimulus files is portable; otherwise the installed layout with the user's folders.
 Locations FindLocations(const std::string& programFolder, const UserFolders& user);
 
+// Whether two paths name the same file (also one that does not exist yet), so that an output
+// never lands on an input; compares the texts where the file system cannot tell.
+bool SamePath(const std::string& a, const std::string& b);
+
 } // namespace terzlab

@@ -10,6 +10,7 @@
 #include "analyze/stream_messages.h"
 #include "display/curve_colour.h"
 #include "files/export_writer.h"
+#include "files/locations.h"
 #include "files/measurement_writer.h"
 #include <algorithm>
 #include <ctime>
@@ -22,14 +23,6 @@ namespace {
 int Fail(std::ostream& err, const std::string& text) {
     err << "terzlab-analyze: " << text << '\n';
     return kExitError;
-}
-
-bool SamePath(const std::string& a, const std::string& b) {
-    std::error_code error;
-    const auto ca = std::filesystem::weakly_canonical(a, error);
-    if (error) return a == b;
-    const auto cb = std::filesystem::weakly_canonical(b, error);
-    return error ? a == b : ca == cb;
 }
 
 // An output that lands on an input would destroy the recording it was computed from.

@@ -1,6 +1,7 @@
 #include "run_export.h"
 #include "files/atomic_write.h"
 #include "files/export_writer.h"
+#include "files/locations.h"
 #include "picture.h"
 #include <algorithm>
 #include <cctype>
@@ -64,14 +65,6 @@ std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
-}
-
-bool SamePath(const std::string& a, const std::string& b) {
-    std::error_code error;
-    const auto ca = std::filesystem::weakly_canonical(a, error);
-    if (error) return a == b;
-    const auto cb = std::filesystem::weakly_canonical(b, error);
-    return error ? a == b : ca == cb;
 }
 
 // What the options allow for this output; the picture options belong to pictures only.
