@@ -1,19 +1,21 @@
+// The stimulus and sound files: which file a run plays, where it is found, reading it, and
+// bringing its rate field into line with the capture rate without harming anything else.
+#include "audio/sound_file.h"
 #include "audio/stimulus.h"
+#include "audio/virtual/virtual_card.h"
 #include "support/temp_folder.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
-#include <vector>
 
-using namespace terzlab::audio;
-
+namespace terzlab::audio {
 namespace {
 
 using Bytes = std::vector<unsigned char>;
@@ -36,37 +38,26 @@ Bytes wavImage(uint16_t bits, uint32_t rate, bool extraChunk = false) {
     return b;
 }
 
-class StimulusFolder : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ::chmod(folder_.c_str(), 0755); // readable for the unprivileged child below
-    }
+Bytes read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes{std::istreambuf_iterator<char>(in), {}};
+}
 
-    std::string write(const std::string& name, const Bytes& bytes) {
-        const std::string path = folder_ + "/" + name;
-        std::ofstream(path, std::ios::binary)
+// The test's folder, readable for the unprivileged child below.
+struct Folder : test::TempFolder {
+    Folder() { ::chmod(path().c_str(), 0755); }
+    std::string write(const std::string& name, const Bytes& bytes) const {
+        std::ofstream(file(name), std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
-        return path;
+        return file(name);
     }
-    static Bytes read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes{std::istreambuf_iterator<char>(in), {}};
-    }
-
-    terzlab::test::TempFolder temp_;
-    std::string folder_ = temp_.path().string();
+    const std::string dir = path().string();
 };
 
-} // namespace
-
 TEST(StimulusChoice, PicksTheFileOfTheTypeAndTheRealTimeCheckOverridesAll) {
-    const struct {
-        StimulusChoice choice;
-        const char* file;
-    } cases[] = {
+    const std::pair<StimulusChoice, const char*> cases[] = {
         {{0, false, 1, 0, false}, "pseudo.wav"},
-        {{1, false, 1, 0, false}, "pseudo.wav"},
         {{1, true, 0, 0, false}, "pseudo.wav"}, // only type 0 calibrates
         {{2, false, 1, 0, false}, "pulse.wav"},
         {{3, false, 1, 0, false}, "multi.wav"},
@@ -77,121 +68,138 @@ TEST(StimulusChoice, PicksTheFileOfTheTypeAndTheRealTimeCheckOverridesAll) {
         {{3, false, 1, 0, true}, "check.wav"},
         {{5, false, 1, 0, false}, ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(stimulusFileName(c.choice), c.file) << c.choice.measType;
-    }
-}
-
-TEST_F(StimulusFolder, JoinsWithASingleSeparatorAndOnlyRegularFilesExist) {
-    EXPECT_EQ(joinProgramPath("/", "pseudo.wav"), "/pseudo.wav");
-    EXPECT_EQ(joinProgramPath("/opt/terzlab", "multi.wav"), "/opt/terzlab/multi.wav");
-    EXPECT_EQ(joinProgramPath("/opt/terzlab/", "multi.wav"), "/opt/terzlab/multi.wav");
-    const std::string file = write("pseudo.wav", wavImage(16, 44100));
-    EXPECT_TRUE(fileExists(file));
-    EXPECT_FALSE(fileExists(folder_));
-    EXPECT_FALSE(fileExists(folder_ + "/multi.wav"));
-    EXPECT_FALSE(fileExists(""));
-}
-
-TEST_F(StimulusFolder, AcceptsOnlyCanonical16BitPcm) {
-    EXPECT_TRUE(isValidStimulusWav(write("good.wav", wavImage(16, 44100))));
-    EXPECT_TRUE(isValidStimulusWav(write("at48k.wav", wavImage(16, 48000))));
-    EXPECT_FALSE(isValidStimulusWav(write("8bit.wav", wavImage(8, 44100))));
-    EXPECT_FALSE(isValidStimulusWav(write("24bit.wav", wavImage(24, 44100))));
-    Bytes cut = wavImage(16, 44100);
-    cut.resize(30);
-    EXPECT_FALSE(isValidStimulusWav(write("cut.wav", cut)));
-    const char text[] = "Dies ist keine WAV-Datei, sondern ein Text mit genug Zeichen.";
-    EXPECT_FALSE(isValidStimulusWav(write("text.wav", Bytes(text, text + sizeof text))));
-    // Readable WAV, but byte 24 is not its rate field.
-    EXPECT_FALSE(isValidStimulusWav(write("list.wav", wavImage(16, 44100, true))));
-    EXPECT_FALSE(isValidStimulusWav(folder_ + "/missing.wav"));
-}
-
-TEST_F(StimulusFolder, RewritesOnlyTheRateFieldAndBackByteExactlyAndNothingElse) {
-    const Bytes original = wavImage(16, 44100);
-    const std::string path = write("pseudo.wav", original);
-    EXPECT_EQ(adaptSampleRate(path, 44100), RateAdaptResult::Unchanged);
-    EXPECT_EQ(adaptSampleRate(path, 48000), RateAdaptResult::Rewritten);
-    Bytes expected = original;
-    expected[24] = 0x80; // 48000 = 0x0000BB80
-    expected[25] = 0xBB;
-    EXPECT_EQ(read(path), expected);
-    EXPECT_TRUE(isValidStimulusWav(path)); // the byte rate no longer matches: still accepted
-    EXPECT_EQ(adaptSampleRate(path, 48000), RateAdaptResult::Unchanged);
-    EXPECT_EQ(adaptSampleRate(path, 44100), RateAdaptResult::Rewritten);
-    EXPECT_EQ(read(path), original);
-    // Never writes into a file of another layout.
-    const Bytes list = wavImage(16, 44100, true);
-    const std::string listPath = write("list.wav", list);
-    EXPECT_EQ(adaptSampleRate(listPath, 48000), RateAdaptResult::NotWritable);
-    EXPECT_EQ(read(listPath), list);
-    EXPECT_EQ(adaptSampleRate(folder_ + "/missing.wav", 48000), RateAdaptResult::NotWritable);
+    for (const auto& [choice, file] : cases)
+        EXPECT_EQ(stimulusFileName(choice), file) << choice.measType;
 }
 
 // Root ignores permission bits, so the write is tried by an unprivileged child process that
 // owns the file: only the missing write permission stands in its way. Exit codes: 0 refused,
-// 1 rewritten, 77 privileges could not be dropped.
-static int adaptAsOwner(const std::string& path) {
+// 1 rewritten, 77 privileges could not be dropped (or a private TMPDIR keeps the child out).
+int adaptAsOwner(const std::string& path) {
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            ::_exit(77);
-        }
-        // A private temporary folder (TMPDIR of mode 0700) keeps the child out altogether.
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
         if (::access(path.c_str(), R_OK) != 0) ::_exit(77);
         ::_exit(adaptSampleRate(path, 48000) == RateAdaptResult::NotWritable ? 0 : 1);
     }
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
-        return -1;
-    }
-    return WEXITSTATUS(status);
+    const bool ended = child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status);
+    return ended ? WEXITSTATUS(status) : -1;
 }
 
-TEST_F(StimulusFolder, WriteProtectedFileIsReportedAndLeftAlone) {
-    const Bytes original = wavImage(16, 44100);
-    const std::string path = write("multi.wav", original);
-    if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
-    }
-    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    const int result = adaptAsOwner(path);
-    if (result == 77) {
-        GTEST_SKIP() << "cannot drop privileges here";
-    }
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(read(path), original);
-    // The same owner may write once the protection is lifted.
-    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
-    EXPECT_EQ(adaptAsOwner(path), 1);
-}
-
-// An installed file is never written: another rate plays from a copy, made when missing and made
-// again when it no longer matches the installed file; a folder it cannot make is reported.
 bool writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     return static_cast<bool>(out << bytes);
 }
 
-TEST_F(StimulusFolder, InstalledFileIsAdaptedInACopy) {
+// The rate field is rewritten in place, byte-exactly and back, and nowhere else. An installed
+// file is never written: another rate plays from a copy, made when missing and made again when
+// it no longer matches the installed file; a folder it cannot make is reported. A
+// write-protected file is reported and left alone.
+TEST(StimulusFile, RewritesOnlyTheRateFieldInPlaceOrInACopyAndNeverAProtectedFile) {
+    const Folder folder;
     const Bytes original = wavImage(16, 44100);
-    const std::string installed = write("pseudo.wav", original), copies = folder_ + "/user";
+    const auto at48k = [](Bytes b) { return b[24] = 0x80, b[25] = 0xBB, b; }; // 0x0000BB80
+    const std::string path = folder.write("multi.wav", original);
+    for (const auto& [rate, result, bytes] :
+         {std::tuple{44100u, RateAdaptResult::Unchanged, original},
+          {48000u, RateAdaptResult::Rewritten, at48k(original)},
+          {48000u, RateAdaptResult::Unchanged, at48k(original)},
+          {44100u, RateAdaptResult::Rewritten, original}}) {
+        EXPECT_EQ(adaptSampleRate(path, rate), result) << rate;
+        EXPECT_EQ(read(path), bytes);
+        EXPECT_TRUE(isValidStimulusWav(path)); // also when the byte rate no longer matches
+    }
+    // Never writes into a file of another layout.
+    const std::string listPath = folder.write("list.wav", wavImage(16, 44100, true));
+    EXPECT_EQ(adaptSampleRate(listPath, 48000), RateAdaptResult::NotWritable);
+    EXPECT_EQ(read(listPath), wavImage(16, 44100, true));
+    EXPECT_EQ(adaptSampleRate(folder.file("missing.wav"), 48000), RateAdaptResult::NotWritable);
+
+    const std::string installed = folder.write("pseudo.wav", original);
+    const std::string copies = folder.file("user");
     EXPECT_EQ(adaptedCopy(installed, copies, 44100, writeFile).path, installed);
     Bytes updated = original;
     updated.back() ^= 0xFF;
     for (const Bytes& shipped : {original, original, updated}) {
         const bool stale = !std::filesystem::exists(copies) || shipped != original;
-        write("pseudo.wav", shipped);
+        folder.write("pseudo.wav", shipped);
         const AdaptedStimulus other = adaptedCopy(installed, copies, 48000, writeFile);
         EXPECT_EQ(other.result, stale ? RateAdaptResult::Rewritten : RateAdaptResult::Unchanged);
         EXPECT_EQ(other.path, copies + "/pseudo.wav");
-        Bytes expected = shipped;
-        expected[24] = 0x80, expected[25] = 0xBB;
-        EXPECT_EQ(read(other.path), expected);
+        EXPECT_EQ(read(other.path), at48k(shipped));
         EXPECT_EQ(read(installed), shipped);
     }
     const AdaptedStimulus blocked = adaptedCopy(installed, installed, 48000, writeFile);
     EXPECT_EQ(blocked.result, RateAdaptResult::NotWritable);
     EXPECT_EQ(blocked.path, installed + "/pseudo.wav");
+
+    ASSERT_TRUE(::geteuid() != 0 || ::chown(path.c_str(), 65534, 65534) == 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    const int result = adaptAsOwner(path);
+    if (result == 77) GTEST_SKIP() << "cannot drop privileges here";
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(read(path), original);
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0); // the same owner may write once it is lifted
+    EXPECT_EQ(adaptAsOwner(path), 1);
 }
+
+// The files are found as the system's player finds them; a stimulus is accepted only as
+// canonical 16-bit PCM, whose rate field is at byte 24.
+TEST(SoundFile, IsFoundAcceptedReadWholeAndPlayed) {
+    const Folder folder;
+    const Bytes image = wavImage(16, 44100);
+    EXPECT_EQ(joinProgramPath("/", "pseudo.wav"), "/pseudo.wav");
+    EXPECT_EQ(joinProgramPath("/opt/terzlab", "multi.wav"), "/opt/terzlab/multi.wav");
+    EXPECT_EQ(joinProgramPath("/opt/terzlab/", "multi.wav"), "/opt/terzlab/multi.wav");
+    const char text[] = "Dies ist keine WAV-Datei, sondern ein Text mit genug Zeichen.";
+    const std::tuple<const char*, Bytes, bool> cases[] = {
+        {"good.wav", image, true},
+        {"at48k.wav", wavImage(16, 48000), true},
+        {"8bit.wav", wavImage(8, 44100), false},
+        {"24bit.wav", wavImage(24, 44100), false},
+        {"cut.wav", Bytes(image.begin(), image.begin() + 30), false},
+        {"text.wav", Bytes(text, text + sizeof text), false},
+        {"list.wav", wavImage(16, 44100, true), false}};
+    for (const auto& [name, bytes, valid] : cases)
+        EXPECT_EQ(isValidStimulusWav(folder.write(name, bytes)), valid) << name;
+    EXPECT_TRUE(fileExists(folder.file("cut.wav")));
+    EXPECT_FALSE(isValidStimulusWav(folder.file("missing.wav")));
+    EXPECT_FALSE(fileExists(folder.dir));
+    EXPECT_FALSE(fileExists(folder.file("missing.wav")));
+    EXPECT_FALSE(fileExists(""));
+    const std::string stop = folder.write("Stop.wav", image);
+    EXPECT_EQ(resolvePlayPath(folder.dir, "Stop.wav "), stop);
+    EXPECT_EQ(resolvePlayPath(folder.dir, "Stop.wav"), stop);
+    EXPECT_EQ(resolvePlayPath("/nowhere", stop), stop);
+    EXPECT_EQ(resolvePlayPath("/nowhere", folder.dir + "\\Stop.wav  "), stop);
+    EXPECT_FALSE(resolvePlayPath(folder.dir, "pseudo.wav"));
+    EXPECT_FALSE(resolvePlayPath(folder.dir, "   "));
+    EXPECT_FALSE(resolvePlayPath("/", folder.dir)); // a folder is no file
+
+    const auto sound = readSoundFile(stop);
+    ASSERT_TRUE(sound);
+    EXPECT_EQ(sound->channels, 2);
+    EXPECT_EQ(sound->sampleRate, 44100);
+    EXPECT_EQ(sound->frames(), 100u);
+    for (size_t i : {0u, 2u, 199u})
+        EXPECT_EQ(sound->samples[i],
+                  static_cast<int16_t>(image[44 + 2 * i] | image[45 + 2 * i] << 8));
+    EXPECT_FALSE(readSoundFile(folder.file("cut.wav")));
+    EXPECT_FALSE(readSoundFile(folder.file("none.wav")));
+
+    // The virtual player finds bare names in the program folder and stops on a missing file.
+    auto card = openVirtualCard();
+    card->player->setProgramFolder(folder.dir);
+    card->player->playLooped("Stop.wav");
+    EXPECT_EQ(card->bench->playingFile(), "Stop.wav");
+    card->player->playLooped("multi.wav");
+    EXPECT_EQ(card->bench->playingFile(), "");
+    card->player->playLooped(stop);
+    EXPECT_EQ(card->bench->playingFile(), stop);
+    card->player->playOnce("Stop.wav ");
+    EXPECT_EQ(card->bench->playingFile(), "");
+}
+
+} // namespace
+} // namespace terzlab::audio

