@@ -2,6 +2,10 @@
 
 #include "support/wav_file.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+
 namespace terzlab::test {
 
 namespace {
@@ -34,14 +38,12 @@ void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Se
     services.dialogs = &dialogs;
     services.places = PortableLocations(folderPath().toStdString());
     services.screenWidth = [this] { return screenWidth; };
-    services.openInstructions = [this] {
-        instructionPages.push_back(dialogs.DialogPage);
-        dialogs.DialogPage = -1;
+    // The page asked for is recorded and released at once, as if the dialog were closed.
+    auto record = [this](std::vector<int>& pages) {
+        return [this, &pages] { pages.push_back(std::exchange(dialogs.DialogPage, -1)); };
     };
-    services.openHelp = [this] {
-        helpPages.push_back(dialogs.DialogPage);
-        dialogs.DialogPage = -1;
-    };
+    services.openInstructions = record(instructionPages);
+    services.openHelp = record(helpPages);
     window = std::make_unique<app::frmMain>(services, settings);
 }
 
@@ -58,8 +60,30 @@ void GuiTest::expectLastBox(size_t count, const QString& text, const QString& ti
     EXPECT_EQ(boxes.boxes().back().icon, icon);
 }
 
+void GuiTest::startRun(int avgIndex, bool stopMode) {
+    platform::selectListIndex(window->cmbAvgCnt, avgIndex);
+    platform::setChecked(window->chkAvgType, stopMode);
+    window->cmdStart->click();
+}
+
+void GuiTest::recordCaptions(int escAt) {
+    keys.onAsk = [this, escAt] {
+        if (!window->isRunning()) return false; // the discard at the start of a run
+        captions.push_back(window->cmdStart->text());
+        return escAt > 0 && static_cast<int>(captions.size()) == escAt;
+    };
+}
+
+void GuiTest::expectIdle() {
+    EXPECT_EQ(window->cmdStart->text(), QStringLiteral("&Starte Messung"));
+    EXPECT_TRUE(window->cmdStart->isEnabled() && window->cmbMeasType->isEnabled() &&
+                window->chkAvgType->isEnabled());
+    EXPECT_EQ(window->run().CaptureHandle, 0);
+    EXPECT_FALSE(card->capture->isOpen());
+}
+
 void GuiTest::TearDown() {
-    window.reset();
+    window.reset(); // before the card it uses
     card.reset();
 }
 

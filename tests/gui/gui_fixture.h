@@ -42,6 +42,16 @@ class GuiTest : public ::testing::Test {
     void expectLastBox(size_t count, const QString& text, const QString& title,
                        platform::MsgIcon icon = platform::MsgIcon::Exclamation);
 
+    // The average-count entry and stop mode chosen, then the start button pressed.
+    void startRun(int avgIndex, bool stopMode = true);
+    // Records the start button's caption at each block of a run; ESC at block escAt (0: never).
+    void recordCaptions(int escAt = 0);
+    static QString noch(int n) {
+        return QStringLiteral("Noch %1 Messungen. Abbruch mit ESC!").arg(n);
+    }
+    // Ready for the next start: the device closed and nothing greyed by the run.
+    void expectIdle();
+
     audio::VirtualBench& bench() { return *card->bench; }
     int blocks() { return card->bench->blocksCaptured(); }
 
@@ -59,6 +69,7 @@ class GuiTest : public ::testing::Test {
     std::vector<int> instructionPages;
     std::vector<int> helpPages;
     int screenWidth = 1024;
+    std::vector<QString> captions;
     std::unique_ptr<app::frmMain> window;
 };
 

@@ -1,11 +1,15 @@
-// Start-up: device and screen checks, first selections, the calibration question, resizing.
+// Start-up: device and screen checks, first selections, the calibration question, resizing,
+// and the settings file and stored curves between one program start and the next.
+#include "filesel_files.h"
 #include "gui_fixture.h"
 
 #include "app/start.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
@@ -25,7 +29,7 @@ TEST_F(StartupTest, EachUnusableMachineIsRefused) {
         options.outputFormats = out;
         return options;
     };
-    const std::pair<audio::VirtualCardOptions, const char*> cases[] = {
+    const std::pair<audio::VirtualCardOptions, const char*> machines[] = {
         {card({}, {1}), "Kein Aufnahmegerät gefunden -> das Programm wird beendet"},
         {card({0}, {1}), "Kein Aufnahmegerät gefunden, dass CD-Qualität (44.1 kHz, 16 bit, "
                          "Stereo) unterstützt -> das Programm wird beendet"},
@@ -33,15 +37,14 @@ TEST_F(StartupTest, EachUnusableMachineIsRefused) {
         {card({1}, {0}), "Kein Wiedergabegerät gefunden, das CD-Qualität (44.1 kHz, 16 bit, "
                          "Stereo) unterstützt -> eine spezielle Mess-CD muss verwendet werden"},
     };
-    for (const auto& [options, text] : cases) {
+    for (const auto& [options, text] : machines) {
         boxes.clear();
         EXPECT_FALSE(load(options));
         expectLastBox(1, QString::fromUtf8(text), QString());
     }
     screenWidth = 799;
-    boxes.clear();
     EXPECT_FALSE(load());
-    expectLastBox(1,
+    expectLastBox(2,
                   QStringLiteral("Für die Darstellung wird eine Bildschirmauflösung\r\nvon "
                                  "mindestens 800 x 600 Punkten benötigt!\r\nDas Programm wird "
                                  "angehalten!"),
@@ -59,9 +62,10 @@ TEST_F(StartupTest, SecondUsablePlaybackDeviceGivesOneNoticeAndIsNotListed) {
     EXPECT_EQ(boxes.boxes()[0].text,
               QStringLiteral("Es wurde mehr als ein Wiedergabegerät gefunden,\r\nes kann jedoch "
                              "nur das Standardgerät verwendet werden!"));
-    ASSERT_EQ(window->cmbWavOutDev->count(), 2);
-    EXPECT_EQ(window->cmbWavOutDev->itemText(0), QStringLiteral("Lautsprecher"));
-    EXPECT_EQ(window->cmbWavOutDev->itemText(1), QStringLiteral("Test-CD"));
+    QStringList listed;
+    for (int i = 0; i < window->cmbWavOutDev->count(); ++i)
+        listed << window->cmbWavOutDev->itemText(i);
+    EXPECT_EQ(listed, QStringList({"Lautsprecher", "Test-CD"}));
 }
 
 // Out-of-range device indexes fall back to entry 0; the other stored selections survive the
@@ -78,13 +82,12 @@ TEST_F(StartupTest, StoredSelectionsAreTakenOrFallBackToTheFirstEntry) {
     settings.ActiveChannel = 0;
     ASSERT_TRUE(load(options, settings));
     EXPECT_EQ(window->cmbWavInDev->count(), 2);
-    EXPECT_EQ(window->cmbWavInDev->currentIndex(), 0);
-    EXPECT_EQ(window->cmbWavOutDev->currentIndex(), 0);
-    EXPECT_EQ(window->cmbAvgCnt->currentIndex(), 3);
+    EXPECT_EQ(std::tuple(window->cmbWavInDev->currentIndex(), window->cmbWavOutDev->currentIndex(),
+                         window->cmbAvgCnt->currentIndex(), window->cmbFreqRes->currentIndex()),
+              std::tuple(0, 0, 3, 1));
     EXPECT_TRUE(window->chkAvgType->isChecked());
     EXPECT_EQ(window->settings().AvgCountIndex, -4);
     EXPECT_EQ(window->run().MeasLimit, 8);
-    EXPECT_EQ(window->cmbFreqRes->currentIndex(), 1);
     EXPECT_EQ(window->chkAvgType->text(), QStringLiteral("Stop &nach 8 Mittelungen"));
     EXPECT_EQ(window->run().BlockSize, 16384);
 }
@@ -101,18 +104,63 @@ TEST_F(StartupTest, WindowSnapsBackToItsMinimumSize) {
     EXPECT_GT(window->picGraph->width(), 7455 / app::kTwipsPerPixel);
 }
 
+TEST_F(StartupTest, SettingsAndCurvesSurviveStartAndUnload) {
+    const QString settingsPath = filePath(QStringLiteral("Terzlab.def"));
+    const QString reference = filePath(QStringLiteral("Bezug.oct"));
+    writeBytes(reference, measurementFile("Bezug", 1.5));
+    writeBytes(settingsPath, "Fsample=48000\r\nCalibrationValueRightChannel=1.5\r\n"
+                             "SensorCompFile=" +
+                                 filePath(QStringLiteral("weg.sen")).toStdString() +
+                                 "\r\nRefMeasFile=" + reference.toStdString() +
+                                 "\r\nFileDescriptionMic=Box\t\t100\r\n");
+    boxes.answerNext(platform::MsgAnswer::No);
+    const app::Settings start = app::startSettings(settingsPath.toStdString(), boxes);
+    ASSERT_EQ(boxes.boxes().size(), 1u); // the calibration question, worded in the files tests
+    EXPECT_EQ(start.CalibValue[1], 0.0);
+    EXPECT_EQ(start.SampleRate, 48000);
+
+    makeWindow({}, start);
+    app::loadStoredCurves(*window, start, boxes);
+    ASSERT_EQ(boxes.boxes().size(), 2u); // the sensor file that is gone
+    EXPECT_TRUE(boxes.boxes()[1].text.contains(QStringLiteral("weg.sen")));
+    ASSERT_TRUE(window->Form_Load());
+    EXPECT_TRUE(window->mnu48k->isChecked() && window->chkLoaded[kReferenceSlot]->isChecked());
+    EXPECT_EQ(window->chkLoaded[kReferenceSlot]->text(), QStringLiteral("R&eferenz: Bezug"));
+    EXPECT_FALSE(window->chkLoaded[kSensorSlot]->isChecked());
+    EXPECT_EQ(window->dispOct().Curves[kReferenceSlot].CurveAmp[0], 1.5f);
+
+    window->settings().InfoTexts[0][1] = "Nahfeld";
+    window->Form_Unload();
+    EXPECT_EQ(boxes.boxes().size(), 2u);
+    Settings stored;
+    ReadSettings(settingsPath.toStdString(), stored);
+    EXPECT_EQ(std::pair(stored.SampleRate, stored.CalibValue[1]), std::pair(48000, 0.0));
+    EXPECT_EQ(stored.CurveFiles, (std::array<std::string, 3>{"", reference.toStdString(), ""}));
+    EXPECT_EQ(stored.InfoTexts[1][2], "100");
+    EXPECT_EQ(stored.InfoTexts[0][1], "Nahfeld");
+}
+
+TEST_F(StartupTest, AFailedSettingsWriteIsReportedOnceAtUnload) {
+    ASSERT_TRUE(load());
+    ASSERT_TRUE(QDir(folderPath()).mkdir(QStringLiteral("Terzlab.def")));
+    window->Form_Unload();
+    window->close();
+    expectLastBox(1,
+                  QStringLiteral("Die Datei ") + filePath(QStringLiteral("Terzlab.def")) +
+                      QStringLiteral(" konnte nicht geschrieben werden!"),
+                  QStringLiteral("Fehler"));
+}
+
 TEST(StartProcedure, CommandLineFaultsAreReported) {
     auto parse = [](QStringList args) {
         args.prepend(QStringLiteral("terzlab"));
         return app::parseCommandLine(args);
     };
     const app::CommandLine full = parse({"--virtual", "--screenshot", "a.png", "--measure"});
-    EXPECT_TRUE(full.error.isEmpty());
-    EXPECT_TRUE(full.virtualCard && full.measure);
+    EXPECT_TRUE(full.error.isEmpty() && full.virtualCard && full.measure);
     EXPECT_EQ(full.screenshot, QStringLiteral("a.png"));
-    EXPECT_FALSE(parse({"--screenshot"}).error.isEmpty());
-    EXPECT_FALSE(parse({"--measure"}).error.isEmpty());
-    EXPECT_FALSE(parse({"--bogus"}).error.isEmpty());
+    for (const char* wrong : {"--screenshot", "--measure", "--bogus"})
+        EXPECT_FALSE(parse({wrong}).error.isEmpty()) << wrong;
     EXPECT_EQ(app::programFolderOf(QStringLiteral("/opt/terzlab/bin/terzlab")), "/opt/terzlab/bin");
 }
 
