@@ -1,6 +1,10 @@
-// The calibration dialog driving the main window's run on the virtual card.
-#include "calib_fixture.h"
+// Judging a calibration measurement from its band values and last transform, and the
+// calibration dialog driving the main window's run on the virtual card.
+#include "analysis/bands.h"
 #include "calibration/frm_calib.h"
+#include "calibration/frm_calib_check.h"
+#include "gui_fixture.h"
+#include "support/wav_file.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,20 +15,95 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <numbers>
+#include <tuple>
 
 namespace terzlab::test {
 
 namespace {
 
+using calibration::CalibProblem;
 using calibration::frmCalib;
 using platform::MsgAnswer;
 using platform::MsgIcon;
 
-const QString kNotSuppressedK2 =
-    QStringLiteral("Die 2. Harmonische ist um weniger als 30 dB unterdrückt (k2>3%)!");
-
-class CalibDialogTest : public CalibTest {
+class CalibCheckTest : public ::testing::Test {
   protected:
+    void SetUp() override {
+        BuildBandTable(bands, {44100, 16384, 0});
+        values.assign(static_cast<size_t>(bands.Table.LastBand) + 1, -90.0);
+    }
+
+    calibration::CalibCheckResult check(const FftState* fft = nullptr) {
+        calibration::CalibCheckInputs in;
+        in.BandValue = values;
+        in.BandFreq = bands.Table.BandFreq;
+        in.LastBand = bands.Table.LastBand;
+        in.fft = fft;
+        in.expectedFrequency = calibration::ExpectedCalibFrequency(false, 1, 44100);
+        return calibration::CheckCalibration(in);
+    }
+
+    BandState bands;
+    std::vector<double> values;
+};
+
+TEST_F(CalibCheckTest, PeakMayLieOneBandBesideTheExpectedOne) {
+    EXPECT_EQ(calibration::ExpectedCalibBand(44100 / 45.0), 80);
+    for (const int peak : {79, 80, 81, 82}) {
+        SetUp();
+        values[static_cast<size_t>(peak)] = -6.02;
+        const auto result = check();
+        EXPECT_EQ(result.iMax, peak);
+        EXPECT_DOUBLE_EQ(result.CalibMax, -6.02);
+        EXPECT_EQ(result.problem, peak == 82 ? CalibProblem::Peak : CalibProblem::None) << peak;
+        if (peak == 82)
+            EXPECT_EQ(result.text, "Der Maximalwert von -6.02 dB tritt NICHT in der erwarteten\r\n"
+                                   "1/12 Oktave mit der Mittenfrequenz von 1000 Hz auf!");
+        else
+            EXPECT_EQ(result.text.find("NICHT"), std::string::npos) << peak;
+    }
+}
+
+TEST_F(CalibCheckTest, DeviationLineNeedsABinAboveTheFloor) {
+    values[80] = -6.0;
+    FftState fft;
+    fft.BlockSize = 16384;
+    fft.FftRe.assign(16384, 0.0f);
+    fft.FftIm.assign(16384, 0.0f);
+    fft.FftRe[100] = 1e-9f; // power 1e-18: below the floor
+    EXPECT_EQ(check(&fft).text.find("Frequenzabweichung"), std::string::npos);
+    fft.FftRe[364] = 0.25f; // the left channel's bin nearest 980 Hz
+    const auto result = check(&fft);
+    EXPECT_NE(result.text.find("auf!\r\n\r\nDie Frequenzabweichung beträgt -0.02 %"),
+              std::string::npos);
+}
+
+// A main window on the virtual card with the generator's calibration sines in its folder.
+class CalibDialogTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(load());
+        for (const char* name : {"Sin_1000_100.wav", "Sin_1000_010.wav"}) {
+            const QString from = QStringLiteral(TERZLAB_BIN_DIR "/") + QString::fromLatin1(name);
+            ASSERT_TRUE(QFile::copy(from, sine(name)));
+            QFile::setPermissions(sine(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+    }
+    QString sine(const char* name) const { return filePath(QString::fromLatin1(name)); }
+    // The full-scale sine replaced by a looped one of `period` samples per cycle;
+    // amplitudes[h] (full scale = 1) is that of harmonic h + 1.
+    void replaceSine(int period, const std::vector<double>& amplitudes) {
+        std::vector<int16_t> samples(static_cast<size_t>(period) * 200 * 2);
+        for (size_t i = 0; i < samples.size() / 2; ++i) {
+            double x = 0.0;
+            for (size_t h = 0; h < amplitudes.size(); ++h)
+                x += amplitudes[h] *
+                     std::sin(2.0 * std::numbers::pi * double(h + 1) * double(i) / period);
+            samples[2 * i] = samples[2 * i + 1] = static_cast<int16_t>(std::lround(x * 32767.0));
+        }
+        writeWav(sine("Sin_1000_100.wav").toStdString(), samples);
+    }
     frmCalib* open() { return dialog = frmCalib::open(*window, boxes); }
 
     // One calibration measurement, answering its result box (and the notice after an OK).
@@ -39,9 +118,26 @@ class CalibDialogTest : public CalibTest {
     QPointer<frmCalib> dialog;
 };
 
-TEST_F(CalibDialogTest, AcceptedOneVoltSineGetsItsCalibValueAndThenReadsZeroDecibels) {
+// A start that measured nothing leaves nothing to accept; an accepted 1 kHz sine gets its
+// calibration value from the voltage typed, and the spectrum then reads that voltage.
+TEST_F(CalibDialogTest, AcceptedSineGetsItsCalibValueFromTheVoltageInRange) {
     window->settings().LevelCorr[5] = 0.0;
     open();
+    dialog->optLevel[1]->click();
+    QFile::remove(sine("Sin_1000_010.wav"));
+    dialog->cmdStartCalib->click();
+    expectLastBox(1,
+                  QStringLiteral("Datei ") + sine("Sin_1000_010.wav") +
+                      QStringLiteral(" nicht gefunden, Messung abgebrochen!"),
+                  QStringLiteral("Fehler"));
+    EXPECT_TRUE(dialog->cmdStartCalib->isEnabled() && dialog->cmdEnd->isEnabled());
+    EXPECT_FALSE(window->cmdStart->isEnabled());
+    dialog->cmdOK->click();
+    ASSERT_EQ(boxes.boxes().size(), 2u);
+    EXPECT_EQ(boxes.boxes()[1].text,
+              QStringLiteral("Es liegt keine akzeptierte Kalibrierung für diesen Kanal vor!"));
+
+    dialog->optLevel[0]->click();
     const auto& result = measure(MsgAnswer::Ok);
     EXPECT_EQ(result.title, QStringLiteral("Info:"));
     EXPECT_EQ(result.icon, MsgIcon::Information);
@@ -52,14 +148,24 @@ TEST_F(CalibDialogTest, AcceptedOneVoltSineGetsItsCalibValueAndThenReadsZeroDeci
     EXPECT_TRUE(result.text.endsWith(QStringLiteral("Die Frequenzabweichung beträgt -0.02 %")));
     ASSERT_EQ(boxes.boxes().size(), 2u);
     EXPECT_EQ(boxes.boxes()[1].title, QStringLiteral("Hinweis:"));
-    EXPECT_EQ(instructionPages, std::vector<int>{25});
-    EXPECT_EQ(bench().playLog().front(), programFile("Sin_1000_100.wav").toStdString());
+    EXPECT_EQ(instructionPages, (std::vector<int>{25, 25})); // at every start
+    EXPECT_EQ(bench().playLog().front(), sine("Sin_1000_100.wav").toStdString());
     EXPECT_NEAR(dialog->AcceptedLevel(), -6.02, 0.005);
 
+    const auto channel = static_cast<size_t>(dialog->channel());
+    for (const char* refused : {"10.01", "0.0009", "", "."}) {
+        dialog->txtVolt->setText(QString::fromLatin1(refused));
+        dialog->cmdEnd->setFocus();
+        dialog->cmdOK->click();
+        EXPECT_EQ(window->settings().CalibValue[channel], 0.0) << refused;
+        EXPECT_EQ(dialog->focusWidget(), dialog->txtVolt) << refused;
+    }
+    dialog->txtVolt->setText(QStringLiteral("10"));
+    dialog->cmdOK->click();
+    EXPECT_DOUBLE_EQ(window->settings().CalibValue[channel], 20.0 - dialog->AcceptedLevel());
     dialog->txtVolt->setText(QStringLiteral("1"));
     dialog->cmdOK->click();
-    const int channel = dialog->channel();
-    const double calib = window->settings().CalibValue[static_cast<size_t>(channel)];
+    const double calib = window->settings().CalibValue[channel];
     EXPECT_DOUBLE_EQ(calib, -dialog->AcceptedLevel());
     // The same measurement shown as the spectrum shows it outside a calibration.
     window->run().CalibrationRun = false;
@@ -70,46 +176,45 @@ TEST_F(CalibDialogTest, AcceptedOneVoltSineGetsItsCalibValueAndThenReadsZeroDeci
     boxes.clear();
     dialog->cmdEnd->click();
     ASSERT_EQ(boxes.boxes().size(), 1u);
-    const char* side = channel == 0 ? "linken" : "rechten";
     EXPECT_TRUE(boxes.boxes()[0].text.startsWith(
-        QStringLiteral("Kalibrierwert für den %1 Kanal ist 6.02 dB\r\n").arg(side)));
+        QStringLiteral("Kalibrierwert für den %1 Kanal ist 6.02 dB\r\n")
+            .arg(channel == 0 ? "linken" : "rechten")));
     EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
-    EXPECT_DOUBLE_EQ(window->settings().CalibValue[static_cast<size_t>(channel)], calib);
+    EXPECT_DOUBLE_EQ(window->settings().CalibValue[channel], calib);
 }
 
-TEST_F(CalibDialogTest, SecondHarmonicTwentyFiveDecibelsDownWarnsThirtyFiveDoesNot) {
-    open();
-    writeSineWav(programFile("Sin_1000_100.wav"), 45, {0.9, 0.9 * std::pow(10.0, -25.0 / 20)});
-    const auto warned = measure(MsgAnswer::Cancel);
-    EXPECT_EQ(warned.title, QStringLiteral("Warnung:"));
-    EXPECT_EQ(warned.icon, MsgIcon::Exclamation);
-    EXPECT_TRUE(warned.text.contains(kNotSuppressedK2));
-    EXPECT_TRUE(warned.text.endsWith(
-        QStringLiteral("\r\n\r\nMit <OK> wird die Kalibrierung akzeptiert, mit <Abbruch> "
-                       "verworfen!")));
-    EXPECT_EQ(dialog->AcceptedLevel(), 0.0);
-
-    writeSineWav(programFile("Sin_1000_100.wav"), 45, {0.9, 0.9 * std::pow(10.0, -35.0 / 20)});
-    const auto clean = measure(MsgAnswer::Cancel);
-    EXPECT_EQ(clean.title, QStringLiteral("Info:"));
-    EXPECT_FALSE(clean.text.contains(QStringLiteral("Harmonische")));
-}
-
-TEST_F(CalibDialogTest, ClosingAfterAFailedCalibrationRestoresTheMainWindow) {
+// The dialog forces its own display settings, warns of each fault of the signal and, closed
+// without an accepted value, gives the main window back as it was.
+TEST_F(CalibDialogTest, WarningsForTheSignalAndAFailedCalibrationRestoresTheMainWindow) {
     platform::selectListIndex(window->cmbDisplay, 0);
     platform::selectListIndex(window->cmbFreqRes, 0);
     platform::setChecked(window->chkAvgType, false);
     platform::selectListIndex(window->cmbAvgCnt, 1);
-    ASSERT_EQ(window->fft().WindowType, kWindowUniform);
+    const auto shown = [this] {
+        return std::tuple(window->cmbDisplay->currentIndex(), window->cmbFreqRes->currentIndex(),
+                          window->chkAvgType->isChecked(), window->cmbAvgCnt->currentIndex(),
+                          window->fft().WindowType, window->cmdStart->isEnabled());
+    };
+    const auto before = shown();
+    ASSERT_EQ(before, std::tuple(0, 0, false, 1, kWindowUniform, true));
     open();
-    EXPECT_EQ(window->cmbDisplay->currentIndex(), 1);
-    EXPECT_EQ(window->cmbFreqRes->currentIndex(), 2);
-    EXPECT_TRUE(window->chkAvgType->isChecked());
-    EXPECT_EQ(window->cmbAvgCnt->currentIndex(), 2);
-    EXPECT_EQ(window->fft().WindowType, kWindowHanning);
-    EXPECT_FALSE(window->cmdStart->isEnabled());
+    EXPECT_EQ(shown(), std::tuple(1, 2, true, 2, kWindowHanning, false));
 
-    writeSineWav(programFile("Sin_1000_100.wav"), 39, {0.5}); // 1131 Hz: band 82
+    replaceSine(45, {0.9, 0.9 * std::pow(10.0, -25.0 / 20)});
+    const auto warned = measure(MsgAnswer::Cancel);
+    EXPECT_EQ(warned.title, QStringLiteral("Warnung:"));
+    EXPECT_EQ(warned.icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(warned.text.contains(
+        QStringLiteral("Die 2. Harmonische ist um weniger als 30 dB unterdrückt (k2>3%)!")));
+    EXPECT_TRUE(warned.text.endsWith(
+        QStringLiteral("\r\n\r\nMit <OK> wird die Kalibrierung akzeptiert, mit <Abbruch> "
+                       "verworfen!")));
+    EXPECT_EQ(dialog->AcceptedLevel(), 0.0);
+    replaceSine(45, {0.9, 0.9 * std::pow(10.0, -35.0 / 20)});
+    const auto clean = measure(MsgAnswer::Cancel);
+    EXPECT_EQ(clean.title, QStringLiteral("Info:"));
+    EXPECT_FALSE(clean.text.contains(QStringLiteral("Harmonische")));
+    replaceSine(39, {0.5}); // 1131 Hz: band 82
     const auto result = measure(MsgAnswer::Cancel);
     EXPECT_EQ(result.title, QStringLiteral("Warnung:"));
     EXPECT_TRUE(result.text.contains(QStringLiteral(" dB tritt NICHT in der erwarteten")));
@@ -120,15 +225,10 @@ TEST_F(CalibDialogTest, ClosingAfterAFailedCalibrationRestoresTheMainWindow) {
     // Further boxes are the main window's own reactions to the restored selections.
     ASSERT_FALSE(boxes.boxes().empty());
     EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("Die Kalibrierung war nicht erfolgreich!"));
-    EXPECT_EQ(window->cmbMeasType->currentIndex(), 0);
-    EXPECT_EQ(window->cmbDisplay->currentIndex(), 0);
-    EXPECT_EQ(window->cmbFreqRes->currentIndex(), 0);
-    EXPECT_FALSE(window->chkAvgType->isChecked());
-    EXPECT_EQ(window->cmbAvgCnt->currentIndex(), 1);
-    EXPECT_EQ(window->fft().WindowType, kWindowUniform);
+    EXPECT_EQ(shown(), before);
     EXPECT_FALSE(window->run().CalibrationRun);
-    EXPECT_TRUE(window->cmdStart->isEnabled());
     EXPECT_TRUE(window->cmbMeasType->isEnabled());
+    EXPECT_EQ(window->cmbMeasType->currentIndex(), 0);
 }
 
 TEST_F(CalibDialogTest, CancellingTheSummaryDiscardsBothChannels) {
@@ -152,38 +252,6 @@ TEST_F(CalibDialogTest, CancellingTheSummaryDiscardsBothChannels) {
                              "verworfen!"));
     EXPECT_EQ(window->settings().CalibValue, (std::array<double, 2>{0.0, 0.0}));
     EXPECT_EQ(window->cmbMeasType->currentIndex(), 1);
-}
-
-// A start that measured nothing leaves nothing to accept: the values of an earlier run are not
-// judged as this measurement.
-TEST_F(CalibDialogTest, VoltOkNeedsAnAcceptedMeasurementAndAVoltageInRange) {
-    open();
-    dialog->optLevel[1]->click();
-    QFile::remove(programFile("Sin_1000_010.wav"));
-    dialog->cmdStartCalib->click();
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("Datei ") + programFile("Sin_1000_010.wav") +
-                                         QStringLiteral(" nicht gefunden, Messung abgebrochen!"));
-    EXPECT_TRUE(dialog->cmdStartCalib->isEnabled() && dialog->cmdEnd->isEnabled());
-    EXPECT_FALSE(window->cmdStart->isEnabled());
-    boxes.clear();
-    dialog->cmdOK->click();
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text,
-              QStringLiteral("Es liegt keine akzeptierte Kalibrierung für diesen Kanal vor!"));
-    dialog->optLevel[0]->click();
-    measure(MsgAnswer::Ok);
-    const auto channel = static_cast<size_t>(dialog->channel());
-    for (const char* refused : {"10.01", "0.0009", "", "."}) {
-        dialog->txtVolt->setText(QString::fromLatin1(refused));
-        dialog->cmdEnd->setFocus();
-        dialog->cmdOK->click();
-        EXPECT_EQ(window->settings().CalibValue[channel], 0.0) << refused;
-        EXPECT_EQ(dialog->focusWidget(), dialog->txtVolt) << refused;
-    }
-    dialog->txtVolt->setText(QStringLiteral("10"));
-    dialog->cmdOK->click();
-    EXPECT_DOUBLE_EQ(window->settings().CalibValue[channel], 20.0 - dialog->AcceptedLevel());
 }
 
 } // namespace

@@ -40,7 +40,18 @@ class LevelDialogTest : public GuiTest {
     int redraws = 0;
 };
 
-TEST_F(LevelDialogTest, KeysAndTotalFollowValidFieldsAndAnInvalidFieldKeepsTheFocus) {
+// Opens with its note (at every opening); the total follows each valid field, an invalid field
+// keeps the focus, and "Abbruch" leaves the corrections as they were.
+TEST_F(LevelDialogTest, TotalFollowsValidFieldsAndAbbruchLeavesTheCorrections) {
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Hinweis:"));
+    EXPECT_TRUE(boxes.boxes()[0].text.startsWith(
+        QStringLiteral("Der Pegel in jeder 1/12 Oktave der Datei Pseudo.wav\r\n")));
+    EXPECT_EQ(dialog->txtDist[0]->text(), QStringLiteral("100.0"));
+    EXPECT_EQ(dialog->txtLevel[1]->text(), QStringLiteral("2.83"));
+    EXPECT_EQ(total(), QStringLiteral("33.50"));
+    EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const auto before = window->settings().LevelCorr;
     enter(dialog->txtLevel[1], QStringLiteral("1.415"));
     EXPECT_EQ(total(), QStringLiteral("39.52"));
     enter(dialog->txtLevel[1], QStringLiteral("2.83"));
@@ -64,6 +75,14 @@ TEST_F(LevelDialogTest, KeysAndTotalFollowValidFieldsAndAnInvalidFieldKeepsTheFo
     EXPECT_EQ(dialog->txtSens[0]->text(), QStringLiteral("-12"));
     enter(dialog->txtSens[0], QStringLiteral("3-"));
     EXPECT_EQ(dialog->txtSens[0]->text(), QStringLiteral("3"));
+
+    dialog->cmdCancel->click();
+    platform::letEventsRun();
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_EQ(window->settings().LevelCorr, before);
+    EXPECT_EQ(redraws, 0);
+    frmLevel::open(*window, boxes)->close();
+    EXPECT_EQ(boxes.boxes().size(), 2u);
 }
 
 TEST_F(LevelDialogTest, OkChecksTheFieldStillBeingTypedAndStoresOnlyValidValues) {
@@ -87,26 +106,6 @@ TEST_F(LevelDialogTest, OkChecksTheFieldStillBeingTypedAndStoresOnlyValidValues)
     EXPECT_EQ(stored[4], -10.5);
     EXPECT_EQ(stored[5], -4.48);
     EXPECT_EQ(redraws, 1);
-}
-
-TEST_F(LevelDialogTest, OpensWithItsNoteAndAbbruchLeavesTheCorrectionsAsTheyWere) {
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("Hinweis:"));
-    EXPECT_TRUE(boxes.boxes()[0].text.startsWith(
-        QStringLiteral("Der Pegel in jeder 1/12 Oktave der Datei Pseudo.wav\r\n")));
-    EXPECT_EQ(dialog->txtDist[0]->text(), QStringLiteral("100.0"));
-    EXPECT_EQ(dialog->txtLevel[1]->text(), QStringLiteral("2.83"));
-    EXPECT_EQ(total(), QStringLiteral("33.50"));
-    EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    const auto before = window->settings().LevelCorr;
-    enter(dialog->txtLevel[1], QStringLiteral("1.415"));
-    dialog->cmdCancel->click();
-    platform::letEventsRun();
-    EXPECT_TRUE(dialog.isNull());
-    EXPECT_EQ(window->settings().LevelCorr, before);
-    EXPECT_EQ(redraws, 0);
-    frmLevel::open(*window, boxes)->close();
-    EXPECT_EQ(boxes.boxes().size(), 2u); // the note comes at every opening
 }
 
 } // namespace

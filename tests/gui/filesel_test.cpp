@@ -37,18 +37,14 @@ class FileSelTest : public GuiTest {
         return *dialog;
     }
     void measureType(int type) { platform::selectListIndex(window->cmbMeasType, type); }
-    QString path(const QString& name) const { return filePath(name); }
-    void put(const QString& name, const std::string& bytes) { writeBytes(path(name), bytes); }
-    // Each row whole, or (`named`) only its first 18 characters without the padding.
-    QStringList rows(bool named = false) const {
+    void put(const QString& name, const std::string& bytes) { writeBytes(filePath(name), bytes); }
+    // Each row, or only its first `width` characters, without the padding.
+    QStringList rows(int width = -1) const {
         QStringList texts;
-        for (int row = 0; row < dialog->Liste1->count(); ++row) {
-            const QString text = dialog->Liste1->item(row)->text();
-            texts << (named ? text.left(18).trimmed() : text);
-        }
+        for (int row = 0; row < dialog->Liste1->count(); ++row)
+            texts << dialog->Liste1->item(row)->text().left(width).trimmed();
         return texts;
     }
-    QStringList names() const { return rows(true); }
     void select(std::initializer_list<int> rowsToSelect) {
         for (int row : rowsToSelect)
             dialog->Liste1->item(row)->setSelected(true);
@@ -77,21 +73,21 @@ class FileSelTest : public GuiTest {
 TEST_F(FileSelTest, SavingNamesTheFileAndNeverLosesAnOldOne) {
     save(QStringLiteral("Probe.OcT"));
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_TRUE(QFileInfo::exists(path("Probe.OcT")));
+    EXPECT_TRUE(QFileInfo::exists(filePath("Probe.OcT")));
     put("alt.oct", "alt");
     boxes.answerNext(MsgAnswer::No);
     save(QStringLiteral("alt"));
     expectLastBox(1,
-                  QStringLiteral("Soll die vorhandene Datei ") + path("alt.oct") +
+                  QStringLiteral("Soll die vorhandene Datei ") + filePath("alt.oct") +
                       QStringLiteral(" überschrieben werden?"),
                   QStringLiteral("Warnung:"), MsgIcon::Question);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(readBytes(path("alt.oct")), "alt");
+    EXPECT_EQ(readBytes(filePath("alt.oct")), "alt");
 
     boxes.answerNext(MsgAnswer::Yes);
     save(QStringLiteral("alt"));
     EXPECT_TRUE(
-        readBytes(path("alt.oct")).starts_with("#This file contains data created by Terzlab"));
+        readBytes(filePath("alt.oct")).starts_with("#This file contains data created by Terzlab"));
 
     // A folder of that name cannot be replaced by a file: reported, and the dialog stays open.
     ASSERT_TRUE(QDir(folderPath()).mkdir(QStringLiteral("ordner.oct")));
@@ -99,27 +95,11 @@ TEST_F(FileSelTest, SavingNamesTheFileAndNeverLosesAnOldOne) {
     boxes.answerNext(MsgAnswer::Yes);
     save(QStringLiteral("ordner.oct"));
     expectLastBox(2,
-                  QStringLiteral("Die Datei ") + path("ordner.oct") +
+                  QStringLiteral("Die Datei ") + filePath("ordner.oct") +
                       QStringLiteral(" konnte nicht geschrieben werden!"),
                   QStringLiteral("Fehler"));
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(QFileInfo(path("ordner.oct")).isDir());
-}
-
-// The file keeps the 1/12-octave values whatever resolution is shown: alternate bands 10 dB
-// apart stay apart in the file, where 1/3-octave smoothing would blend them.
-TEST_F(FileSelTest, SavingAtOneThirdOctaveWritesTwelfthOctaveData) {
-    platform::selectListIndex(window->cmbFreqRes, 0);
-    BandState& bands = window->bands();
-    const int row = window->settings().ActiveChannel + 1;
-    for (int band = 0; band <= bands.Table.LastBand; ++band)
-        bands.Results(row, band) = band % 2 == 0 ? 1e-3 : 1e-4;
-    window->run().MeasValid = true;
-    save(QStringLiteral("drittel"));
-    const std::string file = readBytes(path("drittel.oct")); // the lines: the writer's tests
-    EXPECT_NE(file.find("\t3.50\t"), std::string::npos);
-    EXPECT_NE(file.find("\t-6.50\t"), std::string::npos);
-    EXPECT_EQ(window->cmbFreqRes->currentIndex(), 0);
+    EXPECT_TRUE(QFileInfo(filePath("ordner.oct")).isDir());
 }
 
 TEST_F(FileSelTest, OnlyFilesThatFitModeAndMeasurementAreListed) {
@@ -128,18 +108,18 @@ TEST_F(FileSelTest, OnlyFilesThatFitModeAndMeasurementAreListed) {
     EXPECT_EQ(rows(), (QStringList{QStringLiteral("pegel.oct          Amp Pegel"),
                                    QStringLiteral("Vela_pegel.OCT     Amp VP")}));
     open(sel::kSensor);
-    EXPECT_EQ(names(), (QStringList{"blank.SEN", "leer.sen", "mikro.sen"}));
+    EXPECT_EQ(rows(18), (QStringList{"blank.SEN", "leer.sen", "mikro.sen"}));
     EXPECT_EQ(rows()[0].mid(19), QStringLiteral("???"));
     EXPECT_EQ(rows()[2].mid(19), QStringLiteral("Sen Mikro"));
     EXPECT_EQ(dialog->RowType, (std::vector<int16_t>{0, 0, 10}));
 
     measureType(meas::kImpedanceOneChannel);
     open(sel::kReference);
-    EXPECT_EQ(names(), (QStringList{"pegel.oct", "Vela_pegel.OCT"}));
+    EXPECT_EQ(rows(18), (QStringList{"pegel.oct", "Vela_pegel.OCT"}));
     open(sel::kComparison);
     EXPECT_EQ(rows(), (QStringList{QStringLiteral("vela_imp.oct       Imp VI")}));
     open(sel::kSave);
-    EXPECT_EQ(names(), (QStringList{"imp.oct", "vela_imp.oct"}));
+    EXPECT_EQ(rows(18), (QStringList{"imp.oct", "vela_imp.oct"}));
     measureType(meas::kPulse);
     open(sel::kReference);
     EXPECT_TRUE(rows().isEmpty());
@@ -178,7 +158,7 @@ TEST_F(FileSelTest, InvalidRowsAreDroppedFromTheChoiceAndTheLastValidRowStays) {
     EXPECT_EQ(window->dispOct().Curves[kSensorSlot].CurveLoaded, 0);
 
     open(sel::kComparison);
-    ASSERT_EQ(names(), (QStringList{"Vela_pegel.OCT"}));
+    ASSERT_EQ(rows(18), (QStringList{"Vela_pegel.OCT"}));
     put("Vela_zwei.oct", measurementFile("Zwei", 7.5));
     dialog->FillList();
     select({0, 1});
@@ -194,22 +174,22 @@ TEST_F(FileSelTest, AFolderChangeIsRememberedAndAnUnreadableFolderIsReported) {
     put("sub/tief.oct", measurementFile("Tief", 1.0));
     open(sel::kSave);
     EXPECT_TRUE(rows().isEmpty());
-    dialog->Dir1->setPath(path("sub"));
-    EXPECT_EQ(names(), QStringList{"tief.oct"});
+    dialog->Dir1->setPath(filePath("sub"));
+    EXPECT_EQ(rows(18), QStringList{"tief.oct"});
     dialog->cmdEsc_Click();
     open(sel::kReference);
-    EXPECT_EQ(dialog->Dir1->path(), path("sub"));
-    EXPECT_EQ(names(), QStringList{"tief.oct"});
+    EXPECT_EQ(dialog->Dir1->path(), filePath("sub"));
+    EXPECT_EQ(rows(18), QStringList{"tief.oct"});
 
-    dialog->Dir1->setPath(path("fehlt"));
+    dialog->Dir1->setPath(filePath("fehlt"));
     expectLastBox(1,
-                  QStringLiteral("Der Ordner ") + path("fehlt") +
+                  QStringLiteral("Der Ordner ") + filePath("fehlt") +
                       QStringLiteral(" kann nicht gelesen werden!"),
                   QStringLiteral("Fehler"));
     EXPECT_EQ(dialog->Liste1->count(), 0);
 }
 
-TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndAreRemembered) {
+TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndTheFileKeepsTwelfthOctaves) {
     measureType(meas::kImpedanceOneChannel);
     open(sel::kSave);
     EXPECT_EQ(dialog->cmbInfoTyp->currentIndex(), 2);
@@ -224,7 +204,7 @@ TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndAreRemembered) {
     EXPECT_EQ(dialog->txtInfo[2]->text(), QStringLiteral("4.7"));
     dialog->txtInfo[0]->setText(QStringLiteral("tt"));
     dialog->cmdDisp_Click();
-    EXPECT_NE(readBytes(path("tt.oct")).find("\t4.7"), std::string::npos);
+    EXPECT_NE(readBytes(filePath("tt.oct")).find("\t4.7"), std::string::npos);
     EXPECT_EQ(window->settings().InfoTexts[2][2], "4.7");
 
     open(sel::kReference);
@@ -235,6 +215,20 @@ TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndAreRemembered) {
     EXPECT_EQ(dialog->cmbInfoTyp->currentIndex(), 0);
     dialog->cmbInfoTyp->setCurrentIndex(2);
     EXPECT_EQ(dialog->txtInfo[2]->text(), QStringLiteral("4.7"));
+
+    // The file keeps the 1/12-octave values whatever resolution is shown: alternate bands 10 dB
+    // apart stay apart in the file, where 1/3-octave smoothing would blend them.
+    platform::selectListIndex(window->cmbFreqRes, 0);
+    BandState& bands = window->bands();
+    const int row = window->settings().ActiveChannel + 1;
+    for (int band = 0; band <= bands.Table.LastBand; ++band)
+        bands.Results(row, band) = band % 2 == 0 ? 1e-3 : 1e-4;
+    window->run().MeasValid = true;
+    save(QStringLiteral("drittel"));
+    const std::string file = readBytes(filePath("drittel.oct"));
+    EXPECT_NE(file.find("\t3.50\t"), std::string::npos);
+    EXPECT_NE(file.find("\t-6.50\t"), std::string::npos);
+    EXPECT_EQ(window->cmbFreqRes->currentIndex(), 0);
 }
 
 } // namespace

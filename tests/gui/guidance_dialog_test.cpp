@@ -1,25 +1,26 @@
-// The instruction and help dialogs on their own: series resistor, keys, closing, the wiring
-// sketch and every help page.
-#include "app/main_state.h"
+// The instruction and help dialogs, on their own and as the run's steps: the series resistor,
+// keys and closing, every help page, the instructions before a run, the manual start of the CD
+// signal and the overload hint after it.
+#include "gui_fixture.h"
 #include "guidance/dialog_state.h"
 #include "guidance/frm_help.h"
 #include "guidance/frm_meas.h"
 #include "guidance/help_pages.h"
-#include "guidance/wiring_sketch.h"
 #include "platform/qt_picture.h"
-#include "support/recording_picture.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <string>
+#include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace terzlab::test {
 
@@ -47,21 +48,39 @@ class MeasDialogTest : public ::testing::Test {
     QPointer<frmMeas> dialog;
 };
 
-TEST_F(MeasDialogTest, ResistorOutsideItsRangeKeepsTheDialogAndTheBoxesRedrawTheSketch) {
-    open(4, 24);
+// One page through: its words, the number keys, the refused values and the sketch's boxes.
+TEST_F(MeasDialogTest, ImpedancePageKeepsTheDialogUntilTheResistorIsInRange) {
+    settings.ActiveChannel = 1;
+    run.ImpedancePart = 2;
+    open(3, 23);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Hinweise zur Messung"));
+    EXPECT_EQ(dialog->cmdOK->text(), QStringLiteral("Messung &Start"));
+    EXPECT_TRUE(dialog->lblMain->text().startsWith(
+        QStringLiteral("Verkabelung:\nIm 2. Teil der Messung wird die Spannung über der "
+                       "unbekannten Impedanz am rechten Kanal")));
+    EXPECT_FALSE(dialog->lblMain->text().contains(QLatin1Char('\r')));
+    EXPECT_TRUE(dialog->txtValue->isVisible() && dialog->chkImp->isVisible());
+    dialog->txtValue->clear();
+    QTest::keyClicks(dialog->txtValue, QStringLiteral("-4,7xe+ -,2"));
+    EXPECT_EQ(dialog->txtValue->text(), QStringLiteral("4.72"));
+    QTest::keyClick(dialog->txtValue, Qt::Key_Backspace);
+    EXPECT_EQ(dialog->txtValue->text(), QStringLiteral("4.7"));
+    dialog->txtValue->selectAll();
+    QTest::keyClicks(dialog->txtValue, QStringLiteral(",5"));
+    EXPECT_EQ(dialog->txtValue->text(), QStringLiteral(".5"));
+
     for (const char* refused : {"0.05", "101", "", "."}) {
         dialog->txtValue->setText(QString::fromLatin1(refused));
         dialog->cmdOK->setFocus();
         EXPECT_FALSE(dialog->cmdOK_Click()) << refused;
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(dialog->focusWidget(), dialog->txtValue);
-        EXPECT_EQ(dialogs.DialogPage, 24);
+        EXPECT_EQ(dialogs.DialogPage, 23);
         EXPECT_FLOAT_EQ(settings.SeriesResistor, 10.0f);
     }
     // Closing by the frame is refused the same way: the run must not take an unconfirmed value.
     EXPECT_FALSE(dialog->close());
-    EXPECT_EQ(dialogs.DialogPage, 24);
-    // The check boxes redraw the sketch, and unticking restores it.
+    EXPECT_EQ(dialogs.DialogPage, 23);
     const QImage plain = dialog->sketch().Image().copy();
     dialog->chkImp->click();
     EXPECT_NE(dialog->sketch().Image(), plain);
@@ -69,6 +88,10 @@ TEST_F(MeasDialogTest, ResistorOutsideItsRangeKeepsTheDialogAndTheBoxesRedrawThe
     EXPECT_EQ(dialog->sketch().Image(), plain);
     dialog->chkXchan->click();
     EXPECT_NE(dialog->sketch().Image(), plain);
+
+    open(0, 7);
+    EXPECT_EQ(dialog->lblMain->text(), QStringLiteral("Verkabelung:"));
+    EXPECT_FALSE(dialog->txtValue->isVisible());
 }
 
 // OK, the frame and ESC all confirm; the limits are inclusive; level types ignore the field.
@@ -95,152 +118,43 @@ TEST_F(MeasDialogTest, EveryWayOfClosingConfirmsAValidResistor) {
     }
 }
 
-TEST_F(MeasDialogTest, KeysMakeOnlyANumberWithOnePoint) {
-    open(3, 23);
-    dialog->txtValue->clear();
-    QTest::keyClicks(dialog->txtValue, QStringLiteral("-4,7x-,2"));
-    EXPECT_EQ(dialog->txtValue->text(), QStringLiteral("4.72"));
-    QTest::keyClick(dialog->txtValue, Qt::Key_Backspace);
-    EXPECT_EQ(dialog->txtValue->text(), QStringLiteral("4.7"));
-    dialog->txtValue->selectAll();
-    QTest::keyClicks(dialog->txtValue, QStringLiteral(",5"));
-    EXPECT_EQ(dialog->txtValue->text(), QStringLiteral(".5"));
-}
-
-TEST_F(MeasDialogTest, TextChannelAndControlsFollowThePage) {
-    settings.ActiveChannel = 1;
-    run.ImpedancePart = 2;
-    open(3, 23);
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Hinweise zur Messung"));
-    EXPECT_EQ(dialog->cmdOK->text(), QStringLiteral("Messung &Start"));
-    EXPECT_TRUE(dialog->lblMain->text().startsWith(
-        QStringLiteral("Verkabelung:\nIm 2. Teil der Messung wird die Spannung über der "
-                       "unbekannten Impedanz am rechten Kanal")));
-    EXPECT_FALSE(dialog->lblMain->text().contains(QLatin1Char('\r')));
-    EXPECT_TRUE(dialog->txtValue->isVisible());
-    EXPECT_TRUE(dialog->chkImp->isVisible());
-    open(0, 7);
-    EXPECT_EQ(dialog->lblMain->text(), QStringLiteral("Verkabelung:"));
-    EXPECT_FALSE(dialog->txtValue->isVisible());
-}
-
-// The wiring sketch as drawn: which labels, where, and in which colours.
-class SketchTest : public ::testing::Test {
-  protected:
-    const RecordedText* draw(const guidance::SketchInputs& inputs, const std::string& label) {
-        picture.Cls();
-        guidance::DrawWiringSketch(picture, inputs);
-        return find(label);
-    }
-    const RecordedText* find(const std::string& label) const {
-        for (const RecordedText& text : picture.Texts)
-            if (text.text == label) return &text;
-        return nullptr;
-    }
-    double yOf(const std::string& label) const {
-        const RecordedText* text = find(label);
-        return text ? text->y : -1.0;
-    }
-
-    RecordingPicture picture{guidance::kSketchWidth, guidance::kSketchHeight, 20.0};
-};
-
-TEST_F(SketchTest, ImpedanceShowsEveryPartAndPutsTheMeasuredOneOnGround) {
-    ASSERT_NE(draw({4, true, 0, false, false}, "Rechts (Anregung)"), nullptr);
-    for (const char* label :
-         {"Steckerbelegung:", "Messaufbau:", "Soundkarte", "Line Out", "Line In", "Verstärker",
-          "Testobjekt", "Rvor", "Links", "Rechts", "Masse", "Links (Antwort)"})
-        EXPECT_NE(find(label), nullptr) << label;
-    // The response is the voltage over the test object, so that one sits on ground.
-    EXPECT_LT(yOf("Rvor"), yOf("Testobjekt"));
-    draw({4, true, 0, true, false}, "Rvor");
-    EXPECT_GT(yOf("Rvor"), yOf("Testobjekt"));
-    draw({4, true, 0, false, true}, "Links (Anregung)");
-    EXPECT_NE(find("Links (Anregung)"), nullptr);
-    EXPECT_NE(find("Rechts (Antwort)"), nullptr);
-    EXPECT_EQ(find("Rechts (Anregung)"), nullptr);
-    // One channel: each part puts the part it measures on ground.
-    draw({3, true, 1, false, false}, "");
-    EXPECT_GT(yOf("Rvor"), yOf("Testobjekt"));
-    draw({3, true, 2, false, false}, "");
-    EXPECT_LT(yOf("Rvor"), yOf("Testobjekt"));
-    EXPECT_EQ(find("Links (Antwort)"), nullptr);
-}
-
-TEST_F(SketchTest, OneChannelModesShowThePlugWithTheUsedContactInColour) {
-    for (const int mode : {0, 2, 5}) {
-        const RecordedText* left = draw({mode, false, 0, false, false}, "Links");
-        ASSERT_NE(left, nullptr);
-        EXPECT_EQ(find("Messaufbau:"), nullptr) << mode;
-        EXPECT_EQ(left->colour, kDarkGrey);
-        EXPECT_EQ(find("Rechts")->colour, guidance::kRightLead);
-    }
-    draw({9, true, 0, false, false}, "");
-    EXPECT_TRUE(picture.Texts.empty());
-    EXPECT_TRUE(picture.Segments.empty());
-}
-
-TEST_F(SketchTest, EveryConnectionEndsInAnArrowOfItsOwnColour) {
-    for (const int mode : {1, 3, 4}) {
-        draw({mode, true, 1, false, false}, "");
-        int arrows = 0;
-        for (const RecordedSegment& stroke : picture.Segments) {
-            const double length = std::hypot(stroke.x2 - stroke.x1, stroke.y2 - stroke.y1);
-            if (std::abs(length - guidance::kArrowStroke) > 1.5) continue;
-            ++arrows;
-            bool onLine = false;
-            for (const RecordedSegment& line : picture.Segments)
-                onLine |= &line != &stroke && line.x2 == stroke.x1 && line.y2 == stroke.y1 &&
-                          line.colour == stroke.colour;
-            EXPECT_TRUE(onLine) << "mode " << mode << " stroke at " << stroke.x1 << ","
-                                << stroke.y1;
-        }
-        EXPECT_GE(arrows, 2 * 5) << mode;
-        EXPECT_EQ(arrows % 2, 0) << mode;
-    }
-}
-
 // The dialog shows its page's words (golden-checked in the guidance text test) with LF line
-// ends; pages outside the table keep the design caption.
-TEST(HelpDialog, ShowsThePagesWordsAndButtonAndOkReleasesThePage) {
+// ends; pages outside the table keep the design caption. The information window at start-up
+// (page 0) releases the start however it is closed.
+TEST(HelpDialog, ShowsThePagesWordsAndClosingReleasesOnlyItsOwnPage) {
+    enum How { Ok, Escape, Close };
     const struct {
         int page;
         bool lowSine;
-    } pages[] = {{5, false}, {10, false}, {15, true}, {15, false}, {7, false}, {25, false}};
-    for (const auto& c : pages) {
+        How how;
+    } cases[] = {{0, false, Escape}, {0, false, Ok},  {0, false, Close},
+                 {5, false, Ok},     {10, false, Ok}, {15, true, Ok},
+                 {15, false, Ok},    {7, false, Ok},  {25, false, Ok}};
+    guidance::DialogState dialogs;
+    for (const auto& c : cases) {
         const auto words = guidance::HelpPageFor(c.page, c.lowSine)
                                .value_or(guidance::HelpPage{"Hinweis", "", "", "OK"});
-        guidance::DialogState dialogs;
-        dialogs.DialogPage = static_cast<int16_t>(c.page);
+        dialogs = {static_cast<int16_t>(c.page), c.page == 0};
         QPointer<frmHelp> help = new frmHelp(dialogs, nullptr, c.lowSine);
         help->show();
-        EXPECT_EQ(help->windowTitle().toStdString(), words.caption) << c.page;
-        EXPECT_EQ(help->lblBigText->text().toStdString(), words.bigText) << c.page;
-        EXPECT_EQ(help->lblNormText->text(),
-                  QString::fromStdString(words.normText).replace(QStringLiteral("\r\n"), "\n"));
-        EXPECT_EQ(help->cmdOK->text().toStdString(), words.button) << c.page;
-        help->cmdOK->click();
+        if (c.page == 0) {
+            EXPECT_EQ(help->windowTitle(), QStringLiteral("Information"));
+            EXPECT_FALSE(help->lblNormText->text().isEmpty());
+        } else {
+            EXPECT_EQ(help->windowTitle().toStdString(), words.caption) << c.page;
+            EXPECT_EQ(help->lblBigText->text().toStdString(), words.bigText) << c.page;
+            EXPECT_EQ(help->lblNormText->text(),
+                      QString::fromStdString(words.normText).replace(QStringLiteral("\r\n"), "\n"));
+            EXPECT_EQ(help->cmdOK->text().toStdString(), words.button) << c.page;
+        }
+        if (c.how == Ok) help->cmdOK->click();
+        if (c.how == Escape) QTest::keyClick(help, Qt::Key_Escape);
+        if (c.how == Close) help->close();
+        EXPECT_FALSE(dialogs.AboutOpen) << c.page;
         EXPECT_EQ(dialogs.DialogPage, -1) << c.page;
         delete help.data();
     }
-}
-
-TEST(HelpDialog, InformationWindowAndALateOverloadHintReleaseOnlyTheirOwnPage) {
-    guidance::DialogState dialogs;
-    for (const int how : {0, 1, 2}) { // ESC, button, frame: each releases the start
-        dialogs = {0, true};
-        QPointer<frmHelp> about = new frmHelp(dialogs);
-        about->show();
-        EXPECT_EQ(about->windowTitle(), QStringLiteral("Information"));
-        EXPECT_FALSE(about->lblNormText->text().isEmpty());
-        if (how == 0) QTest::keyClick(about, Qt::Key_Escape);
-        if (how == 1) about->cmdOK->click();
-        if (how == 2) about->close();
-        EXPECT_FALSE(dialogs.AboutOpen) << how;
-        EXPECT_EQ(dialogs.DialogPage, -1);
-        delete about.data();
-    }
-
+    // A late overload hint leaves the page of the next run's instructions, open meanwhile.
     dialogs.DialogPage = 5;
     QPointer<frmHelp> hint = new frmHelp(dialogs);
     hint->show();
@@ -248,6 +162,124 @@ TEST(HelpDialog, InformationWindowAndALateOverloadHintReleaseOnlyTheirOwnPage) {
     hint->cmdOK->click();
     EXPECT_EQ(dialogs.DialogPage, 23);
     delete hint.data();
+}
+
+// The window with the dialog seams left empty, so that it opens the real dialogs.
+class GuidedRunTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        makeWindow();
+        window.reset();
+        app::MainServices services;
+        services.card = card.get();
+        services.messages = &boxes;
+        services.keys = &keys;
+        services.sleeper = &sleeper;
+        services.dialogs = &dialogs;
+        services.places = PortableLocations(folderPath().toStdString());
+        services.screenWidth = [this] { return screenWidth; };
+        window = std::make_unique<app::frmMain>(services, app::Settings{});
+        ASSERT_TRUE(window->Form_Load());
+        platform::selectListIndex(window->cmbAvgCnt, 0);
+        platform::setChecked(window->chkAvgType, true);
+    }
+
+    // Calls `act` once on every dialog of the window as soon as it shows, also inside the wait
+    // of another dialog.
+    void onEachDialog(std::function<void(QDialog*)> act) {
+        auto* poll = new QTimer(window.get());
+        auto seen = std::make_shared<std::vector<QPointer<QDialog>>>();
+        QObject::connect(poll, &QTimer::timeout, [this, act, seen] {
+            std::vector<QPointer<QDialog>> shown;
+            for (QDialog* dialog : window->findChildren<QDialog*>())
+                if (dialog->isVisible() &&
+                    std::find(seen->begin(), seen->end(), dialog) == seen->end())
+                    shown.emplace_back(dialog);
+            seen->insert(seen->end(), shown.begin(), shown.end());
+            for (const QPointer<QDialog>& dialog : shown)
+                if (dialog) act(dialog);
+        });
+        poll->start(0);
+    }
+    static int pageOf(QDialog* dialog) {
+        if (auto* help = dynamic_cast<frmHelp*>(dialog)) return help->page();
+        const auto* meas = dynamic_cast<frmMeas*>(dialog);
+        return meas ? meas->mode() + 20 : -1;
+    }
+};
+
+TEST_F(GuidedRunTest, OverloadedRunShowsTheHintWithoutWaitingForIt) {
+    window->mnuHelpShow->setChecked(false);
+    // A clipped block lights the label between the analysis and the ESC check.
+    keys.onAsk = [this] {
+        if (window->isRunning()) window->lblOVL[1]->show();
+        return false;
+    };
+    window->cmdStart->click();
+    EXPECT_EQ(window->cmdStart->text(), QStringLiteral("&Starte Messung"));
+    std::vector<int> open;
+    for (QDialog* dialog : window->findChildren<QDialog*>())
+        if (dialog->isVisible()) open.push_back(pageOf(dialog));
+    EXPECT_EQ(open, std::vector<int>{5});
+}
+
+// The test-CD run waits for the instructions and then for the manual start of the CD signal,
+// capturing nothing meanwhile, and the idle start button behind them starts no second run.
+TEST_F(GuidedRunTest, TestCdRunCapturesNothingAndStartsNoSecondRunWhileTheDialogsWait) {
+    platform::selectListIndex(window->cmbWavOutDev, window->run().TestCdIndex);
+    std::vector<int> pages, blocksWhileOpen;
+    app::frmMain* main = window.get();
+    onEachDialog([&](QDialog* dialog) {
+        pages.push_back(pageOf(dialog));
+        blocksWhileOpen.push_back(blocks());
+        // Through the window system, as a user's click comes; only for the first two dialogs,
+        // so that a broken guard cannot start runs without end.
+        if (pages.size() <= 2) {
+            EXPECT_EQ(main->cmdStart->text(), QStringLiteral("&Starte Messung"));
+            const QPoint at = main->cmdStart->mapTo(main, main->cmdStart->rect().center());
+            QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, at);
+        }
+        const QPointer<QDialog> guard(dialog);
+        if (guard) guard->close(); // a run started by the click may have closed it
+    });
+    window->cmdStart->click();
+    EXPECT_EQ(pages, (std::vector<int>{20, 10}));
+    EXPECT_EQ(blocksWhileOpen, (std::vector<int>{0, 0}));
+    EXPECT_EQ(blocks(), 2);
+    EXPECT_TRUE(bench().playLog().empty());
+    EXPECT_EQ(dialogs.DialogPage, -1);
+}
+
+// Impedance runs always show their instructions, level runs only with the short help; both
+// parts of the one-channel impedance run ask, part 2 for the changed wiring.
+TEST_F(GuidedRunTest, InstructionsComeBeforeTheRunsThatNeedThem) {
+    std::vector<int> pages, parts;
+    onEachDialog([&](QDialog* dialog) {
+        pages.push_back(pageOf(dialog));
+        parts.push_back(window->run().ImpedancePart);
+        if (auto* meas = dynamic_cast<frmMeas*>(dialog)) {
+            meas->txtValue->setText(QStringLiteral("4,7"));
+            meas->cmdOK->click();
+        } else {
+            dialog->close();
+        }
+    });
+    const struct {
+        bool help;
+        int type;
+        std::vector<int> pages;
+    } runs[] = {{false, 0, {}}, {true, 0, {20}}, {false, 4, {24}}, {false, 3, {23, 23}}};
+    for (const auto& run : runs) {
+        window->mnuHelpShow->setChecked(run.help);
+        platform::selectListIndex(window->cmbMeasType, run.type);
+        pages.clear();
+        parts.clear();
+        window->cmdStart->click();
+        EXPECT_EQ(pages, run.pages) << run.type;
+        EXPECT_EQ(window->cmdStart->text(), QStringLiteral("&Starte Messung"));
+    }
+    EXPECT_EQ(parts, (std::vector<int>{1, 2}));
+    EXPECT_FLOAT_EQ(window->settings().SeriesResistor, 4.7f);
 }
 
 } // namespace
