@@ -12,10 +12,8 @@ namespace terzlab::reference {
 namespace {
 
 double bandSum(const BandTable& t, const std::vector<double>& p, int b) {
-    const int lo = t.BandBin[b];
-    const int hi = t.BandBin[b + 1];
-    const double fl = t.BandFrac[b];
-    const double fh = t.BandFrac[b + 1];
+    const int lo = t.BandBin[b], hi = t.BandBin[b + 1];
+    const double fl = t.BandFrac[b], fh = t.BandFrac[b + 1];
     if (lo == hi) return (fh - fl) * p[lo];
     double sum = (1 - fl) * p[lo];
     for (int k = lo + 1; k < hi; ++k)
@@ -23,22 +21,13 @@ double bandSum(const BandTable& t, const std::vector<double>& p, int b) {
     return sum + fh * p[hi];
 }
 
-void channelPowers(BandState& s, const FftState& fft) {
-    const int32_t bins = fft.BlockSize / 2;
-    for (int32_t k = 0; k < bins; ++k) {
+void analyseLevels(BandState& s, const FftState& fft, const BandAnalysisInputs& in) {
+    using detail::RunningMean;
+    for (int32_t k = 0; k < fft.BlockSize / 2; ++k) { // one channel's power after the other
         const ChannelBin c = SeparateChannels(fft, k);
         s.ChannelSpectrum1[k] = c.P1();
         s.ChannelSpectrum2[k] = c.P2();
     }
-}
-
-double ratioOrNoValue(double num, double den) {
-    return den == 0 ? kNoValue : num / den;
-}
-
-void analyseLevels(BandState& s, const FftState& fft, const BandAnalysisInputs& in) {
-    using detail::RunningMean;
-    channelPowers(s, fft);
     const int16_t n = in.AvgCount;
     BandResults& r = s.Results;
     for (int b = 0; b <= s.Table.LastBand; ++b) {
@@ -50,9 +39,9 @@ void analyseLevels(BandState& s, const FftState& fft, const BandAnalysisInputs& 
         } else {
             r(1, b) = left;
             r(2, b) = right;
-            const double ratio =
-                in.ExchangeChannel ? ratioOrNoValue(right, left) : ratioOrNoValue(left, right);
-            r(3, b) = RunningMean(r(3, b), ratio, n);
+            const double num = in.ExchangeChannel ? right : left;
+            const double den = in.ExchangeChannel ? left : right;
+            r(3, b) = RunningMean(r(3, b), den == 0 ? kNoValue : num / den, n);
         }
     }
 }
@@ -61,13 +50,10 @@ void analyseLevels(BandState& s, const FftState& fft, const BandAnalysisInputs& 
 
 void Fft(FftState& fft, int16_t inverse) {
     const int32_t n = fft.BlockSize;
-    auto& re = fft.FftRe;
-    auto& im = fft.FftIm;
-    RadixTwoFft(re.data(), im.data(), n, inverse != 0);
-    if (inverse != 0) return;
-    for (int32_t i = 0; i < n; ++i) {
-        re[i] = static_cast<float>(re[i] / static_cast<double>(n));
-        im[i] = static_cast<float>(im[i] / static_cast<double>(n));
+    RadixTwoFft(fft.FftRe.data(), fft.FftIm.data(), n, inverse != 0);
+    for (int32_t i = 0; i < n && inverse == 0; ++i) { // a pass of its own
+        fft.FftRe[i] = static_cast<float>(fft.FftRe[i] / static_cast<double>(n));
+        fft.FftIm[i] = static_cast<float>(fft.FftIm[i] / static_cast<double>(n));
     }
 }
 
@@ -78,19 +64,16 @@ void LoadBlock(FftState& fft, std::span<const int16_t> captureBuffer) {
         fft.FftRe[i] = static_cast<float>(captureBuffer[2 * i] / 32768.0);
         fft.FftIm[i] = static_cast<float>(captureBuffer[2 * i + 1] / 32768.0);
     }
-    if (fft.WindowType != kWindowUniform) {
-        for (int32_t i = 0; i < n; ++i) {
-            fft.FftRe[i] *= fft.WindowCoeff[i];
-            fft.FftIm[i] *= fft.WindowCoeff[i];
-        }
+    for (int32_t i = 0; i < n && fft.WindowType != kWindowUniform; ++i) {
+        fft.FftRe[i] *= fft.WindowCoeff[i];
+        fft.FftIm[i] *= fft.WindowCoeff[i];
     }
     reference::Fft(fft, 0);
 }
 
 void BandAnalysis(BandState& s, const FftState& fft, const BandAnalysisInputs& in) {
-    const bool level =
-        in.MeasTypeIndex == meas::kLevelOneChannel || in.MeasTypeIndex == meas::kLevelTwoChannel;
-    if (!level) return terzlab::BandAnalysis(s, fft, in);
+    if (in.MeasTypeIndex != meas::kLevelOneChannel && in.MeasTypeIndex != meas::kLevelTwoChannel)
+        return terzlab::BandAnalysis(s, fft, in);
     if (fft.BlockSize != s.BlockSize || in.MeasTypeIndex != s.MeasTypeIndex) return;
     analyseLevels(s, fft, in);
 }

@@ -1,19 +1,8 @@
 #include "support/recording_picture.h"
 
+#include <algorithm>
+
 namespace terzlab {
-
-namespace {
-
-// Characters, not bytes: the stamp's copyright sign is two bytes in UTF-8.
-int CodePointCount(std::string_view text) {
-    int count = 0;
-    for (char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-    }
-    return count;
-}
-
-} // namespace
 
 RecordingPicture::RecordingPicture(double scaleWidth, double scaleHeight, double unitsPerPoint)
     : width_(scaleWidth), height_(scaleHeight), unitsPerPoint_(unitsPerPoint) {}
@@ -46,7 +35,11 @@ void RecordingPicture::Print(std::string_view text) {
 }
 
 double RecordingPicture::TextWidth(std::string_view text) const {
-    return CodePointCount(text) * 0.5 * font_.Size * unitsPerPoint_;
+    // Characters, not bytes: the stamp's copyright sign is two bytes in UTF-8.
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    return static_cast<double>(characters) * 0.5 * font_.Size * unitsPerPoint_;
 }
 
 double RecordingPicture::TextHeight(std::string_view) const {

@@ -1,0 +1,292 @@
+// terzlab-analyze around the measurement session, whose arithmetic the analysis tests pin: the
+// options, refusals and files that are the tool's own. Recordings are made from the generator's
+// stimuli, the tool runs in process on a folder of the test's own, its files are read back.
+#include "analysis/bands.h"
+#include "analyze/graph_png.h"
+#include "analyze/run.h"
+#include "support/temp_folder.h"
+#include "support/wav_file.h"
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <numbers>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace terzlab::test {
+
+using Samples = std::vector<int16_t>;
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The left channel of the first frames of a stimulus file ("pseudo.wav", "multi.wav").
+Samples Period(const std::string& stimulus, std::size_t frames) {
+    const std::string bytes = ReadBytes(std::string(TERZLAB_BIN_DIR "/") + stimulus);
+    Samples left(frames);
+    for (std::size_t i = 0; i < frames && 48 + 4 * i <= bytes.size(); ++i)
+        std::memcpy(&left[i], bytes.data() + 44 + 4 * i, 2);
+    return left;
+}
+
+Samples Scaled(const Samples& x, double gain, int times = 1) { // and repeated
+    Samples out;
+    for (int n = 0; n < times; ++n)
+        for (const int16_t s : x)
+            out.push_back(static_cast<int16_t>(std::lround(s * gain)));
+    return out;
+}
+
+struct Band {
+    double Freq, Value, Phase;
+};
+struct OctFile {
+    std::string Text;
+    std::vector<Band> Bands;
+};
+
+class AnalyzeTest : public ::testing::Test {
+  protected:
+    // A command line where "@name" is a file of the folder; --out @out.oct unless it has one.
+    // Returns the exit status; what went to stderr is left in err.
+    int Tool(const std::string& line) {
+        std::vector<std::string> args;
+        if (line.find("--out") == std::string::npos) args = {"--out", dir / "out.oct"};
+        std::istringstream words(line);
+        for (std::string w; words >> w;)
+            args.push_back(w[0] == '@' ? dir / w.substr(1) : w);
+        std::ostringstream stream;
+        const int status = analyze::RunAnalyze(args, stream);
+        err = stream.str();
+        return status;
+    }
+    // A run expected to succeed, and the measurement file it wrote.
+    OctFile Analyse(const std::string& line, const std::string& out = "out.oct") {
+        EXPECT_EQ(Tool("--out @" + out + " " + line), 0) << line << ": " << err;
+        return ReadOct(out);
+    }
+    OctFile ReadOct(const std::string& name) {
+        OctFile oct{ReadBytes(dir / name), {}};
+        std::istringstream in(oct.Text.substr(std::min(oct.Text.find("F [Hz]"), oct.Text.size())));
+        in.ignore(100, '\n');
+        for (Band b{}; in >> b.Freq >> b.Value >> b.Phase;)
+            oct.Bands.push_back(b);
+        return oct;
+    }
+    bool Has(const OctFile& oct, const std::string& line) {
+        return oct.Text.find("\r\n" + line + "\r\n") != std::string::npos;
+    }
+    void Stereo(const std::string& name, const Samples& left, const Samples& right) {
+        Samples both;
+        for (std::size_t i = 0; i < left.size(); ++i)
+            both.insert(both.end(), {left[i], right[i]});
+        writeWav(dir / name, both, 2);
+    }
+    struct Row {
+        const char* args;
+        double value; // expected in every band
+    };
+    TempFolder dir;
+    std::string err;
+    const Samples pseudo = Period("pseudo.wav", 16384);
+};
+
+// Every refusal: exit status 2, one line on stderr naming the fault, and no file written.
+TEST_F(AnalyzeTest, RefusalsExitWithTwoAndOneLineAndWriteNothing) {
+    writeWav(dir / "good.wav", Samples(2 * 16384 * 2 + 10, 100), 2);
+    writeWav(dir / "slow.wav", Samples(2 * 16384 * 2, 100), 2, 22050);
+    writeWav(dir / "short.wav", Samples(2 * 16383, 100), 2);
+    std::ofstream(dir / "bad.SEN") << "Title\tkein Kopf\r\n";
+    std::ofstream(dir / "two.oct") << "#This file contains data created by Terzlab\r\nTitle\tT\r\n"
+                                   << "Result type\tAutopower Spectrum [dB]\r\n"
+                                   << "Octave resolution\t1/12\r\nF [Hz]\tAmpl [dB]\r\n";
+    const std::string before = ReadBytes(dir / "good.wav");
+    const std::size_t files = dir.fileCount();
+    const struct {
+        const char* args;
+        const char* message;
+    } rows[] = {
+        {"--fast @good.wav", "Unbekannte Option: --fast"},
+        {"--type 2 @good.wav", "Polungsmessung"},
+        {"--rv 0 @good.wav", "--rv"},
+        {"@good.wav --title", "--title erwartet einen Wert"},
+        {"--type 3 @good.wav", "2. Teils"},
+        {"--type 4 --sensor @bad.SEN @good.wav", "nur bei --type 0 und 1"},
+        {"@bad.SEN", "fehlt oder ist nicht lesbar"},
+        {"@slow.wav", "22050 Hz"},
+        {"@short.wav", "zu kurz"},
+        {"--skip 1 --blocks 2 @good.wav", "zu kurz"},
+        {"--sensor @bad.SEN @good.wav", "keine Sensorkompensationsdatei"},
+        {"--reference @two.oct @good.wav", "falsche Startzeile"},
+        {"--out @good.wav @good.wav", "überschreiben"},
+        {"--type 4 --export @z.frd @good.wav", "nicht als FRD"},
+        {"--export @z.txt @good.wav", ".frd, .zma und .csv"},
+        {"--export @z.csv --svg @z.csv @good.wav", "dieselbe Datei"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Tool(row.args), 2) << row.args;
+        EXPECT_EQ(err.find("terzlab-analyze: "), 0u) << err;
+        EXPECT_NE(err.find(row.message), std::string::npos) << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_EQ(dir.fileCount(), files) << row.args;
+    }
+    EXPECT_EQ(ReadBytes(dir / "good.wav"), before);
+    // The executable itself, as a script sees it.
+    const std::string call = std::string(TERZLAB_BIN_DIR) + "/terzlab-analyze --out " +
+                             (dir / "a.oct") + " " + (dir / "good.wav") + " 2>/dev/null";
+    EXPECT_EQ(WEXITSTATUS(std::system((call + " --type 2").c_str())), 2);
+    EXPECT_EQ(dir.fileCount(), files);
+    EXPECT_EQ(WEXITSTATUS(std::system(call.c_str())), 0);
+    EXPECT_EQ(ReadOct("a.oct").Bands.size(), 134u);
+}
+
+// Overloaded means a peak above 32000, on either polarity; the file is written all the same.
+TEST_F(AnalyzeTest, OverloadIsReportedPerChannelAndIsNoError) {
+    for (const int peak : {32001, -32001}) {
+        Samples over(16384, 0), limit(16384, 0);
+        over[100] = static_cast<int16_t>(peak);
+        limit[100] = static_cast<int16_t>(peak > 0 ? 32000 : -32000);
+        Stereo("l.wav", over, limit);
+        Stereo("r.wav", limit, over);
+        EXPECT_TRUE(Tool("@l.wav") == 0 && err == "OVL left\n") << err;
+        EXPECT_EQ(ReadOct("out.oct").Bands.size(), 134u);
+        Tool("@r.wav");
+        EXPECT_EQ(err, "OVL right\n");
+    }
+}
+
+// The picture follows --resolution, the measurement file and the export keep 1/12 octave.
+TEST_F(AnalyzeTest, PictureExportAndSvgBesideTheFile) {
+    if (!analyze::GraphPngAvailable()) GTEST_SKIP() << "built without the drawing layer";
+    TempFolder runtime; // Qt's runtime folder would otherwise stay behind in /tmp
+    ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+    Stereo("pink.wav", pseudo, pseudo);
+    Analyse("--resolution 3 --png @3.png --export @m.frd --svg @m.svg @pink.wav", "3.oct");
+    Analyse("--resolution 12 --png @12.png @pink.wav", "12.oct");
+    EXPECT_EQ(ReadBytes(dir / "3.oct"), ReadBytes(dir / "12.oct"));
+    const std::string png = ReadBytes(dir / "3.png");
+    EXPECT_EQ(png.substr(0, 16), std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16));
+    // 587 x 331: the graph's 497 x 297 pixels, its border and the labels around it.
+    EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x4b\0\0\x01\x4b", 8));
+    EXPECT_NE(png, ReadBytes(dir / "12.png"));
+
+    const std::string oct = ReadOct("3.oct").Text, top = "Phase [\xF8]\r\n";
+    const std::string bands = oct.substr(oct.find(top) + top.size());
+    EXPECT_EQ(std::count(bands.begin(), bands.end(), '\n'), 134);
+    EXPECT_TRUE(ReadBytes(dir / "m.frd").ends_with(bands));
+    const std::string svg = ReadBytes(dir / "m.svg");
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.find("<path"), std::string::npos);
+}
+
+// The pseudo-noise reads 0 dB from 20 Hz (band 12) to 20 kHz (band 132) as the program shows it.
+TEST_F(AnalyzeTest, OptionsShiftSelectAndAverageTheLevels) {
+    Samples steps = Scaled(pseudo, 0.5), one = Scaled(pseudo, 1), quarter = Scaled(pseudo, 0.25);
+    steps.insert(steps.end(), one.begin(), one.end()); // blocks at -6, 0 and -12 dB
+    steps.insert(steps.end(), quarter.begin(), quarter.end());
+    steps.insert(steps.end(), 5000, 30000); // an incomplete last block is not analysed
+    Stereo("steps.wav", steps, steps);
+    Stereo("half.wav", Scaled(pseudo, 0.5, 2), Scaled(pseudo, 1, 2));
+    const Row rows[] = {
+        {"--blocks 1 @steps.wav", -6.02},
+        {"--skip 1 --blocks 1 @steps.wav", 0.0},
+        {"@steps.wav", 10 * std::log10((0.25 + 1 + 0.0625) / 3)}, // the first replaces
+        {"--channel left @half.wav", -6.02},
+        {"--channel left --calib-left 6.02 --calib-right -9 @half.wav", 0.0},
+        {"--level-offset 0 --calib-right 1.5 @half.wav", -32.0},
+        {"--type 1 --level-offset 0 @half.wav", -6.02},
+        {"--type 1 --exchange @half.wav", 33.5 + 6.02},
+    };
+    for (const auto& row : rows) {
+        const OctFile oct = Analyse(row.args);
+        ASSERT_EQ(oct.Bands.size(), 134u) << row.args;
+        for (int b = 12; b <= 132; ++b)
+            EXPECT_NEAR(oct.Bands[b].Value, row.value, 0.3) << row.args << ", band " << b;
+    }
+    writeWav(dir / "mono.wav", steps, 1); // as a stereo recording with both channels equal
+    for (const char* type : {"0", "1"}) {
+        Analyse(std::string("--type ") + type + " @mono.wav", "m.oct");
+        Analyse(std::string("--type ") + type + " @steps.wav", "s.oct");
+        EXPECT_EQ(ReadBytes(dir / "m.oct"), ReadBytes(dir / "s.oct")) << "type " << type;
+    }
+}
+
+TEST_F(AnalyzeTest, HeaderIsTheSaveCommandsAndSensorAndReferenceFilesChangeTheLevels) {
+    Stereo("pink.wav", Scaled(pseudo, 1, 2), Scaled(pseudo, 1, 2));
+    const OctFile base = Analyse("--title Lauf7 @pink.wav", "base.oct");
+    const std::string header =
+        "#This file contains data created by Terzlab\r\nTitle\tLauf7\r\n"
+        "Sample frequency [Hz]\t44100\r\nBlock size\t16384\r\nTime window\tUniform\r\n"
+        "Result type\tAutopower Spectrum [dB]\r\nOctave resolution\t1/12\r\n"
+        "Signal input\tunknown\tunknown\r\nCalibrated input\tNo\t1.000\r\n"
+        "Sensor Compensation Spectrum\tNo\tNone\r\nReference Spectrum\tNo\tNone\r\n"
+        "F [Hz]\tAmpl [dB]\tPhase [\xF8]\r\n";
+    EXPECT_EQ(base.Text.substr(0, header.size()), header);
+    EXPECT_EQ(base.Bands[80].Freq, 1000);
+    // 10 mV/Pa: a flat sensor shows the level 40 dB higher, inside the file's range only.
+    std::ofstream(dir / "mic.SEN", std::ios::binary)
+        << "#This file contains sensor information to be used by Terzlab.exe\r\nTitle\tMikro\r\n"
+        << "Sensitivity at 1000 Hz in mV/dimension\t10\r\nF [Hz]\tAmpl [dB]\tPhase [\xF8]\r\n"
+        << "100\t0\t0\r\n1000\t0\t0\r\n10000\t0\t0\r\n";
+    const OctFile sensed = Analyse("--sensor @mic.SEN @pink.wav");
+    EXPECT_TRUE(Has(sensed, "Sensor Compensation Spectrum\tYes\tmic.SEN"));
+    for (std::size_t b = 0; b < base.Bands.size(); ++b) {
+        if (b == 40 || b == 120) continue; // the file's end points, on the edge of its range
+        const double expected = b > 40 && b < 120 ? base.Bands[b].Value + 40 : -999.99;
+        EXPECT_NEAR(sensed.Bands[b].Value, expected, 0.011) << b;
+    }
+    // The measurement as its own reference leaves nothing but the rounding of the file.
+    const OctFile referenced = Analyse("--reference @base.oct @pink.wav");
+    EXPECT_TRUE(Has(referenced, "Reference Spectrum\tYes\tbase.oct"));
+    for (std::size_t b = 12; b <= 132; ++b)
+        EXPECT_NEAR(referenced.Bands[b].Value, 0.0, 0.006) << b;
+}
+
+constexpr int kBlock = 65536;
+
+TEST_F(AnalyzeTest, ImpedanceTypesReadTheDividerWithTheGivenResistorAndTheWideRange) {
+    const Samples multi = Period("multi.wav", kBlock), silence(kBlock, 0);
+    Stereo("div.wav", Scaled(multi, 1.0 / 3, 2), Scaled(multi, 1, 2)); // across Z, the source
+    Stereo("probe.wav", Scaled(multi, 1.0 / 3), Scaled(multi, 0.5));   // the source through 1:2
+    Stereo("p1.wav", Scaled(multi, 0.5), silence);                     // across Rv
+    Stereo("p2.wav", Scaled(multi, 0.25, 3), Scaled(silence, 1, 3));   // across Z
+    std::ofstream probe(dir / "probe.oct", std::ios::binary);          // +6.02 dB on every band
+    probe << "#This file contains data created by Terzlab\r\nTitle\tT\r\n"
+          << "Result type\tAutopower Spectrum [dB]\r\nOctave resolution\t1/12\r\n"
+          << "F [Hz]\tAmpl [dB]\tPhase [\xF8]\r\n";
+    for (int e = 0; e < 135; ++e)
+        probe << std::pow(10.0, 1 + e / 40.0) << "\t6.0206\t0.0\r\n";
+    probe.close();
+    const Row rows[] = {
+        {"--type 4 @div.wav", 5.0},
+        {"--type 4 --rv 20 @div.wav", 10.0},
+        {"--type 4 --reference @probe.oct @probe.wav", 5.0},
+        {"--type 3 --channel left @p1.wav @p2.wav", 5.0},
+    };
+    for (const auto& row : rows) {
+        const OctFile oct = Analyse(row.args);
+        EXPECT_TRUE(Has(oct, "Block size\t65536") && Has(oct, "F [Hz]\tImp [Ohm]\tPhase [\xF8]"));
+        ASSERT_GT(oct.Bands.size(), 100u) << row.args;
+        for (const Band& b : oct.Bands)
+            EXPECT_NEAR(b.Value, row.value, 0.01 * row.value) << row.args << ", " << b.Freq;
+    }
+    // A tone one bin beside a band's own bin: the wide range finds it, --no-wide-range does not.
+    BandState grid;
+    BuildBandTable(grid, {44100, kBlock, 4});
+    const int band = 100, k = grid.Table.BandBin[band] + 1;
+    Samples tone(kBlock);
+    for (int t = 0; t < kBlock; ++t)
+        tone[t] = static_cast<int16_t>(
+            std::lround(10000 * std::cos(2 * std::numbers::pi * k * t / kBlock)));
+    Stereo("off.wav", Scaled(tone, 0.5), tone);
+    EXPECT_NEAR(Analyse("--type 4 @off.wav").Bands[band].Value, 10.0, 0.01);
+    const double narrow = Analyse("--type 4 --no-wide-range @off.wav").Bands[band].Value;
+    EXPECT_FALSE(std::abs(narrow - 10.0) < 1.0) << narrow;
+}
+
+} // namespace terzlab::test
