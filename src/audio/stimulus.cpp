@@ -1,6 +1,5 @@
 #include "audio/stimulus.h"
 
-
 #include <sndfile.h>
 
 #include <array>

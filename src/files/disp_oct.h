@@ -77,6 +77,11 @@ std::filesystem::path CurvePath(const StoredCurve& curve);
 // Returns false after a read error (already reported).
 bool LoadCurve(DispOct& store, int slot, int16_t lastBand, MessageService& messages);
 
+// Puts a file that ProbeFile has looked at into a slot (loaded, its type and title, its folder and
+// name) and reads it with LoadCurve: how a tool loads a file it was given by path.
+bool LoadProbedFile(DispOct& store, int slot, const std::filesystem::path& path,
+                    const FileProbe& probe, int16_t lastBand, MessageService& messages);
+
 void ShowReadError(DispOct& store, int slot, int code, MessageService& messages);
 
 // Sets SensorOffset from the open sensor file. Returns false when the sensitivity is a number

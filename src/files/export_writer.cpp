@@ -139,13 +139,9 @@ bool ReadExportSource(const std::filesystem::path& path, ExportSource& source, s
         return false;
     }
     // The reference slot is the one whose reader insists on the 1/12-octave grid.
-    StoredCurve& curve = store->Curves[kReferenceSlot];
-    curve.CurveLoaded = 1;
-    curve.CurveType = probe.Type;
-    curve.CurveDir = path.has_parent_path() ? path.parent_path().string() : ".";
-    curve.CurveFile = path.filename().string();
     FirstError messages;
-    if (!LoadCurve(*store, kReferenceSlot, CorrectionCurve::kEntries - 1, messages)) {
+    if (!LoadProbedFile(*store, kReferenceSlot, path, probe, CorrectionCurve::kEntries - 1,
+                        messages)) {
         error = OneLine(messages.error);
         return false;
     }
@@ -154,6 +150,7 @@ bool ReadExportSource(const std::filesystem::path& path, ExportSource& source, s
     source.Impedance = probe.Type == kCurveImpedance;
     source.SampleRate = ReadSampleRate(*store, path);
     source.Date = LocalTime(ModificationTime(path));
+    const StoredCurve& curve = store->Curves[kReferenceSlot];
     for (int e = 0; e < CorrectionCurve::kEntries; ++e) {
         source.Rows.push_back({curve.CurveFreq[e], curve.CurveAmp[e], curve.CurvePhase[e]});
     }

@@ -140,6 +140,18 @@ void ShowReadError(DispOct& store, int slot, int code, MessageService& messages)
     store.File.close();
 }
 
+bool LoadProbedFile(DispOct& store, int slot, const std::filesystem::path& path,
+                    const FileProbe& probe, int16_t lastBand, MessageService& messages) {
+    if (slot < kSensorSlot || slot > kComparisonSlot) return false;
+    StoredCurve& curve = store.Curves[slot];
+    curve.CurveLoaded = 1;
+    curve.CurveType = probe.Type;
+    curve.CurveTitle = probe.Title;
+    curve.CurveDir = path.has_parent_path() ? path.parent_path().string() : ".";
+    curve.CurveFile = path.filename().string();
+    return LoadCurve(store, slot, lastBand, messages);
+}
+
 bool LoadCurve(DispOct& store, int slot, int16_t lastBand, MessageService& messages) {
     if (slot < kSensorSlot || slot > kComparisonSlot) return false;
     lastBand = std::clamp<int16_t>(lastBand, 0, kEntries - 1);

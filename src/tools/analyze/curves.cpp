@@ -28,14 +28,7 @@ bool LoadCurveFile(DispOct& store, int slot, const std::string& path, int16_t la
         }
         return false;
     }
-    StoredCurve& curve = store.Curves[slot];
-    const std::filesystem::path p(path);
-    curve.CurveLoaded = 1;
-    curve.CurveType = probe.Type;
-    curve.CurveTitle = probe.Title;
-    curve.CurveDir = p.has_parent_path() ? p.parent_path().string() : ".";
-    curve.CurveFile = p.filename().string();
-    return LoadCurve(store, slot, lastBand, messages);
+    return LoadProbedFile(store, slot, path, probe, lastBand, messages);
 }
 
 } // namespace terzlab::analyze

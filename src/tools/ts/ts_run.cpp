@@ -50,17 +50,11 @@ std::string ReadImpedanceFile(const std::string& path, ImpedanceCurve& curve, st
             return "Die Datei " + path + " fehlt oder ist nicht lesbar";
         return "Die Datei " + path + " ist keine Impedanzmessung (Terzlab-Messdatei mit Titel)";
     }
-    StoredCurve& slot = store.Curves[kComparisonSlot];
-    const std::filesystem::path p(path);
-    slot.CurveLoaded = 1;
-    slot.CurveType = probe.Type;
-    slot.CurveTitle = probe.Title;
-    slot.CurveDir = p.has_parent_path() ? p.parent_path().string() : ".";
-    slot.CurveFile = p.filename().string();
     ReaderMessages messages(err);
-    if (!LoadCurve(store, kComparisonSlot, CorrectionCurve::kEntries - 1, messages))
+    if (!LoadProbedFile(store, kComparisonSlot, path, probe, CorrectionCurve::kEntries - 1,
+                        messages))
         return messages.last();
-    curve = ImpedanceCurveOf(slot);
+    curve = ImpedanceCurveOf(store.Curves[kComparisonSlot]);
     return {};
 }
 
