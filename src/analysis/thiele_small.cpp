@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 
 namespace terzlab {
 namespace {
@@ -261,6 +262,10 @@ MovingMass AddedMassMethod(const DriverModel& free, const DriverModel& loaded, d
     out.CmsMmPerN = 1e3 / (w * w * mms);
     out.BlTm = std::sqrt(w * mms * free.Re / free.Qes);
     return out;
+}
+
+double ConeAreaCm2(double diameterCm) {
+    return std::numbers::pi * diameterCm * diameterCm / 4.0;
 }
 
 double VasLitres(double cmsMmPerN, double sdCm2) {

@@ -73,4 +73,7 @@ MovingMass AddedMassMethod(const DriverModel& free, const DriverModel& loaded, d
 // Equivalent air volume of the suspension for air at 20 degC.
 double VasLitres(double cmsMmPerN, double sdCm2);
 
+// The effective cone area from the diameter a data sheet or a ruler gives.
+double ConeAreaCm2(double diameterCm);
+
 } // namespace terzlab

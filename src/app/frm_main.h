@@ -20,6 +20,7 @@
 #include "guidance/dialog_state.h"
 #include "platform/message_service.h"
 #include "platform/qt_picture.h"
+#include "speaker/speaker_host.h"
 
 #include <QMainWindow>
 
@@ -69,7 +70,9 @@ inline constexpr int kMinWidthTwips = 8820;
 inline constexpr int kMinHeightTwips = 8700;
 using terzlab::kTwipsPerPixel;
 
-class frmMain final : public QMainWindow, public calibration::CalibrationHost {
+class frmMain final : public QMainWindow,
+                      public calibration::CalibrationHost,
+                      public speaker::SpeakerHost {
   public:
     frmMain(MainServices services, const Settings& settings, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -163,6 +166,11 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     void correctionsChanged() override;
     void focusStart() override;
 
+    // The Thiele-Small dialog's host (frm_main_speaker.cpp).
+    std::optional<speaker::ShownImpedance> shownImpedance() override;
+    QString fileFolder() override;
+    void showModel(ModelCurve model) override;
+
     RunHooks hooks;
 
     QLabel* lblRecord = nullptr;
@@ -205,6 +213,7 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     QAction* mnuXchan = nullptr;
     QAction* mnuRange = nullptr;
     QAction* mnuTimeChk = nullptr;
+    QAction* mnuThieleSmall = nullptr;
     QMenu* mnuLevel = nullptr;
     QAction* mnuCalib = nullptr;
     QAction* mnuMicDist = nullptr;
@@ -267,6 +276,11 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     void copyGraph();
     platform::GraphScene graphScene() const;
 
+    // The Thiele-Small command (frm_main_speaker.cpp).
+    void buildSpeakerCommand();
+    void updateSpeakerCommand();
+    bool impedanceResultShown() const;
+
     void initGraph();
     void redrawGraph();
     void fitSurfaces();
@@ -311,6 +325,7 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     };
     SavedForCalibration calibSaved_;
     int scopeAvgIndex_ = 0;
+    ModelCurve modelCurve_; // the Thiele-Small dialog's fitted model, drawn while it is open
 };
 
 } // namespace terzlab::app

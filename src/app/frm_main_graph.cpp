@@ -198,6 +198,7 @@ SpectrumInputs frmMain::spectrumInputs() const {
     in.CurveColour = run_.CurveColour;
     in.Comparison = &dispOct_.Curves[kComparisonSlot];
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
+    if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &modelCurve_;
     return in;
 }
 

@@ -71,6 +71,7 @@ void frmMain::endPhase(RunPhase phase) {
 bool frmMain::startRun(bool firstPart) {
     const int type = settings_.MeasTypeIndex;
     run_.MeasValid = true;
+    modelCurve_ = {}; // fitted to the curve this run replaces
     if (cmbDisplay->currentIndex() == 1) run_.FreqDisplayRun = true;
     mnuFileSaveAs->setEnabled(false);
     run_.ImpedancePart = 0;

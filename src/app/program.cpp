@@ -7,9 +7,11 @@
 #include "guidance/frm_help.h"
 #include "platform/key_state.h"
 #include "platform/services.h"
+#include "speaker/frm_thiele_small.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
@@ -27,7 +29,7 @@ bool hasUsableInput(audio::SoundCard& card) {
     return false;
 }
 
-std::unique_ptr<audio::SoundCard> chooseCard(bool virtualWanted) {
+std::unique_ptr<audio::SoundCard> chooseCard(bool virtualWanted, double addedMassGrams) {
     std::unique_ptr<audio::SoundCard> card;
     if (!virtualWanted) {
         card = audio::openPortAudioCard();
@@ -39,6 +41,9 @@ std::unique_ptr<audio::SoundCard> chooseCard(bool virtualWanted) {
     audio::VirtualCardOptions options;
     options.timing = audio::Timing::RealTime;
     card = audio::openVirtualCard(options);
+    audio::BenchSettings bench = card->bench->settings();
+    bench.addedMassGrams = addedMassGrams;
+    card->bench->setSettings(bench);
     std::fprintf(stderr, "Soundkarte: %s\n", card->description.c_str());
     return card;
 }
@@ -53,9 +58,21 @@ void showInformationWindow(DialogState& dialogs, bool confirmAtOnce) {
         platform::waitForEvents();
 }
 
-bool saveScreenshot(frmMain& window, const QString& path) {
+// The dialog, when there is one, stands to the right of the window.
+bool saveScreenshot(frmMain& window, QWidget* dialog, const QString& path) {
     platform::letEventsRun();
-    if (!window.grab().save(path, "PNG")) {
+    QPixmap shot = window.grab();
+    if (dialog != nullptr) {
+        const QPixmap side = dialog->grab();
+        QPixmap both(shot.width() + side.width(), std::max(shot.height(), side.height()));
+        both.fill(Qt::white);
+        QPainter painter(&both);
+        painter.drawPixmap(0, 0, shot);
+        painter.drawPixmap(shot.width(), 0, side);
+        painter.end();
+        shot = both;
+    }
+    if (!shot.save(path, "PNG")) {
         std::fprintf(stderr, "Bild konnte nicht geschrieben werden: %s\n", qUtf8Printable(path));
         return false;
     }
@@ -78,7 +95,8 @@ int runProgram(const CommandLine& commandLine) {
         unattended ? static_cast<platform::MessageService&>(terminal) : boxes;
     const Settings settings = startSettings(places.settingsFile, messages);
 
-    std::unique_ptr<audio::SoundCard> card = chooseCard(commandLine.virtualCard);
+    std::unique_ptr<audio::SoundCard> card =
+        chooseCard(commandLine.virtualCard, commandLine.addedMassGrams);
     platform::EscKeyTracker keys;
     platform::RealSleeper sleeper;
     MainServices services;
@@ -103,8 +121,13 @@ int runProgram(const CommandLine& commandLine) {
     loadStoredCurves(window, settings, messages);
     if (!window.Form_Load()) return 1;
     if (!unattended) return QApplication::exec();
+    // The dialog needs an impedance result: the two-channel method measures it in one run.
+    if (commandLine.thieleSmall)
+        platform::selectListIndex(window.cmbMeasType, meas::kImpedanceTwoChannel);
     if (commandLine.measure) window.cmdStart_Click();
-    const bool saved = saveScreenshot(window, commandLine.screenshot);
+    QWidget* dialog =
+        commandLine.thieleSmall ? speaker::frmThieleSmall::open(window, messages) : nullptr;
+    const bool saved = saveScreenshot(window, dialog, commandLine.screenshot);
     window.close();
     return saved ? 0 : 1;
 }

@@ -22,6 +22,18 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             result.virtualCard = true;
         } else if (argument == QLatin1String("--measure")) {
             result.measure = true;
+        } else if (argument == QLatin1String("--thiele-small")) {
+            result.thieleSmall = true;
+        } else if (argument == QLatin1String("--added-mass")) {
+            bool number = false;
+            const double grams = i + 1 < arguments.size() ? arguments[i + 1].toDouble(&number) : 0;
+            if (!number || !(grams > 0.0) || grams > 10000.0) {
+                result.error = QStringLiteral("--added-mass braucht eine Masse in Gramm "
+                                              "(über 0 bis 10000).");
+                return result;
+            }
+            result.addedMassGrams = grams;
+            ++i;
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             result.help = true;
         } else if (argument == QLatin1String("--screenshot")) {
@@ -37,6 +49,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (result.measure && result.screenshot.isEmpty())
         result.error = QStringLiteral("--measure gilt nur zusammen mit --screenshot.");
+    if (result.thieleSmall && !result.measure)
+        result.error = QStringLiteral("--thiele-small gilt nur zusammen mit --screenshot und "
+                                      "--measure.");
+    if (result.addedMassGrams > 0.0 && !result.virtualCard)
+        result.error = QStringLiteral("--added-mass gilt nur zusammen mit --virtual.");
     return result;
 }
 
@@ -47,6 +64,9 @@ QString usageText() {
         "  --screenshot DATEI.png starten, Informationsfenster bestätigen, Hauptfenster als Bild\n"
         "                         speichern und beenden\n"
         "  --measure              (mit --screenshot) vorher eine Messung durchführen\n"
+        "  --thiele-small         (mit --measure) den Dialog Thiele-Small-Parameter mit ins Bild\n"
+        "  --added-mass GRAMM     (mit --virtual) Zusatzmasse auf der Membran des virtuellen\n"
+        "                         Lautsprechers, für die Zusatzmassen-Methode\n"
         "  --help                 diese Übersicht\n");
 }
 

@@ -19,6 +19,8 @@ struct CommandLine {
     bool virtualCard = false;
     QString screenshot; // PNG path; empty: interactive
     bool measure = false;
+    bool thieleSmall = false;    // the picture shows the Thiele-Small dialog over the window
+    double addedMassGrams = 0.0; // on the virtual loudspeaker's cone
     bool help = false;
     QString error; // German text of a usage fault
 };

@@ -1,6 +1,6 @@
 #pragma once
-// The colour of the live curve: the colour of the channel it comes from, and green where the
-// result is formed from both inputs and shown as a spectrum.
+// The colours of the curves: the live curve has the colour of the channel it comes from, and
+// green where the result is formed from both inputs and shown as a spectrum.
 #include "analysis/meas_type.h"
 #include "display/picture.h"
 
@@ -17,5 +17,9 @@ inline Colour LiveCurveColour(int16_t channelCount, int16_t activeChannel, int16
     if (frequencyView && TwoChannelResult(measTypeIndex, impedancePart)) return kGreen;
     return ChannelColour(channelCount, activeChannel);
 }
+
+// A curve computed rather than measured (the fitted loudspeaker model): red, a colour no
+// measured or loaded curve has.
+inline constexpr Colour kModelCurveColour = 0x0000FF;
 
 } // namespace terzlab

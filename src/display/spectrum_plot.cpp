@@ -1,6 +1,7 @@
 #include "display/spectrum_plot.h"
 #include "analysis/constants.h"
 #include "analysis/meas_type.h"
+#include "display/curve_colour.h"
 #include "display/mapping.h"
 #include <algorithm>
 #include <cmath>
@@ -56,6 +57,35 @@ void DrawMeasured(Picture& graph, const FrameInputs& frame, const SpectrumInputs
     }
 }
 
+// A short line in the model's colour and its name, in a white box at the graph's top right.
+void DrawLegend(Picture& graph, const std::string& legend) {
+    const double w = graph.ScaleWidth();
+    graph.SetFont({"Arial", std::max(w / 70.0, 7.0), false});
+    const double textWidth = graph.TextWidth(legend);
+    const double textHeight = graph.TextHeight(legend);
+    const double lineLength = 2.0 * textHeight;
+    const double right = w - 0.5 * textHeight;
+    const double left = right - textWidth - lineLength - 1.5 * textHeight;
+    const double top = 0.5 * textHeight;
+    graph.FillBox(left, top, right, top + 1.5 * textHeight, kWhite);
+    graph.SetForeColor(kModelCurveColour);
+    const auto lineY = ToPixel(top + 0.75 * textHeight);
+    graph.MoveToEx(ToPixel(left + 0.5 * textHeight), lineY);
+    graph.LineTo(ToPixel(left + 0.5 * textHeight + lineLength), lineY);
+    graph.SetCurrentX(right - textWidth);
+    graph.SetCurrentY(top + 0.25 * textHeight);
+    graph.Print(legend);
+}
+
+void DrawModel(Picture& graph, const FrameInputs& frame, const ModelCurve& model) {
+    graph.SetDrawStyle(DrawStyle::Solid);
+    graph.SetForeColor(kModelCurveColour);
+    CurvePen pen(graph, frame);
+    for (std::size_t i = 0; i < std::min(model.Freq.size(), model.Value.size()); ++i)
+        pen.Point(model.Freq[i], static_cast<float>(model.Value[i]));
+    DrawLegend(graph, model.Legend);
+}
+
 } // namespace
 
 bool ComparisonShown(const CorrectionCurve* curve, bool checked, int16_t measTypeIndex) {
@@ -84,6 +114,7 @@ void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,
         DrawComparison(graph, frame, *in.Comparison);
     }
     if (in.MeasValid) DrawMeasured(graph, frame, in);
+    if (in.Model != nullptr && !in.Model->Freq.empty()) DrawModel(graph, frame, *in.Model);
     DrawStamp(graph);
 }
 

@@ -5,8 +5,18 @@
 #include "display/frame.h"
 #include "display/picture.h"
 #include <span>
+#include <string>
+#include <vector>
 
 namespace terzlab {
+
+// A curve computed from the measurement (the fitted loudspeaker model), drawn over the measured
+// one with a legend line naming it.
+struct ModelCurve {
+    std::vector<double> Freq;
+    std::vector<double> Value;
+    std::string Legend;
+};
 
 struct SpectrumInputs {
     std::span<const double> BandFreq;  // 0..LastBand (more entries are ignored)
@@ -16,6 +26,7 @@ struct SpectrumInputs {
     Colour CurveColour = kBlue;
     const CorrectionCurve* Comparison = nullptr; // slot 2 of the curve store
     bool ComparisonChecked = false;              // chkLoaded(2) ticked
+    const ModelCurve* Model = nullptr;           // drawn when not empty
 };
 
 // The drawing half of DisplaySpec: run it after GetDbRange has brought BandValue and the range

@@ -4,6 +4,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 
 namespace terzlab::test {
@@ -45,6 +47,15 @@ void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Se
     services.openInstructions = record(instructionPages);
     services.openHelp = record(helpPages);
     window = std::make_unique<app::frmMain>(services, settings);
+}
+
+void GuiTest::useProgramStimuli() {
+    const QDir bin(QStringLiteral(TERZLAB_BIN_DIR));
+    for (const char* name : {"pseudo.wav", "pulse.wav", "multi.wav", "Stop.wav"}) {
+        const QString target = filePath(QString::fromLatin1(name));
+        QFile::remove(target);
+        ASSERT_TRUE(QFile::copy(bin.filePath(QString::fromLatin1(name)), target)) << name;
+    }
 }
 
 bool GuiTest::load(const audio::VirtualCardOptions& options, const app::Settings& settings) {

@@ -36,6 +36,10 @@ class GuiTest : public ::testing::Test {
     void makeWindow(const audio::VirtualCardOptions& options = {},
                     const app::Settings& settings = {});
     bool load(const audio::VirtualCardOptions& options = {}, const app::Settings& settings = {});
+    // The build's generated stimuli in place of the fixture's noise, for whole measurements
+    // checked against the bench. A 48-kHz run would rewrite their rate field, so the build's
+    // own copies are never used in place.
+    void useProgramStimuli();
     void TearDown() override;
 
     // Exactly `count` boxes so far, the last one worded as given.

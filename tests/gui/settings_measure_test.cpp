@@ -5,8 +5,6 @@
 #include "audio/virtual/divider_model.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QPushButton>
 
 #include <cmath>
@@ -19,14 +17,7 @@ class MeasureTest : public GuiTest {
   protected:
     void SetUp() override {
         makeWindow();
-        // The generated files replace the fixture's noise: a 48-kHz run would rewrite their
-        // rate field, so the build's own copies are never used in place.
-        const QDir bin(QStringLiteral(TERZLAB_BIN_DIR));
-        for (const char* name : {"pseudo.wav", "pulse.wav", "multi.wav", "Stop.wav"}) {
-            const QString target = filePath(QString::fromLatin1(name));
-            QFile::remove(target);
-            ASSERT_TRUE(QFile::copy(bin.filePath(QString::fromLatin1(name)), target)) << name;
-        }
+        useProgramStimuli();
         ASSERT_TRUE(window->Form_Load());
         recordCaptions();
     }

@@ -1,8 +1,8 @@
 #include "ts/ts_options.h"
+#include "analysis/thiele_small.h"
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <numbers>
 
 namespace terzlab::ts {
 namespace {
@@ -78,7 +78,7 @@ ParsedTsOptions ParseTsOptions(std::span<const std::string> args) {
     }
     if (std::string error = CheckCombination(o, diameter.has_value()); !error.empty())
         return {{}, error};
-    if (diameter) o.SdCm2 = std::numbers::pi * *diameter * *diameter / 4.0;
+    if (diameter) o.SdCm2 = ConeAreaCm2(*diameter);
     return {o, {}};
 }
 

@@ -1,10 +1,9 @@
 #include "ts/ts_run.h"
 #include "analysis/thiele_small.h"
-#include "files/disp_oct.h"
-#include "files/numbers.h"
+#include "files/impedance_file.h"
+#include "files/ts_table.h"
 #include "ts/ts_options.h"
 #include <algorithm>
-#include <filesystem>
 #include <vector>
 
 namespace terzlab::ts {
@@ -39,42 +38,21 @@ class ReaderMessages : public MessageService {
     std::string last_;
 };
 
-// Reads the file into the comparison slot, the way the program loads an impedance curve to
-// compare against, and returns its bands; the error is one line.
-std::string ReadImpedanceFile(const std::string& path, ImpedanceCurve& curve, std::ostream& err) {
-    DispOct store;
-    const FileProbe probe = ProbeFile(store, path, kOctMask);
-    if (probe.Type != kCurveImpedance) {
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(path, error))
-            return "Die Datei " + path + " fehlt oder ist nicht lesbar";
-        return "Die Datei " + path + " ist keine Impedanzmessung (Terzlab-Messdatei mit Titel)";
-    }
+// A refused file gives one line: the reason, or the reader's last word on it.
+std::string ReadFile(const std::string& path, ImpedanceCurve& curve, std::ostream& err) {
     ReaderMessages messages(err);
-    if (!LoadProbedFile(store, kComparisonSlot, path, probe, CorrectionCurve::kEntries - 1,
-                        messages))
-        return messages.last();
-    curve = ImpedanceCurveOf(store.Curves[kComparisonSlot]);
+    ImpedanceFileRead read = ReadImpedanceFile(path, messages);
+    if (!read.Ok) return read.Refusal.empty() ? messages.last() : read.Refusal;
+    curve = std::move(read.Curve);
     return {};
 }
 
 std::string FitFile(const std::string& path, const std::optional<double>& re, ThieleSmallFit& fit,
                     std::ostream& err) {
     ImpedanceCurve curve;
-    if (std::string error = ReadImpedanceFile(path, curve, err); !error.empty()) return error;
+    if (std::string error = ReadFile(path, curve, err); !error.empty()) return error;
     fit = FitThieleSmall(curve, re);
     return fit.Error.empty() ? std::string() : path + ": " + fit.Error;
-}
-
-struct Line {
-    const char* Name;
-    double Value;
-    const char* Pattern;
-};
-
-void Print(std::ostream& out, const std::vector<Line>& lines) {
-    for (const Line& l : lines)
-        out << l.Name << '=' << FormatValue(l.Value, l.Pattern) << '\n';
 }
 
 } // namespace
@@ -86,24 +64,15 @@ int RunTs(std::span<const std::string> args, std::ostream& out, std::ostream& er
     ThieleSmallFit free, loaded;
     if (std::string error = FitFile(o.Path, o.Re, free, err); !error.empty())
         return Fail(err, error);
-    const DriverModel& m = free.Model;
-    std::vector<Line> lines = {
-        {"fs_Hz", m.Fs, "0.00"},        {"Re_ohm", m.Re, "0.000"},
-        {"Zmax_ohm", m.Zmax(), "0.00"}, {"Qms", m.Qms, "0.000"},
-        {"Qes", m.Qes, "0.000"},        {"Qts", m.Qts(), "0.000"},
-        {"Le_mH", m.Le * 1e3, "0.000"}, {"fit_rms_percent", free.RmsPercent, "0.00"},
-    };
+    MovingMass mass;
     if (o.AddedMass) {
         if (std::string error = FitFile(o.LoadedPath, o.Re, loaded, err); !error.empty())
             return Fail(err, error);
-        const MovingMass mass = AddedMassMethod(m, loaded.Model, *o.AddedMass);
+        mass = AddedMassMethod(free.Model, loaded.Model, *o.AddedMass);
         if (!mass.Error.empty()) return Fail(err, mass.Error);
-        lines.push_back({"Mms_g", mass.MmsGrams, "0.000"});
-        lines.push_back({"Cms_mm_per_N", mass.CmsMmPerN, "0.0000"});
-        lines.push_back({"Bl_Tm", mass.BlTm, "0.000"});
-        if (o.SdCm2) lines.push_back({"Vas_l", VasLitres(mass.CmsMmPerN, *o.SdCm2), "0.000"});
     }
-    Print(out, lines);
+    for (const TsRow& row : ThieleSmallRows(free, o.AddedMass ? &mass : nullptr, o.SdCm2))
+        out << row.Key << '=' << row.Value << '\n';
     return kExitOk;
 }
 

@@ -1,0 +1,84 @@
+// The window as the Thiele-Small dialog's host: the command in "Spezial", the impedance curve on
+// screen as the dialog fits it, and the fitted model in the graph.
+#include "app/frm_main.h"
+
+#include "files/measurement_writer.h"
+#include "speaker/frm_thiele_small.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace terzlab::app {
+
+namespace {
+
+constexpr int kTwelfthOctave = 2;
+
+} // namespace
+
+// The command follows what is on screen: a finished impedance result or an impedance curve
+// loaded to compare against.
+void frmMain::buildSpeakerCommand() {
+    mnuThieleSmall = new QAction(QStringLiteral("&Thiele-Small-Parameter ..."), this);
+    mnuThieleSmall->setObjectName(QStringLiteral("mnuThieleSmall"));
+    mnuSpecial->insertAction(mnuRange, mnuThieleSmall);
+    mnuSpecial->insertSeparator(mnuThieleSmall);
+    updateSpeakerCommand();
+    connect(mnuSpecial, &QMenu::aboutToShow, this, [this] { updateSpeakerCommand(); });
+    connect(mnuFileSaveAs, &QAction::enabledChanged, this, [this] { updateSpeakerCommand(); });
+    connect(chkLoaded[kComparisonSlot], &QCheckBox::toggled, this,
+            [this] { updateSpeakerCommand(); });
+    connect(mnuThieleSmall, &QAction::triggered, this,
+            [this] { speaker::frmThieleSmall::open(*this, *services_.messages); });
+}
+
+void frmMain::updateSpeakerCommand() {
+    const StoredCurve& comparison = dispOct_.Curves[kComparisonSlot];
+    mnuThieleSmall->setEnabled(impedanceResultShown() || (comparison.CurveLoaded == 1 &&
+                                                          comparison.CurveType == kCurveImpedance));
+}
+
+// Saving is offered once a run has finished its last part, and not after a calibration run.
+bool frmMain::impedanceResultShown() const {
+    return IsImpedanceType(settings_.MeasTypeIndex) && run_.MeasValid &&
+           mnuFileSaveAs->isEnabled() && !isRunning();
+}
+
+// The result at 1/12 octave with the phases of the latest block, as a saved file holds it.
+std::optional<speaker::ShownImpedance> frmMain::shownImpedance() {
+    if (impedanceResultShown()) {
+        MeasurementHeader header;
+        header.MeasTypeIndex = settings_.MeasTypeIndex;
+        const std::vector<MeasurementRow> rows =
+            MeasurementRows(header, session_.Bands(), valuesAt(kTwelfthOctave));
+        CorrectionCurve curve;
+        curve.CurveCount =
+            static_cast<int16_t>(std::min<std::size_t>(rows.size(), CorrectionCurve::kEntries));
+        for (int16_t e = 0; e < curve.CurveCount; ++e) {
+            const auto i = static_cast<std::size_t>(e);
+            curve.CurveFreq[i] = static_cast<float>(rows[i].Freq);
+            curve.CurveAmp[i] = static_cast<float>(rows[i].Value);
+            curve.CurvePhase[i] = static_cast<float>(rows[i].Phase);
+        }
+        return speaker::ShownImpedance{ImpedanceCurveOf(curve), QStringLiteral("aktuelle Messung")};
+    }
+    const StoredCurve& comparison = dispOct_.Curves[kComparisonSlot];
+    if (comparison.CurveLoaded != 1 || comparison.CurveType != kCurveImpedance) return {};
+    return speaker::ShownImpedance{ImpedanceCurveOf(comparison),
+                                   QStringLiteral("Vergleichskurve ") +
+                                       QString::fromStdString(comparison.CurveTitle)};
+}
+
+QString frmMain::fileFolder() {
+    return selState_.LastFolder;
+}
+
+void frmMain::showModel(ModelCurve model) {
+    modelCurve_ = std::move(model);
+    redrawGraph();
+}
+
+} // namespace terzlab::app

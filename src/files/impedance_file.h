@@ -1,0 +1,23 @@
+#pragma once
+// Reading an impedance measurement file for the Thiele-Small fit, the way the program loads an
+// impedance curve to compare against. Shared by the dialog and terzlab-ts.
+#include "analysis/thiele_small.h"
+#include "files/message_service.h"
+
+#include <filesystem>
+#include <string>
+
+namespace terzlab {
+
+struct ImpedanceFileRead {
+    bool Ok = false;
+    ImpedanceCurve Curve;
+    std::string Title;
+    // Why a missing file or one of another kind was not read. Empty when the reader refused the
+    // file's contents: it has said why through the messages.
+    std::string Refusal;
+};
+
+ImpedanceFileRead ReadImpedanceFile(const std::filesystem::path& path, MessageService& messages);
+
+} // namespace terzlab

@@ -1,0 +1,202 @@
+// The Thiele-Small dialog on the virtual bench: the bench loudspeaker's own parameters from a
+// two-channel impedance run, the added-mass method with a saved measurement, the model in the
+// graph while the dialog is open, the copied table, and the refusals.
+#include "gui_fixture.h"
+
+#include "audio/virtual/divider_model.h"
+#include "display/curve_colour.h"
+#include "files/measurement_writer.h"
+#include "speaker/frm_thiele_small.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <cmath>
+#include <map>
+#include <numbers>
+
+namespace terzlab::test {
+
+namespace {
+
+using speaker::frmThieleSmall;
+
+class TsDialogTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        makeWindow();
+        useProgramStimuli();
+        ASSERT_TRUE(window->Form_Load());
+    }
+
+    void measure(double addedGrams) {
+        platform::selectListIndex(window->cmbMeasType, meas::kImpedanceTwoChannel);
+        audio::BenchSettings settings;
+        settings.addedMassGrams = addedGrams;
+        bench().setSettings(settings);
+        window->cmdStart->click();
+        ASSERT_TRUE(boxes.boxes().empty());
+    }
+
+    bool commandEnabled() {
+        emit window->mnuSpecial->aboutToShow();
+        return window->mnuThieleSmall->isEnabled();
+    }
+
+    frmThieleSmall* open() {
+        window->mnuThieleSmall->trigger();
+        return window->findChild<frmThieleSmall*>();
+    }
+
+    static std::map<QString, double> figures(const frmThieleSmall& dialog) {
+        std::map<QString, double> out;
+        for (int r = 0; r < dialog.tblParams->rowCount(); ++r)
+            out[dialog.tblParams->item(r, 0)->text()] =
+                dialog.tblParams->item(r, 1)->text().toDouble();
+        return out;
+    }
+
+    int modelPixels() {
+        const QColor model = platform::ToQColor(kModelCurveColour);
+        const QImage& image = window->picGraph->Surface().Image();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == model;
+        return count;
+    }
+};
+
+TEST_F(TsDialogTest, BenchLoudspeakerWithAddedMassModelCurveAndCopiedTable) {
+    EXPECT_FALSE(commandEnabled()) << "nothing measured";
+    const double addedGrams = 10.0;
+    measure(addedGrams);
+    const QString loaded = filePath(QStringLiteral("loaded.oct"));
+    MeasurementHeader header;
+    header.Title = "Zusatzmasse 10 g";
+    header.MeasTypeIndex = meas::kImpedanceTwoChannel;
+    ASSERT_TRUE(SaveMeasurementFile(loaded.toStdString(), header, window->bands(),
+                                    window->valuesAt(2), boxes));
+    measure(0.0);
+    ASSERT_TRUE(commandEnabled());
+    frmThieleSmall* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->lblNote->text(), QString()) << qPrintable(dialog->lblNote->text());
+    EXPECT_GT(modelPixels(), window->picGraph->width() / 10) << "the model over the fitted bands";
+
+    dialog->txtField[speaker::kFieldMass]->setText(QStringLiteral("10"));
+    dialog->txtField[speaker::kFieldDiameter]->setText(QStringLiteral("17"));
+    ASSERT_TRUE(dialog->loadMassFile(loaded));
+    EXPECT_EQ(dialog->lblNote->text(), QString()) << qPrintable(dialog->lblNote->text());
+    // The bench's driver and what the added-mass method derives from it.
+    const audio::DriverImpedance d;
+    const double w = 2.0 * std::numbers::pi * d.fs;
+    const double mms = d.mmsGrams * 1e-3;
+    const double cms = 1.0 / (w * w * mms);
+    const double sd = std::numbers::pi * 0.17 * 0.17 / 4.0;
+    const std::map<QString, std::pair<double, double>> expected = {
+        {"fs", {d.fs, 0.005}},
+        {"Re", {d.re, 0.01}},
+        {"Zmax", {d.re + d.res(), 0.02}},
+        {"Qms", {d.qms, 0.02}},
+        {"Qes", {d.qes, 0.02}},
+        {"Qts", {d.qms * d.qes / (d.qms + d.qes), 0.02}},
+        {"Mms", {d.mmsGrams, 0.03}},
+        {"Bl", {std::sqrt(w * mms * d.re / d.qes), 0.03}},
+        {"Cms", {cms * 1e3, 0.04}},
+        {"Vas", {1.204 * 343.2 * 343.2 * sd * sd * cms * 1e3, 0.04}},
+    };
+    const std::map<QString, double> got = figures(*dialog);
+    EXPECT_EQ(got.size(), 12u);
+    for (const auto& [name, target] : expected) {
+        ASSERT_TRUE(got.count(name)) << qPrintable(name);
+        EXPECT_NEAR(got.at(name), target.first, target.second * target.first) << qPrintable(name);
+    }
+    EXPECT_LT(got.at("Abweichung (RMS)"), 2.0);
+
+    dialog->cmdCopy->click();
+    const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+    ASSERT_EQ(lines.size(), 14) << "heading, twelve rows, the final line end";
+    EXPECT_EQ(lines[0], QStringLiteral("Thiele-Small-Parameter, aktuelle Messung"));
+    for (int r = 0; r < 12; ++r) {
+        const QStringList cells = lines[r + 1].split(u'\t');
+        ASSERT_EQ(cells.size(), 3) << qPrintable(lines[r + 1]);
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(cells[c], dialog->tblParams->item(r, c)->text());
+    }
+
+    // A field out of range refuses instead of fitting without it; emptied, the fit returns.
+    dialog->txtField[speaker::kFieldRe]->setText(QStringLiteral("0.05"));
+    dialog->cmdCompute->click();
+    EXPECT_EQ(dialog->lblNote->text(),
+              QStringLiteral("Keine Parameter: Bitte bei „Re (Gleichstrom) [Ohm]“ eine Zahl von "
+                             "0.1 bis 1000 eingeben oder das Feld leeren."));
+    EXPECT_EQ(dialog->tblParams->rowCount(), 0);
+    EXPECT_EQ(modelPixels(), 0);
+    dialog->txtField[speaker::kFieldRe]->clear();
+    dialog->cmdCompute->click();
+    EXPECT_EQ(dialog->tblParams->rowCount(), 12);
+
+    dialog->close();
+    EXPECT_EQ(modelPixels(), 0) << "the model goes with the dialog";
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+// A comparison curve without an evaluable resonance gets the reason, no figures and no model;
+// a file that is no impedance measurement is refused with a box.
+TEST_F(TsDialogTest, RefusesCurvesWithoutResonanceAndOtherFiles) {
+    platform::selectListIndex(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    const auto flat = [](double f) { return 8.0 + 0.0 * f; };
+    const auto rising = [](double f) { return 6.0 + f / 10.0; };
+    const struct {
+        std::function<double(double)> ohms;
+        const char* reason;
+    } cases[] = {
+        {flat, "Die Kurve zeigt keine Resonanzspitze unter 1 kHz"},
+        {rising, "Das Impedanzmaximum liegt am Rand des Messbereichs (bei 944.1 Hz): keine "
+                 "Resonanzspitze, die sich auswerten lässt"},
+    };
+    for (const auto& c : cases) {
+        StoredCurve& curve = window->dispOct().Curves[kComparisonSlot];
+        curve.CurveType = kCurveImpedance;
+        curve.CurveLoaded = 1;
+        curve.CurveTitle = "ohne Resonanz";
+        curve.CurveCount = 121;
+        for (int e = 0; e < curve.CurveCount; ++e) {
+            curve.CurveFreq[static_cast<size_t>(e)] = static_cast<float>(NominalBandFreq(e));
+            curve.CurveAmp[static_cast<size_t>(e)] = static_cast<float>(c.ohms(NominalBandFreq(e)));
+        }
+        ASSERT_TRUE(commandEnabled());
+        frmThieleSmall* dialog = open();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->lblSource->text(),
+                  QStringLiteral("Kurve: Vergleichskurve ohne Resonanz"));
+        EXPECT_EQ(dialog->lblNote->text(),
+                  QStringLiteral("Keine Parameter: ") + QString::fromUtf8(c.reason));
+        EXPECT_EQ(dialog->tblParams->rowCount(), 0);
+        EXPECT_FALSE(dialog->cmdCopy->isEnabled());
+        EXPECT_EQ(modelPixels(), 0);
+    }
+    const QString text = filePath(QStringLiteral("notiz.oct"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keine Messung\r\n");
+    file.close();
+    EXPECT_FALSE(window->findChild<frmThieleSmall*>()->loadMassFile(text));
+    expectLastBox(1,
+                  QStringLiteral("Die Datei ") + text +
+                      QStringLiteral(" ist keine Impedanzmessung (Terzlab-Messdatei mit Titel)"),
+                  QStringLiteral("Fehler"));
+}
+
+} // namespace
+
+} // namespace terzlab::test
