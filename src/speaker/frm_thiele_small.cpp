@@ -92,7 +92,11 @@ void frmThieleSmall::buildLayout() {
         {QStringLiteral("Parameter"), QStringLiteral("Wert"), QStringLiteral("Einheit")});
     tblParams->verticalHeader()->hide();
     tblParams->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblParams->setMinimumHeight(300);
+    // Room for every figure the table can hold, without a scroll bar.
+    const int rowHeight = fontMetrics().height() + 6;
+    tblParams->verticalHeader()->setDefaultSectionSize(rowHeight);
+    tblParams->setMinimumHeight(tblParams->horizontalHeader()->sizeHint().height() +
+                                12 * rowHeight + 4);
     grid->addWidget(tblParams, 1, 0, 1, 3);
     lblQuality = named(new QLabel(this), "lblQuality");
     grid->addWidget(lblQuality, 2, 0, 1, 3);

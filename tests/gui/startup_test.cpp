@@ -156,11 +156,20 @@ TEST(StartProcedure, CommandLineFaultsAreReported) {
         args.prepend(QStringLiteral("terzlab"));
         return app::parseCommandLine(args);
     };
-    const app::CommandLine full = parse({"--virtual", "--screenshot", "a.png", "--measure"});
-    EXPECT_TRUE(full.error.isEmpty() && full.virtualCard && full.measure);
+    const app::CommandLine full = parse({"--virtual", "--added-mass", "12.5", "--screenshot",
+                                         "a.png", "--measure", "--thiele-small"});
+    EXPECT_TRUE(full.error.isEmpty() && full.virtualCard && full.measure && full.thieleSmall);
     EXPECT_EQ(full.screenshot, QStringLiteral("a.png"));
-    for (const char* wrong : {"--screenshot", "--measure", "--bogus"})
-        EXPECT_FALSE(parse({wrong}).error.isEmpty()) << wrong;
+    EXPECT_EQ(full.addedMassGrams, 12.5);
+    const QStringList wrong[] = {{"--screenshot"},
+                                 {"--measure"},
+                                 {"--bogus"},
+                                 {"--screenshot", "a.png", "--thiele-small"},
+                                 {"--added-mass", "10"},
+                                 {"--virtual", "--added-mass", "0"},
+                                 {"--virtual", "--added-mass"}};
+    for (const QStringList& args : wrong)
+        EXPECT_FALSE(parse(args).error.isEmpty()) << qPrintable(args.join(u' '));
     EXPECT_EQ(app::programFolderOf(QStringLiteral("/opt/terzlab/bin/terzlab")), "/opt/terzlab/bin");
 }
 
