@@ -71,7 +71,10 @@ frmThieleSmall::frmThieleSmall(SpeakerHost& host, platform::MessageService& mess
 
 frmThieleSmall* frmThieleSmall::open(SpeakerHost& host, platform::MessageService& messages) {
     QWidget* parent = host.dialogParent();
-    auto* dialog = parent->findChild<frmThieleSmall*>(QString(), Qt::FindDirectChildrenOnly);
+    // A closed dialog is hidden until its deletion comes round: it is not reused.
+    frmThieleSmall* dialog = nullptr;
+    for (auto* open : parent->findChildren<frmThieleSmall*>(Qt::FindDirectChildrenOnly))
+        if (open->isVisible()) dialog = open;
     if (dialog == nullptr) dialog = new frmThieleSmall(host, messages, parent);
     dialog->show();
     dialog->raise();

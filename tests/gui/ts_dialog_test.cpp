@@ -53,7 +53,9 @@ class TsDialogTest : public GuiTest {
 
     frmThieleSmall* open() {
         window->mnuThieleSmall->trigger();
-        return window->findChild<frmThieleSmall*>();
+        for (frmThieleSmall* dialog : window->findChildren<frmThieleSmall*>())
+            if (dialog->isVisible()) return dialog;
+        return nullptr;
     }
 
     static std::map<QString, double> figures(const frmThieleSmall& dialog) {
@@ -147,6 +149,9 @@ TEST_F(TsDialogTest, BenchLoudspeakerWithAddedMassModelCurveAndCopiedTable) {
 
     dialog->close();
     EXPECT_EQ(modelPixels(), 0) << "the model goes with the dialog";
+    frmThieleSmall* again = open();
+    EXPECT_NE(again, dialog) << "the closed dialog only waits for its deletion";
+    EXPECT_GT(modelPixels(), 0);
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
@@ -190,7 +195,7 @@ TEST_F(TsDialogTest, RefusesCurvesWithoutResonanceAndOtherFiles) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("keine Messung\r\n");
     file.close();
-    EXPECT_FALSE(window->findChild<frmThieleSmall*>()->loadMassFile(text));
+    EXPECT_FALSE(open()->loadMassFile(text));
     expectLastBox(1,
                   QStringLiteral("Die Datei ") + text +
                       QStringLiteral(" ist keine Impedanzmessung (Terzlab-Messdatei mit Titel)"),
