@@ -45,6 +45,9 @@ std::unique_ptr<audio::SoundCard> chooseCard(bool virtualWanted, double addedMas
     bench.addedMassGrams = addedMassGrams;
     card->bench->setSettings(bench);
     std::fprintf(stderr, "Soundkarte: %s\n", card->description.c_str());
+    if (addedMassGrams > 0.0)
+        std::fprintf(stderr, "Virtueller Lautsprecher mit %g g Zusatzmasse auf der Membran\n",
+                     addedMassGrams);
     return card;
 }
 
