@@ -4,6 +4,7 @@
 
 #include "analysis/meas_type.h"
 #include "analysis/overload.h"
+#include "display/curve_colour.h"
 #include "display/level_bar.h"
 #include "display/spectrum_plot.h"
 #include "display/time_plot.h"
@@ -103,7 +104,8 @@ void frmMain::CheckOverload() {
 
 void frmMain::showLevels(const BlockReport& report) {
     for (size_t ch = 0; ch < report.Peaks.size(); ++ch) {
-        DrawLevelBar(picLevel[ch]->Surface(), report.Peaks[ch]);
+        DrawLevelBar(picLevel[ch]->Surface(), report.Peaks[ch],
+                     ChannelColour(run_.ChannelCount, static_cast<int16_t>(ch)));
         picLevel[ch]->update();
         // Latched: only the start of a run hides the label again.
         if (report.Overload[ch]) lblOVL[ch]->show();
