@@ -156,4 +156,12 @@ constexpr AxisRange RunStartRange(int index, int16_t impedancePart) {
     return {0, -100, 20};
 }
 
+// The axis a view of the type starts from: percent of full scale in the time view; in the
+// frequency view ohms from 0 for the impedance types, else decibels below full scale.
+constexpr AxisRange ViewStartRange(int index, bool frequency) {
+    if (!frequency) return {100, -100, 20};
+    if (PropertiesOf(index).Unit == ResultUnit::Ohm) return {20, 0, 4};
+    return {0, -100, 20};
+}
+
 } // namespace terzlab

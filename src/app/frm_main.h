@@ -25,6 +25,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -147,6 +148,13 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     // Seconds the run waits for one block before it gives up on the device.
     double blockTimeoutSeconds() const;
     bool isRunning() const { return runDepth_ > 0; }
+    // A result the view can show (see resultOnHand in the settings code).
+    bool resultOnHand() const;
+    // The curve box of a slot: its caption with the loaded curve's title, or, with no title, the
+    // plain caption, unticked and greyed.
+    void showCurveBox(int slot, const std::optional<QString>& title);
+    // Whether the sensor (0) or reference (1) curve took part in the values shown and saved.
+    bool curveApplied(int slot) const;
 
     // The calibration dialogs' host.
     QWidget* dialogParent() override;
@@ -227,9 +235,11 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     void showFileDialog(int selMode);
     void writeSettingsFile();
     void apply48k();
-    void enableLoadsForType();
     void restoreResolution();
-    void showFrequencyControls();
+    void startView();
+    void showViewControls();
+    void showCommands();
+    bool curveFitsType(int slot) const;
     void redrawAfterDisplayChange();
     void setSampleRate(int32_t rate);
     void fillLists();
@@ -299,6 +309,9 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     bool closeRequested_ = false;
     bool unloaded_ = false;
     bool scopeAvgType_ = false;
+    // A run or the calibration dialog drives the measurement: commands that change it wait.
+    bool commandsLocked_ = false;
+    bool calibrating_ = false;
     // What the window looked like before a calibration dialog set it up for its runs.
     struct SavedForCalibration {
         bool sensorOn = false;

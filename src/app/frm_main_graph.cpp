@@ -155,6 +155,10 @@ void frmMain::showRange(const DbRangeResult& result) {
     if (result.AxisChanged) placeAutoRange(result.Span);
 }
 
+bool frmMain::curveApplied(int slot) const {
+    return CurveApplied(displayInputs(), slot);
+}
+
 std::vector<double> frmMain::valuesAt(int16_t freqResIndex) const {
     return session_.ValuesAt(displayInputs(), freqResIndex);
 }
@@ -196,7 +200,7 @@ SpectrumInputs frmMain::spectrumInputs() const {
     in.BandFreq = bands.Table.BandFreq;
     in.BandValue = bands.BandValue;
     in.LastBand = bands.Table.LastBand;
-    in.MeasValid = run_.MeasValid;
+    in.MeasValid = resultOnHand();
     in.CurveColour = run_.CurveColour;
     in.Comparison = &dispOct_.Curves[kComparisonSlot];
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();

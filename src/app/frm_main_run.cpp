@@ -71,7 +71,6 @@ void frmMain::endPhase(RunPhase phase) {
 bool frmMain::startRun(bool firstPart) {
     const int type = settings_.MeasTypeIndex;
     run_.MeasValid = true;
-    if (cmbDisplay->currentIndex() == 1) run_.FreqDisplayRun = true;
     mnuFileSaveAs->setEnabled(false);
     run_.ImpedancePart = 0;
     const MeasTypeProperties& props = PropertiesOf(type);
@@ -234,8 +233,9 @@ void frmMain::DoStop() {
     if (!cmdStart->isEnabled() && !run_.CalibrationRun) cmdStart->setEnabled(true);
     endPhase(RunPhase::Idle);
     if (!run_.CalibrationRun) focusStart();
-    if (!PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly) mnuFileSaveAs->setEnabled(true);
-    if (run_.CalibrationRun) mnuFileSaveAs->setEnabled(false);
+    // Save only what this run analysed: a run in the time view or one whose device delivered
+    // nothing leaves no band values of its own.
+    showCommands();
 }
 
 void frmMain::UpdateStartText(int16_t Offset) {
@@ -267,7 +267,9 @@ void frmMain::UpdateStopText() {
 }
 
 void frmMain::LabelShow(bool Measure) {
-    const bool locked = Measure || run_.CalibrationRun;
+    const bool locked = Measure || run_.CalibrationRun || calibrating_;
+    commandsLocked_ = locked;
+    showCommands();
     for (QWidget* control :
          std::initializer_list<QWidget*>{cmbWavInDev, cmbWavOutDev, cmbMeasType, cmbAvgCnt,
                                          chkAvgType, optChannel[0], optChannel[1]})
