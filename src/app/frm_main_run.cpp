@@ -266,30 +266,21 @@ void frmMain::UpdateStopText() {
     chkAvgType->setText(text);
 }
 
+// Unlocked, the resolution, channel buttons and commands are those of the type and view, the
+// same as a change of type or view gives them.
 void frmMain::LabelShow(bool Measure) {
-    const bool locked = Measure || run_.CalibrationRun || calibrating_;
-    commandsLocked_ = locked;
-    showCommands();
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{cmbWavInDev, cmbWavOutDev, cmbMeasType, cmbAvgCnt,
-                                         chkAvgType, optChannel[0], optChannel[1]})
-        control->setEnabled(!locked);
-    if (locked) {
-        cmbFreqRes->setEnabled(false);
-        cmbDisplay->setEnabled(false);
-        mnu48k->setEnabled(false);
+    commandsLocked_ = Measure || run_.CalibrationRun || calibrating_;
+    const bool free = !commandsLocked_;
+    for (QWidget* control : std::initializer_list<QWidget*>{cmbWavInDev, cmbWavOutDev, cmbMeasType,
+                                                            cmbAvgCnt, chkAvgType})
+        control->setEnabled(free);
+    cmbDisplay->setEnabled(free && !PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly);
+    mnu48k->setEnabled(free && cmbWavOutDev->currentIndex() != run_.TestCdIndex);
+    if (!free) {
         mnuRange->setEnabled(false);
         mnuTimeChk->setEnabled(false);
-        return;
     }
-    const int type = settings_.MeasTypeIndex;
-    mnu48k->setEnabled(cmbWavOutDev->currentIndex() != run_.TestCdIndex);
-    const MeasTypeProperties& props = PropertiesOf(type);
-    cmbDisplay->setEnabled(!props.TimeViewOnly);
-    if (props.TimeViewOnly || props.FixedFineGrid)
-        cmbFreqRes->setEnabled(false);
-    else
-        cmbFreqRes->setEnabled(cmbDisplay->currentIndex() == 1);
+    showViewControls();
 }
 
 void frmMain::GetActChan() {
