@@ -8,8 +8,6 @@
 
 #include "files/settings.h"
 #include "guidance/instruction_text.h"
-#include "guidance/wiring_sketch.h"
-#include "support/recording_picture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,7 +25,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <numeric>
 #include <sstream>
 #include <tuple>
 
@@ -102,14 +99,13 @@ class ReviewTest : public GuiTest {
     // Mean of the band values with a value between the two frequencies.
     double meanBetween(double low, double high) {
         const BandState& bands = window->bands();
-        std::vector<double> values;
+        double sum = 0.0;
+        int count = 0;
         for (int b = 0; b <= bands.Table.LastBand; ++b)
             if (bands.Table.BandFreq[b] >= low && bands.Table.BandFreq[b] <= high &&
                 std::abs(bands.BandValue[b]) < 500)
-                values.push_back(bands.BandValue[b]);
-        return values.empty() ? NAN
-                              : std::accumulate(values.begin(), values.end(), 0.0) /
-                                    static_cast<double>(values.size());
+                sum += bands.BandValue[b], ++count;
+        return count > 0 ? sum / count : NAN;
     }
 
     std::unique_ptr<app::frmSel> dialog;
@@ -269,8 +265,9 @@ TEST_F(ReviewTest, EveryStoredSettingStartsTheWindowAndIsKeptLineForLine) {
     EXPECT_EQ(SettingsFileText(window->settings()), fixture);
 }
 
-// Wired as the text of type 1 says (its sketch and the bench agree), the transfer shows the
-// loudspeaker upright: its bass falls off below the box resonance.
+// Wired as the text of type 1 says (as its sketch, golden-checked with the texts, and the bench
+// are wired), the transfer shows the loudspeaker upright: its bass falls off below the box
+// resonance.
 TEST_F(ReviewTest, TransferWiredAsItsTextSaysShowsTheDeviceUpright) {
     const std::string text = guidance::InstructionText({1, true, 0});
     const auto channelAfter = [&text](const char* signal) {
@@ -279,14 +276,6 @@ TEST_F(ReviewTest, TransferWiredAsItsTextSaysShowsTheDeviceUpright) {
     };
     EXPECT_EQ(channelAfter("Anregungssignal"), "rechten");
     EXPECT_EQ(channelAfter("Antwortsignal"), " linken");
-    RecordingPicture sketch{guidance::kSketchWidth, guidance::kSketchHeight, 20.0};
-    guidance::DrawWiringSketch(sketch, {1, true});
-    std::vector<std::string> labels;
-    for (const RecordedText& t : sketch.Texts)
-        labels.push_back(t.text);
-    for (const char* label : {"Rechts (Anregung)", "Links (Antwort)"})
-        EXPECT_NE(std::find(labels.begin(), labels.end(), label), labels.end()) << label;
-
     ASSERT_TRUE(load());
     choose(window->cmbMeasType, 1);
     startRun(2);
