@@ -97,7 +97,7 @@ TEST_F(SettingsTest, CommandsAndControlsFollowTypeAndDisplay) {
         if (c.display == kTime)
             EXPECT_EQ(axis, std::tuple(100, -100, 20)) << label;
         else
-            EXPECT_EQ(axis, c.type < 3 ? std::tuple(0, -100, 20) : std::tuple(20, 0, 4)) << label;
+            EXPECT_EQ(axis, c.type == 4 ? std::tuple(20, 0, 4) : std::tuple(0, -100, 20)) << label;
         if (c.type < 3) continue; // impedance: finest resolution whatever the display
         EXPECT_EQ(w().cmbFreqRes->currentIndex(), 2) << label;
         EXPECT_FALSE(w().cmbFreqRes->isEnabled()) << label;
