@@ -148,7 +148,8 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     // Seconds the run waits for one block before it gives up on the device.
     double blockTimeoutSeconds() const;
     bool isRunning() const { return runDepth_ > 0; }
-    // A result the view can show (see resultOnHand in the settings code).
+    // A result the view can show: the last block's time signal, or band values that a block of
+    // this run analysed on the current type and grid.
     bool resultOnHand() const;
     // The curve box of a slot: its caption with the loaded curve's title, or, with no title, the
     // plain caption, unticked and greyed.

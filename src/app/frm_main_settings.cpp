@@ -114,8 +114,6 @@ void frmMain::showCommands() {
                               !props.TimeViewOnly && resultOnHand());
 }
 
-// A result the view can show: the last block's time signal, or band values that a block of
-// this run analysed on the current type and grid.
 bool frmMain::resultOnHand() const {
     if (!run_.MeasValid) return false;
     return cmbDisplay->currentIndex() == kTimeDisplay || session_.HasResults();
