@@ -31,12 +31,24 @@ const CorrectionCurve* curveInUse(const DisplayInputs& in, int slot) {
     return c;
 }
 
+} // namespace
+
+bool CurveApplied(const DisplayInputs& in, int slot) {
+    if (curveInUse(in, slot) == nullptr) return false;
+    const MeasTypeProperties& p = PropertiesOf(in.MeasTypeIndex);
+    if (slot == kSensorSlot) return p.Sensor;
+    return slot == kReferenceSlot && p.Reference != CurveKind::None;
+}
+
+namespace {
+
 // The type-4 reference: the impedance of the latest block worked out anew with the reference
 // level as a linear factor on the source channel.
 const CorrectionCurve* impedanceReference(const BandState& s, const DisplayInputs& in) {
-    if (MeasTypeOf(in.MeasTypeIndex) != MeasType::ImpedanceTwoChannel || s.Results.RowCount < 4)
+    if (MeasTypeOf(in.MeasTypeIndex) != MeasType::ImpedanceTwoChannel || s.Results.RowCount < 4 ||
+        !CurveApplied(in, kReferenceSlot))
         return nullptr;
-    return curveInUse(in, kReferenceSlot);
+    return in.Curves[kReferenceSlot];
 }
 
 float referenceAmp(const CorrectionCurve& ref, int band) {
@@ -83,11 +95,10 @@ void showReferencedImpedance(const BandState& s, const CorrectionCurve& ref,
 }
 
 void applyCurves(const BandState& s, const DisplayInputs& in, std::span<double> values) {
-    if (const CorrectionCurve* sensor = curveInUse(in, kSensorSlot)) subtractCurve(values, *sensor);
-    const CorrectionCurve* ref = curveInUse(in, kReferenceSlot);
-    if (ref == nullptr) return;
+    if (CurveApplied(in, kSensorSlot)) subtractCurve(values, *in.Curves[kSensorSlot]);
+    if (!CurveApplied(in, kReferenceSlot)) return;
     if (PropertiesOf(in.MeasTypeIndex).Unit == ResultUnit::Decibel) {
-        subtractCurve(values, *ref);
+        subtractCurve(values, *in.Curves[kReferenceSlot]);
     } else if (const CorrectionCurve* z = impedanceReference(s, in)) {
         showReferencedImpedance(s, *z, values);
     }
@@ -218,7 +229,8 @@ DbRangeResult ChooseDbRange(std::span<const double> values, const DisplayInputs&
 }
 
 DbRangeResult GetDbRange(BandState& s, const DisplayInputs& in, bool autoRange, AxisRange& range) {
-    if (in.MeasValid) FormDisplayValues(s, in, s.BandValue, s.SmoothWork);
+    if (!in.MeasValid) return ChooseDbRange({}, in, autoRange, range); // values of no result
+    FormDisplayValues(s, in, s.BandValue, s.SmoothWork);
     return ChooseDbRange(s.BandValue, in, autoRange, range);
 }
 

@@ -52,11 +52,17 @@ void FormDisplayValues(const BandState& bands, const DisplayInputs& in, std::spa
 // right after BandAnalysis took the block in with the same count.
 void ApplyReferenceToBlock(BandState& bands, const DisplayInputs& in);
 
+// Whether the sensor (0) or reference (1) slot takes part in the values: switched into use,
+// loaded, and of a kind the measurement type corrects with (no sensor for the impedance types,
+// a reference only where the type takes one).
+bool CurveApplied(const DisplayInputs& in, int slot);
+
 // The axis that fits the values and the comparison curve, when autoRange and in.AutoOn.
 DbRangeResult ChooseDbRange(std::span<const double> values, const DisplayInputs& in, bool autoRange,
                             AxisRange& range);
 
-// Rebuilds BandValue (when in.MeasValid) and chooses the axis as ChooseDbRange does.
+// Rebuilds BandValue and fits the axis to it as ChooseDbRange does; without in.MeasValid the
+// values are left alone and only a comparison curve can set the axis.
 DbRangeResult GetDbRange(BandState& bands, const DisplayInputs& in, bool autoRange,
                          AxisRange& range);
 

@@ -156,4 +156,13 @@ constexpr AxisRange RunStartRange(int index, int16_t impedancePart) {
     return {0, -100, 20};
 }
 
+// The axis a view of the type starts from: percent of full scale in the time view; in the
+// frequency view ohms from 0 for an impedance measured in one run, else decibels below full
+// scale (part 1 of the two-part type measures a level).
+constexpr AxisRange ViewStartRange(int index, bool frequency) {
+    if (!frequency) return {100, -100, 20};
+    if (ImpedanceResult(index, 0)) return {20, 0, 4};
+    return {0, -100, 20};
+}
+
 } // namespace terzlab

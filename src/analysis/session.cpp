@@ -25,7 +25,7 @@ bool MeasurementSession::SetUp(int16_t measTypeIndex, int32_t sampleRate) {
     if (fft_.BlockSize != PropertiesOf(measTypeIndex).BlockSize) GetBlockSize(fft_, measTypeIndex);
     const bool fits = bands_.BlockSize == fft_.BlockSize && bands_.SampleRate == sampleRate &&
                       bands_.MeasTypeIndex == measTypeIndex && !bands_.BandValue.empty();
-    if (!fits) BuildBandTable(bands_, {sampleRate, fft_.BlockSize, measTypeIndex});
+    if (!fits) Rebuild(sampleRate, measTypeIndex);
     return true;
 }
 
@@ -36,7 +36,12 @@ void MeasurementSession::UseWindow(int16_t windowType) {
 }
 
 void MeasurementSession::Rebuild() {
-    BuildBandTable(bands_, {bands_.SampleRate, fft_.BlockSize, bands_.MeasTypeIndex});
+    Rebuild(bands_.SampleRate, bands_.MeasTypeIndex);
+}
+
+void MeasurementSession::Rebuild(int32_t sampleRate, int16_t measTypeIndex) {
+    BuildBandTable(bands_, {sampleRate, fft_.BlockSize, measTypeIndex});
+    hasResults_ = false;
 }
 
 BlockReport MeasurementSession::CheckBlock(std::span<const int16_t> samples) {
@@ -58,13 +63,16 @@ BlockReport MeasurementSession::AddBlock(std::span<const int16_t> samples, const
     BandAnalysis(bands_, fft_, analysisInputs(in, wideRange));
     ApplyReferenceToBlock(bands_, in);
     report.Analysed = true;
+    hasResults_ = true;
     report.Range = GetDbRange(bands_, in, FitsAxis(in.AvgCount, measLimit), range);
     return report;
 }
 
 DbRangeResult MeasurementSession::Redraw(const DisplayInputs& in, bool autoRange,
                                          AxisRange& range) {
-    return GetDbRange(bands_, in, autoRange, range);
+    DisplayInputs at = in;
+    at.MeasValid = in.MeasValid && hasResults_;
+    return GetDbRange(bands_, at, autoRange, range);
 }
 
 std::vector<double> MeasurementSession::ValuesAt(const DisplayInputs& in,

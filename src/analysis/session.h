@@ -43,8 +43,15 @@ class MeasurementSession {
     const BandState& Bands() const { return bands_; }
     BandState& Bands() { return bands_; }
 
-    // A new run: the overload latch is cleared.
-    void Start() { overload_ = {false, false}; }
+    // A new run: the overload latch and the results of earlier runs are cleared.
+    void Start() {
+        overload_ = {false, false};
+        hasResults_ = false;
+    }
+
+    // Whether a block was analysed on the current grid since the run started: only then do the
+    // band values belong to the type, grid and run shown, and may be drawn or saved.
+    bool HasResults() const { return hasResults_; }
 
     // Peaks and overload of one block (channels interleaved); latches the overload.
     BlockReport CheckBlock(std::span<const int16_t> samples);
@@ -55,7 +62,8 @@ class MeasurementSession {
     BlockReport AddBlock(std::span<const int16_t> samples, const DisplayInputs& in, bool wideRange,
                          bool analyse, int16_t measLimit, AxisRange& range);
 
-    // The display values again without new data (a redraw); the axis only when autoRange.
+    // The display values again without new data (a redraw); the axis only when autoRange. Without
+    // results only a comparison curve can set the axis.
     DbRangeResult Redraw(const DisplayInputs& in, bool autoRange, AxisRange& range);
 
     // The display values at a resolution, leaving the shown ones alone (a file keeps 1/12).
@@ -65,9 +73,12 @@ class MeasurementSession {
     const std::array<bool, 2>& Overload() const { return overload_; }
 
   private:
+    void Rebuild(int32_t sampleRate, int16_t measTypeIndex);
+
     FftState fft_;
     BandState bands_;
     std::array<bool, 2> overload_{false, false};
+    bool hasResults_ = false;
 };
 
 // The count a run leaves behind when it stops: redraws after the run form the values with it.

@@ -26,6 +26,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,14 @@ class frmMain final : public QMainWindow,
     // Seconds the run waits for one block before it gives up on the device.
     double blockTimeoutSeconds() const;
     bool isRunning() const { return runDepth_ > 0; }
+    // A result the view can show: the last block's time signal, or band values that a block of
+    // this run analysed on the current type and grid.
+    bool resultOnHand() const;
+    // The curve box of a slot: its caption with the loaded curve's title, or, with no title, the
+    // plain caption, unticked and greyed.
+    void showCurveBox(int slot, const std::optional<QString>& title);
+    // Whether the sensor (0) or reference (1) curve took part in the values shown and saved.
+    bool curveApplied(int slot) const;
 
     // The calibration dialogs' host.
     QWidget* dialogParent() override;
@@ -236,9 +245,11 @@ class frmMain final : public QMainWindow,
     void showFileDialog(int selMode);
     void writeSettingsFile();
     void apply48k();
-    void enableLoadsForType();
     void restoreResolution();
-    void showFrequencyControls();
+    void startView();
+    void showViewControls();
+    void showCommands();
+    bool curveFitsType(int slot) const;
     void redrawAfterDisplayChange();
     void setSampleRate(int32_t rate);
     void fillLists();
@@ -313,6 +324,9 @@ class frmMain final : public QMainWindow,
     bool closeRequested_ = false;
     bool unloaded_ = false;
     bool scopeAvgType_ = false;
+    // A run or the calibration dialog drives the measurement: commands that change it wait.
+    bool commandsLocked_ = false;
+    bool calibrating_ = false;
     // What the window looked like before a calibration dialog set it up for its runs.
     struct SavedForCalibration {
         bool sensorOn = false;

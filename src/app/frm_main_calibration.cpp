@@ -44,9 +44,13 @@ void frmMain::beginCalibration() {
     platform::selectListIndex(cmbDisplay, kDisplayFrequency);
     platform::selectListIndex(cmbFreqRes, kTwelfthOctave);
     session_.UseWindow(kWindowHanning);
+    // The dialog drives the runs from here on: the window's settings stay as it set them.
+    calibrating_ = true;
+    LabelShow(true);
 }
 
 void frmMain::endCalibration() {
+    calibrating_ = false;
     platform::setChecked(chkAvgType, calibSaved_.avgChecked);
     platform::selectListIndex(cmbAvgCnt, calibSaved_.avgIndex);
     platform::selectListIndex(cmbDisplay, calibSaved_.displayIndex);

@@ -18,7 +18,7 @@ CursorInputs frmMain::cursorInputs() const {
     in.SampleRate = settings_.SampleRate;
     in.BlockSize = run_.BlockSize;
     in.ImpedancePart = run_.ImpedancePart;
-    in.MeasValid = run_.MeasValid;
+    in.MeasValid = resultOnHand();
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
     in.DecimalSeparator = QLocale().decimalPoint().toStdString();
     return in;

@@ -4,6 +4,7 @@
 
 #include "analysis/meas_type.h"
 #include "analysis/overload.h"
+#include "display/curve_colour.h"
 #include "display/level_bar.h"
 #include "display/spectrum_plot.h"
 #include "display/time_plot.h"
@@ -103,7 +104,8 @@ void frmMain::CheckOverload() {
 
 void frmMain::showLevels(const BlockReport& report) {
     for (size_t ch = 0; ch < report.Peaks.size(); ++ch) {
-        DrawLevelBar(picLevel[ch]->Surface(), report.Peaks[ch]);
+        DrawLevelBar(picLevel[ch]->Surface(), report.Peaks[ch],
+                     ChannelColour(run_.ChannelCount, static_cast<int16_t>(ch)));
         picLevel[ch]->update();
         // Latched: only the start of a run hides the label again.
         if (report.Overload[ch]) lblOVL[ch]->show();
@@ -153,6 +155,10 @@ void frmMain::showRange(const DbRangeResult& result) {
     if (result.AxisChanged) placeAutoRange(result.Span);
 }
 
+bool frmMain::curveApplied(int slot) const {
+    return CurveApplied(displayInputs(), slot);
+}
+
 std::vector<double> frmMain::valuesAt(int16_t freqResIndex) const {
     return session_.ValuesAt(displayInputs(), freqResIndex);
 }
@@ -194,7 +200,7 @@ SpectrumInputs frmMain::spectrumInputs() const {
     in.BandFreq = bands.Table.BandFreq;
     in.BandValue = bands.BandValue;
     in.LastBand = bands.Table.LastBand;
-    in.MeasValid = run_.MeasValid;
+    in.MeasValid = resultOnHand();
     in.CurveColour = run_.CurveColour;
     in.Comparison = &dispOct_.Curves[kComparisonSlot];
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();

@@ -110,13 +110,11 @@ void frmMain::buildControls() {
     lblDisplay = listLabel(form, "lblDisplay", "An&zeige:", 120, 1980);
     cmbDisplay = listBox(form, "cmbDisplay", lblDisplay, 1920, 1335);
     cmbDisplay->addItems({QStringLiteral("Zeitsignal"), QStringLiteral("F-Spektrum")});
-    const char* loadedCaptions[] = {"Sens&or:", "R&eferenz:", "&Vergleich:"};
     const char* loadedNames[] = {"chkLoaded_0", "chkLoaded_1", "chkLoaded_2"};
     for (int i = 0; i < 3; ++i) {
-        chkLoaded[i] =
-            named(new QCheckBox(QString::fromUtf8(loadedCaptions[i]), form), loadedNames[i]);
+        chkLoaded[i] = named(new QCheckBox(form), loadedNames[i]);
         chkLoaded[i]->setGeometry(twipsRect(2760, 1560 + 240 * i, 2340, 255));
-        chkLoaded[i]->setEnabled(false);
+        showCurveBox(i, std::nullopt);
     }
     cmdScope = named(new QPushButton(QStringLiteral("Check &On"), form), "cmdScope");
     cmdScope->setGeometry(twipsRect(4140, 1200, 915, 315));

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <array>
 #include <cstring>
 
 namespace terzlab::app {
@@ -25,7 +26,26 @@ QString BldStrg(const std::array<char, 32>& bytes) {
     return QString::fromStdString(Cp1252ToUtf8(std::string_view(bytes.data(), length)));
 }
 
+struct CurveCaption {
+    const char* plain;  // the slot is empty
+    const char* prefix; // before the loaded curve's title
+};
+constexpr std::array<CurveCaption, 3> kCurveCaptions{
+    {{"Sens&or:", "Sens&or:    "}, {"R&eferenz:", "R&eferenz: "}, {"&Vergleich:", "&Vergleich: "}}};
+
 } // namespace
+
+void frmMain::showCurveBox(int slot, const std::optional<QString>& title) {
+    const CurveCaption& caption = kCurveCaptions[static_cast<size_t>(slot)];
+    QCheckBox* box = chkLoaded[static_cast<size_t>(slot)];
+    if (title) {
+        box->setText(QString::fromUtf8(caption.prefix) + title->left(60));
+        return;
+    }
+    platform::setChecked(box, false);
+    box->setEnabled(false);
+    box->setText(QString::fromUtf8(caption.plain));
+}
 
 platform::MsgAnswer frmMain::message(const QString& text, MsgIcon icon, const QString& title) {
     return services_.messages->show(text, platform::MsgButtons::Ok, icon, title);
@@ -127,13 +147,12 @@ void frmMain::fillLists() {
 }
 
 void frmMain::showLoadedCurves() {
-    const char* prefixes[] = {"Sens&or:    ", "R&eferenz: ", "&Vergleich: "};
     for (int slot = 0; slot < 3; ++slot) {
         const std::optional<QString> title = hooks.loadedCurveTitle(slot);
         if (!title) continue;
         chkLoaded[slot]->setEnabled(true);
         platform::setChecked(chkLoaded[slot], true);
-        chkLoaded[slot]->setText(QString::fromUtf8(prefixes[slot]) + title->left(60));
+        showCurveBox(slot, title);
     }
 }
 
@@ -163,6 +182,7 @@ bool frmMain::Form_Load() {
     showLoadedCurves();
     platform::selectListIndex(cmbMeasType, std::clamp<int>(settings_.MeasTypeIndex, 0, 4));
     mnuHelpShow->setChecked(settings_.ShowHelp);
+    mnuXchan->setChecked(settings_.ExchangeChannel);
     DisplayInit(true);
     show();
     return true;

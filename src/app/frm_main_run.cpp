@@ -72,7 +72,6 @@ bool frmMain::startRun(bool firstPart) {
     const int type = settings_.MeasTypeIndex;
     run_.MeasValid = true;
     modelCurve_ = {}; // fitted to the curve this run replaces
-    if (cmbDisplay->currentIndex() == 1) run_.FreqDisplayRun = true;
     mnuFileSaveAs->setEnabled(false);
     run_.ImpedancePart = 0;
     const MeasTypeProperties& props = PropertiesOf(type);
@@ -235,8 +234,9 @@ void frmMain::DoStop() {
     if (!cmdStart->isEnabled() && !run_.CalibrationRun) cmdStart->setEnabled(true);
     endPhase(RunPhase::Idle);
     if (!run_.CalibrationRun) focusStart();
-    if (!PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly) mnuFileSaveAs->setEnabled(true);
-    if (run_.CalibrationRun) mnuFileSaveAs->setEnabled(false);
+    // Save only what this run analysed: a run in the time view or one whose device delivered
+    // nothing leaves no band values of its own.
+    showCommands();
 }
 
 void frmMain::UpdateStartText(int16_t Offset) {
@@ -267,28 +267,21 @@ void frmMain::UpdateStopText() {
     chkAvgType->setText(text);
 }
 
+// Unlocked, the resolution, channel buttons and commands are those of the type and view, the
+// same as a change of type or view gives them.
 void frmMain::LabelShow(bool Measure) {
-    const bool locked = Measure || run_.CalibrationRun;
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{cmbWavInDev, cmbWavOutDev, cmbMeasType, cmbAvgCnt,
-                                         chkAvgType, optChannel[0], optChannel[1]})
-        control->setEnabled(!locked);
-    if (locked) {
-        cmbFreqRes->setEnabled(false);
-        cmbDisplay->setEnabled(false);
-        mnu48k->setEnabled(false);
+    commandsLocked_ = Measure || run_.CalibrationRun || calibrating_;
+    const bool free = !commandsLocked_;
+    for (QWidget* control : std::initializer_list<QWidget*>{cmbWavInDev, cmbWavOutDev, cmbMeasType,
+                                                            cmbAvgCnt, chkAvgType})
+        control->setEnabled(free);
+    cmbDisplay->setEnabled(free && !PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly);
+    mnu48k->setEnabled(free && cmbWavOutDev->currentIndex() != run_.TestCdIndex);
+    if (!free) {
         mnuRange->setEnabled(false);
         mnuTimeChk->setEnabled(false);
-        return;
     }
-    const int type = settings_.MeasTypeIndex;
-    mnu48k->setEnabled(cmbWavOutDev->currentIndex() != run_.TestCdIndex);
-    const MeasTypeProperties& props = PropertiesOf(type);
-    cmbDisplay->setEnabled(!props.TimeViewOnly);
-    if (props.TimeViewOnly || props.FixedFineGrid)
-        cmbFreqRes->setEnabled(false);
-    else
-        cmbFreqRes->setEnabled(cmbDisplay->currentIndex() == 1);
+    showViewControls();
 }
 
 void frmMain::GetActChan() {

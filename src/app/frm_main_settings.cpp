@@ -27,24 +27,15 @@ void frmMain::cmbMeasType_Click() {
     const int type = cmbMeasType->currentIndex();
     settings_.MeasTypeIndex = static_cast<int16_t>(type);
     run_.MeasValid = false;
-    mnuFileSaveAs->setEnabled(false);
-    cmbFreqRes->setEnabled(!PropertiesOf(type).FixedFineGrid &&
-                           cmbDisplay->currentIndex() != kTimeDisplay);
-    mnuLevel->menuAction()->setEnabled(PropertiesOf(type).Calibrated);
-    for (QAction* load : {mnuLoadCorr, mnuLoadRef, mnuLoadComp})
-        load->setEnabled(false);
-    for (QCheckBox* box : chkLoaded)
-        box->setEnabled(false);
     GetBlockSize();
     hooks.BuildBandTable();
-    enableLoadsForType();
+    // Restored in time display too, so that the choice survives a detour through the forced
+    // resolution of types 3 and 4 whatever the display.
+    if (PropertiesOf(type).Unit == ResultUnit::Decibel) restoreResolution();
     if (PropertiesOf(type).FixedFineGrid) {
         platform::selectListIndex(cmbFreqRes, kFinestResolution);
-        mnuLoadCorr->setEnabled(false);
-        mnuLoadComp->setEnabled(true);
         focusStart();
     }
-    if (MeasTypeOf(type) == MeasType::ImpedanceTwoChannel) run_.Range = AxisRange{20, 0, 4};
     UpdateStopText();
     cmbDisplay->setEnabled(true);
     if (PropertiesOf(type).TimeViewOnly) {
@@ -57,32 +48,9 @@ void frmMain::cmbMeasType_Click() {
     } else if (cmbDisplay->currentIndex() != settings_.DisplayTypeIndex) {
         platform::selectListIndex(cmbDisplay, settings_.DisplayTypeIndex);
     }
-    const bool twoChannels = PropertiesOf(type).BothInputs;
-    const bool frequency = cmbDisplay->currentIndex() == kFrequencyDisplay;
-    for (QRadioButton* option : optChannel)
-        option->setEnabled(!(twoChannels && frequency));
-    mnuXchan->setEnabled(twoChannels);
-}
-
-// The load commands and curve boxes that the new type can use in frequency display.
-void frmMain::enableLoadsForType() {
-    const int type = settings_.MeasTypeIndex;
-    const bool frequency = cmbDisplay->currentIndex() == kFrequencyDisplay;
-    if (PropertiesOf(type).Unit == ResultUnit::Decibel && frequency) {
-        for (QAction* load : {mnuLoadCorr, mnuLoadRef, mnuLoadComp})
-            load->setEnabled(true);
-        chkLoaded[0]->setEnabled(hooks.loadedCurveType(0) == kCurveSensor);
-        chkLoaded[1]->setEnabled(hooks.loadedCurveType(1) == kCurveLevel);
-        chkLoaded[2]->setEnabled(hooks.loadedCurveType(2) == kCurveLevel);
-    } else if (PropertiesOf(type).Unit == ResultUnit::Ohm && frequency) {
-        mnuLoadCorr->setEnabled(false);
-        mnuLoadRef->setEnabled(PropertiesOf(type).Reference != CurveKind::None);
-        mnuLoadComp->setEnabled(true);
-        chkLoaded[2]->setEnabled(hooks.loadedCurveType(2) == kCurveImpedance);
-    }
-    // Restored in time display too, so that the choice survives a detour through the forced
-    // resolution of types 3 and 4 whatever the display.
-    if (PropertiesOf(type).Unit == ResultUnit::Decibel) restoreResolution();
+    // Whichever way the display list went, the type starts from the same controls and axis,
+    // and the old type's curve and units leave the graph.
+    startView();
 }
 
 void frmMain::restoreResolution() {
@@ -96,42 +64,63 @@ void frmMain::cmbDisplay_Click() {
     const int display = cmbDisplay->currentIndex();
     if (!PropertiesOf(type).TimeViewOnly)
         settings_.DisplayTypeIndex = static_cast<int16_t>(display);
-    if (display == kFrequencyDisplay) {
-        showFrequencyControls();
-    } else {
-        run_.Range = AxisRange{100, -100, 20};
-        for (QAction* command : {mnuFileSaveAs, mnuLoadCorr, mnuLoadRef, mnuLoadComp})
-            command->setEnabled(false);
-        for (QCheckBox* box : chkLoaded)
-            box->setEnabled(false);
-        cmbFreqRes->setEnabled(false);
-        for (QRadioButton* option : optChannel)
-            option->setEnabled(true);
-    }
-    hooks.DisplayInit(true);
+    startView();
     if (run_.MeasValid) redrawAfterDisplayChange();
 }
 
-void frmMain::showFrequencyControls() {
-    const int type = settings_.MeasTypeIndex;
-    run_.Range = AxisRange{0, -100, 20};
-    if (PropertiesOf(type).Unit == ResultUnit::Decibel) {
-        for (QAction* load : {mnuLoadCorr, mnuLoadRef, mnuLoadComp})
-            load->setEnabled(true);
-        for (int slot = 0; slot < 3; ++slot)
-            chkLoaded[slot]->setEnabled(hooks.loadedCurveType(slot) != 0);
-        cmbFreqRes->setEnabled(true);
-    } else if (PropertiesOf(type).Unit == ResultUnit::Ohm) {
-        mnuLoadCorr->setEnabled(false);
-        mnuLoadRef->setEnabled(false);
-        mnuLoadComp->setEnabled(true);
-        chkLoaded[2]->setEnabled(hooks.loadedCurveType(2) == kCurveImpedance);
-    }
-    if (PropertiesOf(type).BothInputs)
-        for (QRadioButton* option : optChannel)
-            option->setEnabled(false);
+// The axis, the controls and the empty frame of the type in the view shown.
+void frmMain::startView() {
+    const bool frequency = cmbDisplay->currentIndex() == kFrequencyDisplay;
+    run_.Range = ViewStartRange(settings_.MeasTypeIndex, frequency);
+    showViewControls();
+    hooks.DisplayInit(true);
 }
 
+void frmMain::showViewControls() {
+    const MeasTypeProperties& props = PropertiesOf(settings_.MeasTypeIndex);
+    const bool frequency = cmbDisplay->currentIndex() == kFrequencyDisplay;
+    cmbFreqRes->setEnabled(frequency && !props.FixedFineGrid && !props.TimeViewOnly &&
+                           !commandsLocked_);
+    for (QRadioButton* option : optChannel)
+        option->setEnabled(!(props.BothInputs && frequency) && !commandsLocked_);
+    showCommands();
+}
+
+// The curve of a slot can take part in the type's values: a sensor file for the level types, a
+// level reference for the types that take one, a comparison curve of the type's unit.
+bool frmMain::curveFitsType(int slot) const {
+    const MeasTypeProperties& props = PropertiesOf(settings_.MeasTypeIndex);
+    const int curveType = hooks.loadedCurveType(slot);
+    if (slot == kSensorSlot) return props.Sensor && curveType == kCurveSensor;
+    if (slot == kReferenceSlot)
+        return props.Reference != CurveKind::None && curveType == static_cast<int>(props.Reference);
+    return ComparableCurve(settings_.MeasTypeIndex, static_cast<int16_t>(curveType));
+}
+
+// The menu commands and curve boxes of the type in the view shown. Commands that change the
+// measurement wait while a run or the calibration drives it.
+void frmMain::showCommands() {
+    const MeasTypeProperties& props = PropertiesOf(settings_.MeasTypeIndex);
+    const bool frequency = cmbDisplay->currentIndex() == kFrequencyDisplay;
+    const bool free = !commandsLocked_;
+    mnuLoadCorr->setEnabled(free && frequency && props.Sensor);
+    mnuLoadRef->setEnabled(free && frequency && props.Reference != CurveKind::None);
+    mnuLoadComp->setEnabled(free && frequency && props.Compared != CurveKind::None);
+    for (int slot = 0; slot < 3; ++slot)
+        chkLoaded[slot]->setEnabled(frequency && curveFitsType(slot));
+    mnuLevel->menuAction()->setEnabled(free && props.Calibrated);
+    mnuXchan->setEnabled(free && props.BothInputs);
+    mnuFileSaveAs->setEnabled(free && run_.Phase == RunPhase::Idle && frequency &&
+                              !props.TimeViewOnly && resultOnHand());
+}
+
+bool frmMain::resultOnHand() const {
+    if (!run_.MeasValid) return false;
+    return cmbDisplay->currentIndex() == kTimeDisplay || session_.HasResults();
+}
+
+// The stored results are redrawn, never fed again: a run watched in the time view analysed no
+// block, and then the spectrum view stays empty.
 void frmMain::redrawAfterDisplayChange() {
     GetActChan();
     const bool autoRange = autoRangeOn();
@@ -143,9 +132,9 @@ void frmMain::redrawAfterDisplayChange() {
                     platform::MsgIcon::Exclamation, QStringLiteral("Warnung"));
         return;
     }
+    if (!session_.HasResults()) return;
     if (autoRange) hooks.GetDbRange(true);
-    // A run watched in time display has no band averages yet: the last block is analysed now.
-    hooks.DisplaySpec(!run_.FreqDisplayRun);
+    hooks.DisplaySpec(false);
 }
 
 void frmMain::cmbFreqRes_Click() {
@@ -183,8 +172,8 @@ void frmMain::setSampleRate(int32_t rate) {
     if (rate == settings_.SampleRate) return;
     settings_.SampleRate = rate;
     run_.MeasValid = false;
-    mnuFileSaveAs->setEnabled(false);
     hooks.BuildBandTable();
+    showCommands();
 }
 
 void frmMain::optChannel_Click() {

@@ -20,9 +20,6 @@ namespace {
 using platform::MsgButtons;
 using platform::MsgIcon;
 
-constexpr std::array<const char*, 3> kCurvePrefixes = {
-    "Sens&or:    ", "R&eferenz: ", "&Vergleich: "};
-
 } // namespace
 
 // Leaving a field is what remembers it; a click on the button may come before that.
@@ -72,7 +69,7 @@ bool frmSel::writeMeasurement(const QString& path) {
     header.WindowType = main_.fft().WindowType;
     header.MeasTypeIndex = measType();
     for (int slot = 0; slot < 2; ++slot) {
-        header.CurveOn[static_cast<size_t>(slot)] = main_.chkLoaded[slot]->isChecked();
+        header.CurveOn[static_cast<size_t>(slot)] = main_.curveApplied(slot);
         header.CurveFile[static_cast<size_t>(slot)] = main_.dispOct().Curves[slot].CurveFile;
     }
     return SaveMeasurementFile(path.toStdString(), header, main_.bands(),
@@ -131,12 +128,16 @@ void frmSel::setCurveBox(int slot, int16_t type, const QString& title) {
             platform::setChecked(box, (slot == kComparisonSlot && type == kCurveImpedance) ||
                                           (slot == kReferenceSlot && type == kCurveLevel));
     }
-    box->setText(QString::fromUtf8(kCurvePrefixes[static_cast<size_t>(slot)]) + title.left(60));
+    main_.showCurveBox(slot, title);
 }
 
 void frmSel::loadIntoStore(int slot) {
     if (main_.dispOct().Curves[static_cast<size_t>(slot)].CurveType == kCurveUnknown) return;
-    LoadCurve(main_.dispOct(), slot, main_.curveLastBand(), messages_);
+    if (!LoadCurve(main_.dispOct(), slot, main_.curveLastBand(), messages_)) {
+        // A file that could not be read leaves nothing behind: no title, no tick, no "Yes".
+        main_.showCurveBox(slot, std::nullopt);
+        return;
+    }
     if (main_.cmbDisplay->currentIndex() == 1 &&
         (main_.run().MeasValid || slot == kComparisonSlot)) {
         main_.hooks.GetDbRange(true);

@@ -38,7 +38,6 @@ struct RunState {
     int32_t BlocksAnalysed = 0;
     std::string StimulusPath;
     bool MeasValid = false;
-    bool FreqDisplayRun = false; // a run was started in frequency display
     Colour CurveColour = kMagenta;
     AxisRange Range;
     int32_t BlockSize = 16384;

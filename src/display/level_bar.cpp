@@ -4,8 +4,9 @@
 
 namespace terzlab {
 
-void DrawLevelBar(Picture& bar, int32_t peak) {
+void DrawLevelBar(Picture& bar, int32_t peak, Colour colour) {
     bar.Cls();
+    bar.SetForeColor(colour);
     bar.MoveToEx(0, 2);
     bar.LineTo(LevelBarLength(peak, ToPixel(bar.ScaleWidth())), 2);
 }

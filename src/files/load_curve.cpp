@@ -105,13 +105,13 @@ void ReadTitleAndType(DispOct& store, int slot) {
 
 void WarnCorruptLines(const StoredCurve& curve, MessageService& messages) {
     messages.show("Einige Frequenzlinien der Datei " + CurvePath(curve).string() +
-                      "\nwaren korrupt und wurden daher nicht berücksichtigt!",
+                      "\r\nwaren korrupt und wurden daher nicht berücksichtigt!",
                   MsgButtons::Ok, MsgIcon::Information, "Warnung");
 }
 
 void WarnSensitivity(const StoredCurve& curve, MessageService& messages) {
     messages.show("Die Empfindlichkeit in der Datei " + CurvePath(curve).string() +
-                      "\nist nicht größer als 0 und wurde daher nicht berücksichtigt!",
+                      "\r\nist nicht größer als 0 und wurde daher nicht berücksichtigt!",
                   MsgButtons::Ok, MsgIcon::Information, "Warnung");
 }
 
@@ -135,8 +135,9 @@ void ShowReadError(DispOct& store, int slot, int code, MessageService& messages)
     auto& curve = store.Curves[slot];
     messages.show("Beim Einlesen der Datei " + CurvePath(curve).string() + ReadErrorReason(code),
                   MsgButtons::Ok, MsgIcon::Exclamation, "Fehler beim Einlesen");
-    curve.CurveLoaded = 0;
-    curve.CurveType = kCurveUnknown;
+    curve = StoredCurve{}; // nothing of the failed file stays: not its title, not its name
+    ClearSlot(curve);
+    if (slot == kSensorSlot) store.SensorOffset = 0.0;
     store.File.close();
 }
 
@@ -172,13 +173,15 @@ bool LoadCurve(DispOct& store, int slot, int16_t lastBand, MessageService& messa
         return false;
     }
     ClearSlot(curve);
-    if (badSensitivity) WarnSensitivity(curve, messages);
-    if (ReadDataLines(store, slot, lastBand)) WarnCorruptLines(curve, messages);
+    const bool corrupt = ReadDataLines(store, slot, lastBand);
+    // A file that fails gets its error alone; the warnings are for a file that is used.
     if (slot == kSensorSlot && curve.CurveType == kCurveSensor &&
         !ResampleSensorCurve(store, slot, lastBand)) {
         ShowReadError(store, slot, kReadErrorSensorTable, messages);
         return false;
     }
+    if (badSensitivity) WarnSensitivity(curve, messages);
+    if (corrupt) WarnCorruptLines(curve, messages);
     store.File.close();
     return true;
 }

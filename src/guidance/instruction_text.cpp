@@ -75,8 +75,8 @@ std::string oneSignal(bool left) {
 
 std::string twoChannelLevel() {
     return kHeading +
-           "Das Anregungssignal (z.B. Verstärkerausgang) wird am linken Kanal erwartet, das "
-           "Antwortsignal (z.B. Mikrofon) am rechten Kanal. Beide Signale MÜSSEN am " +
+           "Das Anregungssignal (z.B. Verstärkerausgang) wird am rechten Kanal erwartet, das "
+           "Antwortsignal (z.B. Mikrofon) am linken Kanal. Beide Signale MÜSSEN am " +
            kLineInput + kPlugsAndWarning + kCompensationTwo + kNewLine + kSensor + kTwoLines +
            kSetUp;
 }

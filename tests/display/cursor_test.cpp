@@ -79,9 +79,10 @@ TEST(Units, AxisAndCursorAgreeForEveryTypeAndPart) {
 
 TEST(LevelBar, EachBlockRedrawsTheBar) {
     RecordingPicture bar(100, 5);
-    DrawLevelBar(bar, 16384);
-    DrawLevelBar(bar, 32767);
+    DrawLevelBar(bar, 16384, kBlue);
+    DrawLevelBar(bar, 32767, kMagenta);
     ASSERT_EQ(bar.Segments.size(), 1u);
+    EXPECT_EQ(bar.Segments[0].colour, kMagenta);
     EXPECT_EQ(bar.Segments[0].y1, 2);
     EXPECT_EQ(bar.Segments[0].x2, 100);
 }

@@ -146,8 +146,11 @@ TEST_F(CalibDialogTest, AcceptedSineGetsItsCalibValueFromTheVoltageInRange) {
                        "1/12 Oktave mit der Mittenfrequenz von 1000 Hz auf!")))
         << result.text.toStdString();
     EXPECT_TRUE(result.text.endsWith(QStringLiteral("Die Frequenzabweichung beträgt -0.02 %")));
-    ASSERT_EQ(boxes.boxes().size(), 2u);
-    EXPECT_EQ(boxes.boxes()[1].title, QStringLiteral("Hinweis:"));
+    expectLastBox(2,
+                  QStringLiteral("Geben Sie nun die Anregungsspannung ins Feld 'Spannung' ein\r\n"
+                                 "und drücken Sie die 'Volt OK'-Taste um der aktuellen "
+                                 "Kalibriermessung\r\neine bekannte Spannung zuzuweisen!"),
+                  QStringLiteral("Hinweis:"));
     EXPECT_EQ(instructionPages, (std::vector<int>{25, 25})); // at every start
     EXPECT_EQ(bench().playLog().front(), sine("Sin_1000_100.wav").toStdString());
     EXPECT_NEAR(dialog->AcceptedLevel(), -6.02, 0.005);

@@ -27,11 +27,12 @@ int countPixels(const QImage& image, const std::function<bool(QColor)>& counts) 
     return count;
 }
 
-// Rightmost column of the level bar's line (row 2), -1 when the bar is empty.
-int barEnd(platform::PictureBox* bar) {
+// Rightmost column of the level bar's line (row 2) in the input's colour (left blue, right
+// magenta), -1 when the bar is empty.
+int barEnd(platform::PictureBox* bar, QColor colour) {
     const QImage& image = bar->Surface().Image();
     for (int x = image.width() - 1; x >= 0; --x)
-        if (image.pixelColor(x, 2) == Qt::black) return x;
+        if (image.pixelColor(x, 2) == colour) return x;
     return -1;
 }
 
@@ -108,12 +109,12 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
     setGain(8.0);
     startRun(0);
     EXPECT_FALSE(window->lblOVL[0]->isHidden() || window->lblOVL[1]->isHidden());
-    EXPECT_GE(barEnd(window->picLevel[0]), window->picLevel[0]->width() - 2);
+    EXPECT_GE(barEnd(window->picLevel[0], Qt::blue), window->picLevel[0]->width() - 2);
     EXPECT_EQ(helpPages, std::vector<int>{5}) << "the overload hint follows the run";
     setGain(0.05);
     startRun(0);
     EXPECT_TRUE(window->lblOVL[0]->isHidden() && window->lblOVL[1]->isHidden()) << "latched";
-    const int end = barEnd(window->picLevel[1]);
+    const int end = barEnd(window->picLevel[1], Qt::magenta);
     EXPECT_GT(end, 0);
     EXPECT_LT(end, window->picLevel[1]->width() / 2);
 }

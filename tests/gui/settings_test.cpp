@@ -76,9 +76,9 @@ TEST_F(SettingsTest, CommandsAndControlsFollowTypeAndDisplay) {
         {2, kTime, {false, false, false}, true, false, false},
         {3, kFrequency, {false, false, true}, true, false, false},
         {4, kFrequency, {false, true, true}, false, true, false},
-        // The impedance types always offer the comparison curve, even in time display.
-        {3, kTime, {false, false, true}, true, false, false},
-        {4, kTime, {false, false, true}, true, true, false},
+        // No curve is loaded in the time view, whatever the type.
+        {3, kTime, {false, false, false}, true, false, false},
+        {4, kTime, {false, false, false}, true, true, false},
     };
     for (const Case& c : cases) {
         choose(w().cmbMeasType, 0);
@@ -91,13 +91,18 @@ TEST_F(SettingsTest, CommandsAndControlsFollowTypeAndDisplay) {
                            w().mnuLevel->menuAction(), w().mnuFileSaveAs}),
                   (std::vector{c.channels, c.channels, c.exchange, c.level, false}))
             << label;
+        // The axis of the view, whichever type came before.
+        const AxisRange range = w().run().Range;
+        const auto axis = std::tuple(range.RangeTop, range.RangeBottom, range.RangeStep);
+        if (c.display == kTime)
+            EXPECT_EQ(axis, std::tuple(100, -100, 20)) << label;
+        else
+            EXPECT_EQ(axis, c.type == 4 ? std::tuple(20, 0, 4) : std::tuple(0, -100, 20)) << label;
         if (c.type < 3) continue; // impedance: finest resolution whatever the display
         EXPECT_EQ(w().cmbFreqRes->currentIndex(), 2) << label;
         EXPECT_FALSE(w().cmbFreqRes->isEnabled()) << label;
         EXPECT_EQ(w().run().BlockSize, 65536);
     }
-    const AxisRange range = w().run().Range; // type 4 is the last case
-    EXPECT_EQ(std::tuple(range.RangeTop, range.RangeBottom, range.RangeStep), std::tuple(20, 0, 4));
     EXPECT_EQ(w().settings().FreqResIndex, 0);
 }
 
@@ -112,9 +117,9 @@ TEST_F(SettingsTest, CurveBoxesFollowTheTypeAndAGreyedReferenceStaysOutOfTheValu
     choose(w().cmbMeasType, 0);
     choose(w().cmbDisplay, kTime);
     EXPECT_EQ(curveBoxes(), (std::vector{false, false, false}));
-    // Back in frequency display every loaded curve may be switched, whatever its kind.
+    // Back in frequency display the boxes are the ones the type itself offers.
     choose(w().cmbDisplay, kFrequency);
-    EXPECT_EQ(curveBoxes(), (std::vector{true, true, true}));
+    EXPECT_EQ(curveBoxes(), (std::vector{true, false, false}));
 
     StoredCurve& reference = w().dispOct().Curves[kReferenceSlot];
     reference.CurveAmp.fill(20.0f);
