@@ -50,6 +50,25 @@ QString usageText() {
         "  --help                 diese Übersicht\n");
 }
 
+namespace {
+
+bool isSet(const char* name) {
+    return !qEnvironmentVariableIsEmpty(name);
+}
+
+} // namespace
+
+QString prepareDisplay(const CommandLine& commandLine) {
+    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM")) return {};
+    if (!commandLine.screenshot.isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return {};
+    }
+    return QStringLiteral("Terzlab braucht einen Bildschirm (DISPLAY oder WAYLAND_DISPLAY); ohne "
+                          "Bildschirm läuft es offscreen mit: terzlab --screenshot DATEI.png "
+                          "[--measure]");
+}
+
 std::string programFolderOf(const QString& executablePath) {
     QString folder = QDir::cleanPath(QFileInfo(executablePath).absolutePath());
     if (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
