@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -78,7 +79,7 @@ std::string programFolderOf(const QString& executablePath) {
 Settings startSettings(const std::string& settingsFile, platform::MessageService& messages) {
     Settings settings;
     ReadSettings(settingsFile, settings);
-    ConfirmStoredCalibration(settings, messages);
+    ConfirmStoredCalibration(settings, messages, QLocale().decimalPoint().toStdString());
     settings.LevelCorr = Settings{}.LevelCorr;
     return settings;
 }

@@ -95,6 +95,12 @@ std::string FormatFrequency(double value, bool pointFlag, char userSeparator) {
     return text;
 }
 
+std::string WithSeparator(std::string text, std::string_view separator) {
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, separator);
+    return text;
+}
+
 std::optional<int32_t> ParseInteger(std::string_view text, int32_t min, int32_t max) {
     if (text.empty() || text.size() > 11) return std::nullopt;
     std::size_t start = text[0] == '-' ? 1 : 0;
