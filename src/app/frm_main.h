@@ -221,6 +221,7 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     void buildControls();
     void buildChannelFrame();
     void buildMenus();
+    void buildAccessKeys();
     void connectHandlers();
     void connectMenus();
     void connectFileHooks();
