@@ -92,7 +92,11 @@ bool frmMain::loadPlaybackDevices() {
     blockList.unblock();
     run_.TestCdIndex = 1;
     const bool fits = settings_.WavOutDevIndex == 0 || settings_.WavOutDevIndex == 1;
-    platform::selectListIndex(cmbWavOutDev, fits ? settings_.WavOutDevIndex : 0);
+    const int index = fits ? settings_.WavOutDevIndex : 0;
+    // The test CD plays at 44100 Hz: a stored 48 kHz gives way at start without a notice, which
+    // is meant for the user's own switch to the test CD.
+    if (index == run_.TestCdIndex) mnu48k->setChecked(false);
+    platform::selectListIndex(cmbWavOutDev, index);
     return true;
 }
 
