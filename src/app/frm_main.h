@@ -222,6 +222,7 @@ class frmMain final : public QMainWindow, public calibration::CalibrationHost {
     void buildChannelFrame();
     void buildMenus();
     void buildAccessKeys();
+    void resizeOuter();
     void connectHandlers();
     void connectMenus();
     void connectFileHooks();

@@ -247,6 +247,12 @@ void frmMain::Form_Resize() {
     redrawGraph();
 }
 
+// The start size counts the frame the window system adds, as the minimum size does.
+void frmMain::resizeOuter() {
+    const QSize frameExtra = frameGeometry().size() - size();
+    resize(px(kMinWidthTwips) - frameExtra.width(), px(kMinHeightTwips) - frameExtra.height());
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
     if (isRunning()) {
         // The run sits in this window's call stack: let it stop at the next block, then close.

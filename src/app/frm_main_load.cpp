@@ -147,7 +147,7 @@ bool frmMain::Form_Load() {
     mnu48k->setChecked(settings_.SampleRate != 44100);
     if (!loadCaptureDevices() || !loadPlaybackDevices() || !screenWideEnough()) return false;
     move(0, 0);
-    resize(kMinWidthTwips / kTwipsPerPixel, kMinHeightTwips / kTwipsPerPixel);
+    resizeOuter();
     mnuRange->setChecked(true);
     mnuTimeChk->setChecked(false);
     mnuFileSaveAs->setEnabled(false);
@@ -164,6 +164,7 @@ bool frmMain::Form_Load() {
     run_.BlockSize = 16384;
     platform::selectListIndex(cmbFreqRes, std::clamp<int>(settings_.FreqResIndex, 0, 2));
     show();
+    resizeOuter(); // the frame is known once the window is shown
     showLoadedCurves();
     platform::selectListIndex(cmbMeasType, std::clamp<int>(settings_.MeasTypeIndex, 0, 4));
     mnuHelpShow->setChecked(settings_.ShowHelp);
