@@ -239,6 +239,8 @@ class frmMain final : public QMainWindow,
     void buildControls();
     void buildChannelFrame();
     void buildMenus();
+    void buildAccessKeys();
+    void resizeOuter();
     void connectHandlers();
     void connectMenus();
     void connectFileHooks();

@@ -88,6 +88,10 @@ FrameInputs frmMain::frameInputs() const {
     const auto twips = [](int pixels) { return static_cast<double>(pixels) * kTwipsPerPixel; };
     in.Graph = {twips(g.x()), twips(g.y()), twips(g.width()), twips(g.height())};
     in.DecimalSeparator = QLocale().decimalPoint().toStdString();
+    const QRect button = cmdAutoRange->geometry();
+    if (!cmdAutoRange->isHidden())
+        in.Controls.push_back(
+            {twips(button.x()), twips(button.y()), twips(button.width()), twips(button.height())});
     return in;
 }
 

@@ -1,6 +1,8 @@
 // Controls, menus and geometry of the main window.
 #include "app/frm_main.h"
 
+#include "app/access_keys.h"
+
 #include "platform/key_state.h"
 #include "platform/services.h"
 
@@ -78,6 +80,7 @@ frmMain::frmMain(MainServices services, const Settings& settings, QWidget* paren
     setWindowTitle(platform::kAppTitle);
     buildMenus();
     buildControls();
+    buildAccessKeys();
     connectHandlers();
     connectFileHooks();
     CaptureBuffer.assign(static_cast<size_t>(run_.ChannelCount) * run_.BlockSize, 0);
@@ -194,6 +197,26 @@ void frmMain::buildMenus() {
     mnuAbout = command(mnuHelp, "mnuAbout", "Über Dezi&ziz");
 }
 
+// The menus own their letters; "&Starte Messung" is reached by Alt+G (Messun&g) instead of
+// the menu's S, "Check &On" by Alt+C instead of the sensor box's O.
+void frmMain::buildAccessKeys() {
+    const auto click = [](QAbstractButton* control) {
+        return [control] {
+            if (control->isEnabled() && control->isVisible()) control->click();
+        };
+    };
+    std::vector<AccessKeys::Entry> keys;
+    for (QMenu* menu : {mnuFile, mnuSpecial, mnuLevel, mnuHelp}) {
+        const QKeySequence letter = QKeySequence::mnemonic(menu->title());
+        keys.push_back(
+            {letter[0].key(), [this, menu] { menuBar()->setActiveAction(menu->menuAction()); }});
+    }
+    keys.push_back({Qt::Key_O, click(chkLoaded[0])});
+    keys.push_back({Qt::Key_C, click(cmdScope)});
+    keys.push_back({Qt::Key_G, click(cmdStart)});
+    new AccessKeys(this, std::move(keys));
+}
+
 void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
@@ -220,6 +243,12 @@ void frmMain::Form_Resize() {
                     px(outerHeight - 1650));
     if (settings_.SampleRate == 0) settings_.SampleRate = mnu48k->isChecked() ? 48000 : 44100;
     redrawGraph();
+}
+
+// The start size counts the frame the window system adds, as the minimum size does.
+void frmMain::resizeOuter() {
+    const QSize frameExtra = frameGeometry().size() - size();
+    resize(px(kMinWidthTwips) - frameExtra.width(), px(kMinHeightTwips) - frameExtra.height());
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

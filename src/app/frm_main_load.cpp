@@ -112,7 +112,11 @@ bool frmMain::loadPlaybackDevices() {
     blockList.unblock();
     run_.TestCdIndex = 1;
     const bool fits = settings_.WavOutDevIndex == 0 || settings_.WavOutDevIndex == 1;
-    platform::selectListIndex(cmbWavOutDev, fits ? settings_.WavOutDevIndex : 0);
+    const int index = fits ? settings_.WavOutDevIndex : 0;
+    // The test CD plays at 44100 Hz: a stored 48 kHz gives way at start without a notice, which
+    // is meant for the user's own switch to the test CD.
+    if (index == run_.TestCdIndex) mnu48k->setChecked(false);
+    platform::selectListIndex(cmbWavOutDev, index);
     return true;
 }
 
@@ -162,7 +166,7 @@ bool frmMain::Form_Load() {
     mnu48k->setChecked(settings_.SampleRate != 44100);
     if (!loadCaptureDevices() || !loadPlaybackDevices() || !screenWideEnough()) return false;
     move(0, 0);
-    resize(kMinWidthTwips / kTwipsPerPixel, kMinHeightTwips / kTwipsPerPixel);
+    resizeOuter();
     mnuRange->setChecked(true);
     mnuTimeChk->setChecked(false);
     mnuFileSaveAs->setEnabled(false);
@@ -179,6 +183,7 @@ bool frmMain::Form_Load() {
     run_.BlockSize = 16384;
     platform::selectListIndex(cmbFreqRes, std::clamp<int>(settings_.FreqResIndex, 0, 2));
     show();
+    resizeOuter(); // the frame is known once the window is shown
     showLoadedCurves();
     platform::selectListIndex(cmbMeasType, std::clamp<int>(settings_.MeasTypeIndex, 0, 4));
     mnuHelpShow->setChecked(settings_.ShowHelp);

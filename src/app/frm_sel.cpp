@@ -3,6 +3,7 @@
 #include "analysis/meas_type.h"
 
 #include "app/frm_main.h"
+#include "calibration/numeric_input.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTimer>
 
 #include <cmath>
 
@@ -128,10 +128,15 @@ void frmSel::connectHandlers() {
 
 // A value field that holds no number takes the focus back as soon as it has lost it.
 bool frmSel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut && !calibration::FocusMovesTo(cmdEsc)) {
         for (int field = 0; field < 6; ++field) {
-            if (watched != txtInfo[field] || txtInfo_LostFocus(field)) continue;
-            QTimer::singleShot(0, txtInfo[field], [edit = txtInfo[field]] { edit->setFocus(); });
+            if (watched != txtInfo[field]) continue;
+            if (txtInfo_LostFocus(field)) {
+                calibration::ReleaseField(txtInfo[field]);
+                continue;
+            }
+            calibration::HoldField(txtInfo[field], QStringLiteral("Erlaubt: eine Zahl oder nichts"),
+                                   [this] { return isVisible(); });
         }
     }
     return QDialog::eventFilter(watched, event);

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -70,6 +71,25 @@ QString usageText() {
         "  --help                 diese Übersicht\n");
 }
 
+namespace {
+
+bool isSet(const char* name) {
+    return !qEnvironmentVariableIsEmpty(name);
+}
+
+} // namespace
+
+QString prepareDisplay(const CommandLine& commandLine) {
+    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM")) return {};
+    if (!commandLine.screenshot.isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return {};
+    }
+    return QStringLiteral("Terzlab braucht einen Bildschirm (DISPLAY oder WAYLAND_DISPLAY); ohne "
+                          "Bildschirm läuft es offscreen mit: terzlab --screenshot DATEI.png "
+                          "[--measure]");
+}
+
 std::string programFolderOf(const QString& executablePath) {
     QString folder = QDir::cleanPath(QFileInfo(executablePath).absolutePath());
     if (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
@@ -79,7 +99,7 @@ std::string programFolderOf(const QString& executablePath) {
 Settings startSettings(const std::string& settingsFile, platform::MessageService& messages) {
     Settings settings;
     ReadSettings(settingsFile, settings);
-    ConfirmStoredCalibration(settings, messages);
+    ConfirmStoredCalibration(settings, messages, QLocale().decimalPoint().toStdString());
     settings.LevelCorr = Settings{}.LevelCorr;
     return settings;
 }

@@ -28,6 +28,10 @@ struct CommandLine {
 CommandLine parseCommandLine(const QStringList& arguments);
 QString usageText();
 
+// Without a display the window system would abort: a screenshot run goes offscreen, any other
+// start gets the one line (returned) that says what is missing and how to run offscreen.
+QString prepareDisplay(const CommandLine& commandLine);
+
 // The folder of the executable, without a trailing separator (except the root itself).
 std::string programFolderOf(const QString& executablePath);
 

@@ -26,7 +26,7 @@ StimulusOutcome prepareStimulusFile(const Locations& places, const StimulusReque
                                        request.timeCheck};
     StimulusOutcome outcome;
     outcome.path = audio::joinProgramPath(places.stimulusFolder, audio::stimulusFileName(choice));
-    if (!audio::fileExists(outcome.path)) {
+    if (!audio::FileExists(outcome.path)) {
         outcome.status = StimulusStatus::Missing;
     } else if (!audio::isValidStimulusWav(outcome.path)) {
         outcome.status = StimulusStatus::Invalid;

@@ -120,20 +120,20 @@ std::string joinProgramPath(const std::string& programFolder, const std::string&
     return folder + "/" + name;
 }
 
-bool fileExists(const std::string& path) {
+bool FileExists(const std::string& path) {
     std::error_code error;
     return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
 bool isValidStimulusWav(const std::string& path) {
     Header header{};
-    return fileExists(path) && readHeader(path, header) && isCanonicalPcm16(header) &&
+    return FileExists(path) && readHeader(path, header) && isCanonicalPcm16(header) &&
            libsndfileReadsPcm16(path);
 }
 
 RateAdaptResult adaptSampleRate(const std::string& path, uint32_t sampleRate) {
     Header header{};
-    if (!fileExists(path) || !readHeader(path, header) || !isCanonicalPcm16(header)) {
+    if (!FileExists(path) || !readHeader(path, header) || !isCanonicalPcm16(header)) {
         return RateAdaptResult::NotWritable;
     }
     if (littleEndian(header, kRateOffset, 4) == sampleRate) {
@@ -146,7 +146,7 @@ RateAdaptResult adaptSampleRate(const std::string& path, uint32_t sampleRate) {
 AdaptedStimulus adaptedCopy(const std::string& installed, const std::string& copyFolder,
                             uint32_t sampleRate, const FileWriter& write) {
     Header header{};
-    if (!fileExists(installed) || !readHeader(installed, header) || !isCanonicalPcm16(header)) {
+    if (!FileExists(installed) || !readHeader(installed, header) || !isCanonicalPcm16(header)) {
         return {RateAdaptResult::NotWritable, installed};
     }
     if (littleEndian(header, kRateOffset, 4) == sampleRate) {

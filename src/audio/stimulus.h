@@ -28,7 +28,7 @@ std::string stimulusFileName(const StimulusChoice& choice);
 std::string joinProgramPath(const std::string& programFolder, const std::string& name);
 
 // True for an existing regular file (not a folder).
-bool fileExists(const std::string& path);
+bool FileExists(const std::string& path);
 
 // A readable 16-bit PCM WAV with the canonical header layout, so that byte 24 really is its
 // rate field and rewriting it cannot damage anything else.

@@ -24,8 +24,16 @@ using platform::MsgAnswer;
 using platform::MsgButtons;
 using platform::MsgIcon;
 
+constexpr double kMinVolts = 0.001;
+constexpr double kMaxVolts = 10.0;
+
 QString fromUtf8(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A number as the user reads it: the file notation with the locale's decimal separator.
+QString shown(const std::string& fileText) {
+    return fromUtf8(WithSeparator(fileText, UserDecimalSeparator()));
 }
 
 } // namespace
@@ -148,8 +156,8 @@ void frmCalib::captionOptions() {
             option->setEnabled(false);
     } else {
         const double rate = host_.sampleRate();
-        optFreq[0]->setText(fromUtf8(FormatFrequency(rate / 910.0, false)) + " Hz");
-        optFreq[1]->setText(fromUtf8(FormatFrequency(rate / 45.0, false)) + " Hz");
+        optFreq[0]->setText(shown(FormatFrequency(rate / 910.0, true)) + " Hz");
+        optFreq[1]->setText(shown(FormatFrequency(rate / 45.0, true)) + " Hz");
     }
     // The run measures the main window's channel; a one-channel measurement can therefore
     // only calibrate that channel.
@@ -157,9 +165,9 @@ void frmCalib::captionOptions() {
     optChan[mainChannel]->setChecked(true);
     if (host_.measuresOneChannel()) optChan[1 - mainChannel]->setEnabled(false);
     const auto& calib = host_.calibValues();
-    optChan[0]->setText(QStringLiteral("Li   (") + fromUtf8(FormatValue(calib[0], "0.00")) +
+    optChan[0]->setText(QStringLiteral("Li   (") + shown(FormatValue(calib[0], "0.00")) +
                         QStringLiteral("dB)"));
-    optChan[1]->setText(QStringLiteral("Re (") + fromUtf8(FormatValue(calib[1], "0.00")) +
+    optChan[1]->setText(QStringLiteral("Re (") + shown(FormatValue(calib[1], "0.00")) +
                         QStringLiteral("dB)"));
     channel_ = mainChannel;
 }
@@ -193,6 +201,7 @@ void frmCalib::evaluate() {
     in.channel = channel_;
     in.SampleRate = rate;
     in.expectedFrequency = ExpectedCalibFrequency(testCd(), freqOption(), rate);
+    in.DecimalSeparator = UserDecimalSeparator();
     const CalibCheckResult result = CheckCalibration(in);
     calibMax_ = result.CalibMax;
     MsgAnswer answer;
@@ -221,10 +230,12 @@ void frmCalib::cmdOK_Click() {
         return;
     }
     const auto volts = ReadFieldNumber(txtVolt->text());
-    if (!volts || !CheckRange(txtVolt->text(), 0.001, 10.0)) {
+    if (!volts || !CheckRange(txtVolt->text(), kMinVolts, kMaxVolts)) {
         txtVolt->setFocus();
+        HoldField(txtVolt, RangeHint(kMinVolts, kMaxVolts), [] { return true; });
         return;
     }
+    ReleaseField(txtVolt);
     host_.calibValues()[static_cast<size_t>(channel_)] = 20.0 * std::log10(*volts) - acceptedLevel_;
 }
 
@@ -237,7 +248,7 @@ void frmCalib::cmdEnd_Click() {
         if (calib[static_cast<size_t>(channel)] == 0.0) continue;
         summary += QStringLiteral("Kalibrierwert für den ") + QString::fromUtf8(names[channel]) +
                    QStringLiteral(" Kanal ist ") +
-                   fromUtf8(FormatValue(calib[static_cast<size_t>(channel)], "0.00")) +
+                   shown(FormatValue(calib[static_cast<size_t>(channel)], "0.00")) +
                    QStringLiteral(" dB\r\n");
     }
     if (!summary.isEmpty()) {

@@ -13,13 +13,14 @@ constexpr const char* kCrLf = "\r\n";
 constexpr int kOctaveBands = 12;
 constexpr int kThirdHarmonicBands = 19; // a factor 3 is 19 bands of 1/40 decade
 
-std::string twoDecimals(double value) {
-    return FormatValue(value, "0.00");
+std::string twoDecimals(const CalibCheckInputs& in, double value) {
+    return WithSeparator(FormatValue(value, "0.00"), in.DecimalSeparator);
 }
 
-std::string frequencyText(std::span<const double> bandFreq, int band) {
-    const bool inTable = band >= 0 && static_cast<size_t>(band) < bandFreq.size();
-    return FormatFrequency(inTable ? bandFreq[static_cast<size_t>(band)] : 0.0, false);
+std::string frequencyText(const CalibCheckInputs& in, int band) {
+    const bool inTable = band >= 0 && static_cast<size_t>(band) < in.BandFreq.size();
+    const double frequency = inTable ? in.BandFreq[static_cast<size_t>(band)] : 0.0;
+    return WithSeparator(FormatFrequency(frequency, true), in.DecimalSeparator);
 }
 
 void findPeak(const CalibCheckInputs& in, CalibCheckResult& out) {
@@ -36,10 +37,10 @@ void findPeak(const CalibCheckInputs& in, CalibCheckResult& out) {
 bool peakWhereExpected(const CalibCheckInputs& in, CalibCheckResult& out) {
     const int je = ExpectedCalibBand(in.expectedFrequency);
     const bool passed = std::abs(out.iMax - je) <= 1;
-    out.text = "Der Maximalwert von " + twoDecimals(out.CalibMax) + " dB tritt " +
+    out.text = "Der Maximalwert von " + twoDecimals(in, out.CalibMax) + " dB tritt " +
                (passed ? "" : "NICHT ") + "in der erwarteten" + kCrLf +
                "1/12 Oktave mit der Mittenfrequenz von " +
-               frequencyText(in.BandFreq, passed ? out.iMax : je) + " Hz auf!";
+               frequencyText(in, passed ? out.iMax : je) + " Hz auf!";
     if (!passed) out.problem = CalibProblem::Peak;
     return passed;
 }
@@ -81,7 +82,7 @@ void addFrequencyDeviation(const CalibCheckInputs& in, CalibCheckResult& out) {
     if (kmax == 0) return;
     const double fm = static_cast<double>(kmax) * in.SampleRate / in.fft->BlockSize;
     out.text += std::string(kCrLf) + kCrLf + "Die Frequenzabweichung beträgt " +
-                twoDecimals(100.0 - 100.0 * in.expectedFrequency / fm) + " %";
+                twoDecimals(in, 100.0 - 100.0 * in.expectedFrequency / fm) + " %";
 }
 
 } // namespace

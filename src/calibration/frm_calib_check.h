@@ -25,6 +25,7 @@ struct CalibCheckInputs {
     int channel = 0;               // 0 left, 1 right
     int32_t SampleRate = 44100;
     double expectedFrequency = 1000.0;
+    std::string DecimalSeparator = "."; // the user's, for the numbers in the text
 };
 
 enum class CalibProblem { None = 0, Peak = 1, SecondHarmonic = 2, ThirdHarmonic = 3, Higher = 4 };

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cmath>
 
@@ -122,6 +121,7 @@ bool frmLevel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::FocusOut || finishing_) return false;
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+    if (FocusMovesTo(cmdCancel)) return false;
     for (int i = 0; i < 2; ++i) {
         if (watched == txtDist[i]) txtDist_LostFocus(i);
         if (watched == txtLevel[i]) txtLevel_LostFocus(i);
@@ -132,13 +132,11 @@ bool frmLevel::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmLevel::leaveField(QLineEdit* field, double minimum, double maximum) {
     if (CheckRange(field->text(), minimum, maximum)) {
+        ReleaseField(field);
         recomputeTotal();
         return true;
     }
-    // Queued: the focus is still on its way to the next control while this runs.
-    QTimer::singleShot(0, field, [this, field] {
-        if (!finishing_) field->setFocus();
-    });
+    HoldField(field, RangeHint(minimum, maximum), [this] { return !finishing_; });
     return false;
 }
 
@@ -182,7 +180,9 @@ QLineEdit* frmLevel::firstInvalidField() const {
     return nullptr;
 }
 
+// The total comes from accepted values only: a refused field leaves it as it was.
 bool frmLevel::recomputeTotal() {
+    if (firstInvalidField() != nullptr) return false;
     const auto distTarget = ReadFieldNumber(txtDist[0]->text());
     const auto distActual = ReadFieldNumber(txtDist[1]->text());
     const auto voltTarget = ReadFieldNumber(txtLevel[0]->text());

@@ -1,7 +1,11 @@
 #include "calibration/numeric_input.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
+#include <QTimer>
+#include <QToolTip>
 
 #include <charconv>
 #include <cmath>
@@ -74,6 +78,38 @@ bool CheckRange(std::string_view text, double minimum, double maximum) {
 
 bool CheckRange(const QString& text, double minimum, double maximum) {
     return CheckRange(std::string_view(text.toStdString()), minimum, maximum);
+}
+
+std::string UserDecimalSeparator() {
+    return QLocale().decimalPoint().toStdString();
+}
+
+QString RangeHint(double minimum, double maximum) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto shown = [&locale](double value) {
+        return locale.toString(value, 'f', QLocale::FloatingPointShortest);
+    };
+    return QStringLiteral("Erlaubt: ") + shown(minimum) + QStringLiteral(" ... ") + shown(maximum);
+}
+
+void HoldField(QLineEdit* field, const QString& hint, std::function<bool()> stillHeld) {
+    field->setToolTip(hint);
+    QTimer::singleShot(0, field, [field, hint, stillHeld = std::move(stillHeld)] {
+        if (!stillHeld()) return;
+        field->setFocus();
+        QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), hint, field);
+    });
+}
+
+void ReleaseField(QLineEdit* field) {
+    if (field->toolTip().isEmpty()) return;
+    field->setToolTip(QString());
+    QToolTip::hideText();
+}
+
+bool FocusMovesTo(const QWidget* control) {
+    return control != nullptr && QApplication::focusWidget() == control;
 }
 
 NumericKeyFilter* NumericKeyFilter::attach(QLineEdit* field, bool allowMinus) {

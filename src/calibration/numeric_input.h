@@ -5,10 +5,13 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 class QLineEdit;
+class QWidget;
 
 namespace terzlab::calibration {
 
@@ -24,6 +27,23 @@ std::optional<double> ReadFieldNumber(const QString& text);
 // True when the text is a number and minimum <= value <= maximum (both inclusive).
 bool CheckRange(std::string_view text, double minimum, double maximum);
 bool CheckRange(const QString& text, double minimum, double maximum);
+
+// The decimal separator of the numbers shown to the user (the locale's); files keep the point.
+std::string UserDecimalSeparator();
+
+// The hint a refused field shows, in the user's notation: "Erlaubt: 0,001 ... 99,99".
+QString RangeHint(double minimum, double maximum);
+
+// A field whose value was refused keeps the focus and shows its hint beside it. The focus is
+// given back queued (it is still on its way to the next control when the field hears of its
+// exit), and only while stillHeld() agrees by then.
+void HoldField(QLineEdit* field, const QString& hint, std::function<bool()> stillHeld);
+// An accepted value drops the hint.
+void ReleaseField(QLineEdit* field);
+
+// True while a field's focus-out is handled and the focus goes to `control`: a move to the
+// cancel button is no field exit, since cancelling must work whatever a field holds.
+bool FocusMovesTo(const QWidget* control);
 
 // Applies FilterNumericKey to the typed characters of one QLineEdit (install with
 // NumericKeyFilter::attach). A second decimal separator is swallowed as well, since it could

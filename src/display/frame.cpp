@@ -3,6 +3,7 @@
 #include "display/mapping.h"
 #include "display/number_format.h"
 #include <cmath>
+#include <utility>
 
 namespace terzlab {
 
@@ -72,9 +73,61 @@ void PrintAt(Picture& window, double x, double y, const std::string& text) {
     window.Print(text);
 }
 
+struct Label {
+    double x;
+    double y;
+    std::string text;
+    double width;
+    double height;
+};
+
+// Strictly overlapping boxes; labels that merely touch stay apart. `gap` keeps neighbours in a
+// row from reading as one number.
+bool Overlap(double left, double top, double width, double height, const Label& b, double gap) {
+    return left < b.x + b.width + gap && b.x < left + width + gap && top < b.y + b.height &&
+           b.y < top + height;
+}
+
+bool UnderControl(const Label& label, const std::vector<ControlBox>& controls) {
+    for (const ControlBox& c : controls)
+        if (Overlap(c.Left, c.Top, c.Width, c.Height, label, 0.0)) return true;
+    return false;
+}
+
+// One axis's labels in order. A label under a control or touching the one kept before it is
+// left out; the last label, which carries the unit, always stays and pushes back the labels
+// before it that it would run into.
+void PrintRow(Picture& window, const std::vector<Label>& labels, const FrameInputs& in) {
+    const double gap = window.TextWidth(" ");
+    const auto clash = [gap](const Label& a, const Label& b) {
+        return Overlap(a.x, a.y, a.width, a.height, b, gap);
+    };
+    std::vector<Label> kept;
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const Label& label = labels[i];
+        if (UnderControl(label, in.Controls)) continue;
+        if (i + 1 < labels.size()) {
+            if (kept.empty() || !clash(kept.back(), label)) kept.push_back(label);
+            continue;
+        }
+        while (!kept.empty() && clash(kept.back(), label))
+            kept.pop_back();
+        kept.push_back(label);
+    }
+    for (const Label& label : kept)
+        PrintAt(window, label.x, label.y, label.text);
+}
+
+Label MakeLabel(const Picture& window, double x, double y, std::string text) {
+    const double width = window.TextWidth(text);
+    const double height = window.TextHeight(text);
+    return {x, y, std::move(text), width, height};
+}
+
 // The value labels left of the graph, top to bottom.
 void VerticalLabels(Picture& window, const FrameInputs& in, int32_t divisions, const char* unit) {
     const GraphPlacement& g = in.Graph;
+    std::vector<Label> labels;
     for (int32_t i = 0; i <= divisions; ++i) {
         const int32_t value = in.Range.RangeTop - i * static_cast<int32_t>(in.Range.RangeStep);
         const std::string text = std::to_string(value) + unit;
@@ -82,14 +135,16 @@ void VerticalLabels(Picture& window, const FrameInputs& in, int32_t divisions, c
         double y = g.Top + i * g.Height / divisions - th / 2.0;
         if (i == 0) y = g.Top;
         if (i == divisions) y = g.Top + g.Height - th;
-        PrintAt(window, g.Left - window.TextWidth(text), y, text);
+        labels.push_back(MakeLabel(window, g.Left - window.TextWidth(text), y, text));
     }
+    PrintRow(window, labels, in);
 }
 
 void TimeLabels(Picture& window, const FrameInputs& in) {
     const GraphPlacement& g = in.Graph;
     const int32_t frames = TimeWindowLength(in.MeasTypeIndex, in.BlockSize);
     const int decimals = frames > 16384 ? 0 : 1;
+    std::vector<Label> labels;
     for (int i = 0; i <= 8; ++i) {
         const double ms = i * 125.0 * frames / (in.SampleRate != 0 ? in.SampleRate : 1);
         std::string text = FormatFixed(ms, decimals, in.DecimalSeparator);
@@ -98,8 +153,9 @@ void TimeLabels(Picture& window, const FrameInputs& in) {
         double x = g.Left + i * g.Width / 8.0 - tw / 2.0;
         if (i == 0) x = g.Left;
         if (i == 8) x = g.Left + g.Width - tw;
-        PrintAt(window, x, g.Top + g.Height, text);
+        labels.push_back(MakeLabel(window, x, g.Top + g.Height, text));
     }
+    PrintRow(window, labels, in);
     VerticalLabels(window, in, Divisions(2.0 * in.Range.RangeTop, in.Range.RangeStep), " % ");
 }
 
@@ -117,13 +173,16 @@ bool ShowsDecibels(const FrameInputs& in) {
 void FrequencyLabels(Picture& window, const Picture& graph, const FrameInputs& in) {
     const GraphPlacement& g = in.Graph;
     constexpr double kBorder = 30.0;
+    std::vector<Label> labels;
     ForEachGridFrequency(in.SampleRate, [&](double f, int d, int k) {
         if (k != 1 && k != 2 && k != 5) return;
         const std::string text = FrequencyLabel(f, d, k);
         const double centre =
             g.Left + kBorder + kTwipsPerPixel * FrequencyX(f, graph.ScaleWidth(), in.SampleRate);
-        PrintAt(window, centre - window.TextWidth(text) / 2.0, g.Top + g.Height, text);
+        labels.push_back(
+            MakeLabel(window, centre - window.TextWidth(text) / 2.0, g.Top + g.Height, text));
     });
+    PrintRow(window, labels, in);
     const double span = static_cast<double>(in.Range.RangeTop) - in.Range.RangeBottom;
     VerticalLabels(window, in, Divisions(span, in.Range.RangeStep),
                    ShowsDecibels(in) ? " dB " : " Ohm ");

@@ -5,6 +5,7 @@
 #include "display/picture.h"
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace terzlab {
 
@@ -13,6 +14,14 @@ inline constexpr int16_t kDisplayFrequency = 1;
 
 // The graph's place on the main window, in the window's twips (GL, GT, GW, GH).
 struct GraphPlacement {
+    double Left = 0.0;
+    double Top = 0.0;
+    double Width = 0.0;
+    double Height = 0.0;
+};
+
+// A control's place on the window, in twips: no axis label is printed under it.
+struct ControlBox {
     double Left = 0.0;
     double Top = 0.0;
     double Width = 0.0;
@@ -28,6 +37,7 @@ struct FrameInputs {
     int16_t ImpedancePart = 0;
     GraphPlacement Graph;
     std::string DecimalSeparator = ".";
+    std::vector<ControlBox> Controls; // controls beside the graph (the auto-range button)
 };
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace terzlab {
 namespace {
@@ -70,9 +71,11 @@ std::string FormatValue(double value, std::string_view pattern) {
     double magnitude = std::fabs(value);
     if (IsExactHalf(magnitude, decimals)) magnitude = std::nextafter(magnitude, HUGE_VAL);
     std::array<char, 400> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%s%.*f", value < 0 ? "-" : "", decimals,
-                  magnitude);
-    return buffer.data();
+    std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, magnitude);
+    std::string text = buffer.data();
+    // A value that rounds to zero has no sign worth showing: "-0.00" reads as a measured value.
+    const bool roundsToZero = text.find_first_not_of("0.") == std::string::npos;
+    return value < 0 && !roundsToZero ? "-" + text : text;
 }
 
 std::string FormatFrequency(double value, bool pointFlag, char userSeparator) {
@@ -92,6 +95,12 @@ std::string FormatFrequency(double value, bool pointFlag, char userSeparator) {
     return text;
 }
 
+std::string WithSeparator(std::string text, std::string_view separator) {
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, separator);
+    return text;
+}
+
 std::optional<int32_t> ParseInteger(std::string_view text, int32_t min, int32_t max) {
     if (text.empty() || text.size() > 11) return std::nullopt;
     std::size_t start = text[0] == '-' ? 1 : 0;
@@ -108,7 +117,8 @@ std::optional<int32_t> ParseInteger(std::string_view text, int32_t min, int32_t 
 
 namespace {
 template <typename Real> std::string ShortestFixed(Real value) {
-    if (!std::isfinite(value)) return "0";
+    // Zero of either sign is "0": a file never says "-0".
+    if (!std::isfinite(value) || value == 0) return "0";
     std::array<char, 400> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed);

@@ -19,6 +19,10 @@ std::string FormatValue(double value, std::string_view pattern);
 // the user (the program speaks German: a comma).
 std::string FormatFrequency(double value, bool pointFlag, char userSeparator = ',');
 
+// A number as FormatValue or FormatFrequency writes it, with its point replaced by the
+// separator the user reads (the caller's locale: this library knows none).
+std::string WithSeparator(std::string text, std::string_view separator);
+
 // A plain decimal integer ("-" and digits only) that fits the range, or nothing.
 std::optional<int32_t> ParseInteger(std::string_view text, int32_t min, int32_t max);
 

@@ -45,8 +45,9 @@ bool WriteSettings(const std::filesystem::path& path, const Settings& settings,
                    MessageService& messages);
 
 // Asks, left channel first, whether a stored non-zero calibration value is to be used; Nein
-// sets it to 0.
-void ConfirmStoredCalibration(Settings& settings, MessageService& messages);
+// sets it to 0. The value is shown with the user's decimal separator.
+void ConfirmStoredCalibration(Settings& settings, MessageService& messages,
+                              std::string_view decimalSeparator);
 
 // Loads the stored curve files into empty slots, as the file dialog would. A file that is gone
 // or no longer fits its slot is reported and skipped.

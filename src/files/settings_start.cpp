@@ -8,10 +8,8 @@ std::string_view MaskForSlot(int slot) {
     return slot == kSensorSlot ? kSensorMask : kOctMask;
 }
 
-std::string CalibrationQuestion(int channel, double value) {
-    std::string shown = FormatValue(value, "0.00");
-    const auto point = shown.find('.');
-    if (point != std::string::npos) shown[point] = ',';
+std::string CalibrationQuestion(int channel, double value, std::string_view separator) {
+    const std::string shown = WithSeparator(FormatValue(value, "0.00"), separator);
     return std::string("Gespeicherten Kalibrierwert für ") + (channel == 0 ? "linken" : "rechten") +
            " Kanal von " + shown +
            " dB übernehmen?\n\nEine Übernahme macht nur dann Sinn, wenn sich die Stellung\n"
@@ -48,12 +46,13 @@ void LoadStoredCurve(DispOct& store, int slot, const std::filesystem::path& path
 
 } // namespace
 
-void ConfirmStoredCalibration(Settings& settings, MessageService& messages) {
+void ConfirmStoredCalibration(Settings& settings, MessageService& messages,
+                              std::string_view decimalSeparator) {
     for (int channel = 0; channel < 2; ++channel) {
         if (settings.CalibValue[channel] == 0.0) continue;
-        const auto answer =
-            messages.show(CalibrationQuestion(channel, settings.CalibValue[channel]),
-                          MsgButtons::YesNo, MsgIcon::Question, "");
+        const auto answer = messages.show(
+            CalibrationQuestion(channel, settings.CalibValue[channel], decimalSeparator),
+            MsgButtons::YesNo, MsgIcon::Question, "");
         if (answer == MsgAnswer::No) settings.CalibValue[channel] = 0.0;
     }
 }

@@ -20,8 +20,11 @@ namespace {
 
 constexpr double kMinResistor = 0.1;
 constexpr double kMaxResistor = 100.0;
-constexpr int kTextWidth = 520;
+// Text and sketch side by side must fit an 800 x 600 screen with the window's frame: the text
+// column is narrower and the sketch is shown at five sixths of its drawn size.
+constexpr int kTextWidth = 430;
 constexpr int kMargin = 12;
+constexpr int kSketchShownPercent = 83;
 
 bool isImpedanceType(int type) {
     return PropertiesOf(type).Unit == ResultUnit::Ohm;
@@ -48,13 +51,14 @@ platform::QtPicture& frmMeas::sketch() {
 }
 
 void frmMeas::buildLayout() {
-    const QSize sketchPixels(kSketchWidth / 15, kSketchHeight / 15);
+    const QSize drawnPixels(kSketchWidth / 15, kSketchHeight / 15);
+    const QSize sketchPixels = drawnPixels * kSketchShownPercent / 100;
     lblMain = new QLabel(QStringLiteral("Verkabelung:"), this);
     lblMain->setObjectName(QStringLiteral("lblMain"));
     lblMain->setWordWrap(true);
     lblMain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMain->setGeometry(kMargin, kMargin, kTextWidth, sketchPixels.height() + 50);
-    sketch_ = new SketchView(sketchPixels, this);
+    sketch_ = new SketchView(drawnPixels, sketchPixels, this);
     sketch_->move(2 * kMargin + kTextWidth, kMargin);
     const int x = 2 * kMargin + kTextWidth;
     const int y = 2 * kMargin + sketchPixels.height();
@@ -126,6 +130,8 @@ bool frmMeas::confirm() {
         if (!value || !calibration::CheckRange(txtValue->text(), kMinResistor, kMaxResistor)) {
             txtValue->setFocus();
             txtValue->selectAll();
+            calibration::HoldField(txtValue, calibration::RangeHint(kMinResistor, kMaxResistor),
+                                   [] { return true; });
             return false;
         }
         if (subject_.SeriesResistor) *subject_.SeriesResistor = static_cast<float>(*value);

@@ -6,14 +6,15 @@
 
 namespace terzlab::guidance {
 
-SketchView::SketchView(QSize pixels, QWidget* parent)
+SketchView::SketchView(QSize pixels, QSize shown, QWidget* parent)
     : QWidget(parent), picture_(pixels, kTwipsPerPixel) {
-    setFixedSize(pixels);
+    setFixedSize(shown);
 }
 
 void SketchView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_.Image());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), picture_.Image());
 }
 
 } // namespace terzlab::guidance

@@ -1,5 +1,6 @@
 #pragma once
-// Shows a picture measured in twips, the wiring sketch's scale, at its natural pixel size.
+// Shows a picture measured in twips, the wiring sketch's scale, drawn at its natural pixel size
+// and shown at `shown` pixels (smaller, so that its dialog fits a small screen).
 #include "platform/qt_picture.h"
 
 #include <QWidget>
@@ -8,7 +9,7 @@ namespace terzlab::guidance {
 
 class SketchView final : public QWidget {
   public:
-    SketchView(QSize pixels, QWidget* parent = nullptr);
+    SketchView(QSize pixels, QSize shown, QWidget* parent = nullptr);
 
     platform::QtPicture& Surface() { return picture_; }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <thread>
@@ -67,6 +68,12 @@ TEST(PortAudioCard, EnumeratesWithoutACardAndRefusesWhatIsNotThere) {
     ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
     auto card = openPortAudioCard();
     ASSERT_TRUE(card->devices && card->capture && card->player);
+    // PortAudio's internal checks stay off the terminal; every other line reaches it.
+    testing::internal::CaptureStderr();
+    std::fprintf(stderr, "Expression 'r' failed in 'src/hostapi/alsa/pa_linux_alsa.c', line: 1\n"
+                         "Eigene Zeile\nExpression 'x' failed in 'src/os/unix/pa_unix_util.c'\n");
+    std::fprintf(stderr, "Expression %s\n", "ohne Ort");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Eigene Zeile\nExpression ohne Ort\n");
     const int inputs = card->devices->inputCount();
     for (int i = 0; i < inputs; ++i)
         EXPECT_EQ(card->devices->inputCaps(i).name.back(), '\0');

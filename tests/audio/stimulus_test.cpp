@@ -163,11 +163,11 @@ TEST(SoundFile, IsFoundAcceptedReadWholeAndPlayed) {
         {"list.wav", wavImage(16, 44100, true), false}};
     for (const auto& [name, bytes, valid] : cases)
         EXPECT_EQ(isValidStimulusWav(folder.write(name, bytes)), valid) << name;
-    EXPECT_TRUE(fileExists(folder.file("cut.wav")));
+    EXPECT_TRUE(FileExists(folder.file("cut.wav")));
     EXPECT_FALSE(isValidStimulusWav(folder.file("missing.wav")));
-    EXPECT_FALSE(fileExists(folder.dir));
-    EXPECT_FALSE(fileExists(folder.file("missing.wav")));
-    EXPECT_FALSE(fileExists(""));
+    EXPECT_FALSE(FileExists(folder.dir));
+    EXPECT_FALSE(FileExists(folder.file("missing.wav")));
+    EXPECT_FALSE(FileExists(""));
     const std::string stop = folder.write("Stop.wav", image);
     EXPECT_EQ(resolvePlayPath(folder.dir, "Stop.wav "), stop);
     EXPECT_EQ(resolvePlayPath(folder.dir, "Stop.wav"), stop);

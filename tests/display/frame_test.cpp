@@ -64,5 +64,49 @@ TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparator) {
     EXPECT_EQ(g.Lines(DrawStyle::Dot).size(), 7u + 9u);
 }
 
+// On a narrow graph and beside the auto-range button no label runs into another or hides
+// under the button; the labels with the units stay.
+TEST(Frame, LabelsNeverOverlapEachOtherOrAControl) {
+    const ControlBox autoButton{60, 700, 735, 255}; // over the first division's label
+    const struct {
+        int16_t display;
+        int16_t type;
+        int32_t block;
+        double width;
+        bool button;
+        const char* unitLabel;
+    } rows[] = {{kDisplayTime, meas::kLevelOneChannel, 16384, 7000, false, "371,5 [ms]"},
+                {kDisplayTime, meas::kImpedanceOneChannel, 65536, 7000, true, "1486 [ms]"},
+                {kDisplayTime, meas::kImpedanceOneChannel, 65536, 10560, true, "1486 [ms]"},
+                {kDisplayFrequency, meas::kLevelOneChannel, 16384, 5000, true, "20k [Hz]"}};
+    for (const auto& row : rows) {
+        Graph g;
+        g.frame.DisplayIndex = row.display;
+        g.frame.MeasTypeIndex = row.type;
+        g.frame.BlockSize = row.block;
+        g.frame.Range =
+            row.display == kDisplayTime ? AxisRange{100, -100, 20} : AxisRange{0, -100, 10};
+        g.frame.Graph.Width = row.width;
+        if (row.button) g.frame.Controls = {autoButton};
+        DisplayInit(g.graph, g.window, g.frame, true);
+        const auto& texts = g.window.Texts;
+        const double h = g.window.TextHeight("x");
+        const auto box = [&](const RecordedText& t) {
+            return ControlBox{t.x, t.y, g.window.TextWidth(t.text), h};
+        };
+        const auto apart = [](const ControlBox& a, const ControlBox& b) {
+            return a.Left + a.Width <= b.Left || b.Left + b.Width <= a.Left ||
+                   a.Top + a.Height <= b.Top || b.Top + b.Height <= a.Top;
+        };
+        EXPECT_TRUE(Has(g.Labels(), row.unitLabel)) << row.unitLabel;
+        for (size_t i = 0; i < texts.size(); ++i) {
+            EXPECT_TRUE(!row.button || apart(box(texts[i]), autoButton)) << texts[i].text;
+            for (size_t j = i + 1; j < texts.size(); ++j)
+                EXPECT_TRUE(apart(box(texts[i]), box(texts[j])))
+                    << texts[i].text << " | " << texts[j].text << " at " << row.width;
+        }
+    }
+}
+
 } // namespace
 } // namespace terzlab

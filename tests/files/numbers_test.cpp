@@ -22,10 +22,19 @@ TEST(FormatNumbers, FourSignificantFrequencyDigitsAndHalvesAwayFromZero) {
     EXPECT_EQ(FormatFrequency(NominalBandFreq(134), true), "22387");
     EXPECT_EQ(FormatFrequency(9.71628, true), "9.716");
     EXPECT_EQ(FormatFrequency(NominalBandFreq(1), false), "10,59");
-    EXPECT_EQ(FormatValue(0.125, "0.00"), "0.13");
-    EXPECT_EQ(FormatValue(-0.125, "0.00"), "-0.13");
-    EXPECT_EQ(FormatValue(2.5, "0"), "3");
-    EXPECT_EQ(FormatValue(kNoValue, "0.00"), "-999.99");
+    const struct {
+        double value;
+        const char* pattern;
+        const char* text;
+    } rows[] = {{0.125, "0.00", "0.13"},  {-0.125, "0.00", "-0.13"},
+                {2.5, "0", "3"},          {kNoValue, "0.00", "-999.99"},
+                {-0.004, "0.00", "0.00"}, {-0.0, "0.0", "0.0"},
+                {-0.4, "0", "0"},         {-0.005, "0.00", "-0.01"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(FormatValue(row.value, row.pattern), row.text) << row.value;
+    EXPECT_EQ(FormatRoundTrip(-0.0), "0");
+    EXPECT_EQ(FormatRoundTrip(-0.0f), "0");
+    EXPECT_EQ(FormatRoundTrip(-2.5f), "-2.5");
 }
 
 TEST(SplitFields, EmptyFieldsSurviveAndShortLinesStayWhole) {

@@ -85,7 +85,7 @@ TEST(SettingsStart, OnlyNonZeroCalibrationIsQuestionedAndNeinDropsIt) {
     s.CalibValue = {0.0, 1.5};
     RecordingMessages messages;
     messages.answer = MsgAnswer::No;
-    ConfirmStoredCalibration(s, messages);
+    ConfirmStoredCalibration(s, messages, ",");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "Gespeicherten Kalibrierwert für rechten Kanal von 1,50 dB übernehmen?\n\n"

@@ -240,8 +240,8 @@ TEST_F(CalibDialogTest, CancellingTheSummaryDiscardsBothChannels) {
     open();
     EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(frmCalib::open(*window, boxes), dialog.data()); // one dialog at a time
-    EXPECT_EQ(dialog->optFreq[0]->text(), QStringLiteral("48,46 Hz"));
-    EXPECT_EQ(dialog->optFreq[1]->text(), QStringLiteral("980,0 Hz"));
+    EXPECT_EQ(dialog->optFreq[0]->text(), QStringLiteral("48.46 Hz"));
+    EXPECT_EQ(dialog->optFreq[1]->text(), QStringLiteral("980.0 Hz"));
     EXPECT_EQ(dialog->optChan[0]->text(), QStringLiteral("Li   (1.50dB)"));
     EXPECT_EQ(dialog->optChan[1]->text(), QStringLiteral("Re (-2.25dB)"));
     EXPECT_TRUE(dialog->optChan[0]->isEnabled() && dialog->optChan[1]->isEnabled());

@@ -2,6 +2,10 @@
 
 #include <alsa/asoundlib.h>
 #include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string_view>
 
 namespace terzlab::audio {
 
@@ -20,11 +24,50 @@ void silenceJack() {
         if (void* symbol = dlsym(RTLD_DEFAULT, name)) reinterpret_cast<Hook>(symbol)(quietJack);
 }
 
+// PortAudio's ALSA host prints its internal checks ("Expression '...' failed in
+// 'src/hostapi/...'") to stderr, from the audio thread too, when a sound server goes away; the
+// capture's own message says what happened. Those lines are dropped, everything else written to
+// stderr reaches the terminal unchanged.
+bool isPortAudioCheck(std::string_view line) {
+    return line.starts_with("Expression '") && line.find("' failed in 'src/") != line.npos;
+}
+
+ssize_t writeWithoutChecks(void*, const char* data, size_t size) {
+    const std::string_view text(data, size);
+    for (size_t start = 0; start < size;) {
+        const size_t newline = text.find('\n', start);
+        const size_t end = newline == text.npos ? size : newline + 1;
+        if (!isPortAudioCheck(text.substr(start, end - start))) {
+            for (size_t done = start; done < end;) {
+                const ssize_t written = ::write(STDERR_FILENO, data + done, end - done);
+                if (written <= 0) break;
+                done += static_cast<size_t>(written);
+            }
+        }
+        start = end;
+    }
+    return static_cast<ssize_t>(size);
+}
+
+void filterStderrOnce() {
+    static const bool installed = [] {
+        FILE* filtered = fopencookie(nullptr, "w", {nullptr, writeWithoutChecks, nullptr, nullptr});
+        if (filtered == nullptr) return false;
+        // Line by line, so that each check arrives whole and nothing waits in the buffer.
+        std::setvbuf(filtered, nullptr, _IOLBF, 4096);
+        std::fflush(stderr);
+        stderr = filtered;
+        return true;
+    }();
+    (void)installed;
+}
+
 } // namespace
 
 PaSession::PaSession() {
     snd_lib_error_set_handler(quietAlsa);
     silenceJack();
+    filterStderrOnce();
     ok_ = Pa_Initialize() == paNoError;
     if (!ok_) return;
     const PaDeviceIndex count = Pa_GetDeviceCount();
