@@ -25,7 +25,7 @@ namespace terzlab::test {
 
 namespace {
 
-class ReviewTest : public GuiTest {
+class DialogReviewTest : public GuiTest {
   protected:
     void SetUp() override { ASSERT_TRUE(load()); }
     void TearDown() override {
@@ -47,7 +47,7 @@ class ReviewTest : public GuiTest {
 // A refused value keeps the focus and names what is allowed, the level total stays with the
 // accepted values, and "Abbruch" clicked as a person clicks (the press takes the focus, events
 // run, then the release) cancels whatever the field holds.
-TEST_F(ReviewTest, RefusedFieldsHintTheirRangeAndNeverBlockCancelling) {
+TEST_F(DialogReviewTest, RefusedFieldsHintTheirRangeAndNeverBlockCancelling) {
     auto* level = calibration::frmLevel::open(*window, boxes);
     const QPointer<QLineEdit> totalField = level->txtSens[1];
     const QString total = totalField->text();
@@ -81,7 +81,7 @@ TEST_F(ReviewTest, RefusedFieldsHintTheirRangeAndNeverBlockCancelling) {
 
 // Every number shown to a person follows the locale: the start-up question, the calibration
 // dialog's captions and the hints.
-TEST_F(ReviewTest, NumbersShownFollowTheLocale) {
+TEST_F(DialogReviewTest, NumbersShownFollowTheLocale) {
     QFile stored(filePath(QStringLiteral("Terzlab.def")));
     ASSERT_TRUE(stored.open(QIODevice::WriteOnly));
     stored.write("CalibrationValueLeftChannel=1.5\r\n");
@@ -106,7 +106,7 @@ TEST_F(ReviewTest, NumbersShownFollowTheLocale) {
 
 // Alt+letter opens the menu with that letter first; the start button (Alt+G) and the check
 // button (Alt+C) keep keys of their own; no caption changes.
-TEST_F(ReviewTest, MenusOwnTheirLettersAndClashingControlsHaveTheirOwnKeys) {
+TEST_F(DialogReviewTest, MenusOwnTheirLettersAndClashingControlsHaveTheirOwnKeys) {
     window->activateWindow();
     const auto alt = [this](Qt::Key key) {
         QWidget* focus = QApplication::focusWidget();
@@ -135,7 +135,7 @@ TEST_F(ReviewTest, MenusOwnTheirLettersAndClashingControlsHaveTheirOwnKeys) {
 
 // Every dialog fits an 800 x 600 screen with its frame (borders and title bar); a stored 48 kHz
 // with the test CD starts silently at 44100 Hz.
-TEST_F(ReviewTest, DialogsFitTheSmallestScreenAndTestCdStartsQuietly) {
+TEST_F(DialogReviewTest, DialogsFitTheSmallestScreenAndTestCdStartsQuietly) {
     const QRect screen(QPoint(0, 0), QSize(800, 600) - QSize(16, 40));
     std::vector<QPointer<QDialog>> dialogs{calibration::frmLevel::open(*window, boxes),
                                            calibration::frmCalib::open(*window, boxes), openSave()};
