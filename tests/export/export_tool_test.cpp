@@ -105,8 +105,7 @@ TEST(ExportTool, PngHasTheWindowsSizeAndSvgKeepsEachCurveAsOnePath) {
     EXPECT_EQ(QImage(QString::fromStdString(dir / "a.png")).size(), QSize(587, 331));
     EXPECT_EQ(QImage(QString::fromStdString(dir / "b.png")).size(), QSize(1174, 662));
     ASSERT_EQ(dir.Export("--comparison @flat.oct @level.oct @c.svg"), kExitOk) << dir.err;
-    std::ifstream in(dir / "c.svg", std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    const std::string text = test::readFile(dir / "c.svg");
     const auto points = PathPoints(text);
     // 135 bands less the gaps, bridged: one line to each valued band after the first.
     EXPECT_EQ(points.at("#0000ff"), 118);
