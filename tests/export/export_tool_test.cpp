@@ -11,6 +11,7 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -22,6 +23,7 @@ namespace {
 // A folder of the test's own with a level, an impedance and a malformed measurement file.
 struct Folder : test::TempFolder {
     Folder() {
+        ::setenv("XDG_RUNTIME_DIR", path().c_str(), 1); // not Qt's default, which stays in /tmp
         Measurement("level.oct", meas::kLevelOneChannel, -40.0);
         Measurement("flat.oct", meas::kLevelOneChannel, -55.0);
         Measurement("imp.oct", meas::kImpedanceTwoChannel, 6.0);
