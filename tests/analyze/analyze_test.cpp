@@ -20,14 +20,9 @@ namespace terzlab::test {
 
 using Samples = std::vector<int16_t>;
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // The left channel of the first frames of a stimulus file ("pseudo.wav", "multi.wav").
 Samples Period(const std::string& stimulus, std::size_t frames) {
-    const std::string bytes = ReadBytes(std::string(TERZLAB_BIN_DIR "/") + stimulus);
+    const std::string bytes = readFile(std::string(TERZLAB_BIN_DIR "/") + stimulus);
     Samples left(frames);
     for (std::size_t i = 0; i < frames && 48 + 4 * i <= bytes.size(); ++i)
         std::memcpy(&left[i], bytes.data() + 44 + 4 * i, 2);
@@ -71,7 +66,7 @@ class AnalyzeTest : public ::testing::Test {
         return ReadOct(out);
     }
     OctFile ReadOct(const std::string& name) {
-        OctFile oct{ReadBytes(dir / name), {}};
+        OctFile oct{readFile(dir / name), {}};
         std::istringstream in(oct.Text.substr(std::min(oct.Text.find("F [Hz]"), oct.Text.size())));
         in.ignore(100, '\n');
         for (Band b{}; in >> b.Freq >> b.Value >> b.Phase;)
@@ -105,7 +100,7 @@ TEST_F(AnalyzeTest, RefusalsExitWithTwoAndOneLineAndWriteNothing) {
     std::ofstream(dir / "two.oct") << "#This file contains data created by Terzlab\r\nTitle\tT\r\n"
                                    << "Result type\tAutopower Spectrum [dB]\r\n"
                                    << "Octave resolution\t1/12\r\nF [Hz]\tAmpl [dB]\r\n";
-    const std::string before = ReadBytes(dir / "good.wav");
+    const std::string before = readFile(dir / "good.wav");
     const std::size_t files = dir.fileCount();
     const struct {
         const char* args;
@@ -135,7 +130,7 @@ TEST_F(AnalyzeTest, RefusalsExitWithTwoAndOneLineAndWriteNothing) {
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
         EXPECT_EQ(dir.fileCount(), files) << row.args;
     }
-    EXPECT_EQ(ReadBytes(dir / "good.wav"), before);
+    EXPECT_EQ(readFile(dir / "good.wav"), before);
     // The executable itself, as a script sees it.
     const std::string call = std::string(TERZLAB_BIN_DIR) + "/terzlab-analyze --out " +
                              (dir / "a.oct") + " " + (dir / "good.wav") + " 2>/dev/null";
@@ -168,18 +163,18 @@ TEST_F(AnalyzeTest, PictureExportAndSvgBesideTheFile) {
     Stereo("pink.wav", pseudo, pseudo);
     Analyse("--resolution 3 --png @3.png --export @m.frd --svg @m.svg @pink.wav", "3.oct");
     Analyse("--resolution 12 --png @12.png @pink.wav", "12.oct");
-    EXPECT_EQ(ReadBytes(dir / "3.oct"), ReadBytes(dir / "12.oct"));
-    const std::string png = ReadBytes(dir / "3.png");
+    EXPECT_EQ(readFile(dir / "3.oct"), readFile(dir / "12.oct"));
+    const std::string png = readFile(dir / "3.png");
     EXPECT_EQ(png.substr(0, 16), std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16));
     // 587 x 331: the graph's 497 x 297 pixels, its border and the labels around it.
     EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x4b\0\0\x01\x4b", 8));
-    EXPECT_NE(png, ReadBytes(dir / "12.png"));
+    EXPECT_NE(png, readFile(dir / "12.png"));
 
     const std::string oct = ReadOct("3.oct").Text, top = "Phase [\xF8]\r\n";
     const std::string bands = oct.substr(oct.find(top) + top.size());
     EXPECT_EQ(std::count(bands.begin(), bands.end(), '\n'), 134);
-    EXPECT_TRUE(ReadBytes(dir / "m.frd").ends_with(bands));
-    const std::string svg = ReadBytes(dir / "m.svg");
+    EXPECT_TRUE(readFile(dir / "m.frd").ends_with(bands));
+    const std::string svg = readFile(dir / "m.svg");
     EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
     EXPECT_NE(svg.find("<path"), std::string::npos);
 }
@@ -212,7 +207,7 @@ TEST_F(AnalyzeTest, OptionsShiftSelectAndAverageTheLevels) {
     for (const char* type : {"0", "1"}) {
         Analyse(std::string("--type ") + type + " @mono.wav", "m.oct");
         Analyse(std::string("--type ") + type + " @steps.wav", "s.oct");
-        EXPECT_EQ(ReadBytes(dir / "m.oct"), ReadBytes(dir / "s.oct")) << "type " << type;
+        EXPECT_EQ(readFile(dir / "m.oct"), readFile(dir / "s.oct")) << "type " << type;
     }
 }
 

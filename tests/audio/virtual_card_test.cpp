@@ -158,22 +158,6 @@ TEST(VirtualBench, ClipsLikeAConverterOrWrapsWhenClippingIsOff) {
     }
 }
 
-// The two-channel reading Z = Rv * X1 / (X2 - X1) shows a loudspeaker's voice coil; the
-// window's measurement tests find its resonance with both impedance types.
-TEST(VirtualBench, ImpedanceShowsALoudspeaker) {
-    Bench two;
-    const auto& block = two.play({1000.0, 15000.0}, 0.15, 4, 0.7).block;
-    const auto z = [&](double f) {
-        const auto x1 = toneOf(block, 0, f), x2 = toneOf(block, 1, f);
-        return std::abs(22.0 * x1 / (x2 - x1));
-    };
-    EXPECT_NEAR(z(1000.0), 7.0, 1.0); // near the voice-coil resistance
-    // The lossy voice coil levels off near Re + R2 instead of climbing with the warped
-    // reactance of the simulation: within 1.5 ohm of the analogue circuit.
-    const std::complex<double> coil(0.0, 2.0 * std::numbers::pi * 15000.0 * 0.35e-3);
-    EXPECT_NEAR(z(15000.0), std::abs(6.5 + coil * 15.0 / (coil + 15.0)), 1.5);
-}
-
 // 997 Hz over 5000 or 10000 frames: no block boundary falls on a whole period.
 TEST(VirtualBench, StimulusRunsOnSeamlesslyFromBlockToBlock) {
     Bench small(5000), large(10000);

@@ -11,6 +11,7 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -22,6 +23,7 @@ namespace {
 // A folder of the test's own with a level, an impedance and a malformed measurement file.
 struct Folder : test::TempFolder {
     Folder() {
+        ::setenv("XDG_RUNTIME_DIR", path().c_str(), 1); // not Qt's default, which stays in /tmp
         Measurement("level.oct", meas::kLevelOneChannel, -40.0);
         Measurement("flat.oct", meas::kLevelOneChannel, -55.0);
         Measurement("imp.oct", meas::kImpedanceTwoChannel, 6.0);
@@ -105,8 +107,7 @@ TEST(ExportTool, PngHasTheWindowsSizeAndSvgKeepsEachCurveAsOnePath) {
     EXPECT_EQ(QImage(QString::fromStdString(dir / "a.png")).size(), QSize(587, 331));
     EXPECT_EQ(QImage(QString::fromStdString(dir / "b.png")).size(), QSize(1174, 662));
     ASSERT_EQ(dir.Export("--comparison @flat.oct @level.oct @c.svg"), kExitOk) << dir.err;
-    std::ifstream in(dir / "c.svg", std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    const std::string text = test::readFile(dir / "c.svg");
     const auto points = PathPoints(text);
     // 135 bands less the gaps, bridged: one line to each valued band after the first.
     EXPECT_EQ(points.at("#0000ff"), 118);

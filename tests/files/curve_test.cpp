@@ -36,7 +36,7 @@ TEST(LoadCurve, WrittenLevelFileLoadsBackAsReferenceBandForBand) {
     const auto bands = test::Bands(kLastBand, -60.0, 0.4567);
     MeasurementHeader header;
     header.Title = "Box ä ö ü ß 30° 漢";
-    test::WriteBytes(dir.path() / "m.OCT", MeasurementFileText(header, bands));
+    test::writeFile(dir.path() / "m.OCT", MeasurementFileText(header, bands));
     DispOct store;
     RecordingMessages messages;
     PointAt(store, kReferenceSlot, dir.path() / "m.OCT");
@@ -135,10 +135,10 @@ TEST(LoadCurve, GarbageOversizedAndMissingFilesAreReportedNotFatal) {
     std::string garbage(200000, '\0');
     for (char& c : garbage)
         c = static_cast<char>(random());
-    test::WriteBytes(dir.path() / "garbage.OCT", garbage);
-    test::WriteBytes(dir.path() / "huge.OCT",
-                     "F [Hz]\tAmpl [dB]\tPhase [\xF8]\r\n" + std::string(5 << 20, '7'));
-    test::WriteBytes(dir.path() / "keys.OCT", "Title\r\nOctave resolution\r\nF [Hz]\r\n");
+    test::writeFile(dir.path() / "garbage.OCT", garbage);
+    test::writeFile(dir.path() / "huge.OCT",
+                    "F [Hz]\tAmpl [dB]\tPhase [\xF8]\r\n" + std::string(5 << 20, '7'));
+    test::writeFile(dir.path() / "keys.OCT", "Title\r\nOctave resolution\r\nF [Hz]\r\n");
     for (const char* name : {"garbage.OCT", "huge.OCT", "keys.OCT", "absent.OCT"}) {
         for (int slot = 0; slot < 3; ++slot) {
             DispOct store;

@@ -93,13 +93,13 @@ TEST(ExportWriter, SavedFileAndRunGiveTheFilesBandLinesWithoutNoValue) {
 TEST(ExportWriter, ARefusalKeepsTheOldFileAndExtensionsMatchInAnyCase) {
     TempFolder dir;
     const auto target = dir.path() / "old.frd";
-    test::WriteBytes(target, "old");
+    test::writeFile(target, "old");
     MeasurementHeader header;
     header.MeasTypeIndex = 3;
     std::string error;
     EXPECT_FALSE(
         WriteExport(target, ExportFormat::Frd, ExportSourceFor(header, Bands(3), 0), error));
-    EXPECT_EQ(test::ReadBytes(target), "old");
+    EXPECT_EQ(test::readFile(target), "old");
     EXPECT_EQ(ExportFormatFor("a/B.ZmA"), ExportFormat::Zma);
     EXPECT_FALSE(ExportFormatFor("a.txt").has_value());
 }

@@ -36,7 +36,7 @@ TEST(Locations, EachLayoutKeepsItsFilesWhereItsUserExpectsThem) {
         };
         for (const char* file : layout.files) {
             std::filesystem::create_directories((dir.path() / file).parent_path());
-            test::WriteBytes(dir.path() / file, "x");
+            test::writeFile(dir.path() / file, "x");
         }
         const Locations got = FindLocations(
             at("bin"), {at("h"), layout.xdgSet ? at("cfg") : "", layout.xdgSet ? at("data") : ""});

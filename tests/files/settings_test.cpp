@@ -29,7 +29,7 @@ TEST(SettingsFile, EverySettingSurvivesWriteAndRead) {
     written.InfoTexts[2][1] = "mit\tTab";
     RecordingMessages messages;
     ASSERT_TRUE(WriteSettings(dir.path() / "Terzlab.def", written, messages));
-    const auto bytes = test::ReadBytes(dir.path() / "Terzlab.def");
+    const auto bytes = test::readFile(dir.path() / "Terzlab.def");
     EXPECT_TRUE(bytes.starts_with(
         "# this file contains setup information for the program Terzlab.exe\r\n"));
     EXPECT_NE(bytes.find("\r\nFsample=48000\r\n"), std::string::npos);
@@ -72,7 +72,7 @@ TEST(SettingsFile, NumbersAreTakenOnlyWithinTheirLimits) {
         {"AvgCountIndex=7", true},   {"AvgCountIndex=8", false}, {"DisplayTypeIndex=2", false},
         {"WavOutDevIndex=2", false}};
     for (const auto& c : cases) {
-        test::WriteBytes(dir.path() / "Terzlab.def", std::string(c.line) + "\r\n");
+        test::writeFile(dir.path() / "Terzlab.def", std::string(c.line) + "\r\n");
         Settings s;
         ReadSettings(dir.path() / "Terzlab.def", s);
         const auto at = SettingsFileText(s).find("\r\n" + std::string(c.line) + "\r\n");

@@ -34,17 +34,6 @@ inline std::filesystem::path DataDir() {
     return TERZLAB_TEST_DATA;
 }
 
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 // Bands on the nominal grid with values first + step * band, the result rows cleared.
 inline BandState Bands(int16_t lastBand, double first, double step = 0.0) {
     BandState bands;

@@ -61,14 +61,14 @@ TEST(MeasurementWriter, SavesTheGivenValuesAndAFailedSaveKeepsTheOldFile) {
     RecordingMessages messages;
     ASSERT_TRUE(SaveMeasurementFile(dir.path() / "a.OCT", {}, Bands(134, 3.0),
                                     std::vector<double>(135, 12.0), messages));
-    EXPECT_EQ(Lines(test::ReadBytes(dir.path() / "a.OCT"))[12], "10.00\t12.00\t0.0");
+    EXPECT_EQ(Lines(test::readFile(dir.path() / "a.OCT"))[12], "10.00\t12.00\t0.0");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
     // The longest name the file system allows leaves no room for a temporary name beside it.
     const auto target = dir.path() / (std::string(251, 'x') + ".OCT");
-    test::WriteBytes(target, "old contents");
+    test::writeFile(target, "old contents");
     EXPECT_FALSE(SaveMeasurementFile(target, {}, Bands(134, 1.0), {}, messages));
-    EXPECT_EQ(test::ReadBytes(target), "old contents");
+    EXPECT_EQ(test::readFile(target), "old contents");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "Die Datei " + target.string() + " konnte nicht geschrieben werden!");

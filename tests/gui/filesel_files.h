@@ -3,10 +3,6 @@
 #include "files/disp_oct.h"
 #include "files/measurement_writer.h"
 
-#include <QFile>
-
-#include <gtest/gtest.h>
-
 #include <string>
 
 namespace terzlab::test {
@@ -23,17 +19,6 @@ inline std::string measurementFile(const std::string& title, double value, int m
     header.Title = title;
     header.MeasTypeIndex = static_cast<int16_t>(measType);
     return MeasurementFileText(header, bands);
-}
-
-inline void writeBytes(const QString& path, const std::string& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
-inline std::string readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 } // namespace terzlab::test

@@ -37,7 +37,6 @@ class FileSelTest : public GuiTest {
         return *dialog;
     }
     void measureType(int type) { platform::selectListIndex(window->cmbMeasType, type); }
-    void put(const QString& name, const std::string& bytes) { writeBytes(filePath(name), bytes); }
     // Each row, or only its first `width` characters, without the padding.
     QStringList rows(int width = -1) const {
         QStringList texts;
@@ -82,12 +81,11 @@ TEST_F(FileSelTest, SavingNamesTheFileAndNeverLosesAnOldOne) {
                       QStringLiteral(" überschrieben werden?"),
                   QStringLiteral("Warnung:"), MsgIcon::Question);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(readBytes(filePath("alt.oct")), "alt");
+    EXPECT_EQ(contents("alt.oct"), "alt");
 
     boxes.answerNext(MsgAnswer::Yes);
     save(QStringLiteral("alt"));
-    EXPECT_TRUE(
-        readBytes(filePath("alt.oct")).starts_with("#This file contains data created by Terzlab"));
+    EXPECT_TRUE(contents("alt.oct").starts_with("#This file contains data created by Terzlab"));
 
     // A folder of that name cannot be replaced by a file: reported, and the dialog stays open.
     ASSERT_TRUE(QDir(folderPath()).mkdir(QStringLiteral("ordner.oct")));
@@ -204,7 +202,7 @@ TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndTheFileKeepsTwelfthOcta
     EXPECT_EQ(dialog->txtInfo[2]->text(), QStringLiteral("4.7"));
     dialog->txtInfo[0]->setText(QStringLiteral("tt"));
     dialog->cmdDisp_Click();
-    EXPECT_NE(readBytes(filePath("tt.oct")).find("\t4.7"), std::string::npos);
+    EXPECT_NE(contents("tt.oct").find("\t4.7"), std::string::npos);
     EXPECT_EQ(window->settings().InfoTexts[2][2], "4.7");
 
     open(sel::kReference);
@@ -225,7 +223,7 @@ TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndTheFileKeepsTwelfthOcta
         bands.Results(row, band) = band % 2 == 0 ? 1e-3 : 1e-4;
     window->run().MeasValid = true;
     save(QStringLiteral("drittel"));
-    const std::string file = readBytes(filePath("drittel.oct"));
+    const std::string file = contents("drittel.oct");
     EXPECT_NE(file.find("\t3.50\t"), std::string::npos);
     EXPECT_NE(file.find("\t-6.50\t"), std::string::npos);
     EXPECT_EQ(window->cmbFreqRes->currentIndex(), 0);

@@ -44,8 +44,10 @@ void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Se
     auto record = [this](std::vector<int>& pages) {
         return [this, &pages] { pages.push_back(std::exchange(dialogs.DialogPage, -1)); };
     };
-    services.openInstructions = record(instructionPages);
-    services.openHelp = record(helpPages);
+    if (!realDialogs) {
+        services.openInstructions = record(instructionPages);
+        services.openHelp = record(helpPages);
+    }
     window = std::make_unique<app::frmMain>(services, settings);
 }
 

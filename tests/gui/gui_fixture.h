@@ -62,6 +62,12 @@ class GuiTest : public ::testing::Test {
     // The program folder: stimuli, settings file and the files a test saves.
     QString folderPath() const { return QString::fromStdString(folder.path().string()); }
     QString filePath(const QString& name) const { return folderPath() + u'/' + name; }
+    void put(const QString& name, const std::string& bytes) const {
+        writeFile(folder / name.toStdString(), bytes);
+    }
+    std::string contents(const QString& name) const {
+        return readFile(folder / name.toStdString());
+    }
 
     TempFolder folder;
     std::unique_ptr<audio::SoundCard> card;
@@ -73,6 +79,7 @@ class GuiTest : public ::testing::Test {
     std::vector<int> instructionPages;
     std::vector<int> helpPages;
     int screenWidth = 1024;
+    bool realDialogs = false; // the window opens its own instruction and help dialogs
     std::vector<QString> captions;
     std::unique_ptr<app::frmMain> window;
 };

@@ -164,22 +164,12 @@ TEST(HelpDialog, ShowsThePagesWordsAndClosingReleasesOnlyItsOwnPage) {
     delete hint.data();
 }
 
-// The window with the dialog seams left empty, so that it opens the real dialogs.
+// The window opening its real dialogs.
 class GuidedRunTest : public GuiTest {
   protected:
     void SetUp() override {
-        makeWindow();
-        window.reset();
-        app::MainServices services;
-        services.card = card.get();
-        services.messages = &boxes;
-        services.keys = &keys;
-        services.sleeper = &sleeper;
-        services.dialogs = &dialogs;
-        services.places = PortableLocations(folderPath().toStdString());
-        services.screenWidth = [this] { return screenWidth; };
-        window = std::make_unique<app::frmMain>(services, app::Settings{});
-        ASSERT_TRUE(window->Form_Load());
+        realDialogs = true;
+        ASSERT_TRUE(load());
         platform::selectListIndex(window->cmbAvgCnt, 0);
         platform::setChecked(window->chkAvgType, true);
     }

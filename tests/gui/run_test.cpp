@@ -1,11 +1,11 @@
 // The measurement run on the virtual sound card.
-#include "filesel_files.h"
 #include "gui_fixture.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
 
@@ -44,6 +44,17 @@ TEST_F(RunTest, StopModeCapturesSettlingAndCountContinuousModeCountsOnUntilEsc) 
     EXPECT_EQ(captions,
               (std::vector<QString>{noch(3), noch(2), noch(1), noch(4), noch(3), noch(2)}));
     EXPECT_EQ(blocks(), 2 + 7);
+    expectIdle();
+    EXPECT_TRUE(boxes.boxes().empty());
+
+    // A start that arrives while a run is going (a queued click, the Enter key) is ignored.
+    bool again = true;
+    keys.onAsk = [this, &again] {
+        if (window->isRunning() && std::exchange(again, false)) window->cmdStart_Click();
+        return false;
+    };
+    startRun(0);
+    EXPECT_EQ(blocks(), 2 + 7 + 2);
     expectIdle();
     EXPECT_TRUE(boxes.boxes().empty());
 }
@@ -100,7 +111,7 @@ TEST_F(RunTest, AStimulusFaultEndsTheStartWithoutCapture) {
                   QStringLiteral("Datei ") + path +
                       QStringLiteral(" nicht gefunden, Messung abgebrochen!"),
                   QStringLiteral("Fehler"));
-    writeBytes(path, "no wave at all");
+    put(QStringLiteral("pseudo.wav"), "no wave at all");
     window->cmdStart->click();
     expectLastBox(2,
                   QStringLiteral("Die Datei ") + path +

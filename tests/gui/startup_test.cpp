@@ -107,12 +107,12 @@ TEST_F(StartupTest, WindowSnapsBackToItsMinimumSize) {
 TEST_F(StartupTest, SettingsAndCurvesSurviveStartAndUnload) {
     const QString settingsPath = filePath(QStringLiteral("Terzlab.def"));
     const QString reference = filePath(QStringLiteral("Bezug.oct"));
-    writeBytes(reference, measurementFile("Bezug", 1.5));
-    writeBytes(settingsPath, "Fsample=48000\r\nCalibrationValueRightChannel=1.5\r\n"
-                             "SensorCompFile=" +
-                                 filePath(QStringLiteral("weg.sen")).toStdString() +
-                                 "\r\nRefMeasFile=" + reference.toStdString() +
-                                 "\r\nFileDescriptionMic=Box\t\t100\r\n");
+    put(QStringLiteral("Bezug.oct"), measurementFile("Bezug", 1.5));
+    put(QStringLiteral("Terzlab.def"), "Fsample=48000\r\nCalibrationValueRightChannel=1.5\r\n"
+                                       "SensorCompFile=" +
+                                           filePath(QStringLiteral("weg.sen")).toStdString() +
+                                           "\r\nRefMeasFile=" + reference.toStdString() +
+                                           "\r\nFileDescriptionMic=Box\t\t100\r\n");
     boxes.answerNext(platform::MsgAnswer::No);
     const app::Settings start = app::startSettings(settingsPath.toStdString(), boxes);
     ASSERT_EQ(boxes.boxes().size(), 1u); // the calibration question, worded in the files tests

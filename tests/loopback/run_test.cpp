@@ -133,9 +133,13 @@ TEST_F(MainWindowLoopbackTest, ServerEndingMidRunEndsTheRunAndTheWindowRecovers)
 
 } // namespace terzlab::test
 
-// One QApplication for the cases, offscreen.
+// One QApplication for the cases, offscreen, with a runtime folder of its own until the private
+// server sets one (else Qt makes /tmp/runtime-USER, which stays behind, already when CTest lists
+// the cases).
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const terzlab::test::TempFolder runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().c_str());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

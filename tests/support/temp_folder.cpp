@@ -1,6 +1,7 @@
 #include "support/temp_folder.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <iterator>
 #include <stdexcept>
 
@@ -21,6 +22,15 @@ TempFolder::~TempFolder() {
 std::size_t TempFolder::fileCount() const {
     const std::filesystem::directory_iterator files(path_);
     return static_cast<std::size_t>(std::distance(begin(files), end(files)));
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 } // namespace terzlab::test

@@ -15,20 +15,15 @@
 namespace terzlab {
 namespace {
 
-std::string bytesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // The samples of a stimulus, interleaved. The file must be what the tests' own writer makes of
 // them byte for byte: a 44-byte PCM header, 16 bit, stereo, 44100 Hz, sizes consistent.
 std::vector<int16_t> readStimulus(const std::string& name) {
-    const std::string bytes = bytesOf(std::string(TERZLAB_BIN_DIR) + "/" + name);
+    const std::string bytes = test::readFile(std::string(TERZLAB_BIN_DIR) + "/" + name);
     std::vector<int16_t> x(bytes.size() > 44 ? (bytes.size() - 44) / 2 : 0);
     std::memcpy(x.data(), bytes.data() + std::min<std::size_t>(44, bytes.size()), 2 * x.size());
     const test::TempFolder dir;
     test::writeWav(dir / "w.wav", x, 2, 44100);
-    EXPECT_TRUE(bytes.size() % 4 == 0 && bytesOf(dir / "w.wav") == bytes) << name;
+    EXPECT_TRUE(bytes.size() % 4 == 0 && test::readFile(dir / "w.wav") == bytes) << name;
     return x;
 }
 
