@@ -13,8 +13,4 @@ FUZZ_SECONDS=${FUZZ_SECONDS:-20} fuzz/run-short.sh
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1
-# The PipeWire loopback cases pass on their own but in a long run the private PipeWire server
-# sometimes routes the stimulus past the null sink (the capture reads silence); until that
-# routing is made deterministic they run on request: ./test.sh -L pipewire
-if [ $# -eq 0 ]; then set -- -LE pipewire; fi
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "$@"

@@ -8,13 +8,18 @@ namespace terzlab::test {
 
 std::unique_ptr<SoundServer> LoopbackTest::server;
 std::string LoopbackTest::skipReason;
+std::string LoopbackTest::startFault;
 std::unique_ptr<TempFolder> LoopbackTest::programRoot;
 
 void LoopbackTest::SetUpTestSuite() {
     programRoot = std::make_unique<TempFolder>(); // apart from the server's, which comes and goes
     server = makeSoundServer();
-    skipReason = server->start();
-    if (!skipReason.empty()) std::fprintf(stderr, "%s: %s\n", server->name(), skipReason.c_str());
+    // Without the server's programs the cases skip; a server that is there but does not work is
+    // a failure, so that a broken audio path cannot pass as skipped.
+    skipReason = server->missingPrograms();
+    if (skipReason.empty()) startFault = server->start();
+    for (const std::string& why : {skipReason, startFault})
+        if (!why.empty()) std::fprintf(stderr, "%s: %s\n", server->name(), why.c_str());
 }
 
 void LoopbackTest::TearDownTestSuite() {
@@ -25,6 +30,7 @@ void LoopbackTest::TearDownTestSuite() {
 void LoopbackTest::SetUp() {
     if (!skipReason.empty())
         GTEST_SKIP() << "no private " << server->name() << " server: " << skipReason;
+    ASSERT_EQ(startFault, "") << "the private " << server->name() << " server";
     namespace fs = std::filesystem;
     static int count = 0;
     folder = programRoot->file("program" + std::to_string(++count));

@@ -31,7 +31,7 @@ class LoopbackTest : public ::testing::Test {
     double firstBlockSeconds = 0; // of the last measurement
 
   private:
-    static std::string skipReason;
+    static std::string skipReason, startFault;
     static std::unique_ptr<TempFolder> programRoot;
 };
 

@@ -26,7 +26,7 @@ class AudioPathTest : public LoopbackTest {
   protected:
     void SetUp() override {
         LoopbackTest::SetUp();
-        if (IsSkipped()) return;
+        if (IsSkipped() || HasFatalFailure()) return;
         for (int i = 0; i < card->devices->inputCount() && device < 0; ++i)
             if (std::string(card->devices->inputCaps(i).name.data()) == "pulse") device = i;
         ASSERT_GE(device, 0) << "PortAudio lists no input that leads to the server";

@@ -41,7 +41,7 @@ class MainWindowLoopbackTest : public LoopbackTest {
   protected:
     void SetUp() override {
         LoopbackTest::SetUp();
-        if (IsSkipped()) return;
+        if (IsSkipped() || HasFatalFailure()) return;
         app::MainServices services;
         services.card = card.get();
         services.messages = &boxes;

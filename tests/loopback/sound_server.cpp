@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -59,8 +60,8 @@ bool succeeds(const std::string& command) {
     return std::system(command.c_str()) == 0;
 }
 
-std::string missingPrograms(const ServerKind& kind) {
-    std::vector<std::string> programs{"pactl", "parec"};
+std::string missingProgramsOf(const ServerKind& kind) {
+    std::vector<std::string> programs{"pactl", "parec", "pacat"};
     for (const std::vector<std::string>& argv : kind.processes)
         programs.push_back(argv[0]);
     for (const std::string& program : programs)
@@ -151,15 +152,62 @@ std::string SoundServer::configure() const {
     return failed;
 }
 
+namespace {
+
+// Stereo 16-bit frames of a square wave at about -12 dBFS, long enough for a session manager to
+// link the stream it arrives on.
+void writeBurst(const std::string& path) {
+    std::ofstream out(path, std::ios::binary);
+    for (int frame = 0; frame < 44100 / 5; ++frame) {
+        const int16_t sample = (frame / 50) % 2 != 0 ? 8000 : -8000;
+        for (int channel = 0; channel < 2; ++channel)
+            out.write(reinterpret_cast<const char*>(&sample), sizeof sample);
+    }
+}
+
+// Whether the recording from `offset` on holds more than near-silence.
+bool recordedSound(const std::string& path, std::uintmax_t offset) {
+    std::ifstream in(path, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(offset));
+    for (int16_t sample = 0; in.read(reinterpret_cast<char*>(&sample), sizeof sample);)
+        if (std::abs(sample) > 4000) return true;
+    return false;
+}
+
+} // namespace
+
+// A session manager links a new stream only once its policy runs; before that a player's stream
+// stays unlinked and the capture reads silence. The server counts as up when a burst played to the
+// default sink comes back on the recording side.
+std::string SoundServer::awaitRouting() const {
+    const std::string burst = file("burst.raw"), recording = file("parec.log");
+    writeBurst(burst);
+    const bool routed = poll(
+        [&] {
+            std::error_code error;
+            const std::uintmax_t size = std::filesystem::file_size(recording, error);
+            const std::uintmax_t offset = error ? 0 : size / 4 * 4;
+            run("timeout 5 pacat --raw --format=s16le --rate=44100 --channels=2 '" + burst + "'",
+                file("command.log"));
+            return poll([&] { return recordedSound(recording, offset); }, 1.0);
+        },
+        20.0);
+    return routed ? "" : "a burst played to the default sink never reached the recording side";
+}
+
+std::string SoundServer::missingPrograms() const {
+    return missingProgramsOf(kind_);
+}
+
 std::string SoundServer::start() {
-    if (std::string missing = missingPrograms(kind_); !missing.empty()) return missing;
+    if (std::string missing = missingPrograms(); !missing.empty()) return missing;
     stop();
     prepareFolder();
     if (std::string failed = launch(); !failed.empty()) return failed;
     if (std::string failed = configure(); !failed.empty()) return failed;
     if (!spawn({"parec", "--raw", "--latency-msec=10", "-d", kind_.loopSource}))
         return "the monitor reader parec did not start";
-    return "";
+    return awaitRouting();
 }
 
 void SoundServer::stop() {

@@ -38,11 +38,14 @@ class SoundServer {
     // not running.
     void stop();
     const char* name() const { return kind_.name; }
+    // "" when every program the server needs is installed, otherwise which one is not.
+    std::string missingPrograms() const;
 
   private:
     void prepareFolder();
     std::string launch();
     std::string configure() const;
+    std::string awaitRouting() const;
     // Starts `argv` with its output in a log inside the folder; false when it could not start.
     bool spawn(const std::vector<std::string>& argv);
     std::string file(const std::string& name) const { return folder_->file(name); }
