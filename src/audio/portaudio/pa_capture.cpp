@@ -41,8 +41,7 @@ int PaCapture::open(int deviceIndex, const WaveFormat& format) {
     channels_ = format.channels;
     sampleRate_ = format.samplesPerSec;
     queued_.store(nullptr, std::memory_order_relaxed);
-    const PaError err = Pa_OpenStream(&stream_, &params, nullptr, format.samplesPerSec,
-                                      paFramesPerBufferUnspecified, paNoFlag, onAudio, this);
+    const PaError err = openStream(&stream_, &params, nullptr, format.samplesPerSec, onAudio, this);
     if (err == paNoError) {
         const PaStreamInfo* stream = Pa_GetStreamInfo(stream_);
         inputLatency_ = stream != nullptr ? std::clamp(stream->inputLatency, 0.0, 10.0) : 0.0;

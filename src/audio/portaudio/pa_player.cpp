@@ -47,8 +47,7 @@ bool PaPlayer::begin(const std::string& path, bool loop) {
     params.channelCount = sound_.channels;
     params.sampleFormat = paInt16;
     params.suggestedLatency = streamLatency(info->defaultHighOutputLatency);
-    if (Pa_OpenStream(&stream_, nullptr, &params, sound_.sampleRate, paFramesPerBufferUnspecified,
-                      paNoFlag, onAudio, this) != paNoError) {
+    if (openStream(&stream_, nullptr, &params, sound_.sampleRate, onAudio, this) != paNoError) {
         stream_ = nullptr;
         return false;
     }

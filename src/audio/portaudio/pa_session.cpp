@@ -4,8 +4,10 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <string_view>
+#include <thread>
 
 namespace terzlab::audio {
 
@@ -89,6 +91,22 @@ PaDeviceIndex PaSession::inputDevice(int n) const {
 
 PaDeviceIndex PaSession::outputDevice(int n) const {
     return n >= 0 && n < outputCount() ? outputs_[static_cast<size_t>(n)] : paNoDevice;
+}
+
+PaError openStream(PaStream** stream, const PaStreamParameters* input,
+                   const PaStreamParameters* output, double sampleRate, PaStreamCallback* callback,
+                   void* user) {
+    constexpr int kAttempts = 4;
+    PaError err = paNoError;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        err = Pa_OpenStream(stream, input, output, sampleRate, paFramesPerBufferUnspecified,
+                            paNoFlag, callback, user);
+        if (err == paNoError || err == paInvalidSampleRate || err == paSampleFormatNotSupported ||
+            err == paInvalidChannelCount || err == paInvalidDevice)
+            break;
+    }
+    return err;
 }
 
 } // namespace terzlab::audio

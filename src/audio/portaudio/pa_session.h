@@ -19,6 +19,13 @@ inline double streamLatency(double deviceHighLatency) {
     return std::max(deviceHighLatency, kMinStreamLatencySeconds);
 }
 
+// Opens a stream as Pa_OpenStream does. A sound server may refuse a new stream for a moment
+// while it still tears down the one a run has just closed: an open that fails for another cause
+// than the format is tried a few times more, 0.1 s apart (0.3 s at most).
+PaError openStream(PaStream** stream, const PaStreamParameters* input,
+                   const PaStreamParameters* output, double sampleRate, PaStreamCallback* callback,
+                   void* user);
+
 // What the player's callback tells the capture's: how often the stimulus starved (an output
 // underflow left a gap in it) and how long the output stream takes from callback to converter.
 struct StimulusWatch {
