@@ -69,11 +69,9 @@ TEST(MeasurementWriter, SavesTheGivenValuesAndAFailedSaveKeepsTheOldFile) {
     test::writeFile(target, "old contents");
     EXPECT_FALSE(SaveMeasurementFile(target, {}, Bands(134, 1.0), {}, messages));
     EXPECT_EQ(test::readFile(target), "old contents");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              "Die Datei " + target.string() + " konnte nicht geschrieben werden!");
-    EXPECT_EQ(messages.shown[0].title, "Fehler");
-    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.only(),
+              "Fehler: Die Datei " + target.string() + " konnte nicht geschrieben werden!");
+    EXPECT_EQ(messages.shown.at(0).icon, MsgIcon::Exclamation);
     EXPECT_FALSE(
         SaveMeasurementFile(dir.path() / "no" / "folder.OCT", {}, Bands(134, 1.0), {}, messages));
 }
