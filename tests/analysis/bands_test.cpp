@@ -12,22 +12,7 @@ namespace {
 
 using test::stereoBlock;
 
-struct Rig {
-    FftState fft;
-    BandState bands;
-    BandAnalysisInputs in;
-
-    explicit Rig(int16_t type, int32_t sampleRate = 44100) {
-        GetBlockSize(fft, type);
-        BuildBandTable(bands, {sampleRate, fft.BlockSize, type});
-        in.MeasTypeIndex = type;
-    }
-    void analyse(const std::vector<int16_t>& block) {
-        LoadBlock(fft, block);
-        BandAnalysis(bands, fft, in);
-    }
-    double row(int r, int b) const { return bands.Results(r, b); }
-};
+using Rig = test::BandRig;
 
 TEST(BandTable, GridsAt44100And48000) {
     Rig level(meas::kLevelOneChannel);
