@@ -60,6 +60,12 @@ struct BandRig {
         LoadBlock(fft, block);
         BandAnalysis(bands, fft, in);
     }
+    // A block with an impulse of the given height in each channel, mid-block where every window
+    // passes it whole.
+    void impulses(double left, double right) {
+        const int32_t mid = fft.BlockSize / 2;
+        analyse(stereoBlock(fft.BlockSize, impulse(mid, left), impulse(mid, right)));
+    }
     double row(int r, int b) const { return bands.Results(r, b); }
 };
 
