@@ -8,9 +8,7 @@
 namespace terzlab {
 namespace {
 
-using test::DataDir;
-using test::RecordingMessages;
-using test::TempFolder;
+using namespace test;
 
 constexpr int16_t kLastBand = 134;
 

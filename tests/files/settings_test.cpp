@@ -4,9 +4,7 @@
 namespace terzlab {
 namespace {
 
-using test::DataDir;
-using test::RecordingMessages;
-using test::TempFolder;
+using namespace test;
 
 bool SameAsStart(const Settings& s) {
     return SettingsFileText(s) == SettingsFileText(Settings{});

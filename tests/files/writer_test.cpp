@@ -5,11 +5,7 @@
 namespace terzlab {
 namespace {
 
-using test::RecordingMessages;
-using test::TempFolder;
-
-using test::Bands;
-using test::Lines;
+using namespace test;
 
 TEST(MeasurementWriter, HeaderLinesAreExactAndTypedControlCharactersBecomeBlanks) {
     MeasurementHeader header;
