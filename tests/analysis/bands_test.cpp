@@ -12,22 +12,7 @@ namespace {
 
 using test::stereoBlock;
 
-struct Rig {
-    FftState fft;
-    BandState bands;
-    BandAnalysisInputs in;
-
-    explicit Rig(int16_t type, int32_t sampleRate = 44100) {
-        GetBlockSize(fft, type);
-        BuildBandTable(bands, {sampleRate, fft.BlockSize, type});
-        in.MeasTypeIndex = type;
-    }
-    void analyse(const std::vector<int16_t>& block) {
-        LoadBlock(fft, block);
-        BandAnalysis(bands, fft, in);
-    }
-    double row(int r, int b) const { return bands.Results(r, b); }
-};
+using Rig = test::BandRig;
 
 TEST(BandTable, GridsAt44100And48000) {
     Rig level(meas::kLevelOneChannel);
@@ -55,19 +40,17 @@ TEST(BandTable, GridsAt44100And48000) {
 // A later block with the count back at 0 replaces the means instead of averaging.
 TEST(BandAnalysis, TransferRatioExchangeAndSilentDivisor) {
     Rig rig(meas::kLevelTwoChannel);
-    const auto halfRight =
-        stereoBlock(16384, test::impulse(8192, 20000), test::impulse(8192, 10000));
-    rig.analyse(halfRight);
+    rig.impulses(20000, 10000);
     EXPECT_NEAR(rig.row(3, 60), 4.0, 1e-6);
     rig.in.ExchangeChannel = true;
-    rig.analyse(halfRight);
+    rig.impulses(20000, 10000);
     EXPECT_NEAR(rig.row(3, 60), 0.25, 1e-6);
     // A silent divisor leaves the mean without a value until the count restarts.
     rig.in.ExchangeChannel = false;
-    rig.analyse(stereoBlock(16384, test::impulse(8192, 20000), test::silence()));
+    rig.impulses(20000, 0);
     EXPECT_EQ(rig.row(3, 60), kNoValue);
     rig.in.AvgCount = 1;
-    rig.analyse(halfRight);
+    rig.impulses(20000, 10000);
     EXPECT_EQ(rig.row(3, 60), kNoValue);
 }
 
@@ -75,14 +58,14 @@ TEST(BandAnalysis, TransferRatioExchangeAndSilentDivisor) {
 // here the limits: equal channels, exchanged wiring, no signal.
 TEST(BandAnalysis, TwoChannelImpedanceOpenCircuitExchangeAndSilence) {
     Rig rig(meas::kImpedanceTwoChannel);
-    rig.analyse(stereoBlock(65536, test::impulse(0, 20000), test::impulse(0, 20000)));
+    rig.impulses(20000, 20000);
     for (int b = 0; b <= rig.bands.Table.LastBand; ++b)
         ASSERT_TRUE(rig.row(3, b) == kOpenCircuit && rig.row(4, b) == 0.0) << b;
     rig.in.ExchangeChannel = true; // left at the source, right across Z: Z = Rv
-    rig.analyse(stereoBlock(65536, test::impulse(0, 16000), test::impulse(0, 8000)));
+    rig.impulses(16000, 8000);
     EXPECT_NEAR(rig.row(3, 70), 10.0, 1e-9);
     EXPECT_NEAR(rig.row(4, 70), 0.0, 1e-9);
-    rig.analyse(stereoBlock(65536, test::silence(), test::silence()));
+    rig.impulses(0, 0);
     EXPECT_EQ(rig.row(3, 70), kNoValue);
     EXPECT_EQ(rig.row(4, 70), kNoValue);
 }
@@ -91,15 +74,15 @@ TEST(BandAnalysis, OneChannelImpedanceInTwoParts) {
     Rig rig(meas::kImpedanceOneChannel);
     rig.in.ActiveChannel = 1;
     rig.in.ImpedancePart = 1;
-    rig.analyse(stereoBlock(65536, test::silence(), test::impulse(0, 16000)));
+    rig.impulses(0, 16000);
     rig.in.ImpedancePart = 2;
-    rig.analyse(stereoBlock(65536, test::silence(), test::impulse(0, 4000)));
+    rig.impulses(0, 4000);
     EXPECT_NEAR(rig.row(3, 40), 2.5, 1e-9); // Rv * 4000/16000
     EXPECT_GT(rig.row(1, 40), 0.0);         // part 1 survives into part 2
 
     Rig silent(meas::kImpedanceOneChannel);
     silent.in.ImpedancePart = 2;
-    silent.analyse(stereoBlock(65536, test::impulse(0, 4000), test::silence()));
+    silent.impulses(4000, 0);
     EXPECT_EQ(silent.row(3, 40), kNoValue); // part 1 never measured
 }
 

@@ -102,9 +102,7 @@ TEST(GetDbRange, ImpedancePassesTheResolutionStepUnchanged) {
     EXPECT_EQ(s.BandValue[1], 4.0);
     EXPECT_EQ(s.BandValue[2], kOpenCircuit);
     EXPECT_EQ(r.Min, 0.0f);
-    EXPECT_EQ(range.RangeBottom, 0);
-    EXPECT_EQ(range.RangeStep, 200);
-    EXPECT_EQ(range.RangeTop, 1000);
+    EXPECT_EQ(test::Axis(range), (std::vector{1000, 0, 200}));
 }
 
 TEST(ChooseAxis, StepGrowsExactlyPastEachSpanLimit) {
@@ -121,15 +119,11 @@ TEST(ChooseAxis, StepGrowsExactlyPastEachSpanLimit) {
     }
     AxisRange range; // below five steps of one the axis is widened to five around the values
     ChooseAxis(0.5f, 4.5f, range);
-    EXPECT_EQ(range.RangeTop, 5);
+    EXPECT_EQ(test::Axis(range), (std::vector{5, 0, 1}));
     ChooseAxis(3.2f, 6.9f, range);
-    EXPECT_EQ(range.RangeTop, 7);
-    EXPECT_EQ(range.RangeBottom, 2);
-    const int16_t span = ChooseAxis(-63.5f, -20.2f, range);
-    EXPECT_EQ(range.RangeStep, 10);
-    EXPECT_EQ(range.RangeTop, -20);
-    EXPECT_EQ(range.RangeBottom, -70);
-    EXPECT_EQ(span, 50);
+    EXPECT_EQ(test::Axis(range), (std::vector{7, 2, 1}));
+    EXPECT_EQ(ChooseAxis(-63.5f, -20.2f, range), 50);
+    EXPECT_EQ(test::Axis(range), (std::vector{-20, -70, 10}));
 }
 
 // Sensor and reference are subtracted, a sensor band without value spreads; a comparison curve

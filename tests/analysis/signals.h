@@ -1,5 +1,10 @@
 #pragma once
-// Captured blocks for the analysis tests: interleaved stereo 16-bit samples.
+// Captured blocks for the analysis tests (interleaved stereo 16-bit samples) and what takes
+// them in.
+#include "analysis/bands.h"
+#include "analysis/fft.h"
+#include "analysis/types.h"
+
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -38,6 +43,35 @@ inline std::vector<int16_t> noiseBlock(int32_t n, unsigned seed) {
     for (auto& s : buf)
         s = static_cast<int16_t>(dist(rng));
     return buf;
+}
+
+// The transform and band table of one measurement type at one rate, fed block by block.
+struct BandRig {
+    FftState fft;
+    BandState bands;
+    BandAnalysisInputs in;
+
+    explicit BandRig(int16_t type, int32_t sampleRate = 44100) {
+        GetBlockSize(fft, type);
+        BuildBandTable(bands, {sampleRate, fft.BlockSize, type});
+        in.MeasTypeIndex = type;
+    }
+    void analyse(const std::vector<int16_t>& block) {
+        LoadBlock(fft, block);
+        BandAnalysis(bands, fft, in);
+    }
+    // A block with an impulse of the given height in each channel, mid-block where every window
+    // passes it whole.
+    void impulses(double left, double right) {
+        const int32_t mid = fft.BlockSize / 2;
+        analyse(stereoBlock(fft.BlockSize, impulse(mid, left), impulse(mid, right)));
+    }
+    double row(int r, int b) const { return bands.Results(r, b); }
+};
+
+// Top, bottom and step of an axis, to compare in one go.
+inline std::vector<int> Axis(const AxisRange& r) {
+    return {r.RangeTop, r.RangeBottom, r.RangeStep};
 }
 
 } // namespace terzlab::test

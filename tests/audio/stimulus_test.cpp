@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <tuple>
@@ -18,7 +16,8 @@
 namespace terzlab::audio {
 namespace {
 
-using Bytes = std::vector<unsigned char>;
+using Bytes = std::string;
+using test::readFile;
 
 // A canonical stereo PCM file of 100 frames; extraChunk puts a LIST chunk before "fmt ".
 Bytes wavImage(uint16_t bits, uint32_t rate, bool extraChunk = false) {
@@ -26,30 +25,22 @@ Bytes wavImage(uint16_t bits, uint32_t rate, bool extraChunk = false) {
     Bytes b;
     const auto put = [&](uint32_t v, int n) {
         for (int i = 0; i < n; ++i)
-            b.push_back(static_cast<unsigned char>(v >> (8 * i)));
+            b.push_back(static_cast<char>(v >> (8 * i)));
     };
-    const auto tag = [&](const char* t) { b.insert(b.end(), t, t + 4); };
-    tag("RIFF"), put(36 + dataBytes, 4), tag("WAVE");
-    if (extraChunk) tag("LIST"), put(4, 4), tag("INFO");
-    tag("fmt "), put(16, 4), put(1, 2), put(2, 2), put(rate, 4), put(rate * align, 4);
-    put(align, 2), put(bits, 2), tag("data"), put(dataBytes, 4);
+    b += "RIFF", put(36 + dataBytes, 4), b += "WAVE";
+    if (extraChunk) b += "LIST", put(4, 4), b += "INFO";
+    b += "fmt ", put(16, 4), put(1, 2), put(2, 2), put(rate, 4), put(rate * align, 4);
+    put(align, 2), put(bits, 2), b += "data", put(dataBytes, 4);
     for (uint32_t i = 0; i < dataBytes; ++i)
-        b.push_back(static_cast<unsigned char>(i * 37 + 11));
+        b.push_back(static_cast<char>(i * 37 + 11));
     return b;
-}
-
-Bytes read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes{std::istreambuf_iterator<char>(in), {}};
 }
 
 // The test's folder, readable for the unprivileged child below.
 struct Folder : test::TempFolder {
     Folder() { ::chmod(path().c_str(), 0755); }
     std::string write(const std::string& name, const Bytes& bytes) const {
-        std::ofstream(file(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        test::writeFile(file(name), bytes);
         return file(name);
     }
     const std::string dir = path().string();
@@ -87,11 +78,6 @@ int adaptAsOwner(const std::string& path) {
     return ended ? WEXITSTATUS(status) : -1;
 }
 
-bool writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    return static_cast<bool>(out << bytes);
-}
-
 // The rate field is rewritten in place, byte-exactly and back, and nowhere else. An installed
 // file is never written: another rate plays from a copy, made when missing and made again when
 // it no longer matches the installed file; a folder it cannot make is reported. A
@@ -99,7 +85,7 @@ bool writeFile(const std::string& path, const std::string& bytes) {
 TEST(StimulusFile, RewritesOnlyTheRateFieldInPlaceOrInACopyAndNeverAProtectedFile) {
     const Folder folder;
     const Bytes original = wavImage(16, 44100);
-    const auto at48k = [](Bytes b) { return b[24] = 0x80, b[25] = 0xBB, b; }; // 0x0000BB80
+    const auto at48k = [](Bytes b) { return b[24] = '\x80', b[25] = '\xBB', b; }; // 0x0000BB80
     const std::string path = folder.write("multi.wav", original);
     for (const auto& [rate, result, bytes] :
          {std::tuple{44100u, RateAdaptResult::Unchanged, original},
@@ -107,30 +93,30 @@ TEST(StimulusFile, RewritesOnlyTheRateFieldInPlaceOrInACopyAndNeverAProtectedFil
           {48000u, RateAdaptResult::Unchanged, at48k(original)},
           {44100u, RateAdaptResult::Rewritten, original}}) {
         EXPECT_EQ(adaptSampleRate(path, rate), result) << rate;
-        EXPECT_EQ(read(path), bytes);
+        EXPECT_EQ(readFile(path), bytes);
         EXPECT_TRUE(isValidStimulusWav(path)); // also when the byte rate no longer matches
     }
     // Never writes into a file of another layout.
     const std::string listPath = folder.write("list.wav", wavImage(16, 44100, true));
     EXPECT_EQ(adaptSampleRate(listPath, 48000), RateAdaptResult::NotWritable);
-    EXPECT_EQ(read(listPath), wavImage(16, 44100, true));
+    EXPECT_EQ(readFile(listPath), wavImage(16, 44100, true));
     EXPECT_EQ(adaptSampleRate(folder.file("missing.wav"), 48000), RateAdaptResult::NotWritable);
 
     const std::string installed = folder.write("pseudo.wav", original);
     const std::string copies = folder.file("user");
-    EXPECT_EQ(adaptedCopy(installed, copies, 44100, writeFile).path, installed);
+    EXPECT_EQ(adaptedCopy(installed, copies, 44100, test::writeFile).path, installed);
     Bytes updated = original;
-    updated.back() ^= 0xFF;
+    updated.back() ^= '\xFF';
     for (const Bytes& shipped : {original, original, updated}) {
         const bool stale = !std::filesystem::exists(copies) || shipped != original;
         folder.write("pseudo.wav", shipped);
-        const AdaptedStimulus other = adaptedCopy(installed, copies, 48000, writeFile);
+        const AdaptedStimulus other = adaptedCopy(installed, copies, 48000, test::writeFile);
         EXPECT_EQ(other.result, stale ? RateAdaptResult::Rewritten : RateAdaptResult::Unchanged);
         EXPECT_EQ(other.path, copies + "/pseudo.wav");
-        EXPECT_EQ(read(other.path), at48k(shipped));
-        EXPECT_EQ(read(installed), shipped);
+        EXPECT_EQ(readFile(other.path), at48k(shipped));
+        EXPECT_EQ(readFile(installed), shipped);
     }
-    const AdaptedStimulus blocked = adaptedCopy(installed, installed, 48000, writeFile);
+    const AdaptedStimulus blocked = adaptedCopy(installed, installed, 48000, test::writeFile);
     EXPECT_EQ(blocked.result, RateAdaptResult::NotWritable);
     EXPECT_EQ(blocked.path, installed + "/pseudo.wav");
 
@@ -139,7 +125,7 @@ TEST(StimulusFile, RewritesOnlyTheRateFieldInPlaceOrInACopyAndNeverAProtectedFil
     const int result = adaptAsOwner(path);
     if (result == 77) GTEST_SKIP() << "cannot drop privileges here";
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(read(path), original);
+    EXPECT_EQ(readFile(path), original);
     ASSERT_EQ(::chmod(path.c_str(), 0644), 0); // the same owner may write once it is lifted
     EXPECT_EQ(adaptAsOwner(path), 1);
 }
@@ -183,8 +169,8 @@ TEST(SoundFile, IsFoundAcceptedReadWholeAndPlayed) {
     EXPECT_EQ(sound->sampleRate, 44100);
     EXPECT_EQ(sound->frames(), 100u);
     for (size_t i : {0u, 2u, 199u})
-        EXPECT_EQ(sound->samples[i],
-                  static_cast<int16_t>(image[44 + 2 * i] | image[45 + 2 * i] << 8));
+        EXPECT_EQ(sound->samples[i], static_cast<int16_t>(uint8_t(image[44 + 2 * i]) |
+                                                          uint8_t(image[45 + 2 * i]) << 8));
     EXPECT_FALSE(readSoundFile(folder.file("cut.wav")));
     EXPECT_FALSE(readSoundFile(folder.file("none.wav")));
 

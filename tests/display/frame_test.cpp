@@ -23,15 +23,12 @@ TEST(Frame, LogGridIsTheSameAt44100And48000) {
 TEST(Frame, FrequencyAndLevelLabelsAndAGridRedrawThatKeepsThem) {
     Graph g;
     DisplayInit(g.graph, g.window, g.frame, true);
-    const auto labels = g.Labels();
-    for (const char* l : {"10", "50", "500", "1k", "5k", "10k", "20k [Hz]", "-60 dB "}) {
-        EXPECT_TRUE(Has(labels, l)) << l;
-    }
-    EXPECT_EQ(labels.size(), 11u + 6u) << "no other label carries a unit";
+    EXPECT_EQ(g.Labels(),
+              (std::vector<std::string>{"10", "20", "50", "100", "200", "500", "1k", "2k", "5k",
+                                        "10k", "20k [Hz]", "0 dB ", "-20 dB ", "-40 dB ", "-60 dB ",
+                                        "-80 dB ", "-100 dB "}));
     const RecordedText& top = g.window.Texts[11];
     const RecordedText& bottom = g.window.Texts.back();
-    EXPECT_EQ(top.text, "0 dB ");
-    EXPECT_EQ(bottom.text, "-100 dB ");
     EXPECT_DOUBLE_EQ(top.y, g.frame.Graph.Top);
     EXPECT_DOUBLE_EQ(bottom.y + g.window.TextHeight("x"), g.frame.Graph.Top + g.frame.Graph.Height);
     EXPECT_DOUBLE_EQ(bottom.x + g.window.TextWidth(bottom.text), g.frame.Graph.Left);

@@ -33,6 +33,11 @@ struct Graph {
     }
 };
 
+// A segment's ends as x1, y1, x2, y2.
+inline std::vector<int32_t> Ends(const RecordedSegment& s) {
+    return {s.x1, s.y1, s.x2, s.y2};
+}
+
 inline bool Has(const std::vector<std::string>& all, const std::string& one) {
     return std::find(all.begin(), all.end(), one) != all.end();
 }

@@ -11,7 +11,7 @@
 namespace terzlab {
 namespace {
 
-using test::TempFolder;
+using namespace test;
 
 // Levels and impedances with halves that must round as the file rounds them, and a gap.
 BandState Bands(int16_t type) {
@@ -24,8 +24,6 @@ BandState Bands(int16_t type) {
     bands.BandValue[17] = kNoValue;
     return bands;
 }
-
-using test::Lines;
 
 // The band lines of a measurement file as the export must show them.
 std::vector<std::string> ExpectedRows(const std::string& oct, char separator, bool phase) {

@@ -4,9 +4,7 @@
 namespace terzlab {
 namespace {
 
-using test::DataDir;
-using test::RecordingMessages;
-using test::TempFolder;
+using namespace test;
 
 bool SameAsStart(const Settings& s) {
     return SettingsFileText(s) == SettingsFileText(Settings{});
@@ -86,9 +84,8 @@ TEST(SettingsStart, OnlyNonZeroCalibrationIsQuestionedAndNeinDropsIt) {
     RecordingMessages messages;
     messages.answer = MsgAnswer::No;
     ConfirmStoredCalibration(s, messages, ",");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              "Gespeicherten Kalibrierwert für rechten Kanal von 1,50 dB übernehmen?\n\n"
+    EXPECT_EQ(messages.only(),
+              ": Gespeicherten Kalibrierwert für rechten Kanal von 1,50 dB übernehmen?\n\n"
               "Eine Übernahme macht nur dann Sinn, wenn sich die Stellung\n"
               "des Aufnahmemixers seit der Kalibrierung nicht verändert hat!");
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
@@ -111,9 +108,8 @@ TEST(SettingsStart, StoredCurvesLoadAtStartAndMissingOnesAreNamed) {
     EXPECT_NE(messages.shown[0].text.find("gone.OCT wurde nicht gefunden"), std::string::npos);
     Settings remembered;
     RememberCurveFiles(store, remembered);
-    EXPECT_EQ(remembered.CurveFiles[0], s.CurveFiles[0]);
-    EXPECT_EQ(remembered.CurveFiles[1], "");
-    EXPECT_EQ(remembered.CurveFiles[2], s.CurveFiles[2]);
+    EXPECT_EQ(remembered.CurveFiles,
+              (decltype(s.CurveFiles){s.CurveFiles[0], "", s.CurveFiles[2]}));
 }
 
 } // namespace

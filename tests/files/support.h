@@ -26,6 +26,11 @@ class RecordingMessages : public MessageService {
         shown.push_back({text, buttons, icon, title});
         return answer;
     }
+    // The one message shown so far as "title: text".
+    std::string only() const {
+        if (shown.size() != 1) return std::to_string(shown.size()) + " messages";
+        return shown[0].title + ": " + shown[0].text;
+    }
     std::vector<Shown> shown;
     MsgAnswer answer = MsgAnswer::Yes;
 };

@@ -11,7 +11,6 @@ void RecordingPicture::Cls() {
     Segments.clear();
     Texts.clear();
     Boxes.clear();
-    MoveCount = 0;
     SetCurrentX(0.0);
     SetCurrentY(0.0);
     ++ClearCount;
@@ -20,7 +19,6 @@ void RecordingPicture::Cls() {
 void RecordingPicture::MoveToEx(int32_t x, int32_t y) {
     penX_ = x;
     penY_ = y;
-    ++MoveCount;
 }
 
 void RecordingPicture::LineTo(int32_t x, int32_t y) {

@@ -46,16 +46,12 @@ class RecordingPicture final : public Picture {
     void FillBox(double x1, double y1, double x2, double y2, Colour colour) override;
 
     void Resize(double scaleWidth, double scaleHeight);
-    Colour ForeColor() const { return foreColor_; }
-    DrawStyle CurrentDrawStyle() const { return drawStyle_; }
-    const PictureFont& Font() const { return font_; }
 
     // Everything since the last Cls.
     std::vector<RecordedSegment> Segments;
     std::vector<RecordedText> Texts;
     std::vector<RecordedBox> Boxes;
     int ClearCount = 0;
-    int MoveCount = 0;
 
   private:
     double width_;

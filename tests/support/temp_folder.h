@@ -23,8 +23,9 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
-// A file's bytes ("" when it cannot be read), and a file made of the given bytes.
+// A file's bytes ("" when it cannot be read), and a file made of the given bytes (false when it
+// cannot be written).
 std::string readFile(const std::filesystem::path& path);
-void writeFile(const std::filesystem::path& path, const std::string& bytes);
+bool writeFile(const std::filesystem::path& path, const std::string& bytes);
 
 } // namespace terzlab::test
