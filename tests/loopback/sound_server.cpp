@@ -60,16 +60,6 @@ bool succeeds(const std::string& command) {
     return std::system(command.c_str()) == 0;
 }
 
-std::string missingProgramsOf(const ServerKind& kind) {
-    std::vector<std::string> programs{"pactl", "parec", "pacat"};
-    for (const std::vector<std::string>& argv : kind.processes)
-        programs.push_back(argv[0]);
-    for (const std::string& program : programs)
-        if (!succeeds("command -v " + program + " >/dev/null 2>&1"))
-            return program + " is not installed (packages " + kind.packages + ")";
-    return "";
-}
-
 } // namespace
 
 bool SoundServer::spawn(const std::vector<std::string>& argv) {
@@ -183,7 +173,13 @@ std::string SoundServer::awaitRouting() const {
 }
 
 std::string SoundServer::missingPrograms() const {
-    return missingProgramsOf(kind_);
+    std::vector<std::string> programs{"pactl", "parec", "pacat"};
+    for (const std::vector<std::string>& argv : kind_.processes)
+        programs.push_back(argv[0]);
+    for (const std::string& program : programs)
+        if (!succeeds("command -v " + program + " >/dev/null 2>&1"))
+            return program + " is not installed (packages " + kind_.packages + ")";
+    return "";
 }
 
 std::string SoundServer::start() {
