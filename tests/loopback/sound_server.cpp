@@ -60,24 +60,6 @@ bool succeeds(const std::string& command) {
     return std::system(command.c_str()) == 0;
 }
 
-std::string missingProgramsOf(const ServerKind& kind) {
-    std::vector<std::string> programs{"pactl", "parec", "pacat"};
-    for (const std::vector<std::string>& argv : kind.processes)
-        programs.push_back(argv[0]);
-    for (const std::string& program : programs)
-        if (!succeeds("command -v " + program + " >/dev/null 2>&1"))
-            return program + " is not installed (packages " + kind.packages + ")";
-    return "";
-}
-
-// Runs a shell command; "" or what it printed when it failed.
-std::string run(const std::string& command, const std::string& log) {
-    if (succeeds(command + " >'" + log + "' 2>&1")) return "";
-    std::ifstream in(log);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return "'" + command + "' failed: " + (text.empty() ? std::string("no output") : text);
-}
-
 } // namespace
 
 bool SoundServer::spawn(const std::vector<std::string>& argv) {
@@ -137,19 +119,14 @@ std::string SoundServer::launch() {
 // A session manager may still be taking the sink into its graph: the settings are tried again
 // for a while.
 std::string SoundServer::configure() const {
-    const std::string source = kind_.loopSource;
-    const std::string setup[] = {
-        "pactl set-default-sink loop",     "pactl set-default-source " + source,
-        "pactl set-sink-volume loop 100%", "pactl set-source-volume " + source + " 100%",
-        "pactl set-sink-mute loop 0",      "pactl set-source-mute " + source + " 0"};
-    std::string failed;
-    poll([&] {
-        failed.clear();
-        for (const std::string& command : setup)
-            if (failed.empty()) failed = run("timeout 5 " + command, file("command.log"));
-        return failed.empty();
-    });
-    return failed;
+    const std::string source = kind_.loopSource, log = file("command.log");
+    const std::string setup = "pactl set-default-sink loop && pactl set-default-source " + source +
+                              " && pactl set-sink-volume loop 100% && pactl set-source-volume " +
+                              source + " 100% && pactl set-sink-mute loop 0 && pactl " +
+                              "set-source-mute " + source + " 0";
+    const std::string command = "timeout 10 sh -c '" + setup + "' >'" + log + "' 2>&1";
+    if (poll([&] { return succeeds(command); })) return "";
+    return "the settings of the sink failed: " + readFile(log);
 }
 
 namespace {
@@ -187,8 +164,8 @@ std::string SoundServer::awaitRouting() const {
             std::error_code error;
             const std::uintmax_t size = std::filesystem::file_size(recording, error);
             const std::uintmax_t offset = error ? 0 : size / 4 * 4;
-            run("timeout 5 pacat --raw --format=s16le --rate=44100 --channels=2 '" + burst + "'",
-                file("command.log"));
+            succeeds("timeout 5 pacat --raw --format=s16le --rate=44100 --channels=2 '" + burst +
+                     "' >'" + file("command.log") + "' 2>&1");
             return poll([&] { return recordedSound(recording, offset); }, 1.0);
         },
         20.0);
@@ -196,7 +173,13 @@ std::string SoundServer::awaitRouting() const {
 }
 
 std::string SoundServer::missingPrograms() const {
-    return missingProgramsOf(kind_);
+    std::vector<std::string> programs{"pactl", "parec", "pacat"};
+    for (const std::vector<std::string>& argv : kind_.processes)
+        programs.push_back(argv[0]);
+    for (const std::string& program : programs)
+        if (!succeeds("command -v " + program + " >/dev/null 2>&1"))
+            return program + " is not installed (packages " + kind_.packages + ")";
+    return "";
 }
 
 std::string SoundServer::start() {

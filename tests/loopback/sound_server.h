@@ -28,8 +28,6 @@ class SoundServer {
   public:
     explicit SoundServer(ServerKind kind) : kind_(std::move(kind)) {}
     ~SoundServer() { stop(); }
-    SoundServer(const SoundServer&) = delete;
-    SoundServer& operator=(const SoundServer&) = delete;
 
     // Starts the server and points this process's environment at it. Returns "" on success,
     // otherwise why it could not run (the test skips with this reason).
