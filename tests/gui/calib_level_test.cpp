@@ -52,29 +52,31 @@ TEST_F(LevelDialogTest, TotalFollowsValidFieldsAndAbbruchLeavesTheCorrections) {
     EXPECT_EQ(total(), QStringLiteral("33.50"));
     EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     const auto before = window->settings().LevelCorr;
-    enter(dialog->txtLevel[1], QStringLiteral("1.415"));
-    EXPECT_EQ(total(), QStringLiteral("39.52"));
-    enter(dialog->txtLevel[1], QStringLiteral("2.83"));
-    enter(dialog->txtDist[1], QStringLiteral("50"));
-    EXPECT_EQ(total(), QStringLiteral("27.48"));
-    enter(dialog->txtDist[1], QStringLiteral("999.9"));
-    EXPECT_EQ(total(), QStringLiteral("53.50"));
-    EXPECT_NE(QApplication::focusWidget(), dialog->txtDist[1]);
-    enter(dialog->txtDist[1], QStringLiteral("1000"));
-    EXPECT_EQ(total(), QStringLiteral("53.50")); // not recomputed
-    EXPECT_EQ(dialog->focusWidget(), dialog->txtDist[1]);
-    enter(dialog->txtDist[1], QStringLiteral("100"));
-    enter(dialog->txtLevel[1], QStringLiteral("0.001"));
-    EXPECT_EQ(total(), QStringLiteral("102.54"));
-    enter(dialog->txtLevel[1], QStringLiteral("0.0009"));
-    EXPECT_EQ(dialog->focusWidget(), dialog->txtLevel[1]);
-    // The keys: one point, a comma becomes it, a minus only first and only in the offset.
-    enter(dialog->txtLevel[0], QStringLiteral("1,5,3-"));
-    EXPECT_EQ(dialog->txtLevel[0]->text(), QStringLiteral("1.53"));
-    enter(dialog->txtSens[0], QStringLiteral("-1-2"));
-    EXPECT_EQ(dialog->txtSens[0]->text(), QStringLiteral("-12"));
-    enter(dialog->txtSens[0], QStringLiteral("3-"));
-    EXPECT_EQ(dialog->txtSens[0]->text(), QStringLiteral("3"));
+    // Each entry: the field, the keys typed, what the field then shows and the total (null: not
+    // checked); a refused value keeps the focus and the total stays as it was. The keys: one
+    // point, a comma becomes it, a minus only first and only in the offset.
+    const struct {
+        QLineEdit* field;
+        const char *typed, *shows, *total;
+        bool refused;
+    } entries[] = {{dialog->txtLevel[1], "1.415", "1.415", "39.52", false},
+                   {dialog->txtLevel[1], "2.83", "2.83", "33.50", false},
+                   {dialog->txtDist[1], "50", "50", "27.48", false},
+                   {dialog->txtDist[1], "999.9", "999.9", "53.50", false},
+                   {dialog->txtDist[1], "1000", "1000", "53.50", true},
+                   {dialog->txtDist[1], "100", "100", "33.50", false},
+                   {dialog->txtLevel[1], "0.001", "0.001", "102.54", false},
+                   {dialog->txtLevel[1], "0.0009", "0.0009", "102.54", true},
+                   {dialog->txtLevel[0], "1,5,3-", "1.53", nullptr, false},
+                   {dialog->txtSens[0], "-1-2", "-12", nullptr, false},
+                   {dialog->txtSens[0], "3-", "3", nullptr, false}};
+    for (const auto& e : entries) {
+        enter(e.field, QString::fromLatin1(e.typed));
+        EXPECT_EQ(e.field->text(), QString::fromLatin1(e.shows)) << e.typed;
+        if (!e.total) continue;
+        EXPECT_EQ(total(), QString::fromLatin1(e.total)) << e.typed;
+        EXPECT_EQ(QApplication::focusWidget() == e.field, e.refused) << e.typed;
+    }
 
     dialog->cmdCancel->click();
     platform::letEventsRun();
@@ -91,8 +93,7 @@ TEST_F(LevelDialogTest, OkChecksTheFieldStillBeingTypedAndStoresOnlyValidValues)
     dialog->txtDist[1]->setText(QStringLiteral("1000"));
     dialog->cmdOK->click();
     platform::letEventsRun();
-    ASSERT_FALSE(dialog.isNull());
-    EXPECT_TRUE(dialog->isVisible());
+    ASSERT_TRUE(dialog && dialog->isVisible());
     EXPECT_EQ(dialog->focusWidget(), dialog->txtDist[1]);
     EXPECT_EQ(window->settings().LevelCorr, before);
 

@@ -12,6 +12,8 @@ namespace terzlab::test {
 
 namespace {
 
+constexpr const char* kStimuli[] = {"pseudo.wav", "pulse.wav", "multi.wav", "Stop.wav"};
+
 // A short 16-bit stereo noise WAV: enough for the bench to play, quick to write per test.
 void writeStimulus(const QString& path) {
     std::vector<int16_t> samples(4096 * 2);
@@ -27,7 +29,7 @@ void writeStimulus(const QString& path) {
 
 void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Settings& settings) {
     window.reset(); // the window uses the card until it is gone
-    for (const char* name : {"pseudo.wav", "pulse.wav", "multi.wav", "Stop.wav"})
+    for (const char* name : kStimuli)
         writeStimulus(filePath(QString::fromLatin1(name)));
     card = audio::openVirtualCard(options);
     card->player->setProgramFolder(folderPath().toStdString());
@@ -53,7 +55,7 @@ void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Se
 
 void GuiTest::useProgramStimuli() {
     const QDir bin(QStringLiteral(TERZLAB_BIN_DIR));
-    for (const char* name : {"pseudo.wav", "pulse.wav", "multi.wav", "Stop.wav"}) {
+    for (const char* name : kStimuli) {
         const QString target = filePath(QString::fromLatin1(name));
         QFile::remove(target);
         ASSERT_TRUE(QFile::copy(bin.filePath(QString::fromLatin1(name)), target)) << name;
