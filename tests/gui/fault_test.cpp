@@ -12,9 +12,9 @@ namespace {
 class DeviceFaultTest : public GuiTest {};
 
 TEST_F(DeviceFaultTest, EachFaultEndsInItsMessageAndTheNextStartOpensAgain) {
-    const QString noData = QStringLiteral(
-        "Fehler: Das Aufnahmegerät liefert keine Daten. Die Messung wurde abgebrochen!");
-    const QString openFailed = QStringLiteral(": Das Aufnahmegerät konnte nicht gestartet werden!");
+    const QString noData =
+        "Fehler: Das Aufnahmegerät liefert keine Daten. Die Messung wurde abgebrochen!";
+    const QString openFailed = ": Das Aufnahmegerät konnte nicht gestartet werden!";
     const struct {
         audio::VirtualCardOptions options;
         QString first, second; // the box of each start, empty: none

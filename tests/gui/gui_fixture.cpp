@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace terzlab::test {
 
 namespace {
@@ -75,6 +78,29 @@ void GuiTest::expectLastBox(size_t count, const QString& text, const QString& ti
     EXPECT_EQ(boxes.boxes().back().icon, icon);
 }
 
+void GuiTest::expectBoxesAsGolden() {
+    constexpr const char* kIcons[] = {"-", "Exclamation", "Question", "Information", "Critical"};
+    QString shown;
+    for (const platform::RecordedBox& box : boxes.boxes())
+        shown += QStringLiteral("[%1] %2\n%3\n")
+                     .arg(box.title, kIcons[static_cast<int>(box.icon)], box.text);
+    shown.replace(folderPath(), "<folder>").replace("\r\n", "<CRLF>\n");
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string heading =
+        std::string("== ") + test->test_suite_name() + '.' + test->name() + '\n';
+    const std::string path = TERZLAB_TEST_DATA "/gui_boxes.txt";
+    std::string golden = readFile(path);
+    const size_t begin = std::min(golden.find(heading), golden.size());
+    const size_t body = std::min(begin + heading.size(), golden.size());
+    const size_t next = golden.find("\n== ", body - 1); // an empty section ends at once
+    const size_t end = next == std::string::npos ? golden.size() : next + 1;
+    const std::string expected = begin < golden.size() ? golden.substr(body, end - body) : "-";
+    if (std::getenv("TERZLAB_WRITE_GOLDEN"))
+        writeFile(path, golden.replace(begin, end - begin, heading + shown.toStdString()));
+    else
+        EXPECT_EQ(shown.toStdString(), expected) << heading;
+}
+
 void GuiTest::startRun(int avgIndex, bool stopMode) {
     platform::selectListIndex(window->cmbAvgCnt, avgIndex);
     platform::setChecked(window->chkAvgType, stopMode);
@@ -90,7 +116,7 @@ void GuiTest::recordCaptions(int escAt) {
 }
 
 void GuiTest::expectIdle() {
-    EXPECT_EQ(window->cmdStart->text(), QStringLiteral("&Starte Messung"));
+    EXPECT_EQ(window->cmdStart->text(), "&Starte Messung");
     EXPECT_TRUE(window->cmdStart->isEnabled() && window->cmbMeasType->isEnabled() &&
                 window->chkAvgType->isEnabled());
     EXPECT_EQ(window->run().CaptureHandle, 0);

@@ -45,6 +45,9 @@ class GuiTest : public ::testing::Test {
     // Exactly `count` boxes so far, the last one worded as given.
     void expectLastBox(size_t count, const QString& text, const QString& title,
                        platform::MsgIcon icon = platform::MsgIcon::Exclamation);
+    // Every box of the test so far, worded as the test's section of tests/data/gui_boxes.txt
+    // (TERZLAB_WRITE_GOLDEN=1 writes the section); the test's folder reads <folder> there.
+    void expectBoxesAsGolden();
 
     // The average-count entry and stop mode chosen, then the start button pressed.
     void startRun(int avgIndex, bool stopMode = true);
