@@ -81,11 +81,7 @@ class CalibDialogTest : public GuiTest {
   protected:
     void SetUp() override {
         ASSERT_TRUE(load());
-        for (const char* name : {"Sin_1000_100.wav", "Sin_1000_010.wav"}) {
-            const QString from = QStringLiteral(TERZLAB_BIN_DIR "/") + QString::fromLatin1(name);
-            ASSERT_TRUE(QFile::copy(from, sine(name)));
-            QFile::setPermissions(sine(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        }
+        useProgramStimuli({"Sin_1000_100.wav", "Sin_1000_010.wav"});
     }
     QString sine(const char* name) const { return filePath(QString::fromLatin1(name)); }
     // The full-scale sine replaced by a looped 980 Hz one at 0.9 of full scale whose second

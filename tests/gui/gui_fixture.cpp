@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace terzlab::test {
 
@@ -56,12 +57,15 @@ void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Se
     window = std::make_unique<app::frmMain>(services, settings);
 }
 
-void GuiTest::useProgramStimuli() {
+void GuiTest::useProgramStimuli(std::initializer_list<const char*> names) {
     const QDir bin(QStringLiteral(TERZLAB_BIN_DIR));
-    for (const char* name : kStimuli) {
+    std::vector<const char*> chosen(names);
+    if (chosen.empty()) chosen.assign(std::begin(kStimuli), std::end(kStimuli));
+    for (const char* name : chosen) {
         const QString target = filePath(QString::fromLatin1(name));
         QFile::remove(target);
         ASSERT_TRUE(QFile::copy(bin.filePath(QString::fromLatin1(name)), target)) << name;
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 }
 

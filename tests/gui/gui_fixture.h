@@ -37,9 +37,9 @@ class GuiTest : public ::testing::Test {
                     const app::Settings& settings = {});
     bool load(const audio::VirtualCardOptions& options = {}, const app::Settings& settings = {});
     // The build's generated stimuli in place of the fixture's noise, for whole measurements
-    // checked against the bench. A 48-kHz run would rewrite their rate field, so the build's
-    // own copies are never used in place.
-    void useProgramStimuli();
+    // checked against the bench (or the named ones of the build's stimuli, writable). A 48-kHz
+    // run would rewrite their rate field, so the build's own copies are never used in place.
+    void useProgramStimuli(std::initializer_list<const char*> names = {});
     void TearDown() override;
 
     // Exactly `count` boxes so far, the last one worded as given.

@@ -6,6 +6,7 @@
 #include "guidance/frm_help.h"
 #include "guidance/frm_meas.h"
 #include "guidance/help_pages.h"
+#include "guidance/instruction_text.h"
 #include "platform/qt_picture.h"
 
 #include <QAction>
@@ -53,10 +54,8 @@ TEST_F(MeasDialogTest, ImpedancePageKeepsTheDialogUntilTheResistorIsInRange) {
     settings.ActiveChannel = 1;
     run.ImpedancePart = 2;
     open(3, 23);
-    EXPECT_TRUE(dialog->lblMain->text().startsWith(
-        "Verkabelung:\nIm 2. Teil der Messung wird die Spannung über der "
-        "unbekannten Impedanz am rechten Kanal"));
-    EXPECT_FALSE(dialog->lblMain->text().contains(QLatin1Char('\r')));
+    const auto words = guidance::InstructionText({3, false, 2}); // golden-checked, CR LF ends
+    EXPECT_EQ(dialog->lblMain->text(), QString::fromStdString(words).replace("\r\n", "\n"));
     EXPECT_TRUE(dialog->txtValue->isVisible() && dialog->chkImp->isVisible());
     dialog->txtValue->clear();
     QTest::keyClicks(dialog->txtValue, "-4,7xe+ -,2");

@@ -68,16 +68,11 @@ std::string allTexts() {
                 << (help->icon == guidance::HelpIcon::Warning ? " warning" : " information")
                 << "\n";
         }
-    for (const guidance::SketchInputs& in : {guidance::SketchInputs{0, false},
-                                             {1, true, 1},
-                                             {2, false},
-                                             {3, true, 1},
-                                             {3, true, 2},
-                                             {4, true},
-                                             {4, true, 0, true},
-                                             {4, true, 0, false, true},
-                                             {5, false},
-                                             {9, true}})
+    const guidance::SketchInputs sketches[] = {
+        {0, false},   {1, true, 1}, {2, false},         {3, true, 1},
+        {3, true, 2}, {4, true},    {4, true, 0, true}, {4, true, 0, false, true},
+        {5, false},   {9, true}};
+    for (const guidance::SketchInputs& in : sketches)
         describeSketch(doc, in);
     return doc.str();
 }
