@@ -39,7 +39,7 @@ constexpr int kTime = 0;
 constexpr int kFrequency = 1;
 
 std::string fixtureBytes(const char* name) {
-    return readBytes(QStringLiteral(TERZLAB_TEST_DATA "/") + QString::fromLatin1(name));
+    return readFile(std::string(TERZLAB_TEST_DATA "/") + name);
 }
 
 class ReviewTest : public GuiTest {
@@ -91,7 +91,7 @@ class ReviewTest : public GuiTest {
         for (int field = 2; field < 6; ++field)
             dialog->txtInfo[field]->setText(QStringLiteral("1"));
         dialog->cmdDisp_Click();
-        std::istringstream file(readBytes(filePath(QStringLiteral("kopf.oct"))));
+        std::istringstream file(contents(QStringLiteral("kopf.oct")));
         for (std::string line; std::getline(file, line);)
             if (line.starts_with(key)) return line.substr(0, line.find('\r'));
         return "no line " + key;
@@ -211,10 +211,10 @@ TEST_F(ReviewTest, AFailedLoadLeavesAnEmptySlotAndTheHeaderNamesOnlyCurvesInUse)
     ASSERT_TRUE(load());
     std::string twoFields = fixtureBytes("sen_flat_s10.SEN");
     twoFields.replace(twoFields.find("F [Hz]\t"), 7, "F [Hz] ");
-    writeBytes(filePath(QStringLiteral("zwei.SEN")), twoFields);
-    writeBytes(filePath(QStringLiteral("fallend.SEN")), fixtureBytes("sen_descending.SEN"));
-    writeBytes(filePath(QStringLiteral("gut.SEN")), fixtureBytes("sen_flat_s10.SEN"));
-    writeBytes(filePath(QStringLiteral("pegel.oct")), measurementFile("Pegel", 1.0));
+    put(QStringLiteral("zwei.SEN"), twoFields);
+    put(QStringLiteral("fallend.SEN"), fixtureBytes("sen_descending.SEN"));
+    put(QStringLiteral("gut.SEN"), fixtureBytes("sen_flat_s10.SEN"));
+    put(QStringLiteral("pegel.oct"), measurementFile("Pegel", 1.0));
     startRun(0);
     const std::string sensorLine = "Sensor Compensation Spectrum\t";
     const std::string referenceLine = "Reference Spectrum\t";
