@@ -133,3 +133,47 @@ void GuiTest::TearDown() {
 }
 
 } // namespace terzlab::test
+
+#include <cstdlib>
+#include <fstream>
+
+namespace terzlab::test {
+
+std::vector<bool> enabledStates(std::initializer_list<QObject*> controls) {
+    std::vector<bool> out;
+    for (QObject* control : controls)
+        out.push_back(control->property("enabled").toBool());
+    return out;
+}
+
+int countPixels(const QImage& image, const std::function<bool(QColor)>& counts) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += counts(image.pixelColor(x, y));
+    return count;
+}
+
+int curvePixels(app::frmMain& window) {
+    const QColor curve = platform::ToQColor(window.run().CurveColour);
+    return countPixels(window.picGraph->Surface().Image(),
+                       [curve](QColor pixel) { return pixel == curve; });
+}
+
+std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
+                                            platform::ScriptedMessageService& boxes,
+                                            const QString& folder, int16_t mode) {
+    window.selState().SelMode = mode;
+    auto dialog = std::make_unique<app::frmSel>(window, window.selState(), boxes, folder);
+    dialog->Form_Load();
+    dialog->show();
+    return dialog;
+}
+
+void expectGoldenFile(const char* name, const std::string& text) {
+    const std::string path = std::string(TERZLAB_TEST_DATA "/") + name;
+    if (std::getenv("TERZLAB_WRITE_GOLDEN")) std::ofstream(path, std::ios::binary) << text;
+    EXPECT_EQ(text, readFile(path));
+}
+
+} // namespace terzlab::test

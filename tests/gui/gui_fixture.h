@@ -88,3 +88,37 @@ class GuiTest : public ::testing::Test {
 };
 
 } // namespace terzlab::test
+
+// Shared by the window tests, with the widgets of the windows they drive.
+#include "app/frm_sel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace terzlab::test {
+
+constexpr int kTimeView = 0; // the entries of the display list
+constexpr int kFrequencyView = 1;
+
+// Whether each control (a widget or a menu action) is enabled, in order.
+std::vector<bool> enabledStates(std::initializer_list<QObject*> controls);
+// Pixels of the image for which `counts` holds.
+int countPixels(const QImage& image, const std::function<bool(QColor)>& counts);
+// Pixels of the main graph in the colour of the curve shown.
+int curvePixels(app::frmMain& window);
+// The file dialog in the given mode, loaded and shown.
+std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
+                                            platform::ScriptedMessageService& boxes,
+                                            const QString& folder, int16_t mode);
+// The text against the file in tests/data; TERZLAB_WRITE_GOLDEN=1 rewrites the file, and a
+// change to it is a change the user sees.
+void expectGoldenFile(const char* name, const std::string& text);
+
+} // namespace terzlab::test
