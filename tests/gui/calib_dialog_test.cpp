@@ -6,13 +6,8 @@
 #include "gui_fixture.h"
 #include "support/wav_file.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include <cmath>
 #include <numbers>

@@ -3,9 +3,7 @@
 #include "gui_fixture.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 
 namespace terzlab::test {

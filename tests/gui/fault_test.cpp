@@ -3,8 +3,6 @@
 // the open-failure message instead). Nothing hangs.
 #include "gui_fixture.h"
 
-#include <QPushButton>
-
 namespace terzlab::test {
 
 namespace {

@@ -1,14 +1,9 @@
 // The file dialog: which files it offers, how it saves and what a load does to the main window.
-#include "app/frm_sel.h"
 #include "filesel_files.h"
 #include "gui_fixture.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace terzlab::test {
 
@@ -29,10 +24,7 @@ class FileSelTest : public GuiTest {
     }
 
     app::frmSel& open(int16_t mode) {
-        window->selState().SelMode = mode;
-        dialog = std::make_unique<app::frmSel>(*window, window->selState(), boxes, folderPath());
-        dialog->Form_Load();
-        dialog->show();
+        dialog = openFileDialog(*window, boxes, folderPath(), mode);
         return *dialog;
     }
     void measureType(int type) { platform::selectListIndex(window->cmbMeasType, type); }

@@ -9,13 +9,7 @@
 #include "guidance/instruction_text.h"
 #include "platform/qt_picture.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 

@@ -1,15 +1,12 @@
 // The instruction texts, help pages and wiring sketches against one golden file, and the range
 // check behind every number field.
 #include "calibration/numeric_input.h"
+#include "gui_fixture.h"
 #include "guidance/help_pages.h"
 #include "guidance/instruction_text.h"
 #include "guidance/wiring_sketch.h"
 #include "support/recording_picture.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -80,11 +77,7 @@ std::string allTexts() {
 // The user reads these words and follows the sketch: a change to them must be a change to the
 // golden file as well (TERZLAB_WRITE_GOLDEN=1 rewrites it).
 TEST(GuidanceTexts, EveryInstructionHelpPageAndSketchReadsAsTheGoldenFile) {
-    const std::string golden = TERZLAB_TEST_DATA "/guidance_texts.txt";
-    if (std::getenv("TERZLAB_WRITE_GOLDEN")) std::ofstream(golden, std::ios::binary) << allTexts();
-    std::ostringstream expected;
-    expected << std::ifstream(golden, std::ios::binary).rdbuf();
-    EXPECT_EQ(allTexts(), expected.str());
+    expectGoldenFile("guidance_texts.txt", allTexts());
 }
 
 TEST(NumericInput, KeyFilterAndRangeCheckRefuseWhatMakesNoPlainNumber) {

@@ -1,13 +1,9 @@
 // The measurement run on the virtual sound card.
 #include "gui_fixture.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
-#include <QPushButton>
 
 namespace terzlab::test {
 

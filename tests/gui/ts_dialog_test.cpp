@@ -8,14 +8,8 @@
 #include "files/measurement_writer.h"
 #include "speaker/frm_thiele_small.h"
 
-#include <QAction>
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
 #include <QTableWidget>
 
 #include <cmath>
@@ -67,12 +61,8 @@ class TsDialogTest : public GuiTest {
 
     int modelPixels() {
         const QColor model = platform::ToQColor(kModelCurveColour);
-        const QImage& image = window->picGraph->Surface().Image();
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                count += image.pixelColor(x, y) == model;
-        return count;
+        return countPixels(window->picGraph->Surface().Image(),
+                           [model](QColor pixel) { return pixel == model; });
     }
 };
 
