@@ -88,7 +88,7 @@ void GuiTest::expectBoxesAsGolden() {
     for (const platform::RecordedBox& box : boxes.boxes())
         shown += QStringLiteral("[%1] %2\n%3\n")
                      .arg(box.title, kIcons[static_cast<int>(box.icon)], box.text);
-    shown.replace(folderPath(), "<folder>").replace("\r\n", "<CRLF>\n");
+    shown.replace(folderPath(), "<folder>");
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string heading =
         std::string("== ") + test->test_suite_name() + '.' + test->name() + '\n';
@@ -99,10 +99,11 @@ void GuiTest::expectBoxesAsGolden() {
     const size_t next = golden.find("\n== ", body - 1); // an empty section ends at once
     const size_t end = next == std::string::npos ? golden.size() : next + 1;
     const std::string expected = begin < golden.size() ? golden.substr(body, end - body) : "-";
+    const std::string text = showLineEnds(shown.toStdString());
     if (std::getenv("TERZLAB_WRITE_GOLDEN"))
-        writeFile(path, golden.replace(begin, end - begin, heading + shown.toStdString()));
+        writeFile(path, golden.replace(begin, end - begin, heading + text));
     else
-        EXPECT_EQ(shown.toStdString(), expected) << heading;
+        EXPECT_EQ(text, expected) << heading;
 }
 
 void GuiTest::startRun(int avgIndex, bool stopMode) {
@@ -174,6 +175,12 @@ void expectGoldenFile(const char* name, const std::string& text) {
     const std::string path = std::string(TERZLAB_TEST_DATA "/") + name;
     if (std::getenv("TERZLAB_WRITE_GOLDEN")) std::ofstream(path, std::ios::binary) << text;
     EXPECT_EQ(text, readFile(path));
+}
+
+std::string showLineEnds(std::string text) {
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.replace(at, 2, "<CRLF>\n");
+    return text;
 }
 
 } // namespace terzlab::test

@@ -120,5 +120,7 @@ std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
 // The text against the file in tests/data; TERZLAB_WRITE_GOLDEN=1 rewrites the file, and a
 // change to it is a change the user sees.
 void expectGoldenFile(const char* name, const std::string& text);
+// Each CR LF as "<CRLF>" and a line end, as the golden files show them: a bare CR or LF differs.
+std::string showLineEnds(std::string text);
 
 } // namespace terzlab::test

@@ -14,20 +14,6 @@ namespace terzlab::test {
 
 namespace {
 
-// Lines split at CR LF; a bare CR or LF is marked so that a broken line end shows.
-std::string shown(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\r\n") == 0)
-            out += '\n', ++i;
-        else if (text[i] == '\r' || text[i] == '\n')
-            out += "<bare line end>";
-        else
-            out += text[i];
-    }
-    return out;
-}
-
 // The sketch as drawn: every label with its place, colour and weight, every stroke.
 void describeSketch(std::ostream& doc, const guidance::SketchInputs& in) {
     RecordingPicture picture{guidance::kSketchWidth, guidance::kSketchHeight, 20.0};
@@ -52,15 +38,15 @@ std::string allTexts() {
             for (int part = 0; part <= (mode == 3 ? 2 : 0); ++part)
                 doc << "== instructions mode " << mode << (left ? " left" : " right") << " part "
                     << part << "\n"
-                    << shown(guidance::InstructionText({mode, left, part})) << "\n";
+                    << showLineEnds(guidance::InstructionText({mode, left, part})) << "\n";
     for (int page = 0; page <= 30; ++page)
         for (const bool lowSine : {false, true}) {
             const auto help = guidance::HelpPageFor(page, lowSine);
             if (!help || (lowSine && page != guidance::kCalibrationSignalPage)) continue;
             doc << "== help page " << page << (lowSine ? " low sine" : "") << "\n"
                 << help->caption << "\n"
-                << shown(help->bigText) << "\n"
-                << shown(help->normText) << "\n"
+                << showLineEnds(help->bigText) << "\n"
+                << showLineEnds(help->normText) << "\n"
                 << help->button
                 << (help->icon == guidance::HelpIcon::Warning ? " warning" : " information")
                 << "\n";
