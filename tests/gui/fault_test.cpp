@@ -3,47 +3,32 @@
 // the open-failure message instead). Nothing hangs.
 #include "gui_fixture.h"
 
-#include <QPushButton>
-
 namespace terzlab::test {
 
 namespace {
 
-// Overflows lose samples on the way in, underflows leave a gap in the stimulus: either spoils
-// the block, which is captured again.
-audio::VirtualCardOptions faulty(int overflows, int underflows, bool silent, int goneAfter,
-                                 int openResult) {
-    audio::VirtualCardOptions options;
-    options.overflowsPerBlock = overflows;
-    options.underflowsPerBlock = underflows;
-    options.neverCompletes = silent;
-    options.goneAfterBlocks = goneAfter > 0;
-    options.blocksUntilGone = goneAfter;
-    options.openResult = openResult;
-    return options;
-}
-
 class DeviceFaultTest : public GuiTest {};
 
 TEST_F(DeviceFaultTest, EachFaultEndsInItsMessageAndTheNextStartOpensAgain) {
-    const QString noData = QStringLiteral(
-        "Fehler: Das Aufnahmegerät liefert keine Daten. Die Messung wurde abgebrochen!");
-    const QString openFailed = QStringLiteral(": Das Aufnahmegerät konnte nicht gestartet werden!");
+    const QString noData =
+        "Fehler: Das Aufnahmegerät liefert keine Daten. Die Messung wurde abgebrochen!";
+    const QString openFailed = ": Das Aufnahmegerät konnte nicht gestartet werden!";
     const struct {
         audio::VirtualCardOptions options;
         QString first, second; // the box of each start, empty: none
         int blocks;            // captured by the first start
         int spoilt;            // blocks captured again, -1: not checked
     } cases[] = {
-        // Two overflows per block cost three block durations, well inside 2 s + 4 blocks:
-        // the settling block and two measurements, none lost.
-        {faulty(2, 0, false, 0, 0), {}, {}, 3, 6},
-        {faulty(0, 2, false, 0, 0), {}, {}, 3, 6},
-        {faulty(100, 0, false, 0, 0), noData, noData, 0, -1},
-        {faulty(0, 100, false, 0, 0), noData, noData, 0, -1},
-        {faulty(0, 0, true, 0, 0), noData, noData, 0, -1},
-        {faulty(0, 0, false, 2, 0), noData, openFailed, 2, -1}, // unplugged for good
-        {faulty(0, 0, false, 0, 4), openFailed, openFailed, 0, -1},
+        // Overflows lose samples on the way in, underflows leave a gap in the stimulus: either
+        // spoils the block, which is captured again. Two per block cost three block durations,
+        // well inside 2 s + 4 blocks: the settling block and two measurements, none lost.
+        {{.overflowsPerBlock = 2}, {}, {}, 3, 6},
+        {{.underflowsPerBlock = 2}, {}, {}, 3, 6},
+        {{.overflowsPerBlock = 100}, noData, noData, 0, -1},
+        {{.underflowsPerBlock = 100}, noData, noData, 0, -1},
+        {{.neverCompletes = true}, noData, noData, 0, -1},
+        {{.goneAfterBlocks = true, .blocksUntilGone = 2}, noData, openFailed, 2, -1}, // for good
+        {{.openResult = 4}, openFailed, openFailed, 0, -1},
     };
     for (const auto& c : cases) {
         const auto label = ::testing::Message() << "case " << (&c - cases);
@@ -58,7 +43,6 @@ TEST_F(DeviceFaultTest, EachFaultEndsInItsMessageAndTheNextStartOpensAgain) {
                 shown.empty() ? QString() : shown.back().title + u':' + u' ' + shown.back().text;
             EXPECT_EQ(shown.size() > before ? last : QString(), expected) << label;
             expectIdle();
-            EXPECT_FALSE(window->isRunning());
             if (press == 1) continue;
             EXPECT_EQ(blocks(), c.blocks) << label;
             if (c.spoilt >= 0) {

@@ -1,31 +1,24 @@
 // The graph in the main window, end to end on the virtual sound card: what a run leaves on the
-// pictures, the level bars and overload labels, the automatic axis and the cursor readout.
-#include "gui_fixture.h"
-
+// pictures, the level bars and overload labels, the automatic axis and the cursor readout; and
+// the platform stand-ins that the run relies on and the Qt picture the graph is drawn on.
 #include "analysis/constants.h"
+#include "display/mapping.h"
+#include "display/spectrum_plot.h"
+#include "gui_fixture.h"
+#include "platform/key_state.h"
+#include "platform/qt_picture.h"
+#include "platform/services.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
-#include <QPushButton>
 
 #include <algorithm>
-#include <functional>
 
 namespace terzlab::test {
 
 namespace {
-
-int countPixels(const QImage& image, const std::function<bool(QColor)>& counts) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += counts(image.pixelColor(x, y));
-    return count;
-}
 
 // Rightmost column of the level bar's line (row 2) in the input's colour (left blue, right
 // magenta), -1 when the bar is empty.
@@ -44,12 +37,6 @@ void moveMouse(QWidget* widget, QPointF at) {
 
 class GraphTest : public GuiTest {
   protected:
-    int curvePixels() {
-        const QColor curve = platform::ToQColor(window->run().CurveColour);
-        return countPixels(window->picGraph->Surface().Image(),
-                           [curve](QColor pixel) { return pixel == curve; });
-    }
-
     void setGain(double gain) {
         audio::BenchSettings loud = bench().settings();
         loud.gain = gain;
@@ -61,14 +48,11 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     ASSERT_TRUE(load());
-    EXPECT_EQ(curvePixels(), 0) << "nothing measured yet";
     moveMouse(window->picGraph, QPointF(10, 10));
     EXPECT_TRUE(window->lblCursor->isHidden()) << "no measurement, no comparison curve";
     window->run().Range = AxisRange{90, 80, 2}; // far above anything the bench gives
     startRun(1);
-    const int width = window->picGraph->width();
-    EXPECT_EQ(window->picGraph->Surface().Image().width(), width);
-    EXPECT_GT(curvePixels(), width / 2) << "the curve crosses most of the graph";
+    EXPECT_GT(curvePixels(*window), window->picGraph->width() / 2) << "crosses most of the graph";
     const AxisRange range = window->run().Range;
     const auto& values = window->bands().BandValue;
     const double top = *std::max_element(values.begin(), values.end());
@@ -136,22 +120,80 @@ TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePul
     startRun(1);
     const std::vector<double> results = window->bands().Results.Cells;
     const std::vector<double> values = window->bands().BandValue;
-    ASSERT_GT(curvePixels(), 0);
+    ASSERT_GT(curvePixels(*window), 0);
 
     window->resize(window->width() + 120, window->height() + 60);
     QCoreApplication::processEvents();
     EXPECT_EQ(window->bands().Results.Cells, results);
     EXPECT_EQ(window->bands().BandValue, values);
     EXPECT_EQ(window->picGraph->Surface().Image().width(), window->picGraph->width());
-    EXPECT_GT(curvePixels(), window->picGraph->width() / 2) << "redrawn at the new size";
+    EXPECT_GT(curvePixels(*window), window->picGraph->width() / 2) << "redrawn at the new size";
 
     platform::selectListIndex(window->cmbMeasType, meas::kPulse);
     startRun(0);
     EXPECT_EQ(window->cmbDisplay->currentIndex(), 0);
-    EXPECT_GT(curvePixels(), 50);
+    EXPECT_GT(curvePixels(*window), 50);
     window->resize(window->width() + 80, window->height());
     QCoreApplication::processEvents();
-    EXPECT_GT(curvePixels(), 50) << "the time view is not replaced by a spectrum";
+    EXPECT_GT(curvePixels(*window), 50) << "the time view is not replaced by a spectrum";
+}
+
+// Selecting the same list entry runs the handler again; setting a box as it is does not.
+TEST(Platform, ListSelectionsAlwaysRunTheHandlerAndEscTapIsSeenOnceAfterRelease) {
+    QComboBox list;
+    list.addItems({QStringLiteral("a"), QStringLiteral("b")});
+    QCheckBox box;
+    int runs = 0;
+    QObject::connect(&list, &QComboBox::currentIndexChanged, [&runs] { runs += 1; });
+    QObject::connect(&box, &QCheckBox::toggled, [&runs] { runs += 10; });
+    for (int twice = 0; twice < 2; ++twice) {
+        platform::selectListIndex(&list, 1);
+        platform::setChecked(&box, true);
+    }
+    EXPECT_EQ(runs, 12);
+
+    platform::EscKeyTracker keys;
+    QWidget target;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&target, &press);
+    EXPECT_TRUE(keys.escHeld());
+    QApplication::sendEvent(&target, &release);
+    EXPECT_FALSE(keys.escHeld());
+    EXPECT_TRUE(keys.escPressed());
+    EXPECT_FALSE(keys.escPressed());
+    QApplication::sendEvent(&target, &press);
+    QApplication::sendEvent(&target, &release);
+    keys.forgetEsc();
+    EXPECT_FALSE(keys.escPressed());
+}
+
+TEST(QtPicture, SpectrumCurveLandsWhereTheMappingPutsIt) {
+    platform::QtPicture graph(QSize(497, 297));
+    platform::QtPicture window(QSize(800, 500), kTwipsPerPixel, 0xC0C0C0);
+    FrameInputs frame;
+    frame.Graph = {600, 300, 497 * kTwipsPerPixel + 60, 297 * kTwipsPerPixel + 60};
+    frame.Range = {0, -100, 20};
+    const std::vector<double> freq{20.0, 200.0, 2000.0, 20000.0};
+    const std::vector<double> value{-50.0, -50.0, kNoValue, -50.0};
+    SpectrumInputs in;
+    in.BandFreq = freq;
+    in.BandValue = value;
+    in.LastBand = 3;
+    in.MeasValid = true;
+    in.CurveColour = kMagenta;
+    DrawSpectrum(graph, window, frame, in);
+
+    const QImage& image = graph.Image();
+    const int y = ToPixel(LevelY(-50.0, 297, frame.Range));
+    for (double f : {35.0, 750.0, 3500.0, 15000.0}) {
+        const int x = ToPixel(FrequencyX(f, 497, frame.SampleRate));
+        int hits = 0; // within a pixel of the mapped row
+        for (int dy : {-1, 0, 1})
+            hits += image.pixelColor(x, y + dy) == Qt::magenta;
+        EXPECT_GT(hits, 0) << f << " Hz";
+        EXPECT_EQ(image.pixelColor(x, y - 25), Qt::white) << f << " Hz, above the curve";
+    }
 }
 
 } // namespace

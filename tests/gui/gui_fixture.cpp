@@ -8,9 +8,15 @@
 #include <QFile>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
+
 namespace terzlab::test {
 
 namespace {
+
+constexpr const char* kStimuli[] = {"pseudo.wav", "pulse.wav", "multi.wav", "Stop.wav"};
 
 // A short 16-bit stereo noise WAV: enough for the bench to play, quick to write per test.
 void writeStimulus(const QString& path) {
@@ -27,7 +33,7 @@ void writeStimulus(const QString& path) {
 
 void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Settings& settings) {
     window.reset(); // the window uses the card until it is gone
-    for (const char* name : {"pseudo.wav", "pulse.wav", "multi.wav", "Stop.wav"})
+    for (const char* name : kStimuli)
         writeStimulus(filePath(QString::fromLatin1(name)));
     card = audio::openVirtualCard(options);
     card->player->setProgramFolder(folderPath().toStdString());
@@ -51,12 +57,15 @@ void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Se
     window = std::make_unique<app::frmMain>(services, settings);
 }
 
-void GuiTest::useProgramStimuli() {
+void GuiTest::useProgramStimuli(std::initializer_list<const char*> names) {
     const QDir bin(QStringLiteral(TERZLAB_BIN_DIR));
-    for (const char* name : {"pseudo.wav", "pulse.wav", "multi.wav", "Stop.wav"}) {
+    std::vector<const char*> chosen(names);
+    if (chosen.empty()) chosen.assign(std::begin(kStimuli), std::end(kStimuli));
+    for (const char* name : chosen) {
         const QString target = filePath(QString::fromLatin1(name));
         QFile::remove(target);
         ASSERT_TRUE(QFile::copy(bin.filePath(QString::fromLatin1(name)), target)) << name;
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 }
 
@@ -71,6 +80,30 @@ void GuiTest::expectLastBox(size_t count, const QString& text, const QString& ti
     EXPECT_EQ(boxes.boxes().back().text, text);
     EXPECT_EQ(boxes.boxes().back().title, title);
     EXPECT_EQ(boxes.boxes().back().icon, icon);
+}
+
+void GuiTest::expectBoxesAsGolden() {
+    constexpr const char* kIcons[] = {"-", "Exclamation", "Question", "Information", "Critical"};
+    QString shown;
+    for (const platform::RecordedBox& box : boxes.boxes())
+        shown += QStringLiteral("[%1] %2\n%3\n")
+                     .arg(box.title, kIcons[static_cast<int>(box.icon)], box.text);
+    shown.replace(folderPath(), "<folder>");
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string heading =
+        std::string("== ") + test->test_suite_name() + '.' + test->name() + '\n';
+    const std::string path = TERZLAB_TEST_DATA "/gui_boxes.txt";
+    std::string golden = readFile(path);
+    const size_t begin = std::min(golden.find(heading), golden.size());
+    const size_t body = std::min(begin + heading.size(), golden.size());
+    const size_t next = golden.find("\n== ", body - 1); // an empty section ends at once
+    const size_t end = next == std::string::npos ? golden.size() : next + 1;
+    const std::string expected = begin < golden.size() ? golden.substr(body, end - body) : "-";
+    const std::string text = showLineEnds(shown.toStdString());
+    if (std::getenv("TERZLAB_WRITE_GOLDEN"))
+        writeFile(path, golden.replace(begin, end - begin, heading + text));
+    else
+        EXPECT_EQ(text, expected) << heading;
 }
 
 void GuiTest::startRun(int avgIndex, bool stopMode) {
@@ -88,7 +121,7 @@ void GuiTest::recordCaptions(int escAt) {
 }
 
 void GuiTest::expectIdle() {
-    EXPECT_EQ(window->cmdStart->text(), QStringLiteral("&Starte Messung"));
+    EXPECT_EQ(window->cmdStart->text(), "&Starte Messung");
     EXPECT_TRUE(window->cmdStart->isEnabled() && window->cmbMeasType->isEnabled() &&
                 window->chkAvgType->isEnabled());
     EXPECT_EQ(window->run().CaptureHandle, 0);
@@ -98,6 +131,56 @@ void GuiTest::expectIdle() {
 void GuiTest::TearDown() {
     window.reset(); // before the card it uses
     card.reset();
+}
+
+} // namespace terzlab::test
+
+#include <cstdlib>
+#include <fstream>
+
+namespace terzlab::test {
+
+std::vector<bool> enabledStates(std::initializer_list<QObject*> controls) {
+    std::vector<bool> out;
+    for (QObject* control : controls)
+        out.push_back(control->property("enabled").toBool());
+    return out;
+}
+
+int countPixels(const QImage& image, const std::function<bool(QColor)>& counts) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += counts(image.pixelColor(x, y));
+    return count;
+}
+
+int curvePixels(app::frmMain& window) {
+    const QColor curve = platform::ToQColor(window.run().CurveColour);
+    return countPixels(window.picGraph->Surface().Image(),
+                       [curve](QColor pixel) { return pixel == curve; });
+}
+
+std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
+                                            platform::ScriptedMessageService& boxes,
+                                            const QString& folder, int16_t mode) {
+    window.selState().SelMode = mode;
+    auto dialog = std::make_unique<app::frmSel>(window, window.selState(), boxes, folder);
+    dialog->Form_Load();
+    dialog->show();
+    return dialog;
+}
+
+void expectGoldenFile(const char* name, const std::string& text) {
+    const std::string path = std::string(TERZLAB_TEST_DATA "/") + name;
+    if (std::getenv("TERZLAB_WRITE_GOLDEN")) std::ofstream(path, std::ios::binary) << text;
+    EXPECT_EQ(text, readFile(path));
+}
+
+std::string showLineEnds(std::string text) {
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.replace(at, 2, "<CRLF>\n");
+    return text;
 }
 
 } // namespace terzlab::test

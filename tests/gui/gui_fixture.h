@@ -37,14 +37,17 @@ class GuiTest : public ::testing::Test {
                     const app::Settings& settings = {});
     bool load(const audio::VirtualCardOptions& options = {}, const app::Settings& settings = {});
     // The build's generated stimuli in place of the fixture's noise, for whole measurements
-    // checked against the bench. A 48-kHz run would rewrite their rate field, so the build's
-    // own copies are never used in place.
-    void useProgramStimuli();
+    // checked against the bench (or the named ones of the build's stimuli, writable). A 48-kHz
+    // run would rewrite their rate field, so the build's own copies are never used in place.
+    void useProgramStimuli(std::initializer_list<const char*> names = {});
     void TearDown() override;
 
     // Exactly `count` boxes so far, the last one worded as given.
     void expectLastBox(size_t count, const QString& text, const QString& title,
                        platform::MsgIcon icon = platform::MsgIcon::Exclamation);
+    // Every box of the test so far, worded as the test's section of tests/data/gui_boxes.txt
+    // (TERZLAB_WRITE_GOLDEN=1 writes the section); the test's folder reads <folder> there.
+    void expectBoxesAsGolden();
 
     // The average-count entry and stop mode chosen, then the start button pressed.
     void startRun(int avgIndex, bool stopMode = true);
@@ -83,5 +86,41 @@ class GuiTest : public ::testing::Test {
     std::vector<QString> captions;
     std::unique_ptr<app::frmMain> window;
 };
+
+} // namespace terzlab::test
+
+// Shared by the window tests, with the widgets of the windows they drive.
+#include "app/frm_sel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace terzlab::test {
+
+constexpr int kTimeView = 0; // the entries of the display list
+constexpr int kFrequencyView = 1;
+
+// Whether each control (a widget or a menu action) is enabled, in order.
+std::vector<bool> enabledStates(std::initializer_list<QObject*> controls);
+// Pixels of the image for which `counts` holds.
+int countPixels(const QImage& image, const std::function<bool(QColor)>& counts);
+// Pixels of the main graph in the colour of the curve shown.
+int curvePixels(app::frmMain& window);
+// The file dialog in the given mode, loaded and shown.
+std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
+                                            platform::ScriptedMessageService& boxes,
+                                            const QString& folder, int16_t mode);
+// The text against the file in tests/data; TERZLAB_WRITE_GOLDEN=1 rewrites the file, and a
+// change to it is a change the user sees.
+void expectGoldenFile(const char* name, const std::string& text);
+// Each CR LF as "<CRLF>" and a line end, as the golden files show them: a bare CR or LF differs.
+std::string showLineEnds(std::string text);
 
 } // namespace terzlab::test

@@ -1,35 +1,18 @@
 // The instruction texts, help pages and wiring sketches against one golden file, and the range
 // check behind every number field.
 #include "calibration/numeric_input.h"
+#include "gui_fixture.h"
 #include "guidance/help_pages.h"
 #include "guidance/instruction_text.h"
 #include "guidance/wiring_sketch.h"
 #include "support/recording_picture.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 
 namespace terzlab::test {
 
 namespace {
-
-// Lines split at CR LF; a bare CR or LF is marked so that a broken line end shows.
-std::string shown(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "\r\n") == 0)
-            out += '\n', ++i;
-        else if (text[i] == '\r' || text[i] == '\n')
-            out += "<bare line end>";
-        else
-            out += text[i];
-    }
-    return out;
-}
 
 // The sketch as drawn: every label with its place, colour and weight, every stroke.
 void describeSketch(std::ostream& doc, const guidance::SketchInputs& in) {
@@ -55,29 +38,24 @@ std::string allTexts() {
             for (int part = 0; part <= (mode == 3 ? 2 : 0); ++part)
                 doc << "== instructions mode " << mode << (left ? " left" : " right") << " part "
                     << part << "\n"
-                    << shown(guidance::InstructionText({mode, left, part})) << "\n";
+                    << showLineEnds(guidance::InstructionText({mode, left, part})) << "\n";
     for (int page = 0; page <= 30; ++page)
         for (const bool lowSine : {false, true}) {
             const auto help = guidance::HelpPageFor(page, lowSine);
             if (!help || (lowSine && page != guidance::kCalibrationSignalPage)) continue;
             doc << "== help page " << page << (lowSine ? " low sine" : "") << "\n"
                 << help->caption << "\n"
-                << shown(help->bigText) << "\n"
-                << shown(help->normText) << "\n"
+                << showLineEnds(help->bigText) << "\n"
+                << showLineEnds(help->normText) << "\n"
                 << help->button
                 << (help->icon == guidance::HelpIcon::Warning ? " warning" : " information")
                 << "\n";
         }
-    for (const guidance::SketchInputs& in : {guidance::SketchInputs{0, false},
-                                             {1, true, 1},
-                                             {2, false},
-                                             {3, true, 1},
-                                             {3, true, 2},
-                                             {4, true},
-                                             {4, true, 0, true},
-                                             {4, true, 0, false, true},
-                                             {5, false},
-                                             {9, true}})
+    const guidance::SketchInputs sketches[] = {
+        {0, false},   {1, true, 1}, {2, false},         {3, true, 1},
+        {3, true, 2}, {4, true},    {4, true, 0, true}, {4, true, 0, false, true},
+        {5, false},   {9, true}};
+    for (const guidance::SketchInputs& in : sketches)
         describeSketch(doc, in);
     return doc.str();
 }
@@ -85,11 +63,7 @@ std::string allTexts() {
 // The user reads these words and follows the sketch: a change to them must be a change to the
 // golden file as well (TERZLAB_WRITE_GOLDEN=1 rewrites it).
 TEST(GuidanceTexts, EveryInstructionHelpPageAndSketchReadsAsTheGoldenFile) {
-    const std::string golden = TERZLAB_TEST_DATA "/guidance_texts.txt";
-    if (std::getenv("TERZLAB_WRITE_GOLDEN")) std::ofstream(golden, std::ios::binary) << allTexts();
-    std::ostringstream expected;
-    expected << std::ifstream(golden, std::ios::binary).rdbuf();
-    EXPECT_EQ(allTexts(), expected.str());
+    expectGoldenFile("guidance_texts.txt", allTexts());
 }
 
 TEST(NumericInput, KeyFilterAndRangeCheckRefuseWhatMakesNoPlainNumber) {

@@ -8,8 +8,6 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes(); // the sanitizer ru
 #include <malloc.h>
 #endif
 
-#include <QComboBox>
-
 #include <filesystem>
 #include <iterator>
 
