@@ -180,5 +180,15 @@ TEST(TsRefusals, ExitWithOneLineAndPrintNoValues) {
     }
 }
 
+// An ohmmeter's reading replaces the fitted resistance (the accuracy cases pass without it: the
+// fit finds Re well enough on its own).
+TEST(TsGivenRe, ReplacesTheFittedResistance) {
+    TempFolder dir;
+    WriteOct(dir / "good.oct", {6, 0.5e-3, 0.05, 40, 4, 0.5}, "Impedance Spectrum [Ohm]");
+    std::string out, err;
+    ASSERT_EQ(RunTs(dir, "--re 6.6 @good.oct", out, err), ts::kExitOk) << err;
+    EXPECT_NE(out.find("\nRe_ohm=6.6"), std::string::npos) << out;
+}
+
 } // namespace
 } // namespace terzlab::test
