@@ -13,4 +13,13 @@ FUZZ_SECONDS=${FUZZ_SECONDS:-20} fuzz/run-short.sh
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "$@"
+run_ctest() { ctest --test-dir "$build" --output-on-failure -j "$(nproc)" "$@"; }
+if [ $# -gt 0 ]; then
+    run_ctest "$@"
+    exit
+fi
+# The cases through a real sound server share the machine with everything else, and a dropout
+# inside the server under load can move one measurement by a decibel: a case that fails runs
+# once more with a fresh server (a real fault fails both times). Every other test runs once.
+run_ctest -LE 'audio|pipewire'
+run_ctest -L 'audio|pipewire' --repeat until-pass:2
