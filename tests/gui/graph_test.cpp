@@ -94,7 +94,6 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
     startRun(0);
     EXPECT_FALSE(window->lblOVL[0]->isHidden() || window->lblOVL[1]->isHidden());
     EXPECT_GE(barEnd(window->picLevel[0], Qt::blue), window->picLevel[0]->width() - 2);
-    EXPECT_EQ(helpPages, std::vector<int>{5}) << "the overload hint follows the run";
     setGain(0.05);
     startRun(0);
     EXPECT_TRUE(window->lblOVL[0]->isHidden() && window->lblOVL[1]->isHidden()) << "latched";
@@ -131,7 +130,6 @@ TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePul
 
     platform::selectListIndex(window->cmbMeasType, meas::kPulse);
     startRun(0);
-    EXPECT_EQ(window->cmbDisplay->currentIndex(), 0);
     EXPECT_GT(curvePixels(*window), 50);
     window->resize(window->width() + 80, window->height());
     QCoreApplication::processEvents();

@@ -35,6 +35,7 @@ std::string fixtureBytes(const char* name) {
 
 class ReviewTest : public GuiTest {
   protected:
+    void SetUp() override { ASSERT_TRUE(load()); }
     void TearDown() override {
         dialog.reset();
         GuiTest::TearDown();
@@ -76,7 +77,6 @@ class ReviewTest : public GuiTest {
 // the time view or one whose device fell silent leaves nothing to show or save, and a new type
 // starts from its own empty graph.
 TEST_F(ReviewTest, SpectrumViewAndSaveShowOnlyWhatTheLastRunAnalysed) {
-    ASSERT_TRUE(load());
     startRun(1);
     const std::vector<double> measured = window->bands().BandValue;
     for (int toggle = 0; toggle < 2; ++toggle) {
@@ -120,7 +120,6 @@ TEST_F(ReviewTest, SpectrumViewAndSaveShowOnlyWhatTheLastRunAnalysed) {
 // During a run and while the calibration dialog drives one, nothing may change the type, the
 // channels or the curves under it.
 TEST_F(ReviewTest, CommandsThatChangeTheMeasurementWaitForTheRunAndTheCalibration) {
-    ASSERT_TRUE(load());
     choose(window->cmbMeasType, 1);
     std::vector<std::vector<bool>> during;
     keys.onAsk = [this, &during] {
@@ -143,7 +142,6 @@ TEST_F(ReviewTest, CommandsThatChangeTheMeasurementWaitForTheRunAndTheCalibratio
 // A file that cannot be read is reported once and leaves an empty slot; the header says "Yes"
 // only for a curve that took part in the saved values.
 TEST_F(ReviewTest, AFailedLoadLeavesAnEmptySlotAndTheHeaderNamesOnlyCurvesInUse) {
-    ASSERT_TRUE(load());
     std::string twoFields = fixtureBytes("sen_flat_s10.SEN");
     twoFields.replace(twoFields.find("F [Hz]\t"), 7, "F [Hz] ");
     put(QStringLiteral("zwei.SEN"), twoFields);
@@ -243,13 +241,11 @@ std::string windowTexts(app::frmMain& w, platform::ScriptedMessageService& boxes
 }
 
 TEST_F(ReviewTest, WindowTextsReadAsTheGoldenFile) {
-    ASSERT_TRUE(load());
     expectGoldenFile("window_texts.txt", windowTexts(*window, boxes, folderPath()));
 }
 
 class DialogReviewTest : public ReviewTest {
   protected:
-    void SetUp() override { ASSERT_TRUE(load()); }
     void TearDown() override {
         QLocale::setDefault(QLocale::c());
         ReviewTest::TearDown();

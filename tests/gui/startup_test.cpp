@@ -99,19 +99,18 @@ TEST_F(StartupTest, StoredSettingsStartTheWindowQuietly) {
     testCd48k.WavOutDevIndex = 1;
     testCd48k.SampleRate = 48000;
     const struct {
-        audio::VirtualCardOptions card;
         Settings stored;
         const char* shown;
+        audio::VirtualCardOptions card = {};
     } rows[] = {
-        {threeInputs, outOfRange,
+        {outOfRange,
          "in 0/2 out 0 type 0 avg 3 [Stop &nach 8 Mittelungen] 1 limit 8 stored -4 res 1 block "
-         "16384 rate 44100 48k 01 xchan 0 help 1 left 1"},
-        {{},
-         testCd48k,
+         "16384 rate 44100 48k 01 xchan 0 help 1 left 1",
+         threeInputs},
+        {testCd48k,
          "in 0/1 out 1 type 0 avg 2 [Stop &nach 4 Mittelungen] 1 limit 4 stored -3 res 2 block "
          "16384 rate 44100 48k 00 xchan 0 help 1 left 0"},
-        {{},
-         everyKey,
+        {everyKey,
          "in 0/1 out 0 type 1 avg 1 [Stop &nach 2 Mittelungen] 1 limit 2 stored -2 res 1 block "
          "16384 rate 48000 48k 11 xchan 1 help 0 left 1"},
     };
