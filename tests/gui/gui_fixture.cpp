@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <iterator>
 
 namespace terzlab::test {
@@ -132,13 +133,6 @@ void GuiTest::TearDown() {
     window.reset(); // before the card it uses
     card.reset();
 }
-
-} // namespace terzlab::test
-
-#include <cstdlib>
-#include <fstream>
-
-namespace terzlab::test {
 
 std::vector<bool> enabledStates(std::initializer_list<QObject*> controls) {
     std::vector<bool> out;

@@ -2,6 +2,7 @@
 // A main window on the virtual sound card (virtual time), scripted boxes, a scripted ESC key
 // and no real sleeping.
 #include "app/frm_main.h"
+#include "app/frm_sel.h"
 #include "audio/virtual/virtual_card.h"
 #include "platform/key_state.h"
 #include "platform/mixer.h"
@@ -9,6 +10,16 @@
 
 #include "support/temp_folder.h"
 
+// The widgets of the windows the tests drive.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -17,6 +28,25 @@
 #include <memory>
 
 namespace terzlab::test {
+
+constexpr int kTimeView = 0; // the entries of the display list
+constexpr int kFrequencyView = 1;
+
+// Whether each control (a widget or a menu action) is enabled, in order.
+std::vector<bool> enabledStates(std::initializer_list<QObject*> controls);
+// Pixels of the image for which `counts` holds.
+int countPixels(const QImage& image, const std::function<bool(QColor)>& counts);
+// Pixels of the main graph in the colour of the curve shown.
+int curvePixels(app::frmMain& window);
+// The file dialog in the given mode, loaded and shown.
+std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
+                                            platform::ScriptedMessageService& boxes,
+                                            const QString& folder, int16_t mode);
+// The text against the file in tests/data; TERZLAB_WRITE_GOLDEN=1 rewrites the file, and a
+// change to it is a change the user sees.
+void expectGoldenFile(const char* name, const std::string& text);
+// Each CR LF as "<CRLF>" and a line end, as the golden files show them: a bare CR or LF differs.
+std::string showLineEnds(std::string text);
 
 struct ScriptedKeys final : platform::KeyState {
     std::function<bool()> onAsk = [] { return false; }; // asked once per block
@@ -86,41 +116,5 @@ class GuiTest : public ::testing::Test {
     std::vector<QString> captions;
     std::unique_ptr<app::frmMain> window;
 };
-
-} // namespace terzlab::test
-
-// Shared by the window tests, with the widgets of the windows they drive.
-#include "app/frm_sel.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-
-namespace terzlab::test {
-
-constexpr int kTimeView = 0; // the entries of the display list
-constexpr int kFrequencyView = 1;
-
-// Whether each control (a widget or a menu action) is enabled, in order.
-std::vector<bool> enabledStates(std::initializer_list<QObject*> controls);
-// Pixels of the image for which `counts` holds.
-int countPixels(const QImage& image, const std::function<bool(QColor)>& counts);
-// Pixels of the main graph in the colour of the curve shown.
-int curvePixels(app::frmMain& window);
-// The file dialog in the given mode, loaded and shown.
-std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
-                                            platform::ScriptedMessageService& boxes,
-                                            const QString& folder, int16_t mode);
-// The text against the file in tests/data; TERZLAB_WRITE_GOLDEN=1 rewrites the file, and a
-// change to it is a change the user sees.
-void expectGoldenFile(const char* name, const std::string& text);
-// Each CR LF as "<CRLF>" and a line end, as the golden files show them: a bare CR or LF differs.
-std::string showLineEnds(std::string text);
 
 } // namespace terzlab::test
