@@ -5,9 +5,7 @@
 #include "display/mapping.h"
 #include "display/spectrum_plot.h"
 #include "gui_fixture.h"
-#include "platform/key_state.h"
 #include "platform/qt_picture.h"
-#include "platform/services.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -14,8 +14,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <functional>
-#include <memory>
 
 namespace terzlab::test {
 
