@@ -48,6 +48,7 @@ class Sleeper;
 
 namespace terzlab::app {
 
+class frmAxis;
 using guidance::DialogState;
 
 struct MainServices {
@@ -130,6 +131,11 @@ class frmMain final : public QMainWindow,
     void BuildBandTable();
     void cmdAutoRange_Click();
     void picGraph_MouseMove(float X, float Y);
+    // The chosen axis (frm_main_axis.cpp): the dialog, opened over the window and returned for
+    // the caller to fill, and the wheel over the graph. Either freezes the automatic choice.
+    frmAxis* mnuAxis_Click();
+    void chooseAxis(const AxisRange& range);
+    void picGraph_Wheel(int angleDelta, bool span);
     void Form_MouseMove(float X, float Y);
 
     Settings& settings() { return settings_; }
@@ -229,6 +235,8 @@ class frmMain final : public QMainWindow,
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpShow = nullptr;
     QAction* mnuAbout = nullptr;
+    QMenu* mnuGraph = nullptr; // the graph's context menu
+    QAction* mnuAxis = nullptr;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -304,6 +312,8 @@ class frmMain final : public QMainWindow,
     void showCursor(const CursorUpdate& update);
     CursorInputs cursorInputs() const;
     bool autoRangeOn() const;
+    void freezeAxis();
+    void buildAxisCommand();
 
     bool firstOfTwoParts() const;
     bool calibrationLowSine() const;
@@ -341,6 +351,7 @@ class frmMain final : public QMainWindow,
     };
     SavedForCalibration calibSaved_;
     int scopeAvgIndex_ = 0;
+    int wheelRest_ = 0;     // angle not yet a whole notch (fine-stepping wheels and touch pads)
     ModelCurve modelCurve_; // the Thiele-Small dialog's fitted model, drawn while it is open
 };
 
