@@ -6,6 +6,7 @@
 #include "analysis/display_range.h"
 #include "analysis/fft.h"
 #include "analysis/session.h"
+#include "app/frm_curves.h"
 #include "app/frm_sel_state.h"
 #include "app/main_state.h"
 #include "app/run_hooks.h"
@@ -48,6 +49,7 @@ class Sleeper;
 
 namespace terzlab::app {
 
+class frmAxis;
 using guidance::DialogState;
 
 struct MainServices {
@@ -73,7 +75,8 @@ using terzlab::kTwipsPerPixel;
 
 class frmMain final : public QMainWindow,
                       public calibration::CalibrationHost,
-                      public speaker::SpeakerHost {
+                      public speaker::SpeakerHost,
+                      public ComparisonHost {
   public:
     frmMain(MainServices services, const Settings& settings, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -130,6 +133,21 @@ class frmMain final : public QMainWindow,
     void BuildBandTable();
     void cmdAutoRange_Click();
     void picGraph_MouseMove(float X, float Y);
+    // The chosen axis (frm_main_axis.cpp): the dialog, opened over the window and returned for
+    // the caller to fill, and the wheel over the graph. Either freezes the automatic choice.
+    frmAxis* mnuAxis_Click();
+    void chooseAxis(const AxisRange& range);
+    void picGraph_Wheel(int angleDelta, bool span);
+
+    // Several comparison curves (frm_main_curves.cpp): the list dialog, opened over the window
+    // and returned, the stored further curves at the start and their files for the settings.
+    frmCurves* mnuCurves_Click();
+    int comparisonCount() const;
+    void loadStoredComparisons(const terzlab::Settings& stored);
+    void rememberComparisons(terzlab::Settings& stored) const;
+    std::vector<ComparisonEntry> comparisons() const override;
+    void showComparison(int index, bool shown) override;
+    void removeComparison(int index) override;
     void Form_MouseMove(float X, float Y);
 
     Settings& settings() { return settings_; }
@@ -229,6 +247,9 @@ class frmMain final : public QMainWindow,
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpShow = nullptr;
     QAction* mnuAbout = nullptr;
+    QAction* mnuCurves = nullptr;
+    QMenu* mnuGraph = nullptr; // the graph's context menu
+    QAction* mnuAxis = nullptr;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -304,6 +325,13 @@ class frmMain final : public QMainWindow,
     void showCursor(const CursorUpdate& update);
     CursorInputs cursorInputs() const;
     bool autoRangeOn() const;
+    void freezeAxis();
+    void buildAxisCommand();
+    void buildComparisonCommands();
+    void loadComparison();
+    void redrawComparisons();
+    void addComparisonInputs(SpectrumInputs& in) const;
+    DbRangeResult widenForComparisons(DbRangeResult chosen);
 
     bool firstOfTwoParts() const;
     bool calibrationLowSine() const;
@@ -341,6 +369,13 @@ class frmMain final : public QMainWindow,
     };
     SavedForCalibration calibSaved_;
     int scopeAvgIndex_ = 0;
+    // The comparison curves beside the first (the comparison slot), in loading order.
+    struct MoreComparison {
+        StoredCurve Curve;
+        bool Shown = true;
+    };
+    std::vector<MoreComparison> moreComparisons_;
+    int wheelRest_ = 0;     // angle not yet a whole notch (fine-stepping wheels and touch pads)
     ModelCurve modelCurve_; // the Thiele-Small dialog's fitted model, drawn while it is open
 };
 

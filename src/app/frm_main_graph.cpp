@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWheelEvent>
 
 namespace terzlab::app {
 
@@ -52,9 +53,16 @@ void frmMain::initGraph() {
     // The analysis needs a grid before the type list first runs its handler: a resize during
     // the load already redraws.
     GetBlockSize();
+    picGraph->installEventFilter(this);
+    buildAxisCommand();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picGraph && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        picGraph_Wheel(wheel->angleDelta().y(), wheel->modifiers() & Qt::ControlModifier);
+        return true;
+    }
     if (watched != centralWidget()) return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::Paint) {
         QPainter(centralWidget()).drawImage(0, 0, windowPic_.Image());
@@ -156,7 +164,7 @@ void frmMain::GetDbRange(bool AutoRange) {
 }
 
 void frmMain::showRange(const DbRangeResult& result) {
-    if (result.AxisChanged) placeAutoRange(result.Span);
+    if (result.AxisChanged) placeAutoRange(widenForComparisons(result).Span);
 }
 
 bool frmMain::curveApplied(int slot) const {
@@ -209,6 +217,7 @@ SpectrumInputs frmMain::spectrumInputs() const {
     in.Comparison = &dispOct_.Curves[kComparisonSlot];
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
     if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &modelCurve_;
+    addComparisonInputs(in);
     return in;
 }
 
@@ -249,6 +258,12 @@ void frmMain::redrawGraph() {
     } else {
         DisplayInit(true);
     }
+}
+
+// The axis stays where the user put it until "A&uto On" again.
+void frmMain::freezeAxis() {
+    run_.AutoRange = false;
+    cmdAutoRange->setText(kAutoOff);
 }
 
 void frmMain::cmdAutoRange_Click() {

@@ -16,7 +16,6 @@ namespace {
 constexpr int kSelSave = 0;
 constexpr int kSelSensor = 1;
 constexpr int kSelReference = 2;
-constexpr int kSelComparison = 3;
 
 const QString kCalibrationWarning =
     QStringLiteral("Die Pegelkalibrierung gilt nur für einen bestimmten Eingang\r\n"
@@ -55,6 +54,7 @@ void frmMain::connectMenus() {
     on(mnuAbout, [this] { mnuAbout_Click(); });
     buildExportCommands();
     buildSpeakerCommand();
+    buildComparisonCommands();
 }
 
 void frmMain::mnuFileSaveAs_Click() {
@@ -70,7 +70,7 @@ void frmMain::mnuLoadRef_Click() {
 }
 
 void frmMain::mnuLoadComp_Click() {
-    hooks.openFileDialog(kSelComparison);
+    loadComparison();
 }
 
 void frmMain::mnuEnd_Click() {

@@ -43,6 +43,7 @@ int16_t frmMain::curveLastBand() const {
 void frmMain::writeSettingsFile() {
     terzlab::Settings stored = settings_;
     RememberCurveFiles(dispOct_, stored);
+    rememberComparisons(stored);
     WriteSettings(services_.places.settingsFile, stored, *services_.messages);
 }
 

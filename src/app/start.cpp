@@ -107,6 +107,7 @@ Settings startSettings(const std::string& settingsFile, platform::MessageService
 void loadStoredCurves(frmMain& window, const Settings& settings,
                       platform::MessageService& messages) {
     LoadStoredCurves(window.dispOct(), settings, window.curveLastBand(), messages);
+    window.loadStoredComparisons(settings);
 }
 
 } // namespace terzlab::app

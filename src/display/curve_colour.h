@@ -4,6 +4,7 @@
 #include "analysis/meas_type.h"
 #include "display/picture.h"
 
+#include <array>
 #include <cstdint>
 
 namespace terzlab {
@@ -21,5 +22,10 @@ inline Colour LiveCurveColour(int16_t channelCount, int16_t activeChannel, int16
 // A curve computed rather than measured (the fitted loudspeaker model): red, a colour no
 // measured or loaded curve has.
 inline constexpr Colour kModelCurveColour = 0x0000FF;
+
+// The comparison curves, in the order they were loaded: the first black, the others in colours
+// no live, model or held curve has (orange, teal, brown, violet, olive).
+inline constexpr std::array<Colour, 6> kComparisonColours{kBlack,   0x0080FF, 0x808000,
+                                                          0x004080, 0xFF0080, 0x008080};
 
 } // namespace terzlab

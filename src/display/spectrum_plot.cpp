@@ -39,8 +39,9 @@ class CurvePen {
     bool started_ = false;
 };
 
-void DrawComparison(Picture& graph, const FrameInputs& frame, const CorrectionCurve& curve) {
-    graph.SetForeColor(kBlack);
+void DrawComparison(Picture& graph, const FrameInputs& frame, const CorrectionCurve& curve,
+                    Colour colour) {
+    graph.SetForeColor(colour);
     CurvePen pen(graph, frame);
     const int count = std::clamp<int>(curve.CurveCount, 0, CorrectionCurve::kEntries);
     for (int i = 0; i < count; ++i)
@@ -57,24 +58,50 @@ void DrawMeasured(Picture& graph, const FrameInputs& frame, const SpectrumInputs
     }
 }
 
-// A short line in the model's colour and its name, in a white box at the graph's top right.
-void DrawLegend(Picture& graph, const std::string& legend) {
+struct LegendLine {
+    std::string Text;
+    Colour LineColour;
+};
+
+// The text cut at a character's start, with "…", until it is no wider than maxWidth.
+std::string CutToWidth(Picture& graph, std::string text, double maxWidth) {
+    if (graph.TextWidth(text) <= maxWidth) return text;
+    while (!text.empty()) {
+        text.pop_back();
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
+            text.pop_back();
+        if (graph.TextWidth(text + "\u2026") <= maxWidth) break;
+    }
+    return text + "\u2026";
+}
+
+// A short line in each curve's colour and its name, in a white box at the graph's top right.
+void DrawLegend(Picture& graph, std::vector<LegendLine> lines) {
+    if (lines.empty()) return;
     const double w = graph.ScaleWidth();
     graph.SetFont({"Arial", std::max(w / 70.0, 7.0), false});
-    const double textWidth = graph.TextWidth(legend);
-    const double textHeight = graph.TextHeight(legend);
+    double textWidth = 0;
+    for (LegendLine& line : lines) {
+        line.Text = CutToWidth(graph, line.Text, w / 3.0);
+        textWidth = std::max(textWidth, graph.TextWidth(line.Text));
+    }
+    const double textHeight = graph.TextHeight(lines.front().Text);
     const double lineLength = 2.0 * textHeight;
     const double right = w - 0.5 * textHeight;
     const double left = right - textWidth - lineLength - 1.5 * textHeight;
     const double top = 0.5 * textHeight;
-    graph.FillBox(left, top, right, top + 1.5 * textHeight, kWhite);
-    graph.SetForeColor(kModelCurveColour);
-    const auto lineY = ToPixel(top + 0.75 * textHeight);
-    graph.MoveToEx(ToPixel(left + 0.5 * textHeight), lineY);
-    graph.LineTo(ToPixel(left + 0.5 * textHeight + lineLength), lineY);
-    graph.SetCurrentX(right - textWidth);
-    graph.SetCurrentY(top + 0.25 * textHeight);
-    graph.Print(legend);
+    const double rows = static_cast<double>(lines.size());
+    graph.FillBox(left, top, right, top + (rows + 0.5) * textHeight, kWhite);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const double row = top + static_cast<double>(i) * textHeight;
+        graph.SetForeColor(lines[i].LineColour);
+        const auto lineY = ToPixel(row + 0.75 * textHeight);
+        graph.MoveToEx(ToPixel(left + 0.5 * textHeight), lineY);
+        graph.LineTo(ToPixel(left + 0.5 * textHeight + lineLength), lineY);
+        graph.SetCurrentX(right - textWidth);
+        graph.SetCurrentY(row + 0.25 * textHeight);
+        graph.Print(lines[i].Text);
+    }
 }
 
 void DrawModel(Picture& graph, const FrameInputs& frame, const ModelCurve& model) {
@@ -83,7 +110,24 @@ void DrawModel(Picture& graph, const FrameInputs& frame, const ModelCurve& model
     CurvePen pen(graph, frame);
     for (std::size_t i = 0; i < std::min(model.Freq.size(), model.Value.size()); ++i)
         pen.Point(model.Freq[i], static_cast<float>(model.Value[i]));
-    DrawLegend(graph, model.Legend);
+}
+
+// The comparison curves that fit the measurement, each in its colour; the legend lines of those
+// drawn, when there is more than the first.
+std::vector<LegendLine> DrawComparisons(Picture& graph, const FrameInputs& frame,
+                                        const SpectrumInputs& in) {
+    std::vector<LegendLine> legend;
+    if (ComparisonShown(in.Comparison, in.ComparisonChecked, frame.MeasTypeIndex)) {
+        DrawComparison(graph, frame, *in.Comparison, kComparisonColours[0]);
+        legend.push_back({in.ComparisonTitle, kComparisonColours[0]});
+    }
+    for (const LegendCurve& more : in.MoreComparisons) {
+        if (!ComparisonShown(more.Curve, true, frame.MeasTypeIndex)) continue;
+        DrawComparison(graph, frame, *more.Curve, more.CurveColour);
+        legend.push_back({more.Title, more.CurveColour});
+    }
+    if (in.MoreComparisons.empty()) legend.clear();
+    return legend;
 }
 
 } // namespace
@@ -110,11 +154,13 @@ void DrawStamp(Picture& graph) {
 void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,
                   const SpectrumInputs& in) {
     DisplayInit(graph, window, frame, true);
-    if (ComparisonShown(in.Comparison, in.ComparisonChecked, frame.MeasTypeIndex)) {
-        DrawComparison(graph, frame, *in.Comparison);
-    }
+    std::vector<LegendLine> legend = DrawComparisons(graph, frame, in);
     if (in.MeasValid) DrawMeasured(graph, frame, in);
-    if (in.Model != nullptr && !in.Model->Freq.empty()) DrawModel(graph, frame, *in.Model);
+    if (in.Model != nullptr && !in.Model->Freq.empty()) {
+        DrawModel(graph, frame, *in.Model);
+        legend.push_back({in.Model->Legend, kModelCurveColour});
+    }
+    DrawLegend(graph, std::move(legend));
     DrawStamp(graph);
 }
 

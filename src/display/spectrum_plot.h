@@ -18,6 +18,13 @@ struct ModelCurve {
     std::string Legend;
 };
 
+// A further comparison curve the user has shown, its colour and the title its legend line gives.
+struct LegendCurve {
+    const CorrectionCurve* Curve = nullptr;
+    Colour CurveColour = kBlack;
+    std::string Title;
+};
+
 struct SpectrumInputs {
     std::span<const double> BandFreq;  // 0..LastBand (more entries are ignored)
     std::span<const double> BandValue; // 0..LastBand, NoValue where a band has none
@@ -27,6 +34,10 @@ struct SpectrumInputs {
     const CorrectionCurve* Comparison = nullptr; // slot 2 of the curve store
     bool ComparisonChecked = false;              // chkLoaded(2) ticked
     const ModelCurve* Model = nullptr;           // drawn when not empty
+    // With further comparison curves, every comparison curve drawn gets a legend line, the first
+    // with this title.
+    std::vector<LegendCurve> MoreComparisons;
+    std::string ComparisonTitle;
 };
 
 // The drawing half of DisplaySpec: run it after GetDbRange has brought BandValue and the range

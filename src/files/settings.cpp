@@ -4,6 +4,7 @@
 #include "files/cp1252.h"
 #include "files/line_file.h"
 #include "files/numbers.h"
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -11,6 +12,8 @@ namespace terzlab {
 namespace {
 
 constexpr std::array<const char*, 3> kCurveKeys = {"SensorCompFile", "RefMeasFile", "CmpMeasFile"};
+constexpr std::array<const char*, 5> kMoreComparisonKeys = {
+    "CmpMeasFile2", "CmpMeasFile3", "CmpMeasFile4", "CmpMeasFile5", "CmpMeasFile6"};
 constexpr std::array<const char*, 3> kInfoKeys = {"FileDescription", "FileDescriptionMic",
                                                   "FileDescriptionImp"};
 // The six field texts of one info type share one value. TAB cannot occur in a field: typed
@@ -61,6 +64,11 @@ void ApplyInfoTexts(std::string_view value, std::array<std::string, kInfoFieldCo
 }
 
 bool ApplyTextKey(std::string_view key, std::string_view value, Settings& settings) {
+    for (std::size_t i = 0; i < kMoreComparisonKeys.size(); ++i) {
+        if (key != kMoreComparisonKeys[i]) continue;
+        settings.MoreComparisonFiles[i] = Cp1252ToUtf8(value);
+        return true;
+    }
     for (std::size_t i = 0; i < kCurveKeys.size(); ++i) {
         if (key == kCurveKeys[i]) {
             settings.CurveFiles[i] = Cp1252ToUtf8(value);
@@ -186,6 +194,12 @@ std::string SettingsFileText(const Settings& settings) {
     for (std::size_t i = 0; i < kCurveKeys.size(); ++i) {
         out.value(kCurveKeys[i], settings.CurveFiles[i]);
     }
+    // Only a user of further comparison curves gets their lines.
+    const auto& more = settings.MoreComparisonFiles;
+    if (std::any_of(more.begin(), more.end(), [](const std::string& f) { return !f.empty(); }))
+        out.line("# Further comparison curves, shown beside CmpMeasFile:");
+    for (std::size_t i = 0; i < kMoreComparisonKeys.size(); ++i)
+        if (!more[i].empty()) out.value(kMoreComparisonKeys[i], more[i]);
     out.line("# Store file dialog entries:");
     std::string text = out.text();
     for (std::size_t i = 0; i < kInfoKeys.size(); ++i) {

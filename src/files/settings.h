@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace terzlab {
 
@@ -29,6 +30,8 @@ struct Settings {
     std::array<double, 2> CalibValue{0.0, 0.0};
     // Full paths (UTF-8) of the sensor, reference and comparison curve files; empty: none.
     std::array<std::string, 3> CurveFiles;
+    // Full paths of the comparison curves shown beside the first (CurveFiles[2]); empty: none.
+    std::array<std::string, 5> MoreComparisonFiles;
     // The file dialog's remembered field texts InfoTexts(type, field), UTF-8.
     std::array<std::array<std::string, kInfoFieldCount>, kInfoTypeCount> InfoTexts;
 };
@@ -53,6 +56,11 @@ void ConfirmStoredCalibration(Settings& settings, MessageService& messages,
 // or no longer fits its slot is reported and skipped.
 void LoadStoredCurves(DispOct& store, const Settings& settings, int16_t lastBand,
                       MessageService& messages);
+
+// The further comparison curves of MoreComparisonFiles, each read as the comparison slot reads
+// its file; those that are gone or unreadable are reported and left out.
+std::vector<StoredCurve> LoadStoredComparisons(const Settings& settings, int16_t lastBand,
+                                               MessageService& messages);
 
 // The curve files to remember: the loaded slots' paths.
 void RememberCurveFiles(const DispOct& store, Settings& settings);

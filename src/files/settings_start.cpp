@@ -65,6 +65,19 @@ void LoadStoredCurves(DispOct& store, const Settings& settings, int16_t lastBand
     }
 }
 
+std::vector<StoredCurve> LoadStoredComparisons(const Settings& settings, int16_t lastBand,
+                                               MessageService& messages) {
+    std::vector<StoredCurve> curves;
+    for (const std::string& file : settings.MoreComparisonFiles) {
+        if (file.empty()) continue;
+        DispOct scratch;
+        LoadStoredCurve(scratch, kComparisonSlot, file, lastBand, messages);
+        if (scratch.Curves[kComparisonSlot].CurveLoaded == 1)
+            curves.push_back(scratch.Curves[kComparisonSlot]);
+    }
+    return curves;
+}
+
 void RememberCurveFiles(const DispOct& store, Settings& settings) {
     for (int slot = kSensorSlot; slot <= kComparisonSlot; ++slot) {
         const auto& curve = store.Curves[slot];

@@ -1,3 +1,4 @@
+#include "analysis/chosen_axis.h"
 #include "analysis/constants.h"
 #include "analysis/display_range.h"
 #include "analysis/session.h"
@@ -124,6 +125,27 @@ TEST(ChooseAxis, StepGrowsExactlyPastEachSpanLimit) {
     EXPECT_EQ(test::Axis(range), (std::vector{7, 2, 1}));
     EXPECT_EQ(ChooseAxis(-63.5f, -20.2f, range), 50);
     EXPECT_EQ(test::Axis(range), (std::vector{-20, -70, 10}));
+}
+
+// A chosen axis is refused for each reason it cannot be drawn (the wheel's steps are the GUI
+// test's).
+TEST(ChosenAxis, EachReasonAnAxisCannotBeDrawnIsNamed) {
+    const struct {
+        double top, bottom, step;
+        const char* fault; // start of the reason; "" accepted
+    } choices[] = {{0, -100, 20, ""},
+                   {1000, -1000, 200, ""},
+                   {-20, -34, 1, ""},
+                   {0.5, -100, 20, "Oben, unten"},
+                   {0, -100, 2.5, "Oben, unten"},
+                   {1001, 1, 200, "Oben und unten"},
+                   {0, 0, 1, "Oben muss"},
+                   {0, -100, 25, "Die Teilung"},
+                   {0, -90, 20, "Der Abstand"},
+                   {0, -15, 1, "Höchstens"}};
+    for (const auto& c : choices)
+        EXPECT_TRUE(AxisFault(c.top, c.bottom, c.step).starts_with(c.fault))
+            << c.top << " " << c.bottom << " " << c.step;
 }
 
 // Sensor and reference are subtracted, a sensor band without value spreads; a comparison curve

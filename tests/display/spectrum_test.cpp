@@ -1,4 +1,5 @@
 #include "analysis/constants.h"
+#include "display/curve_colour.h"
 #include "display/spectrum_plot.h"
 #include "graph_fixture.h"
 #include <gtest/gtest.h>
@@ -18,7 +19,13 @@ struct Spectrum : graphtest::Graph {
         comparison.CurveCount = 3;
         comparison.CurveFreq = {100.0f, 1000.0f, 10000.0f};
         comparison.CurveAmp = {-20.0f, static_cast<float>(kNoValue), -40.0f};
-        in = {freq, value, 2, true, kMagenta, &comparison, true};
+        in.BandFreq = freq;
+        in.BandValue = value;
+        in.LastBand = 2;
+        in.MeasValid = true;
+        in.CurveColour = kMagenta;
+        in.Comparison = &comparison;
+        in.ComparisonChecked = true;
     }
     std::vector<RecordedSegment> Curve(Colour c) {
         DrawSpectrum(graph, window, frame, in);
@@ -60,6 +67,35 @@ TEST(Spectrum, ComparisonCurveOnlyOnItsOwnKindOfAxis) {
             EXPECT_EQ(s.Curve(kBlack).size(), shown ? 1u : 0u) << curveType << " " << type;
         }
     }
+}
+
+// Further comparison curves each get their colour and a legend line, the first one too; one of
+// the wrong kind is neither drawn nor named, and a long title is cut to a third of the width.
+TEST(Spectrum, SixComparisonCurvesInTheirColoursWithALegendLineEach) {
+    Spectrum s;
+    std::array<CorrectionCurve, 5> more;
+    const std::string longTitle(200, 'W');
+    s.in.ComparisonTitle = "Erste";
+    for (std::size_t i = 0; i < more.size(); ++i) {
+        more[i] = s.comparison;
+        more[i].CurveType = i == 2 ? 2 : 1; // an impedance curve on a level axis
+        s.in.MoreComparisons.push_back(
+            {&more[i], kComparisonColours[i + 1], i == 4 ? longTitle : "K" + std::to_string(i)});
+    }
+    std::vector<std::string> texts;
+    for (std::size_t c = 0; c < kComparisonColours.size(); ++c) {
+        EXPECT_EQ(s.Curve(kComparisonColours[c]).size(), c == 3 ? 0u : 2u) << "curve and legend";
+        for (const RecordedText& t : s.graph.Texts)
+            if (t.colour == kComparisonColours[c]) texts.push_back(t.text);
+    }
+    const std::string cut = texts.back();
+    texts.pop_back();
+    EXPECT_EQ(texts, (std::vector<std::string>{"Erste", "K0", "K1", "K3"}));
+    s.graph.SetFont({"Arial", 10, false}); // the legend's at this width
+    EXPECT_TRUE(cut.starts_with("WWW") && cut.ends_with("\u2026") &&
+                s.graph.TextWidth(cut) <= 700.0 / 3);
+    s.in.MoreComparisons.clear();
+    EXPECT_EQ(s.Curve(kBlack).size(), 1u) << "the first alone has no legend";
 }
 
 TEST(Spectrum, WithoutMeasurementOrWithMalformedInputsDrawWhatIsUsable) {

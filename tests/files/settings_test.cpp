@@ -23,6 +23,7 @@ TEST(SettingsFile, EverySettingSurvivesWriteAndRead) {
     written.SeriesResistor = 4.7f;
     written.CalibValue = {-12.345678901234, 0.1};
     written.CurveFiles = {"/mess/Mikro ä.SEN", "", "/mess/Vela_1.OCT"};
+    written.MoreComparisonFiles = {"/mess/Vela_2.OCT", "", "/mess/Größe.OCT", "", ""};
     written.InfoTexts[1] = {"Box", "Messung Größe 30°", "100", "1.5", "", "-15"};
     written.InfoTexts[2][1] = "mit\tTab";
     RecordingMessages messages;
@@ -32,6 +33,8 @@ TEST(SettingsFile, EverySettingSurvivesWriteAndRead) {
         "# this file contains setup information for the program Terzlab.exe\r\n"));
     EXPECT_NE(bytes.find("\r\nFsample=48000\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("RefResistorImpedance=4.7\r\n"), std::string::npos);
+    EXPECT_EQ(SettingsFileText(Settings{}).find("CmpMeasFile2"), std::string::npos)
+        << "no lines for a user of one comparison curve";
     Settings read;
     ReadSettings(dir.path() / "Terzlab.def", read);
     written.InfoTexts[2][1] = "mit Tab";

@@ -1,0 +1,169 @@
+// Several comparison curves: the first stays in the comparison slot with its box; the load
+// command adds further ones beside it while fewer than six are loaded, each drawn in its own
+// colour with a legend line. "Vergleichskurven" lists them; the settings file remembers them.
+#include "analysis/constants.h"
+#include "analysis/meas_type.h"
+#include "app/frm_curves.h"
+#include "app/frm_main.h"
+#include "display/curve_colour.h"
+#include "files/settings.h"
+#include "platform/services.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace terzlab::app {
+
+namespace {
+
+constexpr int kSelComparison = 3;
+
+bool sameFile(const StoredCurve& a, const StoredCurve& b) {
+    return a.CurveLoaded == b.CurveLoaded && a.CurveDir == b.CurveDir && a.CurveFile == b.CurveFile;
+}
+
+} // namespace
+
+void frmMain::buildComparisonCommands() {
+    mnuCurves = new QAction(QStringLiteral("Vergleichsk&urven ..."), this);
+    const QList<QAction*> actions = mnuFile->actions();
+    const qsizetype after = actions.indexOf(mnuLoadComp) + 1;
+    mnuFile->insertAction(after < actions.size() ? actions[after] : nullptr, mnuCurves);
+    connect(mnuCurves, &QAction::triggered, this, [this] { mnuCurves_Click(); });
+}
+
+frmCurves* frmMain::mnuCurves_Click() {
+    auto* dialog = new frmCurves(*this, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+    return dialog;
+}
+
+int frmMain::comparisonCount() const {
+    const int first = dispOct_.Curves[kComparisonSlot].CurveLoaded == 1 ? 1 : 0;
+    return first + static_cast<int>(moreComparisons_.size());
+}
+
+// The file dialog loads into the comparison slot; a curve that was there stays the first and the
+// new one joins the further curves.
+void frmMain::loadComparison() {
+    if (comparisonCount() >= static_cast<int>(kComparisonColours.size())) {
+        message(QStringLiteral("Es sind bereits sechs Vergleichskurven geladen.\r\n"
+                               "Bitte zuerst eine unter „Datei / Vergleichskurven ...“ "
+                               "entfernen."),
+                platform::MsgIcon::Information, QStringLiteral("Hinweis"));
+        return;
+    }
+    StoredCurve& slot = dispOct_.Curves[kComparisonSlot];
+    const StoredCurve first = slot;
+    const bool firstShown = chkLoaded[kComparisonSlot]->isChecked();
+    hooks.openFileDialog(kSelComparison);
+    if (first.CurveLoaded != 1 || sameFile(first, slot)) return;
+    if (slot.CurveLoaded == 1)
+        moreComparisons_.push_back({slot, chkLoaded[kComparisonSlot]->isChecked()});
+    slot = first;
+    showCurveBox(kComparisonSlot, QString::fromStdString(first.CurveTitle));
+    chkLoaded[kComparisonSlot]->setEnabled(true);
+    platform::setChecked(chkLoaded[kComparisonSlot], firstShown);
+    redrawComparisons();
+}
+
+void frmMain::redrawComparisons() {
+    if (cmbDisplay->currentIndex() != kDisplayFrequency) return;
+    GetDbRange(true);
+    DisplaySpec(false);
+}
+
+std::vector<ComparisonEntry> frmMain::comparisons() const {
+    std::vector<ComparisonEntry> entries;
+    const auto add = [&entries](const StoredCurve& c, Colour colour, bool shown) {
+        entries.push_back({platform::ToQColor(colour), QString::fromStdString(c.CurveTitle),
+                           QString::fromStdString(CurvePath(c).string()), shown});
+    };
+    if (dispOct_.Curves[kComparisonSlot].CurveLoaded == 1)
+        add(dispOct_.Curves[kComparisonSlot], kComparisonColours[0],
+            chkLoaded[kComparisonSlot]->isChecked());
+    for (std::size_t i = 0; i < moreComparisons_.size(); ++i)
+        add(moreComparisons_[i].Curve, kComparisonColours[i + 1], moreComparisons_[i].Shown);
+    return entries;
+}
+
+void frmMain::showComparison(int index, bool shown) {
+    if (dispOct_.Curves[kComparisonSlot].CurveLoaded != 1) ++index; // no first: rows are further
+    if (index == 0) {
+        platform::setChecked(chkLoaded[kComparisonSlot], shown); // its box redraws
+        return;
+    }
+    if (index > static_cast<int>(moreComparisons_.size())) return;
+    moreComparisons_[static_cast<std::size_t>(index - 1)].Shown = shown;
+    redrawComparisons();
+}
+
+// Removing the first moves the next one up into the comparison slot.
+void frmMain::removeComparison(int index) {
+    StoredCurve& slot = dispOct_.Curves[kComparisonSlot];
+    if (slot.CurveLoaded != 1) ++index;
+    if (index > static_cast<int>(moreComparisons_.size())) return;
+    if (index > 0) {
+        moreComparisons_.erase(moreComparisons_.begin() + (index - 1));
+    } else if (moreComparisons_.empty()) {
+        slot = StoredCurve{};
+        showCurveBox(kComparisonSlot, std::nullopt);
+    } else {
+        slot = moreComparisons_.front().Curve;
+        const bool shown = moreComparisons_.front().Shown;
+        moreComparisons_.erase(moreComparisons_.begin());
+        showCurveBox(kComparisonSlot, QString::fromStdString(slot.CurveTitle));
+        chkLoaded[kComparisonSlot]->setEnabled(true);
+        platform::setChecked(chkLoaded[kComparisonSlot], shown);
+    }
+    redrawComparisons();
+}
+
+void frmMain::loadStoredComparisons(const terzlab::Settings& stored) {
+    for (StoredCurve& curve : LoadStoredComparisons(stored, curveLastBand(), *services_.messages)) {
+        if (comparisonCount() >= static_cast<int>(kComparisonColours.size())) break;
+        moreComparisons_.push_back({std::move(curve), true});
+    }
+}
+
+void frmMain::rememberComparisons(terzlab::Settings& stored) const {
+    stored.MoreComparisonFiles = {};
+    for (std::size_t i = 0; i < moreComparisons_.size() && i < stored.MoreComparisonFiles.size();
+         ++i)
+        stored.MoreComparisonFiles[i] = CurvePath(moreComparisons_[i].Curve).string();
+}
+
+// The automatic axis fits the further curves shown as it fits the first.
+DbRangeResult frmMain::widenForComparisons(DbRangeResult chosen) {
+    bool widened = false;
+    for (const MoreComparison& more : moreComparisons_) {
+        const StoredCurve& c = more.Curve;
+        if (!more.Shown ||
+            !ComparisonTakesPart(settings_.MeasTypeIndex, run_.ImpedancePart, c.CurveType))
+            continue;
+        const int count = std::clamp<int>(c.CurveCount, 0, CorrectionCurve::kEntries);
+        for (int e = 0; e < count; ++e) {
+            if (isNoValue(c.CurveAmp[e])) continue;
+            widened = widened || c.CurveAmp[e] < chosen.Min || c.CurveAmp[e] > chosen.Max;
+            chosen.Min = std::min(chosen.Min, c.CurveAmp[e]);
+            chosen.Max = std::max(chosen.Max, c.CurveAmp[e]);
+        }
+    }
+    if (widened) chosen.Span = ChooseAxis(chosen.Min, chosen.Max, run_.Range);
+    return chosen;
+}
+
+void frmMain::addComparisonInputs(SpectrumInputs& in) const {
+    in.ComparisonTitle = dispOct_.Curves[kComparisonSlot].CurveTitle;
+    for (std::size_t i = 0; i < moreComparisons_.size(); ++i)
+        if (moreComparisons_[i].Shown)
+            in.MoreComparisons.push_back({&moreComparisons_[i].Curve, kComparisonColours[i + 1],
+                                          moreComparisons_[i].Curve.CurveTitle});
+}
+
+} // namespace terzlab::app
