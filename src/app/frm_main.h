@@ -206,6 +206,8 @@ class frmMain final : public QMainWindow,
     QPushButton* cmdAutoRange = nullptr;
     platform::PictureBox* picGraph = nullptr;
     QLabel* lblCursor = nullptr;
+    QLabel* lblCurveValue = nullptr;      // the measured band under the pointer
+    QLabel* lblComparisonValue = nullptr; // the comparison curve under the pointer
     QPushButton* cmdStart = nullptr;
 
     QMenu* mnuFile = nullptr;
@@ -303,6 +305,14 @@ class frmMain final : public QMainWindow,
     void placeAutoRange(int16_t span);
     void showCursor(const CursorUpdate& update);
     CursorInputs cursorInputs() const;
+
+    // The graph for daily work (frm_main_daily.cpp).
+    void buildDailyGraph();
+    void placeCurveValues();
+    CurveReadoutInputs curveReadoutInputs() const;
+    CurveReadoutText curveReadout() const;
+    void showCurveValues();
+    void followPointer(std::optional<float> x);
     bool autoRangeOn() const;
 
     bool firstOfTwoParts() const;
@@ -341,7 +351,9 @@ class frmMain final : public QMainWindow,
     };
     SavedForCalibration calibSaved_;
     int scopeAvgIndex_ = 0;
-    ModelCurve modelCurve_; // the Thiele-Small dialog's fitted model, drawn while it is open
+    ModelCurve modelCurve_;        // the Thiele-Small dialog's fitted model, drawn while it is open
+    std::optional<float> cursorX_; // the pointer over the graph
+    std::optional<CurvePoint> markerShown_; // the marker the graph shows
 };
 
 } // namespace terzlab::app

@@ -35,6 +35,7 @@ Colour ToColour(const QColor& colour) {
 } // namespace
 
 void frmMain::initGraph() {
+    buildDailyGraph();
     QWidget* form = centralWidget();
     form->setMouseTracking(true);
     form->installEventFilter(this);
@@ -209,12 +210,16 @@ SpectrumInputs frmMain::spectrumInputs() const {
     in.Comparison = &dispOct_.Curves[kComparisonSlot];
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
     if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &modelCurve_;
+    in.Marker = curveReadout().Measured;
     return in;
 }
 
 void frmMain::drawSpectrum() {
     fitSurfaces();
-    DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), spectrumInputs());
+    const SpectrumInputs in = spectrumInputs();
+    DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), in);
+    markerShown_ = in.Marker;
+    showCurveValues();
     picGraph->update();
     centralWidget()->update();
 }

@@ -114,6 +114,7 @@ void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,
         DrawComparison(graph, frame, *in.Comparison);
     }
     if (in.MeasValid) DrawMeasured(graph, frame, in);
+    if (in.MeasValid && in.Marker) DrawCurveMarker(graph, frame, *in.Marker, in.CurveColour);
     if (in.Model != nullptr && !in.Model->Freq.empty()) DrawModel(graph, frame, *in.Model);
     DrawStamp(graph);
 }

@@ -2,8 +2,10 @@
 // The spectrum graph: frame, the enabled comparison curve, the measured band curve and the
 // stamp line, redrawn whole on every call.
 #include "analysis/types.h"
+#include "display/curve_readout.h"
 #include "display/frame.h"
 #include "display/picture.h"
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,6 +29,7 @@ struct SpectrumInputs {
     const CorrectionCurve* Comparison = nullptr; // slot 2 of the curve store
     bool ComparisonChecked = false;              // chkLoaded(2) ticked
     const ModelCurve* Model = nullptr;           // drawn when not empty
+    std::optional<CurvePoint> Marker{};           // the measured band under the mouse pointer
 };
 
 // The drawing half of DisplaySpec: run it after GetDbRange has brought BandValue and the range

@@ -1,6 +1,8 @@
 #include "display/cursor.h"
+#include "display/curve_readout.h"
 #include "display/level_bar.h"
 #include "display/mapping.h"
+#include "display/spectrum_plot.h"
 #include "graph_fixture.h"
 #include <gtest/gtest.h>
 
@@ -75,6 +77,49 @@ TEST(Units, AxisAndCursorAgreeForEveryTypeAndPart) {
         EXPECT_NE(Caption(10, 10, in).find(unit + "/ "), std::string::npos)
             << c.type << "/" << c.part;
     }
+}
+
+// Nearest on the log axis (4 kHz reads 10 kHz, not 1 kHz), bands without a value skipped, and
+// the marker a square around the band's point.
+TEST(CurveReadout, ReadsTheNearestValuedBandAndMarksIt) {
+    const std::vector<double> freq{63.0957, 125.893, 1000.0, 10000.0};
+    const std::vector<double> value{-2.414, kNoValue, -20.0, -60.0};
+    CorrectionCurve comparison;
+    comparison.CurveCount = 2;
+    comparison.CurveFreq = {100.0f, 1000.0f};
+    comparison.CurveAmp = {-1.0f, -30.0f};
+    CurveReadoutInputs in{700, 44100, freq, value, 3, true, &comparison, false, ","};
+    const struct {
+        double pointer;
+        const char* measured;
+        const char* compared;
+    } cases[] = {{63.0, "Messung: 63,1 Hz  -2,41 dB", "Vergleich: 100 Hz  -1,00 dB"},
+                 {125.0, "Messung: 63,1 Hz  -2,41 dB", "Vergleich: 100 Hz  -1,00 dB"},
+                 {3000.0, "Messung: 1000 Hz  -20,00 dB", "Vergleich: 1000 Hz  -30,00 dB"},
+                 {4000.0, "Messung: 10000 Hz  -60,00 dB", "Vergleich: 1000 Hz  -30,00 dB"}};
+    for (const auto& c : cases) {
+        const auto x = static_cast<float>(FrequencyX(c.pointer, in.Width - 1, in.SampleRate));
+        const CurveReadoutText r = CurveReadout(x, in);
+        EXPECT_EQ(r.MeasuredCaption, c.measured) << c.pointer;
+        EXPECT_EQ(r.ComparisonCaption, c.compared) << c.pointer;
+    }
+    in.MeasValid = false;
+    in.Ohm = true;
+    const CurveReadoutText ohm = CurveReadout(0, in);
+    EXPECT_TRUE(!ohm.Measured && ohm.MeasuredCaption.empty());
+    EXPECT_EQ(ohm.ComparisonCaption, "Vergleich: 100 Hz  -1,00 Ohm");
+
+    graphtest::Graph g;
+    SpectrumInputs spectrum{freq, value, 3, true, kMagenta};
+    spectrum.Marker = CurvePoint{1000.0, -20.0}; // at (419, 60)
+    DrawSpectrum(g.graph, g.window, g.frame, spectrum);
+    std::vector<std::vector<int32_t>> marker;
+    for (const auto& s : g.Lines(DrawStyle::Solid))
+        if (s.colour == kMagenta) marker.push_back(graphtest::Ends(s));
+    const std::vector<std::vector<int32_t>> square{
+        {416, 57, 422, 57}, {422, 57, 422, 63}, {422, 63, 416, 63}, {416, 63, 416, 57}};
+    ASSERT_EQ(marker.size(), 2u + 4u) << "two curve segments, then the marker";
+    EXPECT_EQ(std::vector(marker.begin() + 2, marker.end()), square);
 }
 
 TEST(LevelBar, EachBlockRedrawsTheBar) {

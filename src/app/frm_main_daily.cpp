@@ -1,0 +1,85 @@
+// The graph for daily work: the curves' values under the mouse pointer beside its readout, with
+// a marker on the measured curve.
+#include "app/frm_main.h"
+
+#include "analysis/meas_type.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+
+namespace terzlab::app {
+
+namespace {
+
+void showCaption(QLabel* label, const std::string& caption) {
+    label->setText(QString::fromStdString(caption));
+    label->setVisible(!caption.empty());
+}
+
+} // namespace
+
+void frmMain::buildDailyGraph() {
+    QWidget* form = centralWidget();
+    lblCurveValue = new QLabel(form);
+    lblCurveValue->setObjectName(QStringLiteral("lblCurveValue"));
+    lblComparisonValue = new QLabel(form);
+    lblComparisonValue->setObjectName(QStringLiteral("lblComparisonValue"));
+    lblComparisonValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel* label : {lblCurveValue, lblComparisonValue})
+        label->hide();
+}
+
+// The measured value right of the pointer readout, the comparison curve's left of it.
+void frmMain::placeCurveValues() {
+    const int gap = lblCursor->height() / 2;
+    const int right = lblCursor->x() + lblCursor->width() + gap;
+    lblCurveValue->setGeometry(right, lblCursor->y(), picGraph->x() + picGraph->width() - right,
+                               lblCursor->height());
+    lblComparisonValue->setGeometry(picGraph->x(), lblCursor->y(),
+                                    lblCursor->x() - gap - picGraph->x(), lblCursor->height());
+}
+
+CurveReadoutInputs frmMain::curveReadoutInputs() const {
+    const BandState& bands = session_.Bands();
+    CurveReadoutInputs in;
+    in.Width = picGraph->width();
+    in.SampleRate = settings_.SampleRate;
+    in.BandFreq = bands.Table.BandFreq;
+    in.BandValue = bands.BandValue;
+    in.LastBand = bands.Table.LastBand;
+    in.MeasValid = resultOnHand();
+    const CorrectionCurve& comparison = dispOct_.Curves[kComparisonSlot];
+    if (ComparisonShown(&comparison, chkLoaded[kComparisonSlot]->isChecked(),
+                        settings_.MeasTypeIndex))
+        in.Comparison = &comparison;
+    in.Ohm = UnitOf(settings_.MeasTypeIndex, run_.ImpedancePart) == ResultUnit::Ohm;
+    in.DecimalSeparator = QLocale().decimalPoint().toStdString();
+    return in;
+}
+
+CurveReadoutText frmMain::curveReadout() const {
+    if (!cursorX_ || cmbDisplay->currentIndex() != kDisplayFrequency) return {};
+    return CurveReadout(*cursorX_, curveReadoutInputs());
+}
+
+void frmMain::showCurveValues() {
+    if (lblCurveValue == nullptr) return;
+    const CurveReadoutText readout = curveReadout();
+    showCaption(lblCurveValue, readout.MeasuredCaption);
+    showCaption(lblComparisonValue, readout.ComparisonCaption);
+}
+
+// The marker moves with the pointer: the graph is redrawn only when it lands on another band.
+void frmMain::followPointer(std::optional<float> x) {
+    cursorX_ = lblCursor->isHidden() ? std::nullopt : x;
+    if (cmbDisplay->currentIndex() != kDisplayFrequency) markerShown_.reset(); // not drawn there
+    if (curveReadout().Measured != markerShown_) {
+        drawSpectrum();
+    } else {
+        showCurveValues();
+    }
+}
+
+} // namespace terzlab::app
