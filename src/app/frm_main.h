@@ -225,6 +225,7 @@ class frmMain final : public QMainWindow,
     QAction* mnuRange = nullptr;
     QAction* mnuTimeChk = nullptr;
     QAction* mnuThieleSmall = nullptr;
+    QAction* mnuHoldCurve = nullptr;
     QMenu* mnuLevel = nullptr;
     QAction* mnuCalib = nullptr;
     QAction* mnuMicDist = nullptr;
@@ -313,6 +314,9 @@ class frmMain final : public QMainWindow,
     CurveReadoutText curveReadout() const;
     void showCurveValues();
     void followPointer(std::optional<float> x);
+    bool curveToHold() const;
+    void holdCurve(bool on);
+    const HeldCurve* heldCurve() const;
     bool autoRangeOn() const;
 
     bool firstOfTwoParts() const;
@@ -354,6 +358,8 @@ class frmMain final : public QMainWindow,
     ModelCurve modelCurve_;        // the Thiele-Small dialog's fitted model, drawn while it is open
     std::optional<float> cursorX_; // the pointer over the graph
     std::optional<CurvePoint> markerShown_; // the marker the graph shows
+    HeldCurve heldCurve_;                   // the curve kept under "Kurve halten"
+    int16_t heldType_ = -1;                 // the type it was measured with
 };
 
 } // namespace terzlab::app

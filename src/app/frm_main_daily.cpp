@@ -1,13 +1,15 @@
 // The graph for daily work: the curves' values under the mouse pointer beside its readout, with
-// a marker on the measured curve.
+// a marker on the measured curve; the measured curve held as a grey overlay.
 #include "app/frm_main.h"
 
 #include "analysis/meas_type.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 
 namespace terzlab::app {
 
@@ -29,6 +31,18 @@ void frmMain::buildDailyGraph() {
     lblComparisonValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel* label : {lblCurveValue, lblComparisonValue})
         label->hide();
+    mnuHoldCurve = new QAction(QStringLiteral("Kurve &halten"), this);
+    mnuHoldCurve->setObjectName(QStringLiteral("mnuHoldCurve"));
+    mnuHoldCurve->setCheckable(true);
+    mnuSpecial->insertAction(mnuRange, mnuHoldCurve);
+    connect(mnuHoldCurve, &QAction::triggered, this, [this](bool on) { holdCurve(on); });
+    connect(mnuSpecial, &QMenu::aboutToShow, this,
+            [this] { mnuHoldCurve->setEnabled(mnuHoldCurve->isChecked() || curveToHold()); });
+    // Another type's curve belongs on another axis: the type's own redraw already leaves it out.
+    connect(cmbMeasType, &QComboBox::currentIndexChanged, this, [this] {
+        heldCurve_ = {};
+        mnuHoldCurve->setChecked(false);
+    });
 }
 
 // The measured value right of the pointer readout, the comparison curve's left of it.
@@ -80,6 +94,30 @@ void frmMain::followPointer(std::optional<float> x) {
     } else {
         showCurveValues();
     }
+}
+
+bool frmMain::curveToHold() const {
+    return resultOnHand() && cmbDisplay->currentIndex() == kDisplayFrequency;
+}
+
+// Holding copies the curve shown now; the second click lets it go.
+void frmMain::holdCurve(bool on) {
+    heldCurve_ = {};
+    if (on && curveToHold()) {
+        const BandState& bands = session_.Bands();
+        const auto count = static_cast<std::ptrdiff_t>(
+            std::min({static_cast<size_t>(std::max<int>(bands.Table.LastBand + 1, 0)),
+                      bands.Table.BandFreq.size(), bands.BandValue.size()}));
+        heldCurve_.Freq.assign(bands.Table.BandFreq.begin(), bands.Table.BandFreq.begin() + count);
+        heldCurve_.Value.assign(bands.BandValue.begin(), bands.BandValue.begin() + count);
+        heldType_ = settings_.MeasTypeIndex;
+    }
+    mnuHoldCurve->setChecked(!heldCurve_.Freq.empty());
+    if (cmbDisplay->currentIndex() == kDisplayFrequency && !isRunning()) drawSpectrum();
+}
+
+const HeldCurve* frmMain::heldCurve() const {
+    return heldType_ == settings_.MeasTypeIndex ? &heldCurve_ : nullptr;
 }
 
 } // namespace terzlab::app

@@ -211,6 +211,7 @@ SpectrumInputs frmMain::spectrumInputs() const {
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
     if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &modelCurve_;
     in.Marker = curveReadout().Measured;
+    in.Held = heldCurve();
     return in;
 }
 

@@ -22,4 +22,8 @@ inline Colour LiveCurveColour(int16_t channelCount, int16_t activeChannel, int16
 // measured or loaded curve has.
 inline constexpr Colour kModelCurveColour = 0x0000FF;
 
+// A measured curve kept for comparison: grey, so that it reads as the past beside the colours
+// of the live and loaded curves.
+inline constexpr Colour kHeldCurveColour = kDarkGrey;
+
 } // namespace terzlab

@@ -77,12 +77,17 @@ void DrawLegend(Picture& graph, const std::string& legend) {
     graph.Print(legend);
 }
 
-void DrawModel(Picture& graph, const FrameInputs& frame, const ModelCurve& model) {
+void DrawPoints(Picture& graph, const FrameInputs& frame, const std::vector<double>& freq,
+                const std::vector<double>& value, Colour colour) {
     graph.SetDrawStyle(DrawStyle::Solid);
-    graph.SetForeColor(kModelCurveColour);
+    graph.SetForeColor(colour);
     CurvePen pen(graph, frame);
-    for (std::size_t i = 0; i < std::min(model.Freq.size(), model.Value.size()); ++i)
-        pen.Point(model.Freq[i], static_cast<float>(model.Value[i]));
+    for (std::size_t i = 0; i < std::min(freq.size(), value.size()); ++i)
+        pen.Point(freq[i], static_cast<float>(value[i]));
+}
+
+void DrawModel(Picture& graph, const FrameInputs& frame, const ModelCurve& model) {
+    DrawPoints(graph, frame, model.Freq, model.Value, kModelCurveColour);
     DrawLegend(graph, model.Legend);
 }
 
@@ -113,6 +118,8 @@ void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,
     if (ComparisonShown(in.Comparison, in.ComparisonChecked, frame.MeasTypeIndex)) {
         DrawComparison(graph, frame, *in.Comparison);
     }
+    if (in.Held != nullptr)
+        DrawPoints(graph, frame, in.Held->Freq, in.Held->Value, kHeldCurveColour);
     if (in.MeasValid) DrawMeasured(graph, frame, in);
     if (in.MeasValid && in.Marker) DrawCurveMarker(graph, frame, *in.Marker, in.CurveColour);
     if (in.Model != nullptr && !in.Model->Freq.empty()) DrawModel(graph, frame, *in.Model);

@@ -20,6 +20,12 @@ struct ModelCurve {
     std::string Legend;
 };
 
+// A measured curve the user keeps to compare the next ones with, drawn grey under them.
+struct HeldCurve {
+    std::vector<double> Freq;
+    std::vector<double> Value;
+};
+
 struct SpectrumInputs {
     std::span<const double> BandFreq;  // 0..LastBand (more entries are ignored)
     std::span<const double> BandValue; // 0..LastBand, NoValue where a band has none
@@ -29,7 +35,8 @@ struct SpectrumInputs {
     const CorrectionCurve* Comparison = nullptr; // slot 2 of the curve store
     bool ComparisonChecked = false;              // chkLoaded(2) ticked
     const ModelCurve* Model = nullptr;           // drawn when not empty
-    std::optional<CurvePoint> Marker{};           // the measured band under the mouse pointer
+    const HeldCurve* Held = nullptr;             // drawn when not empty
+    std::optional<CurvePoint> Marker{};          // the measured band under the mouse pointer
 };
 
 // The drawing half of DisplaySpec: run it after GetDbRange has brought BandValue and the range

@@ -33,6 +33,16 @@ class GraphDailyTest : public GuiTest {
         moveMouse(window->picGraph, QPointF(std::round(x), 10));
     }
 
+    int greyPixels() {
+        return countPixels(window->picGraph->Surface().Image(),
+                           [](QColor pixel) { return pixel == QColor(128, 128, 128); });
+    }
+    // The hold command as the menu offers it: enabled only with something to hold or let go.
+    void clickHold() {
+        emit window->mnuSpecial->aboutToShow();
+        if (window->mnuHoldCurve->isEnabled()) window->mnuHoldCurve->trigger();
+    }
+
   private:
     QLocale before_;
 };
@@ -59,6 +69,38 @@ TEST_F(GraphDailyTest, PointerReadsTheMeasuredBandAndMarksIt) {
     moveMouse(window->centralWidget(), QPointF(5, 5));
     EXPECT_TRUE(window->lblCurveValue->isHidden());
     EXPECT_EQ(curvePixels(*window), plain) << "marker gone";
+}
+
+// The held curve stays through the next run at another level and a resize; a second click or a
+// type change lets it go, and a type change back does not bring it back.
+TEST_F(GraphDailyTest, HeldCurveStaysUntilReleasedOrTheTypeChanges) {
+    ASSERT_TRUE(load());
+    const audio::BenchSettings loud = bench().settings();
+    audio::BenchSettings quiet = loud;
+    quiet.gain = 0.2;
+    clickHold();
+    EXPECT_FALSE(window->mnuHoldCurve->isChecked()) << "nothing measured to hold";
+    startRun(1);
+    clickHold();
+    EXPECT_TRUE(window->mnuHoldCurve->isChecked());
+    bench().setSettings(quiet); // the held curve shows where the new one leaves it
+    startRun(1);
+    const int held = greyPixels();
+    EXPECT_GT(held, window->picGraph->width() / 2);
+    window->resize(window->width() + 120, window->height() + 60);
+    QCoreApplication::processEvents();
+    EXPECT_GT(greyPixels(), held / 2) << "after a resize";
+    clickHold();
+    EXPECT_EQ(greyPixels(), 0);
+    EXPECT_FALSE(window->mnuHoldCurve->isChecked());
+    clickHold();
+    bench().setSettings(loud);
+    startRun(1);
+    ASSERT_GT(greyPixels(), 0);
+    platform::selectListIndex(window->cmbMeasType, 1);
+    EXPECT_FALSE(window->mnuHoldCurve->isChecked());
+    platform::selectListIndex(window->cmbMeasType, 0);
+    EXPECT_EQ(greyPixels(), 0);
 }
 
 } // namespace
