@@ -226,6 +226,7 @@ class frmMain final : public QMainWindow,
     QAction* mnuTimeChk = nullptr;
     QAction* mnuThieleSmall = nullptr;
     QAction* mnuHoldCurve = nullptr;
+    QAction* mnuPhase = nullptr;
     QMenu* mnuLevel = nullptr;
     QAction* mnuCalib = nullptr;
     QAction* mnuMicDist = nullptr;
@@ -317,6 +318,9 @@ class frmMain final : public QMainWindow,
     bool curveToHold() const;
     void holdCurve(bool on);
     const HeldCurve* heldCurve() const;
+    bool phaseShown() const;
+    std::span<const double> measuredPhase() const;
+    std::optional<PhaseCurves> phaseCurves() const;
     bool autoRangeOn() const;
 
     bool firstOfTwoParts() const;

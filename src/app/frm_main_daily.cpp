@@ -1,5 +1,6 @@
 // The graph for daily work: the curves' values under the mouse pointer beside its readout, with
-// a marker on the measured curve; the measured curve held as a grey overlay.
+// a marker on the measured curve; the measured curve held as a grey overlay; the impedance phase
+// against a right-hand axis.
 #include "app/frm_main.h"
 
 #include "analysis/meas_type.h"
@@ -38,6 +39,15 @@ void frmMain::buildDailyGraph() {
     connect(mnuHoldCurve, &QAction::triggered, this, [this](bool on) { holdCurve(on); });
     connect(mnuSpecial, &QMenu::aboutToShow, this,
             [this] { mnuHoldCurve->setEnabled(mnuHoldCurve->isChecked() || curveToHold()); });
+    mnuPhase = new QAction(QStringLiteral("&Phase anzeigen"), this);
+    mnuPhase->setObjectName(QStringLiteral("mnuPhase"));
+    mnuPhase->setCheckable(true);
+    mnuPhase->setChecked(settings_.ShowPhase);
+    mnuSpecial->insertAction(mnuRange, mnuPhase);
+    connect(mnuPhase, &QAction::triggered, this, [this](bool on) {
+        settings_.ShowPhase = on;
+        if (cmbDisplay->currentIndex() == kDisplayFrequency && !isRunning()) drawSpectrum();
+    });
     // Another type's curve belongs on another axis: the type's own redraw already leaves it out.
     connect(cmbMeasType, &QComboBox::currentIndexChanged, this, [this] {
         heldCurve_ = {};
@@ -70,6 +80,8 @@ CurveReadoutInputs frmMain::curveReadoutInputs() const {
         in.Comparison = &comparison;
     in.Ohm = UnitOf(settings_.MeasTypeIndex, run_.ImpedancePart) == ResultUnit::Ohm;
     in.DecimalSeparator = QLocale().decimalPoint().toStdString();
+    in.BandPhase = measuredPhase();
+    in.ComparisonPhase = in.Comparison != nullptr && phaseShown() && HasPhase(*in.Comparison);
     return in;
 }
 
@@ -118,6 +130,37 @@ void frmMain::holdCurve(bool on) {
 
 const HeldCurve* frmMain::heldCurve() const {
     return heldType_ == settings_.MeasTypeIndex ? &heldCurve_ : nullptr;
+}
+
+// On an impedance axis of the frequency view, with the phase switched on.
+bool frmMain::phaseShown() const {
+    return settings_.ShowPhase && cmbDisplay->currentIndex() == kDisplayFrequency &&
+           UnitOf(settings_.MeasTypeIndex, run_.ImpedancePart) == ResultUnit::Ohm;
+}
+
+// Only the two-channel impedance measures a phase: the latest block's, row 4 of the results.
+std::span<const double> frmMain::measuredPhase() const {
+    const BandState& bands = session_.Bands();
+    const BandResults& r = bands.Results;
+    constexpr int kPhaseRow = 4;
+    if (!phaseShown() || !resultOnHand() || PropertiesOf(settings_.MeasTypeIndex).ResultRows < 4 ||
+        r.Cells.size() < static_cast<size_t>((kPhaseRow + 1) * r.BandCount))
+        return {};
+    const auto count =
+        static_cast<size_t>(std::clamp<int>(bands.Table.LastBand + 1, 0, std::max(r.BandCount, 0)));
+    return {r.Cells.data() + kPhaseRow * r.BandCount, count};
+}
+
+std::optional<PhaseCurves> frmMain::phaseCurves() const {
+    if (!phaseShown()) return std::nullopt;
+    const CorrectionCurve& comparison = dispOct_.Curves[kComparisonSlot];
+    PhaseCurves phase;
+    phase.BandPhase = measuredPhase();
+    phase.Comparison = ComparisonShown(&comparison, chkLoaded[kComparisonSlot]->isChecked(),
+                                       settings_.MeasTypeIndex)
+                           ? &comparison
+                           : nullptr;
+    return phase;
 }
 
 } // namespace terzlab::app

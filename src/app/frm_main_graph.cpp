@@ -210,14 +210,15 @@ SpectrumInputs frmMain::spectrumInputs() const {
     in.Comparison = &dispOct_.Curves[kComparisonSlot];
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
     if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &modelCurve_;
-    in.Marker = curveReadout().Measured;
     in.Held = heldCurve();
+    in.Phase = phaseCurves();
     return in;
 }
 
 void frmMain::drawSpectrum() {
     fitSurfaces();
-    const SpectrumInputs in = spectrumInputs();
+    SpectrumInputs in = spectrumInputs();
+    in.Marker = curveReadout().Measured; // on the screen only, not in a saved picture
     DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), in);
     markerShown_ = in.Marker;
     showCurveValues();

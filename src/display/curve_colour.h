@@ -22,6 +22,9 @@ inline Colour LiveCurveColour(int16_t channelCount, int16_t activeChannel, int16
 // measured or loaded curve has.
 inline constexpr Colour kModelCurveColour = 0x0000FF;
 
+// The impedance phase: dark cyan, against its own axis right of the graph.
+inline constexpr Colour kPhaseCurveColour = 0x808000;
+
 // A measured curve kept for comparison: grey, so that it reads as the past beside the colours
 // of the live and loaded curves.
 inline constexpr Colour kHeldCurveColour = kDarkGrey;

@@ -12,31 +12,41 @@ namespace {
 // Nearest on the graph's logarithmic frequency axis; entries without a value are skipped, so
 // a gap in the curve reads its neighbour rather than nothing.
 template <typename Freqs, typename Values>
-std::optional<CurvePoint> Nearest(double frequency, const Freqs& freq, const Values& value,
-                                  size_t count) {
-    std::optional<CurvePoint> best;
+std::optional<size_t> Nearest(double frequency, const Freqs& freq, const Values& value,
+                              size_t count) {
+    std::optional<size_t> best;
     double bestDistance = 0.0;
     for (size_t i = 0; i < count; ++i) {
         if (isNoValue(value[i]) || !(freq[i] > 0.0)) continue;
         const double distance = std::abs(std::log(freq[i] / frequency));
         if (!best || distance < bestDistance) {
-            best = CurvePoint{static_cast<double>(freq[i]), static_cast<double>(value[i])};
+            best = i;
             bestDistance = distance;
         }
     }
     return best;
 }
 
+// The point at an entry, with its phase where one is shown.
+struct Reading {
+    CurvePoint Point;
+    std::optional<double> Phase;
+};
+
 // Three significant digits, as band names read: "63,1", "125", "1000".
 std::string BandFrequencyText(double f, const std::string& separator) {
     return FormatFixed(f, f < 10.0 ? 2 : f < 100.0 ? 1 : 0, separator);
 }
 
-std::string Caption(const char* label, const std::optional<CurvePoint>& point,
+std::string Caption(const char* label, const std::optional<Reading>& at,
                     const CurveReadoutInputs& in) {
-    if (!point) return {};
-    return std::string(label) + ": " + BandFrequencyText(point->Freq, in.DecimalSeparator) +
-           " Hz  " + FormatFixed(point->Value, 2, in.DecimalSeparator) + (in.Ohm ? " Ohm" : " dB");
+    if (!at) return {};
+    std::string text =
+        std::string(label) + ": " + BandFrequencyText(at->Point.Freq, in.DecimalSeparator) +
+        " Hz  " + FormatFixed(at->Point.Value, 2, in.DecimalSeparator) + (in.Ohm ? " Ohm" : " dB");
+    if (at->Phase && !isNoValue(*at->Phase))
+        text += "  " + FormatFixed(*at->Phase, 1, in.DecimalSeparator) + "\u00B0";
+    return text;
 }
 
 } // namespace
@@ -48,14 +58,21 @@ CurveReadoutText CurveReadout(float x, const CurveReadoutInputs& in) {
     if (in.MeasValid) {
         const size_t bands = std::min({static_cast<size_t>(std::max<int>(in.LastBand + 1, 0)),
                                        in.BandFreq.size(), in.BandValue.size()});
-        out.Measured = Nearest(f, in.BandFreq, in.BandValue, bands);
+        if (const auto b = Nearest(f, in.BandFreq, in.BandValue, bands)) {
+            Reading at{{in.BandFreq[*b], in.BandValue[*b]}, std::nullopt};
+            if (*b < in.BandPhase.size()) at.Phase = in.BandPhase[*b];
+            out.Measured = at.Point;
+            out.MeasuredCaption = Caption("Messung", at, in);
+        }
     }
-    out.MeasuredCaption = Caption("Messung", out.Measured, in);
-    if (in.Comparison != nullptr) {
-        const auto count = static_cast<size_t>(
-            std::clamp<int>(in.Comparison->CurveCount, 0, CorrectionCurve::kEntries));
-        out.ComparisonCaption = Caption(
-            "Vergleich", Nearest(f, in.Comparison->CurveFreq, in.Comparison->CurveAmp, count), in);
+    if (const CorrectionCurve* curve = in.Comparison) {
+        const auto count =
+            static_cast<size_t>(std::clamp<int>(curve->CurveCount, 0, CorrectionCurve::kEntries));
+        if (const auto e = Nearest(f, curve->CurveFreq, curve->CurveAmp, count)) {
+            Reading at{{curve->CurveFreq[*e], curve->CurveAmp[*e]}, std::nullopt};
+            if (in.ComparisonPhase) at.Phase = curve->CurvePhase[*e];
+            out.ComparisonCaption = Caption("Vergleich", at, in);
+        }
     }
     return out;
 }

@@ -27,6 +27,9 @@ struct CurveReadoutInputs {
     const CorrectionCurve* Comparison = nullptr; // only when it is drawn
     bool Ohm = false;
     std::string DecimalSeparator = ".";
+    // With the phase shown: the measured bands' phases (empty: none) and the comparison's.
+    std::span<const double> BandPhase{};
+    bool ComparisonPhase = false;
 };
 
 struct CurveReadoutText {

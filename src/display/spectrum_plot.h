@@ -26,6 +26,14 @@ struct HeldCurve {
     std::vector<double> Value;
 };
 
+// The impedance phase per band in degrees, drawn against a right-hand axis -90 ... +90.
+struct PhaseCurves {
+    std::span<const double> BandPhase;           // 0..LastBand of the measured bands; empty: none
+    const CorrectionCurve* Comparison = nullptr; // drawn (dotted) when it has a phase
+};
+
+inline constexpr AxisRange kPhaseAxis{90, -90, 45};
+
 struct SpectrumInputs {
     std::span<const double> BandFreq;  // 0..LastBand (more entries are ignored)
     std::span<const double> BandValue; // 0..LastBand, NoValue where a band has none
@@ -36,6 +44,7 @@ struct SpectrumInputs {
     bool ComparisonChecked = false;              // chkLoaded(2) ticked
     const ModelCurve* Model = nullptr;           // drawn when not empty
     const HeldCurve* Held = nullptr;             // drawn when not empty
+    std::optional<PhaseCurves> Phase{};          // with its axis labels, when set
     std::optional<CurvePoint> Marker{};          // the measured band under the mouse pointer
 };
 
@@ -47,6 +56,9 @@ void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,
 // Whether the comparison curve belongs on this measurement's axis: level curves with level
 // types, impedance curves with impedance types.
 bool ComparisonShown(const CorrectionCurve* curve, bool checked, int16_t measTypeIndex);
+
+// Whether a loaded curve carries a measured phase (a file without one holds zeros).
+bool HasPhase(const CorrectionCurve& curve);
 
 // The copyright line at the graph's bottom edge.
 void DrawStamp(Picture& graph);

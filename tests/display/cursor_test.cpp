@@ -103,11 +103,18 @@ TEST(CurveReadout, ReadsTheNearestValuedBandAndMarksIt) {
         EXPECT_EQ(r.MeasuredCaption, c.measured) << c.pointer;
         EXPECT_EQ(r.ComparisonCaption, c.compared) << c.pointer;
     }
+    const std::vector<double> phase{-45.04, 0.0, 12.0, 0.0};
+    in.BandPhase = phase;
+    in.ComparisonPhase = true;
+    comparison.CurvePhase = {30.0f, static_cast<float>(kNoValue)};
+    const CurveReadoutText withPhase = CurveReadout(0, in);
+    EXPECT_EQ(withPhase.MeasuredCaption, "Messung: 63,1 Hz  -2,41 dB  -45,0\u00B0");
+    EXPECT_EQ(withPhase.ComparisonCaption, "Vergleich: 100 Hz  -1,00 dB  30,0\u00B0");
     in.MeasValid = false;
     in.Ohm = true;
     const CurveReadoutText ohm = CurveReadout(0, in);
     EXPECT_TRUE(!ohm.Measured && ohm.MeasuredCaption.empty());
-    EXPECT_EQ(ohm.ComparisonCaption, "Vergleich: 100 Hz  -1,00 Ohm");
+    EXPECT_EQ(ohm.ComparisonCaption, "Vergleich: 100 Hz  -1,00 Ohm  30,0\u00B0");
 
     graphtest::Graph g;
     SpectrumInputs spectrum{freq, value, 3, true, kMagenta};

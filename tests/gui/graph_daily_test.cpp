@@ -1,7 +1,9 @@
 // The graph for daily work on the main window: the curves' values under the pointer with the
 // marker, the held curve and the impedance phase.
+#include "display/curve_colour.h"
 #include "display/mapping.h"
 #include "gui_fixture.h"
+#include "platform/qt_picture.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -33,10 +35,11 @@ class GraphDailyTest : public GuiTest {
         moveMouse(window->picGraph, QPointF(std::round(x), 10));
     }
 
-    int greyPixels() {
-        return countPixels(window->picGraph->Surface().Image(),
-                           [](QColor pixel) { return pixel == QColor(128, 128, 128); });
+    static int pixelsIn(const QImage& image, Colour colour) {
+        return countPixels(image,
+                           [&](QColor pixel) { return pixel == platform::ToQColor(colour); });
     }
+    int greyPixels() { return pixelsIn(window->picGraph->Surface().Image(), kHeldCurveColour); }
     // The hold command as the menu offers it: enabled only with something to hold or let go.
     void clickHold() {
         emit window->mnuSpecial->aboutToShow();
@@ -101,6 +104,39 @@ TEST_F(GraphDailyTest, HeldCurveStaysUntilReleasedOrTheTypeChanges) {
     EXPECT_FALSE(window->mnuHoldCurve->isChecked());
     platform::selectListIndex(window->cmbMeasType, 0);
     EXPECT_EQ(greyPixels(), 0);
+}
+
+// The remembered choice shows the bench speaker's phase with its labels right of the graph and
+// in the readout; switched off, the graph is drawn as without the choice.
+TEST_F(GraphDailyTest, ImpedancePhaseOnItsOwnAxisWhileSwitchedOn) {
+    app::Settings settings;
+    settings.ShowPhase = true;
+    makeWindow({}, settings);
+    useProgramStimuli();
+    ASSERT_TRUE(window->Form_Load());
+    EXPECT_TRUE(window->mnuPhase->isChecked());
+    platform::selectListIndex(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    window->cmdStart->click();
+    ASSERT_TRUE(boxes.boxes().empty());
+    const QRect graph = window->picGraph->geometry();
+    const auto phasePixels = [&] {
+        const QImage labels = window->windowPicture().Image().copy(
+            graph.right() + 1, graph.top(), window->width() - graph.right(), graph.height());
+        // The labels' text is smoothed: its pixels lean towards the phase's cyan.
+        const auto cyan = [](QColor p) { return std::min(p.green(), p.blue()) - p.red() > 40; };
+        return std::pair(pixelsIn(window->picGraph->Surface().Image(), kPhaseCurveColour),
+                         countPixels(labels, cyan));
+    };
+    const auto [curve, labels] = phasePixels();
+    EXPECT_GT(curve, graph.width() / 2);
+    EXPECT_GT(labels, 20);
+    pointAtBand(60);
+    EXPECT_TRUE(window->lblCurveValue->text().endsWith(QChar(0xB0)))
+        << qPrintable(window->lblCurveValue->text());
+    window->mnuPhase->trigger();
+    EXPECT_FALSE(window->settings().ShowPhase);
+    EXPECT_EQ(phasePixels(), std::pair(0, 0));
+    EXPECT_FALSE(window->lblCurveValue->text().endsWith(QChar(0xB0)));
 }
 
 } // namespace
