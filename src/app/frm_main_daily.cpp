@@ -55,14 +55,15 @@ void frmMain::buildDailyGraph() {
     });
 }
 
-// The measured value right of the pointer readout, the comparison curve's left of it.
+// The measured value right of the pointer readout, the comparison curve's left of it, each out
+// to the window's edge: a value with its phase is wider than half the smallest graph.
 void frmMain::placeCurveValues() {
     const int gap = lblCursor->height() / 2;
     const int right = lblCursor->x() + lblCursor->width() + gap;
-    lblCurveValue->setGeometry(right, lblCursor->y(), picGraph->x() + picGraph->width() - right,
+    lblCurveValue->setGeometry(right, lblCursor->y(), centralWidget()->width() - gap - right,
                                lblCursor->height());
-    lblComparisonValue->setGeometry(picGraph->x(), lblCursor->y(),
-                                    lblCursor->x() - gap - picGraph->x(), lblCursor->height());
+    lblComparisonValue->setGeometry(gap, lblCursor->y(), lblCursor->x() - 2 * gap,
+                                    lblCursor->height());
 }
 
 CurveReadoutInputs frmMain::curveReadoutInputs() const {
@@ -160,6 +161,9 @@ std::optional<PhaseCurves> frmMain::phaseCurves() const {
                                        settings_.MeasTypeIndex)
                            ? &comparison
                            : nullptr;
+    // The axis only with a curve on it: the one-channel impedance measures no phase.
+    if (phase.BandPhase.empty() && (phase.Comparison == nullptr || !HasPhase(*phase.Comparison)))
+        return std::nullopt;
     return phase;
 }
 
