@@ -224,6 +224,8 @@ class frmMain final : public QMainWindow,
     QPushButton* cmdAutoRange = nullptr;
     platform::PictureBox* picGraph = nullptr;
     QLabel* lblCursor = nullptr;
+    QLabel* lblCurveValue = nullptr;      // the measured band under the pointer
+    QLabel* lblComparisonValue = nullptr; // the comparison curve under the pointer
     QPushButton* cmdStart = nullptr;
 
     QMenu* mnuFile = nullptr;
@@ -241,6 +243,8 @@ class frmMain final : public QMainWindow,
     QAction* mnuRange = nullptr;
     QAction* mnuTimeChk = nullptr;
     QAction* mnuThieleSmall = nullptr;
+    QAction* mnuHoldCurve = nullptr;
+    QAction* mnuPhase = nullptr;
     QMenu* mnuLevel = nullptr;
     QAction* mnuCalib = nullptr;
     QAction* mnuMicDist = nullptr;
@@ -324,6 +328,20 @@ class frmMain final : public QMainWindow,
     void placeAutoRange(int16_t span);
     void showCursor(const CursorUpdate& update);
     CursorInputs cursorInputs() const;
+
+    // The graph for daily work (frm_main_daily.cpp).
+    void buildDailyGraph();
+    void placeCurveValues();
+    CurveReadoutInputs curveReadoutInputs() const;
+    CurveReadoutText curveReadout() const;
+    void showCurveValues();
+    void followPointer(std::optional<float> x);
+    bool curveToHold() const;
+    void holdCurve(bool on);
+    const HeldCurve* heldCurve() const;
+    bool phaseShown() const;
+    std::span<const double> measuredPhase() const;
+    std::optional<PhaseCurves> phaseCurves() const;
     bool autoRangeOn() const;
     void freezeAxis();
     void buildAxisCommand();
@@ -377,6 +395,10 @@ class frmMain final : public QMainWindow,
     std::vector<MoreComparison> moreComparisons_;
     int wheelRest_ = 0;     // angle not yet a whole notch (fine-stepping wheels and touch pads)
     ModelCurve modelCurve_; // the Thiele-Small dialog's fitted model, drawn while it is open
+    std::optional<float> cursorX_;          // the pointer over the graph
+    std::optional<CurvePoint> markerShown_; // the marker the graph shows
+    HeldCurve heldCurve_;                   // the curve kept under "Kurve halten"
+    int16_t heldType_ = -1;                 // the type it was measured with
 };
 
 } // namespace terzlab::app

@@ -42,10 +42,12 @@ void frmMain::showCursor(const CursorUpdate& update) {
 
 void frmMain::picGraph_MouseMove(float X, float Y) {
     showCursor(CursorReadout(X, Y, true, cursorInputs()));
+    followPointer(X);
 }
 
 void frmMain::Form_MouseMove(float X, float Y) {
     showCursor(CursorReadout(X, Y, false, cursorInputs()));
+    followPointer(std::nullopt);
 }
 
 } // namespace terzlab::app

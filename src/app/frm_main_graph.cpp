@@ -36,6 +36,7 @@ Colour ToColour(const QColor& colour) {
 } // namespace
 
 void frmMain::initGraph() {
+    buildDailyGraph();
     QWidget* form = centralWidget();
     form->setMouseTracking(true);
     form->installEventFilter(this);
@@ -218,12 +219,18 @@ SpectrumInputs frmMain::spectrumInputs() const {
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
     if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &modelCurve_;
     addComparisonInputs(in);
+    in.Held = heldCurve();
+    in.Phase = phaseCurves();
     return in;
 }
 
 void frmMain::drawSpectrum() {
     fitSurfaces();
-    DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), spectrumInputs());
+    SpectrumInputs in = spectrumInputs();
+    in.Marker = curveReadout().Measured; // on the screen only, not in a saved picture
+    DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), in);
+    markerShown_ = in.Marker;
+    showCurveValues();
     picGraph->update();
     centralWidget()->update();
 }

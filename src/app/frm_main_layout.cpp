@@ -241,6 +241,7 @@ void frmMain::Form_Resize() {
                           cmdStart->height());
     lblCursor->move(picGraph->x() + (picGraph->width() - lblCursor->width()) / 2,
                     px(outerHeight - 1650));
+    placeCurveValues();
     if (settings_.SampleRate == 0) settings_.SampleRate = mnu48k->isChecked() ? 48000 : 44100;
     redrawGraph();
 }

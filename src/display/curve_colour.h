@@ -28,4 +28,11 @@ inline constexpr Colour kModelCurveColour = 0x0000FF;
 inline constexpr std::array<Colour, 6> kComparisonColours{kBlack,   0x0080FF, 0x808000,
                                                           0x004080, 0xFF0080, 0x008080};
 
+// The impedance phase: dark blue, against its own axis right of the graph.
+inline constexpr Colour kPhaseCurveColour = 0x800000;
+
+// A measured curve kept for comparison: grey, so that it reads as the past beside the colours
+// of the live and loaded curves.
+inline constexpr Colour kHeldCurveColour = kDarkGrey;
+
 } // namespace terzlab

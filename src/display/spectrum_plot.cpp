@@ -104,12 +104,13 @@ void DrawLegend(Picture& graph, std::vector<LegendLine> lines) {
     }
 }
 
-void DrawModel(Picture& graph, const FrameInputs& frame, const ModelCurve& model) {
+void DrawPoints(Picture& graph, const FrameInputs& frame, const std::vector<double>& freq,
+                const std::vector<double>& value, Colour colour) {
     graph.SetDrawStyle(DrawStyle::Solid);
-    graph.SetForeColor(kModelCurveColour);
+    graph.SetForeColor(colour);
     CurvePen pen(graph, frame);
-    for (std::size_t i = 0; i < std::min(model.Freq.size(), model.Value.size()); ++i)
-        pen.Point(model.Freq[i], static_cast<float>(model.Value[i]));
+    for (std::size_t i = 0; i < std::min(freq.size(), value.size()); ++i)
+        pen.Point(freq[i], static_cast<float>(value[i]));
 }
 
 // The comparison curves that fit the measurement, each in its colour; the legend lines of those
@@ -130,7 +131,57 @@ std::vector<LegendLine> DrawComparisons(Picture& graph, const FrameInputs& frame
     return legend;
 }
 
+void DrawModel(Picture& graph, const FrameInputs& frame, const ModelCurve& model) {
+    DrawPoints(graph, frame, model.Freq, model.Value, kModelCurveColour);
+}
+
+// The phase axis's labels right of the graph, in the phase's colour.
+void PhaseLabels(Picture& window, const FrameInputs& frame) {
+    const GraphPlacement& g = frame.Graph;
+    const int32_t divisions = (kPhaseAxis.RangeTop - kPhaseAxis.RangeBottom) / kPhaseAxis.RangeStep;
+    window.SetForeColor(kPhaseCurveColour);
+    for (int32_t i = 0; i <= divisions; ++i) {
+        const std::string text =
+            std::to_string(kPhaseAxis.RangeTop - i * kPhaseAxis.RangeStep) + "\u00B0";
+        const double th = window.TextHeight(text);
+        const double y = g.Top + i * g.Height / divisions - th / 2.0;
+        window.SetCurrentX(g.Left + g.Width + window.TextWidth(" "));
+        window.SetCurrentY(std::clamp(y, g.Top, g.Top + g.Height - th));
+        window.Print(text);
+    }
+    window.SetForeColor(kBlack);
+}
+
+void DrawPhase(Picture& graph, Picture& window, const FrameInputs& frame,
+               const SpectrumInputs& in) {
+    FrameInputs phaseFrame = frame;
+    phaseFrame.Range = kPhaseAxis;
+    if (in.Phase->Comparison != nullptr && HasPhase(*in.Phase->Comparison)) {
+        const CorrectionCurve& curve = *in.Phase->Comparison;
+        graph.SetDrawStyle(DrawStyle::Dot);
+        graph.SetForeColor(kPhaseCurveColour);
+        CurvePen pen(graph, phaseFrame);
+        const int count = std::clamp<int>(curve.CurveCount, 0, CorrectionCurve::kEntries);
+        for (int i = 0; i < count; ++i)
+            pen.Point(curve.CurveFreq[i], curve.CurvePhase[i]);
+        graph.SetDrawStyle(DrawStyle::Solid);
+    }
+    if (in.MeasValid && !in.Phase->BandPhase.empty()) {
+        const auto count = std::min(in.Phase->BandPhase.size(), in.BandFreq.size());
+        DrawPoints(graph, phaseFrame, {in.BandFreq.begin(), in.BandFreq.begin() + count},
+                   {in.Phase->BandPhase.begin(), in.Phase->BandPhase.begin() + count},
+                   kPhaseCurveColour);
+    }
+    PhaseLabels(window, frame);
+}
+
 } // namespace
+
+bool HasPhase(const CorrectionCurve& curve) {
+    const int count = std::clamp<int>(curve.CurveCount, 0, CorrectionCurve::kEntries);
+    return std::any_of(curve.CurvePhase.begin(), curve.CurvePhase.begin() + count,
+                       [](float phase) { return phase != 0.0f && !isNoValue(phase); });
+}
 
 bool ComparisonShown(const CorrectionCurve* curve, bool checked, int16_t measTypeIndex) {
     if (curve == nullptr || !checked || curve->CurveLoaded != 1) return false;
@@ -155,7 +206,11 @@ void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,
                   const SpectrumInputs& in) {
     DisplayInit(graph, window, frame, true);
     std::vector<LegendLine> legend = DrawComparisons(graph, frame, in);
+    if (in.Held != nullptr)
+        DrawPoints(graph, frame, in.Held->Freq, in.Held->Value, kHeldCurveColour);
     if (in.MeasValid) DrawMeasured(graph, frame, in);
+    if (in.Phase) DrawPhase(graph, window, frame, in);
+    if (in.MeasValid && in.Marker) DrawCurveMarker(graph, frame, *in.Marker, in.CurveColour);
     if (in.Model != nullptr && !in.Model->Freq.empty()) {
         DrawModel(graph, frame, *in.Model);
         legend.push_back({in.Model->Legend, kModelCurveColour});

@@ -2,8 +2,10 @@
 // The spectrum graph: frame, the enabled comparison curve, the measured band curve and the
 // stamp line, redrawn whole on every call.
 #include "analysis/types.h"
+#include "display/curve_readout.h"
 #include "display/frame.h"
 #include "display/picture.h"
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -25,6 +27,20 @@ struct LegendCurve {
     std::string Title;
 };
 
+// A measured curve the user keeps to compare the next ones with, drawn grey under them.
+struct HeldCurve {
+    std::vector<double> Freq;
+    std::vector<double> Value;
+};
+
+// The impedance phase per band in degrees, drawn against a right-hand axis -90 ... +90.
+struct PhaseCurves {
+    std::span<const double> BandPhase;           // 0..LastBand of the measured bands; empty: none
+    const CorrectionCurve* Comparison = nullptr; // drawn (dotted) when it has a phase
+};
+
+inline constexpr AxisRange kPhaseAxis{90, -90, 45};
+
 struct SpectrumInputs {
     std::span<const double> BandFreq;  // 0..LastBand (more entries are ignored)
     std::span<const double> BandValue; // 0..LastBand, NoValue where a band has none
@@ -38,6 +54,9 @@ struct SpectrumInputs {
     // with this title.
     std::vector<LegendCurve> MoreComparisons;
     std::string ComparisonTitle;
+    const HeldCurve* Held = nullptr;    // drawn when not empty
+    std::optional<PhaseCurves> Phase{}; // with its axis labels, when set
+    std::optional<CurvePoint> Marker{}; // the measured band under the mouse pointer
 };
 
 // The drawing half of DisplaySpec: run it after GetDbRange has brought BandValue and the range
@@ -48,6 +67,9 @@ void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,
 // Whether the comparison curve belongs on this measurement's axis: level curves with level
 // types, impedance curves with impedance types.
 bool ComparisonShown(const CorrectionCurve* curve, bool checked, int16_t measTypeIndex);
+
+// Whether a loaded curve carries a measured phase (a file without one holds zeros).
+bool HasPhase(const CorrectionCurve& curve);
 
 // The copyright line at the graph's bottom edge.
 void DrawStamp(Picture& graph);

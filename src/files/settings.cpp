@@ -90,6 +90,8 @@ void ApplyOtherKey(std::string_view key, std::string_view value, Settings& setti
         if (const auto flag = ParseInteger(value, -1, 0)) {
             (key == "ShowHelp" ? settings.ShowHelp : settings.ExchangeChannel) = *flag != 0;
         }
+    } else if (key == "ShowPhase") {
+        if (const auto flag = ParseInteger(value, -1, 0)) settings.ShowPhase = *flag != 0;
     } else if (key == "RefResistorImpedance") {
         if (const auto ohms = ParseDecimal(value, 0.1, 100.0)) {
             settings.SeriesResistor = static_cast<float>(*ohms);
@@ -170,6 +172,8 @@ void WriteChannelLines(SettingsText& out, const Settings& s) {
     out.number("ActiveChannel", s.ActiveChannel);
     out.line("# ExchangeChannel: 0 - False, -1 - True (default = 0)");
     out.number("ExchangeChannel", s.ExchangeChannel ? -1 : 0);
+    out.line("# ShowPhase: impedance phase on the graph, 0 - False, -1 - True (default = 0)");
+    out.number("ShowPhase", s.ShowPhase ? -1 : 0);
     out.line("# Resistor value for impedance measurements (default = 10)");
     out.value("RefResistorImpedance", FormatRoundTrip(s.SeriesResistor));
     out.value("CalibrationValueLeftChannel", FormatRoundTrip(s.CalibValue[0]));

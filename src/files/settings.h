@@ -26,6 +26,7 @@ struct Settings {
     bool ShowHelp = true; // stored as -1 and 0
     int16_t ActiveChannel = 1;
     bool ExchangeChannel = false;
+    bool ShowPhase = false; // the impedance phase on the graph; stored as -1 and 0
     float SeriesResistor = 10.0f;
     std::array<double, 2> CalibValue{0.0, 0.0};
     // Full paths (UTF-8) of the sensor, reference and comparison curve files; empty: none.

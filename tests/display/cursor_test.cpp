@@ -1,4 +1,5 @@
 #include "display/cursor.h"
+#include "display/curve_readout.h"
 #include "display/level_bar.h"
 #include "display/mapping.h"
 #include "graph_fixture.h"
@@ -75,6 +76,38 @@ TEST(Units, AxisAndCursorAgreeForEveryTypeAndPart) {
         EXPECT_NE(Caption(10, 10, in).find(unit + "/ "), std::string::npos)
             << c.type << "/" << c.part;
     }
+}
+
+// Nearest on the log axis (4 kHz reads 10 kHz, not 1 kHz), bands without a value skipped; the
+// phase where it is shown.
+TEST(CurveReadout, ReadsTheNearestValuedBandWithItsPhase) {
+    const std::vector<double> freq{63.0957, 125.893, 1000.0, 10000.0};
+    const std::vector<double> value{-2.414, kNoValue, -20.0, -60.0};
+    CorrectionCurve comparison{{100.0f, 1000.0f}, {-1.0f, -30.0f}, {}, 2, 1, 2};
+    CurveReadoutInputs in{700, 44100, freq, value, 3, true, &comparison, false, ","};
+    const struct {
+        double pointer;
+        const char* measured;
+        const char* compared;
+    } cases[] = {{63.0, "Messung: 63,1 Hz  -2,41 dB", "Vergleich: 100 Hz  -1,00 dB"},
+                 {125.0, "Messung: 63,1 Hz  -2,41 dB", "Vergleich: 100 Hz  -1,00 dB"},
+                 {3000.0, "Messung: 1000 Hz  -20,00 dB", "Vergleich: 1000 Hz  -30,00 dB"},
+                 {4000.0, "Messung: 10000 Hz  -60,00 dB", "Vergleich: 1000 Hz  -30,00 dB"}};
+    for (const auto& c : cases) {
+        const auto x = static_cast<float>(FrequencyX(c.pointer, in.Width - 1, in.SampleRate));
+        const CurveReadoutText r = CurveReadout(x, in);
+        EXPECT_EQ(r.MeasuredCaption, c.measured) << c.pointer;
+        EXPECT_EQ(r.ComparisonCaption, c.compared) << c.pointer;
+    }
+    const std::vector<double> phase{-45.04, 0.0, 12.0, 0.0};
+    in.BandPhase = phase;
+    in.ComparisonPhase = true;
+    in.Ohm = true;
+    comparison.CurvePhase = {30.0f, static_cast<float>(kNoValue)};
+    const CurveReadoutText withPhase = CurveReadout(0, in);
+    EXPECT_EQ(withPhase.MeasuredCaption, "Messung: 63,1 Hz  -2,41 Ohm  -45,0\u00B0");
+    EXPECT_EQ(withPhase.ComparisonCaption, "Vergleich: 100 Hz  -1,00 Ohm  30,0\u00B0");
+    EXPECT_EQ(withPhase.Measured, (CurvePoint{63.0957, -2.414})) << "the marker's place";
 }
 
 TEST(LevelBar, EachBlockRedrawsTheBar) {

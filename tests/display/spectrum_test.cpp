@@ -114,5 +114,30 @@ TEST(Spectrum, WithoutMeasurementOrWithMalformedInputsDrawWhatIsUsable) {
     EXPECT_TRUE(bad.Curve(kBlack).empty()) << "one usable point makes no line";
 }
 
+// The phase against its own axis: +90 at the top, -90 at the bottom whatever the level axis;
+// the comparison's phase dotted; labels at the right. A file without phases holds zeros.
+TEST(Spectrum, PhaseCurvesOnTheRightHandAxis) {
+    Spectrum s;
+    const std::vector<double> phase{45.0, kNoValue, -90.0};
+    s.comparison.CurvePhase = {0.0f, 0.0f, 90.0f};
+    s.in.Phase = PhaseCurves{phase, &s.comparison};
+    DrawSpectrum(s.graph, s.window, s.frame, s.in);
+    std::vector<std::vector<int32_t>> solid, dotted;
+    for (const auto& seg : s.graph.Segments)
+        if (seg.colour == kPhaseCurveColour)
+            (seg.style == DrawStyle::Dot ? dotted : solid).push_back(graphtest::Ends(seg));
+    EXPECT_EQ(solid, (std::vector<std::vector<int32_t>>{{419, 75, 628, 300}}));
+    EXPECT_EQ(dotted,
+              (std::vector<std::vector<int32_t>>{{209, 150, 419, 150}, {419, 150, 628, 0}}));
+    std::vector<std::string> labels;
+    for (const auto& t : s.window.Texts)
+        if (t.x > s.frame.Graph.Left + s.frame.Graph.Width && t.colour == kPhaseCurveColour)
+            labels.push_back(t.text);
+    EXPECT_EQ(labels, (std::vector<std::string>{"90\u00B0", "45\u00B0", "0\u00B0", "-45\u00B0",
+                                                "-90\u00B0"}));
+    s.comparison.CurvePhase = {};
+    EXPECT_FALSE(HasPhase(s.comparison));
+}
+
 } // namespace
 } // namespace terzlab

@@ -20,6 +20,7 @@ TEST(SettingsFile, EverySettingSurvivesWriteAndRead) {
     written.SampleRate = 48000;
     written.ShowHelp = false;
     written.ExchangeChannel = true;
+    written.ShowPhase = true;
     written.SeriesResistor = 4.7f;
     written.CalibValue = {-12.345678901234, 0.1};
     written.CurveFiles = {"/mess/Mikro ä.SEN", "", "/mess/Vela_1.OCT"};
@@ -71,7 +72,7 @@ TEST(SettingsFile, NumbersAreTakenOnlyWithinTheirLimits) {
         {"ActiveChannel=-1", false}, {"ActiveChannel=2", false}, {"MeasTypeIndex=4", true},
         {"MeasTypeIndex=5", false},  {"AvgCountIndex=-7", true}, {"AvgCountIndex=-8", false},
         {"AvgCountIndex=7", true},   {"AvgCountIndex=8", false}, {"DisplayTypeIndex=2", false},
-        {"WavOutDevIndex=2", false}};
+        {"WavOutDevIndex=2", false}, {"ShowPhase=-1", true},     {"ShowPhase=1", false}};
     for (const auto& c : cases) {
         test::writeFile(dir.path() / "Terzlab.def", std::string(c.line) + "\r\n");
         Settings s;

@@ -27,12 +27,6 @@ int barEnd(platform::PictureBox* bar, QColor colour) {
     return -1;
 }
 
-void moveMouse(QWidget* widget, QPointF at) {
-    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
 class GraphTest : public GuiTest {
   protected:
     void setGain(double gain) {

@@ -2,10 +2,12 @@
 
 #include "support/wav_file.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include <algorithm>
@@ -149,8 +151,14 @@ int countPixels(const QImage& image, const std::function<bool(QColor)>& counts) 
     return count;
 }
 
-int curvePixels(app::frmMain& window) {
-    const QColor curve = platform::ToQColor(window.run().CurveColour);
+void moveMouse(QWidget* widget, QPointF at) {
+    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+int curvePixels(app::frmMain& window, std::optional<Colour> colour) {
+    const QColor curve = platform::ToQColor(colour.value_or(window.run().CurveColour));
     return countPixels(window.picGraph->Surface().Image(),
                        [curve](QColor pixel) { return pixel == curve; });
 }

@@ -26,6 +26,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace terzlab::test {
 
@@ -36,8 +37,10 @@ constexpr int kFrequencyView = 1;
 std::vector<bool> enabledStates(std::initializer_list<QObject*> controls);
 // Pixels of the image for which `counts` holds.
 int countPixels(const QImage& image, const std::function<bool(QColor)>& counts);
-// Pixels of the main graph in the colour of the curve shown.
-int curvePixels(app::frmMain& window);
+// Pixels of the main graph in the colour of the curve shown (or the one given).
+int curvePixels(app::frmMain& window, std::optional<Colour> colour = std::nullopt);
+// The mouse pointer moved to a point of the widget.
+void moveMouse(QWidget* widget, QPointF at);
 // The file dialog in the given mode, loaded and shown.
 std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
                                             platform::ScriptedMessageService& boxes,

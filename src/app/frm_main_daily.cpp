@@ -1,0 +1,170 @@
+// The graph for daily work: the curves' values under the mouse pointer beside its readout, with
+// a marker on the measured curve; the measured curve held as a grey overlay; the impedance phase
+// against a right-hand axis.
+#include "app/frm_main.h"
+
+#include "analysis/meas_type.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+
+namespace terzlab::app {
+
+namespace {
+
+void showCaption(QLabel* label, const std::string& caption) {
+    label->setText(QString::fromStdString(caption));
+    label->setVisible(!caption.empty());
+}
+
+} // namespace
+
+void frmMain::buildDailyGraph() {
+    QWidget* form = centralWidget();
+    lblCurveValue = new QLabel(form);
+    lblCurveValue->setObjectName(QStringLiteral("lblCurveValue"));
+    lblComparisonValue = new QLabel(form);
+    lblComparisonValue->setObjectName(QStringLiteral("lblComparisonValue"));
+    lblComparisonValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel* label : {lblCurveValue, lblComparisonValue})
+        label->hide();
+    mnuHoldCurve = new QAction(QStringLiteral("Kurve &halten"), this);
+    mnuHoldCurve->setObjectName(QStringLiteral("mnuHoldCurve"));
+    mnuHoldCurve->setCheckable(true);
+    mnuSpecial->insertAction(mnuRange, mnuHoldCurve);
+    connect(mnuHoldCurve, &QAction::triggered, this, [this](bool on) { holdCurve(on); });
+    connect(mnuSpecial, &QMenu::aboutToShow, this,
+            [this] { mnuHoldCurve->setEnabled(mnuHoldCurve->isChecked() || curveToHold()); });
+    mnuPhase = new QAction(QStringLiteral("&Phase anzeigen"), this);
+    mnuPhase->setObjectName(QStringLiteral("mnuPhase"));
+    mnuPhase->setCheckable(true);
+    mnuPhase->setChecked(settings_.ShowPhase);
+    mnuSpecial->insertAction(mnuRange, mnuPhase);
+    connect(mnuPhase, &QAction::triggered, this, [this](bool on) {
+        settings_.ShowPhase = on;
+        if (cmbDisplay->currentIndex() == kDisplayFrequency && !isRunning()) drawSpectrum();
+    });
+    // Another type's curve belongs on another axis: the type's own redraw already leaves it out.
+    connect(cmbMeasType, &QComboBox::currentIndexChanged, this, [this] {
+        heldCurve_ = {};
+        mnuHoldCurve->setChecked(false);
+    });
+}
+
+// The measured value right of the pointer readout, the comparison curve's left of it, each out
+// to the window's edge: a value with its phase is wider than half the smallest graph.
+void frmMain::placeCurveValues() {
+    const int gap = lblCursor->height() / 2;
+    const int right = lblCursor->x() + lblCursor->width() + gap;
+    lblCurveValue->setGeometry(right, lblCursor->y(), centralWidget()->width() - gap - right,
+                               lblCursor->height());
+    lblComparisonValue->setGeometry(gap, lblCursor->y(), lblCursor->x() - 2 * gap,
+                                    lblCursor->height());
+}
+
+CurveReadoutInputs frmMain::curveReadoutInputs() const {
+    const BandState& bands = session_.Bands();
+    CurveReadoutInputs in;
+    in.Width = picGraph->width();
+    in.SampleRate = settings_.SampleRate;
+    in.BandFreq = bands.Table.BandFreq;
+    in.BandValue = bands.BandValue;
+    in.LastBand = bands.Table.LastBand;
+    in.MeasValid = resultOnHand();
+    const CorrectionCurve& comparison = dispOct_.Curves[kComparisonSlot];
+    if (ComparisonShown(&comparison, chkLoaded[kComparisonSlot]->isChecked(),
+                        settings_.MeasTypeIndex))
+        in.Comparison = &comparison;
+    in.Ohm = UnitOf(settings_.MeasTypeIndex, run_.ImpedancePart) == ResultUnit::Ohm;
+    in.DecimalSeparator = QLocale().decimalPoint().toStdString();
+    in.BandPhase = measuredPhase();
+    in.ComparisonPhase = in.Comparison != nullptr && phaseShown() && HasPhase(*in.Comparison);
+    return in;
+}
+
+CurveReadoutText frmMain::curveReadout() const {
+    if (!cursorX_ || cmbDisplay->currentIndex() != kDisplayFrequency) return {};
+    return CurveReadout(*cursorX_, curveReadoutInputs());
+}
+
+void frmMain::showCurveValues() {
+    if (lblCurveValue == nullptr) return;
+    const CurveReadoutText readout = curveReadout();
+    showCaption(lblCurveValue, readout.MeasuredCaption);
+    showCaption(lblComparisonValue, readout.ComparisonCaption);
+}
+
+// The marker moves with the pointer: the graph is redrawn only when it lands on another band.
+void frmMain::followPointer(std::optional<float> x) {
+    cursorX_ = lblCursor->isHidden() ? std::nullopt : x;
+    if (cmbDisplay->currentIndex() != kDisplayFrequency) markerShown_.reset(); // not drawn there
+    if (curveReadout().Measured != markerShown_) {
+        drawSpectrum();
+    } else {
+        showCurveValues();
+    }
+}
+
+bool frmMain::curveToHold() const {
+    return resultOnHand() && cmbDisplay->currentIndex() == kDisplayFrequency;
+}
+
+// Holding copies the curve shown now; the second click lets it go.
+void frmMain::holdCurve(bool on) {
+    heldCurve_ = {};
+    if (on && curveToHold()) {
+        const BandState& bands = session_.Bands();
+        const auto count = static_cast<std::ptrdiff_t>(
+            std::min({static_cast<size_t>(std::max<int>(bands.Table.LastBand + 1, 0)),
+                      bands.Table.BandFreq.size(), bands.BandValue.size()}));
+        heldCurve_.Freq.assign(bands.Table.BandFreq.begin(), bands.Table.BandFreq.begin() + count);
+        heldCurve_.Value.assign(bands.BandValue.begin(), bands.BandValue.begin() + count);
+        heldType_ = settings_.MeasTypeIndex;
+    }
+    mnuHoldCurve->setChecked(!heldCurve_.Freq.empty());
+    if (cmbDisplay->currentIndex() == kDisplayFrequency && !isRunning()) drawSpectrum();
+}
+
+const HeldCurve* frmMain::heldCurve() const {
+    return heldType_ == settings_.MeasTypeIndex ? &heldCurve_ : nullptr;
+}
+
+// On an impedance axis of the frequency view, with the phase switched on.
+bool frmMain::phaseShown() const {
+    return settings_.ShowPhase && cmbDisplay->currentIndex() == kDisplayFrequency &&
+           UnitOf(settings_.MeasTypeIndex, run_.ImpedancePart) == ResultUnit::Ohm;
+}
+
+// Only the two-channel impedance measures a phase: the latest block's, row 4 of the results.
+std::span<const double> frmMain::measuredPhase() const {
+    const BandState& bands = session_.Bands();
+    const BandResults& r = bands.Results;
+    constexpr int kPhaseRow = 4;
+    if (!phaseShown() || !resultOnHand() || PropertiesOf(settings_.MeasTypeIndex).ResultRows < 4 ||
+        r.Cells.size() < static_cast<size_t>((kPhaseRow + 1) * r.BandCount))
+        return {};
+    const auto count =
+        static_cast<size_t>(std::clamp<int>(bands.Table.LastBand + 1, 0, std::max(r.BandCount, 0)));
+    return {r.Cells.data() + kPhaseRow * r.BandCount, count};
+}
+
+std::optional<PhaseCurves> frmMain::phaseCurves() const {
+    if (!phaseShown()) return std::nullopt;
+    const CorrectionCurve& comparison = dispOct_.Curves[kComparisonSlot];
+    PhaseCurves phase;
+    phase.BandPhase = measuredPhase();
+    phase.Comparison = ComparisonShown(&comparison, chkLoaded[kComparisonSlot]->isChecked(),
+                                       settings_.MeasTypeIndex)
+                           ? &comparison
+                           : nullptr;
+    // The axis only with a curve on it: the one-channel impedance measures no phase.
+    if (phase.BandPhase.empty() && (phase.Comparison == nullptr || !HasPhase(*phase.Comparison)))
+        return std::nullopt;
+    return phase;
+}
+
+} // namespace terzlab::app
