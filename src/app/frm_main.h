@@ -349,6 +349,8 @@ class frmMain final : public QMainWindow,
     void loadComparison();
     void redrawComparisons();
     void addComparisonInputs(SpectrumInputs& in) const;
+    void addLegendValues(SpectrumInputs& in) const;
+    std::vector<std::string> legendValues(const SpectrumInputs& in) const;
     DbRangeResult widenForComparisons(DbRangeResult chosen);
 
     bool firstOfTwoParts() const;
@@ -395,10 +397,11 @@ class frmMain final : public QMainWindow,
     std::vector<MoreComparison> moreComparisons_;
     int wheelRest_ = 0;     // angle not yet a whole notch (fine-stepping wheels and touch pads)
     ModelCurve modelCurve_; // the Thiele-Small dialog's fitted model, drawn while it is open
-    std::optional<float> cursorX_;          // the pointer over the graph
-    std::optional<CurvePoint> markerShown_; // the marker the graph shows
-    HeldCurve heldCurve_;                   // the curve kept under "Kurve halten"
-    int16_t heldType_ = -1;                 // the type it was measured with
+    std::optional<float> cursorX_;               // the pointer over the graph
+    std::optional<CurvePoint> markerShown_;      // the marker the graph shows
+    std::vector<std::string> legendValuesShown_; // the values the legend shows
+    HeldCurve heldCurve_;                        // the curve kept under "Kurve halten"
+    int16_t heldType_ = -1;                      // the type it was measured with
 };
 
 } // namespace terzlab::app

@@ -163,7 +163,7 @@ void frmMain::addComparisonInputs(SpectrumInputs& in) const {
     for (std::size_t i = 0; i < moreComparisons_.size(); ++i)
         if (moreComparisons_[i].Shown)
             in.MoreComparisons.push_back({&moreComparisons_[i].Curve, kComparisonColours[i + 1],
-                                          moreComparisons_[i].Curve.CurveTitle});
+                                          moreComparisons_[i].Curve.CurveTitle, ""});
 }
 
 } // namespace terzlab::app

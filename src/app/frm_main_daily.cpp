@@ -102,11 +102,31 @@ void frmMain::showCurveValues() {
 void frmMain::followPointer(std::optional<float> x) {
     cursorX_ = lblCursor->isHidden() ? std::nullopt : x;
     if (cmbDisplay->currentIndex() != kDisplayFrequency) markerShown_.reset(); // not drawn there
-    if (curveReadout().Measured != markerShown_) {
+    SpectrumInputs legend = spectrumInputs();
+    addLegendValues(legend);
+    if (curveReadout().Measured != markerShown_ || legendValues(legend) != legendValuesShown_) {
         drawSpectrum();
     } else {
         showCurveValues();
     }
+}
+
+// With several comparison curves the legend names each one, and with the pointer over the graph
+// it gives each one's value there.
+void frmMain::addLegendValues(SpectrumInputs& in) const {
+    if (!cursorX_ || in.MoreComparisons.empty() || cmbDisplay->currentIndex() != kDisplayFrequency)
+        return;
+    const CurveReadoutInputs readout = curveReadoutInputs();
+    in.ComparisonValue = CurveValueAt(*cursorX_, *in.Comparison, readout);
+    for (LegendCurve& more : in.MoreComparisons)
+        more.Value = CurveValueAt(*cursorX_, *more.Curve, readout);
+}
+
+std::vector<std::string> frmMain::legendValues(const SpectrumInputs& in) const {
+    std::vector<std::string> values{in.ComparisonValue};
+    for (const LegendCurve& more : in.MoreComparisons)
+        values.push_back(more.Value);
+    return values;
 }
 
 bool frmMain::curveToHold() const {

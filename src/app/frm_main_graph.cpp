@@ -228,8 +228,10 @@ void frmMain::drawSpectrum() {
     fitSurfaces();
     SpectrumInputs in = spectrumInputs();
     in.Marker = curveReadout().Measured; // on the screen only, not in a saved picture
+    addLegendValues(in);
     DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), in);
     markerShown_ = in.Marker;
+    legendValuesShown_ = legendValues(in);
     showCurveValues();
     picGraph->update();
     centralWidget()->update();

@@ -77,6 +77,15 @@ CurveReadoutText CurveReadout(float x, const CurveReadoutInputs& in) {
     return out;
 }
 
+std::string CurveValueAt(float x, const CorrectionCurve& curve, const CurveReadoutInputs& in) {
+    const double f = CursorFrequency(x, in.Width, in.SampleRate);
+    const auto count =
+        static_cast<size_t>(std::clamp<int>(curve.CurveCount, 0, CorrectionCurve::kEntries));
+    const auto e = f > 0.0 ? Nearest(f, curve.CurveFreq, curve.CurveAmp, count) : std::nullopt;
+    if (!e) return {};
+    return FormatFixed(curve.CurveAmp[*e], 2, in.DecimalSeparator) + (in.Ohm ? " Ohm" : " dB");
+}
+
 void DrawCurveMarker(Picture& graph, const FrameInputs& frame, const CurvePoint& point,
                      Colour colour) {
     const double x = FrequencyX(point.Freq, graph.ScaleWidth(), frame.SampleRate);

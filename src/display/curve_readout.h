@@ -41,6 +41,10 @@ struct CurveReadoutText {
 // For the pointer at x in the graph (frequency view).
 CurveReadoutText CurveReadout(float x, const CurveReadoutInputs& in);
 
+// A curve's value at its entry nearest the pointer at x ("12,30 Ohm"), for its legend line;
+// empty where it has none.
+std::string CurveValueAt(float x, const CorrectionCurve& curve, const CurveReadoutInputs& in);
+
 // A small open square centred on the point, in the curve's colour.
 void DrawCurveMarker(Picture& graph, const FrameInputs& frame, const CurvePoint& point,
                      Colour colour);

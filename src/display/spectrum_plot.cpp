@@ -61,6 +61,7 @@ void DrawMeasured(Picture& graph, const FrameInputs& frame, const SpectrumInputs
 struct LegendLine {
     std::string Text;
     Colour LineColour;
+    std::string Value; // after the text, never cut
 };
 
 // The text cut at a character's start, with "…", until it is no wider than maxWidth.
@@ -83,6 +84,7 @@ void DrawLegend(Picture& graph, std::vector<LegendLine> lines) {
     double textWidth = 0;
     for (LegendLine& line : lines) {
         line.Text = CutToWidth(graph, line.Text, w / 3.0);
+        if (!line.Value.empty()) line.Text += "  " + line.Value;
         textWidth = std::max(textWidth, graph.TextWidth(line.Text));
     }
     const double textHeight = graph.TextHeight(lines.front().Text);
@@ -120,12 +122,12 @@ std::vector<LegendLine> DrawComparisons(Picture& graph, const FrameInputs& frame
     std::vector<LegendLine> legend;
     if (ComparisonShown(in.Comparison, in.ComparisonChecked, frame.MeasTypeIndex)) {
         DrawComparison(graph, frame, *in.Comparison, kComparisonColours[0]);
-        legend.push_back({in.ComparisonTitle, kComparisonColours[0]});
+        legend.push_back({in.ComparisonTitle, kComparisonColours[0], in.ComparisonValue});
     }
     for (const LegendCurve& more : in.MoreComparisons) {
         if (!ComparisonShown(more.Curve, true, frame.MeasTypeIndex)) continue;
         DrawComparison(graph, frame, *more.Curve, more.CurveColour);
-        legend.push_back({more.Title, more.CurveColour});
+        legend.push_back({more.Title, more.CurveColour, more.Value});
     }
     if (in.MoreComparisons.empty()) legend.clear();
     return legend;
@@ -213,7 +215,7 @@ void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,
     if (in.MeasValid && in.Marker) DrawCurveMarker(graph, frame, *in.Marker, in.CurveColour);
     if (in.Model != nullptr && !in.Model->Freq.empty()) {
         DrawModel(graph, frame, *in.Model);
-        legend.push_back({in.Model->Legend, kModelCurveColour});
+        legend.push_back({in.Model->Legend, kModelCurveColour, ""});
     }
     DrawLegend(graph, std::move(legend));
     DrawStamp(graph);

@@ -25,6 +25,7 @@ struct LegendCurve {
     const CorrectionCurve* Curve = nullptr;
     Colour CurveColour = kBlack;
     std::string Title;
+    std::string Value; // under the mouse pointer, or empty
 };
 
 // A measured curve the user keeps to compare the next ones with, drawn grey under them.
@@ -54,6 +55,7 @@ struct SpectrumInputs {
     // with this title.
     std::vector<LegendCurve> MoreComparisons;
     std::string ComparisonTitle;
+    std::string ComparisonValue;        // under the mouse pointer, or empty
     const HeldCurve* Held = nullptr;    // drawn when not empty
     std::optional<PhaseCurves> Phase{}; // with its axis labels, when set
     std::optional<CurvePoint> Marker{}; // the measured band under the mouse pointer

@@ -98,6 +98,8 @@ TEST(CurveReadout, ReadsTheNearestValuedBandWithItsPhase) {
         const CurveReadoutText r = CurveReadout(x, in);
         EXPECT_EQ(r.MeasuredCaption, c.measured) << c.pointer;
         EXPECT_EQ(r.ComparisonCaption, c.compared) << c.pointer;
+        EXPECT_TRUE(r.ComparisonCaption.ends_with("  " + CurveValueAt(x, comparison, in)))
+            << "the legend line's value, as the readout has it";
     }
     const std::vector<double> phase{-45.04, 0.0, 12.0, 0.0};
     in.BandPhase = phase;
