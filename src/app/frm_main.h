@@ -317,6 +317,7 @@ class frmMain final : public QMainWindow,
     // The Thiele-Small command (frm_main_speaker.cpp).
     void buildSpeakerCommand();
     void updateSpeakerCommand();
+    void refitShownModel();
     bool impedanceResultShown() const;
 
     void initGraph();

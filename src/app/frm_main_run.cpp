@@ -57,7 +57,9 @@ void frmMain::cmdStart_Click() {
     if (runDepth_ == 0 && closeRequested_) {
         closeRequested_ = false;
         close();
+        return;
     }
+    if (runDepth_ == 0) refitShownModel();
 }
 
 // The caption goes with the phase, so that the button always says what a click does.

@@ -41,6 +41,13 @@ void frmMain::updateSpeakerCommand() {
                                                           comparison.CurveType == kCurveImpedance));
 }
 
+// Once a run is over, the command follows its result (during the run the save command's change
+// found the run still going), and an open dialog fits the new curve.
+void frmMain::refitShownModel() {
+    updateSpeakerCommand();
+    if (impedanceResultShown()) speaker::frmThieleSmall::refreshOpen(this);
+}
+
 // Saving is offered once a run has finished its last part, and not after a calibration run.
 bool frmMain::impedanceResultShown() const {
     return IsImpedanceType(settings_.MeasTypeIndex) && run_.MeasValid &&

@@ -82,6 +82,11 @@ frmThieleSmall* frmThieleSmall::open(SpeakerHost& host, platform::MessageService
     return dialog;
 }
 
+void frmThieleSmall::refreshOpen(QWidget* parent) {
+    for (auto* open : parent->findChildren<frmThieleSmall*>(Qt::FindDirectChildrenOnly))
+        if (open->isVisible()) open->cmdCompute_Click();
+}
+
 void frmThieleSmall::buildLayout() {
     auto* grid = new QGridLayout(this);
     const auto named = [this](auto* widget, const char* name) {

@@ -33,6 +33,9 @@ class frmThieleSmall final : public QDialog {
     // Shows the dialog over the host's window (the one already open comes to the front) and
     // fits the curve on screen.
     static frmThieleSmall* open(SpeakerHost& host, platform::MessageService& messages);
+    // Fits the curve on screen again in an open dialog of the window, after a run has left a new
+    // one: its table never shows the figures of a curve that has gone.
+    static void refreshOpen(QWidget* parent);
 
     // Fits the curve on screen with the fields' values: the table, the fit quality and the
     // model curve, or the reason there is none.

@@ -81,6 +81,10 @@ TEST_F(TsDialogTest, BenchLoudspeakerWithAddedMassModelCurveAndCopiedTable) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->lblNote->text(), QString()) << qPrintable(dialog->lblNote->text());
     EXPECT_GT(modelPixels(), window->picGraph->width() / 10) << "the model over the fitted bands";
+    measure(10.0); // with the dialog open: 45 Hz free, 36.7 Hz with 10 g on the cone's 20 g
+    EXPECT_NEAR(figures(*dialog).at("fs"), 36.7, 0.5) << "the table follows the new run";
+    EXPECT_GT(modelPixels(), 0);
+    measure(0.0);
 
     dialog->txtField[speaker::kFieldMass]->setText("10");
     dialog->txtField[speaker::kFieldDiameter]->setText("17");
