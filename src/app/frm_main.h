@@ -8,6 +8,7 @@
 #include "analysis/session.h"
 #include "app/frm_curves.h"
 #include "app/frm_sel_state.h"
+#include "app/graph_overlays.h"
 #include "app/main_state.h"
 #include "app/run_hooks.h"
 #include "audio/sound_card.h"
@@ -378,31 +379,9 @@ class frmMain final : public QMainWindow,
     // A run or the calibration dialog drives the measurement: commands that change it wait.
     bool commandsLocked_ = false;
     bool calibrating_ = false;
-    // What the window looked like before a calibration dialog set it up for its runs.
-    struct SavedForCalibration {
-        bool sensorOn = false;
-        bool avgChecked = false;
-        int avgIndex = 0;
-        int displayIndex = 0;
-        int freqResIndex = 0;
-        int measTypeIndex = 0;
-        int channel = 0;
-    };
     SavedForCalibration calibSaved_;
     int scopeAvgIndex_ = 0;
-    // The comparison curves beside the first (the comparison slot), in loading order.
-    struct MoreComparison {
-        StoredCurve Curve;
-        bool Shown = true;
-    };
-    std::vector<MoreComparison> moreComparisons_;
-    int wheelRest_ = 0;     // angle not yet a whole notch (fine-stepping wheels and touch pads)
-    ModelCurve modelCurve_; // the Thiele-Small dialog's fitted model, drawn while it is open
-    std::optional<float> cursorX_;               // the pointer over the graph
-    std::optional<CurvePoint> markerShown_;      // the marker the graph shows
-    std::vector<std::string> legendValuesShown_; // the values the legend shows
-    HeldCurve heldCurve_;                        // the curve kept under "Kurve halten"
-    int16_t heldType_ = -1;                      // the type it was measured with
+    GraphOverlays graph_;
 };
 
 } // namespace terzlab::app

@@ -46,9 +46,9 @@ void frmMain::chooseAxis(const AxisRange& range) {
 
 void frmMain::picGraph_Wheel(int angleDelta, bool span) {
     if (cmbDisplay->currentIndex() != kDisplayFrequency) return;
-    wheelRest_ += angleDelta;
-    const int notches = wheelRest_ / kNotch;
-    wheelRest_ -= notches * kNotch;
+    graph_.WheelRest += angleDelta;
+    const int notches = graph_.WheelRest / kNotch;
+    graph_.WheelRest -= notches * kNotch;
     if (notches == 0) return;
     const AxisRange next = span ? ScaleAxis(run_.Range, notches) : ShiftAxis(run_.Range, notches);
     chooseAxis(next);

@@ -45,7 +45,7 @@ frmCurves* frmMain::mnuCurves_Click() {
 
 int frmMain::comparisonCount() const {
     const int first = dispOct_.Curves[kComparisonSlot].CurveLoaded == 1 ? 1 : 0;
-    return first + static_cast<int>(moreComparisons_.size());
+    return first + static_cast<int>(graph_.MoreComparisons.size());
 }
 
 // The file dialog loads into the comparison slot; a curve that was there stays the first and the
@@ -64,7 +64,7 @@ void frmMain::loadComparison() {
     hooks.openFileDialog(kSelComparison);
     if (first.CurveLoaded != 1 || sameFile(first, slot)) return;
     if (slot.CurveLoaded == 1)
-        moreComparisons_.push_back({slot, chkLoaded[kComparisonSlot]->isChecked()});
+        graph_.MoreComparisons.push_back({slot, chkLoaded[kComparisonSlot]->isChecked()});
     slot = first;
     showCurveBox(kComparisonSlot, QString::fromStdString(first.CurveTitle));
     chkLoaded[kComparisonSlot]->setEnabled(true);
@@ -87,8 +87,9 @@ std::vector<ComparisonEntry> frmMain::comparisons() const {
     if (dispOct_.Curves[kComparisonSlot].CurveLoaded == 1)
         add(dispOct_.Curves[kComparisonSlot], kComparisonColours[0],
             chkLoaded[kComparisonSlot]->isChecked());
-    for (std::size_t i = 0; i < moreComparisons_.size(); ++i)
-        add(moreComparisons_[i].Curve, kComparisonColours[i + 1], moreComparisons_[i].Shown);
+    for (std::size_t i = 0; i < graph_.MoreComparisons.size(); ++i)
+        add(graph_.MoreComparisons[i].Curve, kComparisonColours[i + 1],
+            graph_.MoreComparisons[i].Shown);
     return entries;
 }
 
@@ -98,8 +99,8 @@ void frmMain::showComparison(int index, bool shown) {
         platform::setChecked(chkLoaded[kComparisonSlot], shown); // its box redraws
         return;
     }
-    if (index > static_cast<int>(moreComparisons_.size())) return;
-    moreComparisons_[static_cast<std::size_t>(index - 1)].Shown = shown;
+    if (index > static_cast<int>(graph_.MoreComparisons.size())) return;
+    graph_.MoreComparisons[static_cast<std::size_t>(index - 1)].Shown = shown;
     redrawComparisons();
 }
 
@@ -107,16 +108,16 @@ void frmMain::showComparison(int index, bool shown) {
 void frmMain::removeComparison(int index) {
     StoredCurve& slot = dispOct_.Curves[kComparisonSlot];
     if (slot.CurveLoaded != 1) ++index;
-    if (index > static_cast<int>(moreComparisons_.size())) return;
+    if (index > static_cast<int>(graph_.MoreComparisons.size())) return;
     if (index > 0) {
-        moreComparisons_.erase(moreComparisons_.begin() + (index - 1));
-    } else if (moreComparisons_.empty()) {
+        graph_.MoreComparisons.erase(graph_.MoreComparisons.begin() + (index - 1));
+    } else if (graph_.MoreComparisons.empty()) {
         slot = StoredCurve{};
         showCurveBox(kComparisonSlot, std::nullopt);
     } else {
-        slot = moreComparisons_.front().Curve;
-        const bool shown = moreComparisons_.front().Shown;
-        moreComparisons_.erase(moreComparisons_.begin());
+        slot = graph_.MoreComparisons.front().Curve;
+        const bool shown = graph_.MoreComparisons.front().Shown;
+        graph_.MoreComparisons.erase(graph_.MoreComparisons.begin());
         showCurveBox(kComparisonSlot, QString::fromStdString(slot.CurveTitle));
         chkLoaded[kComparisonSlot]->setEnabled(true);
         platform::setChecked(chkLoaded[kComparisonSlot], shown);
@@ -127,21 +128,21 @@ void frmMain::removeComparison(int index) {
 void frmMain::loadStoredComparisons(const terzlab::Settings& stored) {
     for (StoredCurve& curve : LoadStoredComparisons(stored, curveLastBand(), *services_.messages)) {
         if (comparisonCount() >= static_cast<int>(kComparisonColours.size())) break;
-        moreComparisons_.push_back({std::move(curve), true});
+        graph_.MoreComparisons.push_back({std::move(curve), true});
     }
 }
 
 void frmMain::rememberComparisons(terzlab::Settings& stored) const {
     stored.MoreComparisonFiles = {};
-    for (std::size_t i = 0; i < moreComparisons_.size() && i < stored.MoreComparisonFiles.size();
-         ++i)
-        stored.MoreComparisonFiles[i] = CurvePath(moreComparisons_[i].Curve).string();
+    for (std::size_t i = 0;
+         i < graph_.MoreComparisons.size() && i < stored.MoreComparisonFiles.size(); ++i)
+        stored.MoreComparisonFiles[i] = CurvePath(graph_.MoreComparisons[i].Curve).string();
 }
 
 // The automatic axis fits the further curves shown as it fits the first.
 DbRangeResult frmMain::widenForComparisons(DbRangeResult chosen) {
     bool widened = false;
-    for (const MoreComparison& more : moreComparisons_) {
+    for (const GraphOverlays::MoreComparison& more : graph_.MoreComparisons) {
         const StoredCurve& c = more.Curve;
         if (!more.Shown ||
             !ComparisonTakesPart(settings_.MeasTypeIndex, run_.ImpedancePart, c.CurveType))
@@ -160,10 +161,11 @@ DbRangeResult frmMain::widenForComparisons(DbRangeResult chosen) {
 
 void frmMain::addComparisonInputs(SpectrumInputs& in) const {
     in.ComparisonTitle = dispOct_.Curves[kComparisonSlot].CurveTitle;
-    for (std::size_t i = 0; i < moreComparisons_.size(); ++i)
-        if (moreComparisons_[i].Shown)
-            in.MoreComparisons.push_back({&moreComparisons_[i].Curve, kComparisonColours[i + 1],
-                                          moreComparisons_[i].Curve.CurveTitle, ""});
+    for (std::size_t i = 0; i < graph_.MoreComparisons.size(); ++i)
+        if (graph_.MoreComparisons[i].Shown)
+            in.MoreComparisons.push_back({&graph_.MoreComparisons[i].Curve,
+                                          kComparisonColours[i + 1],
+                                          graph_.MoreComparisons[i].Curve.CurveTitle, ""});
 }
 
 } // namespace terzlab::app

@@ -50,7 +50,7 @@ void frmMain::buildDailyGraph() {
     });
     // Another type's curve belongs on another axis: the type's own redraw already leaves it out.
     connect(cmbMeasType, &QComboBox::currentIndexChanged, this, [this] {
-        heldCurve_ = {};
+        graph_.Held = {};
         mnuHoldCurve->setChecked(false);
     });
 }
@@ -87,8 +87,8 @@ CurveReadoutInputs frmMain::curveReadoutInputs() const {
 }
 
 CurveReadoutText frmMain::curveReadout() const {
-    if (!cursorX_ || cmbDisplay->currentIndex() != kDisplayFrequency) return {};
-    return CurveReadout(*cursorX_, curveReadoutInputs());
+    if (!graph_.CursorX || cmbDisplay->currentIndex() != kDisplayFrequency) return {};
+    return CurveReadout(*graph_.CursorX, curveReadoutInputs());
 }
 
 void frmMain::showCurveValues() {
@@ -100,11 +100,13 @@ void frmMain::showCurveValues() {
 
 // The marker moves with the pointer: the graph is redrawn only when it lands on another band.
 void frmMain::followPointer(std::optional<float> x) {
-    cursorX_ = lblCursor->isHidden() ? std::nullopt : x;
-    if (cmbDisplay->currentIndex() != kDisplayFrequency) markerShown_.reset(); // not drawn there
+    graph_.CursorX = lblCursor->isHidden() ? std::nullopt : x;
+    if (cmbDisplay->currentIndex() != kDisplayFrequency)
+        graph_.MarkerShown.reset(); // not drawn there
     SpectrumInputs legend = spectrumInputs();
     addLegendValues(legend);
-    if (curveReadout().Measured != markerShown_ || legendValues(legend) != legendValuesShown_) {
+    if (curveReadout().Measured != graph_.MarkerShown ||
+        legendValues(legend) != graph_.LegendValuesShown) {
         drawSpectrum();
     } else {
         showCurveValues();
@@ -114,12 +116,13 @@ void frmMain::followPointer(std::optional<float> x) {
 // With several comparison curves the legend names each one, and with the pointer over the graph
 // it gives each one's value there.
 void frmMain::addLegendValues(SpectrumInputs& in) const {
-    if (!cursorX_ || in.MoreComparisons.empty() || cmbDisplay->currentIndex() != kDisplayFrequency)
+    if (!graph_.CursorX || in.MoreComparisons.empty() ||
+        cmbDisplay->currentIndex() != kDisplayFrequency)
         return;
     const CurveReadoutInputs readout = curveReadoutInputs();
-    in.ComparisonValue = CurveValueAt(*cursorX_, *in.Comparison, readout);
+    in.ComparisonValue = CurveValueAt(*graph_.CursorX, *in.Comparison, readout);
     for (LegendCurve& more : in.MoreComparisons)
-        more.Value = CurveValueAt(*cursorX_, *more.Curve, readout);
+        more.Value = CurveValueAt(*graph_.CursorX, *more.Curve, readout);
 }
 
 std::vector<std::string> frmMain::legendValues(const SpectrumInputs& in) const {
@@ -135,22 +138,22 @@ bool frmMain::curveToHold() const {
 
 // Holding copies the curve shown now; the second click lets it go.
 void frmMain::holdCurve(bool on) {
-    heldCurve_ = {};
+    graph_.Held = {};
     if (on && curveToHold()) {
         const BandState& bands = session_.Bands();
         const auto count = static_cast<std::ptrdiff_t>(
             std::min({static_cast<size_t>(std::max<int>(bands.Table.LastBand + 1, 0)),
                       bands.Table.BandFreq.size(), bands.BandValue.size()}));
-        heldCurve_.Freq.assign(bands.Table.BandFreq.begin(), bands.Table.BandFreq.begin() + count);
-        heldCurve_.Value.assign(bands.BandValue.begin(), bands.BandValue.begin() + count);
-        heldType_ = settings_.MeasTypeIndex;
+        graph_.Held.Freq.assign(bands.Table.BandFreq.begin(), bands.Table.BandFreq.begin() + count);
+        graph_.Held.Value.assign(bands.BandValue.begin(), bands.BandValue.begin() + count);
+        graph_.HeldType = settings_.MeasTypeIndex;
     }
-    mnuHoldCurve->setChecked(!heldCurve_.Freq.empty());
+    mnuHoldCurve->setChecked(!graph_.Held.Freq.empty());
     if (cmbDisplay->currentIndex() == kDisplayFrequency && !isRunning()) drawSpectrum();
 }
 
 const HeldCurve* frmMain::heldCurve() const {
-    return heldType_ == settings_.MeasTypeIndex ? &heldCurve_ : nullptr;
+    return graph_.HeldType == settings_.MeasTypeIndex ? &graph_.Held : nullptr;
 }
 
 // On an impedance axis of the frequency view, with the phase switched on.

@@ -217,7 +217,7 @@ SpectrumInputs frmMain::spectrumInputs() const {
     in.CurveColour = run_.CurveColour;
     in.Comparison = &dispOct_.Curves[kComparisonSlot];
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
-    if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &modelCurve_;
+    if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &graph_.Model;
     addComparisonInputs(in);
     in.Held = heldCurve();
     in.Phase = phaseCurves();
@@ -230,8 +230,8 @@ void frmMain::drawSpectrum() {
     in.Marker = curveReadout().Measured; // on the screen only, not in a saved picture
     addLegendValues(in);
     DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), in);
-    markerShown_ = in.Marker;
-    legendValuesShown_ = legendValues(in);
+    graph_.MarkerShown = in.Marker;
+    graph_.LegendValuesShown = legendValues(in);
     showCurveValues();
     picGraph->update();
     centralWidget()->update();

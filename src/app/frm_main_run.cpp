@@ -73,7 +73,7 @@ void frmMain::endPhase(RunPhase phase) {
 bool frmMain::startRun(bool firstPart) {
     const int type = settings_.MeasTypeIndex;
     run_.MeasValid = true;
-    modelCurve_ = {}; // fitted to the curve this run replaces
+    graph_.Model = {}; // fitted to the curve this run replaces
     mnuFileSaveAs->setEnabled(false);
     run_.ImpedancePart = 0;
     const MeasTypeProperties& props = PropertiesOf(type);

@@ -84,7 +84,7 @@ QString frmMain::fileFolder() {
 }
 
 void frmMain::showModel(ModelCurve model) {
-    modelCurve_ = std::move(model);
+    graph_.Model = std::move(model);
     redrawGraph();
 }
 

@@ -48,6 +48,17 @@ struct RunState {
     int CaptureHandle = 0; // non-zero while the capture device is open
 };
 
+// What the window looked like before a calibration dialog set it up for its runs.
+struct SavedForCalibration {
+    bool sensorOn = false;
+    bool avgChecked = false;
+    int avgIndex = 0;
+    int displayIndex = 0;
+    int freqResIndex = 0;
+    int measTypeIndex = 0;
+    int channel = 0;
+};
+
 using audio::kTestCdPath;
 
 } // namespace terzlab::app

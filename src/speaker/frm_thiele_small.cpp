@@ -22,7 +22,7 @@ namespace terzlab::speaker {
 
 namespace {
 
-struct FieldSpec {
+struct FieldSetup {
     const char* name;
     const char* caption;
     double minimum;
@@ -30,7 +30,7 @@ struct FieldSpec {
 };
 
 // The limits terzlab-ts accepts, from above 0: the smallest values no real driver goes below.
-constexpr std::array<FieldSpec, kFieldCount> kFields = {{
+constexpr std::array<FieldSetup, kFieldCount> kFields = {{
     {"txtRe", "Re (Gleichstrom) [Ohm]:", 0.1, 1000.0},
     {"txtMass", "Zusatzmasse [g]:", 0.1, 10000.0},
     {"txtSd", "Sd [cm²]:", 1.0, 100000.0},
@@ -113,9 +113,9 @@ void frmThieleSmall::buildLayout() {
     lblNote->setStyleSheet(QStringLiteral("color: #C00000"));
     grid->addWidget(lblNote, 3, 0, 1, 3);
     for (int i = 0; i < kFieldCount; ++i) {
-        const FieldSpec& spec = kFields[static_cast<std::size_t>(i)];
-        grid->addWidget(new QLabel(QString::fromUtf8(spec.caption), this), 4 + i, 0);
-        QLineEdit* field = named(new QLineEdit(this), spec.name);
+        const FieldSetup& setup = kFields[static_cast<std::size_t>(i)];
+        grid->addWidget(new QLabel(QString::fromUtf8(setup.caption), this), 4 + i, 0);
+        QLineEdit* field = named(new QLineEdit(this), setup.name);
         calibration::NumericKeyFilter::attach(field, false);
         txtField[static_cast<std::size_t>(i)] = field;
         grid->addWidget(field, 4 + i, 1);
@@ -142,15 +142,15 @@ std::optional<frmThieleSmall::Inputs> frmThieleSmall::readFields() {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const QString text = txtField[i]->text().trimmed();
         if (text.isEmpty()) continue;
-        const FieldSpec& spec = kFields[i];
-        if (!calibration::CheckRange(text, spec.minimum, spec.maximum)) {
+        const FieldSetup& setup = kFields[i];
+        if (!calibration::CheckRange(text, setup.minimum, setup.maximum)) {
             txtField[i]->setFocus();
             txtField[i]->selectAll();
             refuse(QStringLiteral("Bitte bei „%1“ eine Zahl von %2 bis %3 eingeben oder das "
                                   "Feld leeren.")
-                       .arg(QString::fromUtf8(spec.caption).chopped(1))
-                       .arg(spec.minimum)
-                       .arg(spec.maximum));
+                       .arg(QString::fromUtf8(setup.caption).chopped(1))
+                       .arg(setup.minimum)
+                       .arg(setup.maximum));
             return {};
         }
         in.values[i] = calibration::ReadFieldNumber(text);
