@@ -4,7 +4,8 @@
 set -euo pipefail
 mode=${1:-test}
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libportaudio2 portaudio19-dev
-    libsndfile1-dev libasound2-dev libasound2-plugins fonts-dejavu-core fonts-liberation)
+    libsndfile1-dev libasound2-dev libasound2-plugins fonts-dejavu-core fonts-liberation
+    qt6-tools-dev qt6-l10n-tools)
 if [ "$mode" = test ]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev clang libclang-rt-14-dev
         pulseaudio pulseaudio-utils pipewire pipewire-bin wireplumber pipewire-pulse

@@ -24,6 +24,7 @@
 #include "platform/qt_picture.h"
 #include "speaker/speaker_host.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 #include <array>
@@ -78,6 +79,8 @@ class frmMain final : public QMainWindow,
                       public calibration::CalibrationHost,
                       public speaker::SpeakerHost,
                       public ComparisonHost {
+    Q_DECLARE_TR_FUNCTIONS(frmMain)
+
   public:
     frmMain(MainServices services, const Settings& settings, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -317,6 +320,8 @@ class frmMain final : public QMainWindow,
 
     // The Thiele-Small command (frm_main_speaker.cpp).
     void buildSpeakerCommand();
+    void buildLanguageCommands();
+    void chooseLanguage(text::Language language);
     void updateSpeakerCommand();
     void refitShownModel();
     bool impedanceResultShown() const;

@@ -54,6 +54,7 @@ void frmMain::connectMenus() {
     on(mnuAbout, [this] { mnuAbout_Click(); });
     buildExportCommands();
     buildSpeakerCommand();
+    buildLanguageCommands();
     buildComparisonCommands();
 }
 

@@ -1,6 +1,7 @@
 #include "app/start.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -11,7 +12,13 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const terzlab::app::CommandLine commandLine = terzlab::app::parseCommandLine(arguments);
+    terzlab::app::CommandLine commandLine = terzlab::app::parseCommandLine(arguments);
+    // Linux names the running program here; Qt's own answer needs the application object.
+    const terzlab::text::Language language = terzlab::app::startLanguage(
+        commandLine, QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
+    terzlab::text::InstallLanguage(language);
+    // Read again, so that a usage fault speaks the chosen language.
+    if (!commandLine.error.isEmpty()) commandLine = terzlab::app::parseCommandLine(arguments);
     if (!commandLine.error.isEmpty()) {
         std::fprintf(stderr, "%s\n\n%s", qUtf8Printable(commandLine.error),
                      qUtf8Printable(terzlab::app::usageText()));
@@ -27,5 +34,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
+    terzlab::text::InstallLanguage(language); // now for Qt's tr() as well
     return terzlab::app::runProgram(commandLine);
 }

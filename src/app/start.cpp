@@ -5,6 +5,7 @@
 #include "guidance/frm_help.h"
 #include "platform/key_state.h"
 #include "platform/services.h"
+#include "text/translate.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +15,15 @@
 #include <cstdio>
 
 namespace terzlab::app {
+
+namespace {
+
+// The command line speaks before the application object exists, so before Qt's tr() could.
+QString translate(const char* context, const char* source) {
+    return QString::fromStdString(text::translate(context, source));
+}
+
+} // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine result;
@@ -29,8 +39,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             bool number = false;
             const double grams = i + 1 < arguments.size() ? arguments[i + 1].toDouble(&number) : 0;
             if (!number || !(grams > 0.0) || grams > 10000.0) {
-                result.error = QStringLiteral("--added-mass braucht eine Masse in Gramm "
-                                              "(über 0 bis 10000).");
+                result.error = translate("CommandLine", "--added-mass braucht eine Masse in Gramm "
+                                                        "(über 0 bis 10000).");
                 return result;
             }
             result.addedMassGrams = grams;
@@ -39,27 +49,37 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             result.help = true;
         } else if (argument == QLatin1String("--screenshot")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("--"))) {
-                result.error = QStringLiteral("--screenshot braucht einen Dateinamen (PNG).");
+                result.error =
+                    translate("CommandLine", "--screenshot braucht einen Dateinamen (PNG).");
                 return result;
             }
             result.screenshot = arguments[++i];
+        } else if (argument == QLatin1String("--lang")) {
+            result.language = text::ParseLanguage(
+                i + 1 < arguments.size() ? arguments[++i].toStdString() : std::string());
+            if (!result.language) {
+                result.error = translate("CommandLine", "--lang braucht de oder en.");
+                return result;
+            }
         } else {
-            result.error = QStringLiteral("Unbekannte Option: ") + argument;
+            result.error = translate("CommandLine", "Unbekannte Option: %1").arg(argument);
             return result;
         }
     }
     if (result.measure && result.screenshot.isEmpty())
-        result.error = QStringLiteral("--measure gilt nur zusammen mit --screenshot.");
+        result.error = translate("CommandLine", "--measure gilt nur zusammen mit --screenshot.");
     if (result.thieleSmall && !result.measure)
-        result.error = QStringLiteral("--thiele-small gilt nur zusammen mit --screenshot und "
-                                      "--measure.");
+        result.error =
+            translate("CommandLine", "--thiele-small gilt nur zusammen mit --screenshot und "
+                                     "--measure.");
     if (result.addedMassGrams > 0.0 && !result.virtualCard)
-        result.error = QStringLiteral("--added-mass gilt nur zusammen mit --virtual.");
+        result.error = translate("CommandLine", "--added-mass gilt nur zusammen mit --virtual.");
     return result;
 }
 
 QString usageText() {
-    return QStringLiteral(
+    return translate(
+        "CommandLine",
         "Aufruf: terzlab [Optionen]\n"
         "  --virtual              virtuelle Soundkarte verwenden, auch wenn echte Geräte da sind\n"
         "  --screenshot DATEI.png starten, Informationsfenster bestätigen, Hauptfenster als Bild\n"
@@ -68,6 +88,7 @@ QString usageText() {
         "  --thiele-small         (mit --measure) den Dialog Thiele-Small-Parameter mit ins Bild\n"
         "  --added-mass GRAMM     (mit --virtual) Zusatzmasse auf der Membran des virtuellen\n"
         "                         Lautsprechers, für die Zusatzmassen-Methode\n"
+        "  --lang de|en           Sprache der Oberfläche (gemerkt wird sie über das Menü Hilfe)\n"
         "  --help                 diese Übersicht\n");
 }
 
@@ -85,9 +106,19 @@ QString prepareDisplay(const CommandLine& commandLine) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return {};
     }
-    return QStringLiteral("Terzlab braucht einen Bildschirm (DISPLAY oder WAYLAND_DISPLAY); ohne "
-                          "Bildschirm läuft es offscreen mit: terzlab --screenshot DATEI.png "
-                          "[--measure]");
+    return translate("CommandLine",
+                     "Terzlab braucht einen Bildschirm (DISPLAY oder WAYLAND_DISPLAY); ohne "
+                     "Bildschirm läuft es offscreen mit: terzlab --screenshot DATEI.png "
+                     "[--measure]");
+}
+
+text::Language startLanguage(const CommandLine& commandLine, const QString& executablePath) {
+    Settings stored;
+    const Locations places =
+        FindLocations(programFolderOf(executablePath), UserFoldersFromEnvironment());
+    ReadSettings(places.settingsFile, stored);
+    return text::ChooseLanguage(commandLine.language, stored.UiLanguage,
+                                text::MessageLocaleFromEnvironment());
 }
 
 std::string programFolderOf(const QString& executablePath) {

@@ -3,10 +3,12 @@
 // choice of sound card, and the main window.
 #include "app/main_state.h"
 #include "platform/message_service.h"
+#include "text/language.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 
 class QApplication;
@@ -22,7 +24,8 @@ struct CommandLine {
     bool thieleSmall = false;    // the picture shows the Thiele-Small dialog over the window
     double addedMassGrams = 0.0; // on the virtual loudspeaker's cone
     bool help = false;
-    QString error; // German text of a usage fault
+    std::optional<text::Language> language; // --lang
+    QString error;                          // German text of a usage fault
 };
 
 CommandLine parseCommandLine(const QStringList& arguments);
@@ -31,6 +34,10 @@ QString usageText();
 // Without a display the window system would abort: a screenshot run goes offscreen, any other
 // start gets the one line (returned) that says what is missing and how to run offscreen.
 QString prepareDisplay(const CommandLine& commandLine);
+
+// The command line's language, else the one the user chose in the settings file, else the
+// locale's.
+text::Language startLanguage(const CommandLine& commandLine, const QString& executablePath);
 
 // The folder of the executable, without a trailing separator (except the root itself).
 std::string programFolderOf(const QString& executablePath);

@@ -92,6 +92,8 @@ void ApplyOtherKey(std::string_view key, std::string_view value, Settings& setti
         }
     } else if (key == "ShowPhase") {
         if (const auto flag = ParseInteger(value, -1, 0)) settings.ShowPhase = *flag != 0;
+    } else if (key == "Language") {
+        if (const auto language = text::ParseLanguage(value)) settings.UiLanguage = language;
     } else if (key == "RefResistorImpedance") {
         if (const auto ohms = ParseDecimal(value, 0.1, 100.0)) {
             settings.SeriesResistor = static_cast<float>(*ohms);
@@ -174,6 +176,11 @@ void WriteChannelLines(SettingsText& out, const Settings& s) {
     out.number("ExchangeChannel", s.ExchangeChannel ? -1 : 0);
     out.line("# ShowPhase: impedance phase on the graph, 0 - False, -1 - True (default = 0)");
     out.number("ShowPhase", s.ShowPhase ? -1 : 0);
+    // Only a language the user chose is kept; without one the locale decides at every start.
+    if (s.UiLanguage) {
+        out.line("# Language: de - Deutsch, en - English (default: by the locale)");
+        out.value("Language", text::LanguageCode(*s.UiLanguage));
+    }
     out.line("# Resistor value for impedance measurements (default = 10)");
     out.value("RefResistorImpedance", FormatRoundTrip(s.SeriesResistor));
     out.value("CalibrationValueLeftChannel", FormatRoundTrip(s.CalibValue[0]));

@@ -3,9 +3,12 @@
 // says where): Windows-1252 text, CR LF, key=value lines and "#" comments.
 #include "files/disp_oct.h"
 #include "files/message_service.h"
+#include "text/language.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +30,7 @@ struct Settings {
     int16_t ActiveChannel = 1;
     bool ExchangeChannel = false;
     bool ShowPhase = false; // the impedance phase on the graph; stored as -1 and 0
+    std::optional<text::Language> UiLanguage; // chosen by the user; none: the locale's
     float SeriesResistor = 10.0f;
     std::array<double, 2> CalibValue{0.0, 0.0};
     // Full paths (UTF-8) of the sensor, reference and comparison curve files; empty: none.
