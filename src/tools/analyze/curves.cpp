@@ -1,11 +1,14 @@
 #include "analyze/curves.h"
+#include "text/translate.h"
 #include <filesystem>
 
 namespace terzlab::analyze {
 namespace {
 
-void Refuse(const std::string& text, MessageService& messages) {
-    messages.show(text, MsgButtons::Ok, MsgIcon::Exclamation, "Fehler");
+// `reason` names the file as %1.
+void Refuse(const std::string& path, const char* reason, MessageService& messages) {
+    messages.show(text::arg(text::translate("AnalyzeTool", reason), {path}), MsgButtons::Ok,
+                  MsgIcon::Exclamation, text::translate("AnalyzeTool", "Fehler"));
 }
 
 } // namespace
@@ -19,11 +22,19 @@ bool LoadCurveFile(DispOct& store, int slot, const std::string& path, int16_t la
         std::error_code error;
         const bool readable = std::filesystem::is_regular_file(path, error);
         if (!readable) {
-            Refuse("Die Datei " + path + " fehlt oder ist nicht lesbar", messages);
+            Refuse(path,
+                   TZ_TRANSLATE_NOOP("AnalyzeTool", "Die Datei %1 fehlt oder ist nicht lesbar"),
+                   messages);
         } else if (sensor) {
-            Refuse("Die Datei " + path + " ist keine Sensorkompensationsdatei mit Titel", messages);
+            Refuse(path,
+                   TZ_TRANSLATE_NOOP("AnalyzeTool",
+                                     "Die Datei %1 ist keine Sensorkompensationsdatei mit Titel"),
+                   messages);
         } else {
-            Refuse("Die Datei " + path + " ist keine Pegelmessung (Terzlab-Messdatei mit Titel)",
+            Refuse(path,
+                   TZ_TRANSLATE_NOOP(
+                       "AnalyzeTool",
+                       "Die Datei %1 ist keine Pegelmessung (Terzlab-Messdatei mit Titel)"),
                    messages);
         }
         return false;

@@ -3,8 +3,10 @@
 // graph picture at its design size with the axis labels the window prints around it) or SVG.
 #include "analysis/bands.h"
 #include "analysis/types.h"
+#include "text/translate.h"
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace terzlab::analyze {
 
@@ -21,6 +23,14 @@ struct GraphPngInputs {
 
 // False where the program was built without its drawing layer.
 bool GraphPngAvailable();
+
+// The refusal of a picture option (--png, --svg) where it is not available.
+inline std::string PicturesMissing(std::string_view option) {
+    return text::arg(
+        text::translate("AnalyzeTool",
+                        "%1 ist nicht verfügbar: terzlab-analyze wurde ohne Qt gebaut"),
+        {option});
+}
 
 // PNG or SVG bytes of the graph; false with a one-line error when nothing could be drawn.
 bool RenderGraphPng(const BandState& bands, const AxisRange& range, const GraphPngInputs& in,

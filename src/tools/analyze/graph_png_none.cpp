@@ -8,7 +8,7 @@ bool GraphPngAvailable() {
 
 bool RenderGraphPng(const BandState&, const AxisRange&, const GraphPngInputs&, std::string&,
                     std::string& error) {
-    error = "--png ist nicht verfügbar: terzlab-analyze wurde ohne Qt gebaut";
+    error = PicturesMissing("--png");
     return false;
 }
 

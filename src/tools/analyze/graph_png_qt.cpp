@@ -1,6 +1,7 @@
 #include "analyze/graph_png.h"
 #include "display/spectrum_plot.h"
 #include "platform/graph_picture.h"
+#include "tools/tool_messages.h"
 
 namespace terzlab::analyze {
 
@@ -30,7 +31,7 @@ bool RenderGraphPng(const BandState& bands, const AxisRange& range, const GraphP
     const auto format =
         in.File == GraphFile::Svg ? platform::GraphFormat::Svg : platform::GraphFormat::Png;
     if (!platform::RenderGraph(scene, format, bytes)) {
-        error = "Das Bild der Grafik konnte nicht erzeugt werden";
+        error = tools::PictureFailed();
         return false;
     }
     return true;

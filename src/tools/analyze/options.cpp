@@ -1,6 +1,8 @@
 #include "analyze/options.h"
 #include "analysis/meas_type.h"
 #include "files/export_writer.h"
+#include "text/translate.h"
+#include "tools/tool_messages.h"
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -27,42 +29,43 @@ std::optional<int32_t> ToCount(const std::string& text, int32_t min, int32_t max
     return value;
 }
 
-std::string Invalid(std::string_view option, const std::string& value, std::string_view allowed) {
-    return "Ungültiger Wert für " + std::string(option) + ": \"" + value +
-           "\" (erlaubt: " + std::string(allowed) + ")";
-}
-
 std::string SetType(AnalyzeOptions& o, const std::string& v) {
     if (v == "2")
-        return "Die Polungsmessung (--type 2) wird nicht gespeichert und ist daher nicht "
-               "auswertbar";
-    if (v != "0" && v != "1" && v != "3" && v != "4") return Invalid("--type", v, "0, 1, 3, 4");
+        return text::translate("AnalyzeTool",
+                               "Die Polungsmessung (--type 2) wird nicht gespeichert und ist daher "
+                               "nicht auswertbar");
+    if (v != "0" && v != "1" && v != "3" && v != "4")
+        return tools::InvalidValue("--type", v, "0, 1, 3, 4");
     o.MeasTypeIndex = static_cast<int16_t>(v[0] - '0');
     return {};
 }
 
 std::string SetChannel(AnalyzeOptions& o, const std::string& v) {
-    if (v != "left" && v != "right") return Invalid("--channel", v, "left, right");
+    if (v != "left" && v != "right") return tools::InvalidValue("--channel", v, "left, right");
     o.ActiveChannel = v == "left" ? 0 : 1;
     return {};
 }
 
 std::string SetBlocks(AnalyzeOptions& o, const std::string& v) {
     const auto n = ToCount(v, 1, kMaxBlocks);
-    if (!n) return Invalid("--blocks", v, "ganze Zahl von 1 bis 32767");
+    if (!n)
+        return tools::InvalidValue("--blocks", v,
+                                   text::translate("AnalyzeTool", "ganze Zahl von 1 bis 32767"));
     o.Blocks = *n;
     return {};
 }
 
 std::string SetSkip(AnalyzeOptions& o, const std::string& v) {
     const auto n = ToCount(v, 0, INT32_MAX);
-    if (!n) return Invalid("--skip", v, "ganze Zahl ab 0");
+    if (!n)
+        return tools::InvalidValue("--skip", v, text::translate("AnalyzeTool", "ganze Zahl ab 0"));
     o.Skip = *n;
     return {};
 }
 
 std::string SetResolution(AnalyzeOptions& o, const std::string& v) {
-    if (v != "3" && v != "6" && v != "12") return Invalid("--resolution", v, "3, 6, 12");
+    if (v != "3" && v != "6" && v != "12")
+        return tools::InvalidValue("--resolution", v, "3, 6, 12");
     o.FreqResIndex = v == "3" ? 0 : (v == "6" ? 1 : 2);
     return {};
 }
@@ -70,7 +73,9 @@ std::string SetResolution(AnalyzeOptions& o, const std::string& v) {
 std::string SetResistor(AnalyzeOptions& o, const std::string& v) {
     // The program's own input field accepts exactly this range.
     const auto r = ToNumber(v);
-    if (!r || *r < 0.1 || *r > 100) return Invalid("--rv", v, "Zahl von 0.1 bis 100");
+    if (!r || *r < 0.1 || *r > 100)
+        return tools::InvalidValue("--rv", v,
+                                   text::translate("AnalyzeTool", "Zahl von 0.1 bis 100"));
     o.SeriesResistor = static_cast<float>(*r);
     return {};
 }
@@ -78,7 +83,8 @@ std::string SetResistor(AnalyzeOptions& o, const std::string& v) {
 Setter DbSetter(std::string_view option, std::function<double&(AnalyzeOptions&)> target) {
     return [option, target](AnalyzeOptions& o, const std::string& v) -> std::string {
         const auto db = ToNumber(v);
-        if (!db || std::fabs(*db) > 1000) return Invalid(option, v, "Zahl in dB");
+        if (!db || std::fabs(*db) > 1000)
+            return tools::InvalidValue(option, v, text::translate("AnalyzeTool", "Zahl in dB"));
         target(o) = *db;
         return {};
     };
@@ -86,7 +92,8 @@ Setter DbSetter(std::string_view option, std::function<double&(AnalyzeOptions&)>
 
 Setter TextSetter(std::string AnalyzeOptions::*field) {
     return [field](AnalyzeOptions& o, const std::string& v) -> std::string {
-        if (v.empty() && field != &AnalyzeOptions::Title) return "Leerer Dateiname";
+        if (v.empty() && field != &AnalyzeOptions::Title)
+            return text::translate("AnalyzeTool", "Leerer Dateiname");
         o.*field = v;
         return {};
     };
@@ -123,7 +130,7 @@ std::string TakeFlag(AnalyzeOptions& o, std::string_view arg) {
     } else if (arg == "--no-wide-range") {
         o.WideRange = false;
     } else {
-        return "Unbekannte Option: " + std::string(arg);
+        return tools::UnknownOption(arg);
     }
     return {};
 }
@@ -134,7 +141,7 @@ std::string TakeFile(AnalyzeOptions& o, const std::string& arg) {
     } else if (o.Part2Path.empty()) {
         o.Part2Path = arg;
     } else {
-        return "Zu viele Aufnahmen angegeben: " + arg;
+        return text::arg(text::translate("AnalyzeTool", "Zu viele Aufnahmen angegeben: %1"), {arg});
     }
     return {};
 }
@@ -142,27 +149,38 @@ std::string TakeFile(AnalyzeOptions& o, const std::string& arg) {
 std::string CheckExport(const AnalyzeOptions& o) {
     if (o.ExportPath.empty()) return {};
     const auto format = ExportFormatFor(o.ExportPath);
-    if (!format) return "--export kennt nur die Endungen .frd, .zma und .csv: " + o.ExportPath;
+    if (!format)
+        return text::arg(text::translate("AnalyzeTool",
+                                         "--export kennt nur die Endungen .frd, .zma und .csv: %1"),
+                         {o.ExportPath});
     return ExportKindRefusal(*format, IsImpedanceType(o.MeasTypeIndex));
 }
 
 // The curves are refused where the program's main window would not let them be switched on.
 std::string CheckCombination(const AnalyzeOptions& o) {
-    if (o.OutPath.empty()) return "Keine Ausgabedatei angegeben (--out FILE.oct)";
-    if (o.RecordingPath.empty()) return "Keine Aufnahme angegeben (RECORDING.wav)";
+    if (o.OutPath.empty())
+        return text::translate("AnalyzeTool", "Keine Ausgabedatei angegeben (--out FILE.oct)");
+    if (o.RecordingPath.empty())
+        return text::translate("AnalyzeTool", "Keine Aufnahme angegeben (RECORDING.wav)");
     const MeasTypeProperties& type = PropertiesOf(o.MeasTypeIndex);
     const bool twoParts = type.TwoParts;
     if (twoParts && o.Part2Path.empty()) {
-        return "Die Impedanzmessung (1-kanalig) braucht die Aufnahme des 2. Teils (PART2.wav)";
+        return text::translate(
+            "AnalyzeTool",
+            "Die Impedanzmessung (1-kanalig) braucht die Aufnahme des 2. Teils (PART2.wav)");
     }
     if (!twoParts && !o.Part2Path.empty()) {
-        return "Eine zweite Aufnahme gibt es nur bei --type 3: " + o.Part2Path;
+        return text::arg(
+            text::translate("AnalyzeTool", "Eine zweite Aufnahme gibt es nur bei --type 3: %1"),
+            {o.Part2Path});
     }
     if (!o.SensorPath.empty() && !type.Sensor) {
-        return "Eine Sensorkompensation gibt es nur bei --type 0 und 1";
+        return text::translate("AnalyzeTool",
+                               "Eine Sensorkompensation gibt es nur bei --type 0 und 1");
     }
     if (!o.ReferencePath.empty() && type.Reference == CurveKind::None) {
-        return "Eine Referenzkurve gibt es nur bei --type 0, 1 und 4";
+        return text::translate("AnalyzeTool",
+                               "Eine Referenzkurve gibt es nur bei --type 0, 1 und 4");
     }
     return CheckExport(o);
 }
@@ -176,7 +194,7 @@ ParsedOptions ParseOptions(std::span<const std::string> args) {
         std::string error;
         const auto valued = ValueOptions().find(arg);
         if (valued != ValueOptions().end()) {
-            if (i + 1 >= args.size()) return {{}, "Option " + arg + " erwartet einen Wert"};
+            if (i + 1 >= args.size()) return {{}, tools::MissingValue(arg)};
             error = valued->second(options, args[++i]);
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = TakeFlag(options, arg);

@@ -1,4 +1,5 @@
 #include "analyze/recording.h"
+#include "text/translate.h"
 #include <sndfile.h>
 
 namespace terzlab::analyze {
@@ -11,18 +12,23 @@ bool Recording::Open(const std::string& path, std::string& error) {
     SF_INFO info{};
     file_ = sf_open(path.c_str(), SFM_READ, &info);
     if (file_ == nullptr) {
-        error =
-            "Die Aufnahme " + path + " fehlt oder ist nicht lesbar (" + sf_strerror(nullptr) + ")";
+        error = text::arg(
+            text::translate("AnalyzeTool", "Die Aufnahme %1 fehlt oder ist nicht lesbar (%2)"),
+            {path, sf_strerror(nullptr)});
         return false;
     }
     if (info.samplerate != 44100 && info.samplerate != 48000) {
-        error = "Die Aufnahme " + path + " hat " + std::to_string(info.samplerate) +
-                " Hz; auswertbar sind nur 44100 und 48000 Hz";
+        error = text::arg(
+            text::translate("AnalyzeTool",
+                            "Die Aufnahme %1 hat %2 Hz; auswertbar sind nur 44100 und 48000 Hz"),
+            {path, std::to_string(info.samplerate)});
         return false;
     }
     if (info.channels != 1 && info.channels != 2) {
-        error = "Die Aufnahme " + path + " hat " + std::to_string(info.channels) +
-                " Kanäle; auswertbar sind nur Mono und Stereo";
+        error = text::arg(
+            text::translate("AnalyzeTool",
+                            "Die Aufnahme %1 hat %2 Kanäle; auswertbar sind nur Mono und Stereo"),
+            {path, std::to_string(info.channels)});
         return false;
     }
     sampleRate_ = info.samplerate;

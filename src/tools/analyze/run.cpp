@@ -12,6 +12,8 @@
 #include "files/export_writer.h"
 #include "files/locations.h"
 #include "files/measurement_writer.h"
+#include "text/translate.h"
+#include "tools/tool_messages.h"
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
@@ -33,14 +35,19 @@ std::string CheckOutputs(const AnalyzeOptions& o) {
         if (out.empty()) continue;
         for (const auto& in : inputs) {
             if (!in.empty() && SamePath(out, in)) {
-                return "Die Ausgabedatei " + out + " würde die Eingabedatei überschreiben";
+                return text::arg(
+                    text::translate("AnalyzeTool",
+                                    "Die Ausgabedatei %1 würde die Eingabedatei überschreiben"),
+                    {out});
             }
         }
     }
     for (std::size_t i = 0; i < outputs.size(); ++i) {
         for (std::size_t j = i + 1; j < outputs.size(); ++j) {
             if (!outputs[i].empty() && SamePath(outputs[i], outputs[j])) {
-                return "Zwei Ausgaben nennen dieselbe Datei: " + outputs[i];
+                return text::arg(
+                    text::translate("AnalyzeTool", "Zwei Ausgaben nennen dieselbe Datei: %1"),
+                    {outputs[i]});
             }
         }
     }
@@ -54,8 +61,10 @@ struct Inputs {
 };
 
 std::string TooShort(const std::string& path, int64_t needed) {
-    return "Die Aufnahme " + path + " ist zu kurz: " + std::to_string(needed) +
-           " Blöcke nach dem Überspringen nötig";
+    return text::arg(
+        text::translate("AnalyzeTool",
+                        "Die Aufnahme %1 ist zu kurz: %2 Blöcke nach dem Überspringen nötig"),
+        {path, std::to_string(needed)});
 }
 
 // Blocks left after the skip, or a negative count when not even one is.
@@ -72,7 +81,8 @@ std::string OpenInputs(const AnalyzeOptions& o, int32_t blockSize, Inputs& in, s
         in.Part2 = std::make_unique<Recording>();
         if (!in.Part2->Open(o.Part2Path, error)) return error;
         if (in.Part2->SampleRate() != in.Part1->SampleRate()) {
-            return "Die beiden Aufnahmen haben verschiedene Abtastraten";
+            return text::translate("AnalyzeTool",
+                                   "Die beiden Aufnahmen haben verschiedene Abtastraten");
         }
         const int64_t second = BlocksAfterSkip(*in.Part2, o, blockSize);
         if (second < available) shortest = o.Part2Path;
@@ -81,8 +91,11 @@ std::string OpenInputs(const AnalyzeOptions& o, int32_t blockSize, Inputs& in, s
     const int64_t wanted = o.Blocks.value_or(1);
     if (available < wanted) return TooShort(shortest, wanted);
     if (!o.Blocks && available > kMaxBlocks) {
-        err << "terzlab-analyze: Hinweis: nur die ersten " << kMaxBlocks
-            << " Blöcke werden ausgewertet\n";
+        err << "terzlab-analyze: "
+            << text::arg(text::translate("AnalyzeTool",
+                                         "Hinweis: nur die ersten %1 Blöcke werden ausgewertet"),
+                         {std::to_string(kMaxBlocks)})
+            << '\n';
     }
     in.Blocks =
         static_cast<int32_t>(o.Blocks ? *o.Blocks : std::min<int64_t>(available, kMaxBlocks));
@@ -119,16 +132,22 @@ bool LoadCurves(const AnalyzeOptions& o, int16_t lastBand, DispOct& store, std::
            LoadCurveFile(store, kReferenceSlot, o.ReferencePath, lastBand, messages);
 }
 
+std::string Unreadable(const std::string& path) {
+    return text::arg(
+        text::translate("AnalyzeTool", "Die Aufnahme %1 konnte nicht vollständig gelesen werden"),
+        {path});
+}
+
 std::string RunBlocks(const AnalyzeOptions& o, Inputs& in, Analyzer& analyzer) {
     const int32_t n = analyzer.BlockSize();
     const bool twoParts = in.Part2 != nullptr;
     if (!in.Part1->SeekBlock(o.Skip, n) ||
         !analyzer.RunPart(*in.Part1, in.Blocks, twoParts ? 1 : 0)) {
-        return "Die Aufnahme " + o.RecordingPath + " konnte nicht vollständig gelesen werden";
+        return Unreadable(o.RecordingPath);
     }
     if (twoParts &&
         (!in.Part2->SeekBlock(o.Skip, n) || !analyzer.RunPart(*in.Part2, in.Blocks, 2))) {
-        return "Die Aufnahme " + o.Part2Path + " konnte nicht vollständig gelesen werden";
+        return Unreadable(o.Part2Path);
     }
     return {};
 }
@@ -184,7 +203,7 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
     StagedFiles files;
     if (!files.Stage(o.OutPath,
                      MeasurementFileText(HeaderFor(o, analyzer, rate, store), analyzer.Bands()))) {
-        return Fail(err, "Die Datei " + o.OutPath + " konnte nicht geschrieben werden");
+        return Fail(err, tools::NotWritten(o.OutPath));
     }
     // The export takes the bands as the measurement file holds them, before the picture's
     // resolution changes them.
@@ -195,7 +214,7 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
         if (std::string error = ExportRefusal(format, source); !error.empty())
             return Fail(err, error);
         if (!files.Stage(o.ExportPath, ExportText(format, source))) {
-            return Fail(err, "Die Datei " + o.ExportPath + " konnte nicht geschrieben werden");
+            return Fail(err, tools::NotWritten(o.ExportPath));
         }
     }
     if (!o.PngPath.empty()) {
@@ -204,7 +223,7 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
             return Fail(err, error);
         }
         if (!files.Stage(o.PngPath, png)) {
-            return Fail(err, "Die Datei " + o.PngPath + " konnte nicht geschrieben werden");
+            return Fail(err, tools::NotWritten(o.PngPath));
         }
     }
     if (!o.SvgPath.empty()) {
@@ -212,12 +231,11 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
         if (std::string error = RenderPng(o, analyzer, rate, svg, GraphFile::Svg); !error.empty())
             return Fail(err, error);
         if (!files.Stage(o.SvgPath, svg)) {
-            return Fail(err, "Die Datei " + o.SvgPath + " konnte nicht geschrieben werden");
+            return Fail(err, tools::NotWritten(o.SvgPath));
         }
     }
     if (!files.Commit()) {
-        return Fail(err,
-                    "Die Datei " + files.Failed().string() + " konnte nicht geschrieben werden");
+        return Fail(err, tools::NotWritten(files.Failed().string()));
     }
     return kExitOk;
 }
@@ -226,14 +244,10 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
 
 int RunAnalyze(std::span<const std::string> args, std::ostream& err) {
     const ParsedOptions parsed = ParseOptions(args);
-    if (!parsed.Options) return Fail(err, parsed.Error + " - Aufruf: " + std::string(kUsage));
+    if (!parsed.Options) return Fail(err, tools::WithUsage(parsed.Error, kUsage));
     const AnalyzeOptions& o = *parsed.Options;
-    if (!o.PngPath.empty() && !GraphPngAvailable()) {
-        return Fail(err, "--png ist nicht verfügbar: terzlab-analyze wurde ohne Qt gebaut");
-    }
-    if (!o.SvgPath.empty() && !GraphPngAvailable()) {
-        return Fail(err, "--svg ist nicht verfügbar: terzlab-analyze wurde ohne Qt gebaut");
-    }
+    if (!o.PngPath.empty() && !GraphPngAvailable()) return Fail(err, PicturesMissing("--png"));
+    if (!o.SvgPath.empty() && !GraphPngAvailable()) return Fail(err, PicturesMissing("--svg"));
     if (std::string error = CheckOutputs(o); !error.empty()) return Fail(err, error);
     return Analyse(o, err);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The graph of a saved measurement as the main window would draw it.
 #include "files/export_writer.h"
+#include "text/translate.h"
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,7 +18,13 @@ struct PictureRequest {
 // False where the tool was built without its drawing layer.
 bool PicturesAvailable();
 
-// PNG or SVG bytes; false with a one-line German reason.
+// The refusal of a picture where the tool was built without them.
+inline std::string PicturesMissing() {
+    return text::translate("ExportTool",
+                           "Bilder sind nicht verfügbar: terzlab-export wurde ohne Qt gebaut");
+}
+
+// PNG or SVG bytes; false with a one-line reason.
 bool RenderPicture(const ExportSource& source, const PictureRequest& request, std::string& bytes,
                    std::string& error);
 

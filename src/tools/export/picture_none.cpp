@@ -7,7 +7,7 @@ bool PicturesAvailable() {
 }
 
 bool RenderPicture(const ExportSource&, const PictureRequest&, std::string&, std::string& error) {
-    error = "Bilder sind nicht verfügbar: terzlab-export wurde ohne Qt gebaut";
+    error = PicturesMissing();
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "display/spectrum_plot.h"
 #include "picture.h"
 #include "platform/graph_picture.h"
+#include "tools/tool_messages.h"
 #include <algorithm>
 
 namespace terzlab::exporter {
@@ -86,7 +87,7 @@ bool RenderPicture(const ExportSource& source, const PictureRequest& request, st
                                     : (request.Scale == 2 ? platform::GraphFormat::Png2x
                                                           : platform::GraphFormat::Png);
     if (!platform::RenderGraph(scene, format, bytes)) {
-        error = "Das Bild der Grafik konnte nicht erzeugt werden";
+        error = tools::PictureFailed();
         return false;
     }
     return true;

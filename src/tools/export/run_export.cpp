@@ -3,6 +3,8 @@
 #include "files/export_writer.h"
 #include "files/locations.h"
 #include "picture.h"
+#include "text/translate.h"
+#include "tools/tool_messages.h"
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -28,12 +30,12 @@ int Fail(std::ostream& err, const std::string& text) {
 std::string SetValue(Options& o, const std::string& option, const std::string& value) {
     if (option == "--resolution") {
         if (value != "3" && value != "6" && value != "12") {
-            return "Ungültiger Wert für --resolution: \"" + value + "\" (erlaubt: 3, 6, 12)";
+            return tools::InvalidValue(option, value, "3, 6, 12");
         }
         o.FreqResIndex = static_cast<int16_t>(value == "3" ? 0 : (value == "6" ? 1 : 2));
     } else if (option == "--scale") {
         if (value != "1" && value != "2") {
-            return "Ungültiger Wert für --scale: \"" + value + "\" (erlaubt: 1, 2)";
+            return tools::InvalidValue(option, value, "1, 2");
         }
         o.Scale = value[0] - '0';
     } else {
@@ -47,15 +49,17 @@ std::string Parse(std::span<const std::string> args, Options& o) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--resolution" || arg == "--scale" || arg == "--comparison") {
-            if (i + 1 >= args.size()) return "Option " + arg + " erwartet einen Wert";
+            if (i + 1 >= args.size()) return tools::MissingValue(arg);
             if (std::string error = SetValue(o, arg, args[++i]); !error.empty()) return error;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return "Unbekannte Option: " + arg;
+            return tools::UnknownOption(arg);
         } else {
             files.push_back(arg);
         }
     }
-    if (files.size() != 2) return "Erwartet werden eine Messdatei und eine Ausgabedatei";
+    if (files.size() != 2)
+        return text::translate("ExportTool",
+                               "Erwartet werden eine Messdatei und eine Ausgabedatei");
     o.In = files[0];
     o.Out = files[1];
     return {};
@@ -70,14 +74,19 @@ std::string Lower(std::string text) {
 // What the options allow for this output; the picture options belong to pictures only.
 std::string CheckOutput(const Options& o, bool picture, bool png) {
     if (SamePath(o.In, o.Out) || (!o.ComparisonPath.empty() && SamePath(o.ComparisonPath, o.Out))) {
-        return "Die Ausgabedatei " + o.Out + " würde eine Eingabedatei überschreiben";
+        return text::arg(
+            text::translate("ExportTool",
+                            "Die Ausgabedatei %1 würde eine Eingabedatei überschreiben"),
+            {o.Out});
     }
     if (!picture && (o.FreqResIndex || o.Scale || !o.ComparisonPath.empty())) {
-        return "--resolution, --scale und --comparison gelten nur für Bilder (.png, .svg)";
+        return text::translate(
+            "ExportTool",
+            "--resolution, --scale und --comparison gelten nur für Bilder (.png, .svg)");
     }
-    if (o.Scale && !png) return "--scale gilt nur für PNG-Bilder";
+    if (o.Scale && !png) return text::translate("ExportTool", "--scale gilt nur für PNG-Bilder");
     if (picture && !PicturesAvailable()) {
-        return "Bilder sind nicht verfügbar: terzlab-export wurde ohne Qt gebaut";
+        return PicturesMissing();
     }
     return {};
 }
@@ -92,8 +101,12 @@ int WritePicture(const Options& o, const ExportSource& source, bool svg, std::os
         std::string error;
         if (!ReadExportSource(o.ComparisonPath, comparison, error)) return Fail(err, error);
         if (comparison.Impedance != source.Impedance) {
-            return Fail(err, "Die Vergleichskurve " + o.ComparisonPath +
-                                 " ist eine andere Messart als die Messung");
+            return Fail(
+                err,
+                text::arg(text::translate(
+                              "ExportTool",
+                              "Die Vergleichskurve %1 ist eine andere Messart als die Messung"),
+                          {o.ComparisonPath}));
         }
         request.Comparison = comparison;
     }
@@ -101,7 +114,7 @@ int WritePicture(const Options& o, const ExportSource& source, bool svg, std::os
     std::string error;
     if (!RenderPicture(source, request, bytes, error)) return Fail(err, error);
     if (!ReplaceFile(o.Out, bytes)) {
-        return Fail(err, "Die Datei " + o.Out + " konnte nicht geschrieben werden");
+        return Fail(err, tools::NotWritten(o.Out));
     }
     return kExitOk;
 }
@@ -111,14 +124,16 @@ int WritePicture(const Options& o, const ExportSource& source, bool svg, std::os
 int RunExport(std::span<const std::string> args, std::ostream& err) {
     Options o;
     if (std::string error = Parse(args, o); !error.empty()) {
-        return Fail(err, error + " - Aufruf: " + std::string(kUsage));
+        return Fail(err, tools::WithUsage(error, kUsage));
     }
     const std::string ext = Lower(std::filesystem::path(o.Out).extension().string());
     const auto format = ExportFormatFor(o.Out);
     const bool picture = ext == ".png" || ext == ".svg";
     if (!format && !picture) {
-        return Fail(err, "Unbekannte Endung der Ausgabedatei " + o.Out +
-                             " (erlaubt: .frd, .zma, .csv, .png, .svg)");
+        return Fail(
+            err, text::arg(text::translate("ExportTool", "Unbekannte Endung der Ausgabedatei %1 "
+                                                         "(erlaubt: .frd, .zma, .csv, .png, .svg)"),
+                           {o.Out}));
     }
     if (std::string error = CheckOutput(o, picture, ext == ".png"); !error.empty()) {
         return Fail(err, error);

@@ -1,5 +1,7 @@
 #include "ts/ts_options.h"
 #include "analysis/thiele_small.h"
+#include "text/translate.h"
+#include "tools/tool_messages.h"
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -24,19 +26,25 @@ std::optional<double> ToPositive(const std::string& text, double max) {
 std::string Invalid(std::string_view option, const std::string& value, double max) {
     char limit[32];
     const auto r = std::to_chars(limit, limit + sizeof limit, max);
-    return "Ungültiger Wert für " + std::string(option) + ": \"" + value +
-           "\" (erlaubt: Zahl über 0 bis " + std::string(limit, r.ptr) + ")";
+    return tools::InvalidValue(option, value,
+                               text::arg(text::translate("TsTool", "Zahl über 0 bis %1"),
+                                         {std::string_view(limit, r.ptr)}));
 }
 
 std::string CheckCombination(const TsOptions& o, bool diameterGiven) {
-    if (o.Path.empty()) return "Keine Impedanzmessung angegeben (FILE.oct)";
+    if (o.Path.empty())
+        return text::translate("TsTool", "Keine Impedanzmessung angegeben (FILE.oct)");
     if (o.AddedMass && o.LoadedPath.empty())
-        return "--added-mass braucht die Messung mit Zusatzmasse (--loaded LOADED.oct)";
+        return text::translate(
+            "TsTool", "--added-mass braucht die Messung mit Zusatzmasse (--loaded LOADED.oct)");
     if (!o.AddedMass && !o.LoadedPath.empty())
-        return "--loaded braucht die Zusatzmasse (--added-mass GRAMS)";
-    if (o.SdCm2 && diameterGiven) return "--sd und --diameter schließen einander aus";
+        return text::translate("TsTool", "--loaded braucht die Zusatzmasse (--added-mass GRAMS)");
+    if (o.SdCm2 && diameterGiven)
+        return text::translate("TsTool", "--sd und --diameter schließen einander aus");
     if ((o.SdCm2 || diameterGiven) && !o.AddedMass)
-        return "Vas braucht Cms und damit die Zusatzmassen-Messung (--added-mass und --loaded)";
+        return text::translate(
+            "TsTool",
+            "Vas braucht Cms und damit die Zusatzmassen-Messung (--added-mass und --loaded)");
     return {};
 }
 
@@ -55,10 +63,11 @@ ParsedTsOptions ParseTsOptions(std::span<const std::string> args) {
         const bool valued = arg == "--loaded" || arg == "--diameter" ||
                             std::any_of(std::begin(kNumbers), std::end(kNumbers),
                                         [&](const NumberOption& n) { return n.Name == arg; });
-        if (valued && i + 1 >= args.size()) return {{}, "Option " + arg + " erwartet einen Wert"};
+        if (valued && i + 1 >= args.size()) return {{}, tools::MissingValue(arg)};
         if (arg == "--loaded") {
             o.LoadedPath = args[++i];
-            if (o.LoadedPath.empty()) return {{}, "Leerer Dateiname bei --loaded"};
+            if (o.LoadedPath.empty())
+                return {{}, text::translate("TsTool", "Leerer Dateiname bei --loaded")};
         } else if (arg == "--diameter") {
             diameter = ToPositive(args[++i], 400.0);
             if (!diameter) return {{}, Invalid(arg, args[i], 400.0)};
@@ -69,9 +78,10 @@ ParsedTsOptions ParseTsOptions(std::span<const std::string> args) {
                 if (!(o.*n.Target)) return {{}, Invalid(arg, args[i], n.Max)};
             }
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return {{}, "Unbekannte Option: " + arg};
+            return {{}, tools::UnknownOption(arg)};
         } else if (!o.Path.empty()) {
-            return {{}, "Zu viele Dateien angegeben: " + arg};
+            return {{},
+                    text::arg(text::translate("TsTool", "Zu viele Dateien angegeben: %1"), {arg})};
         } else {
             o.Path = arg;
         }

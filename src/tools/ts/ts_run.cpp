@@ -2,6 +2,7 @@
 #include "analysis/thiele_small.h"
 #include "files/impedance_file.h"
 #include "files/ts_table.h"
+#include "tools/tool_messages.h"
 #include "ts/ts_options.h"
 #include <algorithm>
 #include <vector>
@@ -59,7 +60,7 @@ std::string FitFile(const std::string& path, const std::optional<double>& re, Th
 
 int RunTs(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const ParsedTsOptions parsed = ParseTsOptions(args);
-    if (!parsed.Options) return Fail(err, parsed.Error + " - Aufruf: " + std::string(kTsUsage));
+    if (!parsed.Options) return Fail(err, tools::WithUsage(parsed.Error, kTsUsage));
     const TsOptions& o = *parsed.Options;
     ThieleSmallFit free, loaded;
     if (std::string error = FitFile(o.Path, o.Re, free, err); !error.empty())
