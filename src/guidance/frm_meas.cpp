@@ -73,7 +73,8 @@ void frmMeas::buildLayout() {
     chkImp->setGeometry(x + 170, y, 110, 24);
     chkXchan = new QCheckBox(tr("Li <-> Re"), this);
     chkXchan->setObjectName(QStringLiteral("chkXchan"));
-    chkXchan->setGeometry(x + 280, y, 90, 24);
+    // Beside the start button: the row above, as wide as the sketch is shown, has no room left.
+    chkXchan->setGeometry(x, y + 38, 110, 24);
     cmdOK = new QPushButton(tr("Messung &Start"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
