@@ -65,22 +65,22 @@ frmCalib* frmCalib::open(CalibrationHost& host, platform::MessageService& messag
 }
 
 void frmCalib::buildLayout() {
-    setWindowTitle(QStringLiteral("Pegelkalibrierung"));
+    setWindowTitle(tr("Pegelkalibrierung"));
     setFixedSize(420, 250);
     cmdStartCalib = new QPushButton(QStringLiteral("Start"), this);
     cmdStartCalib->setObjectName(QStringLiteral("cmdStartCalib"));
-    cmdStartCalib->setToolTip(QStringLiteral("Startet die Messung"));
+    cmdStartCalib->setToolTip(tr("Startet die Messung"));
     cmdStartCalib->setGeometry(12, 208, 120, 30);
     cmdOK = new QPushButton(QStringLiteral("Volt OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setToolTip(QStringLiteral("Weist der letzten OK-Messung die aktuelle Spannung zu"));
+    cmdOK->setToolTip(tr("Weist der letzten OK-Messung die aktuelle Spannung zu"));
     cmdOK->setGeometry(150, 208, 120, 30);
-    cmdEnd = new QPushButton(QStringLiteral("Ende"), this);
+    cmdEnd = new QPushButton(tr("Ende"), this);
     cmdEnd->setObjectName(QStringLiteral("cmdEnd"));
     cmdEnd->setGeometry(288, 208, 120, 30);
     for (QPushButton* button : {cmdStartCalib, cmdOK, cmdEnd})
         button->setAutoDefault(false);
-    fraVolt = new QGroupBox(QStringLiteral("Spannung"), this);
+    fraVolt = new QGroupBox(tr("Spannung"), this);
     fraVolt->setGeometry(12, 112, 190, 80);
     txtVolt = new QLineEdit(QStringLiteral("0.1"), fraVolt);
     txtVolt->setObjectName(QStringLiteral("txtVolt"));
@@ -92,14 +92,14 @@ void frmCalib::buildLayout() {
 }
 
 void frmCalib::buildOptions() {
-    fraChan = new QGroupBox(QStringLiteral("Kanal (Kal-Wert)"), this);
+    fraChan = new QGroupBox(tr("Kanal (Kal-Wert)"), this);
     fraChan->setGeometry(12, 8, 190, 96);
     for (int i = 0; i < 2; ++i) {
         optChan[i] = new QRadioButton(fraChan);
         optChan[i]->setObjectName(QStringLiteral("optChan_%1").arg(i));
         optChan[i]->setGeometry(12, 26 + 32 * i, 170, 26);
     }
-    fraLevel = new QGroupBox(QStringLiteral("Pegel"), this);
+    fraLevel = new QGroupBox(tr("Pegel"), this);
     fraLevel->setGeometry(218, 8, 190, 112);
     const char* levels[] = {"100% (Line)", "  10% (Line, Mic)", "    1% (Mic)"};
     for (int i = 0; i < 3; ++i) {
@@ -108,7 +108,7 @@ void frmCalib::buildOptions() {
         optLevel[i]->setGeometry(12, 24 + 28 * i, 170, 26);
     }
     optLevel[0]->setChecked(true);
-    fraFreq = new QGroupBox(QStringLiteral("Frequenz"), this);
+    fraFreq = new QGroupBox(tr("Frequenz"), this);
     fraFreq->setGeometry(218, 124, 190, 76);
     for (int i = 0; i < 2; ++i) {
         optFreq[i] =
@@ -165,10 +165,8 @@ void frmCalib::captionOptions() {
     optChan[mainChannel]->setChecked(true);
     if (host_.measuresOneChannel()) optChan[1 - mainChannel]->setEnabled(false);
     const auto& calib = host_.calibValues();
-    optChan[0]->setText(QStringLiteral("Li   (") + shown(FormatValue(calib[0], "0.00")) +
-                        QStringLiteral("dB)"));
-    optChan[1]->setText(QStringLiteral("Re (") + shown(FormatValue(calib[1], "0.00")) +
-                        QStringLiteral("dB)"));
+    optChan[0]->setText(tr("Li   (%1dB)").arg(shown(FormatValue(calib[0], "0.00"))));
+    optChan[1]->setText(tr("Re (%1dB)").arg(shown(FormatValue(calib[1], "0.00"))));
     channel_ = mainChannel;
 }
 
@@ -207,26 +205,25 @@ void frmCalib::evaluate() {
     MsgAnswer answer;
     if (result.problem != CalibProblem::None) {
         answer = messages_.show(
-            fromUtf8(result.text) + QStringLiteral("\r\n\r\nMit <OK> wird die Kalibrierung "
-                                                   "akzeptiert, mit <Abbruch> verworfen!"),
-            MsgButtons::OkCancel, MsgIcon::Exclamation, QStringLiteral("Warnung:"));
+            fromUtf8(result.text) + QStringLiteral("\r\n\r\n") +
+                tr("Mit <OK> wird die Kalibrierung akzeptiert, mit <Abbruch> verworfen!"),
+            MsgButtons::OkCancel, MsgIcon::Exclamation, tr("Warnung:"));
     } else {
         answer = messages_.show(fromUtf8(result.text), MsgButtons::OkCancel, MsgIcon::Information,
                                 QStringLiteral("Info:"));
     }
     if (answer != MsgAnswer::Ok) return;
     acceptedLevel_ = calibMax_;
-    messages_.show(QStringLiteral("Geben Sie nun die Anregungsspannung ins Feld 'Spannung' ein\r\n"
-                                  "und drücken Sie die 'Volt OK'-Taste um der aktuellen "
-                                  "Kalibriermessung\r\neine bekannte Spannung zuzuweisen!"),
-                   MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Hinweis:"));
+    messages_.show(tr("Geben Sie nun die Anregungsspannung ins Feld 'Spannung' ein\r\n"
+                      "und drücken Sie die 'Volt OK'-Taste um der aktuellen "
+                      "Kalibriermessung\r\neine bekannte Spannung zuzuweisen!"),
+                   MsgButtons::Ok, MsgIcon::Exclamation, tr("Hinweis:"));
 }
 
 void frmCalib::cmdOK_Click() {
     if (acceptedLevel_ == 0.0) {
-        messages_.show(
-            QStringLiteral("Es liegt keine akzeptierte Kalibrierung für diesen Kanal vor!"),
-            MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Warnung:"));
+        messages_.show(tr("Es liegt keine akzeptierte Kalibrierung für diesen Kanal vor!"),
+                       MsgButtons::Ok, MsgIcon::Exclamation, tr("Warnung:"));
         return;
     }
     const auto volts = ReadFieldNumber(txtVolt->text());
@@ -243,22 +240,22 @@ void frmCalib::cmdEnd_Click() {
     hide();
     auto& calib = host_.calibValues();
     QString summary;
-    const char* names[] = {"linken", "rechten"};
-    for (int channel = 0; channel < 2; ++channel) {
-        if (calib[static_cast<size_t>(channel)] == 0.0) continue;
-        summary += QStringLiteral("Kalibrierwert für den ") + QString::fromUtf8(names[channel]) +
-                   QStringLiteral(" Kanal ist ") +
-                   shown(FormatValue(calib[static_cast<size_t>(channel)], "0.00")) +
-                   QStringLiteral(" dB\r\n");
+    const char* lines[] = {
+        QT_TRANSLATE_NOOP("frmCalib", "Kalibrierwert für den linken Kanal ist %1 dB"),
+        QT_TRANSLATE_NOOP("frmCalib", "Kalibrierwert für den rechten Kanal ist %1 dB")};
+    for (size_t channel = 0; channel < 2; ++channel) {
+        if (calib[channel] == 0.0) continue;
+        summary += tr(lines[channel]).arg(shown(FormatValue(calib[channel], "0.00"))) +
+                   QStringLiteral("\r\n");
     }
     if (!summary.isEmpty()) {
         const MsgAnswer answer = messages_.show(
-            summary + QStringLiteral("\r\nMit <OK> wird die Kalibrierung übernommen, mit "
-                                     "<Abbruch> verworfen!"),
+            summary + QStringLiteral("\r\n") +
+                tr("Mit <OK> wird die Kalibrierung übernommen, mit <Abbruch> verworfen!"),
             MsgButtons::OkCancel, MsgIcon::Information, QStringLiteral("Info:"));
         if (answer != MsgAnswer::Ok) calib = {0.0, 0.0};
     } else {
-        messages_.show(QStringLiteral("Die Kalibrierung war nicht erfolgreich!"), MsgButtons::Ok,
+        messages_.show(tr("Die Kalibrierung war nicht erfolgreich!"), MsgButtons::Ok,
                        MsgIcon::Exclamation, QStringLiteral("Info:"));
     }
     close();

@@ -2,6 +2,7 @@
 // The level calibration dialog: measures a sine of known voltage through the main window's own
 // run, judges the spectrum, and turns the typed voltage into the channel's calibration value.
 // While it is open the main window is set up for the measurement; closing puts it back.
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -22,6 +23,8 @@ class MessageService;
 namespace terzlab::calibration {
 
 class frmCalib final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmCalib)
+
   public:
     frmCalib(CalibrationHost& host, platform::MessageService& messages, QWidget* parent = nullptr);
 

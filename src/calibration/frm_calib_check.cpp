@@ -1,6 +1,7 @@
 #include "calibration/frm_calib_check.h"
 
 #include "files/numbers.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +13,10 @@ namespace {
 constexpr const char* kCrLf = "\r\n";
 constexpr int kOctaveBands = 12;
 constexpr int kThirdHarmonicBands = 19; // a factor 3 is 19 bands of 1/40 decade
+
+std::string said(const char* source) {
+    return text::translate("CalibrationCheck", source);
+}
 
 std::string twoDecimals(const CalibCheckInputs& in, double value) {
     return WithSeparator(FormatValue(value, "0.00"), in.DecimalSeparator);
@@ -37,10 +42,15 @@ void findPeak(const CalibCheckInputs& in, CalibCheckResult& out) {
 bool peakWhereExpected(const CalibCheckInputs& in, CalibCheckResult& out) {
     const int je = ExpectedCalibBand(in.expectedFrequency);
     const bool passed = std::abs(out.iMax - je) <= 1;
-    out.text = "Der Maximalwert von " + twoDecimals(in, out.CalibMax) + " dB tritt " +
-               (passed ? "" : "NICHT ") + "in der erwarteten" + kCrLf +
-               "1/12 Oktave mit der Mittenfrequenz von " +
-               frequencyText(in, passed ? out.iMax : je) + " Hz auf!";
+    const char* pattern =
+        passed ? TZ_TRANSLATE_NOOP("CalibrationCheck",
+                                   "Der Maximalwert von %1 dB tritt in der erwarteten\r\n"
+                                   "1/12 Oktave mit der Mittenfrequenz von %2 Hz auf!")
+               : TZ_TRANSLATE_NOOP("CalibrationCheck",
+                                   "Der Maximalwert von %1 dB tritt NICHT in der erwarteten\r\n"
+                                   "1/12 Oktave mit der Mittenfrequenz von %2 Hz auf!");
+    out.text = text::arg(
+        said(pattern), {twoDecimals(in, out.CalibMax), frequencyText(in, passed ? out.iMax : je)});
     if (!passed) out.problem = CalibProblem::Peak;
     return passed;
 }
@@ -54,14 +64,18 @@ void checkDistortion(const CalibCheckInputs& in, CalibCheckResult& out) {
     bool harmonicLine = false;
     if (iMax + kOctaveBands < in.LastBand && band(in, iMax + kOctaveBands) > out.CalibMax - 30) {
         out.text += std::string(kCrLf) + kCrLf +
-                    "Die 2. Harmonische ist um weniger als 30 dB unterdrückt (k2>3%)!";
+                    said(TZ_TRANSLATE_NOOP(
+                        "CalibrationCheck",
+                        "Die 2. Harmonische ist um weniger als 30 dB unterdrückt (k2>3%)!"));
         out.problem = CalibProblem::SecondHarmonic;
         harmonicLine = true;
     }
     if (iMax + kThirdHarmonicBands < in.LastBand &&
         band(in, iMax + kThirdHarmonicBands) > out.CalibMax - 30) {
         out.text += std::string(harmonicLine ? "" : kCrLf) + kCrLf +
-                    "Die 3. Harmonische ist um weniger als 30 dB unterdrückt (k3>3%)!";
+                    said(TZ_TRANSLATE_NOOP(
+                        "CalibrationCheck",
+                        "Die 3. Harmonische ist um weniger als 30 dB unterdrückt (k3>3%)!"));
         out.problem = CalibProblem::ThirdHarmonic;
         harmonicLine = true;
     }
@@ -71,7 +85,9 @@ void checkDistortion(const CalibCheckInputs& in, CalibCheckResult& out) {
         sum += band(in, j);
     if (sum / (in.LastBand - iMax) > out.CalibMax - 40) {
         out.text += std::string(harmonicLine ? "" : kCrLf) + kCrLf +
-                    "Höhere Frequenzen werden im Mittel um weniger als 40 dB unterdrückt!";
+                    said(TZ_TRANSLATE_NOOP(
+                        "CalibrationCheck",
+                        "Höhere Frequenzen werden im Mittel um weniger als 40 dB unterdrückt!"));
         out.problem = CalibProblem::Higher;
     }
 }
@@ -81,8 +97,10 @@ void addFrequencyDeviation(const CalibCheckInputs& in, CalibCheckResult& out) {
     const int32_t kmax = StrongestBin(*in.fft, in.channel);
     if (kmax == 0) return;
     const double fm = static_cast<double>(kmax) * in.SampleRate / in.fft->BlockSize;
-    out.text += std::string(kCrLf) + kCrLf + "Die Frequenzabweichung beträgt " +
-                twoDecimals(in, 100.0 - 100.0 * in.expectedFrequency / fm) + " %";
+    out.text += std::string(kCrLf) + kCrLf +
+                text::arg(said(TZ_TRANSLATE_NOOP("CalibrationCheck",
+                                                 "Die Frequenzabweichung beträgt %1 %")),
+                          {twoDecimals(in, 100.0 - 100.0 * in.expectedFrequency / fm)});
 }
 
 } // namespace

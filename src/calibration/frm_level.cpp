@@ -73,13 +73,13 @@ void frmLevel::buildPair(const QString& title, std::array<QLineEdit*, 2>& fields
 }
 
 void frmLevel::buildLayout() {
-    setWindowTitle(QStringLiteral("Messabstand/-pegel"));
+    setWindowTitle(tr("Messabstand/-pegel"));
     setFixedSize(274, 280);
-    const std::array<QString, 2> targetActual{QStringLiteral("Soll:"), QStringLiteral("Ist:")};
-    buildPair(QStringLiteral("Abstand [cm]"), txtDist, "txtDist", 8, targetActual);
-    buildPair(QStringLiteral("Anregung [V]"), txtLevel, "txtLevel", 80, targetActual);
+    const std::array<QString, 2> targetActual{tr("Soll:"), tr("Ist:")};
+    buildPair(tr("Abstand [cm]"), txtDist, "txtDist", 8, targetActual);
+    buildPair(tr("Anregung [V]"), txtLevel, "txtLevel", 80, targetActual);
     buildPair(QStringLiteral("Offset [dB]"), txtSens, "txtSens", 152,
-              {QStringLiteral("Manuell:"), QStringLiteral("Gesamt:")});
+              {tr("Manuell:"), tr("Gesamt:")});
     // The total is the dialog's result, never typed.
     txtSens[1]->setReadOnly(true);
     txtSens[1]->setFocusPolicy(Qt::NoFocus);
@@ -90,7 +90,7 @@ void frmLevel::buildLayout() {
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(12, 236, 120, 30);
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Abbruch"), this);
+    cmdCancel = new QPushButton(tr("Abbruch"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setGeometry(142, 236, 120, 30);
 }
@@ -109,11 +109,10 @@ void frmLevel::Form_Load() {
         txtSens[i]->setText(formatted(corr[static_cast<size_t>(4 + i)], "0.00"));
     }
     show();
-    messages_.show(QStringLiteral("Der Pegel in jeder 1/12 Oktave der Datei Pseudo.wav\r\n"
-                                  "ist 33.5 dB kleiner als ein voll ausgesteuerter Sinus.\r\n"
-                                  "Daher ist der Vorgabwert für 'Offset [dB]' 33.5"),
-                   platform::MsgButtons::Ok, platform::MsgIcon::Information,
-                   QStringLiteral("Hinweis:"));
+    messages_.show(tr("Der Pegel in jeder 1/12 Oktave der Datei Pseudo.wav\r\n"
+                      "ist 33.5 dB kleiner als ein voll ausgesteuerter Sinus.\r\n"
+                      "Daher ist der Vorgabwert für 'Offset [dB]' 33.5"),
+                   platform::MsgButtons::Ok, platform::MsgIcon::Information, tr("Hinweis:"));
 }
 
 // Focus that leaves with the whole window (a message box, another program) is no field exit.

@@ -2,6 +2,7 @@
 // The distance and level corrections: target and actual distance and drive voltage and a manual
 // offset give the one total offset the spectrum adds to every band. Fields reach LevelCorr only
 // through "OK".
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <QString>
@@ -22,6 +23,8 @@ class MessageService;
 namespace terzlab::calibration {
 
 class frmLevel final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmLevel)
+
   public:
     frmLevel(CalibrationHost& host, platform::MessageService& messages, QWidget* parent = nullptr);
 

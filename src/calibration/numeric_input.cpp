@@ -1,6 +1,7 @@
 #include "calibration/numeric_input.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -90,7 +91,8 @@ QString RangeHint(double minimum, double maximum) {
     const auto shown = [&locale](double value) {
         return locale.toString(value, 'f', QLocale::FloatingPointShortest);
     };
-    return QStringLiteral("Erlaubt: ") + shown(minimum) + QStringLiteral(" ... ") + shown(maximum);
+    return QCoreApplication::translate("NumericInput", "Erlaubt: %1 ... %2")
+        .arg(shown(minimum), shown(maximum));
 }
 
 void HoldField(QLineEdit* field, const QString& hint, std::function<bool()> stillHeld) {

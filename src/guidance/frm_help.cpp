@@ -14,21 +14,13 @@ namespace terzlab::guidance {
 
 namespace {
 
-const char* const kAboutText =
-    "Terz- und Oktavanalysator für die PC-Soundkarte\r\n"
-    "\r\n"
-    "Pegel, Übertragung, Polung und Impedanz\r\n"
-    "in 1/3-, 1/6- und 1/12-Oktaven\r\n"
-    "\r\n"
-    "Version 0.1\r\n"
-    "\r\n"
-    "Dieses Programm wird ohne jede Gewähr überlassen. Für Schäden an\r\n"
-    "Soundkarte, Verstärker oder Testobjekt wird keine Haftung übernommen;\r\n"
-    "bitte beachten Sie die Hinweise zur Verkabelung vor jeder Messung.";
-
 // Labels break lines at LF; the texts carry CR LF as everywhere in the program.
+QString shown(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 QString shown(const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown(QString::fromStdString(text));
 }
 
 QPixmap iconPixmap(const QStyle* style, HelpIcon icon) {
@@ -49,7 +41,7 @@ frmHelp::frmHelp(DialogState& dialogs, QWidget* parent, bool calibrationLowSine)
 }
 
 void frmHelp::buildLayout() {
-    setWindowTitle(QStringLiteral("Hinweis"));
+    setWindowTitle(tr("Hinweis"));
     imgIcon = new QLabel(this);
     imgIcon->setObjectName(QStringLiteral("imgIcon"));
     imgIcon->setPixmap(iconPixmap(style(), HelpIcon::Information));
@@ -105,7 +97,17 @@ void frmHelp::showPage(bool calibrationLowSine) {
 void frmHelp::showInformation() {
     setWindowTitle(QStringLiteral("Information"));
     lblBigText->setText(QStringLiteral("Terzlab"));
-    lblNormText->setText(shown(kAboutText));
+    lblNormText->setText(
+        shown(tr("Terz- und Oktavanalysator für die PC-Soundkarte\r\n"
+                 "\r\n"
+                 "Pegel, Übertragung, Polung und Impedanz\r\n"
+                 "in 1/3-, 1/6- und 1/12-Oktaven\r\n"
+                 "\r\n"
+                 "Version 0.1\r\n"
+                 "\r\n"
+                 "Dieses Programm wird ohne jede Gewähr überlassen. Für Schäden an\r\n"
+                 "Soundkarte, Verstärker oder Testobjekt wird keine Haftung übernommen;\r\n"
+                 "bitte beachten Sie die Hinweise zur Verkabelung vor jeder Messung.")));
     cmdOK->setText(QStringLiteral("OK"));
 }
 

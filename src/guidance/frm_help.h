@@ -4,6 +4,7 @@
 // It reads its page from DialogPage when it opens and sets DialogPage to -1 when it closes.
 #include "guidance/dialog_state.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLabel;
@@ -12,6 +13,8 @@ class QPushButton;
 namespace terzlab::guidance {
 
 class frmHelp final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmHelp)
+
   public:
     // calibrationLowSine: the calibration dialog has chosen its low sine (page 15 names it).
     explicit frmHelp(DialogState& dialogs, QWidget* parent = nullptr,

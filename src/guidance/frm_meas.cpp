@@ -36,7 +36,7 @@ frmMeas::frmMeas(DialogState& dialogs, InstructionSubject subject, QWidget* pare
     : QDialog(parent), dialogs_(dialogs), subject_(subject), page_(dialogs.DialogPage) {
     setObjectName(QStringLiteral("frmMeas"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Hinweise zur Messung"));
+    setWindowTitle(tr("Hinweise zur Messung"));
     buildLayout();
     showMode();
     // Kept above the main window, so that it cannot vanish behind it while the run waits.
@@ -53,7 +53,7 @@ platform::QtPicture& frmMeas::sketch() {
 void frmMeas::buildLayout() {
     const QSize drawnPixels(kSketchWidth / 15, kSketchHeight / 15);
     const QSize sketchPixels = drawnPixels * kSketchShownPercent / 100;
-    lblMain = new QLabel(QStringLiteral("Verkabelung:"), this);
+    lblMain = new QLabel(tr("Verkabelung:"), this);
     lblMain->setObjectName(QStringLiteral("lblMain"));
     lblMain->setWordWrap(true);
     lblMain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -62,19 +62,20 @@ void frmMeas::buildLayout() {
     sketch_->move(2 * kMargin + kTextWidth, kMargin);
     const int x = 2 * kMargin + kTextWidth;
     const int y = 2 * kMargin + sketchPixels.height();
-    lblValue = new QLabel(QStringLiteral("Rvor [Ohm]:"), this);
+    lblValue = new QLabel(tr("Rvor [Ohm]:"), this);
     lblValue->setGeometry(x, y + 4, 80, 20);
     txtValue = new QLineEdit(this);
     txtValue->setObjectName(QStringLiteral("txtValue"));
     txtValue->setGeometry(x + 84, y, 70, 24);
     calibration::NumericKeyFilter::attach(txtValue, false);
-    chkImp = new QCheckBox(QStringLiteral("Rvor <-> Zx"), this);
+    chkImp = new QCheckBox(tr("Rvor <-> Zx"), this);
     chkImp->setObjectName(QStringLiteral("chkImp"));
     chkImp->setGeometry(x + 170, y, 110, 24);
-    chkXchan = new QCheckBox(QStringLiteral("Li <-> Re"), this);
+    chkXchan = new QCheckBox(tr("Li <-> Re"), this);
     chkXchan->setObjectName(QStringLiteral("chkXchan"));
-    chkXchan->setGeometry(x + 280, y, 90, 24);
-    cmdOK = new QPushButton(QStringLiteral("Messung &Start"), this);
+    // Beside the start button: the row above, as wide as the sketch is shown, has no room left.
+    chkXchan->setGeometry(x, y + 38, 110, 24);
+    cmdOK = new QPushButton(tr("Messung &Start"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setGeometry(x + sketchPixels.width() - 130, y + 36, 130, 28);

@@ -4,6 +4,7 @@
 // in any way confirms it and sets DialogPage to -1, which releases the waiting run.
 #include "guidance/dialog_state.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QCheckBox;
@@ -28,6 +29,8 @@ struct InstructionSubject {
 };
 
 class frmMeas final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmMeas)
+
   public:
     // The dialog reads the mode from DialogPage and the measurement from the subject, whose
     // series resistor receives the confirmed value.

@@ -1,5 +1,7 @@
 #include "guidance/wiring_sketch.h"
 
+#include "text/translate.h"
+
 #include <cmath>
 #include <initializer_list>
 #include <string>
@@ -27,6 +29,19 @@ constexpr int kTipX = 2790, kRingX = 2240, kSleeveX = 1250, kPlugLabelY = 1650;
 
 const PictureFont kNormal{"MS Sans Serif", 8.25, false};
 const PictureFont kBold{"MS Sans Serif", 8.25, true};
+
+// The sketch's words, translated where they are drawn.
+const char* const kGround = TZ_TRANSLATE_NOOP("WiringSketch", "Masse");
+const char* const kLeft = TZ_TRANSLATE_NOOP("WiringSketch", "Links");
+const char* const kRight = TZ_TRANSLATE_NOOP("WiringSketch", "Rechts");
+const char* const kTestObject = TZ_TRANSLATE_NOOP("WiringSketch", "Testobjekt");
+const char* const kResistor = TZ_TRANSLATE_NOOP("WiringSketch", "Rvor");
+const char* const kResponse = TZ_TRANSLATE_NOOP("WiringSketch", "Antwort");
+const char* const kExcitation = TZ_TRANSLATE_NOOP("WiringSketch", "Anregung");
+
+std::string said(const char* source) {
+    return text::translate("WiringSketch", source);
+}
 
 void text(Picture& p, double x, double y, const std::string& s, Colour colour = kBlack,
           const PictureFont& font = kNormal) {
@@ -92,8 +107,9 @@ void groundSymbol(Picture& p, int x, int y, bool labelLeft = false) {
         p.LineTo(x + half, y + dy);
     }
     p.SetFont(kNormal);
-    const double labelX = labelLeft ? x - 200 - p.TextWidth("Masse") : x + 200;
-    text(p, labelX, y - 60, "Masse");
+    const std::string ground = said(kGround);
+    const double labelX = labelLeft ? x - 200 - p.TextWidth(ground) : x + 200;
+    text(p, labelX, y - 60, ground);
 }
 
 Colour channelColour(bool left) {
@@ -101,7 +117,7 @@ Colour channelColour(bool left) {
 }
 
 std::string channelName(bool left) {
-    return left ? "Links" : "Rechts";
+    return said(left ? kLeft : kRight);
 }
 
 // Which contacts of the jack carry a signal in this mode.
@@ -112,7 +128,7 @@ std::pair<bool, bool> usedContacts(const SketchInputs& in) {
 }
 
 void drawPlug(Picture& p, const SketchInputs& in) {
-    text(p, 120, 60, "Steckerbelegung:", kBlack, kBold);
+    text(p, 120, 60, said(TZ_TRANSLATE_NOOP("WiringSketch", "Steckerbelegung:")), kBlack, kBold);
     const int top = kPlugY - kPlugHalf, bottom = kPlugY + kPlugHalf;
     p.FillBox(150, kPlugY - 120, 600, kPlugY + 120, kDarkGrey); // the cable
     p.FillBox(600, top, 1900, bottom, kDarkGrey);               // sleeve
@@ -126,18 +142,20 @@ void drawPlug(Picture& p, const SketchInputs& in) {
     lead(p, {{kTipX, kPlugLabelY}, {kTipX, kPlugY}}, left ? kLeftLead : kUnusedLead);
     lead(p, {{kRingX, kPlugLabelY - 200}, {kRingX, kPlugY}}, right ? kRightLead : kUnusedLead);
     lead(p, {{kSleeveX, kPlugLabelY}, {kSleeveX, kPlugY}}, kBlack);
-    text(p, kTipX - 150, kPlugLabelY + 40, "Links", left ? kLeftLead : kDarkGrey);
-    text(p, kRingX - 200, kPlugLabelY - 160, "Rechts", right ? kRightLead : kDarkGrey);
-    text(p, kSleeveX - 200, kPlugLabelY + 40, "Masse");
+    text(p, kTipX - 150, kPlugLabelY + 40, channelName(true), left ? kLeftLead : kDarkGrey);
+    text(p, kRingX - 200, kPlugLabelY - 160, channelName(false), right ? kRightLead : kDarkGrey);
+    text(p, kSleeveX - 200, kPlugLabelY + 40, said(kGround));
 }
 
 void drawCardAndAmplifier(Picture& p) {
-    text(p, 120, 2360, "Messaufbau:", kBlack, kBold);
+    text(p, 120, 2360, said(TZ_TRANSLATE_NOOP("WiringSketch", "Messaufbau:")), kBlack, kBold);
     box(p, kCardLeft, kCardTop, kCardRight, kCardBottom);
-    text(p, 300, kCardTop + 80, "Soundkarte", kBlack, kBold);
+    text(p, 300, kCardTop + 80, said(TZ_TRANSLATE_NOOP("WiringSketch", "Soundkarte")), kBlack,
+         kBold);
     text(p, 300, kLineOutY - 110, "Line Out");
     text(p, 300, 4400, "Line In");
-    labelledBox(p, kAmpLeft, kLineOutY - 250, kAmpRight, kLineOutY + 250, "Verstärker");
+    labelledBox(p, kAmpLeft, kLineOutY - 250, kAmpRight, kLineOutY + 250,
+                said(TZ_TRANSLATE_NOOP("WiringSketch", "Verstärker")));
     lead(p, {{kCardRight, kLineOutY}, {kAmpLeft, kLineOutY}}, kSignalLead);
     lead(p, {{kAmpRight, kLineOutY}, {kChainX, kLineOutY}, {kChainX, kUpperTop}}, kSignalLead);
     p.SetForeColor(kBlack);
@@ -146,8 +164,8 @@ void drawCardAndAmplifier(Picture& p) {
     groundSymbol(p, (kCardLeft + kCardRight) / 2, kCardBottom + 150);
 }
 
-void portLabel(Picture& p, int y, bool left, const std::string& role) {
-    const std::string name = channelName(left) + (role.empty() ? "" : " (" + role + ")");
+void portLabel(Picture& p, int y, bool left, const char* role = nullptr) {
+    const std::string name = channelName(left) + (role ? " (" + said(role) + ")" : "");
     text(p, 300, y - 110, name, channelColour(left));
 }
 
@@ -186,7 +204,7 @@ void drawChain(Picture& p, const std::string& upper, const std::string& lower) {
 }
 
 void drawTwoChannelLevel(Picture& p, const SketchInputs& in) {
-    labelledBox(p, kPartLeft, kUpperTop, kPartRight, kUpperBottom, "Testobjekt");
+    labelledBox(p, kPartLeft, kUpperTop, kPartRight, kUpperBottom, said(kTestObject));
     labelledBox(p, kPartLeft, kLowerTop + 400, kPartRight, kLowerBottom + 400, "Sensor");
     // Sound, not a wire: dotted.
     lead(p, {{kChainX, kUpperBottom}, {kChainX, kLowerTop + 400}}, kBlack, DrawStyle::Dot);
@@ -198,8 +216,8 @@ void drawTwoChannelLevel(Picture& p, const SketchInputs& in) {
           {kCardRight, kUpperPortY}},
          channelColour(responseLeft));
     excitationToLowerPort(p, channelColour(!responseLeft));
-    portLabel(p, kUpperPortY, responseLeft, "Antwort");
-    portLabel(p, kLowerPortY, !responseLeft, "Anregung");
+    portLabel(p, kUpperPortY, responseLeft, kResponse);
+    portLabel(p, kLowerPortY, !responseLeft, kExcitation);
 }
 
 void drawImpedance(Picture& p, const SketchInputs& in) {
@@ -207,18 +225,19 @@ void drawImpedance(Picture& p, const SketchInputs& in) {
     // of the one-channel measurement that is the resistor, otherwise the test object.
     const bool resistorBelow = in.mode == 3 && in.impedancePart != 2;
     const bool resistorLower = resistorBelow != in.swapImpedance;
-    drawChain(p, resistorLower ? "Testobjekt" : "Rvor", resistorLower ? "Rvor" : "Testobjekt");
+    const std::string object = said(kTestObject), resistor = said(kResistor);
+    drawChain(p, resistorLower ? object : resistor, resistorLower ? resistor : object);
     if (in.mode == 3) {
         const bool left = in.leftChannel != in.swapChannels;
         junctionToUpperPort(p, channelColour(left));
-        portLabel(p, kUpperPortY, left, "");
+        portLabel(p, kUpperPortY, left);
         return;
     }
     const bool responseLeft = !in.swapChannels;
     junctionToUpperPort(p, channelColour(responseLeft));
     excitationToLowerPort(p, channelColour(!responseLeft));
-    portLabel(p, kUpperPortY, responseLeft, "Antwort");
-    portLabel(p, kLowerPortY, !responseLeft, "Anregung");
+    portLabel(p, kUpperPortY, responseLeft, kResponse);
+    portLabel(p, kLowerPortY, !responseLeft, kExcitation);
 }
 
 } // namespace

@@ -31,16 +31,17 @@ struct FieldSetup {
 
 // The limits terzlab-ts accepts, from above 0: the smallest values no real driver goes below.
 constexpr std::array<FieldSetup, kFieldCount> kFields = {{
-    {"txtRe", "Re (Gleichstrom) [Ohm]:", 0.1, 1000.0},
-    {"txtMass", "Zusatzmasse [g]:", 0.1, 10000.0},
+    {"txtRe", QT_TRANSLATE_NOOP("frmThieleSmall", "Re (Gleichstrom) [Ohm]:"), 0.1, 1000.0},
+    {"txtMass", QT_TRANSLATE_NOOP("frmThieleSmall", "Zusatzmasse [g]:"), 0.1, 10000.0},
     {"txtSd", "Sd [cm²]:", 1.0, 100000.0},
-    {"txtDiameter", "oder Durchmesser [cm]:", 1.0, 400.0},
+    {"txtDiameter", QT_TRANSLATE_NOOP("frmThieleSmall", "oder Durchmesser [cm]:"), 1.0, 400.0},
 }};
 
 // A model point every 1/48 octave across the fitted bands.
 ModelCurve ModelOf(const ThieleSmallFit& fit) {
     ModelCurve curve;
-    curve.Legend = "Modell (Thiele-Small)";
+    curve.Legend =
+        QCoreApplication::translate("frmThieleSmall", "Modell (Thiele-Small)").toStdString();
     const int steps = static_cast<int>(std::ceil(48.0 * std::log2(fit.ToHz / fit.FromHz)));
     for (int k = 0; k <= steps; ++k) {
         const double f = std::min(fit.FromHz * std::exp2(k / 48.0), fit.ToHz);
@@ -60,7 +61,7 @@ frmThieleSmall::frmThieleSmall(SpeakerHost& host, platform::MessageService& mess
                                QWidget* parent)
     : QDialog(parent), host_(host), messages_(messages) {
     setObjectName(QStringLiteral("frmThieleSmall"));
-    setWindowTitle(QStringLiteral("Thiele-Small-Parameter"));
+    setWindowTitle(tr("Thiele-Small-Parameter"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();
     connect(cmdLoadMass, &QPushButton::clicked, this, [this] { cmdLoadMass_Click(); });
@@ -96,8 +97,7 @@ void frmThieleSmall::buildLayout() {
     lblSource = named(new QLabel(this), "lblSource");
     grid->addWidget(lblSource, 0, 0, 1, 3);
     tblParams = named(new QTableWidget(0, 3, this), "tblParams");
-    tblParams->setHorizontalHeaderLabels(
-        {QStringLiteral("Parameter"), QStringLiteral("Wert"), QStringLiteral("Einheit")});
+    tblParams->setHorizontalHeaderLabels({QStringLiteral("Parameter"), tr("Wert"), tr("Einheit")});
     tblParams->verticalHeader()->hide();
     tblParams->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Room for every figure the table can hold, without a scroll bar.
@@ -114,21 +114,20 @@ void frmThieleSmall::buildLayout() {
     grid->addWidget(lblNote, 3, 0, 1, 3);
     for (int i = 0; i < kFieldCount; ++i) {
         const FieldSetup& setup = kFields[static_cast<std::size_t>(i)];
-        grid->addWidget(new QLabel(QString::fromUtf8(setup.caption), this), 4 + i, 0);
+        grid->addWidget(new QLabel(tr(setup.caption), this), 4 + i, 0);
         QLineEdit* field = named(new QLineEdit(this), setup.name);
         calibration::NumericKeyFilter::attach(field, false);
         txtField[static_cast<std::size_t>(i)] = field;
         grid->addWidget(field, 4 + i, 1);
     }
-    cmdLoadMass = named(new QPushButton(QStringLiteral("Messung mit Zusatzmasse &laden ..."), this),
-                        "cmdLoadMass");
+    cmdLoadMass =
+        named(new QPushButton(tr("Messung mit Zusatzmasse &laden ..."), this), "cmdLoadMass");
     grid->addWidget(cmdLoadMass, 5, 2);
-    lblMassFile =
-        named(new QLabel(QStringLiteral("(keine Messung mit Zusatzmasse)"), this), "lblMassFile");
+    lblMassFile = named(new QLabel(tr("(keine Messung mit Zusatzmasse)"), this), "lblMassFile");
     grid->addWidget(lblMassFile, 6, 2);
-    cmdCompute = named(new QPushButton(QStringLiteral("&Berechnen"), this), "cmdCompute");
-    cmdCopy = named(new QPushButton(QStringLiteral("Tabelle &kopieren"), this), "cmdCopy");
-    cmdClose = named(new QPushButton(QStringLiteral("&Schließen"), this), "cmdClose");
+    cmdCompute = named(new QPushButton(tr("&Berechnen"), this), "cmdCompute");
+    cmdCopy = named(new QPushButton(tr("Tabelle &kopieren"), this), "cmdCopy");
+    cmdClose = named(new QPushButton(tr("&Schließen"), this), "cmdClose");
     grid->addWidget(cmdCompute, 8, 0);
     grid->addWidget(cmdCopy, 8, 1);
     grid->addWidget(cmdClose, 8, 2);
@@ -146,9 +145,8 @@ std::optional<frmThieleSmall::Inputs> frmThieleSmall::readFields() {
         if (!calibration::CheckRange(text, setup.minimum, setup.maximum)) {
             txtField[i]->setFocus();
             txtField[i]->selectAll();
-            refuse(QStringLiteral("Bitte bei „%1“ eine Zahl von %2 bis %3 eingeben oder das "
-                                  "Feld leeren.")
-                       .arg(QString::fromUtf8(setup.caption).chopped(1))
+            refuse(tr("Bitte bei „%1“ eine Zahl von %2 bis %3 eingeben oder das Feld leeren.")
+                       .arg(tr(setup.caption).chopped(1))
                        .arg(setup.minimum)
                        .arg(setup.maximum));
             return {};
@@ -157,7 +155,7 @@ std::optional<frmThieleSmall::Inputs> frmThieleSmall::readFields() {
     }
     if (in.values[kFieldSd] && in.values[kFieldDiameter]) {
         txtField[kFieldDiameter]->setFocus();
-        refuse(QStringLiteral("Bitte Sd oder den Durchmesser angeben, nicht beides."));
+        refuse(tr("Bitte Sd oder den Durchmesser angeben, nicht beides."));
         return {};
     }
     in.sdCm2 = in.values[kFieldSd];
@@ -171,11 +169,11 @@ void frmThieleSmall::cmdCompute_Click() {
     const std::optional<ShownImpedance> shown = host_.shownImpedance();
     if (!shown) {
         lblSource->clear();
-        refuse(QStringLiteral("Es ist keine Impedanzkurve zu sehen: bitte zuerst eine "
-                              "Impedanzmessung durchführen oder eine als Vergleichskurve laden."));
+        refuse(tr("Es ist keine Impedanzkurve zu sehen: bitte zuerst eine Impedanzmessung "
+                  "durchführen oder eine als Vergleichskurve laden."));
         return;
     }
-    lblSource->setText(QStringLiteral("Kurve: ") + shown->Source);
+    lblSource->setText(tr("Kurve: %1").arg(shown->Source));
     const ThieleSmallFit fit = FitThieleSmall(shown->Curve, in->values[kFieldRe]);
     if (!fit.Error.empty()) {
         refuse(Text(fit.Error));
@@ -184,10 +182,9 @@ void frmThieleSmall::cmdCompute_Click() {
     MovingMass mass;
     const QString note = massNote(*in, fit.Model, mass);
     const bool withMass = note.isEmpty() && mass.MmsGrams > 0.0;
-    heading_ = QStringLiteral("Thiele-Small-Parameter, ") + shown->Source;
+    heading_ = tr("Thiele-Small-Parameter, %1").arg(shown->Source);
     showRows(ThieleSmallRows(fit, withMass ? &mass : nullptr, withMass ? in->sdCm2 : std::nullopt));
-    lblQuality->setText(QStringLiteral("Abweichung des Modells von der Messung: %1 % (RMS über "
-                                       "%2 bis %3 Hz)")
+    lblQuality->setText(tr("Abweichung des Modells von der Messung: %1 % (RMS über %2 bis %3 Hz)")
                             .arg(fit.RmsPercent, 0, 'f', 2)
                             .arg(fit.FromHz, 0, 'f', 1)
                             .arg(fit.ToHz, 0, 'f', 1));
@@ -200,15 +197,12 @@ QString frmThieleSmall::massNote(const Inputs& in, const DriverModel& free,
                                  MovingMass& mass) const {
     const bool given = in.values[kFieldMass].has_value();
     if (!given && !massCurve_)
-        return in.sdCm2 ? QStringLiteral("Vas braucht Cms und damit die Zusatzmasse und die "
-                                         "Messung mit ihr.")
+        return in.sdCm2 ? tr("Vas braucht Cms und damit die Zusatzmasse und die Messung mit ihr.")
                         : QString();
-    if (!given) return QStringLiteral("Für Mms, Cms und Bl fehlt die Zusatzmasse [g].");
-    if (!massCurve_)
-        return QStringLiteral("Für Mms, Cms und Bl fehlt die Messung mit Zusatzmasse.");
+    if (!given) return tr("Für Mms, Cms und Bl fehlt die Zusatzmasse [g].");
+    if (!massCurve_) return tr("Für Mms, Cms und Bl fehlt die Messung mit Zusatzmasse.");
     const ThieleSmallFit loaded = FitThieleSmall(*massCurve_, in.values[kFieldRe]);
-    if (!loaded.Error.empty())
-        return QStringLiteral("Messung mit Zusatzmasse: ") + Text(loaded.Error);
+    if (!loaded.Error.empty()) return tr("Messung mit Zusatzmasse: %1").arg(Text(loaded.Error));
     mass = AddedMassMethod(free, loaded.Model, *in.values[kFieldMass]);
     return Text(mass.Error);
 }
@@ -232,14 +226,14 @@ void frmThieleSmall::showRows(const std::vector<TsRow>& rows) {
 void frmThieleSmall::refuse(const QString& reason) {
     showRows({});
     lblQuality->clear();
-    lblNote->setText(QStringLiteral("Keine Parameter: ") + reason);
+    lblNote->setText(tr("Keine Parameter: %1").arg(reason));
     host_.showModel({});
 }
 
 void frmThieleSmall::cmdLoadMass_Click() {
     const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Messung mit Zusatzmasse laden"), host_.fileFolder(),
-        QStringLiteral("Terzlab-Messdatei (*.oct *.OCT)"));
+        this, tr("Messung mit Zusatzmasse laden"), host_.fileFolder(),
+        tr("Terzlab-Messdatei (%1)").arg(QStringLiteral("*.oct *.OCT")));
     if (!path.isEmpty()) loadMassFile(path);
 }
 
@@ -248,7 +242,7 @@ bool frmThieleSmall::loadMassFile(const QString& path) {
     if (!read.Ok) {
         if (!read.Refusal.empty())
             messages_.show(Text(read.Refusal), platform::MsgButtons::Ok,
-                           platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+                           platform::MsgIcon::Exclamation, tr("Fehler"));
         return false;
     }
     massCurve_ = read.Curve;

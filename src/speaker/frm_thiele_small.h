@@ -6,6 +6,7 @@
 
 #include "files/ts_table.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -27,6 +28,8 @@ namespace terzlab::speaker {
 enum Field { kFieldRe, kFieldMass, kFieldSd, kFieldDiameter, kFieldCount };
 
 class frmThieleSmall final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmThieleSmall)
+
   public:
     frmThieleSmall(SpeakerHost& host, platform::MessageService& messages, QWidget* parent);
 
