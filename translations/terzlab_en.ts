@@ -117,6 +117,37 @@
     </message>
 </context>
 <context>
+    <name>CalibrationCheck</name>
+    <message>
+        <source>Der Maximalwert von %1 dB tritt in der erwarteten<byte value="xd"/>
+1/12 Oktave mit der Mittenfrequenz von %2 Hz auf!</source>
+        <translation>The maximum of %1 dB lies in the expected<byte value="xd"/>
+1/12 octave with the center frequency of %2 Hz!</translation>
+    </message>
+    <message>
+        <source>Der Maximalwert von %1 dB tritt NICHT in der erwarteten<byte value="xd"/>
+1/12 Oktave mit der Mittenfrequenz von %2 Hz auf!</source>
+        <translation>The maximum of %1 dB does NOT lie in the expected<byte value="xd"/>
+1/12 octave with the center frequency of %2 Hz!</translation>
+    </message>
+    <message>
+        <source>Die 2. Harmonische ist um weniger als 30 dB unterdrückt (k2&gt;3%)!</source>
+        <translation>The 2nd harmonic is suppressed by less than 30 dB (k2&gt;3%)!</translation>
+    </message>
+    <message>
+        <source>Die 3. Harmonische ist um weniger als 30 dB unterdrückt (k3&gt;3%)!</source>
+        <translation>The 3rd harmonic is suppressed by less than 30 dB (k3&gt;3%)!</translation>
+    </message>
+    <message>
+        <source>Höhere Frequenzen werden im Mittel um weniger als 40 dB unterdrückt!</source>
+        <translation>Higher frequencies are suppressed by less than 40 dB on average!</translation>
+    </message>
+    <message>
+        <source>Die Frequenzabweichung beträgt %1 %</source>
+        <translation>The frequency deviation is %1 %</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--added-mass braucht eine Masse in Gramm (über 0 bis 10000).</source>
@@ -207,6 +238,225 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Messung &amp;Start</source>
+        <translation>&amp;Start measurement</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>16384 Werte</source>
+        <translation>16384 values</translation>
+    </message>
+    <message>
+        <source>Bitte starten Sie das Pseudo-Rauschen<byte value="xd"/>
+von der Mess-CD!</source>
+        <translation>Please start the pseudo noise<byte value="xd"/>
+from the measurement CD!</translation>
+    </message>
+    <message>
+        <source>Bitte starten Sie das Zufalls-Rauschen<byte value="xd"/>
+von der Mess-CD!</source>
+        <translation>Please start the random noise<byte value="xd"/>
+from the measurement CD!</translation>
+    </message>
+    <message>
+        <source>beliebig</source>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>Hanning</source>
+        <translation>Hanning</translation>
+    </message>
+    <message>
+        <source>Bitte starten Sie die Pulsfolge<byte value="xd"/>
+von der Mess-CD</source>
+        <translation>Please start the pulse train<byte value="xd"/>
+from the measurement CD</translation>
+    </message>
+    <message>
+        <source>8192 Werte, davon 256 ON</source>
+        <translation>8192 values, 256 of them ON</translation>
+    </message>
+    <message>
+        <source>Bitte starten Sie das Multi-Sinus-Signal<byte value="xd"/>
+von der Mess-CD</source>
+        <translation>Please start the multi-sine signal<byte value="xd"/>
+from the measurement CD</translation>
+    </message>
+    <message>
+        <source>65536 Werte</source>
+        <translation>65536 values</translation>
+    </message>
+    <message>
+        <source>Manueller Start des Testsignals</source>
+        <translation>Manual start of the test signal</translation>
+    </message>
+    <message>
+        <source>Spezifikation: %1</source>
+        <translation>Specification: %1</translation>
+    </message>
+    <message>
+        <source>Zeitfenster: %1</source>
+        <translation>Time window: %1</translation>
+    </message>
+    <message>
+        <source>Generelle Hinweise</source>
+        <translation>General notes</translation>
+    </message>
+    <message>
+        <source>Die Liste der verfügbaren<byte value="xd"/>
+Aufnahme- und Wiedergabegeräte<byte value="xd"/>
+wird nur während des Programmstarts ermittelt<byte value="xd"/>
+-&gt; ggf. Programm neu starten!</source>
+        <translation>The list of available<byte value="xd"/>
+recording and playback devices<byte value="xd"/>
+is determined only when the program starts<byte value="xd"/>
+-&gt; restart the program if necessary!</translation>
+    </message>
+    <message>
+        <source>Zur Wiedergabe kann nur das Standardgerät verwendet werden<byte value="xd"/>
+(oberste Position in der Geräteliste)</source>
+        <translation>Only the default device can be used for playback<byte value="xd"/>
+(the top entry in the device list)</translation>
+    </message>
+    <message>
+        <source>Manueller Start des Kalibriersignals</source>
+        <translation>Manual start of the calibration signal</translation>
+    </message>
+    <message>
+        <source>Bitte starten Sie das Sinus-Signal<byte value="xd"/>
+von der Mess-CD</source>
+        <translation>Please start the sine signal<byte value="xd"/>
+from the measurement CD</translation>
+    </message>
+    <message>
+        <source>Frequenz: %1</source>
+        <translation>Frequency: %1</translation>
+    </message>
+    <message>
+        <source>Analyse: %1</source>
+        <translation>Analysis: %1</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>Warnung</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Messung übersteuert!</source>
+        <translation>Measurement overloaded!</translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source>Verkabelung:</source>
+        <translation>Wiring:</translation>
+    </message>
+    <message>
+        <source>Steckerbelegung:</source>
+        <translation>Plug wiring:</translation>
+    </message>
+    <message>
+        <source>ACHTUNG:</source>
+        <translation>CAUTION:</translation>
+    </message>
+    <message>
+        <source>Bitte beachten Sie, dass der Soundkarteneingang an der Abschirmung/Masse geerdet ist! Bei der Messung von Spannungen an ebenfalls geerdeten Geräten (z.B. Verstärker) kann es bei falscher Polung zu Kurzschlüssen kommen! Dadurch kann sowohl die Soundkarte als auch der Verstärker zerstört werden!</source>
+        <translation>Please note that the sound card input is grounded at its shield/ground! When you measure voltages on devices that are grounded as well (e.g. amplifiers), connecting them the wrong way round can cause short circuits! This can destroy both the sound card and the amplifier!</translation>
+    </message>
+    <message>
+        <source>Kompensation von Frequenzgangfehlern:</source>
+        <translation>Compensation of frequency response errors:</translation>
+    </message>
+    <message>
+        <source>Um mögliche Frequenzgangfehler der gesamten Messkette zu kompensieren sollten Sie mit den aktuellen Einstellungen (Messungsart, Auflösung, Mixereinstellung und gewähltem Eingang) vorab eine Spannungsmessung durchführen und z.B. unter dem Namen &apos;LineTmp&apos; abspeichern. Wenn Sie diese Messung dann als Referenzmessung laden, werden alle aktuellen Frequenzgangfehler numerisch kompensiert.</source>
+        <translation>To compensate for possible frequency response errors of the whole measuring chain, first make a voltage measurement with the current settings (measurement type, resolution, mixer setting and chosen input) and save it, e.g. under the name &apos;LineTmp&apos;. When you then load this measurement as the reference measurement, all current frequency response errors are compensated numerically.</translation>
+    </message>
+    <message>
+        <source>Sofern beide Signale wie oben beschrieben angeschlossen sind werden mögliche Frequenzgangfehler der gesamten Messkette automatisch kompensiert. Das Ergebnis hängt allerdings auch von der Stellung des Balancereglers des LINE-Eingangs am Mixer bzw. von externen Abschwächern ab!</source>
+        <translation>As long as both signals are connected as described above, possible frequency response errors of the whole measuring chain are compensated automatically. The result does, however, also depend on the position of the LINE input&apos;s balance control in the mixer and on external attenuators!</translation>
+    </message>
+    <message>
+        <source>Im Verlauf der 2-stufigen Impedanzmessung heben sich mögliche Frequenzgangfehler der gesamten Messkette gegenseitig auf. Zwischen den beiden Teilmessungen darf jedoch keinerlei Veränderung der Lautstärke vorgenommen werden!</source>
+        <translation>In the course of the two-part impedance measurement, possible frequency response errors of the whole measuring chain cancel each other out. The volume must not be changed in any way between the two partial measurements, though!</translation>
+    </message>
+    <message>
+        <source>Es wird das Zeitsignal wie gemessen angezeigt. Mögliche Frequenzgangfehler werden nicht korrigiert, da bei dieser Messung lediglich die Polarität gecheckt werden soll!</source>
+        <translation>The time signal is shown as measured. Possible frequency response errors are not corrected, since this measurement only checks the polarity!</translation>
+    </message>
+    <message>
+        <source>Stammt das Antwortsignal von einem Sensor (z.B. Mikrofon), dann kann dessen Frequenzgang durch Laden einer Kompensationsdatei ggf. zusätzlich korrigiert werden.</source>
+        <translation>If the response signal comes from a sensor (e.g. a microphone), its frequency response can additionally be corrected by loading a compensation file.</translation>
+    </message>
+    <message>
+        <source>HINWEIS:</source>
+        <translation>NOTE:</translation>
+    </message>
+    <message>
+        <source>Nicht normgerechte Messabstände oder Anregungspegel oder bekannte Pegelabschwächungen können im Menüpunkt &apos;Pegel/Messabstand/-pegel&apos; kompensiert werden.</source>
+        <translation>Measuring distances or excitation levels that differ from the standard, and known level attenuations, can be compensated under the menu item &apos;Level/Measuring distance/level&apos;.</translation>
+    </message>
+    <message>
+        <source>Messaufbau:</source>
+        <translation>Measurement setup:</translation>
+    </message>
+    <message>
+        <source>(schwarz=Masse)</source>
+        <translation>(black=ground)</translation>
+    </message>
+    <message>
+        <source>Beide Signale MÜSSEN am LINE-Eingang angeschlossen werden, da der MIC-Eingang nur Mono misst und das dort eingespeiste Signal ansonsten automatisch auf beide Kanäle gleichmäßig verteilt! Bitte schließen Sie die Signale entsprechend an!</source>
+        <translation>Both signals MUST be connected to the LINE input, since the MIC input measures mono only and would otherwise spread the signal fed into it evenly over both channels! Please connect the signals accordingly!</translation>
+    </message>
+    <message>
+        <source>linken</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>rechten</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>Das Signal am %1 Kanal wird gemessen. Bitte schließen Sie das Signal entsprechend an!</source>
+        <translation>The signal on the %1 channel is measured. Please connect the signal accordingly!</translation>
+    </message>
+    <message>
+        <source>Das Anregungssignal (z.B. Verstärkerausgang) wird am rechten Kanal erwartet, das Antwortsignal (z.B. Mikrofon) am linken Kanal.</source>
+        <translation>The excitation signal (e.g. the amplifier output) is expected on the right channel, the response signal (e.g. a microphone) on the left channel.</translation>
+    </message>
+    <message>
+        <source>Im 2. Teil der Messung wird die Spannung über der unbekannten Impedanz am %1 Kanal gemessen. Bitte schließen Sie die Signale entsprechend an!</source>
+        <translation>In part 2 of the measurement, the voltage across the unknown impedance is measured on the %1 channel. Please connect the signals accordingly!</translation>
+    </message>
+    <message>
+        <source>Im 1. Teil der Messung wird die Spannung über dem Vorwiderstand Rvor am %1 Kanal gemessen. Bitte schließen Sie die Signale entsprechend an!</source>
+        <translation>In part 1 of the measurement, the voltage across the series resistor Rs is measured on the %1 channel. Please connect the signals accordingly!</translation>
+    </message>
+    <message>
+        <source>Das Anregungssignal (z.B. Verstärkerausgang) wird am rechten Kanal erwartet, das Antwortsignal (Spannung über unbekannter Impedanz) am linken Kanal.</source>
+        <translation>The excitation signal (e.g. the amplifier output) is expected on the right channel, the response signal (the voltage across the unknown impedance) on the left channel.</translation>
+    </message>
+    <message>
+        <source>Bitte speisen Sie das Kalibriersignal am %1 Kanal ein!</source>
+        <translation>Please feed the calibration signal into the %1 channel!</translation>
+    </message>
+</context>
+<context>
+    <name>NumericInput</name>
+    <message>
+        <source>Erlaubt: %1 ... %2</source>
+        <translation>Allowed: %1 ... %2</translation>
+    </message>
+</context>
+<context>
     <name>ToolMessages</name>
     <message>
         <source>Unbekannte Option: %1</source>
@@ -269,6 +519,212 @@
     </message>
 </context>
 <context>
+    <name>WiringSketch</name>
+    <message>
+        <source>Masse</source>
+        <translation>Ground</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Rechts</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Testobjekt</source>
+        <translation>Test object</translation>
+    </message>
+    <message>
+        <source>Rvor</source>
+        <translation>Rs</translation>
+    </message>
+    <message>
+        <source>Antwort</source>
+        <translation>response</translation>
+    </message>
+    <message>
+        <source>Anregung</source>
+        <translation>excitation</translation>
+    </message>
+    <message>
+        <source>Steckerbelegung:</source>
+        <translation>Plug wiring:</translation>
+    </message>
+    <message>
+        <source>Messaufbau:</source>
+        <translation>Measurement setup:</translation>
+    </message>
+    <message>
+        <source>Soundkarte</source>
+        <translation>Sound card</translation>
+    </message>
+    <message>
+        <source>Verstärker</source>
+        <translation>Amplifier</translation>
+    </message>
+</context>
+<context>
+    <name>frmCalib</name>
+    <message>
+        <source>Pegelkalibrierung</source>
+        <translation>Level calibration</translation>
+    </message>
+    <message>
+        <source>Startet die Messung</source>
+        <translation>Starts the measurement</translation>
+    </message>
+    <message>
+        <source>Weist der letzten OK-Messung die aktuelle Spannung zu</source>
+        <translation>Assigns the current voltage to the last accepted measurement</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Spannung</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Kanal (Kal-Wert)</source>
+        <translation>Channel (cal. value)</translation>
+    </message>
+    <message>
+        <source>Pegel</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Frequenz</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Li   (%1dB)</source>
+        <translation>Left (%1 dB)</translation>
+    </message>
+    <message>
+        <source>Re (%1dB)</source>
+        <translation>Right (%1 dB)</translation>
+    </message>
+    <message>
+        <source>Mit &lt;OK&gt; wird die Kalibrierung akzeptiert, mit &lt;Abbruch&gt; verworfen!</source>
+        <translation>&lt;OK&gt; accepts the calibration, &lt;Cancel&gt; discards it!</translation>
+    </message>
+    <message>
+        <source>Warnung:</source>
+        <translation>Warning:</translation>
+    </message>
+    <message>
+        <source>Geben Sie nun die Anregungsspannung ins Feld &apos;Spannung&apos; ein<byte value="xd"/>
+und drücken Sie die &apos;Volt OK&apos;-Taste um der aktuellen Kalibriermessung<byte value="xd"/>
+eine bekannte Spannung zuzuweisen!</source>
+        <translation>Now enter the excitation voltage in the field &apos;Voltage&apos;<byte value="xd"/>
+and press the &apos;Volt OK&apos; button to assign a known voltage<byte value="xd"/>
+to the current calibration measurement!</translation>
+    </message>
+    <message>
+        <source>Hinweis:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <source>Es liegt keine akzeptierte Kalibrierung für diesen Kanal vor!</source>
+        <translation>There is no accepted calibration for this channel!</translation>
+    </message>
+    <message>
+        <source>Kalibrierwert für den linken Kanal ist %1 dB</source>
+        <translation>The calibration value for the left channel is %1 dB</translation>
+    </message>
+    <message>
+        <source>Kalibrierwert für den rechten Kanal ist %1 dB</source>
+        <translation>The calibration value for the right channel is %1 dB</translation>
+    </message>
+    <message>
+        <source>Mit &lt;OK&gt; wird die Kalibrierung übernommen, mit &lt;Abbruch&gt; verworfen!</source>
+        <translation>&lt;OK&gt; applies the calibration, &lt;Cancel&gt; discards it!</translation>
+    </message>
+    <message>
+        <source>Die Kalibrierung war nicht erfolgreich!</source>
+        <translation>The calibration was not successful!</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Terz- und Oktavanalysator für die PC-Soundkarte<byte value="xd"/>
+<byte value="xd"/>
+Pegel, Übertragung, Polung und Impedanz<byte value="xd"/>
+in 1/3-, 1/6- und 1/12-Oktaven<byte value="xd"/>
+<byte value="xd"/>
+Version 0.1<byte value="xd"/>
+<byte value="xd"/>
+Dieses Programm wird ohne jede Gewähr überlassen. Für Schäden an<byte value="xd"/>
+Soundkarte, Verstärker oder Testobjekt wird keine Haftung übernommen;<byte value="xd"/>
+bitte beachten Sie die Hinweise zur Verkabelung vor jeder Messung.</source>
+        <translation>Third-octave and octave analyzer for the PC sound card<byte value="xd"/>
+<byte value="xd"/>
+Level, transfer function, polarity and impedance<byte value="xd"/>
+in 1/3, 1/6 and 1/12 octaves<byte value="xd"/>
+<byte value="xd"/>
+Version 0.1<byte value="xd"/>
+<byte value="xd"/>
+This program is provided without any warranty. No liability is<byte value="xd"/>
+accepted for damage to the sound card, amplifier or test object;<byte value="xd"/>
+please read the notes on wiring before every measurement.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLevel</name>
+    <message>
+        <source>Messabstand/-pegel</source>
+        <translation>Measuring distance/level</translation>
+    </message>
+    <message>
+        <source>Soll:</source>
+        <translation>Target:</translation>
+    </message>
+    <message>
+        <source>Ist:</source>
+        <translation>Actual:</translation>
+    </message>
+    <message>
+        <source>Abstand [cm]</source>
+        <translation>Distance [cm]</translation>
+    </message>
+    <message>
+        <source>Anregung [V]</source>
+        <translation>Excitation [V]</translation>
+    </message>
+    <message>
+        <source>Manuell:</source>
+        <translation>Manual:</translation>
+    </message>
+    <message>
+        <source>Gesamt:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Der Pegel in jeder 1/12 Oktave der Datei Pseudo.wav<byte value="xd"/>
+ist 33.5 dB kleiner als ein voll ausgesteuerter Sinus.<byte value="xd"/>
+Daher ist der Vorgabwert für &apos;Offset [dB]&apos; 33.5</source>
+        <translation>The level in each 1/12 octave of the file Pseudo.wav<byte value="xd"/>
+is 33.5 dB below that of a full-scale sine.<byte value="xd"/>
+The default value for &apos;Offset [dB]&apos; is therefore 33.5</translation>
+    </message>
+    <message>
+        <source>Hinweis:</source>
+        <translation>Note:</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>&amp;Sprache</source>
@@ -277,6 +733,140 @@
     <message>
         <source>Die gewählte Sprache gilt ab dem nächsten Start von Terzlab.</source>
         <translation>The chosen language takes effect when Terzlab is started next.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMeas</name>
+    <message>
+        <source>Hinweise zur Messung</source>
+        <translation>Notes on the measurement</translation>
+    </message>
+    <message>
+        <source>Verkabelung:</source>
+        <translation>Wiring:</translation>
+    </message>
+    <message>
+        <source>Rvor [Ohm]:</source>
+        <translation>Rs [Ohm]:</translation>
+    </message>
+    <message>
+        <source>Rvor &lt;-&gt; Zx</source>
+        <translation>Rs &lt;-&gt; Zx</translation>
+    </message>
+    <message>
+        <source>Li &lt;-&gt; Re</source>
+        <translation>L &lt;-&gt; R</translation>
+    </message>
+    <message>
+        <source>Messung &amp;Start</source>
+        <translation>&amp;Start measurement</translation>
+    </message>
+</context>
+<context>
+    <name>frmThieleSmall</name>
+    <message>
+        <source>Re (Gleichstrom) [Ohm]:</source>
+        <translation>Re (DC) [Ohm]:</translation>
+    </message>
+    <message>
+        <source>Zusatzmasse [g]:</source>
+        <translation>Added mass [g]:</translation>
+    </message>
+    <message>
+        <source>oder Durchmesser [cm]:</source>
+        <translation>or diameter [cm]:</translation>
+    </message>
+    <message>
+        <source>Modell (Thiele-Small)</source>
+        <translation>Model (Thiele-Small)</translation>
+    </message>
+    <message>
+        <source>Thiele-Small-Parameter</source>
+        <translation>Thiele-Small parameters</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Messung mit Zusatzmasse &amp;laden ...</source>
+        <translation>&amp;Load measurement with added mass ...</translation>
+    </message>
+    <message>
+        <source>(keine Messung mit Zusatzmasse)</source>
+        <translation>(no measurement with added mass)</translation>
+    </message>
+    <message>
+        <source>&amp;Berechnen</source>
+        <translation>Co&amp;mpute</translation>
+    </message>
+    <message>
+        <source>Tabelle &amp;kopieren</source>
+        <translation>Copy &amp;table</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Bitte bei „%1“ eine Zahl von %2 bis %3 eingeben oder das Feld leeren.</source>
+        <translation>Please enter a number from %2 to %3 for “%1” or clear the field.</translation>
+    </message>
+    <message>
+        <source>Bitte Sd oder den Durchmesser angeben, nicht beides.</source>
+        <translation>Please give either Sd or the diameter, not both.</translation>
+    </message>
+    <message>
+        <source>Es ist keine Impedanzkurve zu sehen: bitte zuerst eine Impedanzmessung durchführen oder eine als Vergleichskurve laden.</source>
+        <translation>No impedance curve is shown: please run an impedance measurement first or load one as a comparison curve.</translation>
+    </message>
+    <message>
+        <source>Kurve: %1</source>
+        <translation>Curve: %1</translation>
+    </message>
+    <message>
+        <source>Thiele-Small-Parameter, %1</source>
+        <translation>Thiele-Small parameters, %1</translation>
+    </message>
+    <message>
+        <source>Abweichung des Modells von der Messung: %1 % (RMS über %2 bis %3 Hz)</source>
+        <translation>Model deviation from the measurement: %1 % (RMS over %2 to %3 Hz)</translation>
+    </message>
+    <message>
+        <source>Vas braucht Cms und damit die Zusatzmasse und die Messung mit ihr.</source>
+        <translation>Vas needs Cms and thus the added mass and the measurement with it.</translation>
+    </message>
+    <message>
+        <source>Für Mms, Cms und Bl fehlt die Zusatzmasse [g].</source>
+        <translation>Mms, Cms and Bl still need the added mass [g].</translation>
+    </message>
+    <message>
+        <source>Für Mms, Cms und Bl fehlt die Messung mit Zusatzmasse.</source>
+        <translation>Mms, Cms and Bl still need the measurement with added mass.</translation>
+    </message>
+    <message>
+        <source>Messung mit Zusatzmasse: %1</source>
+        <translation>Measurement with added mass: %1</translation>
+    </message>
+    <message>
+        <source>Keine Parameter: %1</source>
+        <translation>No parameters: %1</translation>
+    </message>
+    <message>
+        <source>Messung mit Zusatzmasse laden</source>
+        <translation>Load measurement with added mass</translation>
+    </message>
+    <message>
+        <source>Terzlab-Messdatei (%1)</source>
+        <translation>Terzlab measurement file (%1)</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
     </message>
 </context>
 </TS>
