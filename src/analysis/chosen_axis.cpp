@@ -1,5 +1,7 @@
 #include "analysis/chosen_axis.h"
 
+#include "text/translate.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -20,19 +22,27 @@ bool fits(const AxisRange& r) {
 
 std::string AxisFault(double top, double bottom, double step) {
     if (!isWhole(top) || !isWhole(bottom) || !isWhole(step))
-        return "Oben, unten und die Teilung müssen ganze Zahlen sein.";
-    if (std::abs(top) > kAxisLimit || std::abs(bottom) > kAxisLimit)
-        return "Oben und unten müssen zwischen -" + std::to_string(kAxisLimit) + " und " +
-               std::to_string(kAxisLimit) + " liegen.";
-    if (top <= bottom) return "Oben muss größer sein als unten.";
+        return text::translate("AxisChoice",
+                               "Oben, unten und die Teilung müssen ganze Zahlen sein.");
+    if (std::abs(top) > kAxisLimit || std::abs(bottom) > kAxisLimit) {
+        const std::string limit = std::to_string(kAxisLimit);
+        return text::arg(
+            text::translate("AxisChoice", "Oben und unten müssen zwischen -%1 und %1 liegen."),
+            {limit});
+    }
+    if (top <= bottom) return text::translate("AxisChoice", "Oben muss größer sein als unten.");
     if (std::find(kAxisSteps.begin(), kAxisSteps.end(), step) == kAxisSteps.end())
-        return "Die Teilung muss 1, 2, 5, 10, 20, 50, 100 oder 200 sein.";
+        return text::translate("AxisChoice",
+                               "Die Teilung muss 1, 2, 5, 10, 20, 50, 100 oder 200 sein.");
     const double divisions = (top - bottom) / step;
     if (divisions != std::round(divisions))
-        return "Der Abstand von oben nach unten muss ein Vielfaches der Teilung sein.";
+        return text::translate(
+            "AxisChoice", "Der Abstand von oben nach unten muss ein Vielfaches der Teilung sein.");
     if (divisions > kMaxAxisDivisions)
-        return "Höchstens " + std::to_string(kMaxAxisDivisions) +
-               " Teilungen: bitte eine größere Teilung wählen.";
+        return text::arg(
+            text::translate("AxisChoice",
+                            "Höchstens %1 Teilungen: bitte eine größere Teilung wählen."),
+            {std::to_string(kMaxAxisDivisions)});
     return {};
 }
 

@@ -17,7 +17,8 @@ inline constexpr int kAxisLimit = 1000;
 // Twice the automatic choice's seven, so the labels still stand apart.
 inline constexpr int kMaxAxisDivisions = 14;
 
-// Empty when top, bottom and step make an axis the graph can draw, else the reason in German.
+// Empty when top, bottom and step make an axis the graph can draw, else the reason in the
+// user's language.
 std::string AxisFault(double top, double bottom, double step);
 
 // One wheel notch per unit of notches: the axis moves up (positive) or down by its step.

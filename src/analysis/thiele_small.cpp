@@ -2,6 +2,7 @@
 
 #include "analysis/constants.h"
 #include "analysis/least_squares.h"
+#include "text/translate.h"
 
 #include <algorithm>
 #include <charconv>
@@ -54,17 +55,21 @@ struct Peak {
 
 Peak FindPeak(const ImpedanceCurve& c) {
     const std::size_t end = BandsBelow(c, kPeakLimitHz);
-    if (end < 2 * kMinBandsEachSide + 1) return {0, "Die Kurve hat zu wenige Werte unter 1 kHz"};
+    if (end < 2 * kMinBandsEachSide + 1)
+        return {0, text::translate("ThieleSmallFit", "Die Kurve hat zu wenige Werte unter 1 kHz")};
     const std::size_t peak = PeakIndex(c, end);
     double lowest = c.Bands[0].Magnitude;
     for (std::size_t i = 0; i < end; ++i)
         lowest = std::min(lowest, c.Bands[i].Magnitude);
     if (c.Bands[peak].Magnitude < kMinPeakRatio * lowest)
-        return {peak, "Die Kurve zeigt keine Resonanzspitze unter 1 kHz"};
+        return {peak, text::translate("ThieleSmallFit",
+                                      "Die Kurve zeigt keine Resonanzspitze unter 1 kHz")};
     if (peak < kMinBandsEachSide || peak + kMinBandsEachSide >= end) {
-        return {peak, "Das Impedanzmaximum liegt am Rand des Messbereichs (bei " +
-                          Fixed(c.Bands[peak].Freq, 1) +
-                          " Hz): keine Resonanzspitze, die sich auswerten lässt"};
+        return {peak, text::arg(text::translate("ThieleSmallFit",
+                                                "Das Impedanzmaximum liegt am Rand des "
+                                                "Messbereichs (bei %1 Hz): keine Resonanzspitze, "
+                                                "die sich auswerten lässt"),
+                                {Fixed(c.Bands[peak].Freq, 1)})};
     }
     return {peak, {}};
 }
@@ -239,7 +244,9 @@ ThieleSmallFit FitThieleSmall(const ImpedanceCurve& curve, std::optional<double>
         }
     }
     if (!found) {
-        out.Error = "Das Treibermodell lässt sich der Kurve nicht anpassen (keine Konvergenz)";
+        out.Error = text::translate(
+            "ThieleSmallFit",
+            "Das Treibermodell lässt sich der Kurve nicht anpassen (keine Konvergenz)");
         return out;
     }
     out.Model = packing.Unpack(best.X);
@@ -252,8 +259,10 @@ MovingMass AddedMassMethod(const DriverModel& free, const DriverModel& loaded, d
     MovingMass out;
     const double shift = free.Fs / loaded.Fs;
     if (!(shift > kMinMassShift)) {
-        out.Error = "Die Resonanz mit Zusatzmasse (" + Fixed(loaded.Fs, 2) +
-                    " Hz) liegt nicht tiefer als ohne (" + Fixed(free.Fs, 2) + " Hz)";
+        out.Error =
+            text::arg(text::translate("ThieleSmallFit", "Die Resonanz mit Zusatzmasse (%1 Hz) "
+                                                        "liegt nicht tiefer als ohne (%2 Hz)"),
+                      {Fixed(loaded.Fs, 2), Fixed(free.Fs, 2)});
         return out;
     }
     out.MmsGrams = addedGrams / (shift * shift - 1.0);

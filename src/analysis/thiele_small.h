@@ -45,7 +45,7 @@ struct ThieleSmallFit {
     double RmsPercent = 0.0; // model against measurement over the fitted bands
     double FromHz = 0.0;     // the fitted bands
     double ToHz = 0.0;
-    std::string Error; // why there is no result (German); empty on success
+    std::string Error; // why there is no result, for the user; empty on success
 };
 
 // Fits the model to the bands around the impedance peak below 1 kHz. A DC resistance measured

@@ -2,6 +2,7 @@
 #include "analysis/constants.h"
 #include "display/mapping.h"
 #include "display/number_format.h"
+#include "text/translate.h"
 #include <algorithm>
 #include <cmath>
 
@@ -38,15 +39,16 @@ std::string BandFrequencyText(double f, const std::string& separator) {
     return FormatFixed(f, f < 10.0 ? 2 : f < 100.0 ? 1 : 0, separator);
 }
 
-std::string Caption(const char* label, const std::optional<Reading>& at,
+// The pattern names the curve and places the reading ("%1").
+std::string Caption(const std::string& pattern, const std::optional<Reading>& at,
                     const CurveReadoutInputs& in) {
     if (!at) return {};
-    std::string text =
-        std::string(label) + ": " + BandFrequencyText(at->Point.Freq, in.DecimalSeparator) +
-        " Hz  " + FormatFixed(at->Point.Value, 2, in.DecimalSeparator) + (in.Ohm ? " Ohm" : " dB");
+    std::string reading = BandFrequencyText(at->Point.Freq, in.DecimalSeparator) + " Hz  " +
+                          FormatFixed(at->Point.Value, 2, in.DecimalSeparator) +
+                          (in.Ohm ? " Ohm" : " dB");
     if (at->Phase && !isNoValue(*at->Phase))
-        text += "  " + FormatFixed(*at->Phase, 1, in.DecimalSeparator) + "\u00B0";
-    return text;
+        reading += "  " + FormatFixed(*at->Phase, 1, in.DecimalSeparator) + "\u00B0";
+    return text::arg(pattern, {reading});
 }
 
 } // namespace
@@ -62,7 +64,7 @@ CurveReadoutText CurveReadout(float x, const CurveReadoutInputs& in) {
             Reading at{{in.BandFreq[*b], in.BandValue[*b]}, std::nullopt};
             if (*b < in.BandPhase.size()) at.Phase = in.BandPhase[*b];
             out.Measured = at.Point;
-            out.MeasuredCaption = Caption("Messung", at, in);
+            out.MeasuredCaption = Caption(text::translate("CurveReadout", "Messung: %1"), at, in);
         }
     }
     if (const CorrectionCurve* curve = in.Comparison) {
@@ -71,7 +73,8 @@ CurveReadoutText CurveReadout(float x, const CurveReadoutInputs& in) {
         if (const auto e = Nearest(f, curve->CurveFreq, curve->CurveAmp, count)) {
             Reading at{{curve->CurveFreq[*e], curve->CurveAmp[*e]}, std::nullopt};
             if (in.ComparisonPhase) at.Phase = curve->CurvePhase[*e];
-            out.ComparisonCaption = Caption("Vergleich", at, in);
+            out.ComparisonCaption =
+                Caption(text::translate("CurveReadout", "Vergleich: %1"), at, in);
         }
     }
     return out;

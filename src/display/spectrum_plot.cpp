@@ -3,12 +3,14 @@
 #include "analysis/meas_type.h"
 #include "display/curve_colour.h"
 #include "display/mapping.h"
+#include "text/translate.h"
 #include <algorithm>
 #include <cmath>
 
 namespace terzlab {
 
-const char* const kStampText = "\u00A9 Terzlab \u2013 Terzanalyse mit der Soundkarte";
+const char* const kStampText =
+    TZ_TRANSLATE_NOOP("GraphStamp", "\u00A9 Terzlab \u2013 Terzanalyse mit der Soundkarte");
 
 namespace {
 
@@ -193,15 +195,16 @@ bool ComparisonShown(const CorrectionCurve* curve, bool checked, int16_t measTyp
 void DrawStamp(Picture& graph) {
     const double w = graph.ScaleWidth();
     const double h = graph.ScaleHeight();
+    const std::string stamp = text::translate("GraphStamp", kStampText);
     graph.SetFont({"Arial", w / 50.0, true});
-    const double x = std::nearbyint((w - graph.TextWidth(kStampText)) / 2.0);
-    const double top = h - 1.2 * graph.TextHeight(kStampText);
+    const double x = std::nearbyint((w - graph.TextWidth(stamp)) / 2.0);
+    const double top = h - 1.2 * graph.TextHeight(stamp);
     graph.SetDrawStyle(DrawStyle::Solid);
     graph.FillBox(x, top, w - x, h - 4.0, kWhite);
     graph.SetForeColor(kLightGrey);
     graph.SetCurrentX(x);
     graph.SetCurrentY(top);
-    graph.Print(kStampText);
+    graph.Print(stamp);
 }
 
 void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,

@@ -1,4 +1,5 @@
 #include "files/atomic_write.h"
+#include "text/translate.h"
 #include <cstdio>
 #include <unistd.h>
 
@@ -34,8 +35,10 @@ bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes) {
 bool ReplaceFileOrReport(const std::filesystem::path& target, std::string_view bytes,
                          MessageService& messages) {
     if (ReplaceFile(target, bytes)) return true;
-    messages.show("Die Datei " + target.string() + " konnte nicht geschrieben werden!",
-                  MsgButtons::Ok, MsgIcon::Exclamation, "Fehler");
+    messages.show(
+        text::arg(text::translate("DataFiles", "Die Datei %1 konnte nicht geschrieben werden!"),
+                  {target.string()}),
+        MsgButtons::Ok, MsgIcon::Exclamation, text::translate("DataFiles", "Fehler"));
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include "files/cp1252.h"
 #include "files/disp_oct.h"
 #include "files/numbers.h"
+#include "text/translate.h"
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -133,9 +134,11 @@ bool ReadExportSource(const std::filesystem::path& path, ExportSource& source, s
     const FileProbe probe = ProbeFile(*store, path, kOctMask);
     if (probe.Type != kCurveLevel && probe.Type != kCurveImpedance) {
         std::error_code fault;
-        error = std::filesystem::is_regular_file(path, fault)
-                    ? "Die Datei " + path.string() + " ist keine Terzlab-Messdatei mit Titel"
-                    : "Die Datei " + path.string() + " fehlt oder ist nicht lesbar";
+        const std::string pattern =
+            std::filesystem::is_regular_file(path, fault)
+                ? text::translate("DataFiles", "Die Datei %1 ist keine Terzlab-Messdatei mit Titel")
+                : text::translate("DataFiles", "Die Datei %1 fehlt oder ist nicht lesbar");
+        error = text::arg(pattern, {path.string()});
         return false;
     }
     // The reference slot is the one whose reader insists on the 1/12-octave grid.
@@ -162,10 +165,14 @@ bool ReadExportSource(const std::filesystem::path& path, ExportSource& source, s
 
 std::string ExportKindRefusal(ExportFormat format, bool impedance) {
     if (format == ExportFormat::Frd && impedance) {
-        return "Eine Impedanzmessung lässt sich nicht als FRD exportieren (dafür ZMA oder CSV)";
+        return text::translate(
+            "DataFiles",
+            "Eine Impedanzmessung lässt sich nicht als FRD exportieren (dafür ZMA oder CSV)");
     }
     if (format == ExportFormat::Zma && !impedance) {
-        return "Eine Pegelmessung lässt sich nicht als ZMA exportieren (dafür FRD oder CSV)";
+        return text::translate(
+            "DataFiles",
+            "Eine Pegelmessung lässt sich nicht als ZMA exportieren (dafür FRD oder CSV)");
     }
     return {};
 }
@@ -173,7 +180,7 @@ std::string ExportKindRefusal(ExportFormat format, bool impedance) {
 std::string ExportRefusal(ExportFormat format, const ExportSource& source) {
     if (std::string kind = ExportKindRefusal(format, source.Impedance); !kind.empty()) return kind;
     if (std::none_of(source.Rows.begin(), source.Rows.end(), HasValue)) {
-        return "Die Messung hat in keinem Band einen Wert";
+        return text::translate("DataFiles", "Die Messung hat in keinem Band einen Wert");
     }
     return {};
 }
@@ -197,7 +204,8 @@ bool WriteExport(const std::filesystem::path& path, ExportFormat format, const E
     error = ExportRefusal(format, source);
     if (!error.empty()) return false;
     if (ReplaceFile(path, ExportText(format, source))) return true;
-    error = "Die Datei " + path.string() + " konnte nicht geschrieben werden";
+    error = text::arg(text::translate("DataFiles", "Die Datei %1 konnte nicht geschrieben werden"),
+                      {path.string()});
     return false;
 }
 

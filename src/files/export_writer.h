@@ -36,10 +36,11 @@ ExportSource ExportSourceFor(const MeasurementHeader& header, const BandState& b
                              std::time_t when);
 
 // A saved measurement file read through the program's own curve reader; its date is the file's
-// modification time. False with a one-line German reason.
+// modification time. False with a one-line reason in the user's language.
 bool ReadExportSource(const std::filesystem::path& path, ExportSource& source, std::string& error);
 
-// Why this format cannot take this kind of measurement (German, one line); empty when it can.
+// Why this format cannot take this kind of measurement (one line, for the user); empty when it
+// can.
 std::string ExportKindRefusal(ExportFormat format, bool impedance);
 
 // The kind's refusal, or that no band has a value; empty when the file can be written.

@@ -1,6 +1,7 @@
 #include "files/impedance_file.h"
 
 #include "files/disp_oct.h"
+#include "text/translate.h"
 
 namespace terzlab {
 
@@ -10,10 +11,12 @@ ImpedanceFileRead ReadImpedanceFile(const std::filesystem::path& path, MessageSe
     const FileProbe probe = ProbeFile(store, path, kOctMask);
     if (probe.Type != kCurveImpedance) {
         std::error_code error;
-        read.Refusal = std::filesystem::is_regular_file(path, error)
-                           ? "Die Datei " + path.string() +
-                                 " ist keine Impedanzmessung (Terzlab-Messdatei mit Titel)"
-                           : "Die Datei " + path.string() + " fehlt oder ist nicht lesbar";
+        const std::string pattern =
+            std::filesystem::is_regular_file(path, error)
+                ? text::translate("DataFiles", "Die Datei %1 ist keine Impedanzmessung "
+                                               "(Terzlab-Messdatei mit Titel)")
+                : text::translate("DataFiles", "Die Datei %1 fehlt oder ist nicht lesbar");
+        read.Refusal = text::arg(pattern, {path.string()});
         return read;
     }
     if (!LoadProbedFile(store, kComparisonSlot, path, probe, CorrectionCurve::kEntries - 1,

@@ -2,6 +2,7 @@
 #include "files/curve_values.h"
 #include "files/disp_oct.h"
 #include "files/numbers.h"
+#include "text/translate.h"
 #include <algorithm>
 #include <cmath>
 
@@ -104,28 +105,38 @@ void ReadTitleAndType(DispOct& store, int slot) {
 }
 
 void WarnCorruptLines(const StoredCurve& curve, MessageService& messages) {
-    messages.show("Einige Frequenzlinien der Datei " + CurvePath(curve).string() +
-                      "\r\nwaren korrupt und wurden daher nicht berücksichtigt!",
-                  MsgButtons::Ok, MsgIcon::Information, "Warnung");
+    messages.show(text::arg(text::translate("DataFiles",
+                                            "Einige Frequenzlinien der Datei %1\r\nwaren korrupt "
+                                            "und wurden daher nicht berücksichtigt!"),
+                            {CurvePath(curve).string()}),
+                  MsgButtons::Ok, MsgIcon::Information, text::translate("DataFiles", "Warnung"));
 }
 
 void WarnSensitivity(const StoredCurve& curve, MessageService& messages) {
-    messages.show("Die Empfindlichkeit in der Datei " + CurvePath(curve).string() +
-                      "\r\nist nicht größer als 0 und wurde daher nicht berücksichtigt!",
-                  MsgButtons::Ok, MsgIcon::Information, "Warnung");
+    messages.show(text::arg(text::translate("DataFiles",
+                                            "Die Empfindlichkeit in der Datei %1\r\nist nicht "
+                                            "größer als 0 und wurde daher nicht berücksichtigt!"),
+                            {CurvePath(curve).string()}),
+                  MsgButtons::Ok, MsgIcon::Information, text::translate("DataFiles", "Warnung"));
 }
 
-std::string ReadErrorReason(int code) {
+// The message for a read error; "%1" stands for the file.
+std::string ReadErrorPattern(int code) {
     switch (code) {
     case kReadErrorResolution:
-        return " trat ein Fehler auf (Oktav-Auflösung nicht 1/3, 1/6 oder 1/12)! ";
+        return text::translate("DataFiles", "Beim Einlesen der Datei %1 trat ein Fehler auf "
+                                            "(Oktav-Auflösung nicht 1/3, 1/6 oder 1/12)! ");
     case kReadErrorStartLine:
-        return " trat ein Fehler auf (falsche Startzeile für das Einlesen der Frequenzwerte)! ";
+        return text::translate("DataFiles",
+                               "Beim Einlesen der Datei %1 trat ein Fehler auf (falsche Startzeile "
+                               "für das Einlesen der Frequenzwerte)! ");
     case kReadErrorSensorTable:
-        return " trat ein Fehler auf (mindestens zwei Frequenzen über 0 Hz in aufsteigender "
-               "Folge nötig)! ";
+        return text::translate("DataFiles",
+                               "Beim Einlesen der Datei %1 trat ein Fehler auf (mindestens zwei "
+                               "Frequenzen über 0 Hz in aufsteigender Folge nötig)! ");
     default:
-        return " trat ein Fehler auf (Datei fehlt oder ist nicht lesbar)! ";
+        return text::translate("DataFiles", "Beim Einlesen der Datei %1 trat ein Fehler auf "
+                                            "(Datei fehlt oder ist nicht lesbar)! ");
     }
 }
 
@@ -133,8 +144,8 @@ std::string ReadErrorReason(int code) {
 
 void ShowReadError(DispOct& store, int slot, int code, MessageService& messages) {
     auto& curve = store.Curves[slot];
-    messages.show("Beim Einlesen der Datei " + CurvePath(curve).string() + ReadErrorReason(code),
-                  MsgButtons::Ok, MsgIcon::Exclamation, "Fehler beim Einlesen");
+    messages.show(text::arg(ReadErrorPattern(code), {CurvePath(curve).string()}), MsgButtons::Ok,
+                  MsgIcon::Exclamation, text::translate("DataFiles", "Fehler beim Einlesen"));
     curve = StoredCurve{}; // nothing of the failed file stays: not its title, not its name
     ClearSlot(curve);
     if (slot == kSensorSlot) store.SensorOffset = 0.0;

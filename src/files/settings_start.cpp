@@ -1,5 +1,6 @@
 #include "files/numbers.h"
 #include "files/settings.h"
+#include "text/translate.h"
 
 namespace terzlab {
 namespace {
@@ -10,29 +11,45 @@ std::string_view MaskForSlot(int slot) {
 
 std::string CalibrationQuestion(int channel, double value, std::string_view separator) {
     const std::string shown = WithSeparator(FormatValue(value, "0.00"), separator);
-    return std::string("Gespeicherten Kalibrierwert für ") + (channel == 0 ? "linken" : "rechten") +
-           " Kanal von " + shown +
-           " dB übernehmen?\n\nEine Übernahme macht nur dann Sinn, wenn sich die Stellung\n"
-           "des Aufnahmemixers seit der Kalibrierung nicht verändert hat!";
+    const std::string question =
+        channel == 0
+            ? text::translate("DataFiles",
+                              "Gespeicherten Kalibrierwert für linken Kanal von %1 dB "
+                              "übernehmen?\n\nEine Übernahme macht nur dann Sinn, wenn sich die "
+                              "Stellung\ndes Aufnahmemixers seit der Kalibrierung nicht verändert "
+                              "hat!")
+            : text::translate("DataFiles",
+                              "Gespeicherten Kalibrierwert für rechten Kanal von %1 dB "
+                              "übernehmen?\n\nEine Übernahme macht nur dann Sinn, wenn sich die "
+                              "Stellung\ndes Aufnahmemixers seit der Kalibrierung nicht verändert "
+                              "hat!");
+    return text::arg(question, {shown});
 }
 
-void SkipStoredCurve(const std::filesystem::path& path, std::string_view reason,
+// The pattern says why the file is skipped; "%1" stands for the file.
+void SkipStoredCurve(const std::filesystem::path& path, const std::string& pattern,
                      MessageService& messages) {
-    messages.show("Die gespeicherte Datei " + path.string() + std::string(reason) +
-                      "\nund wird daher nicht geladen.",
-                  MsgButtons::Ok, MsgIcon::Information, "Hinweis");
+    messages.show(text::arg(pattern, {path.string()}), MsgButtons::Ok, MsgIcon::Information,
+                  text::translate("DataFiles", "Hinweis"));
 }
 
 void LoadStoredCurve(DispOct& store, int slot, const std::filesystem::path& path, int16_t lastBand,
                      MessageService& messages) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
-        SkipStoredCurve(path, " wurde nicht gefunden", messages);
+        SkipStoredCurve(path,
+                        text::translate("DataFiles", "Die gespeicherte Datei %1 wurde nicht "
+                                                     "gefunden\nund wird daher nicht geladen."),
+                        messages);
         return;
     }
     const auto probe = ProbeFile(store, path, MaskForSlot(slot));
     if (probe.Type == kCurveUnknown) {
-        SkipStoredCurve(path, " ist keine gültige Datei für diesen Zweck", messages);
+        SkipStoredCurve(path,
+                        text::translate("DataFiles",
+                                        "Die gespeicherte Datei %1 ist keine gültige Datei für "
+                                        "diesen Zweck\nund wird daher nicht geladen."),
+                        messages);
         return;
     }
     auto& curve = store.Curves[slot];

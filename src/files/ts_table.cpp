@@ -1,22 +1,27 @@
 #include "files/ts_table.h"
 
 #include "files/numbers.h"
+#include "text/translate.h"
 
 namespace terzlab {
 namespace {
 
 struct Figure {
     const char* Key;
-    const char* Label;
+    const char* Label; // shown translated; only labels that differ in English are marked
     const char* Unit;
     const char* Pattern;
 };
 
 constexpr Figure kFit[] = {
-    {"fs_Hz", "fs", "Hz", "0.00"},       {"Re_ohm", "Re", "Ohm", "0.000"},
-    {"Zmax_ohm", "Zmax", "Ohm", "0.00"}, {"Qms", "Qms", "", "0.000"},
-    {"Qes", "Qes", "", "0.000"},         {"Qts", "Qts", "", "0.000"},
-    {"Le_mH", "Le", "mH", "0.000"},      {"fit_rms_percent", "Abweichung (RMS)", "%", "0.00"},
+    {"fs_Hz", "fs", "Hz", "0.00"},
+    {"Re_ohm", "Re", "Ohm", "0.000"},
+    {"Zmax_ohm", "Zmax", "Ohm", "0.00"},
+    {"Qms", "Qms", "", "0.000"},
+    {"Qes", "Qes", "", "0.000"},
+    {"Qts", "Qts", "", "0.000"},
+    {"Le_mH", "Le", "mH", "0.000"},
+    {"fit_rms_percent", TZ_TRANSLATE_NOOP("ThieleSmallTable", "Abweichung (RMS)"), "%", "0.00"},
 };
 constexpr Figure kMass[] = {
     {"Mms_g", "Mms", "g", "0.000"},
@@ -26,7 +31,8 @@ constexpr Figure kMass[] = {
 constexpr Figure kVas = {"Vas_l", "Vas", "l", "0.000"};
 
 TsRow RowOf(const Figure& f, double value) {
-    return {f.Key, f.Label, f.Unit, FormatValue(value, f.Pattern)};
+    return {f.Key, text::translate("ThieleSmallTable", f.Label), f.Unit,
+            FormatValue(value, f.Pattern)};
 }
 
 } // namespace

@@ -74,11 +74,11 @@ MsgAnswer QtMessageService::show(const QString& text, MsgButtons buttons, MsgIco
     QMessageBox box(qtIcon(icon), title.isEmpty() ? kAppTitle : title, text);
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+        box.button(QMessageBox::Yes)->setText(tr("&Ja"));
+        box.button(QMessageBox::No)->setText(tr("&Nein"));
     } else if (buttons == MsgButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbruch"));
+        box.button(QMessageBox::Cancel)->setText(tr("Abbruch"));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

@@ -3,6 +3,7 @@
 // out. The window code never creates a QMessageBox itself, so tests can answer from a script.
 #include "files/message_service.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <deque>
@@ -30,6 +31,8 @@ class MessageService : public terzlab::MessageService {
 
 // Real modal boxes.
 class QtMessageService final : public MessageService {
+    Q_DECLARE_TR_FUNCTIONS(QtMessageService)
+
   public:
     MsgAnswer show(const QString& text, MsgButtons buttons, MsgIcon icon,
                    const QString& title) override;

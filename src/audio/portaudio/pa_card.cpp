@@ -2,6 +2,7 @@
 #include "audio/portaudio/pa_devices.h"
 #include "audio/portaudio/pa_player.h"
 #include "audio/sound_card.h"
+#include "text/translate.h"
 
 namespace terzlab::audio {
 
@@ -11,8 +12,9 @@ std::unique_ptr<SoundCard> openPortAudioCard() {
     card->devices = std::make_unique<PaDeviceList>(session);
     card->capture = std::make_unique<PaCapture>(session);
     card->player = std::make_unique<PaPlayer>(session);
-    card->description = session->ok() ? "Soundkarte über PortAudio (ALSA)"
-                                      : "Soundkarte über PortAudio (nicht verfügbar)";
+    card->description =
+        session->ok() ? text::translate("SoundCard", "Soundkarte über PortAudio (ALSA)")
+                      : text::translate("SoundCard", "Soundkarte über PortAudio (nicht verfügbar)");
     return card;
 }
 

@@ -1,6 +1,7 @@
 #include "audio/virtual/virtual_card.h"
 
 #include "audio/virtual/virtual_parts.h"
+#include "text/translate.h"
 
 namespace terzlab::audio {
 
@@ -11,7 +12,8 @@ std::unique_ptr<SoundCard> openVirtualCard(const VirtualCardOptions& options) {
     card->capture = std::make_unique<VirtualCapture>(core);
     card->player = std::make_unique<VirtualPlayer>(core);
     card->bench = core.get();
-    card->description = "Virtuelle Soundkarte (Lautsprecher-Modell, keine echte Tonein-/ausgabe)";
+    card->description = text::translate(
+        "SoundCard", "Virtuelle Soundkarte (Lautsprecher-Modell, keine echte Tonein-/ausgabe)");
     return card;
 }
 

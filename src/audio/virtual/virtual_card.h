@@ -3,6 +3,7 @@
 // (the bench) and comes back on both inputs. Tests run it on virtual time (a queued buffer is
 // done at once); the program paces blocks in real time.
 #include "audio/sound_card.h"
+#include "text/translate.h"
 
 #include <string>
 #include <vector>
@@ -41,9 +42,10 @@ struct BenchSettings {
 // Test hooks: how the simulated machine and driver behave.
 struct VirtualCardOptions {
     Timing timing = Timing::Virtual;
-    std::vector<std::string> inputNames{"Virtuelle Soundkarte"};
+    // The device lists show these names; the options are made after the language is chosen.
+    std::vector<std::string> inputNames{text::translate("SoundCard", "Virtuelle Soundkarte")};
     std::vector<uint32_t> inputFormats{0xFFFFF};
-    std::vector<std::string> outputNames{"Virtuelle Soundkarte"};
+    std::vector<std::string> outputNames{text::translate("SoundCard", "Virtuelle Soundkarte")};
     std::vector<uint32_t> outputFormats{0xFFFFF};
     int openResult = 0; // non-zero: open fails with this result
     // A driver that never sets the done bit; on virtual time waitDone reports TimedOut at once.
