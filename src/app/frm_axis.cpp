@@ -16,17 +16,17 @@ using calibration::ReadFieldNumber;
 frmAxis::frmAxis(const AxisRange& current, std::function<void(const AxisRange&)> onChosen,
                  QWidget* parent)
     : QDialog(parent), onChosen_(std::move(onChosen)) {
-    setWindowTitle(QStringLiteral("Achse einstellen"));
+    setWindowTitle(tr("Achse einstellen"));
     auto* grid = new QGridLayout(this);
-    txtTop = addField(QStringLiteral("&Oben:"), current.RangeTop, 0);
-    txtBottom = addField(QStringLiteral("&Unten:"), current.RangeBottom, 1);
-    txtStep = addField(QStringLiteral("&Teilung:"), current.RangeStep, 2);
+    txtTop = addField(tr("&Oben:"), current.RangeTop, 0);
+    txtBottom = addField(tr("&Unten:"), current.RangeBottom, 1);
+    txtStep = addField(tr("&Teilung:"), current.RangeStep, 2);
     lblNote = new QLabel(this);
     lblNote->setWordWrap(true);
     lblNote->setStyleSheet(QStringLiteral("color: #C00000"));
     grid->addWidget(lblNote, 3, 0, 1, 2);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Abbruch"), this);
+    cmdCancel = new QPushButton(tr("Abbruch"), this);
     cmdOK->setDefault(true);
     grid->addWidget(cmdOK, 4, 0);
     grid->addWidget(cmdCancel, 4, 1);

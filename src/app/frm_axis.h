@@ -4,6 +4,7 @@
 // graph can draw. Only an accepted axis reaches the caller.
 #include "analysis/types.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <functional>
@@ -15,6 +16,8 @@ class QPushButton;
 namespace terzlab::app {
 
 class frmAxis final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmAxis)
+
   public:
     frmAxis(const AxisRange& current, std::function<void(const AxisRange&)> onChosen,
             QWidget* parent);

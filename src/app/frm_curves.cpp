@@ -8,18 +8,18 @@
 namespace terzlab::app {
 
 frmCurves::frmCurves(ComparisonHost& host, QWidget* parent) : QDialog(parent), host_(host) {
-    setWindowTitle(QStringLiteral("Vergleichskurven"));
+    setWindowTitle(tr("Vergleichskurven"));
     auto* grid = new QGridLayout(this);
     tblCurves = new QTableWidget(0, 2, this);
-    tblCurves->setHorizontalHeaderLabels({QStringLiteral("Titel"), QStringLiteral("Datei")});
+    tblCurves->setHorizontalHeaderLabels({tr("Titel"), tr("Datei")});
     tblCurves->horizontalHeader()->setStretchLastSection(true);
     tblCurves->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblCurves->setSelectionMode(QAbstractItemView::SingleSelection);
     tblCurves->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->addWidget(tblCurves, 0, 0, 1, 3);
-    cmdRemove = new QPushButton(QStringLiteral("&Entfernen"), this);
-    cmdRemoveAll = new QPushButton(QStringLiteral("&Alle entfernen"), this);
-    cmdClose = new QPushButton(QStringLiteral("&Schließen"), this);
+    cmdRemove = new QPushButton(tr("&Entfernen"), this);
+    cmdRemoveAll = new QPushButton(tr("&Alle entfernen"), this);
+    cmdClose = new QPushButton(tr("&Schließen"), this);
     grid->addWidget(cmdRemove, 1, 0);
     grid->addWidget(cmdRemoveAll, 1, 1);
     grid->addWidget(cmdClose, 1, 2);

@@ -3,6 +3,7 @@
 // file; each can be hidden or removed, or all removed. The dialog sees the curves only through
 // ComparisonHost.
 #include <QColor>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -31,6 +32,8 @@ class ComparisonHost {
 };
 
 class frmCurves final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmCurves)
+
   public:
     frmCurves(ComparisonHost& host, QWidget* parent);
 

@@ -94,6 +94,9 @@ class frmMain final : public QMainWindow,
     void DoStop();
     void UpdateStartText(int16_t Offset);
     void UpdateStopText();
+    // The start button's caption while no run is under way, and the averaging box's caption.
+    static QString idleCaption();
+    QString stopCaption() const;
     void LabelShow(bool Measure);
     void GetActChan();
     void GetBlockSize();

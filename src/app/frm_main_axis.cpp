@@ -19,7 +19,7 @@ constexpr int kNotch = 120; // wheel angle of one notch, in eighths of a degree
 
 void frmMain::buildAxisCommand() {
     mnuGraph = new QMenu(this);
-    mnuAxis = mnuGraph->addAction(QStringLiteral("&Achse einstellen ..."));
+    mnuAxis = mnuGraph->addAction(tr("&Achse einstellen ..."));
     connect(mnuAxis, &QAction::triggered, this, [this] { mnuAxis_Click(); });
     picGraph->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(picGraph, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {

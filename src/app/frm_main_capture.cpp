@@ -36,8 +36,7 @@ bool frmMain::openCapture() {
 }
 
 void frmMain::openFailed() {
-    message(QStringLiteral("Das Aufnahmegerät konnte nicht gestartet werden!"),
-            platform::MsgIcon::Exclamation);
+    message(tr("Das Aufnahmegerät konnte nicht gestartet werden!"), platform::MsgIcon::Exclamation);
     // The count-down caption is already up: without this the button would be dead for good.
     run_.ImpedancePart = 0;
     endPhase(RunPhase::Idle);
@@ -70,8 +69,8 @@ bool frmMain::waitBlock() {
 void frmMain::endRunWithoutData() {
     run_.ImpedancePart = 0; // a silent device cannot carry a second part either
     DoStop();
-    message(QStringLiteral("Das Aufnahmegerät liefert keine Daten. Die Messung wurde abgebrochen!"),
-            platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+    message(tr("Das Aufnahmegerät liefert keine Daten. Die Messung wurde abgebrochen!"),
+            platform::MsgIcon::Exclamation, tr("Fehler"));
 }
 
 bool frmMain::firstBlock() {

@@ -29,7 +29,7 @@ bool sameFile(const StoredCurve& a, const StoredCurve& b) {
 } // namespace
 
 void frmMain::buildComparisonCommands() {
-    mnuCurves = new QAction(QStringLiteral("Vergleichsk&urven ..."), this);
+    mnuCurves = new QAction(tr("Vergleichsk&urven ..."), this);
     const QList<QAction*> actions = mnuFile->actions();
     const qsizetype after = actions.indexOf(mnuLoadComp) + 1;
     mnuFile->insertAction(after < actions.size() ? actions[after] : nullptr, mnuCurves);
@@ -52,10 +52,9 @@ int frmMain::comparisonCount() const {
 // new one joins the further curves.
 void frmMain::loadComparison() {
     if (comparisonCount() >= static_cast<int>(kComparisonColours.size())) {
-        message(QStringLiteral("Es sind bereits sechs Vergleichskurven geladen.\r\n"
-                               "Bitte zuerst eine unter „Datei / Vergleichskurven ...“ "
-                               "entfernen."),
-                platform::MsgIcon::Information, QStringLiteral("Hinweis"));
+        message(tr("Es sind bereits sechs Vergleichskurven geladen.\r\n"
+                   "Bitte zuerst eine unter „Datei / Vergleichskurven ...“ entfernen."),
+                platform::MsgIcon::Information, tr("Hinweis"));
         return;
     }
     StoredCurve& slot = dispOct_.Curves[kComparisonSlot];

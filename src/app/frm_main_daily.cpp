@@ -32,14 +32,14 @@ void frmMain::buildDailyGraph() {
     lblComparisonValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel* label : {lblCurveValue, lblComparisonValue})
         label->hide();
-    mnuHoldCurve = new QAction(QStringLiteral("Kurve &halten"), this);
+    mnuHoldCurve = new QAction(tr("Kurve &halten"), this);
     mnuHoldCurve->setObjectName(QStringLiteral("mnuHoldCurve"));
     mnuHoldCurve->setCheckable(true);
     mnuSpecial->insertAction(mnuRange, mnuHoldCurve);
     connect(mnuHoldCurve, &QAction::triggered, this, [this](bool on) { holdCurve(on); });
     connect(mnuSpecial, &QMenu::aboutToShow, this,
             [this] { mnuHoldCurve->setEnabled(mnuHoldCurve->isChecked() || curveToHold()); });
-    mnuPhase = new QAction(QStringLiteral("&Phase anzeigen"), this);
+    mnuPhase = new QAction(tr("&Phase anzeigen"), this);
     mnuPhase->setObjectName(QStringLiteral("mnuPhase"));
     mnuPhase->setCheckable(true);
     mnuPhase->setChecked(settings_.ShowPhase);

@@ -47,10 +47,10 @@ QString WithSuffix(const QString& path, const QString& filter) {
 } // namespace
 
 void frmMain::buildExportCommands() {
-    mnuExport = NewCommand(this, "mnuExport", QStringLiteral("E&xportieren ..."));
-    mnuGraphSave = NewCommand(this, "mnuGraphSave", QStringLiteral("&Grafik speichern ..."));
-    mnuGraphCopy = NewCommand(this, "mnuGraphCopy", QStringLiteral("Grafik in die &Zwischenablage"),
-                              "Ctrl+Shift+C");
+    mnuExport = NewCommand(this, "mnuExport", tr("E&xportieren ..."));
+    mnuGraphSave = NewCommand(this, "mnuGraphSave", tr("&Grafik speichern ..."));
+    mnuGraphCopy =
+        NewCommand(this, "mnuGraphCopy", tr("Grafik in die &Zwischenablage"), "Ctrl+Shift+C");
     const QList<QAction*> items = mnuFile->actions();
     mnuFile->insertActions(items.value(items.indexOf(mnuFileSaveAs) + 1),
                            {mnuExport, mnuGraphSave, mnuGraphCopy});
@@ -65,19 +65,18 @@ void frmMain::buildExportCommands() {
 
 void frmMain::exportMeasurement() {
     const bool impedance = IsImpedanceType(settings_.MeasTypeIndex);
-    const QString csv = QStringLiteral("CSV-Datei (*.csv)");
-    const QString own =
-        impedance ? QStringLiteral("ZMA-Datei (*.zma)") : QStringLiteral("FRD-Datei (*.frd)");
+    const QString csv = tr("CSV-Datei (*.csv)");
+    const QString own = impedance ? tr("ZMA-Datei (*.zma)") : tr("FRD-Datei (*.frd)");
     QString chosen = own;
-    const QString picked = QFileDialog::getSaveFileName(this, QStringLiteral("Messung exportieren"),
-                                                        selState_.LastFolder,
-                                                        own + QStringLiteral(";;") + csv, &chosen);
+    const QString picked =
+        QFileDialog::getSaveFileName(this, tr("Messung exportieren"), selState_.LastFolder,
+                                     own + QStringLiteral(";;") + csv, &chosen);
     if (picked.isEmpty()) return;
     const QString path = WithSuffix(picked, chosen);
     const auto format = ExportFormatFor(path.toStdString());
     if (!format) {
-        message(QStringLiteral("Exportiert wird als .frd, .zma oder .csv: ") + path,
-                platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+        message(tr("Exportiert wird als .frd, .zma oder .csv: %1").arg(path),
+                platform::MsgIcon::Exclamation, tr("Fehler"));
         return;
     }
     MeasurementHeader header;
@@ -92,8 +91,7 @@ void frmMain::exportMeasurement() {
         ExportSourceFor(header, session_.Bands(), valuesAt(kTwelfthOctave), std::time(nullptr));
     std::string error;
     if (!WriteExport(path.toStdString(), *format, source, error)) {
-        message(QString::fromStdString(error), platform::MsgIcon::Exclamation,
-                QStringLiteral("Fehler"));
+        message(QString::fromStdString(error), platform::MsgIcon::Exclamation, tr("Fehler"));
     }
 }
 
@@ -120,19 +118,19 @@ platform::GraphScene frmMain::graphScene() const {
 }
 
 void frmMain::saveGraph() {
-    const QString png = QStringLiteral("PNG-Bild (*.png)");
-    const QString png2x = QStringLiteral("PNG-Bild, doppelte Größe für den Druck (*.png)");
-    const QString svg = QStringLiteral("SVG-Grafik (*.svg)");
+    const QString png = tr("PNG-Bild (*.png)");
+    const QString png2x = tr("PNG-Bild, doppelte Größe für den Druck (*.png)");
+    const QString svg = tr("SVG-Grafik (*.svg)");
     QString chosen = png;
     const QString picked = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Grafik speichern"), selState_.LastFolder,
+        this, tr("Grafik speichern"), selState_.LastFolder,
         png + QStringLiteral(";;") + png2x + QStringLiteral(";;") + svg, &chosen);
     if (picked.isEmpty()) return;
     const QString path = WithSuffix(picked, chosen);
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
-        message(QStringLiteral("Die Grafik wird als .png oder .svg gespeichert: ") + path,
-                platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+        message(tr("Die Grafik wird als .png oder .svg gespeichert: %1").arg(path),
+                platform::MsgIcon::Exclamation, tr("Fehler"));
         return;
     }
     using platform::GraphFormat;
@@ -142,9 +140,8 @@ void frmMain::saveGraph() {
     std::string bytes;
     if (!platform::RenderGraph(graphScene(), format, bytes) ||
         !ReplaceFile(path.toStdString(), bytes)) {
-        message(QStringLiteral("Die Datei ") + path +
-                    QStringLiteral(" konnte nicht geschrieben werden!"),
-                platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+        message(tr("Die Datei %1 konnte nicht geschrieben werden!").arg(path),
+                platform::MsgIcon::Exclamation, tr("Fehler"));
     }
 }
 

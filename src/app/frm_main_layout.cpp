@@ -43,8 +43,8 @@ template <typename T> T* named(T* widget, const char* name) {
     return widget;
 }
 
-QLabel* listLabel(QWidget* parent, const char* name, const char* caption, int left, int top) {
-    auto* label = named(new QLabel(QString::fromUtf8(caption), parent), name);
+QLabel* listLabel(QWidget* parent, const char* name, const QString& caption, int left, int top) {
+    auto* label = named(new QLabel(caption, parent), name);
     label->setFont(boldFont(8.25));
     label->setGeometry(px(left), px(top), px(1200), px(255));
     return label;
@@ -98,21 +98,22 @@ void frmMain::buildControls() {
     QFont small(QStringLiteral("MS Sans Serif"));
     small.setPointSizeF(8.25);
     form->setFont(small);
-    lblRecord = listLabel(form, "lblRecord", "&Aufnahme:", 120, 180);
+    lblRecord = listLabel(form, "lblRecord", tr("&Aufnahme:"), 120, 180);
     cmbWavInDev = listBox(form, "cmbWavInDev", lblRecord, 120, 3735);
-    lblReplay = listLabel(form, "lblReplay", "&Wiedergabe:", 120, 540);
+    lblReplay = listLabel(form, "lblReplay", tr("&Wiedergabe:"), 120, 540);
     cmbWavOutDev = listBox(form, "cmbWavOutDev", lblReplay, 480, 3735);
-    lblMeasType = listLabel(form, "lblMeasType", "&Messung:", 120, 900);
+    lblMeasType = listLabel(form, "lblMeasType", tr("&Messung:"), 120, 900);
     cmbMeasType = listBox(form, "cmbMeasType", lblMeasType, 840, 3735);
-    lblAvgCnt = listLabel(form, "lblAvgCnt", "Mi&ttelung:", 120, 1260);
+    lblAvgCnt = listLabel(form, "lblAvgCnt", tr("Mi&ttelung:"), 120, 1260);
     cmbAvgCnt = listBox(form, "cmbAvgCnt", lblAvgCnt, 1200, 615);
-    chkAvgType = named(new QCheckBox(form), "chkAvgType");
+    // Captioned from the start: its letter takes part in the choice of the access keys.
+    chkAvgType = named(new QCheckBox(stopCaption(), form), "chkAvgType");
     chkAvgType->setGeometry(twipsRect(2040, 1230, 2655, 255));
-    lblFreqRes = listLabel(form, "lblFreqRes", "Au&flösung:", 120, 1620);
+    lblFreqRes = listLabel(form, "lblFreqRes", tr("Au&flösung:"), 120, 1620);
     cmbFreqRes = listBox(form, "cmbFreqRes", lblFreqRes, 1560, 1335);
-    lblDisplay = listLabel(form, "lblDisplay", "An&zeige:", 120, 1980);
+    lblDisplay = listLabel(form, "lblDisplay", tr("An&zeige:"), 120, 1980);
     cmbDisplay = listBox(form, "cmbDisplay", lblDisplay, 1920, 1335);
-    cmbDisplay->addItems({QStringLiteral("Zeitsignal"), QStringLiteral("F-Spektrum")});
+    cmbDisplay->addItems({tr("Zeitsignal"), tr("F-Spektrum")});
     const char* loadedNames[] = {"chkLoaded_0", "chkLoaded_1", "chkLoaded_2"};
     for (int i = 0; i < 3; ++i) {
         chkLoaded[i] = named(new QCheckBox(form), loadedNames[i]);
@@ -121,7 +122,7 @@ void frmMain::buildControls() {
     }
     cmdScope = named(new QPushButton(QStringLiteral("Check &On"), form), "cmdScope");
     cmdScope->setGeometry(twipsRect(4140, 1200, 915, 315));
-    cmdMixer = named(new QPushButton(QStringLiteral("Starte Mi&xer"), form), "cmdMixer");
+    cmdMixer = named(new QPushButton(tr("Starte Mi&xer"), form), "cmdMixer");
     cmdMixer->setGeometry(twipsRect(5160, 1020, 3135, 495));
     cmdMixer->setFont(boldFont(9.75));
     buildChannelFrame();
@@ -132,17 +133,17 @@ void frmMain::buildControls() {
     lblCursor = named(new QLabel(QStringLiteral("0,00 dB / 10,00 Hz"), form), "lblCursor");
     lblCursor->setGeometry(twipsRect(3690, 7080, 1755, 240));
     lblCursor->hide();
-    cmdStart = named(new QPushButton(QStringLiteral("&Starte Messung"), form), "cmdStart");
+    cmdStart = named(new QPushButton(idleCaption(), form), "cmdStart");
     cmdStart->setGeometry(twipsRect(840, 7380, 7455, 495));
     cmdStart->setFont(boldFont(9.75));
 }
 
 void frmMain::buildChannelFrame() {
-    brdChannel = named(new QGroupBox(QStringLiteral("Kanal"), centralWidget()), "brdChannel");
+    brdChannel = named(new QGroupBox(tr("Kanal"), centralWidget()), "brdChannel");
     brdChannel->setGeometry(twipsRect(5160, 60, 3135, 915));
-    optChannel[0] = named(new QRadioButton(QStringLiteral("&Li"), brdChannel), "optChannel_0");
+    optChannel[0] = named(new QRadioButton(tr("&Li"), brdChannel), "optChannel_0");
     optChannel[0]->setGeometry(twipsRect(120, 240, 700, 255));
-    optChannel[1] = named(new QRadioButton(QStringLiteral("&Re"), brdChannel), "optChannel_1");
+    optChannel[1] = named(new QRadioButton(tr("&Re"), brdChannel), "optChannel_1");
     optChannel[1]->setGeometry(twipsRect(120, 600, 700, 255));
     picLevel[0] = levelBar(brdChannel, "picLevel_0", twipsRect(840, 240, 1695, 135));
     // The right bar sits in the frame's second row, under the left one.
@@ -156,14 +157,15 @@ void frmMain::buildChannelFrame() {
 
 namespace {
 
-QAction* command(QMenu* menu, const char* name, const char* caption, const char* keys = nullptr) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
+QAction* command(QMenu* menu, const char* name, const QString& caption,
+                 const char* keys = nullptr) {
+    QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     if (keys) action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
     return action;
 }
 
-QAction* checkItem(QMenu* menu, const char* name, const char* caption, const char* keys) {
+QAction* checkItem(QMenu* menu, const char* name, const QString& caption, const char* keys) {
     QAction* action = command(menu, name, caption, keys);
     action->setCheckable(true);
     return action;
@@ -172,33 +174,37 @@ QAction* checkItem(QMenu* menu, const char* name, const char* caption, const cha
 } // namespace
 
 void frmMain::buildMenus() {
-    mnuFile = named(menuBar()->addMenu(QStringLiteral("&Datei")), "mnuFile");
+    mnuFile = named(menuBar()->addMenu(tr("&Datei")), "mnuFile");
     mnuFileSaveAs =
-        command(mnuFile, "mnuFileSaveAs", "Aktuelle Messung &speichern als...", "Ctrl+S");
+        command(mnuFile, "mnuFileSaveAs", tr("Aktuelle Messung &speichern als..."), "Ctrl+S");
     mnuFile->addSeparator();
-    mnuLoadCorr = command(mnuFile, "mnuLoadCorr", "Lade Sensor&kompensationsdatei ...", "Ctrl+K");
-    mnuLoadRef = command(mnuFile, "mnuLoadRef", "Lade &Referenzmessung ...", "Ctrl+R");
-    mnuLoadComp = command(mnuFile, "mnuLoadComp", "Lade &Vergleichskurve ...", "Ctrl+V");
+    mnuLoadCorr =
+        command(mnuFile, "mnuLoadCorr", tr("Lade Sensor&kompensationsdatei ..."), "Ctrl+K");
+    mnuLoadRef = command(mnuFile, "mnuLoadRef", tr("Lade &Referenzmessung ..."), "Ctrl+R");
+    mnuLoadComp = command(mnuFile, "mnuLoadComp", tr("Lade &Vergleichskurve ..."), "Ctrl+V");
     mnuFile->addSeparator();
-    mnuEnd = command(mnuFile, "mnuEnd", "&Ende", "Ctrl+X");
-    mnuSpecial = named(menuBar()->addMenu(QStringLiteral("&Spezial")), "mnuSpecial");
-    mnu48k = checkItem(mnuSpecial, "mnu48k", "&Taktung mit 48 kHz", "Ctrl+T");
-    mnuXchan = checkItem(mnuSpecial, "mnuXchan", "Kanäle &wechseln", "Ctrl+W");
-    mnuRange = checkItem(mnuSpecial, "mnuRange", "Impedanzmessung mit &breitem Bereich", nullptr);
+    mnuEnd = command(mnuFile, "mnuEnd", tr("&Ende"), "Ctrl+X");
+    mnuSpecial = named(menuBar()->addMenu(tr("&Spezial")), "mnuSpecial");
+    mnu48k = checkItem(mnuSpecial, "mnu48k", tr("&Taktung mit 48 kHz"), "Ctrl+T");
+    mnuXchan = checkItem(mnuSpecial, "mnuXchan", tr("Kanäle &wechseln"), "Ctrl+W");
+    mnuRange =
+        checkItem(mnuSpecial, "mnuRange", tr("Impedanzmessung mit &breitem Bereich"), nullptr);
     mnuRange->setVisible(false);
-    mnuTimeChk = checkItem(mnuSpecial, "mnuTimeChk", "Real-Time-Check", nullptr);
+    mnuTimeChk = checkItem(mnuSpecial, "mnuTimeChk", tr("Real-Time-Check"), nullptr);
     mnuTimeChk->setVisible(false);
-    mnuLevel = named(menuBar()->addMenu(QStringLiteral("&Pegel")), "mnuLevel");
-    mnuCalib = command(mnuLevel, "mnuCalib", "Kali&brierung", "Ctrl+B");
-    mnuMicDist = command(mnuLevel, "mnuMicDist", "Mess&abstand/-pegel", "Ctrl+P");
-    mnuHelp = named(menuBar()->addMenu(QStringLiteral("&Hilfe")), "mnuHelp");
-    mnuHelpShow = checkItem(mnuHelp, "mnuHelpShow", "Kurz&hilfe anzeigen", "Ctrl+H");
+    mnuLevel = named(menuBar()->addMenu(tr("&Pegel")), "mnuLevel");
+    mnuCalib = command(mnuLevel, "mnuCalib", tr("Kali&brierung"), "Ctrl+B");
+    mnuMicDist = command(mnuLevel, "mnuMicDist", tr("Mess&abstand/-pegel"), "Ctrl+P");
+    mnuHelp = named(menuBar()->addMenu(tr("&Hilfe")), "mnuHelp");
+    mnuHelpShow = checkItem(mnuHelp, "mnuHelpShow", tr("Kurz&hilfe anzeigen"), "Ctrl+H");
     mnuHelp->addSeparator();
-    mnuAbout = command(mnuHelp, "mnuAbout", "Über Dezi&ziz");
+    mnuAbout = command(mnuHelp, "mnuAbout", tr("Über Dezi&ziz"));
 }
 
-// The menus own their letters; "&Starte Messung" is reached by Alt+G (Messun&g) instead of
-// the menu's S, "Check &On" by Alt+C instead of the sensor box's O.
+// The menus own their letters. A button whose letter a menu or another control has keeps it on
+// the screen and is reached by a stand-in key instead: in German "&Starte Messung" by Alt+G
+// (S opens "Spezial") and "Check &On" by Alt+C (O is the sensor box's). The order below decides
+// who keeps a shared letter.
 void frmMain::buildAccessKeys() {
     const auto click = [](QAbstractButton* control) {
         return [control] {
@@ -206,14 +212,23 @@ void frmMain::buildAccessKeys() {
         };
     };
     std::vector<AccessKeys::Entry> keys;
+    std::vector<int> reserved;
     for (QMenu* menu : {mnuFile, mnuSpecial, mnuLevel, mnuHelp}) {
-        const QKeySequence letter = QKeySequence::mnemonic(menu->title());
+        reserved.push_back(MnemonicKey(menu->title()));
         keys.push_back(
-            {letter[0].key(), [this, menu] { menuBar()->setActiveAction(menu->menuAction()); }});
+            {reserved.back(), [this, menu] { menuBar()->setActiveAction(menu->menuAction()); }});
     }
-    keys.push_back({Qt::Key_O, click(chkLoaded[0])});
-    keys.push_back({Qt::Key_C, click(cmdScope)});
-    keys.push_back({Qt::Key_G, click(cmdStart)});
+    for (QLabel* label : {lblRecord, lblReplay, lblMeasType, lblAvgCnt, lblFreqRes, lblDisplay})
+        reserved.push_back(MnemonicKey(label->text()));
+    const std::vector<QAbstractButton*> buttons{
+        chkAvgType,    chkLoaded[0],  chkLoaded[1], chkLoaded[2], cmdMixer,
+        optChannel[0], optChannel[1], cmdAutoRange, cmdScope,     cmdStart};
+    std::vector<QString> captions;
+    for (QAbstractButton* button : buttons)
+        captions.push_back(button->text());
+    const std::vector<int> chosen = ResolveAccessKeys(reserved, captions);
+    for (size_t i = 0; i < buttons.size(); ++i)
+        if (chosen[i] != 0) keys.push_back({chosen[i], click(buttons[i])});
     new AccessKeys(this, std::move(keys));
 }
 

@@ -30,8 +30,11 @@ struct CurveCaption {
     const char* plain;  // the slot is empty
     const char* prefix; // before the loaded curve's title
 };
-constexpr std::array<CurveCaption, 3> kCurveCaptions{
-    {{"Sens&or:", "Sens&or:    "}, {"R&eferenz:", "R&eferenz: "}, {"&Vergleich:", "&Vergleich: "}}};
+constexpr std::array<CurveCaption, 3> kCurveCaptions{{
+    {QT_TRANSLATE_NOOP("frmMain", "Sens&or:"), QT_TRANSLATE_NOOP("frmMain", "Sens&or:    ")},
+    {QT_TRANSLATE_NOOP("frmMain", "R&eferenz:"), QT_TRANSLATE_NOOP("frmMain", "R&eferenz: ")},
+    {QT_TRANSLATE_NOOP("frmMain", "&Vergleich:"), QT_TRANSLATE_NOOP("frmMain", "&Vergleich: ")},
+}};
 
 } // namespace
 
@@ -39,12 +42,12 @@ void frmMain::showCurveBox(int slot, const std::optional<QString>& title) {
     const CurveCaption& caption = kCurveCaptions[static_cast<size_t>(slot)];
     QCheckBox* box = chkLoaded[static_cast<size_t>(slot)];
     if (title) {
-        box->setText(QString::fromUtf8(caption.prefix) + title->left(60));
+        box->setText(tr(caption.prefix) + title->left(60));
         return;
     }
     platform::setChecked(box, false);
     box->setEnabled(false);
-    box->setText(QString::fromUtf8(caption.plain));
+    box->setText(tr(caption.plain));
 }
 
 platform::MsgAnswer frmMain::message(const QString& text, MsgIcon icon, const QString& title) {
@@ -55,7 +58,7 @@ bool frmMain::loadCaptureDevices() {
     audio::DeviceList& devices = *services_.card->devices;
     const int count = devices.inputCount();
     if (count <= 0) {
-        message(QStringLiteral("Kein Aufnahmegerät gefunden -> das Programm wird beendet"),
+        message(tr("Kein Aufnahmegerät gefunden -> das Programm wird beendet"),
                 MsgIcon::Exclamation);
         return false;
     }
@@ -71,8 +74,8 @@ bool frmMain::loadCaptureDevices() {
     blockList.unblock();
     run_.WavInDevCount = static_cast<int16_t>(inputDeviceOfEntry_.size());
     if (inputDeviceOfEntry_.empty()) {
-        message(QStringLiteral("Kein Aufnahmegerät gefunden, dass CD-Qualität (44.1 kHz, 16 bit, "
-                               "Stereo) unterstützt -> das Programm wird beendet"),
+        message(tr("Kein Aufnahmegerät gefunden, dass CD-Qualität (44.1 kHz, 16 bit, Stereo) "
+                   "unterstützt -> das Programm wird beendet"),
                 MsgIcon::Exclamation);
         return false;
     }
@@ -85,7 +88,7 @@ bool frmMain::loadPlaybackDevices() {
     audio::DeviceList& devices = *services_.card->devices;
     const int count = devices.outputCount();
     if (count <= 0) {
-        message(QStringLiteral("Kein Wiedergabegerät gefunden -> das Programm wird beendet"),
+        message(tr("Kein Wiedergabegerät gefunden -> das Programm wird beendet"),
                 MsgIcon::Exclamation);
         return false;
     }
@@ -97,18 +100,17 @@ bool frmMain::loadPlaybackDevices() {
         if (caps.formats == 0) continue;
         if (++usable == 1) cmbWavOutDev->addItem(BldStrg(caps.name));
         if (usable == 2)
-            message(QStringLiteral("Es wurde mehr als ein Wiedergabegerät gefunden,\r\n"
-                                   "es kann jedoch nur das Standardgerät verwendet werden!"),
+            message(tr("Es wurde mehr als ein Wiedergabegerät gefunden,\r\n"
+                       "es kann jedoch nur das Standardgerät verwendet werden!"),
                     MsgIcon::Exclamation);
     }
     if (usable == 0) {
-        message(QStringLiteral("Kein Wiedergabegerät gefunden, das CD-Qualität (44.1 kHz, 16 bit, "
-                               "Stereo) unterstützt -> eine spezielle Mess-CD muss verwendet "
-                               "werden"),
+        message(tr("Kein Wiedergabegerät gefunden, das CD-Qualität (44.1 kHz, 16 bit, Stereo) "
+                   "unterstützt -> eine spezielle Mess-CD muss verwendet werden"),
                 MsgIcon::Exclamation);
         return false;
     }
-    cmbWavOutDev->addItem(QStringLiteral("Test-CD"));
+    cmbWavOutDev->addItem(tr("Test-CD"));
     blockList.unblock();
     run_.TestCdIndex = 1;
     const bool fits = settings_.WavOutDevIndex == 0 || settings_.WavOutDevIndex == 1;
@@ -124,10 +126,10 @@ bool frmMain::screenWideEnough() {
     const int width =
         services_.screenWidth ? services_.screenWidth() : platform::screenWidthPixels();
     if (width * kTwipsPerPixel >= 12000) return true;
-    message(QStringLiteral("Für die Darstellung wird eine Bildschirmauflösung\r\n"
-                           "von mindestens 800 x 600 Punkten benötigt!\r\n"
-                           "Das Programm wird angehalten!"),
-            MsgIcon::Exclamation, QStringLiteral("Unzureichende Bildschirmauflösung!"));
+    message(tr("Für die Darstellung wird eine Bildschirmauflösung\r\n"
+               "von mindestens 800 x 600 Punkten benötigt!\r\n"
+               "Das Programm wird angehalten!"),
+            MsgIcon::Exclamation, tr("Unzureichende Bildschirmauflösung!"));
     return false;
 }
 
@@ -137,17 +139,15 @@ void frmMain::fillLists() {
     const QSignalBlocker blockCounts(cmbAvgCnt);
     const QSignalBlocker blockResolutions(cmbFreqRes);
     cmbMeasType->clear();
-    cmbMeasType->addItems({QStringLiteral("Schalldruck/Spannung (1-kanalig)"),
-                           QStringLiteral("Schalldruck/Spannung (2-kanalig)"),
-                           QStringLiteral("Schalldruck Polung   (1-kanalig)"),
-                           QStringLiteral("Impedanz (1-kanalig)"),
-                           QStringLiteral("Impedanz (2-kanalig)")});
+    cmbMeasType->addItems({tr("Schalldruck/Spannung (1-kanalig)"),
+                           tr("Schalldruck/Spannung (2-kanalig)"),
+                           tr("Schalldruck Polung   (1-kanalig)"), tr("Impedanz (1-kanalig)"),
+                           tr("Impedanz (2-kanalig)")});
     cmbAvgCnt->clear();
     for (int count = 1; count <= 64; count *= 2)
         cmbAvgCnt->addItem(QString::number(count));
     cmbFreqRes->clear();
-    cmbFreqRes->addItems({QStringLiteral("1/3 Oktave"), QStringLiteral("1/6 Oktave"),
-                          QStringLiteral("1/12 Oktave")});
+    cmbFreqRes->addItems({tr("1/3 Oktave"), tr("1/6 Oktave"), tr("1/12 Oktave")});
 }
 
 void frmMain::showLoadedCurves() {

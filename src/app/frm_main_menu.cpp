@@ -17,16 +17,17 @@ constexpr int kSelSave = 0;
 constexpr int kSelSensor = 1;
 constexpr int kSelReference = 2;
 
-const QString kCalibrationWarning =
-    QStringLiteral("Die Pegelkalibrierung gilt nur für einen bestimmten Eingang\r\n"
-                   "(Mic oder Line) und für die gewählte Referenzdatei !\r\n"
-                   "\r\n"
-                   "Bitte führen Sie zunächst eine unkalibrierte Messung durch\r\n"
-                   "und vergewissern sich, dass die richtigen Korrekturdateien\r\n"
-                   "geladen sind und der Eingangspegel günstig gewählt ist!\r\n"
-                   "\r\n"
-                   "Nach der Kalibrierung darf der Eingangspegel nicht mehr mit dem\r\n"
-                   "Mixer verändert werden, ansonsten ist die Kalibrierung ungültig!");
+QString calibrationWarning() {
+    return frmMain::tr("Die Pegelkalibrierung gilt nur für einen bestimmten Eingang\r\n"
+                       "(Mic oder Line) und für die gewählte Referenzdatei !\r\n"
+                       "\r\n"
+                       "Bitte führen Sie zunächst eine unkalibrierte Messung durch\r\n"
+                       "und vergewissern sich, dass die richtigen Korrekturdateien\r\n"
+                       "geladen sind und der Eingangspegel günstig gewählt ist!\r\n"
+                       "\r\n"
+                       "Nach der Kalibrierung darf der Eingangspegel nicht mehr mit dem\r\n"
+                       "Mixer verändert werden, ansonsten ist die Kalibrierung ungültig!");
+}
 
 } // namespace
 
@@ -111,8 +112,8 @@ void frmMain::mnuHelpShow_Click() {
 
 void frmMain::mnuCalib_Click() {
     const platform::MsgAnswer answer = services_.messages->show(
-        kCalibrationWarning, platform::MsgButtons::OkCancel, platform::MsgIcon::Critical,
-        QStringLiteral("Wichtiger Hinweis zur Kalibrierung:"));
+        calibrationWarning(), platform::MsgButtons::OkCancel, platform::MsgIcon::Critical,
+        tr("Wichtiger Hinweis zur Kalibrierung:"));
     if (answer == platform::MsgAnswer::Ok) hooks.openCalibration();
 }
 
@@ -136,11 +137,10 @@ void frmMain::cmdMixer_Click() {
         if (commands.empty() || !(commands.front() == *recording))
             commands.push_back(*recording); // a tool without pages opens once for both
     if (commands.empty()) {
-        message(QStringLiteral("Es wurde kein Programm für die Lautstärkeregelung gefunden.\r\n"
-                               "Bitte stellen Sie die Pegel für Wiedergabe und Aufnahme in den "
-                               "Toneinstellungen Ihres Systems ein (zum Beispiel mit "
-                               "pavucontrol)."),
-                platform::MsgIcon::Information, QStringLiteral("Hinweis"));
+        message(tr("Es wurde kein Programm für die Lautstärkeregelung gefunden.\r\n"
+                   "Bitte stellen Sie die Pegel für Wiedergabe und Aufnahme in den "
+                   "Toneinstellungen Ihres Systems ein (zum Beispiel mit pavucontrol)."),
+                platform::MsgIcon::Information, tr("Hinweis"));
         return;
     }
     for (const platform::CommandLine& command : commands)

@@ -23,13 +23,12 @@ namespace terzlab::app {
 
 namespace {
 
-const QString kIdleCaption = QStringLiteral("&Starte Messung");
-const QString kPartTwoCaption = QStringLiteral("Messung 2.Teil");
-const QString kDoneCaption = QStringLiteral("Fertig!");
+QString partTwoCaption() {
+    return frmMain::tr("Messung 2.Teil");
+}
 
 QString countDownCaption(int remaining) {
-    return QStringLiteral("Noch ") + QString::number(remaining) +
-           QStringLiteral(" Messungen. Abbruch mit ESC!");
+    return frmMain::tr("Noch %1 Messungen. Abbruch mit ESC!").arg(remaining);
 }
 
 // Keeps the run's nesting depth right on every way out of the start command.
@@ -65,7 +64,7 @@ void frmMain::cmdStart_Click() {
 // The caption goes with the phase, so that the button always says what a click does.
 void frmMain::endPhase(RunPhase phase) {
     run_.Phase = phase;
-    cmdStart->setText(phase == RunPhase::PartTwoDue ? kPartTwoCaption : kIdleCaption);
+    cmdStart->setText(phase == RunPhase::PartTwoDue ? partTwoCaption() : idleCaption());
 }
 
 // False when the run never began (a dialog closed the window, the stimulus is unusable): the
@@ -120,14 +119,12 @@ bool frmMain::prepareStimulus() {
     case StimulusStatus::Ready:
         return true;
     case StimulusStatus::Missing:
-        message(QStringLiteral("Datei ") + path +
-                    QStringLiteral(" nicht gefunden, Messung abgebrochen!"),
-                platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+        message(tr("Datei %1 nicht gefunden, Messung abgebrochen!").arg(path),
+                platform::MsgIcon::Exclamation, tr("Fehler"));
         return false;
     case StimulusStatus::Invalid:
-        message(QStringLiteral("Die Datei ") + path +
-                    QStringLiteral(" ist keine gültige WAV-Datei, Messung abgebrochen!"),
-                platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+        message(tr("Die Datei %1 ist keine gültige WAV-Datei, Messung abgebrochen!").arg(path),
+                platform::MsgIcon::Exclamation, tr("Fehler"));
         return false;
     case StimulusStatus::NotWritable:
         rateNotWritable();
@@ -137,11 +134,11 @@ bool frmMain::prepareStimulus() {
 }
 
 void frmMain::rateNotWritable() {
-    message(QStringLiteral("Die WAV-Datei ") + QString::fromStdString(run_.StimulusPath) +
-                QStringLiteral("\r\nist schreibgeschützt, die neue Abtastrate kann nicht "
-                               "geändert werden!\r\nDie Abtastfrequenz wurde auf 44100 Hz "
-                               "zurückgesetzt, bitte starten Sie die Messung neu!"),
-            platform::MsgIcon::Exclamation, QStringLiteral("Fehler:"));
+    message(tr("Die WAV-Datei %1\r\nist schreibgeschützt, die neue Abtastrate kann nicht "
+               "geändert werden!\r\nDie Abtastfrequenz wurde auf 44100 Hz zurückgesetzt, bitte "
+               "starten Sie die Messung neu!")
+                .arg(QString::fromStdString(run_.StimulusPath)),
+            platform::MsgIcon::Exclamation, tr("Fehler:"));
     if (mnu48k->isChecked()) mnu48k_Click();
     settings_.SampleRate = 44100;
     // Part two would meet the same file again and again: the run ends here.
@@ -246,9 +243,9 @@ void frmMain::UpdateStartText(int16_t Offset) {
     if (remaining != Offset) {
         cmdStart->setText(countDownCaption(remaining - Offset));
     } else if (firstOfTwoParts()) {
-        cmdStart->setText(kPartTwoCaption);
+        cmdStart->setText(partTwoCaption());
     } else if (chkAvgType->isChecked()) {
-        cmdStart->setText(kDoneCaption);
+        cmdStart->setText(tr("Fertig!"));
     } else {
         cmdStart->setText(countDownCaption(run_.MeasLimit));
     }
@@ -259,14 +256,18 @@ void frmMain::UpdateStopText() {
     const int sign = settings_.AvgCountIndex < 0 ? -1 : 1;
     settings_.AvgCountIndex = static_cast<int16_t>(sign * (k + 1));
     run_.MeasLimit = static_cast<int16_t>(1 << k);
-    QString text;
-    if (run_.MeasLimit == 1)
-        text = QStringLiteral("Stop &nach 1 Messung");
-    else if (PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly)
-        text = QStringLiteral("Stop &nach %1 Messungen").arg(run_.MeasLimit);
-    else
-        text = QStringLiteral("Stop &nach %1 Mittelungen").arg(run_.MeasLimit);
-    chkAvgType->setText(text);
+    chkAvgType->setText(stopCaption());
+}
+
+QString frmMain::idleCaption() {
+    return tr("&Starte Messung");
+}
+
+QString frmMain::stopCaption() const {
+    if (run_.MeasLimit == 1) return tr("Stop &nach 1 Messung");
+    if (PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly)
+        return tr("Stop &nach %1 Messungen").arg(run_.MeasLimit);
+    return tr("Stop &nach %1 Mittelungen").arg(run_.MeasLimit);
 }
 
 // Unlocked, the resolution, channel buttons and commands are those of the type and view, the

@@ -128,8 +128,8 @@ void frmMain::redrawAfterDisplayChange() {
         if (autoRange) hooks.CheckOverload();
         hooks.DisplayTime();
         if (run_.MeasLimit > 1)
-            message(QStringLiteral("Es wird nur das Zeitsignal der letzten Messung angezeigt"),
-                    platform::MsgIcon::Exclamation, QStringLiteral("Warnung"));
+            message(tr("Es wird nur das Zeitsignal der letzten Messung angezeigt"),
+                    platform::MsgIcon::Exclamation, tr("Warnung"));
         return;
     }
     if (!session_.HasResults()) return;
@@ -154,9 +154,8 @@ void frmMain::cmbWavOutDev_Click() {
     if (cmbWavOutDev->currentIndex() == run_.TestCdIndex) {
         settings_.WavOutDevIndex = 1;
         if (mnu48k->isChecked())
-            message(QStringLiteral("Bei Anregung mit Test-CD ist eine Abtastung mit 48kHz nicht "
-                                   "möglich"),
-                    platform::MsgIcon::Exclamation, QStringLiteral("Hinweis"));
+            message(tr("Bei Anregung mit Test-CD ist eine Abtastung mit 48kHz nicht möglich"),
+                    platform::MsgIcon::Exclamation, tr("Hinweis"));
         mnu48k->setEnabled(false);
         setSampleRate(44100);
         return;

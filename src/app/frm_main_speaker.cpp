@@ -22,7 +22,7 @@ constexpr int kTwelfthOctave = 2;
 // The command follows what is on screen: a finished impedance result or an impedance curve
 // loaded to compare against.
 void frmMain::buildSpeakerCommand() {
-    mnuThieleSmall = new QAction(QStringLiteral("&Thiele-Small-Parameter ..."), this);
+    mnuThieleSmall = new QAction(tr("&Thiele-Small-Parameter ..."), this);
     mnuThieleSmall->setObjectName(QStringLiteral("mnuThieleSmall"));
     mnuSpecial->insertAction(mnuRange, mnuThieleSmall);
     mnuSpecial->insertSeparator(mnuThieleSmall);
@@ -70,13 +70,13 @@ std::optional<speaker::ShownImpedance> frmMain::shownImpedance() {
             curve.CurveAmp[i] = static_cast<float>(rows[i].Value);
             curve.CurvePhase[i] = static_cast<float>(rows[i].Phase);
         }
-        return speaker::ShownImpedance{ImpedanceCurveOf(curve), QStringLiteral("aktuelle Messung")};
+        return speaker::ShownImpedance{ImpedanceCurveOf(curve), tr("aktuelle Messung")};
     }
     const StoredCurve& comparison = dispOct_.Curves[kComparisonSlot];
     if (comparison.CurveLoaded != 1 || comparison.CurveType != kCurveImpedance) return {};
-    return speaker::ShownImpedance{ImpedanceCurveOf(comparison),
-                                   QStringLiteral("Vergleichskurve ") +
-                                       QString::fromStdString(comparison.CurveTitle)};
+    return speaker::ShownImpedance{
+        ImpedanceCurveOf(comparison),
+        tr("Vergleichskurve %1").arg(QString::fromStdString(comparison.CurveTitle))};
 }
 
 QString frmMain::fileFolder() {

@@ -28,17 +28,25 @@ struct ModeTexts {
 };
 
 constexpr std::array<ModeTexts, 4> kModeTexts = {{
-    {"*.OCT", "Aktuelle Messung speichern als *.OCT-Datei", "&Speichern"},
-    {"*.SEN", "Lade Sensor-Kompensationsdatei *.SEN", "&Laden"},
-    {"*.OCT", "Lade Messdatei *.OCT als Referenzkurve (zeige Differenz an)", "&Laden"},
-    {"Vela_*.OCT", "Lade Messdatei Vela_*.OCT zum Vergleich (nur Anzeige)", "&Laden"},
+    {"*.OCT", QT_TRANSLATE_NOOP("frmSel", "Aktuelle Messung speichern als *.OCT-Datei"),
+     QT_TRANSLATE_NOOP("frmSel", "&Speichern")},
+    {"*.SEN", QT_TRANSLATE_NOOP("frmSel", "Lade Sensor-Kompensationsdatei *.SEN"),
+     QT_TRANSLATE_NOOP("frmSel", "&Laden")},
+    {"*.OCT",
+     QT_TRANSLATE_NOOP("frmSel", "Lade Messdatei *.OCT als Referenzkurve (zeige Differenz an)"),
+     QT_TRANSLATE_NOOP("frmSel", "&Laden")},
+    {"Vela_*.OCT",
+     QT_TRANSLATE_NOOP("frmSel", "Lade Messdatei Vela_*.OCT zum Vergleich (nur Anzeige)"),
+     QT_TRANSLATE_NOOP("frmSel", "&Laden")},
 }};
 
 // Labels of the value fields 2..5 per info type; an empty label hides the field.
 constexpr std::array<std::array<const char*, 4>, 3> kValueLabels = {{
     {"", "", "", ""},
-    {"d [cm]:", "h [cm]:", "Hor. [°]:", "Ver. [°]:"},
-    {"Rv [Ohm]:", "M+ [g]:", "Vol [l]:", ""},
+    {QT_TRANSLATE_NOOP("frmSel", "d [cm]:"), QT_TRANSLATE_NOOP("frmSel", "h [cm]:"),
+     QT_TRANSLATE_NOOP("frmSel", "Hor. [°]:"), QT_TRANSLATE_NOOP("frmSel", "Ver. [°]:")},
+    {QT_TRANSLATE_NOOP("frmSel", "Rv [Ohm]:"), QT_TRANSLATE_NOOP("frmSel", "M+ [g]:"),
+     QT_TRANSLATE_NOOP("frmSel", "Vol [l]:"), ""},
 }};
 
 QFont listFont() {
@@ -76,7 +84,9 @@ void frmSel::buildControls() {
     Drive1->addItems({QStringLiteral("/"), QDir::homePath()});
     Dir1 = new FolderList(this);
     Dir1->setGeometry(8, 36, 200, 222);
-    txtName = new QLabel(QStringLiteral("Dateiname          Typ Info"), this);
+    //: Stands over the list rows: the file name padded to 18 characters and a blank, the type
+    //: (Amp, Imp, Sen) in 4 characters, the title.
+    txtName = new QLabel(tr("Dateiname          Typ Info"), this);
     txtName->setGeometry(216, 8, 436, 20);
     Liste1 = new QListWidget(this);
     Liste1->setGeometry(216, 30, 436, 228);
@@ -87,26 +97,25 @@ void frmSel::buildControls() {
     cmdDisp = new QPushButton(this);
     cmdDisp->setGeometry(440, 392, 100, 28);
     cmdDisp->setDefault(true);
-    cmdEsc = new QPushButton(QStringLiteral("&Abbruch"), this);
+    cmdEsc = new QPushButton(tr("&Abbruch"), this);
     cmdEsc->setGeometry(552, 392, 100, 28);
 }
 
 void frmSel::buildInfoFields(QWidget* form) {
-    lblInfo[6] = new QLabel(QStringLiteral("Info&typ:"), form);
+    lblInfo[6] = new QLabel(tr("Info&typ:"), form);
     lblInfo[6]->setGeometry(8, 268, 90, 22);
     cmbInfoTyp = new QComboBox(form);
     cmbInfoTyp->setGeometry(100, 268, 180, 22);
-    cmbInfoTyp->addItems({QStringLiteral("nur Text"), QStringLiteral("Mikrofonmessung"),
-                          QStringLiteral("Impedanzmessung")});
+    cmbInfoTyp->addItems({tr("nur Text"), tr("Mikrofonmessung"), tr("Impedanzmessung")});
     lblInfo[6]->setBuddy(cmbInfoTyp);
-    const std::array<const char*, 2> captions = {"&Dateiname:", "&Info:"};
+    const std::array<QString, 2> captions = {tr("&Dateiname:"), tr("&Info:")};
     for (int field = 0; field < 6; ++field) {
         txtInfo[field] = new QLineEdit(form);
         lblInfo[field] = new QLabel(form);
         lblInfo[field]->setBuddy(txtInfo[field]);
         txtInfo[field]->installEventFilter(this);
         if (field < 2) {
-            lblInfo[field]->setText(QString::fromUtf8(captions[field]));
+            lblInfo[field]->setText(captions[field]);
             lblInfo[field]->setGeometry(8, 298 + 30 * field, 90, 22);
             txtInfo[field]->setGeometry(100, 298 + 30 * field, 552, 22);
         } else {
@@ -135,7 +144,7 @@ bool frmSel::eventFilter(QObject* watched, QEvent* event) {
                 calibration::ReleaseField(txtInfo[field]);
                 continue;
             }
-            calibration::HoldField(txtInfo[field], QStringLiteral("Erlaubt: eine Zahl oder nichts"),
+            calibration::HoldField(txtInfo[field], tr("Erlaubt: eine Zahl oder nichts"),
                                    [this] { return isVisible(); });
         }
     }
@@ -156,6 +165,7 @@ void frmSel::Form_Load() {
     const bool saving = state_.SelMode == sel::kSave;
     showInfoFields(saving);
     if (saving) {
+        // Written into the file unless replaced, so it reads the same in every language.
         txtInfo[1]->setText(QStringLiteral("Beschreibung der Messung"));
         followMeasurementType();
     }
@@ -165,8 +175,8 @@ void frmSel::Form_Load() {
 void frmSel::setModeTexts() {
     const ModeTexts& texts = kModeTexts[static_cast<size_t>(std::clamp<int>(state_.SelMode, 0, 3))];
     FileMask = QString::fromUtf8(texts.mask);
-    setWindowTitle(QString::fromUtf8(texts.caption));
-    cmdDisp->setText(QString::fromUtf8(texts.button));
+    setWindowTitle(tr(texts.caption));
+    cmdDisp->setText(tr(texts.button));
 }
 
 void frmSel::showInfoFields(bool visible) {
@@ -217,7 +227,7 @@ void frmSel::cmbInfoTyp_Click() {
     const bool saving = state_.SelMode == sel::kSave;
     for (int field = 2; field < 6; ++field) {
         const char* label = kValueLabels[static_cast<size_t>(type)][static_cast<size_t>(field - 2)];
-        lblInfo[field]->setText(QString::fromUtf8(label));
+        lblInfo[field]->setText(*label != '\0' ? tr(label) : QString());
         lblInfo[field]->setVisible(saving && *label != '\0');
         txtInfo[field]->setVisible(saving && *label != '\0');
     }

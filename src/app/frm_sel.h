@@ -5,6 +5,7 @@
 #include "app/frm_sel_state.h"
 #include "files/disp_oct.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QListWidget>
 
@@ -51,6 +52,8 @@ class FolderList final : public QListWidget {
 };
 
 class frmSel final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmSel)
+
   public:
     frmSel(frmMain& main, SelState& state, platform::MessageService& messages, QString startFolder,
            QWidget* parent = nullptr);

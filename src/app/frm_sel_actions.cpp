@@ -36,8 +36,8 @@ void frmSel::saveMeasurement() {
     if (!rememberFields()) return;
     QString name = txtInfo[0]->text();
     if (name.trimmed().isEmpty()) {
-        messages_.show(QStringLiteral("Bitte einen Dateinamen eingeben!"), MsgButtons::Ok,
-                       MsgIcon::Information, QStringLiteral("Hinweis"));
+        messages_.show(tr("Bitte einen Dateinamen eingeben!"), MsgButtons::Ok, MsgIcon::Information,
+                       tr("Hinweis"));
         txtInfo[0]->setFocus();
         return;
     }
@@ -48,10 +48,9 @@ void frmSel::saveMeasurement() {
     const QString path = filePath(name);
     // The old file stays until the new one is complete: the writer renames over it.
     if (QFileInfo::exists(path) &&
-        messages_.show(QStringLiteral("Soll die vorhandene Datei ") + path +
-                           QStringLiteral(" überschrieben werden?"),
+        messages_.show(tr("Soll die vorhandene Datei %1 überschrieben werden?").arg(path),
                        MsgButtons::YesNo, MsgIcon::Question,
-                       QStringLiteral("Warnung:")) == platform::MsgAnswer::No) {
+                       tr("Warnung:")) == platform::MsgAnswer::No) {
         reject();
         return;
     }
@@ -78,8 +77,8 @@ bool frmSel::writeMeasurement(const QString& path) {
 
 void frmSel::loadSelection() {
     if (!keepValidRows()) {
-        messages_.show(QStringLiteral("Es muss mindestens eine gültige Datei ausgewählt sein!"),
-                       MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Hinweis"));
+        messages_.show(tr("Es muss mindestens eine gültige Datei ausgewählt sein!"), MsgButtons::Ok,
+                       MsgIcon::Information, tr("Hinweis"));
         return;
     }
     const int slot = std::clamp<int>(state_.SelMode - 1, kSensorSlot, kComparisonSlot);

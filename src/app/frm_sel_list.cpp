@@ -91,9 +91,8 @@ void frmSel::FillList() {
     const QString folder = Dir1->path();
     const QDir dir(folder);
     if (!dir.exists() || !dir.isReadable()) {
-        messages_.show(
-            QStringLiteral("Der Ordner ") + folder + QStringLiteral(" kann nicht gelesen werden!"),
-            platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, QStringLiteral("Fehler"));
+        messages_.show(tr("Der Ordner %1 kann nicht gelesen werden!").arg(folder),
+                       platform::MsgButtons::Ok, platform::MsgIcon::Exclamation, tr("Fehler"));
         return;
     }
     // A scratch store: probing must not disturb the file the curve store may be reading.

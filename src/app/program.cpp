@@ -23,6 +23,11 @@ namespace terzlab::app {
 
 namespace {
 
+// A line for the terminal: stdout and stderr carry the translated text in UTF-8.
+void say(std::FILE* stream, const QString& line) {
+    std::fprintf(stream, "%s\n", qUtf8Printable(line));
+}
+
 bool hasUsableInput(audio::SoundCard& card) {
     for (int device = 0; device < card.devices->inputCount(); ++device)
         if (card.devices->inputCaps(device).formats != 0) return true;
@@ -35,8 +40,9 @@ std::unique_ptr<audio::SoundCard> chooseCard(bool virtualWanted, double addedMas
         card = audio::openPortAudioCard();
         if (card && hasUsableInput(*card)) return card;
         card.reset();
-        std::fprintf(stderr, "Kein nutzbares Aufnahmegerät gefunden: Terzlab verwendet die "
-                             "virtuelle Soundkarte.\n");
+        say(stderr, QCoreApplication::translate(
+                        "Program", "Kein nutzbares Aufnahmegerät gefunden: Terzlab verwendet die "
+                                   "virtuelle Soundkarte."));
     }
     audio::VirtualCardOptions options;
     options.timing = audio::Timing::RealTime;
@@ -44,10 +50,16 @@ std::unique_ptr<audio::SoundCard> chooseCard(bool virtualWanted, double addedMas
     audio::BenchSettings bench = card->bench->settings();
     bench.addedMassGrams = addedMassGrams;
     card->bench->setSettings(bench);
-    std::fprintf(stderr, "Soundkarte: %s\n", card->description.c_str());
-    if (addedMassGrams > 0.0)
-        std::fprintf(stderr, "Virtueller Lautsprecher mit %g g Zusatzmasse auf der Membran\n",
-                     addedMassGrams);
+    say(stderr, QCoreApplication::translate("Program", "Soundkarte: %1")
+                    .arg(QString::fromStdString(card->description)));
+    if (addedMassGrams > 0.0) {
+        // As printf writes the number, in the C library's locale.
+        char grams[32];
+        std::snprintf(grams, sizeof grams, "%g", addedMassGrams);
+        say(stderr, QCoreApplication::translate(
+                        "Program", "Virtueller Lautsprecher mit %1 g Zusatzmasse auf der Membran")
+                        .arg(QString::fromLocal8Bit(grams)));
+    }
     return card;
 }
 
@@ -76,10 +88,12 @@ bool saveScreenshot(frmMain& window, QWidget* dialog, const QString& path) {
         shot = both;
     }
     if (!shot.save(path, "PNG")) {
-        std::fprintf(stderr, "Bild konnte nicht geschrieben werden: %s\n", qUtf8Printable(path));
+        say(stderr,
+            QCoreApplication::translate("Program", "Bild konnte nicht geschrieben werden: %1")
+                .arg(path));
         return false;
     }
-    std::printf("Bild des Hauptfensters: %s\n", qUtf8Printable(path));
+    say(stdout, QCoreApplication::translate("Program", "Bild des Hauptfensters: %1").arg(path));
     return true;
 }
 
