@@ -1,0 +1,231 @@
+// The program in English: no text a person sees is left German, each window's access keys are
+// its own, the dialogs still fit the smallest screen, and saved files do not depend on the
+// language.
+#include "gui_fixture.h"
+
+#include "app/frm_axis.h"
+#include "app/frm_curves.h"
+#include "calibration/frm_calib.h"
+#include "calibration/frm_level.h"
+#include "guidance/frm_help.h"
+#include "guidance/frm_meas.h"
+#include "guidance/help_pages.h"
+#include "guidance/instruction_text.h"
+#include "speaker/frm_thiele_small.h"
+#include "text/language.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QXmlStreamReader>
+
+#include <set>
+
+namespace terzlab::test {
+
+namespace {
+
+// The catalogue's texts: those English shows otherwise, and those it keeps (e.g. "Check &On").
+std::map<QString, bool> catalogueTexts() {
+    QFile file(QStringLiteral(TERZLAB_CATALOGUE));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    // lupdate keeps a CR as an element of its own.
+    QXmlStreamReader xml(file.readAll().replace("<byte value=\"xd\"/>", "&#13;"));
+    std::map<QString, bool> translated;
+    QString source;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement()) continue;
+        if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+        if (xml.name() == QLatin1String("translation"))
+            translated[source] = xml.readElementText() != source;
+    }
+    return translated;
+}
+
+void addItemTexts(QWidget* widget, QStringList& texts) {
+    if (auto* list = qobject_cast<QComboBox*>(widget))
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+    if (auto* table = qobject_cast<QTableWidget*>(widget))
+        for (int column = 0; column < table->columnCount(); ++column)
+            if (QTableWidgetItem* header = table->horizontalHeaderItem(column))
+                texts << header->text();
+}
+
+// The captions of the widget and of every child a person can see, menus included.
+QStringList visibleTexts(QWidget* top, QStringList* accessCaptions = nullptr) {
+    QStringList texts{top->windowTitle(), top->toolTip()};
+    for (QWidget* widget : top->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(top) && !qobject_cast<QMenu*>(widget)) continue;
+        QString caption;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) caption = button->text();
+        if (auto* label = qobject_cast<QLabel*>(widget)) caption = label->text();
+        if (auto* group = qobject_cast<QGroupBox*>(widget)) caption = group->title();
+        if (accessCaptions && !qobject_cast<QMenu*>(widget)) *accessCaptions << caption;
+        texts << caption << widget->toolTip();
+        addItemTexts(widget, texts);
+        if (auto* menu = qobject_cast<QMenu*>(widget)) {
+            texts << menu->title();
+            for (QAction* action : menu->actions())
+                texts << action->text() << action->toolTip();
+        }
+    }
+    return texts;
+}
+
+// Letters marked with "&" that more than one caption claims.
+QStringList clashingAccessKeys(const QStringList& captions) {
+    std::map<QChar, int> count;
+    for (const QString& caption : captions) {
+        const int at = caption.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        if (at >= 0) ++count[caption.at(at + 1).toLower()];
+    }
+    QStringList clashes;
+    for (const auto& [letter, times] : count)
+        if (times > 1) clashes << QString(letter);
+    return clashes;
+}
+
+// What one window or dialog shows: its texts, the captions that hold its access keys (menu
+// bar titles included), each menu's items, and whether it fits the smallest screen.
+struct Shown {
+    std::string name;
+    QStringList texts, access;
+    std::vector<QStringList> menus;
+    bool fits = true;
+};
+
+Shown shownBy(QWidget* top) {
+    Shown shown{top->objectName().toStdString(), {}, {}, {}, true};
+    shown.texts = visibleTexts(top, &shown.access);
+    auto* main = qobject_cast<QMainWindow*>(top);
+    if (main != nullptr) {
+        for (QAction* menu : main->menuBar()->actions())
+            shown.access << menu->text();
+        for (QMenu* menu : main->findChildren<QMenu*>()) {
+            shown.menus.emplace_back();
+            for (QAction* action : menu->actions())
+                if (action->isVisible()) shown.menus.back() << action->text();
+        }
+    }
+    const QRect screen(QPoint(0, 0), QSize(800, 600) - QSize(16, 40));
+    shown.fits =
+        main != nullptr || screen.contains(QRect(QPoint(0, 0), top->frameGeometry().size()));
+    return shown;
+}
+
+class EnglishTest : public GuiTest {
+  protected:
+    void TearDown() override {
+        GuiTest::TearDown();
+        text::InstallLanguage(text::Language::German);
+    }
+
+    void restartIn(text::Language language) {
+        window.reset();
+        text::InstallLanguage(language);
+        makeWindow();
+        useProgramStimuli();
+        ASSERT_TRUE(window->Form_Load());
+        platform::selectListIndex(window->cmbMeasType, meas::kImpedanceTwoChannel);
+        window->cmdStart->click();
+    }
+
+    // The window after a run, every dialog, and the boxes the calibration command shows.
+    std::vector<Shown> showEverything(text::Language language) {
+        restartIn(language);
+        std::vector<Shown> shown{shownBy(window.get())};
+        std::vector<QPointer<QDialog>> dialogs{calibration::frmLevel::open(*window, boxes),
+                                               calibration::frmCalib::open(*window, boxes),
+                                               window->mnuAxis_Click(), window->mnuCurves_Click()};
+        window->mnuThieleSmall->trigger();
+        for (auto* dialog : window->findChildren<speaker::frmThieleSmall*>())
+            dialogs.push_back(dialog);
+        guidance::DialogState state;
+        float resistor = 10.0f;
+        for (int mode = 0; mode <= guidance::kLastInstructionMode * 3 + 2; ++mode) {
+            state.DialogPage = static_cast<int16_t>(guidance::kInstructionPageBase + mode / 3);
+            const auto type = static_cast<int16_t>(std::min(mode / 3, 4));
+            dialogs.push_back(
+                new guidance::frmMeas(state, {type, 0, int16_t(mode % 3), &resistor}));
+        }
+        for (int16_t page : {0, 5, 10, 15}) {
+            state = {page, page == 0};
+            dialogs.push_back(new guidance::frmHelp(state, nullptr, page == 15));
+        }
+        std::unique_ptr<app::frmSel> save = openFileDialog(*window, boxes, folderPath(), 0);
+        dialogs.push_back(save.get());
+        for (const QPointer<QDialog>& dialog : dialogs) {
+            dialog->show();
+            shown.push_back(shownBy(dialog));
+            if (dialog->parent() == nullptr && dialog != save.get()) delete dialog.data();
+        }
+        boxes.clear();
+        window->mnuCalib_Click();
+        Shown boxTexts{"boxes", {}, {}, {}, true};
+        for (const auto& box : boxes.boxes())
+            boxTexts.texts << box.text << box.title;
+        shown.push_back(boxTexts);
+        return shown;
+    }
+};
+
+// A text is left German when the German program shows it too and the catalogue does not keep it
+// as it is, or when it holds a whole German sentence of the catalogue (with a value filled in).
+TEST_F(EnglishTest, WindowAndDialogsSpeakEnglishWithTheirOwnAccessKeysAndFitTheScreen) {
+    const std::map<QString, bool> catalogue = catalogueTexts();
+    std::set<QString> german;
+    // Names, units and words that English shares, left out of the catalogue.
+    const std::set<QString> same{"Terzlab",      "Start",       "Volt",        "Volt OK",
+                                 "Offset [dB]",  "Information", "100% (Line)", "  10% (Line, Mic)",
+                                 "    1% (Mic)", "Deutsch",     "English",     "Check &On",
+                                 "A&uto On"};
+    for (const Shown& window : showEverything(text::Language::German))
+        for (const QString& text : window.texts)
+            if (text.contains(QRegularExpression(QStringLiteral("[a-zäöüß]{2}"))) &&
+                !text.startsWith(u'/') && !same.count(text) &&
+                !(catalogue.count(text) && !catalogue.at(text)))
+                german.insert(text);
+    for (const auto& [source, translated] : catalogue)
+        if (translated && source.size() >= 16 && !source.contains(u'%')) german.insert(source);
+    for (const Shown& window : showEverything(text::Language::English)) {
+        SCOPED_TRACE(window.name);
+        QStringList left;
+        for (const QString& text : window.texts)
+            for (const QString& sentence : german)
+                if (text == sentence || (sentence.size() >= 16 && text.contains(sentence))) {
+                    left << text;
+                    break;
+                }
+        EXPECT_EQ(left.join(u'|').toStdString(), "");
+        EXPECT_EQ(clashingAccessKeys(window.access).join(u' ').toStdString(), "");
+        for (const QStringList& menu : window.menus)
+            EXPECT_EQ(clashingAccessKeys(menu).join(u' ').toStdString(), "")
+                << menu.join(u' ').toStdString();
+        EXPECT_TRUE(window.fits);
+    }
+}
+
+// The same measurement saved from a German and from an English window: the same bytes.
+TEST_F(EnglishTest, SavedFilesAreTheSameInBothLanguages) {
+    std::string saved[2];
+    for (const text::Language language : {text::Language::German, text::Language::English}) {
+        restartIn(language);
+        std::unique_ptr<app::frmSel> dialog =
+            openFileDialog(*window, boxes, folderPath(), app::sel::kSave);
+        dialog->cmbInfoTyp->setCurrentIndex(2);
+        dialog->txtInfo[0]->setText(QStringLiteral("probe"));
+        dialog->cmdDisp_Click();
+        saved[language == text::Language::English] = contents(QStringLiteral("probe.oct"));
+    }
+    EXPECT_FALSE(saved[0].empty());
+    EXPECT_EQ(saved[0], saved[1]);
+}
+
+} // namespace
+
+} // namespace terzlab::test
