@@ -5,6 +5,7 @@
 
 #include "app/frm_axis.h"
 #include "app/frm_curves.h"
+#include "app/start.h"
 #include "calibration/frm_calib.h"
 #include "calibration/frm_level.h"
 #include "guidance/frm_help.h"
@@ -224,6 +225,21 @@ TEST_F(EnglishTest, SavedFilesAreTheSameInBothLanguages) {
     }
     EXPECT_FALSE(saved[0].empty());
     EXPECT_EQ(saved[0], saved[1]);
+}
+
+// The Help menu's choice waits for the next start: the window keeps its language, the
+// settings file remembers the choice, and the next start reads it.
+TEST_F(EnglishTest, TheHelpMenuChoiceTakesEffectAtTheNextStart) {
+    restartIn(text::Language::German);
+    window->findChild<QAction*>(QStringLiteral("mnuLanguage_en"))->trigger();
+    expectLastBox(1, QStringLiteral("Die gewählte Sprache gilt ab dem nächsten Start von Terzlab."),
+                  QString(), platform::MsgIcon::Information);
+    EXPECT_EQ(window->mnuHelp->title(), QStringLiteral("&Hilfe"));
+    window->Form_Unload();
+    EXPECT_NE(contents(QStringLiteral("Terzlab.def")).find("\r\nLanguage=en\r\n"),
+              std::string::npos);
+    const QString executable = filePath(QStringLiteral("terzlab"));
+    EXPECT_EQ(app::startLanguage({}, executable), text::Language::English);
 }
 
 } // namespace
