@@ -231,32 +231,29 @@ TEST_F(ReviewTest, RefusedFieldsHintTheirRangeAndNeverBlockCancelling) {
     auto* level = calibration::frmLevel::open(*window, boxes);
     const QPointer<QLineEdit> totalField = level->txtSens[1];
     const QString total = totalField->text();
-    const struct {
-        QPointer<QDialog> dialog;
-        QLineEdit *field, *next;
-        QPushButton* cancel;
-        const char *typed, *hint;
-    } rows[] = {{level, level->txtLevel[1], level->txtSens[0], level->cmdCancel, "5000",
-                 "Erlaubt: 0.001 ... 99.99"},
-                {openSave(), dialog->txtInfo[2], dialog->txtInfo[3], dialog->cmdEsc, "x",
-                 "Erlaubt: eine Zahl oder nichts"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.typed);
-        row.dialog->activateWindow();
+    const std::tuple<QPointer<QDialog>, QLineEdit*, QLineEdit*, QPushButton*, const char*,
+                     const char*>
+        rows[] = {{level, level->txtLevel[1], level->txtSens[0], level->cmdCancel, "5000",
+                   "Erlaubt: 0.001 ... 99.99"},
+                  {openSave(), dialog->txtInfo[2], dialog->txtInfo[3], dialog->cmdEsc, "x",
+                   "Erlaubt: eine Zahl oder nichts"}};
+    for (const auto& [owner, field, next, cancel, typed, hint] : rows) {
+        SCOPED_TRACE(typed);
+        owner->activateWindow();
         platform::letEventsRun();
-        row.field->setFocus(Qt::TabFocusReason);
-        row.field->clear();
-        QTest::keyClicks(row.field, row.typed);
-        row.next->setFocus(Qt::TabFocusReason);
+        field->setFocus(Qt::TabFocusReason);
+        field->clear();
+        QTest::keyClicks(field, typed);
+        next->setFocus(Qt::TabFocusReason);
         platform::letEventsRun();
-        EXPECT_EQ(QApplication::focusWidget(), row.field);
-        EXPECT_EQ(row.field->toolTip(), QString::fromUtf8(row.hint));
+        EXPECT_EQ(QApplication::focusWidget(), field);
+        EXPECT_EQ(field->toolTip(), QString::fromUtf8(hint));
         EXPECT_EQ(totalField ? totalField->text() : total, total);
-        QTest::mousePress(row.cancel, Qt::LeftButton);
+        QTest::mousePress(cancel, Qt::LeftButton);
         platform::letEventsRun();
-        QTest::mouseRelease(row.cancel, Qt::LeftButton);
+        QTest::mouseRelease(cancel, Qt::LeftButton);
         platform::letEventsRun();
-        EXPECT_TRUE(row.dialog.isNull() || !row.dialog->isVisible());
+        EXPECT_TRUE(owner.isNull() || !owner->isVisible());
     }
 }
 

@@ -39,10 +39,7 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
     };
     // The loads (correction, reference, comparison); the channels, exchange, level, resolution,
     // display and save; the boxes of a sensor, a level and an impedance curve; axis and block.
-    const struct {
-        int type, display;
-        const char* state;
-    } cases[] = {
+    const std::tuple<int, int, const char*> cases[] = {
         {0, kFrequencyView, "111 1101110 110 0/-100/20 16384"},
         {1, kFrequencyView, "111 0011110 110 0/-100/20 16384"},
         {1, kTimeView, "000 1111010 000 100/-100/20 16384"},
@@ -53,14 +50,14 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
         {3, kTimeView, "000 1100010 000 100/-100/20 65536"},
         {4, kTimeView, "000 1110010 000 100/-100/20 65536"},
     };
-    for (const auto& c : cases)
+    for (const auto& [type, display, expected] : cases)
         for (const int before : {0, 1, 2, 3, 4}) {
             choose(w().cmbMeasType, 0);
             choose(w().cmbFreqRes, 0);
-            choose(w().cmbDisplay, c.display);
+            choose(w().cmbDisplay, display);
             choose(w().cmbMeasType, before);
-            choose(w().cmbMeasType, c.type);
-            SCOPED_TRACE(testing::Message() << "type " << c.type << " after " << before);
+            choose(w().cmbMeasType, type);
+            SCOPED_TRACE(testing::Message() << "type " << type << " after " << before);
             const AxisRange& axis = w().run().Range;
             std::ostringstream state;
             state << bits({w().mnuLoadCorr, w().mnuLoadRef, w().mnuLoadComp, nullptr,
@@ -70,13 +67,13 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
                            w().chkLoaded[2]})
                   << ' ' << axis.RangeTop << '/' << axis.RangeBottom << '/' << axis.RangeStep << ' '
                   << w().run().BlockSize;
-            EXPECT_EQ(state.str(), c.state);
+            EXPECT_EQ(state.str(), expected);
             // The greyed list of the polarity type shows what it found.
-            const bool fine = c.type >= 3 || (c.type == 2 && before >= 3);
+            const bool fine = type >= 3 || (type == 2 && before >= 3);
             EXPECT_EQ(std::tuple(w().cmbDisplay->currentIndex(), w().cmbFreqRes->currentIndex(),
                                  w().settings().FreqResIndex),
-                      std::tuple(c.display, fine ? 2 : 0, 0));
-            EXPECT_TRUE(c.type != 2 || w().chkAvgType->text() == "Stop &nach 4 Messungen");
+                      std::tuple(display, fine ? 2 : 0, 0));
+            EXPECT_TRUE(type != 2 || w().chkAvgType->text() == "Stop &nach 4 Messungen");
         }
 }
 
@@ -125,16 +122,14 @@ TEST_F(SettingsTest, TestCdClocksAt44100AndKeepsThe48kChoiceAndARateChangeDropsT
 // says that no tool is there; the calibration command warns first (its words are held by the
 // golden window texts) and waits for OK; each menu command reaches its dialog or setting.
 TEST_F(SettingsTest, MixerCalibrationAndMenuCommandsReachTheirTargets) {
-    const auto pavucontrol = [](const char* tab) {
-        return platform::CommandLine{"pavucontrol", {tab}};
-    };
+    const platform::CommandLine playback{"pavucontrol", {"--tab=3"}},
+        recording{"pavucontrol", {"--tab=4"}};
     w().cmdMixer->click();
     choose(w().cmbWavOutDev, 1);
     w().cmdMixer->click();
     processes.installedPrograms.clear();
     w().cmdMixer->click();
-    EXPECT_EQ(processes.started, (std::vector{pavucontrol("--tab=3"), pavucontrol("--tab=4"),
-                                              pavucontrol("--tab=4")}));
+    EXPECT_EQ(processes.started, (std::vector{playback, recording, recording}));
     std::vector<int> opened; // file dialog modes, -1 the level and -2 the calibration dialog
     w().hooks.openFileDialog = [&opened](int mode) { opened.push_back(mode); };
     w().hooks.openLevelDialog = [&opened] { opened.push_back(-1); };
