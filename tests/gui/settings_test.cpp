@@ -135,21 +135,18 @@ TEST_F(SettingsTest, MixerCalibrationAndMenuCommandsReachTheirTargets) {
     w().hooks.openLevelDialog = [&opened] { opened.push_back(-1); };
     w().hooks.openCalibration = [&opened] { opened.push_back(-2); };
     boxes.answerNext(MsgAnswer::Cancel);
-    w().mnuCalib->trigger();
     boxes.answerNext(MsgAnswer::Ok);
-    w().mnuCalib->trigger();
-    for (QAction* command : {w().mnuFileSaveAs, w().mnuLoadCorr, w().mnuLoadRef, w().mnuLoadComp}) {
+    for (QAction* command : {w().mnuCalib, w().mnuCalib, w().mnuFileSaveAs, w().mnuLoadCorr,
+                             w().mnuLoadRef, w().mnuLoadComp, w().mnuMicDist}) {
         command->setEnabled(true);
         command->trigger();
     }
-    w().mnuMicDist->trigger();
     choose(w().cmbMeasType, 3); // the shortcut of a greyed menu reaches nothing
     w().mnuCalib->trigger();
     EXPECT_EQ(opened, (std::vector{-2, 0, 1, 2, 3, -1}));
     choose(w().cmbMeasType, 1);
-    w().mnuXchan->trigger();
-    w().mnuHelpShow->trigger();
-    w().mnuAbout->trigger();
+    for (QAction* command : {w().mnuXchan, w().mnuHelpShow, w().mnuAbout})
+        command->trigger();
     EXPECT_TRUE(w().settings().ExchangeChannel && !w().settings().ShowHelp);
     EXPECT_EQ(helpPages, std::vector<int>{0});
     w().show();
