@@ -1,9 +1,12 @@
-// The file dialog: which files it offers, how it saves and what a load does to the main window.
+// The file dialog: which files it offers, how it saves and what a load does to the main window;
+// a failed load leaves nothing behind.
 #include "filesel_files.h"
 #include "gui_fixture.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <sstream>
 
 namespace terzlab::test {
 
@@ -32,14 +35,29 @@ class FileSelTest : public GuiTest {
             texts << dialog->Liste1->item(row)->text().simplified();
         return texts.join(u'|').toStdString();
     }
-    void loadRows(std::initializer_list<int> rowsToSelect) {
-        for (int row : rowsToSelect)
-            dialog->Liste1->item(row)->setSelected(true);
+    // The files of the mode whose rows start with the names, chosen and loaded.
+    void loadFiles(int16_t mode, std::initializer_list<const char*> names) {
+        open(mode);
+        for (const char* name : names)
+            for (QListWidgetItem* row : dialog->Liste1->findItems(name, Qt::MatchStartsWith))
+                row->setSelected(true);
         dialog->cmdDisp_Click();
     }
     void save(const QString& typed) {
         open(sel::kSave).txtInfo[0]->setText(typed);
         dialog->cmdDisp_Click();
+    }
+    // The sensor's and the reference's header lines of a saved measurement file, without keys.
+    std::string savedCurveLines() {
+        QDir(folderPath()).remove("kopf.oct");
+        save("kopf");
+        std::istringstream file(contents("kopf.oct"));
+        std::string lines;
+        for (std::string line; std::getline(file, line);)
+            for (const std::string key : {"Sensor Compensation Spectrum\t", "Reference Spectrum\t"})
+                if (line.starts_with(key))
+                    lines += line.substr(key.size(), line.find('\r') - key.size()) + ' ';
+        return lines;
     }
     void putFixtureFiles() {
         const std::string sensorHeader =
@@ -107,7 +125,7 @@ TEST_F(FileSelTest, ALongNameIsListedCutAndLoadedWhole) {
     put("Referenzmessung_lang_2024.oct", measurementFile(title, 4.25));
     open(sel::kReference);
     EXPECT_EQ(rows(), "Referenzmessung_la Amp " + title);
-    loadRows({0});
+    loadFiles(sel::kReference, {"Referenzmessung_la"});
     EXPECT_FALSE(dialog->isVisible());
     const StoredCurve& curve = window->dispOct().Curves[kReferenceSlot];
     EXPECT_EQ(
@@ -121,20 +139,52 @@ TEST_F(FileSelTest, ALongNameIsListedCutAndLoadedWhole) {
 // The notice for a choice without a valid file is worded in gui_boxes.txt.
 TEST_F(FileSelTest, InvalidRowsAreDroppedFromTheChoiceAndTheLastValidRowStays) {
     putFixtureFiles();
-    open(sel::kSensor);
-    loadRows({0, 1});
+    loadFiles(sel::kSensor, {"blank.SEN", "leer.sen"});
     expectBoxesAsGolden();
     EXPECT_TRUE(dialog->isVisible() && dialog->Liste1->selectedItems().isEmpty());
     EXPECT_EQ(window->dispOct().Curves[kSensorSlot].CurveLoaded, 0);
     open(sel::kComparison);
     ASSERT_EQ(rows(), "Vela_pegel.OCT Amp VP");
     put("Vela_zwei.oct", measurementFile("Zwei", 7.5));
-    dialog->FillList();
-    loadRows({0, 1});
+    loadFiles(sel::kComparison, {"Vela_pegel.OCT", "Vela_zwei.oct"});
     const StoredCurve& curve = window->dispOct().Curves[kComparisonSlot];
     EXPECT_EQ(std::pair(curve.CurveFile, curve.CurveAmp[10]),
               std::pair(std::string("Vela_zwei.oct"), 7.5f));
     EXPECT_EQ(window->chkLoaded[kComparisonSlot]->text(), "&Vergleich: Zwei");
+}
+
+// A file that cannot be read is reported once and leaves an empty slot; the header says "Yes"
+// only for a curve that took part in the saved values.
+TEST_F(FileSelTest, AFailedLoadLeavesAnEmptySlotAndTheHeaderNamesOnlyCurvesInUse) {
+    const std::string good = readFile(TERZLAB_TEST_DATA "/sen_flat_s10.SEN");
+    std::string twoFields = good;
+    twoFields.replace(twoFields.find("F [Hz]\t"), 7, "F [Hz] ");
+    put("zwei.SEN", twoFields);
+    put("fallend.SEN", readFile(TERZLAB_TEST_DATA "/sen_descending.SEN"));
+    put("gut.SEN", good);
+    put("pegel.oct", measurementFile("Pegel", 1.0));
+    startRun(0);
+    QCheckBox* sensor = window->chkLoaded[kSensorSlot];
+    for (const char* bad : {"zwei.SEN", "fallend.SEN"}) {
+        loadFiles(sel::kSensor, {"gut.SEN"});
+        ASSERT_TRUE(sensor->isChecked());
+        boxes.clear();
+        loadFiles(sel::kSensor, {bad});
+        EXPECT_EQ(std::tuple(boxes.boxes().size(), sensor->isChecked() || sensor->isEnabled(),
+                             sensor->text().toStdString(), savedCurveLines()),
+                  std::tuple(1u, false, "Sens&or:", "No\tNone No\tNone "))
+            << bad;
+    }
+    loadFiles(sel::kSensor, {"gut.SEN"});
+    loadFiles(sel::kReference, {"pegel.oct"});
+    const std::pair<int, const char*> cases[] = {{0, "Yes\tgut.SEN Yes\tpegel.oct "},
+                                                 {4, "No\tNone Yes\tpegel.oct "},
+                                                 {3, "No\tNone No\tNone "}};
+    for (const auto& [type, lines] : cases) {
+        measureType(type);
+        EXPECT_TRUE(sensor->isChecked() && window->chkLoaded[kReferenceSlot]->isChecked());
+        EXPECT_EQ(savedCurveLines(), lines) << type;
+    }
 }
 
 TEST_F(FileSelTest, AFolderChangeIsRememberedAndAnUnreadableFolderIsReported) {

@@ -28,20 +28,16 @@ QString shown(const std::string& words) {
 
 class MeasDialogTest : public ::testing::Test {
   protected:
-    frmMeas* open(int type, int page) {
+    void open(int type, int page, int16_t channel = 0, int16_t part = 0) {
         delete dialog.data();
-        settings.MeasTypeIndex = static_cast<int16_t>(type);
         dialogs.DialogPage = static_cast<int16_t>(page);
-        dialog = new frmMeas(dialogs, {settings.MeasTypeIndex, settings.ActiveChannel,
-                                       run.ImpedancePart, &settings.SeriesResistor});
+        dialog = new frmMeas(dialogs, {static_cast<int16_t>(type), channel, part, &resistor});
         dialog->show();
-        return dialog;
     }
     void TearDown() override { delete dialog.data(); }
 
     guidance::DialogState dialogs;
-    app::Settings settings;
-    app::RunState run;
+    float resistor = 10.0f;
     QPointer<frmMeas> dialog;
 };
 
@@ -49,9 +45,7 @@ class MeasDialogTest : public ::testing::Test {
 // values and the sketch's boxes; closing by the frame is refused the same way as OK, since the
 // run must not take an unconfirmed value.
 TEST_F(MeasDialogTest, ImpedancePageKeepsTheDialogUntilTheResistorIsInRange) {
-    settings.ActiveChannel = 1;
-    run.ImpedancePart = 2;
-    open(3, 23);
+    open(3, 23, 1, 2);
     EXPECT_EQ(dialog->lblMain->text(), shown(guidance::InstructionText({3, false, 2})));
     EXPECT_TRUE(dialog->txtValue->isVisible() && dialog->chkImp->isVisible());
     QLineEdit* field = dialog->txtValue;
@@ -67,7 +61,7 @@ TEST_F(MeasDialogTest, ImpedancePageKeepsTheDialogUntilTheResistorIsInRange) {
         field->setText(refused);
         dialog->cmdOK->setFocus();
         EXPECT_FALSE(dialog->cmdOK_Click()) << refused;
-        EXPECT_TRUE(dialog->focusWidget() == field && settings.SeriesResistor == 10.0f) << refused;
+        EXPECT_TRUE(dialog->focusWidget() == field && resistor == 10.0f) << refused;
     }
     EXPECT_FALSE(dialog->close());
     EXPECT_EQ(dialogs.DialogPage, 23);
@@ -97,7 +91,7 @@ TEST_F(MeasDialogTest, EveryWayOfClosingConfirmsAValidResistor) {
         if (how == Escape) QTest::keyClick(dialog, Qt::Key_Escape);
         EXPECT_TRUE(how != Close || dialog->close());
         EXPECT_EQ(dialogs.DialogPage, -1) << text;
-        EXPECT_FLOAT_EQ(settings.SeriesResistor, stored);
+        EXPECT_FLOAT_EQ(resistor, stored);
         EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
     }
 }

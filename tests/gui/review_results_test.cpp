@@ -1,5 +1,5 @@
 // What a user would trust after a run: the spectrum view and the save command show only what the
-// last run analysed, a failed curve load leaves nothing behind, commands that change the
+// last run analysed, commands that change the
 // measurement wait for the run; the window's fixed texts against one golden file; and the
 // dialogs as a new user meets them: number fields that refuse without trapping, numbers in the
 // user's notation, access keys, the smallest screen.
@@ -7,20 +7,15 @@
 #include "calibration/frm_calib.h"
 #include "calibration/frm_level.h"
 #include "calibration/numeric_input.h"
-#include "filesel_files.h"
 #include "gui_fixture.h"
 #include "guidance/frm_help.h"
 #include "guidance/frm_meas.h"
 #include "guidance/instruction_text.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
-
-#include <sstream>
 
 namespace terzlab::test {
 
@@ -47,32 +42,10 @@ class ReviewTest : public GuiTest {
             out += on ? '1' : '0';
         return out;
     }
-    app::frmSel& openSel(int16_t mode) {
-        dialog = openFileDialog(*window, boxes, folderPath(), mode);
-        return *dialog;
-    }
-    void loadFile(int16_t mode, const QString& name) {
-        for (QListWidgetItem* row :
-             openSel(mode).Liste1->findItems(name + u' ', Qt::MatchStartsWith))
-            row->setSelected(true);
-        dialog->cmdDisp_Click();
-    }
-    // The sensor's and the reference's header lines of a saved measurement file, without keys.
-    std::string savedCurveLines() {
-        QFile::remove(filePath("kopf.oct"));
-        openSel(sel::kSave).txtInfo[0]->setText("kopf.oct");
-        dialog->cmdDisp_Click();
-        std::istringstream file(contents("kopf.oct"));
-        std::string lines;
-        for (std::string line; std::getline(file, line);)
-            for (const std::string key : {"Sensor Compensation Spectrum\t", "Reference Spectrum\t"})
-                if (line.starts_with(key))
-                    lines += line.substr(key.size(), line.find('\r') - key.size()) + ' ';
-        return lines;
-    }
     // The file dialog saving, with the fields that hold numbers ("d [cm]" and neighbours).
     app::frmSel* openSave() {
-        platform::selectListIndex(openSel(sel::kSave).cmbInfoTyp, 1);
+        dialog = openFileDialog(*window, boxes, folderPath(), sel::kSave);
+        platform::selectListIndex(dialog->cmbInfoTyp, 1);
         return dialog.get();
     }
     std::unique_ptr<app::frmSel> dialog;
@@ -130,40 +103,6 @@ TEST_F(ReviewTest, CommandsThatChangeTheMeasurementWaitForTheRunAndTheCalibratio
     EXPECT_EQ(commands(), "00000000");
     window->endCalibration();
     EXPECT_EQ(commands(), "11111011");
-}
-
-// A file that cannot be read is reported once and leaves an empty slot; the header says "Yes"
-// only for a curve that took part in the saved values.
-TEST_F(ReviewTest, AFailedLoadLeavesAnEmptySlotAndTheHeaderNamesOnlyCurvesInUse) {
-    const std::string good = readFile(TERZLAB_TEST_DATA "/sen_flat_s10.SEN");
-    std::string twoFields = good;
-    twoFields.replace(twoFields.find("F [Hz]\t"), 7, "F [Hz] ");
-    put("zwei.SEN", twoFields);
-    put("fallend.SEN", readFile(TERZLAB_TEST_DATA "/sen_descending.SEN"));
-    put("gut.SEN", good);
-    put("pegel.oct", measurementFile("Pegel", 1.0));
-    startRun(0);
-    QCheckBox* sensor = window->chkLoaded[kSensorSlot];
-    for (const char* bad : {"zwei.SEN", "fallend.SEN"}) {
-        loadFile(sel::kSensor, "gut.SEN");
-        ASSERT_TRUE(sensor->isChecked());
-        boxes.clear();
-        loadFile(sel::kSensor, bad);
-        EXPECT_EQ(std::tuple(boxes.boxes().size(), sensor->isChecked() || sensor->isEnabled(),
-                             sensor->text().toStdString(), savedCurveLines()),
-                  std::tuple(1u, false, "Sens&or:", "No\tNone No\tNone "))
-            << bad;
-    }
-    loadFile(sel::kSensor, "gut.SEN");
-    loadFile(sel::kReference, "pegel.oct");
-    const std::pair<int, const char*> cases[] = {{0, "Yes\tgut.SEN Yes\tpegel.oct "},
-                                                 {4, "No\tNone Yes\tpegel.oct "},
-                                                 {3, "No\tNone No\tNone "}};
-    for (const auto& [type, lines] : cases) {
-        choose(window->cmbMeasType, type);
-        EXPECT_TRUE(sensor->isChecked() && window->chkLoaded[kReferenceSlot]->isChecked());
-        EXPECT_EQ(savedCurveLines(), lines) << type;
-    }
 }
 
 // The exact texts of lists, menus, messages and colours that a user reads or a manual names.
