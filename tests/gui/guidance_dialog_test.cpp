@@ -70,9 +70,9 @@ TEST_F(MeasDialogTest, ImpedancePageKeepsTheDialogUntilTheResistorIsInRange) {
         box->click();
         return dialog->sketch().Image() != plain;
     };
-    EXPECT_TRUE(changedBy(dialog->chkImp));
-    EXPECT_FALSE(changedBy(dialog->chkImp));
-    EXPECT_TRUE(changedBy(dialog->chkXchan));
+    EXPECT_EQ((std::vector{changedBy(dialog->chkImp), changedBy(dialog->chkImp),
+                           changedBy(dialog->chkXchan)}),
+              (std::vector{true, false, true}));
     open(0, 7);
     EXPECT_EQ(dialog->lblMain->text(), "Verkabelung:");
     EXPECT_FALSE(dialog->txtValue->isVisible());
@@ -98,13 +98,15 @@ TEST_F(MeasDialogTest, EveryWayOfClosingConfirmsAValidResistor) {
 
 // The dialog shows its page's words (golden-checked in the guidance text test) with LF line
 // ends; pages outside the table keep the design caption. The information window at start-up
-// (page 0) releases the start however it is closed.
+// (page 0) releases the start however it is closed. A late overload hint leaves the page of the
+// next run's instructions (`later`), opened meanwhile and still waited for.
 TEST(HelpDialog, ShowsThePagesWordsAndClosingReleasesOnlyItsOwnPage) {
-    const std::tuple<int, bool, How> cases[] = {
-        {0, false, Escape}, {0, false, Ok},  {0, false, Close}, {5, false, Ok}, {10, false, Ok},
-        {15, true, Ok},     {15, false, Ok}, {7, false, Ok},    {25, false, Ok}};
+    const std::tuple<int, bool, How, int16_t> cases[] = {
+        {0, false, Escape, -1}, {0, false, Ok, -1},  {0, false, Close, -1}, {5, false, Ok, -1},
+        {5, false, Ok, 23},     {10, false, Ok, -1}, {15, true, Ok, -1},    {15, false, Ok, -1},
+        {7, false, Ok, -1},     {25, false, Ok, -1}};
     guidance::DialogState dialogs;
-    for (const auto& [page, lowSine, how] : cases) {
+    for (const auto& [page, lowSine, how, later] : cases) {
         SCOPED_TRACE(page);
         const auto words = guidance::HelpPageFor(page, lowSine)
                                .value_or(guidance::HelpPage{"Hinweis", "", "", "OK"});
@@ -118,20 +120,13 @@ TEST(HelpDialog, ShowsThePagesWordsAndClosingReleasesOnlyItsOwnPage) {
         else
             EXPECT_EQ(text, QString::fromStdString(words.caption + '|' + words.bigText + '|') +
                                 shown(words.normText) + '|' + words.button.c_str());
+        if (later > 0) dialogs.DialogPage = later;
         if (how == Ok) help->cmdOK->click();
         if (how == Escape) QTest::keyClick(help, Qt::Key_Escape);
         if (how == Close) help->close();
-        EXPECT_EQ(std::pair(dialogs.AboutOpen, dialogs.DialogPage), std::pair(false, int16_t(-1)));
+        EXPECT_EQ(std::pair(dialogs.AboutOpen, dialogs.DialogPage), std::pair(false, later));
         delete help.data();
     }
-    // A late overload hint leaves the page of the next run's instructions, open meanwhile.
-    dialogs.DialogPage = 5;
-    QPointer<frmHelp> hint = new frmHelp(dialogs);
-    hint->show();
-    dialogs.DialogPage = 23; // the next run's instructions are open and waited for
-    hint->cmdOK->click();
-    EXPECT_EQ(dialogs.DialogPage, 23);
-    delete hint.data();
 }
 
 // The window opening its real dialogs.
@@ -183,14 +178,14 @@ TEST_F(GuidedRunTest, OverloadedRunShowsTheHintWithoutWaitingForIt) {
 // capturing nothing meanwhile, and the idle start button behind them starts no second run.
 TEST_F(GuidedRunTest, TestCdRunCapturesNothingAndStartsNoSecondRunWhileTheDialogsWait) {
     platform::selectListIndex(window->cmbWavOutDev, window->run().TestCdIndex);
-    std::vector<int> pages, blocksWhileOpen;
+    std::string seen; // each dialog's page and the blocks captured when it showed
+    int clicks = 0;
     app::frmMain* main = window.get();
     onEachDialog([&](QDialog* dialog) {
-        pages.push_back(pageOf(dialog));
-        blocksWhileOpen.push_back(blocks());
+        seen += std::to_string(pageOf(dialog)) + " at " + std::to_string(blocks()) + "; ";
         // Through the window system, as a user's click comes; only for the first two dialogs,
         // so that a broken guard cannot start runs without end.
-        if (pages.size() <= 2) {
+        if (++clicks <= 2) {
             EXPECT_EQ(main->cmdStart->text(), "&Starte Messung");
             const QPoint at = main->cmdStart->mapTo(main, main->cmdStart->rect().center());
             QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, at);
@@ -199,11 +194,8 @@ TEST_F(GuidedRunTest, TestCdRunCapturesNothingAndStartsNoSecondRunWhileTheDialog
         if (guard) guard->close(); // a run started by the click may have closed it
     });
     window->cmdStart->click();
-    EXPECT_EQ(pages, (std::vector<int>{20, 10}));
-    EXPECT_EQ(blocksWhileOpen, (std::vector<int>{0, 0}));
-    EXPECT_EQ(blocks(), 2);
-    EXPECT_TRUE(bench().playLog().empty());
-    EXPECT_EQ(dialogs.DialogPage, -1);
+    EXPECT_EQ(std::tuple(seen, blocks(), bench().playLog().size(), dialogs.DialogPage),
+              std::tuple("20 at 0; 10 at 0; ", 2, 0u, -1));
 }
 
 // Impedance runs always show their instructions, level runs only with the short help; both
