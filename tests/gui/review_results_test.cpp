@@ -1,8 +1,7 @@
 // What a user would trust after a run: the spectrum view and the save command show only what the
-// last run analysed, commands that change the
-// measurement wait for the run; the window's fixed texts against one golden file; and the
-// dialogs as a new user meets them: number fields that refuse without trapping, numbers in the
-// user's notation, access keys, the smallest screen.
+// last run analysed, commands that change the measurement wait for the run; the window's fixed
+// texts against one golden file; and the dialogs as a new user meets them: number fields that
+// refuse without trapping, numbers in the user's notation, access keys, the smallest screen.
 #include "app/start.h"
 #include "calibration/frm_calib.h"
 #include "calibration/frm_level.h"
