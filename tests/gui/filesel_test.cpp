@@ -1,9 +1,12 @@
-// The file dialog: which files it offers, how it saves and what a load does to the main window.
+// The file dialog: which files it offers, how it saves and what a load does to the main window;
+// a failed load leaves nothing behind.
 #include "filesel_files.h"
 #include "gui_fixture.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <sstream>
 
 namespace terzlab::test {
 
@@ -11,9 +14,6 @@ namespace {
 
 using platform::MsgAnswer;
 namespace sel = app::sel;
-
-const std::string kSensorHeader =
-    "#This file contains sensor information to be used by Terzlab.exe";
 
 class FileSelTest : public GuiTest {
   protected:
@@ -28,22 +28,40 @@ class FileSelTest : public GuiTest {
         return *dialog;
     }
     void measureType(int type) { platform::selectListIndex(window->cmbMeasType, type); }
-    // Each row, or only its first `width` characters, without the padding.
-    QStringList rows(int width = -1) const {
+    // The rows, each without the padding of its name column, joined by "|".
+    std::string rows() const {
         QStringList texts;
         for (int row = 0; row < dialog->Liste1->count(); ++row)
-            texts << dialog->Liste1->item(row)->text().left(width).trimmed();
-        return texts;
+            texts << dialog->Liste1->item(row)->text().simplified();
+        return texts.join(u'|').toStdString();
     }
-    void select(std::initializer_list<int> rowsToSelect) {
-        for (int row : rowsToSelect)
-            dialog->Liste1->item(row)->setSelected(true);
+    // The files of the mode whose rows start with the names, chosen and loaded.
+    void loadFiles(int16_t mode, std::initializer_list<const char*> names) {
+        open(mode);
+        for (const char* name : names)
+            for (QListWidgetItem* row : dialog->Liste1->findItems(name, Qt::MatchStartsWith))
+                row->setSelected(true);
+        dialog->cmdDisp_Click();
     }
     void save(const QString& typed) {
         open(sel::kSave).txtInfo[0]->setText(typed);
         dialog->cmdDisp_Click();
     }
+    // The sensor's and the reference's header lines of a saved measurement file, without keys.
+    std::string savedCurveLines() {
+        QDir(folderPath()).remove("kopf.oct");
+        save("kopf");
+        std::istringstream file(contents("kopf.oct"));
+        std::string lines;
+        for (std::string line; std::getline(file, line);)
+            for (const std::string key : {"Sensor Compensation Spectrum\t", "Reference Spectrum\t"})
+                if (line.starts_with(key))
+                    lines += line.substr(key.size(), line.find('\r') - key.size()) + ' ';
+        return lines;
+    }
     void putFixtureFiles() {
+        const std::string sensorHeader =
+            "#This file contains sensor information to be used by Terzlab.exe";
         put("pegel.oct", measurementFile("Pegel", 1.0));
         put("Vela_pegel.OCT", measurementFile("VP", 2.0));
         put("imp.oct", measurementFile("Imp", 8.0, 3));
@@ -52,57 +70,52 @@ class FileSelTest : public GuiTest {
         blankFirstLine.insert(blankFirstLine.find("\r\n"), " ");
         put("blank.oct", blankFirstLine);
         put("leer.oct", "");
-        put("mikro.sen", kSensorHeader + "\r\nTitle\tMikro\r\n");
-        put("blank.SEN", kSensorHeader + " \r\nTitle\tMikro\r\n");
+        put("mikro.sen", sensorHeader + "\r\nTitle\tMikro\r\n");
+        put("blank.SEN", sensorHeader + " \r\nTitle\tMikro\r\n");
         put("leer.sen", "");
     }
 
     std::unique_ptr<app::frmSel> dialog;
 };
 
+// The questions before overwriting and the failed write into a folder are worded in
+// gui_boxes.txt.
 TEST_F(FileSelTest, SavingNamesTheFileAndNeverLosesAnOldOne) {
-    save("Probe.OcT");
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_TRUE(QFileInfo::exists(filePath("Probe.OcT")));
+    const auto saved = [this](const char* typed, const QString& file) {
+        save(typed);
+        return std::to_string(dialog->isVisible()) + ' ' + contents(file).substr(0, 25);
+    };
+    const std::string written = "0 #This file contains data ";
+    EXPECT_EQ(saved("Probe.OcT", "Probe.OcT"), written);
     put("alt.oct", "alt");
     boxes.answerNext(MsgAnswer::No);
-    save("alt");
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(contents("alt.oct"), "alt");
-
+    EXPECT_EQ(saved("alt", "alt.oct"), "0 alt");
     boxes.answerNext(MsgAnswer::Yes);
-    save("alt");
-    EXPECT_TRUE(contents("alt.oct").starts_with("#This file contains data created by Terzlab"));
-
+    EXPECT_EQ(saved("alt", "alt.oct"), written);
     // A folder of that name cannot be replaced by a file: reported, and the dialog stays open.
     ASSERT_TRUE(QDir(folderPath()).mkdir("ordner.oct"));
     boxes.answerNext(MsgAnswer::Yes);
     save("ordner.oct");
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(QFileInfo(filePath("ordner.oct")).isDir());
-    expectBoxesAsGolden(); // the overwrite questions and the failed write
+    EXPECT_TRUE(dialog->isVisible() && QFileInfo(filePath("ordner.oct")).isDir());
+    expectBoxesAsGolden();
 }
 
+// Files that cannot be read are offered for a sensor only, marked "???".
 TEST_F(FileSelTest, OnlyFilesThatFitModeAndMeasurementAreListed) {
     putFixtureFiles();
-    open(sel::kSave);
-    EXPECT_EQ(rows(), (QStringList{"pegel.oct          Amp Pegel", "Vela_pegel.OCT     Amp VP"}));
-    open(sel::kSensor);
-    EXPECT_EQ(rows(18), (QStringList{"blank.SEN", "leer.sen", "mikro.sen"}));
-    EXPECT_EQ(rows()[0].mid(19), "???");
-    EXPECT_EQ(rows()[2].mid(19), "Sen Mikro");
-    EXPECT_EQ(dialog->RowType, (std::vector<int16_t>{0, 0, 10}));
-
-    measureType(meas::kImpedanceOneChannel);
-    open(sel::kReference);
-    EXPECT_EQ(rows(18), (QStringList{"pegel.oct", "Vela_pegel.OCT"}));
-    open(sel::kComparison);
-    EXPECT_EQ(rows(), (QStringList{"vela_imp.oct       Imp VI"}));
-    open(sel::kSave);
-    EXPECT_EQ(rows(18), (QStringList{"imp.oct", "vela_imp.oct"}));
-    measureType(meas::kPulse);
-    open(sel::kReference);
-    EXPECT_TRUE(rows().isEmpty());
+    const std::tuple<int, int16_t, const char*> cases[] = {
+        {meas::kLevelOneChannel, sel::kSave, "pegel.oct Amp Pegel|Vela_pegel.OCT Amp VP"},
+        {meas::kLevelOneChannel, sel::kSensor, "blank.SEN ???|leer.sen ???|mikro.sen Sen Mikro"},
+        {meas::kImpedanceOneChannel, sel::kReference, "pegel.oct Amp Pegel|Vela_pegel.OCT Amp VP"},
+        {meas::kImpedanceOneChannel, sel::kComparison, "vela_imp.oct Imp VI"},
+        {meas::kImpedanceOneChannel, sel::kSave, "imp.oct Imp Imp|vela_imp.oct Imp VI"},
+        {meas::kPulse, sel::kReference, ""},
+    };
+    for (const auto& [type, mode, expected] : cases) {
+        measureType(type);
+        open(mode);
+        EXPECT_EQ(rows(), expected) << type << ' ' << mode;
+    }
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
@@ -111,79 +124,100 @@ TEST_F(FileSelTest, ALongNameIsListedCutAndLoadedWhole) {
         "Referenz im Messraum, Mikrofon 1 m vor der Box, Raumecke links, Schaumstoffkeile";
     put("Referenzmessung_lang_2024.oct", measurementFile(title, 4.25));
     open(sel::kReference);
-    ASSERT_EQ(rows().size(), 1);
-    EXPECT_TRUE(rows()[0].startsWith("Referenzmessung_la Amp Referenz im"));
-    select({0});
-    dialog->cmdDisp_Click();
+    EXPECT_EQ(rows(), "Referenzmessung_la Amp " + title);
+    loadFiles(sel::kReference, {"Referenzmessung_la"});
     EXPECT_FALSE(dialog->isVisible());
     const StoredCurve& curve = window->dispOct().Curves[kReferenceSlot];
-    EXPECT_EQ(curve.CurveFile, "Referenzmessung_lang_2024.oct");
-    EXPECT_EQ(curve.CurveDir, folderPath().toStdString());
-    EXPECT_EQ(curve.CurveTitle, title);
-    EXPECT_EQ(curve.CurveAmp[0], 4.25f);
+    EXPECT_EQ(
+        std::tuple(curve.CurveDir + '/' + curve.CurveFile, curve.CurveTitle, curve.CurveAmp[0]),
+        std::tuple(filePath("Referenzmessung_lang_2024.oct").toStdString(), title, 4.25f));
     QCheckBox* box = window->chkLoaded[kReferenceSlot];
     EXPECT_TRUE(box->isEnabled() && box->isChecked());
     EXPECT_EQ(box->text(), "R&eferenz: " + QString::fromStdString(title).left(60));
 }
 
+// The notice for a choice without a valid file is worded in gui_boxes.txt.
 TEST_F(FileSelTest, InvalidRowsAreDroppedFromTheChoiceAndTheLastValidRowStays) {
     putFixtureFiles();
-    open(sel::kSensor);
-    select({0, 1});
-    dialog->cmdDisp_Click();
-    expectBoxesAsGolden(); // at least one valid file must be chosen
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(dialog->Liste1->selectedItems().isEmpty());
+    loadFiles(sel::kSensor, {"blank.SEN", "leer.sen"});
+    expectBoxesAsGolden();
+    EXPECT_TRUE(dialog->isVisible() && dialog->Liste1->selectedItems().isEmpty());
     EXPECT_EQ(window->dispOct().Curves[kSensorSlot].CurveLoaded, 0);
-
     open(sel::kComparison);
-    ASSERT_EQ(rows(18), (QStringList{"Vela_pegel.OCT"}));
+    ASSERT_EQ(rows(), "Vela_pegel.OCT Amp VP");
     put("Vela_zwei.oct", measurementFile("Zwei", 7.5));
-    dialog->FillList();
-    select({0, 1});
-    dialog->cmdDisp_Click();
+    loadFiles(sel::kComparison, {"Vela_pegel.OCT", "Vela_zwei.oct"});
     const StoredCurve& curve = window->dispOct().Curves[kComparisonSlot];
-    EXPECT_EQ(curve.CurveFile, "Vela_zwei.oct");
-    EXPECT_EQ(curve.CurveAmp[10], 7.5f);
+    EXPECT_EQ(std::pair(curve.CurveFile, curve.CurveAmp[10]),
+              std::pair(std::string("Vela_zwei.oct"), 7.5f));
     EXPECT_EQ(window->chkLoaded[kComparisonSlot]->text(), "&Vergleich: Zwei");
+}
+
+// A file that cannot be read is reported once and leaves an empty slot; the header says "Yes"
+// only for a curve that took part in the saved values.
+TEST_F(FileSelTest, AFailedLoadLeavesAnEmptySlotAndTheHeaderNamesOnlyCurvesInUse) {
+    const std::string good = readFile(TERZLAB_TEST_DATA "/sen_flat_s10.SEN");
+    std::string twoFields = good;
+    twoFields.replace(twoFields.find("F [Hz]\t"), 7, "F [Hz] ");
+    put("zwei.SEN", twoFields);
+    put("fallend.SEN", readFile(TERZLAB_TEST_DATA "/sen_descending.SEN"));
+    put("gut.SEN", good);
+    put("pegel.oct", measurementFile("Pegel", 1.0));
+    startRun(0);
+    QCheckBox* sensor = window->chkLoaded[kSensorSlot];
+    for (const char* bad : {"zwei.SEN", "fallend.SEN"}) {
+        loadFiles(sel::kSensor, {"gut.SEN"});
+        ASSERT_TRUE(sensor->isChecked());
+        boxes.clear();
+        loadFiles(sel::kSensor, {bad});
+        EXPECT_EQ(std::tuple(boxes.boxes().size(), sensor->isChecked() || sensor->isEnabled(),
+                             sensor->text().toStdString(), savedCurveLines()),
+                  std::tuple(1u, false, "Sens&or:", "No\tNone No\tNone "))
+            << bad;
+    }
+    loadFiles(sel::kSensor, {"gut.SEN"});
+    loadFiles(sel::kReference, {"pegel.oct"});
+    const std::pair<int, const char*> cases[] = {{0, "Yes\tgut.SEN Yes\tpegel.oct "},
+                                                 {4, "No\tNone Yes\tpegel.oct "},
+                                                 {3, "No\tNone No\tNone "}};
+    for (const auto& [type, lines] : cases) {
+        measureType(type);
+        EXPECT_TRUE(sensor->isChecked() && window->chkLoaded[kReferenceSlot]->isChecked());
+        EXPECT_EQ(savedCurveLines(), lines) << type;
+    }
 }
 
 TEST_F(FileSelTest, AFolderChangeIsRememberedAndAnUnreadableFolderIsReported) {
     ASSERT_TRUE(QDir(folderPath()).mkdir("sub"));
     put("sub/tief.oct", measurementFile("Tief", 1.0));
     open(sel::kSave);
-    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(rows(), "");
     dialog->Dir1->setPath(filePath("sub"));
-    EXPECT_EQ(rows(18), QStringList{"tief.oct"});
+    EXPECT_EQ(rows(), "tief.oct Amp Tief");
     dialog->cmdEsc_Click();
     open(sel::kReference);
     EXPECT_EQ(dialog->Dir1->path(), filePath("sub"));
-    EXPECT_EQ(rows(18), QStringList{"tief.oct"});
-
+    EXPECT_EQ(rows(), "tief.oct Amp Tief");
     dialog->Dir1->setPath(filePath("fehlt"));
     expectLastBox(1, "Der Ordner " + filePath("fehlt") + " kann nicht gelesen werden!", "Fehler");
-    EXPECT_EQ(dialog->Liste1->count(), 0);
+    EXPECT_EQ(rows(), "");
 }
 
 TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndTheFileKeepsTwelfthOctaves) {
     measureType(meas::kImpedanceOneChannel);
     open(sel::kSave);
-    EXPECT_EQ(dialog->cmbInfoTyp->currentIndex(), 2);
-    EXPECT_EQ(dialog->lblInfo[2]->text(), "Rv [Ohm]:");
-    EXPECT_FALSE(dialog->txtInfo[4]->isHidden());
-    EXPECT_TRUE(dialog->txtInfo[5]->isHidden());
-    EXPECT_EQ(dialog->txtInfo[1]->text(), "Beschreibung der Messung");
+    EXPECT_EQ(QString::number(dialog->cmbInfoTyp->currentIndex()) + ' ' +
+                  dialog->lblInfo[2]->text() + ' ' + dialog->txtInfo[1]->text(),
+              "2 Rv [Ohm]: Beschreibung der Messung");
+    EXPECT_TRUE(!dialog->txtInfo[4]->isHidden() && dialog->txtInfo[5]->isHidden());
     dialog->txtInfo[2]->setText("4,7");
     EXPECT_TRUE(dialog->txtInfo_LostFocus(2));
-    EXPECT_EQ(dialog->txtInfo[2]->text(), "4.7");
     dialog->txtInfo[0]->setText("tt");
     dialog->cmdDisp_Click();
     EXPECT_NE(contents("tt.oct").find("\t4.7"), std::string::npos);
     EXPECT_EQ(window->settings().InfoTexts[2][2], "4.7");
-
     open(sel::kReference);
-    EXPECT_TRUE(dialog->cmbInfoTyp->isHidden());
-    EXPECT_TRUE(dialog->txtInfo[0]->isHidden());
+    EXPECT_TRUE(dialog->cmbInfoTyp->isHidden() && dialog->txtInfo[0]->isHidden());
     measureType(meas::kLevelOneChannel);
     open(sel::kSave);
     EXPECT_EQ(dialog->cmbInfoTyp->currentIndex(), 0);

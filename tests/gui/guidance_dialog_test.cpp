@@ -2,7 +2,6 @@
 // keys and closing, every help page, the instructions before a run, the manual start of the CD
 // signal and the overload hint after it.
 #include "gui_fixture.h"
-#include "guidance/dialog_state.h"
 #include "guidance/frm_help.h"
 #include "guidance/frm_meas.h"
 #include "guidance/help_pages.h"
@@ -13,8 +12,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace terzlab::test {
 
 namespace {
@@ -22,61 +19,60 @@ namespace {
 using guidance::frmHelp;
 using guidance::frmMeas;
 
+enum How { Ok, Close, Escape };
+
+// The words as a label shows them: with LF line ends.
+QString shown(const std::string& words) {
+    return QString::fromStdString(words).replace("\r\n", "\n");
+}
+
 class MeasDialogTest : public ::testing::Test {
   protected:
-    frmMeas* open(int type, int page) {
+    void open(int type, int page, int16_t channel = 0, int16_t part = 0) {
         delete dialog.data();
-        settings.MeasTypeIndex = static_cast<int16_t>(type);
         dialogs.DialogPage = static_cast<int16_t>(page);
-        dialog = new frmMeas(dialogs, {settings.MeasTypeIndex, settings.ActiveChannel,
-                                       run.ImpedancePart, &settings.SeriesResistor});
+        dialog = new frmMeas(dialogs, {static_cast<int16_t>(type), channel, part, &resistor});
         dialog->show();
-        return dialog;
     }
     void TearDown() override { delete dialog.data(); }
 
     guidance::DialogState dialogs;
-    app::Settings settings;
-    app::RunState run;
+    float resistor = 10.0f;
     QPointer<frmMeas> dialog;
 };
 
-// One page through: its words, the number keys, the refused values and the sketch's boxes.
+// One page through: its words (golden-checked with the texts), the number keys, the refused
+// values and the sketch's boxes; closing by the frame is refused the same way as OK, since the
+// run must not take an unconfirmed value.
 TEST_F(MeasDialogTest, ImpedancePageKeepsTheDialogUntilTheResistorIsInRange) {
-    settings.ActiveChannel = 1;
-    run.ImpedancePart = 2;
-    open(3, 23);
-    const auto words = guidance::InstructionText({3, false, 2}); // golden-checked, CR LF ends
-    EXPECT_EQ(dialog->lblMain->text(), QString::fromStdString(words).replace("\r\n", "\n"));
+    open(3, 23, 1, 2);
+    EXPECT_EQ(dialog->lblMain->text(), shown(guidance::InstructionText({3, false, 2})));
     EXPECT_TRUE(dialog->txtValue->isVisible() && dialog->chkImp->isVisible());
-    dialog->txtValue->clear();
-    QTest::keyClicks(dialog->txtValue, "-4,7xe+ -,2");
-    EXPECT_EQ(dialog->txtValue->text(), "4.72");
-    QTest::keyClick(dialog->txtValue, Qt::Key_Backspace);
-    EXPECT_EQ(dialog->txtValue->text(), "4.7");
-    dialog->txtValue->selectAll();
-    QTest::keyClicks(dialog->txtValue, ",5");
-    EXPECT_EQ(dialog->txtValue->text(), ".5");
-
+    QLineEdit* field = dialog->txtValue;
+    field->clear();
+    QTest::keyClicks(field, "-4,7xe+ -,2");
+    QString typed = field->text() + ' ';
+    QTest::keyClick(field, Qt::Key_Backspace);
+    typed += field->text() + ' ';
+    field->selectAll();
+    QTest::keyClicks(field, ",5");
+    EXPECT_EQ(typed + field->text(), "4.72 4.7 .5");
     for (const char* refused : {"0.05", "101", "", "."}) {
-        dialog->txtValue->setText(QString::fromLatin1(refused));
+        field->setText(refused);
         dialog->cmdOK->setFocus();
         EXPECT_FALSE(dialog->cmdOK_Click()) << refused;
-        EXPECT_EQ(dialog->focusWidget(), dialog->txtValue);
-        EXPECT_EQ(dialogs.DialogPage, 23);
-        EXPECT_FLOAT_EQ(settings.SeriesResistor, 10.0f);
+        EXPECT_TRUE(dialog->focusWidget() == field && resistor == 10.0f) << refused;
     }
-    // Closing by the frame is refused the same way: the run must not take an unconfirmed value.
     EXPECT_FALSE(dialog->close());
     EXPECT_EQ(dialogs.DialogPage, 23);
     const QImage plain = dialog->sketch().Image().copy();
-    dialog->chkImp->click();
-    EXPECT_NE(dialog->sketch().Image(), plain);
-    dialog->chkImp->click();
-    EXPECT_EQ(dialog->sketch().Image(), plain);
-    dialog->chkXchan->click();
-    EXPECT_NE(dialog->sketch().Image(), plain);
-
+    const auto changedBy = [&](QCheckBox* box) {
+        box->click();
+        return dialog->sketch().Image() != plain;
+    };
+    EXPECT_EQ((std::vector{changedBy(dialog->chkImp), changedBy(dialog->chkImp),
+                           changedBy(dialog->chkXchan)}),
+              (std::vector{true, false, true}));
     open(0, 7);
     EXPECT_EQ(dialog->lblMain->text(), "Verkabelung:");
     EXPECT_FALSE(dialog->txtValue->isVisible());
@@ -84,72 +80,53 @@ TEST_F(MeasDialogTest, ImpedancePageKeepsTheDialogUntilTheResistorIsInRange) {
 
 // OK, the frame and ESC all confirm; the limits are inclusive; level types ignore the field.
 TEST_F(MeasDialogTest, EveryWayOfClosingConfirmsAValidResistor) {
-    enum How { Ok, Close, Escape };
-    const struct {
-        int type;
-        const char* text;
-        How how;
-        float stored;
-    } cases[] = {{0, "0", Close, 10.0f},
-                 {3, "0.1", Ok, 0.1f},
-                 {3, "100", Close, 100.0f},
-                 {4, "8,2", Escape, 8.2f}};
-    for (const auto& c : cases) {
-        open(c.type, 20 + c.type);
-        dialog->txtValue->setText(QString::fromLatin1(c.text));
-        if (c.how == Ok) dialog->cmdOK->click();
-        if (c.how == Escape) QTest::keyClick(dialog, Qt::Key_Escape);
-        EXPECT_TRUE(c.how != Close || dialog->close());
-        EXPECT_EQ(dialogs.DialogPage, -1) << c.text;
-        EXPECT_FLOAT_EQ(settings.SeriesResistor, c.stored);
+    const std::tuple<int, const char*, How, float> cases[] = {{0, "0", Close, 10.0f},
+                                                              {3, "0.1", Ok, 0.1f},
+                                                              {3, "100", Close, 100.0f},
+                                                              {4, "8,2", Escape, 8.2f}};
+    for (const auto& [type, text, how, stored] : cases) {
+        open(type, 20 + type);
+        dialog->txtValue->setText(text);
+        if (how == Ok) dialog->cmdOK->click();
+        if (how == Escape) QTest::keyClick(dialog, Qt::Key_Escape);
+        EXPECT_TRUE(how != Close || dialog->close());
+        EXPECT_EQ(dialogs.DialogPage, -1) << text;
+        EXPECT_FLOAT_EQ(resistor, stored);
         EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
     }
 }
 
 // The dialog shows its page's words (golden-checked in the guidance text test) with LF line
 // ends; pages outside the table keep the design caption. The information window at start-up
-// (page 0) releases the start however it is closed.
+// (page 0) releases the start however it is closed. A late overload hint leaves the page of the
+// next run's instructions (`later`), opened meanwhile and still waited for.
 TEST(HelpDialog, ShowsThePagesWordsAndClosingReleasesOnlyItsOwnPage) {
-    enum How { Ok, Escape, Close };
-    const struct {
-        int page;
-        bool lowSine;
-        How how;
-    } cases[] = {{0, false, Escape}, {0, false, Ok},  {0, false, Close},
-                 {5, false, Ok},     {10, false, Ok}, {15, true, Ok},
-                 {15, false, Ok},    {7, false, Ok},  {25, false, Ok}};
+    const std::tuple<int, bool, How, int16_t> cases[] = {
+        {0, false, Escape, -1}, {0, false, Ok, -1},  {0, false, Close, -1}, {5, false, Ok, -1},
+        {5, false, Ok, 23},     {10, false, Ok, -1}, {15, true, Ok, -1},    {15, false, Ok, -1},
+        {7, false, Ok, -1},     {25, false, Ok, -1}};
     guidance::DialogState dialogs;
-    for (const auto& c : cases) {
-        const auto words = guidance::HelpPageFor(c.page, c.lowSine)
+    for (const auto& [page, lowSine, how, later] : cases) {
+        SCOPED_TRACE(page);
+        const auto words = guidance::HelpPageFor(page, lowSine)
                                .value_or(guidance::HelpPage{"Hinweis", "", "", "OK"});
-        dialogs = {static_cast<int16_t>(c.page), c.page == 0};
-        QPointer<frmHelp> help = new frmHelp(dialogs, nullptr, c.lowSine);
+        dialogs = {static_cast<int16_t>(page), page == 0};
+        QPointer<frmHelp> help = new frmHelp(dialogs, nullptr, lowSine);
         help->show();
-        if (c.page == 0) {
-            EXPECT_EQ(help->windowTitle(), "Information");
-            EXPECT_FALSE(help->lblNormText->text().isEmpty());
-        } else {
-            EXPECT_EQ(help->windowTitle().toStdString(), words.caption) << c.page;
-            EXPECT_EQ(help->lblBigText->text().toStdString(), words.bigText) << c.page;
-            EXPECT_EQ(help->lblNormText->text(),
-                      QString::fromStdString(words.normText).replace("\r\n", "\n"));
-            EXPECT_EQ(help->cmdOK->text().toStdString(), words.button) << c.page;
-        }
-        if (c.how == Ok) help->cmdOK->click();
-        if (c.how == Escape) QTest::keyClick(help, Qt::Key_Escape);
-        if (c.how == Close) help->close();
-        EXPECT_FALSE(dialogs.AboutOpen) << c.page;
-        EXPECT_EQ(dialogs.DialogPage, -1) << c.page;
+        const QString text = help->windowTitle() + '|' + help->lblBigText->text() + '|' +
+                             help->lblNormText->text() + '|' + help->cmdOK->text();
+        if (page == 0)
+            EXPECT_TRUE(text.startsWith("Information|Terzlab|") && text.size() > 40);
+        else
+            EXPECT_EQ(text, QString::fromStdString(words.caption + '|' + words.bigText + '|') +
+                                shown(words.normText) + '|' + words.button.c_str());
+        if (later > 0) dialogs.DialogPage = later;
+        if (how == Ok) help->cmdOK->click();
+        if (how == Escape) QTest::keyClick(help, Qt::Key_Escape);
+        if (how == Close) help->close();
+        EXPECT_EQ(std::pair(dialogs.AboutOpen, dialogs.DialogPage), std::pair(false, later));
         delete help.data();
     }
-    // A late overload hint leaves the page of the next run's instructions, open meanwhile.
-    dialogs.DialogPage = 5;
-    QPointer<frmHelp> hint = new frmHelp(dialogs);
-    hint->show();
-    dialogs.DialogPage = 23; // the next run's instructions are open and waited for
-    hint->cmdOK->click();
-    EXPECT_EQ(dialogs.DialogPage, 23);
-    delete hint.data();
 }
 
 // The window opening its real dialogs.
@@ -166,16 +143,12 @@ class GuidedRunTest : public GuiTest {
     // of another dialog.
     void onEachDialog(std::function<void(QDialog*)> act) {
         auto* poll = new QTimer(window.get());
-        auto seen = std::make_shared<std::vector<QPointer<QDialog>>>();
-        QObject::connect(poll, &QTimer::timeout, [this, act, seen] {
-            std::vector<QPointer<QDialog>> shown;
-            for (QDialog* dialog : window->findChildren<QDialog*>())
-                if (dialog->isVisible() &&
-                    std::find(seen->begin(), seen->end(), dialog) == seen->end())
-                    shown.emplace_back(dialog);
-            seen->insert(seen->end(), shown.begin(), shown.end());
-            for (const QPointer<QDialog>& dialog : shown)
-                if (dialog) act(dialog);
+        QObject::connect(poll, &QTimer::timeout, [this, act] {
+            for (QPointer<QDialog> dialog : window->findChildren<QDialog*>())
+                if (dialog && dialog->isVisible() && !dialog->property("seen").toBool()) {
+                    dialog->setProperty("seen", true);
+                    act(dialog);
+                }
         });
         poll->start(0);
     }
@@ -205,14 +178,14 @@ TEST_F(GuidedRunTest, OverloadedRunShowsTheHintWithoutWaitingForIt) {
 // capturing nothing meanwhile, and the idle start button behind them starts no second run.
 TEST_F(GuidedRunTest, TestCdRunCapturesNothingAndStartsNoSecondRunWhileTheDialogsWait) {
     platform::selectListIndex(window->cmbWavOutDev, window->run().TestCdIndex);
-    std::vector<int> pages, blocksWhileOpen;
+    std::string seen; // each dialog's page and the blocks captured when it showed
+    int clicks = 0;
     app::frmMain* main = window.get();
     onEachDialog([&](QDialog* dialog) {
-        pages.push_back(pageOf(dialog));
-        blocksWhileOpen.push_back(blocks());
+        seen += std::to_string(pageOf(dialog)) + " at " + std::to_string(blocks()) + "; ";
         // Through the window system, as a user's click comes; only for the first two dialogs,
         // so that a broken guard cannot start runs without end.
-        if (pages.size() <= 2) {
+        if (++clicks <= 2) {
             EXPECT_EQ(main->cmdStart->text(), "&Starte Messung");
             const QPoint at = main->cmdStart->mapTo(main, main->cmdStart->rect().center());
             QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, at);
@@ -221,11 +194,8 @@ TEST_F(GuidedRunTest, TestCdRunCapturesNothingAndStartsNoSecondRunWhileTheDialog
         if (guard) guard->close(); // a run started by the click may have closed it
     });
     window->cmdStart->click();
-    EXPECT_EQ(pages, (std::vector<int>{20, 10}));
-    EXPECT_EQ(blocksWhileOpen, (std::vector<int>{0, 0}));
-    EXPECT_EQ(blocks(), 2);
-    EXPECT_TRUE(bench().playLog().empty());
-    EXPECT_EQ(dialogs.DialogPage, -1);
+    EXPECT_EQ(std::tuple(seen, blocks(), bench().playLog().size(), dialogs.DialogPage),
+              std::tuple("20 at 0; 10 at 0; ", 2, 0u, -1));
 }
 
 // Impedance runs always show their instructions, level runs only with the short help; both
@@ -242,18 +212,15 @@ TEST_F(GuidedRunTest, InstructionsComeBeforeTheRunsThatNeedThem) {
             dialog->close();
         }
     });
-    const struct {
-        bool help;
-        int type;
-        std::vector<int> pages;
-    } runs[] = {{false, 0, {}}, {true, 0, {20}}, {false, 4, {24}}, {false, 3, {23, 23}}};
-    for (const auto& run : runs) {
-        window->mnuHelpShow->setChecked(run.help);
-        platform::selectListIndex(window->cmbMeasType, run.type);
+    const std::tuple<bool, int, std::vector<int>> runs[] = {
+        {false, 0, {}}, {true, 0, {20}}, {false, 4, {24}}, {false, 3, {23, 23}}};
+    for (const auto& [help, type, expected] : runs) {
+        window->mnuHelpShow->setChecked(help);
+        platform::selectListIndex(window->cmbMeasType, type);
         pages.clear();
         parts.clear();
         window->cmdStart->click();
-        EXPECT_EQ(pages, run.pages) << run.type;
+        EXPECT_EQ(pages, expected) << type;
         EXPECT_EQ(window->cmdStart->text(), "&Starte Messung");
     }
     EXPECT_EQ(parts, (std::vector<int>{1, 2}));
