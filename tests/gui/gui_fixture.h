@@ -94,6 +94,12 @@ class GuiTest : public ::testing::Test {
 
     audio::VirtualBench& bench() { return *card->bench; }
     int blocks() { return card->bench->blocksCaptured(); }
+    // The bench's amplification; its other settings stay.
+    void setGain(double gain) {
+        audio::BenchSettings changed = bench().settings();
+        changed.gain = gain;
+        bench().setSettings(changed);
+    }
 
     // The program folder: stimuli, settings file and the files a test saves.
     QString folderPath() const { return QString::fromStdString(folder.path().string()); }
