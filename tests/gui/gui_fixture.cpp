@@ -3,12 +3,9 @@
 #include "support/wav_file.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
-#include <QPushButton>
 
 #include <algorithm>
 #include <cstdlib>

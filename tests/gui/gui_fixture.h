@@ -14,13 +14,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QString>
 
 #include <gtest/gtest.h>
 
