@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <iterator>
 
 namespace terzlab::test {
@@ -172,7 +171,7 @@ std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
 
 void expectGoldenFile(const char* name, const std::string& text) {
     const std::string path = std::string(TERZLAB_TEST_DATA "/") + name;
-    if (std::getenv("TERZLAB_WRITE_GOLDEN")) std::ofstream(path, std::ios::binary) << text;
+    if (std::getenv("TERZLAB_WRITE_GOLDEN")) writeFile(path, text);
     EXPECT_EQ(text, readFile(path));
 }
 
