@@ -67,7 +67,7 @@ class GraphDailyTest : public GuiTest {
 
 TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
     ASSERT_TRUE(load());
-    platform::selectListIndex(window->cmbDisplay, kFrequencyView);
+    platform::selectListIndex(window->cmbDisplay, kDisplayFrequency);
     window->run().Range = AxisRange{0, -100, 20};
     const struct {
         const char *top, *bottom, *step;
@@ -114,7 +114,7 @@ TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
         EXPECT_EQ(axisOf(*window), t.axis) << t.angle << " " << t.ctrl;
     }
 
-    platform::selectListIndex(window->cmbDisplay, kTimeView);
+    platform::selectListIndex(window->cmbDisplay, kDisplayTime);
     const std::vector<int> timeAxis = axisOf(*window);
     EXPECT_EQ(window->mnuAxis_Click(), nullptr);
     turnWheel(window->picGraph, 120, false);
@@ -123,7 +123,7 @@ TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
 
 TEST_F(GraphDailyTest, SixComparisonCurvesAreAddedListedHiddenRemovedAndRemembered) {
     ASSERT_TRUE(load());
-    platform::selectListIndex(window->cmbDisplay, kFrequencyView);
+    platform::selectListIndex(window->cmbDisplay, kDisplayFrequency);
     scriptComparisonLoads();
     for (int i = 0; i < 7; ++i)
         window->mnuLoadComp->trigger();

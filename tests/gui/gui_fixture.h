@@ -28,8 +28,8 @@
 
 namespace terzlab::test {
 
-constexpr int kTimeView = 0; // the entries of the display list
-constexpr int kFrequencyView = 1;
+constexpr int kTimeView = kDisplayTime; // the entries of the display list
+constexpr int kFrequencyView = kDisplayFrequency;
 
 // Whether each control (a widget or a menu action) is enabled, in order.
 std::vector<bool> enabledStates(std::initializer_list<QObject*> controls);
