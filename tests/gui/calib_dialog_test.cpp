@@ -1,13 +1,16 @@
-// Judging a calibration measurement from its band values and last transform, and the
-// calibration dialog driving the main window's run on the virtual card.
-#include "analysis/bands.h"
+// The calibration dialogs on the main window and the virtual card: judging a calibration
+// measurement from its band values and last transform, the calibration dialog driving the run,
+// and the distance and level corrections dialog.
 #include "calibration/frm_calib.h"
 #include "calibration/frm_calib_check.h"
+#include "calibration/frm_level.h"
 #include "gui_fixture.h"
 #include "support/wav_file.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPointer>
+#include <QTest>
 
 #include <cmath>
 #include <numbers>
@@ -19,55 +22,39 @@ namespace {
 
 using calibration::CalibProblem;
 using calibration::frmCalib;
+using calibration::frmLevel;
 using platform::MsgAnswer;
 
-class CalibCheckTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        BuildBandTable(bands, {44100, 16384, 0});
-        values.assign(static_cast<size_t>(bands.Table.LastBand) + 1, -90.0);
-    }
-
-    calibration::CalibCheckResult check(const FftState* fft = nullptr) {
-        calibration::CalibCheckInputs in;
-        in.BandValue = values;
-        in.BandFreq = bands.Table.BandFreq;
-        in.LastBand = bands.Table.LastBand;
-        in.fft = fft;
-        in.expectedFrequency = calibration::ExpectedCalibFrequency(false, 1, 44100);
-        return calibration::CheckCalibration(in);
-    }
-
+// The check of a 1 kHz sine (band 80) whose band values lie at -90 dB but for its peak.
+calibration::CalibCheckResult checkPeak(int peak, const FftState* fft = nullptr) {
     BandState bands;
-    std::vector<double> values;
-};
-
-TEST_F(CalibCheckTest, PeakMayLieOneBandBesideTheExpectedOne) {
-    // The 1 kHz sine's band is 80.
-    for (const int peak : {79, 80, 81, 82}) {
-        SetUp();
-        values[static_cast<size_t>(peak)] = -6.02;
-        const auto result = check();
-        EXPECT_EQ(result.problem, peak == 82 ? CalibProblem::Peak : CalibProblem::None) << peak;
-        if (peak == 82)
-            EXPECT_EQ(result.text, "Der Maximalwert von -6.02 dB tritt NICHT in der erwarteten\r\n"
-                                   "1/12 Oktave mit der Mittenfrequenz von 1000 Hz auf!");
-        else
-            EXPECT_EQ(result.text.find("NICHT"), std::string::npos) << peak;
-    }
+    BuildBandTable(bands, {44100, 16384, 0});
+    std::vector<double> values(static_cast<size_t>(bands.Table.LastBand) + 1, -90.0);
+    values[static_cast<size_t>(peak)] = -6.02;
+    return calibration::CheckCalibration(
+        {.BandValue = values,
+         .BandFreq = bands.Table.BandFreq,
+         .LastBand = bands.Table.LastBand,
+         .fft = fft,
+         .expectedFrequency = calibration::ExpectedCalibFrequency(false, 1, 44100)});
 }
 
-TEST_F(CalibCheckTest, DeviationLineNeedsABinAboveTheFloor) {
-    values[80] = -6.0;
+TEST(CalibCheck, PeakMayLieOneBandBesideTheExpectedOneAndDeviationNeedsABinAboveTheFloor) {
+    for (const int peak : {79, 80, 81, 82}) {
+        const auto result = checkPeak(peak);
+        EXPECT_EQ(result.problem, peak == 82 ? CalibProblem::Peak : CalibProblem::None) << peak;
+        EXPECT_EQ(result.text.find("NICHT") != std::string::npos, peak == 82) << peak;
+    }
+    EXPECT_EQ(checkPeak(82).text, "Der Maximalwert von -6.02 dB tritt NICHT in der erwarteten\r\n"
+                                  "1/12 Oktave mit der Mittenfrequenz von 1000 Hz auf!");
     FftState fft;
     fft.BlockSize = 16384;
     fft.FftRe.assign(16384, 0.0f);
     fft.FftIm.assign(16384, 0.0f);
     fft.FftRe[100] = 1e-9f; // power 1e-18: below the floor
-    EXPECT_EQ(check(&fft).text.find("Frequenzabweichung"), std::string::npos);
+    EXPECT_EQ(checkPeak(80, &fft).text.find("Frequenzabweichung"), std::string::npos);
     fft.FftRe[364] = 0.25f; // the left channel's bin nearest 980 Hz
-    const auto result = check(&fft);
-    EXPECT_NE(result.text.find("auf!\r\n\r\nDie Frequenzabweichung beträgt -0.02 %"),
+    EXPECT_NE(checkPeak(80, &fft).text.find("auf!\r\n\r\nDie Frequenzabweichung beträgt -0.02 %"),
               std::string::npos);
 }
 
@@ -122,21 +109,21 @@ TEST_F(CalibDialogTest, AcceptedSineGetsItsCalibValueFromTheVoltageInRange) {
     EXPECT_EQ(bench().playLog().front(), sine("Sin_1000_100.wav").toStdString());
     EXPECT_NEAR(dialog->AcceptedLevel(), -6.02, 0.005);
 
+    // A refused voltage keeps the focus and no value; 10 V and then 1 V are 20 and 0 dBV.
     const auto channel = static_cast<size_t>(dialog->channel());
-    for (const char* refused : {"10.01", "0.0009", "", "."}) {
-        dialog->txtVolt->setText(QString::fromLatin1(refused));
+    const double level = dialog->AcceptedLevel();
+    for (const auto& [volts, calib] : {std::pair("10.01", 0.0),
+                                       {"0.0009", 0.0},
+                                       {"", 0.0},
+                                       {".", 0.0},
+                                       {"10", 20.0 - level},
+                                       {"1", -level}}) {
+        dialog->txtVolt->setText(QString::fromLatin1(volts));
         dialog->cmdEnd->setFocus();
         dialog->cmdOK->click();
-        EXPECT_EQ(window->settings().CalibValue[channel], 0.0) << refused;
-        EXPECT_EQ(dialog->focusWidget(), dialog->txtVolt) << refused;
+        EXPECT_DOUBLE_EQ(window->settings().CalibValue[channel], calib) << volts;
+        EXPECT_TRUE(calib != 0.0 || dialog->focusWidget() == dialog->txtVolt) << volts;
     }
-    dialog->txtVolt->setText("10");
-    dialog->cmdOK->click();
-    EXPECT_DOUBLE_EQ(window->settings().CalibValue[channel], 20.0 - dialog->AcceptedLevel());
-    dialog->txtVolt->setText("1");
-    dialog->cmdOK->click();
-    const double calib = window->settings().CalibValue[channel];
-    EXPECT_DOUBLE_EQ(calib, -dialog->AcceptedLevel());
     // The same measurement shown as the spectrum shows it outside a calibration.
     window->run().CalibrationRun = false;
     window->hooks.GetDbRange(false);
@@ -145,7 +132,7 @@ TEST_F(CalibDialogTest, AcceptedSineGetsItsCalibValueFromTheVoltageInRange) {
 
     dialog->cmdEnd->click();
     EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
-    EXPECT_DOUBLE_EQ(window->settings().CalibValue[channel], calib);
+    EXPECT_DOUBLE_EQ(window->settings().CalibValue[channel], -level);
     expectBoxesAsGolden();
 }
 
@@ -161,12 +148,13 @@ TEST_F(CalibDialogTest, WarningsForTheSignalAndAFailedCalibrationRestoresTheMain
     const auto shown = [this] {
         return std::tuple(window->cmbDisplay->currentIndex(), window->cmbFreqRes->currentIndex(),
                           window->chkAvgType->isChecked(), window->cmbAvgCnt->currentIndex(),
-                          window->fft().WindowType, window->cmdStart->isEnabled());
+                          window->fft().WindowType, window->cmdStart->isEnabled(),
+                          window->cmbMeasType->isEnabled(), window->cmbMeasType->currentIndex());
     };
     const auto before = shown();
-    ASSERT_EQ(before, std::tuple(0, 0, false, 1, kWindowUniform, true));
+    ASSERT_EQ(before, std::tuple(0, 0, false, 1, kWindowUniform, true, true, 0));
     open();
-    EXPECT_EQ(shown(), std::tuple(1, 2, true, 2, kWindowHanning, false));
+    EXPECT_EQ(shown(), std::tuple(1, 2, true, 2, kWindowHanning, false, false, 0));
 
     replaceSine(25.0);
     measure(MsgAnswer::Cancel);
@@ -179,8 +167,6 @@ TEST_F(CalibDialogTest, WarningsForTheSignalAndAFailedCalibrationRestoresTheMain
     expectBoxesAsGolden();
     EXPECT_EQ(shown(), before);
     EXPECT_FALSE(window->run().CalibrationRun);
-    EXPECT_TRUE(window->cmbMeasType->isEnabled());
-    EXPECT_EQ(window->cmbMeasType->currentIndex(), 0);
 }
 
 TEST_F(CalibDialogTest, CancellingTheSummaryDiscardsBothChannels) {
@@ -190,14 +176,102 @@ TEST_F(CalibDialogTest, CancellingTheSummaryDiscardsBothChannels) {
     EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(frmCalib::open(*window, boxes), dialog.data()); // one dialog at a time
     // The other two captions are checked with the locale in the dialog review.
-    EXPECT_EQ(dialog->optFreq[0]->text(), "48.46 Hz");
-    EXPECT_EQ(dialog->optChan[1]->text(), "Re (-2.25dB)");
+    EXPECT_EQ(dialog->optFreq[0]->text() + " / " + dialog->optChan[1]->text(),
+              "48.46 Hz / Re (-2.25dB)");
     EXPECT_TRUE(dialog->optChan[0]->isEnabled() && dialog->optChan[1]->isEnabled());
     boxes.answerNext(MsgAnswer::Cancel);
     dialog->cmdEnd->click();
     expectBoxesAsGolden(); // the summary of both channels
     EXPECT_EQ(window->settings().CalibValue, (std::array<double, 2>{0.0, 0.0}));
     EXPECT_EQ(window->cmbMeasType->currentIndex(), 1);
+}
+
+class LevelDialogTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(load());
+        window->run().MeasValid = true; // a spectrum on hand: OK redraws it with the new offset
+        window->hooks.DisplaySpec = [this](bool computeNew) { redraws += computeNew ? 100 : 1; };
+        dialog = frmLevel::open(*window, boxes);
+        dialog->activateWindow();
+        platform::letEventsRun();
+    }
+
+    // Types into an emptied field and moves on to the next field, as the tab key does.
+    void enter(QLineEdit* field, const QString& keys) {
+        field->setFocus(Qt::TabFocusReason);
+        field->clear();
+        QTest::keyClicks(field, keys);
+        QLineEdit* next = field == dialog->txtSens[0] ? dialog->txtDist[0] : dialog->txtSens[0];
+        next->setFocus(Qt::TabFocusReason);
+        platform::letEventsRun();
+    }
+    QString total() const { return dialog->txtSens[1]->text(); }
+
+    QPointer<frmLevel> dialog;
+    int redraws = 0;
+};
+
+// Opens with its note (at every opening); the total follows each valid field, an invalid field
+// keeps the focus, and "Abbruch" leaves the corrections as they were.
+TEST_F(LevelDialogTest, TotalFollowsValidFieldsAndAbbruchLeavesTheCorrections) {
+    EXPECT_EQ(QStringList({dialog->txtDist[0]->text(), dialog->txtLevel[1]->text(), total()}),
+              QStringList({"100.0", "2.83", "33.50"}));
+    EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const auto before = window->settings().LevelCorr;
+    // Each entry: the field, the keys typed, what the field then shows and the total (null: not
+    // checked); a refused value keeps the focus and the total stays as it was. The keys: one
+    // point, a comma becomes it, a minus only first and only in the offset.
+    const struct {
+        QLineEdit* field;
+        const char *typed, *shows, *total;
+        bool refused;
+    } entries[] = {{dialog->txtLevel[1], "1.415", "1.415", "39.52", false},
+                   {dialog->txtLevel[1], "2.83", "2.83", "33.50", false},
+                   {dialog->txtDist[1], "50", "50", "27.48", false},
+                   {dialog->txtDist[1], "999.9", "999.9", "53.50", false},
+                   {dialog->txtDist[1], "1000", "1000", "53.50", true},
+                   {dialog->txtDist[1], "100", "100", "33.50", false},
+                   {dialog->txtLevel[1], "0.001", "0.001", "102.54", false},
+                   {dialog->txtLevel[1], "0.0009", "0.0009", "102.54", true},
+                   {dialog->txtLevel[0], "1,5,3-", "1.53", nullptr, false},
+                   {dialog->txtSens[0], "-1-2", "-12", nullptr, false},
+                   {dialog->txtSens[0], "3-", "3", nullptr, false}};
+    for (const auto& e : entries) {
+        enter(e.field, QString::fromLatin1(e.typed));
+        EXPECT_EQ(e.field->text(), QString::fromLatin1(e.shows)) << e.typed;
+        if (!e.total) continue;
+        EXPECT_EQ(total(), QString::fromLatin1(e.total)) << e.typed;
+        EXPECT_EQ(QApplication::focusWidget() == e.field, e.refused) << e.typed;
+    }
+
+    dialog->cmdCancel->click();
+    platform::letEventsRun();
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_EQ(window->settings().LevelCorr, before);
+    EXPECT_EQ(redraws, 0);
+    frmLevel::open(*window, boxes)->close();
+    expectBoxesAsGolden(); // the note, once at each opening
+}
+
+TEST_F(LevelDialogTest, OkChecksTheFieldStillBeingTypedAndStoresOnlyValidValues) {
+    const auto before = window->settings().LevelCorr;
+    dialog->txtDist[1]->setFocus(Qt::TabFocusReason);
+    dialog->txtDist[1]->setText("1000");
+    dialog->cmdOK->click();
+    platform::letEventsRun();
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    EXPECT_EQ(dialog->focusWidget(), dialog->txtDist[1]);
+    EXPECT_EQ(window->settings().LevelCorr, before);
+
+    dialog->txtDist[1]->setText("200");
+    dialog->txtSens[0]->setText("-10,5");
+    dialog->cmdOK->click();
+    platform::letEventsRun();
+    EXPECT_TRUE(dialog.isNull());
+    const auto& stored = window->settings().LevelCorr;
+    EXPECT_EQ(std::tuple(stored[1], stored[4], stored[5], redraws),
+              std::tuple(200.0, -10.5, -4.48, 1));
 }
 
 } // namespace

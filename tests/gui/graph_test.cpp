@@ -3,14 +3,11 @@
 // the platform stand-ins that the run relies on and the Qt picture the graph is drawn on.
 #include "analysis/constants.h"
 #include "display/mapping.h"
-#include "display/spectrum_plot.h"
 #include "gui_fixture.h"
-#include "platform/qt_picture.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -27,14 +24,7 @@ int barEnd(platform::PictureBox* bar, QColor colour) {
     return -1;
 }
 
-class GraphTest : public GuiTest {
-  protected:
-    void setGain(double gain) {
-        audio::BenchSettings loud = bench().settings();
-        loud.gain = gain;
-        bench().setSettings(loud);
-    }
-};
+class GraphTest : public GuiTest {};
 
 TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
     const QLocale before;
@@ -110,13 +100,11 @@ TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePul
     platform::setChecked(window->chkLoaded[kReferenceSlot], true);
     startRun(1);
     const std::vector<double> results = window->bands().Results.Cells;
-    const std::vector<double> values = window->bands().BandValue;
     ASSERT_GT(curvePixels(*window), 0);
 
     window->resize(window->width() + 120, window->height() + 60);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->bands().Results.Cells, results);
-    EXPECT_EQ(window->bands().BandValue, values);
+    EXPECT_EQ(window->bands().Results.Cells, results); // and so the values shown
     EXPECT_EQ(window->picGraph->Surface().Image().width(), window->picGraph->width());
     EXPECT_GT(curvePixels(*window), window->picGraph->width() / 2) << "redrawn at the new size";
 
@@ -178,10 +166,8 @@ TEST(QtPicture, SpectrumCurveLandsWhereTheMappingPutsIt) {
     const int y = ToPixel(LevelY(-50.0, 297, frame.Range));
     for (double f : {35.0, 750.0, 3500.0, 15000.0}) {
         const int x = ToPixel(FrequencyX(f, 497, frame.SampleRate));
-        int hits = 0; // within a pixel of the mapped row
-        for (int dy : {-1, 0, 1})
-            hits += image.pixelColor(x, y + dy) == Qt::magenta;
-        EXPECT_GT(hits, 0) << f << " Hz";
+        const QImage nearRow = image.copy(x, y - 1, 1, 3); // within a pixel of the mapped row
+        EXPECT_GT(countPixels(nearRow, [](QColor c) { return c == Qt::magenta; }), 0) << f << " Hz";
         EXPECT_EQ(image.pixelColor(x, y - 25), Qt::white) << f << " Hz, above the curve";
     }
 }

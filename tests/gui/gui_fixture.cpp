@@ -3,16 +3,12 @@
 #include "support/wav_file.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
-#include <QPushButton>
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <iterator>
 
 namespace terzlab::test {
@@ -175,7 +171,7 @@ std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
 
 void expectGoldenFile(const char* name, const std::string& text) {
     const std::string path = std::string(TERZLAB_TEST_DATA "/") + name;
-    if (std::getenv("TERZLAB_WRITE_GOLDEN")) std::ofstream(path, std::ios::binary) << text;
+    if (std::getenv("TERZLAB_WRITE_GOLDEN")) writeFile(path, text);
     EXPECT_EQ(text, readFile(path));
 }
 

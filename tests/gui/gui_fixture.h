@@ -14,13 +14,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -30,8 +28,8 @@
 
 namespace terzlab::test {
 
-constexpr int kTimeView = 0; // the entries of the display list
-constexpr int kFrequencyView = 1;
+constexpr int kTimeView = kDisplayTime; // the entries of the display list
+constexpr int kFrequencyView = kDisplayFrequency;
 
 // Whether each control (a widget or a menu action) is enabled, in order.
 std::vector<bool> enabledStates(std::initializer_list<QObject*> controls);
@@ -59,8 +57,7 @@ struct ScriptedKeys final : platform::KeyState {
 };
 
 struct NoSleep final : platform::Sleeper {
-    int total = 0;
-    void sleepMs(int milliseconds) override { total += milliseconds; }
+    void sleepMs(int) override {}
 };
 
 class GuiTest : public ::testing::Test {
@@ -94,6 +91,12 @@ class GuiTest : public ::testing::Test {
 
     audio::VirtualBench& bench() { return *card->bench; }
     int blocks() { return card->bench->blocksCaptured(); }
+    // The bench's amplification; its other settings stay.
+    void setGain(double gain) {
+        audio::BenchSettings changed = bench().settings();
+        changed.gain = gain;
+        bench().setSettings(changed);
+    }
 
     // The program folder: stimuli, settings file and the files a test saves.
     QString folderPath() const { return QString::fromStdString(folder.path().string()); }
