@@ -1,35 +1,31 @@
-#include "analysis/bands.h"
+// The per-block analysis beside the transform: the band table and band sums, the block's peaks
+// and the pulse position.
+#include "analysis/align.h"
 #include "analysis/constants.h"
-#include "analysis/types.h"
+#include "analysis/overload.h"
 #include "signals.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace terzlab {
 namespace {
-
-using test::stereoBlock;
 
 using Rig = test::BandRig;
 
 TEST(BandTable, GridsAt44100And48000) {
     Rig level(meas::kLevelOneChannel);
     const BandTable& t = level.bands.Table;
-    EXPECT_EQ(t.LastBand, 134);
     for (int b = 0; b <= 120; b += 40)
         EXPECT_NEAR(t.BandFreq[b], std::pow(10.0, 1 + b / 40), 1e-7) << b;
     // Band 0 (9.716 ... 10.29 Hz) lies inside bin 3 and takes 0.214 of its power.
-    EXPECT_EQ(t.BandBin[0], 3);
-    EXPECT_EQ(t.BandBin[1], 3);
+    EXPECT_TRUE(t.BandBin[0] == 3 && t.BandBin[1] == 3);
     EXPECT_NEAR(t.BandFrac[1] - t.BandFrac[0], 0.214, 0.0005);
+    EXPECT_EQ(t.LastBand, 134);
     EXPECT_EQ(Rig(meas::kImpedanceTwoChannel).bands.Table.LastBand, 133);
     EXPECT_EQ(Rig(meas::kLevelOneChannel, 48000).bands.Table.LastBand, 135);
     EXPECT_EQ(Rig(meas::kImpedanceOneChannel, 48000).bands.Table.LastBand, 134);
     // Impedance bands sit on the same bins at both rates.
-    Rig at44(meas::kImpedanceTwoChannel);
-    Rig at48(meas::kImpedanceTwoChannel, 48000);
+    Rig at44(meas::kImpedanceTwoChannel), at48(meas::kImpedanceTwoChannel, 48000);
     for (int b = 0; b <= 133; ++b)
         ASSERT_EQ(at44.bands.Table.BandBin[b], at48.bands.Table.BandBin[b]) << b;
     EXPECT_EQ(at44.bands.Table.BandBin[0], 15); // 10 Hz = bin 14.86
@@ -66,14 +62,12 @@ TEST(BandAnalysis, TwoChannelImpedanceOpenCircuitExchangeAndSilence) {
     EXPECT_NEAR(rig.row(3, 70), 10.0, 1e-9);
     EXPECT_NEAR(rig.row(4, 70), 0.0, 1e-9);
     rig.impulses(0, 0);
-    EXPECT_EQ(rig.row(3, 70), kNoValue);
-    EXPECT_EQ(rig.row(4, 70), kNoValue);
+    EXPECT_TRUE(rig.row(3, 70) == kNoValue && rig.row(4, 70) == kNoValue);
 }
 
 TEST(BandAnalysis, OneChannelImpedanceInTwoParts) {
     Rig rig(meas::kImpedanceOneChannel);
-    rig.in.ActiveChannel = 1;
-    rig.in.ImpedancePart = 1;
+    rig.in.ActiveChannel = 1, rig.in.ImpedancePart = 1;
     rig.impulses(0, 16000);
     rig.in.ImpedancePart = 2;
     rig.impulses(0, 4000);
@@ -88,25 +82,23 @@ TEST(BandAnalysis, OneChannelImpedanceInTwoParts) {
 
 TEST(BandAnalysis, WideRangeTakesTheStrongestBinNearEachBand) {
     Rig rig(meas::kImpedanceTwoChannel, 48000);
-    rig.in.WideRange = true;
     const int b = rig.bands.Table.LastBand; // clamped to the last bin of the half spectrum
-    const auto tone = [&](int32_t bin) {
-        rig.analyse(stereoBlock(65536, test::cosineOnBin(65536, bin, 8000),
-                                test::cosineOnBin(65536, bin, 16000)));
+    const auto tone = [&](bool wide, int32_t bin) {
+        rig.in.WideRange = wide;
+        rig.analyse(test::stereoBlock(65536, test::cosineOnBin(65536, bin, 8000),
+                                      test::cosineOnBin(65536, bin, 16000)));
     };
-    tone(32767 - 50);
+    tone(true, 32767 - 50);
     EXPECT_NEAR(rig.bands.BandSpecA1[b], 8000.0 / 32768, 1e-4);
     EXPECT_NEAR(rig.bands.BandSpecA2[b], 16000.0 / 32768, 1e-4);
     EXPECT_NEAR(rig.row(3, b), 10.0, 1e-3);
-    rig.in.WideRange = false; // the band's own bin is empty
-    tone(32767 - 50);
+    tone(false, 32767 - 50); // the band's own bin is empty
     EXPECT_NEAR(rig.bands.BandSpecA1[b], 0.0, 1e-6);
     // The search reaches a hundredth of the band's bin to either side and not one bin further.
-    rig.in.WideRange = true;
     const int mid = 100;
     const int32_t centre = rig.bands.Table.BandBin[mid];
     for (const int32_t beyond : {0, 1}) {
-        tone(centre + centre / 100 + beyond);
+        tone(true, centre + centre / 100 + beyond);
         EXPECT_NEAR(rig.bands.BandSpecA1[mid], beyond ? 0.0 : 8000.0 / 32768, 1e-4) << beyond;
     }
 }
@@ -115,6 +107,42 @@ TEST(PhaseDeg, LeftHalfPlaneAndAxes) {
     const double cases[][3] = {{-1, 1, 135}, {-1, 0, 180}, {-1, -1, -135}, {0, -2, -90}, {0, 0, 0}};
     for (const auto& c : cases)
         EXPECT_NEAR(PhaseDeg(c[0], c[1]), c[2], 1e-9) << c[0] << "," << c[1];
+}
+
+// The threshold (32000 / 32001 on either polarity) is pinned end to end by terzlab-analyze.
+TEST(Overload, PeaksOfTheBlocksFramesOnly) {
+    auto block = test::stereoBlock(1024, test::impulse(10, 32000), test::impulse(20, -32768));
+    EXPECT_EQ(ChannelPeaks(block, 1024), (std::array<int32_t, 2>{32000, 32768}));
+    EXPECT_TRUE(IsOverload(32768));
+    EXPECT_EQ(ChannelPeaks(block, 8)[0], 0); // only the block's frames count
+}
+
+TEST(Overload, TimeViewScaleAndLevelBar) {
+    EXPECT_EQ(TimeViewScale(16384).RangeTop, 100);
+    EXPECT_EQ(TimeViewScale(16383).RangeTop, 50);
+    EXPECT_EQ(LevelBarLength(32768, 200), 200);
+    EXPECT_EQ(LevelBarLength(16384, 101), 50); // 50.5 rounds to even
+    EXPECT_EQ(LevelBarLength(0, 200), 0);
+}
+
+std::vector<int16_t> pulse(int32_t rise, int32_t fall, int16_t level = 20000) {
+    const auto high = [=](int32_t i) {
+        return rise < fall ? i >= rise && i < fall : i >= rise || i < fall;
+    };
+    return test::stereoBlock(
+        8192, [=](int32_t i) { return high(i) ? level : 0.0; }, test::kSilence);
+}
+
+TEST(AlignTime, FindsThePulseAndKeepsTheLastUsablePosition) {
+    AlignState align;
+    const auto at = [&](const std::vector<int16_t>& block, int16_t channel = 0) {
+        return AlignTime(align, block, 8192, channel), align.AlignPosition;
+    };
+    EXPECT_EQ(at(pulse(1000, 1010)), 1005);
+    EXPECT_EQ(at(pulse(8190, 3)), 8192);    // wraps round the end of the block
+    EXPECT_EQ(at(pulse(2000, 2600)), 8192); // edges too far apart for one pulse: the last stays
+    EXPECT_EQ(at(pulse(0, 0, 0)), 0);       // silence
+    EXPECT_EQ(at(pulse(3000, 3100), 1), 0); // the right channel is silent
 }
 
 } // namespace

@@ -1,17 +1,12 @@
 #include "analysis/chosen_axis.h"
 #include "analysis/constants.h"
-#include "analysis/display_range.h"
 #include "analysis/session.h"
 #include "signals.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace terzlab {
 namespace {
-
-using test::stereoBlock;
 
 // A band state whose results are set by hand: one row holds the same value in every band.
 BandState filled(int row, double value, int16_t type = meas::kLevelOneChannel) {
@@ -22,29 +17,16 @@ BandState filled(int row, double value, int16_t type = meas::kLevelOneChannel) {
     return s;
 }
 
-DisplayInputs levelInputs() {
-    DisplayInputs in;
-    in.MeasValid = true;
-    in.LevelCorr5 = 0;
-    return in;
-}
-
 CorrectionCurve flatCurve(float amp, int16_t type = 1) {
-    CorrectionCurve c;
+    CorrectionCurve c{{}, {}, {}, type, 1, 135};
     c.CurveAmp.fill(amp);
-    c.CurveType = type;
-    c.CurveLoaded = 1;
-    c.CurveCount = 135;
     return c;
 }
 
 TEST(GetDbRange, LevelsInDecibelWithOffsetsAndNoValueForZeroPower) {
     BandState s = filled(2, 0.01);
     s.Results(2, 7) = 0.0;
-    DisplayInputs in = levelInputs();
-    in.ActiveChannel = 1;
-    in.CalibValue = {5.0, 1.5};
-    in.LevelCorr5 = 33.5;
+    DisplayInputs in{.ActiveChannel = 1, .MeasValid = true, .CalibValue = {5.0, 1.5}};
     AxisRange range;
     GetDbRange(s, in, false, range);
     EXPECT_NEAR(s.BandValue[3], -20 + 1.5 + 33.5, 1e-12);
@@ -52,11 +34,9 @@ TEST(GetDbRange, LevelsInDecibelWithOffsetsAndNoValueForZeroPower) {
     in.CalibrationRun = true;
     GetDbRange(s, in, false, range);
     EXPECT_NEAR(s.BandValue[3], -20, 1e-12);
-    EXPECT_EQ(range.RangeTop, 100);     // no auto range asked for
-    DisplayInputs none = levelInputs(); // nothing to show leaves the axis
-    none.MeasValid = false;
-    BandState empty = filled(1, 0.0);
-    EXPECT_FALSE(GetDbRange(empty, none, true, range).AxisChanged);
+    EXPECT_EQ(range.RangeTop, 100);   // no auto range asked for
+    BandState empty = filled(1, 0.0); // nothing to show leaves the axis
+    EXPECT_FALSE(GetDbRange(empty, DisplayInputs{}, true, range).AxisChanged);
     EXPECT_EQ(range.RangeTop, 100);
 }
 
@@ -65,8 +45,7 @@ TEST(GetDbRange, SmoothingUsesUnsmoothedNeighboursAndEdgeWeights) {
     for (int b = 0; b <= s.Table.LastBand; ++b)
         s.Results(1, b) = std::pow(10.0, b / 10.0); // b dB
     s.Results(1, 100) = 0.0;                        // a hole
-    DisplayInputs in = levelInputs();
-    in.FreqResIndex = 0;
+    DisplayInputs in{.MeasValid = true, .FreqResIndex = 0, .LevelCorr5 = 0};
     AxisRange range;
     GetDbRange(s, in, false, range);
     auto p = [](double db) { return std::pow(10.0, db / 10); };
@@ -95,28 +74,24 @@ TEST(GetDbRange, ImpedancePassesTheResolutionStepUnchanged) {
     BandState s = filled(3, 1500.0, meas::kImpedanceTwoChannel);
     for (int b = 1; b <= s.Table.LastBand; b += 2)
         s.Results(3, b) = 4.0;
-    DisplayInputs in = levelInputs();
-    in.MeasTypeIndex = meas::kImpedanceTwoChannel;
-    in.FreqResIndex = 0;
+    DisplayInputs in{
+        .MeasTypeIndex = meas::kImpedanceTwoChannel, .MeasValid = true, .FreqResIndex = 0};
     AxisRange range;
     const DbRangeResult r = GetDbRange(s, in, true, range);
-    EXPECT_EQ(s.BandValue[1], 4.0);
-    EXPECT_EQ(s.BandValue[2], kOpenCircuit);
+    EXPECT_TRUE(s.BandValue[1] == 4.0 && s.BandValue[2] == kOpenCircuit);
     EXPECT_EQ(r.Min, 0.0f);
     EXPECT_EQ(test::Axis(range), (std::vector{1000, 0, 200}));
 }
 
 TEST(ChooseAxis, StepGrowsExactlyPastEachSpanLimit) {
     // min 0.5 and max span - 0.5 give the whole-number span that picks the step.
-    const struct {
-        int span, step;
-    } limits[] = {{4, 1},    {5, 1},     {7, 1},     {8, 2},    {14, 2},   {15, 5},
-                  {35, 5},   {36, 10},   {70, 10},   {71, 20},  {140, 20}, {141, 50},
-                  {350, 50}, {351, 100}, {700, 100}, {701, 200}};
-    for (const auto& c : limits) {
+    const std::pair<int, int16_t> limits[] = {
+        {4, 1},   {5, 1},   {7, 1},    {8, 2},    {14, 2},   {15, 5},    {35, 5},    {36, 10},
+        {70, 10}, {71, 20}, {140, 20}, {141, 50}, {350, 50}, {351, 100}, {700, 100}, {701, 200}};
+    for (const auto& [span, step] : limits) {
         AxisRange range;
-        ChooseAxis(0.5f, static_cast<float>(c.span) - 0.5f, range);
-        EXPECT_EQ(range.RangeStep, c.step) << c.span;
+        ChooseAxis(0.5f, static_cast<float>(span) - 0.5f, range);
+        EXPECT_EQ(range.RangeStep, step) << span;
     }
     AxisRange range; // below five steps of one the axis is widened to five around the values
     ChooseAxis(0.5f, 4.5f, range);
@@ -130,22 +105,21 @@ TEST(ChooseAxis, StepGrowsExactlyPastEachSpanLimit) {
 // A chosen axis is refused for each reason it cannot be drawn (the wheel's steps are the GUI
 // test's).
 TEST(ChosenAxis, EachReasonAnAxisCannotBeDrawnIsNamed) {
-    const struct {
-        double top, bottom, step;
-        const char* fault; // start of the reason; "" accepted
-    } choices[] = {{0, -100, 20, ""},
-                   {1000, -1000, 200, ""},
-                   {-20, -34, 1, ""},
-                   {0.5, -100, 20, "Oben, unten"},
-                   {0, -100, 2.5, "Oben, unten"},
-                   {1001, 1, 200, "Oben und unten"},
-                   {0, 0, 1, "Oben muss"},
-                   {0, -100, 25, "Die Teilung"},
-                   {0, -90, 20, "Der Abstand"},
-                   {0, -15, 1, "Höchstens"}};
-    for (const auto& c : choices)
-        EXPECT_TRUE(AxisFault(c.top, c.bottom, c.step).starts_with(c.fault))
-            << c.top << " " << c.bottom << " " << c.step;
+    // top, bottom, step, and the start of the reason ("" accepted)
+    const std::tuple<double, double, double, const char*> choices[] = {
+        {0, -100, 20, ""},
+        {1000, -1000, 200, ""},
+        {-20, -34, 1, ""},
+        {0.5, -100, 20, "Oben, unten"},
+        {0, -100, 2.5, "Oben, unten"},
+        {1001, 1, 200, "Oben und unten"},
+        {0, 0, 1, "Oben muss"},
+        {0, -100, 25, "Die Teilung"},
+        {0, -90, 20, "Der Abstand"},
+        {0, -15, 1, "Höchstens"}};
+    for (const auto& [top, bottom, step, fault] : choices)
+        EXPECT_TRUE(AxisFault(top, bottom, step).starts_with(fault))
+            << top << " " << bottom << " " << step;
 }
 
 // Sensor and reference are subtracted, a sensor band without value spreads; a comparison curve
@@ -157,8 +131,7 @@ TEST(GetDbRange, CurvesAreSubtractedAndAComparisonWidensTheRangeOnlyWhenItFits) 
     CorrectionCurve reference = flatCurve(-3.0f);
     CorrectionCurve cmp = flatCurve(static_cast<float>(kNoValue));
     cmp.CurveAmp[3] = -42.0f;
-    DisplayInputs in = levelInputs();
-    in.Curves = {&sensor, &reference, &cmp};
+    DisplayInputs in{.MeasValid = true, .LevelCorr5 = 0, .Curves = {&sensor, &reference, &cmp}};
     in.CurveChecked = {true, true, true};
     AxisRange range;
     DbRangeResult r = GetDbRange(s, in, true, range);
@@ -174,21 +147,18 @@ TEST(GetDbRange, CurvesAreSubtractedAndAComparisonWidensTheRangeOnlyWhenItFits) 
 // Type 4 with a reference: the rows take the reference impedance once per analysed block.
 struct ReferenceRig {
     MeasurementSession session;
-    DisplayInputs display;
     CorrectionCurve reference = flatCurve(0.0f, 2);
+    DisplayInputs display{.MeasTypeIndex = meas::kImpedanceTwoChannel,
+                          .MeasValid = true,
+                          .Curves = {nullptr, &reference, nullptr},
+                          .CurveChecked = {false, true, false}};
     AxisRange range;
 
-    ReferenceRig() {
-        session.SetUp(meas::kImpedanceTwoChannel, 44100);
-        display.MeasTypeIndex = meas::kImpedanceTwoChannel;
-        display.MeasValid = true;
-        display.Curves = {nullptr, &reference, nullptr};
-        display.CurveChecked = {false, true, false};
-    }
+    ReferenceRig() { session.SetUp(meas::kImpedanceTwoChannel, 44100); }
     const BandState& s() const { return session.Bands(); }
     void block(double left, double right, int16_t n) {
         display.AvgCount = n;
-        session.AddBlock(stereoBlock(65536, test::impulse(0, left), test::impulse(0, right)),
+        session.AddBlock(test::stereoBlock(65536, test::impulse(0, left), test::impulse(0, right)),
                          display, false, true, 4, range);
     }
 };
@@ -225,6 +195,31 @@ TEST(GetDbRange, TwoChannelReferenceFeedsTheMeanOncePerBlockAndFollowsTheExchang
     exchanged.display.ExchangeChannel = true;
     exchanged.block(16000, 8000, 0);
     EXPECT_NEAR(exchanged.s().BandValue[30], 20.0, 1e-4);
+}
+
+// Values for a file at 1/12 octave leave the shown 1/3-octave values alone and equal what a
+// redraw at 1/12 shows; the grid check before a block keeps the calibration's window, and only
+// a new choice of the type brings back the type's own.
+TEST(Session, ValuesAtAResolutionArePureAndSetUpKeepsAChosenWindow) {
+    MeasurementSession session;
+    ASSERT_TRUE(session.SelectType(meas::kLevelOneChannel, 44100));
+    DisplayInputs in{.MeasValid = true, .FreqResIndex = kThirdOctave};
+    AxisRange range;
+    session.AddBlock(test::noiseBlock(16384, 7), in, false, true, 4, range);
+    const std::vector<double> shown = session.Bands().BandValue;
+    const std::vector<double> twelfth = session.ValuesAt(in, kTwelfthOctave);
+    EXPECT_EQ(session.Bands().BandValue, shown);
+    EXPECT_NE(twelfth, shown);
+    in.FreqResIndex = kTwelfthOctave;
+    session.Redraw(in, false, range);
+    EXPECT_EQ(session.Bands().BandValue, twelfth);
+
+    session.UseWindow(kWindowHanning);
+    session.SetUp(meas::kLevelOneChannel, 44100);
+    EXPECT_EQ(session.WindowType(), kWindowHanning);
+    session.SelectType(meas::kLevelOneChannel, 44100);
+    EXPECT_EQ(session.WindowType(), kWindowUniform);
+    EXPECT_FALSE(session.SelectType(5, 44100));
 }
 
 } // namespace

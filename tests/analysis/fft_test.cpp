@@ -2,22 +2,16 @@
 // display values) against a slow reference written independently in double precision; and the
 // fast transform and band step against the straightforward ones: the same bits, not merely
 // close values, for every window, measurement type and sample rate, on both kernel sets.
-#include "analysis/bands.h"
 #include "analysis/constants.h"
 #include "analysis/display_range.h"
-#include "analysis/fft.h"
-#include "analysis/types.h"
 #include "signals.h"
 #include "support/fft_reference.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <complex>
 #include <cstring>
-#include <random>
-#include <string>
 
 namespace terzlab {
 namespace {
@@ -63,16 +57,13 @@ std::vector<double> referenceBands(const std::vector<double>& p, int lastBand) {
 
 void expectAgreement(int16_t type, int16_t window) {
     FftState fft;
-    fft.BlockSize = kN;
-    fft.WindowType = window;
+    fft.BlockSize = kN, fft.WindowType = window;
     FftSetup(fft);
     BandState bands;
     BuildBandTable(bands, {kRate, kN, type});
     const int last = bands.Table.LastBand;
-    BandAnalysisInputs in;
-    in.MeasTypeIndex = type;
-    std::vector<double> meanLeft(last + 1, 0.0);
-    std::vector<double> meanRatio(last + 1, 0.0);
+    BandAnalysisInputs in{.MeasTypeIndex = type};
+    std::vector<double> meanLeft(last + 1, 0.0), meanRatio(last + 1, 0.0);
     for (int16_t n = 0; n < 3; ++n) {
         const auto block = test::noiseBlock(kN, 100 + n);
         LoadBlock(fft, block);
@@ -85,16 +76,12 @@ void expectAgreement(int16_t type, int16_t window) {
             meanRatio[b] = (meanRatio[b] * n + left[b] / right[b]) / (n + 1);
         }
     }
-    DisplayInputs display;
-    display.MeasTypeIndex = type;
-    display.MeasValid = true;
     AxisRange range;
-    GetDbRange(bands, display, true, range);
+    GetDbRange(bands, {.MeasTypeIndex = type, .MeasValid = true}, true, range);
     const auto& expected = type == meas::kLevelOneChannel ? meanLeft : meanRatio;
-    for (int b = 0; b <= last; ++b) {
+    for (int b = 0; b <= last; ++b)
         ASSERT_NEAR(bands.BandValue[b], 10 * std::log10(expected[b]) + 33.5, 0.001)
             << type << " band " << b;
-    }
 }
 
 TEST(Pipeline, AgreesWithTheSlowReferenceOverSeveralBlocks) {
@@ -113,37 +100,32 @@ std::vector<std::vector<int16_t>> testBlocks(int32_t n) {
         test::noiseBlock(n, 5),
         stereoBlock(n, test::cosineOnBin(n, 372, 32767), test::cosineOnBin(n, 1001, 20000.4)),
         stereoBlock(
-            n, [](int32_t i) { return 30000 * std::sin(0.0123 * i); }, test::silence()),
+            n, [](int32_t i) { return 30000 * std::sin(0.0123 * i); }, test::kSilence),
         stereoBlock(n, fullScale, [](int32_t i) { return i % 2 ? 32767.0 : -32768.0; }),
     };
 }
 
 struct Rig : test::BandRig {
     Rig(int16_t type, int16_t window, int32_t rate, bool vector) : BandRig(type, rate) {
-        fft.WindowType = window;
-        FftSetup(fft);
+        fft.WindowType = window, FftSetup(fft);
         fft.Plan.Vector = fft.Plan.Vector && vector;
     }
 };
 
 // Three blocks in a row exercise the running means; the impedance type takes both parts.
 TEST(FastPipeline, GivesTheBitsOfTheStraightforwardOne) {
-    const struct {
-        int16_t type;
-        int32_t rate;
-        bool vector;
-    } cases[] = {{meas::kLevelOneChannel, 44100, true},
-                 {meas::kLevelOneChannel, 48000, false},
-                 {meas::kLevelTwoChannel, 48000, true},
-                 {meas::kLevelTwoChannel, 44100, false},
-                 {meas::kPulse, 44100, true},
-                 {meas::kImpedanceOneChannel, 44100, true},
-                 {meas::kImpedanceTwoChannel, 48000, true},
-                 {meas::kImpedanceTwoChannel, 44100, false}};
-    for (const auto& c : cases) {
+    const std::tuple<int16_t, int32_t, bool> cases[] = {{meas::kLevelOneChannel, 44100, true},
+                                                        {meas::kLevelOneChannel, 48000, false},
+                                                        {meas::kLevelTwoChannel, 48000, true},
+                                                        {meas::kLevelTwoChannel, 44100, false},
+                                                        {meas::kPulse, 44100, true},
+                                                        {meas::kImpedanceOneChannel, 44100, true},
+                                                        {meas::kImpedanceTwoChannel, 48000, true},
+                                                        {meas::kImpedanceTwoChannel, 44100, false}};
+    for (const auto& [type, rate, vector] : cases)
         for (int16_t window = kWindowUniform; window <= kWindowBlackman; ++window) {
-            Rig fast(c.type, window, c.rate, c.vector);
-            Rig slow(c.type, window, c.rate, c.vector);
+            Rig fast(type, window, rate, vector);
+            Rig slow(type, window, rate, vector);
             int16_t count = 0;
             for (const auto& block : testBlocks(fast.fft.BlockSize)) {
                 for (Rig* rig : {&fast, &slow}) {
@@ -158,11 +140,10 @@ TEST(FastPipeline, GivesTheBitsOfTheStraightforwardOne) {
                 EXPECT_TRUE(sameBits(fast.fft.FftRe, slow.fft.FftRe) &&
                             sameBits(fast.fft.FftIm, slow.fft.FftIm) &&
                             sameBits(fast.bands.Results.Cells, slow.bands.Results.Cells))
-                    << c.type << "/" << c.rate << "/" << c.vector << " window " << window
-                    << " block " << count++;
+                    << type << "/" << rate << "/" << vector << " window " << window << " block "
+                    << count++;
             }
         }
-    }
 }
 
 // Every size, both directions, both kernel sets, on values spread over many binades.
@@ -170,7 +151,7 @@ TEST(FastFft, GivesTheBitsOfTheStraightforwardTransformAtEverySize) {
     std::mt19937 rng(3);
     std::uniform_real_distribution<float> mantissa(-1, 1);
     std::uniform_int_distribution<int> exponent(-30, 4);
-    for (int32_t n = 2; n <= 16384; n *= 2) {
+    for (int32_t n = 2; n <= 16384; n *= 2)
         for (int inverse = 0; inverse < 4; ++inverse) {
             FftState fast;
             fast.BlockSize = n;
@@ -181,14 +162,11 @@ TEST(FastFft, GivesTheBitsOfTheStraightforwardTransformAtEverySize) {
                 fast.FftIm[i] = std::ldexp(mantissa(rng), exponent(rng));
             }
             FftState slow = fast;
-            for (int run = 0; run < 2; ++run) { // no state of the first run survives
-                Fft(fast, inverse % 2);
-                reference::Fft(slow, inverse % 2);
-            }
+            for (int run = 0; run < 2; ++run) // no state of the first run survives
+                Fft(fast, inverse % 2), reference::Fft(slow, inverse % 2);
             ASSERT_TRUE(sameBits(fast.FftRe, slow.FftRe) && sameBits(fast.FftIm, slow.FftIm))
                 << "n " << n << " case " << inverse;
         }
-    }
 }
 
 // The Hanning window's shape and scale are pinned by the pipeline's slow reference.

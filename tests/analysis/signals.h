@@ -2,14 +2,11 @@
 // Captured blocks for the analysis tests (interleaved stereo 16-bit samples) and what takes
 // them in.
 #include "analysis/bands.h"
-#include "analysis/fft.h"
 #include "analysis/types.h"
 
 #include <cmath>
-#include <cstdint>
 #include <functional>
 #include <random>
-#include <vector>
 
 namespace terzlab::test {
 
@@ -24,9 +21,7 @@ inline std::vector<int16_t> stereoBlock(int32_t n, const Channel& left, const Ch
     return buf;
 }
 
-inline Channel silence() {
-    return [](int32_t) { return 0.0; };
-}
+inline const Channel kSilence = [](int32_t) { return 0.0; };
 
 inline Channel cosineOnBin(int32_t n, int32_t bin, double amplitude) {
     return [=](int32_t i) { return amplitude * std::cos(2 * M_PI * bin * i / n); };

@@ -82,10 +82,7 @@ class AnalyzeTest : public ::testing::Test {
             both.insert(both.end(), {left[i], right[i]});
         writeWav(dir / name, both, 2);
     }
-    struct Row {
-        const char* args;
-        double value; // expected in every band
-    };
+    using Row = std::pair<const char*, double>; // arguments, value expected in every band
     TempFolder dir;
     std::string err;
     const Samples pseudo = Period("pseudo.wav", 16384);
@@ -97,15 +94,9 @@ TEST_F(AnalyzeTest, RefusalsExitWithTwoAndOneLineAndWriteNothing) {
     writeWav(dir / "slow.wav", Samples(2 * 16384 * 2, 100), 2, 22050);
     writeWav(dir / "short.wav", Samples(2 * 16383, 100), 2);
     std::ofstream(dir / "bad.SEN") << "Title\tkein Kopf\r\n";
-    std::ofstream(dir / "two.oct") << "#This file contains data created by Terzlab\r\nTitle\tT\r\n"
-                                   << "Result type\tAutopower Spectrum [dB]\r\n"
-                                   << "Octave resolution\t1/12\r\nF [Hz]\tAmpl [dB]\r\n";
     const std::string before = readFile(dir / "good.wav");
     const std::size_t files = dir.fileCount();
-    const struct {
-        const char* args;
-        const char* message;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         {"--fast @good.wav", "Unbekannte Option: --fast"},
         {"--type 2 @good.wav", "Polungsmessung"},
         {"--rv 0 @good.wav", "--rv"},
@@ -117,18 +108,18 @@ TEST_F(AnalyzeTest, RefusalsExitWithTwoAndOneLineAndWriteNothing) {
         {"@short.wav", "zu kurz"},
         {"--skip 1 --blocks 2 @good.wav", "zu kurz"},
         {"--sensor @bad.SEN @good.wav", "keine Sensorkompensationsdatei"},
-        {"--reference @two.oct @good.wav", "falsche Startzeile"},
+        {"--reference " TERZLAB_TEST_DATA "/oct_start_two_fields.OCT @good.wav",
+         "falsche Startzeile"},
         {"--out @good.wav @good.wav", "überschreiben"},
         {"--type 4 --export @z.frd @good.wav", "nicht als FRD"},
         {"--export @z.txt @good.wav", ".frd, .zma und .csv"},
         {"--export @z.csv --svg @z.csv @good.wav", "dieselbe Datei"},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(Tool(row.args), 2) << row.args;
-        EXPECT_EQ(err.find("terzlab-analyze: "), 0u) << err;
-        EXPECT_NE(err.find(row.message), std::string::npos) << err;
-        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-        EXPECT_EQ(dir.fileCount(), files) << row.args;
+    for (const auto& [args, message] : rows) {
+        EXPECT_TRUE(Tool(args) == 2 && err.starts_with("terzlab-analyze: ") &&
+                    err.find(message) != std::string::npos && err.find('\n') == err.size() - 1)
+            << args << ": " << err;
+        EXPECT_EQ(dir.fileCount(), files) << args;
     }
     EXPECT_EQ(readFile(dir / "good.wav"), before);
     // The executable itself, as a script sees it.
@@ -193,11 +184,11 @@ TEST_F(AnalyzeTest, OptionsShiftSelectAndAverageTheLevels) {
         {"--type 1 --level-offset 0 @half.wav", -6.02},
         {"--type 1 --exchange @half.wav", 33.5 + 6.02},
     };
-    for (const auto& row : rows) {
-        const OctFile oct = Analyse(row.args);
-        ASSERT_EQ(oct.Bands.size(), 134u) << row.args;
+    for (const auto& [args, value] : rows) {
+        const OctFile oct = Analyse(args);
+        ASSERT_EQ(oct.Bands.size(), 134u) << args;
         for (int b = 12; b <= 132; ++b)
-            EXPECT_NEAR(oct.Bands[b].Value, row.value, 0.3) << row.args << ", band " << b;
+            EXPECT_NEAR(oct.Bands[b].Value, value, 0.3) << args << ", band " << b;
     }
     writeWav(dir / "mono.wav", steps, 1); // as a stereo recording with both channels equal
     for (const char* type : {"0", "1"}) {
@@ -210,21 +201,13 @@ TEST_F(AnalyzeTest, OptionsShiftSelectAndAverageTheLevels) {
 TEST_F(AnalyzeTest, HeaderIsTheSaveCommandsAndSensorAndReferenceFilesChangeTheLevels) {
     Stereo("pink.wav", Scaled(pseudo, 1, 2), Scaled(pseudo, 1, 2));
     const OctFile base = Analyse("--title Lauf7 @pink.wav", "base.oct");
-    const std::string header =
-        "#This file contains data created by Terzlab\r\nTitle\tLauf7\r\n"
-        "Sample frequency [Hz]\t44100\r\nBlock size\t16384\r\nTime window\tUniform\r\n"
-        "Result type\tAutopower Spectrum [dB]\r\nOctave resolution\t1/12\r\n"
-        "Signal input\tunknown\tunknown\r\nCalibrated input\tNo\t1.000\r\n"
-        "Sensor Compensation Spectrum\tNo\tNone\r\nReference Spectrum\tNo\tNone\r\n"
-        "F [Hz]\tAmpl [dB]\tPhase [\xF8]\r\n";
+    const std::string header = readFile(TERZLAB_TEST_DATA "/oct_analyzed_header.OCT");
     EXPECT_EQ(base.Text.substr(0, header.size()), header);
-    // 10 mV/Pa: a flat sensor shows the level 40 dB higher, inside the file's range only.
-    std::ofstream(dir / "mic.SEN", std::ios::binary)
-        << "#This file contains sensor information to be used by Terzlab.exe\r\nTitle\tMikro\r\n"
-        << "Sensitivity at 1000 Hz in mV/dimension\t10\r\nF [Hz]\tAmpl [dB]\tPhase [\xF8]\r\n"
-        << "100\t0\t0\r\n1000\t0\t0\r\n10000\t0\t0\r\n";
-    const OctFile sensed = Analyse("--sensor @mic.SEN @pink.wav");
-    EXPECT_TRUE(Has(sensed, "Sensor Compensation Spectrum\tYes\tmic.SEN"));
+    // 10 mV/Pa from 100 Hz to 10 kHz: a flat sensor shows the level 40 dB higher, inside the
+    // file's range only.
+    const OctFile sensed =
+        Analyse("--sensor " TERZLAB_TEST_DATA "/sen_flat_100hz_10khz.SEN @pink.wav");
+    EXPECT_TRUE(Has(sensed, "Sensor Compensation Spectrum\tYes\tsen_flat_100hz_10khz.SEN"));
     for (std::size_t b = 0; b < base.Bands.size(); ++b) {
         if (b == 40 || b == 120) continue; // the file's end points, on the edge of its range
         const double expected = b > 40 && b < 120 ? base.Bands[b].Value + 40 : -999.99;
@@ -245,25 +228,18 @@ TEST_F(AnalyzeTest, ImpedanceTypesReadTheDividerWithTheGivenResistorAndTheWideRa
     Stereo("probe.wav", Scaled(multi, 1.0 / 3), Scaled(multi, 0.5));   // the source through 1:2
     Stereo("p1.wav", Scaled(multi, 0.5), silence);                     // across Rv
     Stereo("p2.wav", Scaled(multi, 0.25, 3), Scaled(silence, 1, 3));   // across Z
-    std::ofstream probe(dir / "probe.oct", std::ios::binary);          // +6.02 dB on every band
-    probe << "#This file contains data created by Terzlab\r\nTitle\tT\r\n"
-          << "Result type\tAutopower Spectrum [dB]\r\nOctave resolution\t1/12\r\n"
-          << "F [Hz]\tAmpl [dB]\tPhase [\xF8]\r\n";
-    for (int e = 0; e < 135; ++e)
-        probe << std::pow(10.0, 1 + e / 40.0) << "\t6.0206\t0.0\r\n";
-    probe.close();
     const Row rows[] = {
         {"--type 4 @div.wav", 5.0},
         {"--type 4 --rv 20 @div.wav", 10.0},
-        {"--type 4 --reference @probe.oct @probe.wav", 5.0},
+        {"--type 4 --reference " TERZLAB_TEST_DATA "/oct_plus_6db.OCT @probe.wav", 5.0}, // 1:2
         {"--type 3 --channel left @p1.wav @p2.wav", 5.0},
     };
-    for (const auto& row : rows) {
-        const OctFile oct = Analyse(row.args);
+    for (const auto& [args, value] : rows) {
+        const OctFile oct = Analyse(args);
         EXPECT_TRUE(Has(oct, "Block size\t65536") && Has(oct, "F [Hz]\tImp [Ohm]\tPhase [\xF8]"));
-        ASSERT_GT(oct.Bands.size(), 100u) << row.args;
+        ASSERT_GT(oct.Bands.size(), 100u) << args;
         for (const Band& b : oct.Bands)
-            EXPECT_NEAR(b.Value, row.value, 0.01 * row.value) << row.args << ", " << b.Freq;
+            EXPECT_NEAR(b.Value, value, 0.01 * value) << args << ", " << b.Freq;
     }
     // A tone one bin beside a band's own bin: the wide range finds it, --no-wide-range does not.
     BandState grid;

@@ -107,8 +107,7 @@ TEST(VirtualCard, ABlockIsReadyWhenQueuedOnVirtualTimeAndAfterItsDurationOnRealT
     Bench rec(441); // 10 ms
     ASSERT_EQ(rec.card->capture->open(0, WaveFormat{}), 0);
     EXPECT_EQ(rec.next(0.0), WaitResult::TimedOut); // not started: waits for data
-    rec.card->capture->reset();
-    rec.card->capture->start();
+    rec.card->capture->reset(), rec.card->capture->start();
     EXPECT_EQ(rec.header.flags.load() & kHeaderDone, 0u);
     EXPECT_EQ(rec.card->bench->blocksCaptured(), 0);
     EXPECT_EQ(rec.next(0.0), WaitResult::Done);

@@ -8,15 +8,11 @@
 namespace terzlab {
 namespace {
 
-CursorInputs Spectrum() {
-    CursorInputs in;
-    in.Width = 700;
-    in.Height = 300;
-    in.Range = {0, -100, 20};
-    in.MeasValid = true;
-    in.DecimalSeparator = ",";
-    return in;
-}
+const CursorInputs kSpectrum{.Width = 700,
+                             .Height = 300,
+                             .Range = {0, -100, 20},
+                             .MeasValid = true,
+                             .DecimalSeparator = ","};
 
 std::string Caption(float x, float y, const CursorInputs& in) {
     const CursorUpdate u = CursorReadout(x, y, true, in);
@@ -25,7 +21,7 @@ std::string Caption(float x, float y, const CursorInputs& in) {
 }
 
 TEST(Cursor, CornersReadTheAxisEndsInBothViews) {
-    CursorInputs in = Spectrum();
+    CursorInputs in = kSpectrum;
     EXPECT_EQ(Caption(0, 0, in), "0,00 dB / 10,00 Hz");
     EXPECT_EQ(Caption(699, 299, in), "-100,00 dB / 22050 Hz");
     EXPECT_EQ(Caption(350, 150, in), "-50,17 dB / 472,2 Hz");
@@ -33,18 +29,14 @@ TEST(Cursor, CornersReadTheAxisEndsInBothViews) {
     const double x = FrequencyX(1000.0, in.Width - 1, in.SampleRate);
     EXPECT_NEAR(CursorFrequency(x, in.Width, in.SampleRate), 1000.0, 1e-9);
     // The time view reads percent and milliseconds.
-    in.DisplayIndex = kDisplayTime;
-    in.MeasTypeIndex = meas::kPulse;
-    in.Range = {5, -5, 1};
+    in.DisplayIndex = kDisplayTime, in.MeasTypeIndex = meas::kPulse, in.Range = {5, -5, 1};
     EXPECT_EQ(Caption(699, 0, in), "5,00 % / 23,2 ms");
-    in.MeasTypeIndex = meas::kImpedanceTwoChannel;
-    in.BlockSize = 65536;
-    in.Range = {100, -100, 20};
+    in.MeasTypeIndex = meas::kImpedanceTwoChannel, in.BlockSize = 65536, in.Range = {100, -100, 20};
     EXPECT_EQ(Caption(699, 299, in), "-100,0 % / 1486 ms");
 }
 
 TEST(Cursor, NothingToReadChangesNothing) {
-    CursorInputs in = Spectrum();
+    CursorInputs in = kSpectrum;
     in.MeasValid = false;
     EXPECT_EQ(CursorReadout(10, 10, true, in).Do, CursorUpdate::Action::Unchanged);
     EXPECT_EQ(CursorReadout(10, 10, false, in).Do, CursorUpdate::Action::Unchanged);
@@ -57,24 +49,18 @@ TEST(Cursor, NothingToReadChangesNothing) {
 // The axis labels and the cursor readout name the same unit for every type and run part,
 // also before the first run (part 0) and in each part of the one-channel impedance.
 TEST(Units, AxisAndCursorAgreeForEveryTypeAndPart) {
-    const struct {
-        int16_t type;
-        int16_t part;
-        const char* unit;
-    } cases[] = {{0, 0, "dB"}, {1, 0, "dB"},  {3, 0, "Ohm"},
-                 {3, 1, "dB"}, {3, 2, "Ohm"}, {4, 0, "Ohm"}};
-    for (const auto& c : cases) {
+    const std::tuple<int16_t, int16_t, const char*> cases[] = {
+        {0, 0, "dB"}, {1, 0, "dB"}, {3, 0, "Ohm"}, {3, 1, "dB"}, {3, 2, "Ohm"}, {4, 0, "Ohm"}};
+    for (const auto& [type, part, name] : cases) {
+        SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(part));
         graphtest::Graph g;
-        g.frame.MeasTypeIndex = c.type;
-        g.frame.ImpedancePart = c.part;
+        g.frame.MeasTypeIndex = type, g.frame.ImpedancePart = part;
         DisplayInit(g.graph, g.window, g.frame, true);
-        const std::string unit = std::string(" ") + c.unit + " ";
-        EXPECT_NE(g.Labels().back().find(unit), std::string::npos) << c.type << "/" << c.part;
-        CursorInputs in = Spectrum();
-        in.MeasTypeIndex = c.type;
-        in.ImpedancePart = c.part;
-        EXPECT_NE(Caption(10, 10, in).find(unit + "/ "), std::string::npos)
-            << c.type << "/" << c.part;
+        const std::string unit = std::string(" ") + name + " ";
+        EXPECT_NE(g.Labels().back().find(unit), std::string::npos);
+        CursorInputs in = kSpectrum;
+        in.MeasTypeIndex = type, in.ImpedancePart = part;
+        EXPECT_NE(Caption(10, 10, in).find(unit + "/ "), std::string::npos);
     }
 }
 
@@ -85,26 +71,21 @@ TEST(CurveReadout, ReadsTheNearestValuedBandWithItsPhase) {
     const std::vector<double> value{-2.414, kNoValue, -20.0, -60.0};
     CorrectionCurve comparison{{100.0f, 1000.0f}, {-1.0f, -30.0f}, {}, 2, 1, 2};
     CurveReadoutInputs in{700, 44100, freq, value, 3, true, &comparison, false, ","};
-    const struct {
-        double pointer;
-        const char* measured;
-        const char* compared;
-    } cases[] = {{63.0, "Messung: 63,1 Hz  -2,41 dB", "Vergleich: 100 Hz  -1,00 dB"},
-                 {125.0, "Messung: 63,1 Hz  -2,41 dB", "Vergleich: 100 Hz  -1,00 dB"},
-                 {3000.0, "Messung: 1000 Hz  -20,00 dB", "Vergleich: 1000 Hz  -30,00 dB"},
-                 {4000.0, "Messung: 10000 Hz  -60,00 dB", "Vergleich: 1000 Hz  -30,00 dB"}};
-    for (const auto& c : cases) {
-        const auto x = static_cast<float>(FrequencyX(c.pointer, in.Width - 1, in.SampleRate));
+    const std::tuple<double, const char*, const char*> cases[] = {
+        {63.0, "Messung: 63,1 Hz  -2,41 dB", "Vergleich: 100 Hz  -1,00 dB"},
+        {125.0, "Messung: 63,1 Hz  -2,41 dB", "Vergleich: 100 Hz  -1,00 dB"},
+        {3000.0, "Messung: 1000 Hz  -20,00 dB", "Vergleich: 1000 Hz  -30,00 dB"},
+        {4000.0, "Messung: 10000 Hz  -60,00 dB", "Vergleich: 1000 Hz  -30,00 dB"}};
+    for (const auto& [pointer, measured, compared] : cases) {
+        const auto x = static_cast<float>(FrequencyX(pointer, in.Width - 1, in.SampleRate));
         const CurveReadoutText r = CurveReadout(x, in);
-        EXPECT_EQ(r.MeasuredCaption, c.measured) << c.pointer;
-        EXPECT_EQ(r.ComparisonCaption, c.compared) << c.pointer;
+        EXPECT_EQ(r.MeasuredCaption, measured) << pointer;
+        EXPECT_EQ(r.ComparisonCaption, compared) << pointer;
         EXPECT_TRUE(r.ComparisonCaption.ends_with("  " + CurveValueAt(x, comparison, in)))
             << "the legend line's value, as the readout has it";
     }
     const std::vector<double> phase{-45.04, 0.0, 12.0, 0.0};
-    in.BandPhase = phase;
-    in.ComparisonPhase = true;
-    in.Ohm = true;
+    in.BandPhase = phase, in.ComparisonPhase = true, in.Ohm = true;
     comparison.CurvePhase = {30.0f, static_cast<float>(kNoValue)};
     const CurveReadoutText withPhase = CurveReadout(0, in);
     EXPECT_EQ(withPhase.MeasuredCaption, "Messung: 63,1 Hz  -2,41 Ohm  -45,0\u00B0");
@@ -118,8 +99,7 @@ TEST(LevelBar, EachBlockRedrawsTheBar) {
     DrawLevelBar(bar, 32767, kMagenta);
     ASSERT_EQ(bar.Segments.size(), 1u);
     EXPECT_EQ(bar.Segments[0].colour, kMagenta);
-    EXPECT_EQ(bar.Segments[0].y1, 2);
-    EXPECT_EQ(bar.Segments[0].x2, 100);
+    EXPECT_EQ(graphtest::Ends(bar.Segments[0]), (std::vector{0, 2, 100, 2}));
 }
 
 } // namespace

@@ -5,7 +5,6 @@ namespace terzlab {
 namespace {
 
 using graphtest::Graph;
-using graphtest::Has;
 
 TEST(Frame, LogGridIsTheSameAt44100And48000) {
     for (int32_t rate : {44100, 48000}) {
@@ -44,15 +43,13 @@ TEST(Frame, FrequencyAndLevelLabelsAndAGridRedrawThatKeepsThem) {
 
     g.frame.SampleRate = 40000;
     DisplayInit(g.graph, g.window, g.frame, true);
-    EXPECT_FALSE(Has(g.Labels(), "20k [Hz]"));
+    EXPECT_EQ(std::ranges::count(g.Labels(), "20k [Hz]"), 0);
 }
 
 TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparator) {
     Graph g;
-    g.frame.DisplayIndex = kDisplayTime;
-    g.frame.MeasTypeIndex = meas::kPulse;
-    g.frame.BlockSize = 8192;
-    g.frame.Range = {100, -100, 20};
+    g.frame.DisplayIndex = kDisplayTime, g.frame.MeasTypeIndex = meas::kPulse;
+    g.frame.BlockSize = 8192, g.frame.Range = {100, -100, 20};
     DisplayInit(g.graph, g.window, g.frame, true);
     const auto labels = g.Labels();
     ASSERT_EQ(labels.size(), 9u + 11u);
@@ -65,26 +62,18 @@ TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparator) {
 // under the button; the labels with the units stay.
 TEST(Frame, LabelsNeverOverlapEachOtherOrAControl) {
     const ControlBox autoButton{60, 700, 735, 255}; // over the first division's label
-    const struct {
-        int16_t display;
-        int16_t type;
-        int32_t block;
-        double width;
-        bool button;
-        const char* unitLabel;
-    } rows[] = {{kDisplayTime, meas::kLevelOneChannel, 16384, 7000, false, "371,5 [ms]"},
-                {kDisplayTime, meas::kImpedanceOneChannel, 65536, 7000, true, "1486 [ms]"},
-                {kDisplayTime, meas::kImpedanceOneChannel, 65536, 10560, true, "1486 [ms]"},
-                {kDisplayFrequency, meas::kLevelOneChannel, 16384, 5000, true, "20k [Hz]"}};
-    for (const auto& row : rows) {
+    // view, type, block size, graph width, the button beside, a label with its unit
+    const std::tuple<int16_t, int16_t, int32_t, double, bool, const char*> rows[] = {
+        {kDisplayTime, meas::kLevelOneChannel, 16384, 7000, false, "371,5 [ms]"},
+        {kDisplayTime, meas::kImpedanceOneChannel, 65536, 7000, true, "1486 [ms]"},
+        {kDisplayTime, meas::kImpedanceOneChannel, 65536, 10560, true, "1486 [ms]"},
+        {kDisplayFrequency, meas::kLevelOneChannel, 16384, 5000, true, "20k [Hz]"}};
+    for (const auto& [display, type, block, width, button, unitLabel] : rows) {
         Graph g;
-        g.frame.DisplayIndex = row.display;
-        g.frame.MeasTypeIndex = row.type;
-        g.frame.BlockSize = row.block;
-        g.frame.Range =
-            row.display == kDisplayTime ? AxisRange{100, -100, 20} : AxisRange{0, -100, 10};
-        g.frame.Graph.Width = row.width;
-        if (row.button) g.frame.Controls = {autoButton};
+        g.frame.DisplayIndex = display, g.frame.MeasTypeIndex = type, g.frame.BlockSize = block;
+        g.frame.Range = display == kDisplayTime ? AxisRange{100, -100, 20} : AxisRange{0, -100, 10};
+        g.frame.Graph.Width = width;
+        if (button) g.frame.Controls = {autoButton};
         DisplayInit(g.graph, g.window, g.frame, true);
         const auto& texts = g.window.Texts;
         const double h = g.window.TextHeight("x");
@@ -95,12 +84,12 @@ TEST(Frame, LabelsNeverOverlapEachOtherOrAControl) {
             return a.Left + a.Width <= b.Left || b.Left + b.Width <= a.Left ||
                    a.Top + a.Height <= b.Top || b.Top + b.Height <= a.Top;
         };
-        EXPECT_TRUE(Has(g.Labels(), row.unitLabel)) << row.unitLabel;
+        EXPECT_EQ(std::ranges::count(g.Labels(), unitLabel), 1) << unitLabel;
         for (size_t i = 0; i < texts.size(); ++i) {
-            EXPECT_TRUE(!row.button || apart(box(texts[i]), autoButton)) << texts[i].text;
+            EXPECT_TRUE(!button || apart(box(texts[i]), autoButton)) << texts[i].text;
             for (size_t j = i + 1; j < texts.size(); ++j)
                 EXPECT_TRUE(apart(box(texts[i]), box(texts[j])))
-                    << texts[i].text << " | " << texts[j].text << " at " << row.width;
+                    << texts[i].text << " | " << texts[j].text << " at " << width;
         }
     }
 }

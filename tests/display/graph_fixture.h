@@ -2,8 +2,6 @@
 #include "display/frame.h"
 #include "support/recording_picture.h"
 #include <algorithm>
-#include <string>
-#include <vector>
 
 namespace terzlab::graphtest {
 
@@ -20,9 +18,8 @@ struct Graph {
     }
     std::vector<RecordedSegment> Lines(DrawStyle style) const {
         std::vector<RecordedSegment> out;
-        for (const auto& s : graph.Segments) {
+        for (const auto& s : graph.Segments)
             if (s.style == style) out.push_back(s);
-        }
         return out;
     }
     std::vector<std::string> Labels() const {
@@ -36,10 +33,6 @@ struct Graph {
 // A segment's ends as x1, y1, x2, y2.
 inline std::vector<int32_t> Ends(const RecordedSegment& s) {
     return {s.x1, s.y1, s.x2, s.y2};
-}
-
-inline bool Has(const std::vector<std::string>& all, const std::string& one) {
-    return std::find(all.begin(), all.end(), one) != all.end();
 }
 
 } // namespace terzlab::graphtest

@@ -1,51 +1,43 @@
+// The curves on the graph: the spectrum with its comparison curves, legend and phase, and the
+// time view.
 #include "analysis/constants.h"
 #include "display/curve_colour.h"
 #include "display/spectrum_plot.h"
+#include "display/time_plot.h"
 #include "graph_fixture.h"
 #include <gtest/gtest.h>
 
 namespace terzlab {
 namespace {
 
+using Strokes = std::vector<std::vector<int32_t>>; // the ends of each segment
+
 struct Spectrum : graphtest::Graph {
     std::vector<double> freq{1000.0, 5000.0, 10000.0};
     std::vector<double> value{-20.0, kNoValue, -60.0};
-    CorrectionCurve comparison;
+    CorrectionCurve comparison{
+        {100.0f, 1000.0f, 10000.0f}, {-20.0f, static_cast<float>(kNoValue), -40.0f}, {}, 1, 1, 3};
     SpectrumInputs in;
 
     Spectrum() {
-        comparison.CurveType = 1;
-        comparison.CurveLoaded = 1;
-        comparison.CurveCount = 3;
-        comparison.CurveFreq = {100.0f, 1000.0f, 10000.0f};
-        comparison.CurveAmp = {-20.0f, static_cast<float>(kNoValue), -40.0f};
-        in.BandFreq = freq;
-        in.BandValue = value;
-        in.LastBand = 2;
-        in.MeasValid = true;
-        in.CurveColour = kMagenta;
-        in.Comparison = &comparison;
-        in.ComparisonChecked = true;
+        in.BandFreq = freq, in.BandValue = value, in.LastBand = 2, in.MeasValid = true;
+        in.CurveColour = kMagenta, in.Comparison = &comparison, in.ComparisonChecked = true;
     }
-    std::vector<RecordedSegment> Curve(Colour c) {
+
+    Strokes Curve(Colour c) {
         DrawSpectrum(graph, window, frame, in);
-        std::vector<RecordedSegment> out;
-        for (const auto& s : Lines(DrawStyle::Solid)) {
-            if (s.colour == c) out.push_back(s);
-        }
+        Strokes out;
+        for (const auto& s : Lines(DrawStyle::Solid))
+            if (s.colour == c) out.push_back(graphtest::Ends(s));
         return out;
     }
 };
 
 TEST(Spectrum, PointsWithoutValueAreBridgedAndTheStampSitsCentredOverAWhiteBox) {
     Spectrum s;
-    const auto measured = s.Curve(kMagenta);
-    ASSERT_EQ(measured.size(), 1u);
     // 1000 Hz in a 700-pixel graph at -20 dB of 0..-100 on 300 pixels, bridged to 10 kHz.
-    EXPECT_EQ(graphtest::Ends(measured[0]), (std::vector{419, 60, 628, 180}));
-    const auto comparison = s.Curve(kBlack);
-    ASSERT_EQ(comparison.size(), 1u);
-    EXPECT_EQ(graphtest::Ends(comparison[0]), (std::vector{209, 60, 628, 120}));
+    EXPECT_EQ(s.Curve(kMagenta), (Strokes{{419, 60, 628, 180}}));
+    EXPECT_EQ(s.Curve(kBlack), (Strokes{{209, 60, 628, 120}}));
     ASSERT_EQ(s.graph.Boxes.size(), 1u);
     const RecordedBox& box = s.graph.Boxes[0];
     const RecordedText& text = s.graph.Texts.at(0);
@@ -126,13 +118,12 @@ TEST(Spectrum, PhaseCurvesOnTheRightHandAxis) {
     s.comparison.CurvePhase = {0.0f, 0.0f, 90.0f};
     s.in.Phase = PhaseCurves{phase, &s.comparison};
     DrawSpectrum(s.graph, s.window, s.frame, s.in);
-    std::vector<std::vector<int32_t>> solid, dotted;
+    Strokes solid, dotted;
     for (const auto& seg : s.graph.Segments)
         if (seg.colour == kPhaseCurveColour)
             (seg.style == DrawStyle::Dot ? dotted : solid).push_back(graphtest::Ends(seg));
-    EXPECT_EQ(solid, (std::vector<std::vector<int32_t>>{{419, 75, 628, 300}}));
-    EXPECT_EQ(dotted,
-              (std::vector<std::vector<int32_t>>{{209, 150, 419, 150}, {419, 150, 628, 0}}));
+    EXPECT_EQ(solid, (Strokes{{419, 75, 628, 300}}));
+    EXPECT_EQ(dotted, (Strokes{{209, 150, 419, 150}, {419, 150, 628, 0}}));
     std::vector<std::string> labels;
     for (const auto& t : s.window.Texts)
         if (t.x > s.frame.Graph.Left + s.frame.Graph.Width && t.colour == kPhaseCurveColour)
@@ -141,6 +132,62 @@ TEST(Spectrum, PhaseCurvesOnTheRightHandAxis) {
                                                 "-90\u00B0"}));
     s.comparison.CurvePhase = {};
     EXPECT_FALSE(HasPhase(s.comparison));
+}
+
+struct TimeView : graphtest::Graph {
+    std::vector<int16_t> buffer;
+    TimeInputs in;
+
+    TimeView(int32_t blockSize, double width, int16_t type) : buffer(2 * blockSize) {
+        graph.Resize(width, 300);
+        frame.DisplayIndex = kDisplayTime, frame.MeasTypeIndex = type,
+        frame.Range = {100, -100, 20};
+        in = {{}, blockSize, 2, 1, kBlue, 0};
+    }
+    std::vector<RecordedSegment> Curve() {
+        in.CaptureBuffer = buffer;
+        DisplayTime(graph, window, frame, in);
+        return Lines(DrawStyle::Solid);
+    }
+};
+
+TEST(Time, DecimatedStrokesRunFromGroupMaximumToMinimumAndATruncatedBlockDrawsNone) {
+    TimeView v(16384, 600, 0);
+    for (int i = 0; i < 16384; ++i)
+        v.buffer[2 * i + 1] = static_cast<int16_t>((i % 7) * 1000);
+    v.buffer[2 * 16383 + 1] = -32768; // in the last, short group
+    const auto curve = v.Curve();
+    ASSERT_EQ(curve.size(), (16384u + 6u) / 7u) << "step 7";
+    EXPECT_EQ(graphtest::Ends(curve[0]), (std::vector{0, 122, 0, 150})) << "6000 on 300 rows";
+    EXPECT_EQ(graphtest::Ends(curve.back()), (std::vector{600, 140, 600, 300}));
+
+    TimeView cut(16384, 600, 0);
+    cut.buffer.resize(100); // a truncated block
+    EXPECT_TRUE(cut.Curve().empty());
+    EXPECT_EQ(cut.window.Texts.back().text, "-100 % ");
+}
+
+TEST(Time, PolarityViewDrawsEveryFrameWithThePulseAtAQuarterAndAcrossTheBlockEnd) {
+    TimeView v(8192, 497, meas::kPulse);
+    v.in.AlignPosition = 1005, v.buffer[2 * 1005 + 1] = 32767;
+    const auto curve = v.Curve();
+    ASSERT_EQ(curve.size(), 1023u);
+    EXPECT_EQ(curve.back().x2, 497);
+    EXPECT_LT(curve[255].y2, 10) << "frame 256 shows the pulse";
+    EXPECT_EQ(curve[255].x2, 124);
+    EXPECT_GT(curve[256].y2, 140);
+
+    TimeView wrap(8192, 497, meas::kPulse); // a pulse straddling the block end stays continuous
+    wrap.in.AlignPosition = 8190;
+    for (int i = 8186; i < 8192 + 10; ++i)
+        wrap.buffer[2 * (i % 8192) + 1] = 20000;
+    const auto wrapped = wrap.Curve();
+    int high = 0;
+    for (size_t i = 1; i < wrapped.size(); ++i) {
+        EXPECT_EQ(wrapped[i].x1, wrapped[i - 1].x2);
+        high += wrapped[i - 1].y2 < 100;
+    }
+    EXPECT_EQ(high, 16);
 }
 
 } // namespace

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
@@ -20,15 +19,14 @@
 namespace terzlab::exporter {
 namespace {
 
-// A folder of the test's own with a level, an impedance and a malformed measurement file.
+// A folder of the test's own with two level and an impedance measurement file (a malformed one
+// is among the fixtures).
 struct Folder : test::TempFolder {
     Folder() {
         ::setenv("XDG_RUNTIME_DIR", path().c_str(), 1); // not Qt's default, which stays in /tmp
         Measurement("level.oct", meas::kLevelOneChannel, -40.0);
         Measurement("flat.oct", meas::kLevelOneChannel, -55.0);
         Measurement("imp.oct", meas::kImpedanceTwoChannel, 6.0);
-        std::ofstream(file("bad.oct")) << kOctHeader << "\r\nTitle\tT\r\n"
-                                       << "Result type\tAutopower Spectrum [dB]\r\n";
     }
     void Measurement(const std::string& name, int16_t type, double base) {
         BandState bands;
@@ -58,25 +56,22 @@ struct Folder : test::TempFolder {
 TEST(ExportTool, RefusalsExitWithOneLineAndWriteNothing) {
     Folder dir;
     const std::size_t files = dir.fileCount();
-    const struct {
-        const char* args;
-        const char* message;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         {"@imp.oct @x.frd", "nicht als FRD"},
         {"@level.oct @x.zma", "nicht als ZMA"},
         {"@level.oct @x.txt", "Unbekannte Endung"},
-        {"@bad.oct @x.csv", "Oktav-Auflösung"},
+        {TERZLAB_TEST_DATA "/oct_no_resolution.OCT @x.csv", "Oktav-Auflösung"},
         {"@none.oct @x.csv", "fehlt oder ist nicht lesbar"},
         {"@level.oct @no/x.svg", "konnte nicht geschrieben werden"},
         {"--resolution 3 @level.oct @x.frd", "nur für Bilder"},
         {"--comparison @imp.oct @level.oct @x.svg", "andere Messart"},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(dir.Export(row.args), kExitError) << row.args;
-        EXPECT_EQ(dir.err.find("terzlab-export: "), 0u) << dir.err;
-        EXPECT_NE(dir.err.find(row.message), std::string::npos) << dir.err;
-        EXPECT_EQ(std::count(dir.err.begin(), dir.err.end(), '\n'), 1) << dir.err;
-        EXPECT_EQ(dir.fileCount(), files) << row.args;
+    for (const auto& [args, message] : rows) {
+        const std::string& err = dir.err;
+        EXPECT_TRUE(dir.Export(args) == kExitError && err.starts_with("terzlab-export: ") &&
+                    err.find(message) != std::string::npos && err.find('\n') == err.size() - 1)
+            << args << ": " << err;
+        EXPECT_EQ(dir.fileCount(), files) << args;
     }
 }
 

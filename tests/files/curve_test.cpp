@@ -1,8 +1,8 @@
 #include "analysis/constants.h"
 #include "files/curve_values.h"
-#include "files/disp_oct.h"
 #include "files/measurement_writer.h"
 #include "support.h"
+#include <algorithm>
 #include <random>
 
 namespace terzlab {
@@ -23,7 +23,7 @@ struct Loader {
         store.Curves[slot].CurveFile = path.filename().string();
         return LoadCurve(store, slot, kLastBand, messages);
     }
-    bool fixture(int slot, const char* name) { return load(slot, DataDir() / name); }
+    bool fixture(int slot, const char* name) { return load(slot, kDataDir / name); }
     // A sensor file picked in the dialog arrives as type 10 with its title already known.
     bool sensor(const char* name) {
         store.Curves[kSensorSlot].CurveLoaded = 1;
@@ -62,19 +62,16 @@ TEST(LoadCurve, WrittenLevelFileLoadsBackAsReferenceBandForBand) {
 }
 
 TEST(LoadCurve, WrongStartLineOrResolutionIsAReadError) {
-    const struct {
-        const char* fixture;
-        int slot;
-        const char* says;
-    } cases[] = {{"oct_start_two_fields.OCT", kComparisonSlot, "falsche Startzeile"},
-                 {"oct_start_other_phase_byte.OCT", kComparisonSlot, "falsche Startzeile"},
-                 {"sen_flat_s10.SEN", kReferenceSlot, "Oktav-Auflösung"}};
-    for (const auto& c : cases) {
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"oct_start_two_fields.OCT", kComparisonSlot, "falsche Startzeile"},
+        {"oct_start_other_phase_byte.OCT", kComparisonSlot, "falsche Startzeile"},
+        {"sen_flat_s10.SEN", kReferenceSlot, "Oktav-Auflösung"}};
+    for (const auto& [fixture, slot, says] : cases) {
         Loader l;
-        EXPECT_FALSE(l.fixture(c.slot, c.fixture));
-        EXPECT_TRUE(Says(l.only(), "Fehler beim Einlesen", c.says)) << l.only();
+        EXPECT_FALSE(l.fixture(slot, fixture));
+        EXPECT_TRUE(Says(l.only(), "Fehler beim Einlesen", says)) << l.only();
         EXPECT_EQ(l.messages.shown.at(0).icon, MsgIcon::Exclamation);
-        EXPECT_TRUE(l[c.slot].CurveLoaded == 0 && l[c.slot].CurveType == 0);
+        EXPECT_TRUE(l[slot].CurveLoaded == 0 && l[slot].CurveType == 0);
     }
 }
 
@@ -122,19 +119,17 @@ TEST(LoadCurve, GarbageOversizedAndMissingFilesAreReportedNotFatal) {
     TempFolder dir;
     std::mt19937 random(4);
     std::string garbage(200000, '\0');
-    for (char& c : garbage)
-        c = static_cast<char>(random());
+    std::generate(garbage.begin(), garbage.end(), [&] { return static_cast<char>(random()); });
     test::writeFile(dir.path() / "garbage.OCT", garbage);
     test::writeFile(dir.path() / "huge.OCT",
                     "F [Hz]\tAmpl [dB]\tPhase [\xF8]\r\n" + std::string(5 << 20, '7'));
     test::writeFile(dir.path() / "keys.OCT", "Title\r\nOctave resolution\r\nF [Hz]\r\n");
-    for (const char* name : {"garbage.OCT", "huge.OCT", "keys.OCT", "absent.OCT"}) {
+    for (const char* name : {"garbage.OCT", "huge.OCT", "keys.OCT", "absent.OCT"})
         for (int slot = 0; slot < 3; ++slot) {
             Loader l;
             l.load(slot, dir.path() / name);
             EXPECT_FALSE(l.messages.shown.empty()) << name << " slot " << slot;
         }
-    }
 }
 
 TEST(SensorFile, SensitivityBecomesOffsetSubtractedFromEveryBandUnlessNotAboveZero) {
@@ -144,8 +139,7 @@ TEST(SensorFile, SensitivityBecomesOffsetSubtractedFromEveryBandUnlessNotAboveZe
     EXPECT_DOUBLE_EQ(l.store.SensorOffset, 40.0);
     for (int j = 0; j <= kLastBand; ++j)
         EXPECT_FLOAT_EQ(l[0].CurveAmp[j], -40.0f);
-    EXPECT_EQ(l[0].CurveFreq[1], 10.59f);
-    EXPECT_EQ(l[0].CurveFreq[42], 112.2f);
+    EXPECT_TRUE(l[0].CurveFreq[1] == 10.59f && l[0].CurveFreq[42] == 112.2f);
     ASSERT_TRUE(negative.sensor("sen_sensitivity_negative.SEN"));
     EXPECT_DOUBLE_EQ(negative.store.SensorOffset, 3.0);
     EXPECT_NE(negative.only().find("Empfindlichkeit"), std::string::npos) << negative.only();
@@ -154,22 +148,18 @@ TEST(SensorFile, SensitivityBecomesOffsetSubtractedFromEveryBandUnlessNotAboveZe
 
 // Bands outside the file's range stay empty, also when many points crowd below its top.
 TEST(SensorFile, BandsOutsideTheFileStayEmptyAndMidwayIsTheMean) {
-    const struct {
-        const char* fixture;
-        int first, last;
-        float atFirst, atLast;
-    } spans[] = {{"sen_100hz_10khz.SEN", 40, 120, 0.0f, 20.0f},
-                 {"sen_dense_low.SEN", 0, 80, 1.0f, 1.0f}};
-    for (const auto& c : spans) {
+    // the file, its first and last band and their values
+    const std::tuple<const char*, int, int, float, float> spans[] = {
+        {"sen_100hz_10khz.SEN", 40, 120, 0.0f, 20.0f}, {"sen_dense_low.SEN", 0, 80, 1.0f, 1.0f}};
+    for (const auto& [fixture, first, last, atFirst, atLast] : spans) {
         Loader l;
-        ASSERT_TRUE(l.sensor(c.fixture));
+        ASSERT_TRUE(l.sensor(fixture));
         const auto& curve = l[0];
         for (int j = 0; j < CorrectionCurve::kEntries; ++j)
-            EXPECT_EQ(curve.CurveAmp[j] == kNoValueSingle, j < c.first || j > c.last)
-                << c.fixture << j;
-        EXPECT_NEAR(curve.CurveAmp[c.first], c.atFirst, 1e-4);
-        EXPECT_NEAR(curve.CurveAmp[c.last], c.atLast, 1e-4);
-        if (c.first == 40) {
+            EXPECT_EQ(curve.CurveAmp[j] == kNoValueSingle, j < first || j > last) << fixture << j;
+        EXPECT_NEAR(curve.CurveAmp[first], atFirst, 1e-4);
+        EXPECT_NEAR(curve.CurveAmp[last], atLast, 1e-4);
+        if (first == 40) {
             EXPECT_NEAR(curve.CurveAmp[60], 5.0f, 1e-4);
             EXPECT_NEAR(curve.CurvePhase[60], 15.0f, 1e-4);
         }

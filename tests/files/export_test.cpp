@@ -2,7 +2,6 @@
 // value.
 #include "analysis/constants.h"
 #include "files/atomic_write.h"
-#include "files/disp_oct.h"
 #include "files/export_writer.h"
 #include "support.h"
 #include <algorithm>
@@ -20,8 +19,7 @@ BandState Bands(int16_t type) {
         bands.Table.BandFreq[b] *= 1.0004;
         if (b < 41) bands.Results(4, b) = -90.0 + b * 4.25;
     }
-    bands.BandValue[3] = kNoValue;
-    bands.BandValue[17] = kNoValue;
+    bands.BandValue[3] = bands.BandValue[17] = kNoValue;
     return bands;
 }
 
@@ -41,48 +39,40 @@ std::vector<std::string> ExpectedRows(const std::string& oct, char separator, bo
     return rows;
 }
 
-struct RoundTrip {
-    int16_t type;
-    ExportFormat format;
-    const char* header; // the first line
-};
-
-const RoundTrip kRoundTrips[] = {
-    {0, ExportFormat::Frd, "* Terzlab-Export"},
-    {1, ExportFormat::Csv, "frequency_hz,level_db,phase_deg"},
-    {3, ExportFormat::Zma, "* Terzlab-Export"},
-    {4, ExportFormat::Zma, "* Terzlab-Export"},
-    {4, ExportFormat::Csv, "frequency_hz,impedance_ohm,phase_deg"},
-};
-
 TEST(ExportWriter, SavedFileAndRunGiveTheFilesBandLinesWithoutNoValue) {
     TempFolder dir;
-    for (const RoundTrip& c : kRoundTrips) {
-        SCOPED_TRACE(c.type);
+    // measurement type, format, the first line
+    const std::tuple<int16_t, ExportFormat, const char*> roundTrips[] = {
+        {0, ExportFormat::Frd, "* Terzlab-Export"},
+        {1, ExportFormat::Csv, "frequency_hz,level_db,phase_deg"},
+        {3, ExportFormat::Zma, "* Terzlab-Export"},
+        {4, ExportFormat::Zma, "* Terzlab-Export"},
+        {4, ExportFormat::Csv, "frequency_hz,impedance_ohm,phase_deg"}};
+    for (const auto& [type, format, first] : roundTrips) {
+        SCOPED_TRACE(type);
         MeasurementHeader header;
-        header.MeasTypeIndex = c.type;
-        header.Title = "Box\tA";
-        const BandState bands = Bands(c.type);
+        header.MeasTypeIndex = type, header.Title = "Box\tA";
+        const BandState bands = Bands(type);
         const std::string oct = MeasurementFileText(header, bands);
         ASSERT_TRUE(ReplaceFile(dir.path() / "m.oct", oct));
         ExportSource saved;
         std::string error;
         ASSERT_TRUE(ReadExportSource(dir.path() / "m.oct", saved, error)) << error;
         const ExportSource run = ExportSourceFor(header, bands, 0);
-        const bool csv = c.format == ExportFormat::Csv;
-        const auto expected = ExpectedRows(oct, csv ? ',' : '\t', c.type == 4);
+        const bool csv = format == ExportFormat::Csv;
+        const auto expected = ExpectedRows(oct, csv ? ',' : '\t', type == 4);
         ASSERT_EQ(expected.size(), 38u);
         for (const ExportSource* source : std::array<const ExportSource*, 2>{&saved, &run}) {
-            EXPECT_EQ(ExportRefusal(c.format, *source), "");
-            const auto lines = Lines(ExportText(c.format, *source));
+            EXPECT_EQ(ExportRefusal(format, *source), "");
+            const auto lines = Lines(ExportText(format, *source));
             ASSERT_GT(lines.size(), expected.size());
-            EXPECT_EQ(lines.front(), c.header);
+            EXPECT_EQ(lines.front(), first);
             const std::vector<std::string> rows(lines.end() - expected.size(), lines.end());
             EXPECT_EQ(rows, expected);
             const std::size_t comments = lines.size() - expected.size() - (csv ? 1 : 0);
             for (std::size_t i = 0; i < comments; ++i)
                 EXPECT_EQ(lines[i][0], '*') << lines[i];
-            EXPECT_EQ(comments, csv ? 0u : (c.type == 4 ? 7u : 8u));
+            EXPECT_EQ(comments, csv ? 0u : (type == 4 ? 7u : 8u));
         }
     }
 }

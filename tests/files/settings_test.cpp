@@ -1,3 +1,4 @@
+#include "files/locations.h"
 #include "files/settings.h"
 #include "support.h"
 
@@ -13,15 +14,9 @@ bool SameAsStart(const Settings& s) {
 TEST(SettingsFile, EverySettingSurvivesWriteAndRead) {
     TempFolder dir;
     Settings written;
-    written.WavInDevIndex = 3;
-    written.MeasTypeIndex = 4;
-    written.AvgCountIndex = 5;
-    written.FreqResIndex = 0;
-    written.SampleRate = 48000;
-    written.ShowHelp = false;
-    written.ExchangeChannel = true;
-    written.ShowPhase = true;
-    written.SeriesResistor = 4.7f;
+    written.WavInDevIndex = 3, written.MeasTypeIndex = 4, written.AvgCountIndex = 5;
+    written.FreqResIndex = 0, written.SampleRate = 48000, written.ShowHelp = false;
+    written.ExchangeChannel = true, written.ShowPhase = true, written.SeriesResistor = 4.7f;
     written.CalibValue = {-12.345678901234, 0.1};
     written.CurveFiles = {"/mess/Mikro ä.SEN", "", "/mess/Vela_1.OCT"};
     written.MoreComparisonFiles = {"/mess/Vela_2.OCT", "", "/mess/Größe.OCT", "", ""};
@@ -46,39 +41,34 @@ TEST(SettingsFile, EverySettingSurvivesWriteAndRead) {
 // Malformed, unknown and out-of-range lines keep the start values.
 TEST(SettingsFile, ASingleKeyChangesOnlyItsSettingAndBadLinesNone) {
     Settings s;
-    ReadSettings(DataDir() / "def_only_fsample.def", s);
+    ReadSettings(kDataDir / "def_only_fsample.def", s);
     EXPECT_EQ(s.SampleRate, 48000);
     s.SampleRate = 44100;
     EXPECT_TRUE(SameAsStart(s));
-    ReadSettings(DataDir() / "def_malformed.def", s);
-    EXPECT_TRUE(s.ExchangeChannel);
-    EXPECT_EQ(s.WavOutDevIndex, 1);
-    s.ExchangeChannel = false;
-    s.WavOutDevIndex = 0;
+    ReadSettings(kDataDir / "def_malformed.def", s);
+    EXPECT_TRUE(s.ExchangeChannel && s.WavOutDevIndex == 1);
+    s.ExchangeChannel = false, s.WavOutDevIndex = 0;
     EXPECT_TRUE(SameAsStart(s));
-    ReadSettings(DataDir() / "no_such_file.def", s);
+    ReadSettings(kDataDir / "no_such_file.def", s);
     EXPECT_TRUE(SameAsStart(s));
 }
 
 // Each number is taken up to its limits and not one past them.
 TEST(SettingsFile, NumbersAreTakenOnlyWithinTheirLimits) {
     TempFolder dir;
-    const struct {
-        const char* line;
-        bool taken;
-    } cases[] = {
+    const std::pair<const char*, bool> cases[] = {
         {"FreqResIndex=0", true},    {"FreqResIndex=2", true},   {"FreqResIndex=-1", false},
         {"FreqResIndex=3", false},   {"ActiveChannel=0", true},  {"ActiveChannel=1", true},
         {"ActiveChannel=-1", false}, {"ActiveChannel=2", false}, {"MeasTypeIndex=4", true},
         {"MeasTypeIndex=5", false},  {"AvgCountIndex=-7", true}, {"AvgCountIndex=-8", false},
         {"AvgCountIndex=7", true},   {"AvgCountIndex=8", false}, {"DisplayTypeIndex=2", false},
         {"WavOutDevIndex=2", false}, {"ShowPhase=-1", true},     {"ShowPhase=1", false}};
-    for (const auto& c : cases) {
-        test::writeFile(dir.path() / "Terzlab.def", std::string(c.line) + "\r\n");
+    for (const auto& [line, taken] : cases) {
+        test::writeFile(dir.path() / "Terzlab.def", std::string(line) + "\r\n");
         Settings s;
         ReadSettings(dir.path() / "Terzlab.def", s);
-        const auto at = SettingsFileText(s).find("\r\n" + std::string(c.line) + "\r\n");
-        EXPECT_EQ(at != std::string::npos, c.taken) << c.line;
+        const auto at = SettingsFileText(s).find("\r\n" + std::string(line) + "\r\n");
+        EXPECT_EQ(at != std::string::npos, taken) << line;
     }
 }
 
@@ -99,8 +89,8 @@ TEST(SettingsStart, OnlyNonZeroCalibrationIsQuestionedAndNeinDropsIt) {
 
 TEST(SettingsStart, StoredCurvesLoadAtStartAndMissingOnesAreNamed) {
     Settings s;
-    s.CurveFiles = {(DataDir() / "sen_flat_s10.SEN").string(), (DataDir() / "gone.OCT").string(),
-                    (DataDir() / "oct_word_in_line.OCT").string()};
+    s.CurveFiles = {(kDataDir / "sen_flat_s10.SEN").string(), (kDataDir / "gone.OCT").string(),
+                    (kDataDir / "oct_word_in_line.OCT").string()};
     DispOct store;
     RecordingMessages messages;
     LoadStoredCurves(store, s, 134, messages);
@@ -114,6 +104,48 @@ TEST(SettingsStart, StoredCurvesLoadAtStartAndMissingOnesAreNamed) {
     RememberCurveFiles(store, remembered);
     EXPECT_EQ(remembered.CurveFiles,
               (decltype(s.CurveFiles){s.CurveFiles[0], "", s.CurveFiles[2]}));
+}
+
+// One layout on disk with the program in bin/; the expected paths are relative to the root.
+struct Layout {
+    const char* what;
+    std::vector<const char*> files;
+    bool xdgSet;
+    Locations want; // programFolder unused
+};
+
+// clang-format off
+const Layout kLayouts[] = {
+    {"build folder", {"bin/pseudo.wav"}, true, {"", "bin/Terzlab.def", "bin", "", "bin"}},
+    {"program copied alone", {"bin/terzlab"}, false, {"", "bin/Terzlab.def", "bin", "", "bin"}},
+    {"installed", {"bin/terzlab", "share/terzlab/pseudo.wav"}, false,
+     {"", "h/.config/terzlab/Terzlab.def", "share/terzlab", "h/.local/share/terzlab", "h"}},
+    {"installed, XDG set", {"bin/terzlab", "share/terzlab/pseudo.wav"}, true,
+     {"", "cfg/terzlab/Terzlab.def", "share/terzlab", "data/terzlab", "h"}},
+    {"installed, portable settings", {"bin/Terzlab.def", "share/terzlab/pseudo.wav"}, true,
+     {"", "bin/Terzlab.def", "share/terzlab", "data/terzlab", "bin"}},
+};
+// clang-format on
+
+TEST(Locations, EachLayoutKeepsItsFilesWhereItsUserExpectsThem) {
+    for (const Layout& layout : kLayouts) {
+        SCOPED_TRACE(layout.what);
+        test::TempFolder dir;
+        const auto at = [&](const std::string& relative) {
+            return relative.empty() ? relative : (dir.path() / relative).string();
+        };
+        for (const char* file : layout.files) {
+            std::filesystem::create_directories((dir.path() / file).parent_path());
+            test::writeFile(dir.path() / file, "x");
+        }
+        const Locations got = FindLocations(
+            at("bin"), {at("h"), layout.xdgSet ? at("cfg") : "", layout.xdgSet ? at("data") : ""});
+        const Locations& w = layout.want;
+        EXPECT_EQ(
+            (std::vector{got.settingsFile, got.stimulusFolder, got.copyFolder, got.documentFolder}),
+            (std::vector{at(w.settingsFile), at(w.stimulusFolder), at(w.copyFolder),
+                         at(w.documentFolder)}));
+    }
 }
 
 } // namespace

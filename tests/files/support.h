@@ -1,14 +1,8 @@
 #pragma once
 #include "analysis/bands.h"
 #include "files/disp_oct.h"
-#include "files/message_service.h"
 #include "support/temp_folder.h"
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace terzlab::test {
 
@@ -35,9 +29,7 @@ class RecordingMessages : public MessageService {
     MsgAnswer answer = MsgAnswer::Yes;
 };
 
-inline std::filesystem::path DataDir() {
-    return TERZLAB_TEST_DATA;
-}
+inline const std::filesystem::path kDataDir = TERZLAB_TEST_DATA;
 
 // Bands on the nominal grid with values first + step * band, the result rows cleared.
 inline BandState Bands(int16_t lastBand, double first, double step = 0.0) {

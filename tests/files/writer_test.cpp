@@ -1,5 +1,6 @@
-#include "files/disp_oct.h"
+#include "analysis/constants.h"
 #include "files/measurement_writer.h"
+#include "files/numbers.h"
 #include "support.h"
 
 #include <cstdlib>
@@ -10,15 +11,14 @@ namespace {
 using namespace test;
 
 TEST(MeasurementWriter, HeaderLinesAreExactAndTypedControlCharactersBecomeBlanks) {
-    MeasurementHeader header;
-    header.Title = "Tief\ttöner\r\nneu";
-    header.InfoType = kInfoMicrophone;
-    header.InfoValues = {"100", "1.5", "0", "-15"};
-    header.CurveOn = {true, false};
-    header.CurveFile = {"MIC.SEN", "ignored.OCT"};
+    const MeasurementHeader header{.Title = "Tief\ttöner\r\nneu",
+                                   .InfoType = kInfoMicrophone,
+                                   .InfoValues = {"100", "1.5", "0", "-15"},
+                                   .CurveOn = {true, false},
+                                   .CurveFile = {"MIC.SEN", "ignored.OCT"}};
     // The whole file, its header and every band line; TERZLAB_WRITE_GOLDEN=1 rewrites it.
     const std::string text = MeasurementFileText(header, Bands(134, -61.374));
-    const auto golden = DataDir() / "written_microphone.OCT";
+    const auto golden = kDataDir / "written_microphone.OCT";
     if (std::getenv("TERZLAB_WRITE_GOLDEN")) writeFile(golden, text);
     EXPECT_EQ(text, readFile(golden));
 }
@@ -27,8 +27,7 @@ TEST(MeasurementWriter, TwoChannelImpedanceWritesItsPhase) {
     auto bands = Bands(133, 8.0);
     bands.Results(4, 0) = -45.25;
     MeasurementHeader header;
-    header.MeasTypeIndex = 4;
-    header.InfoType = kInfoImpedance;
+    header.MeasTypeIndex = 4, header.InfoType = kInfoImpedance;
     header.InfoValues = {"10", "2", "30", "unused"};
     const auto lines = Lines(MeasurementFileText(header, bands));
     EXPECT_EQ(lines[2], "Info\t10\t2\t30");
@@ -57,6 +56,40 @@ TEST(MeasurementWriter, SavesTheGivenValuesAndAFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(messages.shown.at(0).icon, MsgIcon::Exclamation);
     EXPECT_FALSE(
         SaveMeasurementFile(dir.path() / "no" / "folder.OCT", {}, Bands(134, 1.0), {}, messages));
+}
+
+TEST(ParseNumber, AcceptsOnlyPlainDecimalsWithPointOrOneComma) {
+    EXPECT_EQ(ParseNumber("-12.25"), -12.25);
+    EXPECT_EQ(ParseNumber("1,5"), 1.5);
+    EXPECT_EQ(ParseNumber("1.5.2"), 1.5);
+    EXPECT_EQ(ParseNumber("-"), 0.0);
+    for (const char* bad : {"", "1,5,2", " 1", "1 ", "+1", "1e3", "x", "1\t"})
+        EXPECT_EQ(ParseNumber(bad), kNoValue) << '"' << bad << '"';
+}
+
+// 10.00, 10.59 and -61.37 are pinned by the measurement file's lines.
+TEST(FormatNumbers, FourSignificantFrequencyDigitsAndHalvesAwayFromZero) {
+    EXPECT_EQ(FormatFrequency(NominalBandFreq(42), true), "112.2");
+    EXPECT_EQ(FormatFrequency(NominalBandFreq(134), true), "22387");
+    EXPECT_EQ(FormatFrequency(9.71628, true), "9.716");
+    EXPECT_EQ(FormatFrequency(NominalBandFreq(1), false), "10,59");
+    const std::tuple<double, const char*, const char*> rows[] = {
+        {0.125, "0.00", "0.13"},  {-0.125, "0.00", "-0.13"},
+        {2.5, "0", "3"},          {kNoValue, "0.00", "-999.99"},
+        {-0.004, "0.00", "0.00"}, {-0.0, "0.0", "0.0"},
+        {-0.4, "0", "0"},         {-0.005, "0.00", "-0.01"}};
+    for (const auto& [value, pattern, text] : rows)
+        EXPECT_EQ(FormatValue(value, pattern), text) << value;
+    EXPECT_EQ(FormatRoundTrip(-0.0), "0");
+    EXPECT_EQ(FormatRoundTrip(-0.0f), "0");
+    EXPECT_EQ(FormatRoundTrip(-2.5f), "-2.5");
+}
+
+TEST(SplitFields, EmptyFieldsSurviveAndShortLinesStayWhole) {
+    EXPECT_EQ(SplitFields("a\t\tb", '\t'), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(SplitFields("ab\t", '\t'), (std::vector<std::string>{"ab", ""}));
+    EXPECT_EQ(SplitFields("\t", '\t'), (std::vector<std::string>{""}));
+    EXPECT_EQ(SplitFields("", '\t'), (std::vector<std::string>{""}));
 }
 
 } // namespace

@@ -3,9 +3,7 @@
 // four measurements and stop, read off the band values the graph shows; and what the window and
 // the device layer do when the server goes mid-run.
 #include "app/frm_main.h"
-#include "audio/sound_card.h"
 #include "platform/key_state.h"
-#include "platform/message_service.h"
 #include "platform/services.h"
 #include "sound_server.h"
 

@@ -4,9 +4,6 @@
 
 namespace terzlab {
 
-RecordingPicture::RecordingPicture(double scaleWidth, double scaleHeight, double unitsPerPoint)
-    : width_(scaleWidth), height_(scaleHeight), unitsPerPoint_(unitsPerPoint) {}
-
 void RecordingPicture::Cls() {
     Segments.clear();
     Texts.clear();
@@ -16,15 +13,9 @@ void RecordingPicture::Cls() {
     ++ClearCount;
 }
 
-void RecordingPicture::MoveToEx(int32_t x, int32_t y) {
-    penX_ = x;
-    penY_ = y;
-}
-
 void RecordingPicture::LineTo(int32_t x, int32_t y) {
     Segments.push_back({penX_, penY_, x, y, foreColor_, drawStyle_, drawWidth_});
-    penX_ = x;
-    penY_ = y;
+    MoveToEx(x, y);
 }
 
 void RecordingPicture::Print(std::string_view text) {
@@ -38,19 +29,6 @@ double RecordingPicture::TextWidth(std::string_view text) const {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     });
     return static_cast<double>(characters) * 0.5 * font_.Size * unitsPerPoint_;
-}
-
-double RecordingPicture::TextHeight(std::string_view) const {
-    return 1.2 * font_.Size * unitsPerPoint_;
-}
-
-void RecordingPicture::FillBox(double x1, double y1, double x2, double y2, Colour colour) {
-    Boxes.push_back({x1, y1, x2, y2, colour});
-}
-
-void RecordingPicture::Resize(double scaleWidth, double scaleHeight) {
-    width_ = scaleWidth;
-    height_ = scaleHeight;
 }
 
 } // namespace terzlab

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <set>
 
 namespace terzlab {
@@ -42,29 +41,26 @@ double rms(const std::vector<int16_t>& x, std::size_t count) {
 }
 
 TEST(StimulusFiles, AreCanonicalEqualChannelWavsOfWholePeriodsAndTheirLevel) {
-    const struct {
-        const char* name;
-        std::size_t period;
-        double levelDb; // NaN: no calibration sine
-    } files[] = {{"pseudo.wav", 16384, NAN},       {"multi.wav", 65536, NAN},
-                 {"pulse.wav", 8192, NAN},         {"check.wav", 719, NAN},
-                 {"Sin_0050_100.wav", 910, 0.0},   {"Sin_0050_010.wav", 910, -20.0},
-                 {"Sin_0050_001.wav", 910, -40.0}, {"Sin_1000_100.wav", 45, 0.0},
-                 {"Sin_1000_010.wav", 45, -20.0},  {"Sin_1000_001.wav", 45, -40.0}};
-    for (const auto& f : files) {
-        SCOPED_TRACE(f.name);
-        const std::vector<int16_t> both = readStimulus(f.name), x = channel(both, 0);
+    // name, period, level (NaN: no calibration sine)
+    const std::tuple<const char*, std::size_t, double> files[] = {
+        {"pseudo.wav", 16384, NAN},       {"multi.wav", 65536, NAN},
+        {"pulse.wav", 8192, NAN},         {"check.wav", 719, NAN},
+        {"Sin_0050_100.wav", 910, 0.0},   {"Sin_0050_010.wav", 910, -20.0},
+        {"Sin_0050_001.wav", 910, -40.0}, {"Sin_1000_100.wav", 45, 0.0},
+        {"Sin_1000_010.wav", 45, -20.0},  {"Sin_1000_001.wav", 45, -40.0}};
+    for (const auto& [name, period, levelDb] : files) {
+        SCOPED_TRACE(name);
+        const std::vector<int16_t> both = readStimulus(name), x = channel(both, 0);
         EXPECT_EQ(x, channel(both, 1));
         ASSERT_TRUE(x.size() > 3 * 44100 && x.size() < 8 * 44100) << x.size();
-        EXPECT_TRUE(x.size() % f.period == 0 &&
-                    std::equal(x.begin() + f.period, x.end(), x.begin()));
-        if (std::isnan(f.levelDb)) continue;
+        EXPECT_TRUE(x.size() % period == 0 && std::equal(x.begin() + period, x.end(), x.begin()));
+        if (std::isnan(levelDb)) continue;
         int rising = 0; // one cycle per period, not a harmonic of a longer one
-        for (std::size_t n = 1; n <= f.period; ++n)
+        for (std::size_t n = 1; n <= period; ++n)
             rising += x[n - 1] < 0 && x[n] >= 0 ? 1 : 0;
         EXPECT_EQ(rising, 1);
         // Relative to a full-scale sine, amplitude 32768.
-        EXPECT_NEAR(20 * std::log10(rms(x, f.period) * std::sqrt(2.0) / 32768), f.levelDb, 0.01);
+        EXPECT_NEAR(20 * std::log10(rms(x, period) * std::sqrt(2.0) / 32768), levelDb, 0.01);
     }
     const std::vector<int16_t> stop = readStimulus("Stop.wav"); // short: the stop returns soon
     EXPECT_TRUE(stop.size() <= 2 * 44100u / 5 &&

@@ -85,27 +85,22 @@ const audio::DriverImpedance kDrivers[] = {
 };
 
 // Noise at -55 dBFS doubles the limits; a lossy coil (R2 3 ohm, not 15) is fitted with Re given.
-struct Case {
-    const char* name;
-    int type;
-    bool noisy, lossy;
-    friend std::ostream& operator<<(std::ostream& os, const Case& c) { return os << c.name; }
-};
+using Case = std::tuple<std::string, int, bool, bool>; // name, type, noisy, lossy
 
 class AccuracyTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(AccuracyTest, FittedParametersMatchTheSimulatedDrivers) {
-    const Case& c = GetParam();
+    const auto& [caseName, type, noisy, lossy] = GetParam();
     TempFolder dir;
-    Recorder rec{c.noisy ? std::pow(10.0, -55.0 / 20) : 0.0, {}, {}};
+    Recorder rec{noisy ? std::pow(10.0, -55.0 / 20) : 0.0, {}, {}};
     for (audio::DriverImpedance d : kDrivers) {
-        d.r2 = c.lossy ? 3.0 : d.r2;
+        d.r2 = lossy ? 3.0 : d.r2;
         const double sd = 2.0 * std::pow(d.mmsGrams, 0.6) * 10; // cm^2, grows with the mass
-        Measure(dir, d, c.type, rec, dir / "free.oct");
-        Measure(dir, audio::withAddedMass(d, d.mmsGrams / 2), c.type, rec, dir / "loaded.oct");
+        Measure(dir, d, type, rec, dir / "free.oct");
+        Measure(dir, audio::withAddedMass(d, d.mmsGrams / 2), type, rec, dir / "loaded.oct");
         std::ostringstream line;
-        line << (c.lossy ? "--re " + std::to_string(d.re) : "") << " --added-mass "
-             << d.mmsGrams / 2 << " --loaded @loaded.oct --sd " << sd << " @free.oct";
+        line << (lossy ? "--re " + std::to_string(d.re) : "") << " --added-mass " << d.mmsGrams / 2
+             << " --loaded @loaded.oct --sd " << sd << " @free.oct";
         SCOPED_TRACE(std::to_string(d.fs) + " Hz, Qms " + std::to_string(d.qms));
         std::string out, err;
         ASSERT_EQ(RunTs(dir, line.str(), out, err), ts::kExitOk) << err;
@@ -114,21 +109,20 @@ TEST_P(AccuracyTest, FittedParametersMatchTheSimulatedDrivers) {
         for (std::string l; std::getline(lines, l);)
             got[l.substr(0, l.find('='))] = std::stod(l.substr(l.find('=') + 1));
         const double w = 2 * std::numbers::pi * d.fs, cms = 1e3 / (w * w * d.mmsGrams * 1e-3);
-        const struct {
-            const char* name;
-            double want, limitPercent;
-        } expected[] = {{"fs_Hz", d.fs, 0.5},
-                        {"Re_ohm", d.re, 1},
-                        {"Qms", d.qms, 2},
-                        {"Qes", d.qes, 2},
-                        {"Qts", d.qms * d.qes / (d.qms + d.qes), 2},
-                        {"Mms_g", d.mmsGrams, 3},
-                        {"Bl_Tm", std::sqrt(w * d.mmsGrams * 1e-3 * d.re / d.qes), 3},
-                        {"Cms_mm_per_N", cms, 4},
-                        {"Vas_l", VasLitres(cms, sd), 4}};
-        for (const auto& e : expected)
-            EXPECT_LE(100 * std::fabs(got[e.name] / e.want - 1), (c.noisy ? 2 : 1) * e.limitPercent)
-                << e.name;
+        // name, value, limit in %
+        const std::tuple<const char*, double, double> expected[] = {
+            {"fs_Hz", d.fs, 0.5},
+            {"Re_ohm", d.re, 1},
+            {"Qms", d.qms, 2},
+            {"Qes", d.qes, 2},
+            {"Qts", d.qms * d.qes / (d.qms + d.qes), 2},
+            {"Mms_g", d.mmsGrams, 3},
+            {"Bl_Tm", std::sqrt(w * d.mmsGrams * 1e-3 * d.re / d.qes), 3},
+            {"Cms_mm_per_N", cms, 4},
+            {"Vas_l", VasLitres(cms, sd), 4}};
+        for (const auto& [name, want, limitPercent] : expected)
+            EXPECT_LE(100 * std::fabs(got[name] / want - 1), (noisy ? 2 : 1) * limitPercent)
+                << name;
     }
 }
 
@@ -139,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Ts, AccuracyTest,
                                            Case{"OneChannelNoise", 3, true, false},
                                            Case{"TwoChannelLossyCoilReGiven", 4, false, true},
                                            Case{"OneChannelLossyCoilReGiven", 3, false, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& info) { return std::get<0>(info.param); });
 
 // An impedance file of 130 bands from 10 Hz with the driver's phase.
 void WriteOct(const std::string& path, const DriverModel& d, const char* result) {
@@ -153,16 +147,15 @@ void WriteOct(const std::string& path, const DriverModel& d, const char* result)
     }
 }
 
-TEST(TsRefusals, ExitWithOneLineAndPrintNoValues) {
+// An ohmmeter's reading replaces the fitted resistance (the accuracy cases pass without it: the
+// fit finds Re well enough on its own).
+TEST(TsOptions, RefusalsExitWithOneLineAndPrintNoValuesAndAGivenReReplacesTheFit) {
     TempFolder dir;
     WriteOct(dir / "good.oct", {6, 0.5e-3, 0.05, 40, 4, 0.5}, "Impedance Spectrum [Ohm]");
     WriteOct(dir / "level.oct", {6, 0.5e-3, 0.05, 40, 4, 0.5}, "Autopower Spectrum [dB]");
     WriteOct(dir / "flat.oct", {8, 0, 0, 40, 4, 1e9}, "Impedance Spectrum [Ohm]");
     WriteOct(dir / "low.oct", {6, 0.5e-3, 0.05, 9, 4, 0.5}, "Impedance Spectrum [Ohm]");
-    const struct {
-        const char* args;
-        const char* message;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         {"--fast @good.oct", "Unbekannte Option: --fast"},
         {"--re 0 @good.oct", "Ungültiger Wert für --re"},
         {"--added-mass 10 @good.oct", "braucht die Messung mit Zusatzmasse"},
@@ -172,20 +165,11 @@ TEST(TsRefusals, ExitWithOneLineAndPrintNoValues) {
         {"@low.oct", "am Rand des Messbereichs"},
         {"--added-mass 5 --loaded @good.oct @good.oct", "nicht tiefer"},
     };
-    for (const auto& row : rows) {
-        std::string out, err;
-        EXPECT_TRUE(RunTs(dir, row.args, out, err) == ts::kExitError && out.empty()) << row.args;
-        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-        EXPECT_NE(err.find(row.message), std::string::npos) << err;
-    }
-}
-
-// An ohmmeter's reading replaces the fitted resistance (the accuracy cases pass without it: the
-// fit finds Re well enough on its own).
-TEST(TsGivenRe, ReplacesTheFittedResistance) {
-    TempFolder dir;
-    WriteOct(dir / "good.oct", {6, 0.5e-3, 0.05, 40, 4, 0.5}, "Impedance Spectrum [Ohm]");
     std::string out, err;
+    for (const auto& [args, message] : rows)
+        EXPECT_TRUE(RunTs(dir, args, out, err) == ts::kExitError && out.empty() &&
+                    err.find(message) != std::string::npos && err.find('\n') == err.size() - 1)
+            << args << ": " << err;
     ASSERT_EQ(RunTs(dir, "--re 6.6 @good.oct", out, err), ts::kExitOk) << err;
     EXPECT_NE(out.find("\nRe_ohm=6.6"), std::string::npos) << out;
 }
