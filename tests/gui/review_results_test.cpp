@@ -1,15 +1,12 @@
 // What a user would trust after a run: the spectrum view and the save command show only what the
 // last run analysed, commands that change the measurement wait for the run; the window's fixed
 // texts against one golden file; and the dialogs as a new user meets them: number fields that
-// refuse without trapping, numbers in the user's notation, access keys, the smallest screen.
+// refuse without trapping, numbers in the user's notation, access keys.
 #include "app/start.h"
 #include "calibration/frm_calib.h"
 #include "calibration/frm_level.h"
 #include "calibration/numeric_input.h"
 #include "gui_fixture.h"
-#include "guidance/frm_help.h"
-#include "guidance/frm_meas.h"
-#include "guidance/instruction_text.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -240,31 +237,6 @@ TEST_F(ReviewTest, MenusOwnTheirLettersAndClashingControlsHaveTheirOwnKeys) {
     const QString captions = window->cmdStart->text() + window->cmdScope->text() +
                              window->chkLoaded[0]->text() + window->mnuSpecial->title();
     EXPECT_EQ(captions, QStringLiteral("&Starte MessungCheck &OnSens&or:&Spezial"));
-}
-
-// Every dialog fits an 800 x 600 screen with its frame (borders and title bar).
-TEST_F(ReviewTest, DialogsFitTheSmallestScreen) {
-    const QRect screen(QPoint(0, 0), QSize(800, 600) - QSize(16, 40));
-    std::vector<QPointer<QDialog>> dialogs{calibration::frmLevel::open(*window, boxes),
-                                           calibration::frmCalib::open(*window, boxes), openSave()};
-    guidance::DialogState state;
-    float resistor = 10.0f;
-    for (int mode = 0; mode <= guidance::kLastInstructionMode * 3 + 2; ++mode) {
-        state.DialogPage = static_cast<int16_t>(guidance::kInstructionPageBase + mode / 3);
-        const auto type = static_cast<int16_t>(std::min(mode / 3, 4));
-        dialogs.push_back(new guidance::frmMeas(state, {type, 0, int16_t(mode % 3), &resistor}));
-    }
-    for (int16_t page : {0, 5, 10, 15}) {
-        state = {page, page == 0};
-        dialogs.push_back(new guidance::frmHelp(state, nullptr, page == 15));
-    }
-    for (const QPointer<QDialog>& dialog : dialogs) {
-        dialog->show();
-        EXPECT_TRUE(screen.contains(QRect(QPoint(0, 0), dialog->frameGeometry().size())))
-            << dialog->objectName().toStdString() << ' ' << dialog->width() << 'x'
-            << dialog->height();
-        if (dialog->parent() == nullptr && dialog != this->dialog.get()) delete dialog.data();
-    }
 }
 
 } // namespace
