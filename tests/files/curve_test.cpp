@@ -61,17 +61,23 @@ TEST(LoadCurve, WrittenLevelFileLoadsBackAsReferenceBandForBand) {
     EXPECT_EQ(curve.CurveAmp[kLastBand], kNoValueSingle);
 }
 
-TEST(LoadCurve, WrongStartLineOrResolutionIsAReadError) {
+// A wrong start line or resolution, or a sensor table that cannot be interpolated.
+TEST(LoadCurve, UnreadableTablesAreReadErrorsThatLeaveTheSlotWithoutValues) {
     const std::tuple<const char*, int, const char*> cases[] = {
         {"oct_start_two_fields.OCT", kComparisonSlot, "falsche Startzeile"},
         {"oct_start_other_phase_byte.OCT", kComparisonSlot, "falsche Startzeile"},
-        {"sen_flat_s10.SEN", kReferenceSlot, "Oktav-Auflösung"}};
+        {"sen_flat_s10.SEN", kReferenceSlot, "Oktav-Auflösung"},
+        {"sen_descending.SEN", kSensorSlot, ""},
+        {"sen_single_point.SEN", kSensorSlot, ""}};
     for (const auto& [fixture, slot, says] : cases) {
         Loader l;
-        EXPECT_FALSE(l.fixture(slot, fixture));
+        EXPECT_FALSE(slot == kSensorSlot ? l.sensor(fixture) : l.fixture(slot, fixture));
         EXPECT_TRUE(Says(l.only(), "Fehler beim Einlesen", says)) << l.only();
         EXPECT_EQ(l.messages.shown.at(0).icon, MsgIcon::Exclamation);
-        EXPECT_TRUE(l[slot].CurveLoaded == 0 && l[slot].CurveType == 0);
+        const auto& amp = l[slot].CurveAmp;
+        EXPECT_TRUE(l[slot].CurveLoaded == 0 && l[slot].CurveType == 0 &&
+                    std::count(amp.begin(), amp.end(), kNoValueSingle) == CorrectionCurve::kEntries)
+            << fixture;
     }
 }
 
@@ -163,17 +169,6 @@ TEST(SensorFile, BandsOutsideTheFileStayEmptyAndMidwayIsTheMean) {
             EXPECT_NEAR(curve.CurveAmp[60], 5.0f, 1e-4);
             EXPECT_NEAR(curve.CurvePhase[60], 15.0f, 1e-4);
         }
-    }
-}
-
-TEST(SensorFile, TablesThatCannotBeInterpolatedAreReadErrorsWithoutValues) {
-    for (const char* fixture : {"sen_descending.SEN", "sen_single_point.SEN"}) {
-        Loader l;
-        EXPECT_FALSE(l.sensor(fixture));
-        EXPECT_TRUE(l.only().starts_with("Fehler beim Einlesen: ")) << fixture << l.only();
-        EXPECT_EQ(l[0].CurveLoaded, 0);
-        for (float amp : l[0].CurveAmp)
-            EXPECT_EQ(amp, kNoValueSingle);
     }
 }
 
