@@ -72,9 +72,8 @@ TEST(SettingsStart, OnlyNonZeroCalibrationIsQuestionedAndNeinDropsIt) {
               ": Gespeicherten Kalibrierwert für rechten Kanal von 1,50 dB übernehmen?\n\n"
               "Eine Übernahme macht nur dann Sinn, wenn sich die Stellung\n"
               "des Aufnahmemixers seit der Kalibrierung nicht verändert hat!");
-    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Question);
-    EXPECT_EQ(s.CalibValue[1], 0.0);
+    EXPECT_EQ(std::tuple(messages.shown[0].buttons, messages.shown[0].icon, s.CalibValue[1]),
+              std::tuple(MsgButtons::YesNo, MsgIcon::Question, 0.0));
 }
 
 TEST(SettingsStart, StoredCurvesLoadAtStartAndMissingOnesAreNamed) {
@@ -84,10 +83,9 @@ TEST(SettingsStart, StoredCurvesLoadAtStartAndMissingOnesAreNamed) {
     DispOct store;
     RecordingMessages messages;
     LoadStoredCurves(store, s, 134, messages);
-    EXPECT_EQ(store.Curves[0].CurveType, kCurveSensor);
-    EXPECT_FLOAT_EQ(store.Curves[0].CurveAmp[10], -40.0f);
-    EXPECT_EQ(store.Curves[1].CurveLoaded, 0);
-    EXPECT_EQ(store.Curves[2].CurveTitle, "Vergleich");
+    EXPECT_EQ(std::tuple(store.Curves[0].CurveType, store.Curves[0].CurveAmp[10],
+                         store.Curves[1].CurveLoaded, store.Curves[2].CurveTitle),
+              std::tuple(kCurveSensor, -40.0f, 0, "Vergleich"));
     ASSERT_EQ(messages.shown.size(), 2u); // the missing file, the corrupt line
     EXPECT_NE(messages.shown[0].text.find("gone.OCT wurde nicht gefunden"), std::string::npos);
     Settings remembered;
