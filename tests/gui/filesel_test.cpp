@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <sstream>
-
 namespace terzlab::test {
 
 namespace {
@@ -51,12 +49,13 @@ class FileSelTest : public GuiTest {
     std::string savedCurveLines() {
         QDir(folderPath()).remove("kopf.oct");
         save("kopf");
-        std::istringstream file(contents("kopf.oct"));
+        const std::string file = contents("kopf.oct");
         std::string lines;
-        for (std::string line; std::getline(file, line);)
-            for (const std::string key : {"Sensor Compensation Spectrum\t", "Reference Spectrum\t"})
-                if (line.starts_with(key))
-                    lines += line.substr(key.size(), line.find('\r') - key.size()) + ' ';
+        for (const std::string key :
+             {"\nSensor Compensation Spectrum\t", "\nReference Spectrum\t"}) {
+            const size_t at = file.find(key) + key.size();
+            lines += file.substr(at, file.find('\r', at) - at) + ' ';
+        }
         return lines;
     }
     void putFixtureFiles() {

@@ -144,13 +144,12 @@ TEST_F(SettingsTest, MixerCalibrationAndMenuCommandsReachTheirTargets) {
     w().mnuCalib->trigger();
     EXPECT_EQ(opened, (std::vector{-2, 0, 1, 2, 3, -1}));
     choose(w().cmbMeasType, 1);
-    for (QAction* command : {w().mnuXchan, w().mnuHelpShow, w().mnuAbout})
-        command->trigger();
-    EXPECT_TRUE(w().settings().ExchangeChannel && !w().settings().ShowHelp);
-    EXPECT_EQ(helpPages, std::vector<int>{0});
     w().show();
-    w().mnuEnd->trigger();
-    EXPECT_FALSE(w().isVisible());
+    for (QAction* command : {w().mnuXchan, w().mnuHelpShow, w().mnuAbout, w().mnuEnd})
+        command->trigger();
+    EXPECT_EQ(std::tuple(w().settings().ExchangeChannel, w().settings().ShowHelp, helpPages,
+                         w().isVisible()),
+              std::tuple(true, false, std::vector<int>{0}, false));
     ASSERT_EQ(boxes.boxes().size(), 3u);
     EXPECT_EQ(std::pair(boxes.boxes()[0].icon, boxes.boxes()[1].buttons),
               std::pair(platform::MsgIcon::Information, platform::MsgButtons::OkCancel));
