@@ -39,7 +39,8 @@ TEST(MeasurementWriter, SavesTheGivenValuesAndAFailedSaveKeepsTheOldFile) {
     RecordingMessages messages;
     ASSERT_TRUE(SaveMeasurementFile(dir.path() / "a.OCT", {}, Bands(134, 3.0),
                                     std::vector<double>(135, 12.0), messages));
-    EXPECT_EQ(Lines(test::readFile(dir.path() / "a.OCT"))[12], "10.00\t12.00\t0.0");
+    EXPECT_NE(test::readFile(dir.path() / "a.OCT").find("\r\n10.00\t12.00\t0.0\r\n"),
+              std::string::npos);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
     // The longest name the file system allows leaves no room for a temporary name beside it.
