@@ -43,16 +43,4 @@ inline BandState Bands(int16_t lastBand, double first, double step = 0.0) {
     return bands;
 }
 
-// The lines of a file's text; every line ends in CR LF.
-inline std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (auto end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    EXPECT_EQ(start, text.size()) << "text after the last CR LF";
-    return lines;
-}
-
 } // namespace terzlab::test

