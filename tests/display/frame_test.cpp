@@ -26,20 +26,18 @@ TEST(Frame, FrequencyAndLevelLabelsAndAGridRedrawThatKeepsThem) {
               (std::vector<std::string>{"10", "20", "50", "100", "200", "500", "1k", "2k", "5k",
                                         "10k", "20k [Hz]", "0 dB ", "-20 dB ", "-40 dB ", "-60 dB ",
                                         "-80 dB ", "-100 dB "}));
-    const RecordedText& top = g.window.Texts[11];
     const RecordedText& bottom = g.window.Texts.back();
-    EXPECT_DOUBLE_EQ(top.y, g.frame.Graph.Top);
+    EXPECT_DOUBLE_EQ(g.window.Texts[11].y, g.frame.Graph.Top); // the top label, "0 dB "
     EXPECT_DOUBLE_EQ(bottom.y + g.window.TextHeight("x"), g.frame.Graph.Top + g.frame.Graph.Height);
     EXPECT_DOUBLE_EQ(bottom.x + g.window.TextWidth(bottom.text), g.frame.Graph.Left);
 
     // A grid redraw keeps the labels and draws the top line.
     g.frame.Range = {0, -100, 0}; // a step that divides nothing
     DisplayInit(g.graph, g.window, g.frame, false);
-    EXPECT_EQ(g.window.ClearCount, 1);
-    EXPECT_EQ(g.window.Texts.size(), 17u);
-    EXPECT_EQ(g.graph.Segments.size(), 29u);
-    EXPECT_EQ(g.window.Segments.back().colour, kDarkGrey);
-    EXPECT_EQ(g.window.Segments.back().x2, 12000 - 15);
+    const RecordedSegment& topLine = g.window.Segments.back();
+    EXPECT_EQ(std::tuple(g.window.ClearCount, g.window.Texts.size(), g.graph.Segments.size(),
+                         topLine.colour == kDarkGrey, topLine.x2),
+              std::tuple(1, 17u, 29u, true, 12000 - 15));
 
     g.frame.SampleRate = 40000;
     DisplayInit(g.graph, g.window, g.frame, true);
