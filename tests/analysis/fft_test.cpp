@@ -132,8 +132,7 @@ TEST(FastPipeline, GivesTheBitsOfTheStraightforwardOne) {
                     rig->in.ImpedancePart = count < 2 ? 1 : 2;
                     rig->in.WideRange = count % 2 == 1;
                 }
-                LoadBlock(fast.fft, block);
-                BandAnalysis(fast.bands, fast.fft, fast.in);
+                fast.analyse(block);
                 reference::LoadBlock(slow.fft, block);
                 reference::BandAnalysis(slow.bands, slow.fft, slow.in);
                 EXPECT_TRUE(sameBits(fast.fft.FftRe, slow.fft.FftRe) &&

@@ -13,9 +13,9 @@ TEST(Frame, LogGridIsTheSameAt44100And48000) {
         DisplayInit(g.graph, g.window, g.frame, true);
         const auto dotted = g.Lines(DrawStyle::Dot);
         ASSERT_EQ(dotted.size(), 29u + 4u) << rate << ": 10 Hz .. 20 kHz, four level lines";
-        EXPECT_EQ(dotted.front().x1, 0);
-        EXPECT_EQ(dotted[18].x1, rate == 44100 ? 419 : 414) << "1000 Hz";
-        EXPECT_EQ(dotted.back().y1, 240);
+        // 10 Hz, 1000 Hz and the lowest level line
+        EXPECT_EQ(std::tuple(rate, dotted.front().x1, dotted[18].x1, dotted.back().y1),
+                  std::tuple(rate, 0, rate == 44100 ? 419 : 414, 240));
     }
 }
 
@@ -51,9 +51,8 @@ TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparator) {
     DisplayInit(g.graph, g.window, g.frame, true);
     const auto labels = g.Labels();
     ASSERT_EQ(labels.size(), 9u + 11u);
-    EXPECT_EQ(labels[8], "23,2 [ms]");
-    EXPECT_EQ(labels[19], "-100 % ");
-    EXPECT_EQ(g.Lines(DrawStyle::Dot).size(), 7u + 9u);
+    EXPECT_EQ(std::tuple(labels[8], labels[19], g.Lines(DrawStyle::Dot).size()),
+              std::tuple("23,2 [ms]", "-100 % ", 7u + 9u));
 }
 
 // On a narrow graph and beside the auto-range button no label runs into another or hides
