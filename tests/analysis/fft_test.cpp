@@ -71,10 +71,9 @@ void expectAgreement(int16_t type, int16_t window) {
         BandAnalysis(bands, fft, in);
         const auto left = referenceBands(referencePower(block, 0, window != 0), last);
         const auto right = referenceBands(referencePower(block, 1, window != 0), last);
-        for (int b = 0; b <= last; ++b) {
-            meanLeft[b] = (meanLeft[b] * n + left[b]) / (n + 1);
+        for (int b = 0; b <= last; ++b)
+            meanLeft[b] = (meanLeft[b] * n + left[b]) / (n + 1),
             meanRatio[b] = (meanRatio[b] * n + left[b] / right[b]) / (n + 1);
-        }
     }
     AxisRange range;
     GetDbRange(bands, {.MeasTypeIndex = type, .MeasValid = true}, true, range);
@@ -127,11 +126,9 @@ TEST(FastPipeline, GivesTheBitsOfTheStraightforwardOne) {
             Rig fast(type, window, rate, vector), slow(type, window, rate, vector);
             int16_t count = 0;
             for (const auto& block : testBlocks(fast.fft.BlockSize)) {
-                for (Rig* rig : {&fast, &slow}) {
-                    rig->in.AvgCount = count;
-                    rig->in.ImpedancePart = count < 2 ? 1 : 2;
-                    rig->in.WideRange = count % 2 == 1;
-                }
+                fast.in.AvgCount = count, fast.in.ImpedancePart = count < 2 ? 1 : 2;
+                fast.in.WideRange = count % 2 == 1;
+                slow.in = fast.in;
                 fast.analyse(block);
                 reference::LoadBlock(slow.fft, block);
                 reference::BandAnalysis(slow.bands, slow.fft, slow.in);
@@ -155,10 +152,9 @@ TEST(FastFft, GivesTheBitsOfTheStraightforwardTransformAtEverySize) {
             fast.BlockSize = n;
             FftSetup(fast);
             fast.Plan.Vector = fast.Plan.Vector && inverse < 2; // the scalar kernels on 2, 3
-            for (int32_t i = 0; i < n; ++i) {
-                fast.FftRe[i] = std::ldexp(mantissa(rng), exponent(rng));
+            for (int32_t i = 0; i < n; ++i)
+                fast.FftRe[i] = std::ldexp(mantissa(rng), exponent(rng)),
                 fast.FftIm[i] = std::ldexp(mantissa(rng), exponent(rng));
-            }
             FftState slow = fast;
             for (int run = 0; run < 2; ++run) // no state of the first run survives
                 Fft(fast, inverse % 2), reference::Fft(slow, inverse % 2);

@@ -169,10 +169,8 @@ TEST(SoundFile, IsFoundAcceptedReadWholeAndPlayed) {
     auto card = openVirtualCard();
     card->player->setProgramFolder(folder.dir);
     std::string playing;
-    for (const std::string& name : {std::string("Stop.wav"), std::string("multi.wav"), stop}) {
-        card->player->playLooped(name);
-        playing += card->bench->playingFile() + "|";
-    }
+    for (const std::string& name : {std::string("Stop.wav"), std::string("multi.wav"), stop})
+        card->player->playLooped(name), playing += card->bench->playingFile() + "|";
     card->player->playOnce("Stop.wav ");
     EXPECT_EQ(playing + card->bench->playingFile(), "Stop.wav||" + stop + "|");
 }

@@ -117,10 +117,8 @@ TEST(Platform, ListSelectionsAlwaysRunTheHandlerAndEscTapIsSeenOnceAfterRelease)
     int runs = 0;
     QObject::connect(&list, &QComboBox::currentIndexChanged, [&runs] { runs += 1; });
     QObject::connect(&box, &QCheckBox::toggled, [&runs] { runs += 10; });
-    for (int twice = 0; twice < 2; ++twice) {
-        platform::selectListIndex(&list, 1);
-        platform::setChecked(&box, true);
-    }
+    for (int twice = 0; twice < 2; ++twice)
+        platform::selectListIndex(&list, 1), platform::setChecked(&box, true);
     EXPECT_EQ(runs, 12);
 
     platform::EscKeyTracker keys;
