@@ -33,21 +33,19 @@ TEST(BandTable, GridsAt44100And48000) {
     EXPECT_EQ(at48.bands.Table.BandBin[134], 32767); // clamped to the lower half spectrum
 }
 
-// A later block with the count back at 0 replaces the means instead of averaging.
+// A later block with the count back at 0 replaces the means instead of averaging; a silent
+// divisor leaves the mean without a value until the count restarts.
 TEST(BandAnalysis, TransferRatioExchangeAndSilentDivisor) {
     Rig rig(meas::kLevelTwoChannel);
-    rig.impulses(20000, 10000);
-    EXPECT_NEAR(rig.row(3, 60), 4.0, 1e-6);
-    rig.in.ExchangeChannel = true;
-    rig.impulses(20000, 10000);
-    EXPECT_NEAR(rig.row(3, 60), 0.25, 1e-6);
-    // A silent divisor leaves the mean without a value until the count restarts.
-    rig.in.ExchangeChannel = false;
-    rig.impulses(20000, 0);
-    EXPECT_EQ(rig.row(3, 60), kNoValue);
-    rig.in.AvgCount = 1;
-    rig.impulses(20000, 10000);
-    EXPECT_EQ(rig.row(3, 60), kNoValue);
+    const auto ratio = [&rig](bool exchange, double right, int16_t count) {
+        rig.in.ExchangeChannel = exchange, rig.in.AvgCount = count;
+        rig.impulses(20000, right);
+        return rig.row(3, 60);
+    };
+    EXPECT_NEAR(ratio(false, 10000, 0), 4.0, 1e-6);
+    EXPECT_NEAR(ratio(true, 10000, 0), 0.25, 1e-6);
+    EXPECT_EQ(ratio(false, 0, 0), kNoValue);
+    EXPECT_EQ(ratio(false, 10000, 1), kNoValue);
 }
 
 // The divider's answers and phase over the whole grid are pinned end to end by terzlab-analyze;
@@ -109,20 +107,17 @@ TEST(PhaseDeg, LeftHalfPlaneAndAxes) {
         EXPECT_NEAR(PhaseDeg(c[0], c[1]), c[2], 1e-9) << c[0] << "," << c[1];
 }
 
-// The threshold (32000 / 32001 on either polarity) is pinned end to end by terzlab-analyze.
-TEST(Overload, PeaksOfTheBlocksFramesOnly) {
+// The threshold (32000 / 32001 on either polarity) is pinned end to end by terzlab-analyze. The
+// time view's scale steps at half of full scale, the bar's 50.5 pixels round to even.
+TEST(Overload, PeaksOfTheBlocksFramesOnlyAndTheScalesTheyGive) {
     auto block = test::stereoBlock(1024, test::impulse(10, 32000), test::impulse(20, -32768));
     EXPECT_EQ(ChannelPeaks(block, 1024), (std::array<int32_t, 2>{32000, 32768}));
     EXPECT_TRUE(IsOverload(32768));
     EXPECT_EQ(ChannelPeaks(block, 8)[0], 0); // only the block's frames count
-}
-
-TEST(Overload, TimeViewScaleAndLevelBar) {
-    EXPECT_EQ(TimeViewScale(16384).RangeTop, 100);
-    EXPECT_EQ(TimeViewScale(16383).RangeTop, 50);
-    EXPECT_EQ(LevelBarLength(32768, 200), 200);
-    EXPECT_EQ(LevelBarLength(16384, 101), 50); // 50.5 rounds to even
-    EXPECT_EQ(LevelBarLength(0, 200), 0);
+    EXPECT_EQ((std::vector<int>{TimeViewScale(16384).RangeTop, TimeViewScale(16383).RangeTop,
+                                LevelBarLength(32768, 200), LevelBarLength(16384, 101),
+                                LevelBarLength(0, 200)}),
+              (std::vector{100, 50, 200, 50, 0}));
 }
 
 std::vector<int16_t> pulse(int32_t rise, int32_t fall, int16_t level = 20000) {

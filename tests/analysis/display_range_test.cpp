@@ -34,10 +34,9 @@ TEST(GetDbRange, LevelsInDecibelWithOffsetsAndNoValueForZeroPower) {
     in.CalibrationRun = true;
     GetDbRange(s, in, false, range);
     EXPECT_NEAR(s.BandValue[3], -20, 1e-12);
-    EXPECT_EQ(range.RangeTop, 100);   // no auto range asked for
     BandState empty = filled(1, 0.0); // nothing to show leaves the axis
     EXPECT_FALSE(GetDbRange(empty, DisplayInputs{}, true, range).AxisChanged);
-    EXPECT_EQ(range.RangeTop, 100);
+    EXPECT_EQ(range.RangeTop, 100); // as left by both calls: the others asked for no auto range
 }
 
 TEST(GetDbRange, SmoothingUsesUnsmoothedNeighboursAndEdgeWeights) {
@@ -77,9 +76,8 @@ TEST(GetDbRange, ImpedancePassesTheResolutionStepUnchanged) {
     DisplayInputs in{
         .MeasTypeIndex = meas::kImpedanceTwoChannel, .MeasValid = true, .FreqResIndex = 0};
     AxisRange range;
-    const DbRangeResult r = GetDbRange(s, in, true, range);
+    EXPECT_EQ(GetDbRange(s, in, true, range).Min, 0.0f);
     EXPECT_TRUE(s.BandValue[1] == 4.0 && s.BandValue[2] == kOpenCircuit);
-    EXPECT_EQ(r.Min, 0.0f);
     EXPECT_EQ(test::Axis(range), (std::vector{1000, 0, 200}));
 }
 
@@ -117,9 +115,11 @@ TEST(ChosenAxis, EachReasonAnAxisCannotBeDrawnIsNamed) {
         {0, -100, 25, "Die Teilung"},
         {0, -90, 20, "Der Abstand"},
         {0, -15, 1, "Höchstens"}};
-    for (const auto& [top, bottom, step, fault] : choices)
-        EXPECT_TRUE(AxisFault(top, bottom, step).starts_with(fault))
-            << top << " " << bottom << " " << step;
+    for (const auto& [top, bottom, step, fault] : choices) {
+        const std::string said = AxisFault(top, bottom, step);
+        EXPECT_TRUE(*fault ? said.starts_with(fault) : said.empty())
+            << top << " " << bottom << " " << step << ": " << said;
+    }
 }
 
 // Sensor and reference are subtracted, a sensor band without value spreads; a comparison curve
@@ -134,14 +134,12 @@ TEST(GetDbRange, CurvesAreSubtractedAndAComparisonWidensTheRangeOnlyWhenItFits) 
     DisplayInputs in{.MeasValid = true, .LevelCorr5 = 0, .Curves = {&sensor, &reference, &cmp}};
     in.CurveChecked = {true, true, true};
     AxisRange range;
-    DbRangeResult r = GetDbRange(s, in, true, range);
+    const DbRangeResult r = GetDbRange(s, in, true, range);
     EXPECT_NEAR(s.BandValue[3], 0 - 2 + 3, 1e-12);
     EXPECT_EQ(s.BandValue[4], kNoValue);
-    EXPECT_EQ(r.Min, -42.0f);
-    EXPECT_EQ(range.RangeBottom, -50);
+    EXPECT_EQ(std::pair(r.Min, range.RangeBottom), std::pair(-42.0f, int16_t{-50}));
     cmp.CurveType = 2; // an impedance curve does not fit a level measurement
-    r = GetDbRange(s, in, true, range);
-    EXPECT_EQ(r.Min, 1.0f);
+    EXPECT_EQ(GetDbRange(s, in, true, range).Min, 1.0f);
 }
 
 // Type 4 with a reference: the rows take the reference impedance once per analysed block.
@@ -174,17 +172,14 @@ TEST(GetDbRange, TwoChannelReferenceFeedsTheMeanOncePerBlockAndFollowsTheExchang
     EXPECT_EQ(rig.s().BandValue[5], kNoValue);
     EXPECT_NEAR(rig.s().Results(3, 5), 10.0, 1e-9); // left as the analysis put it
 
-    const double before = rig.s().Results(3, 30);
-    for (int i = 0; i < 3; ++i) // redraws: resolution change, check box, resize
-        rig.session.Redraw(rig.display, true, rig.range);
-    EXPECT_EQ(rig.s().Results(3, 30), before);
-    EXPECT_NEAR(rig.s().BandValue[30], 20.0, 1e-4);
-
     // A second, different block: the analysis takes in 10*8000/6000 with count 1, then the
-    // reference step 10*8000/2500 with the same count; a second or a missing step shows.
+    // reference step 10*8000/2500 with the same count; a second or a missing step shows, also
+    // after a redraw (resolution change, check box, resize).
     rig.block(8000, 14000, 1);
-    const double analysed = (20.0 + 10.0 * 8000 / 6000) / 2;
-    EXPECT_NEAR(rig.s().BandValue[30], (analysed + 32.0) / 2, 1e-3);
+    const double mean = ((20.0 + 10.0 * 8000 / 6000) / 2 + 32.0) / 2;
+    EXPECT_NEAR(rig.s().BandValue[30], mean, 1e-3);
+    rig.session.Redraw(rig.display, true, rig.range);
+    EXPECT_NEAR(rig.s().BandValue[30], mean, 1e-3);
 
     rig.reference.CurveAmp.fill(20 * std::log10(0.5f)); // r*X2 = X1: open circuit
     rig.block(8000, 16000, 0);

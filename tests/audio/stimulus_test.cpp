@@ -147,38 +147,32 @@ TEST(SoundFile, IsFoundAcceptedReadWholeAndPlayed) {
         {"list.wav", wavImage(16, 44100, true), false}};
     for (const auto& [name, bytes, valid] : cases)
         EXPECT_EQ(isValidStimulusWav(folder.write(name, bytes)), valid) << name;
-    EXPECT_TRUE(FileExists(folder.file("cut.wav")));
-    EXPECT_FALSE(isValidStimulusWav(folder.file("missing.wav")));
-    EXPECT_FALSE(FileExists(folder.dir));
-    EXPECT_FALSE(FileExists(folder.file("missing.wav")));
-    EXPECT_FALSE(FileExists(""));
+    const std::string missing = folder.file("missing.wav");
+    EXPECT_EQ((std::vector{FileExists(folder.file("cut.wav")), FileExists(folder.dir),
+                           FileExists(missing), FileExists(""), isValidStimulusWav(missing)}),
+              (std::vector{true, false, false, false, false}));
     const std::string stop = folder.write("Stop.wav", image);
     EXPECT_EQ(resolvePlayPath(folder.dir, "Stop.wav "), stop);
     EXPECT_EQ(resolvePlayPath(folder.dir, "Stop.wav"), stop);
     EXPECT_EQ(resolvePlayPath("/nowhere", stop), stop);
     EXPECT_EQ(resolvePlayPath("/nowhere", folder.dir + "\\Stop.wav  "), stop);
-    EXPECT_FALSE(resolvePlayPath(folder.dir, "pseudo.wav"));
-    EXPECT_FALSE(resolvePlayPath(folder.dir, "   "));
-    EXPECT_FALSE(resolvePlayPath("/", folder.dir)); // a folder is no file
+    EXPECT_FALSE(resolvePlayPath(folder.dir, "pseudo.wav") || resolvePlayPath(folder.dir, "   ") ||
+                 resolvePlayPath("/", folder.dir)); // missing, blank, a folder
 
     const auto sound = readSoundFile(stop);
     ASSERT_TRUE(sound);
     ASSERT_TRUE(sound->channels == 2 && sound->sampleRate == 44100 && sound->frames() == 100u);
     EXPECT_EQ(Bytes(reinterpret_cast<const char*>(sound->samples.data()), 400), image.substr(44));
-    EXPECT_FALSE(readSoundFile(folder.file("cut.wav")));
-    EXPECT_FALSE(readSoundFile(folder.file("none.wav")));
+    EXPECT_FALSE(readSoundFile(folder.file("cut.wav")) || readSoundFile(folder.file("none.wav")));
 
     // The virtual player finds bare names in the program folder and stops on a missing file.
     auto card = openVirtualCard();
     card->player->setProgramFolder(folder.dir);
-    card->player->playLooped("Stop.wav");
-    EXPECT_EQ(card->bench->playingFile(), "Stop.wav");
-    card->player->playLooped("multi.wav");
-    EXPECT_EQ(card->bench->playingFile(), "");
-    card->player->playLooped(stop);
-    EXPECT_EQ(card->bench->playingFile(), stop);
+    std::string playing;
+    for (const std::string& name : {std::string("Stop.wav"), std::string("multi.wav"), stop})
+        card->player->playLooped(name), playing += card->bench->playingFile() + "|";
     card->player->playOnce("Stop.wav ");
-    EXPECT_EQ(card->bench->playingFile(), "");
+    EXPECT_EQ(playing + card->bench->playingFile(), "Stop.wav||" + stop + "|");
 }
 
 } // namespace

@@ -20,7 +20,7 @@ std::string Caption(float x, float y, const CursorInputs& in) {
     return u.Caption.value_or("<none>");
 }
 
-TEST(Cursor, CornersReadTheAxisEndsInBothViews) {
+TEST(Cursor, CornersReadTheAxisEndsInBothViewsAndNothingToReadChangesNothing) {
     CursorInputs in = kSpectrum;
     EXPECT_EQ(Caption(0, 0, in), "0,00 dB / 10,00 Hz");
     EXPECT_EQ(Caption(699, 299, in), "-100,00 dB / 22050 Hz");
@@ -33,10 +33,9 @@ TEST(Cursor, CornersReadTheAxisEndsInBothViews) {
     EXPECT_EQ(Caption(699, 0, in), "5,00 % / 23,2 ms");
     in.MeasTypeIndex = meas::kImpedanceTwoChannel, in.BlockSize = 65536, in.Range = {100, -100, 20};
     EXPECT_EQ(Caption(699, 299, in), "-100,0 % / 1486 ms");
-}
 
-TEST(Cursor, NothingToReadChangesNothing) {
-    CursorInputs in = kSpectrum;
+    // Nothing to read changes nothing, a comparison curve alone is read.
+    in = kSpectrum;
     in.MeasValid = false;
     EXPECT_EQ(CursorReadout(10, 10, true, in).Do, CursorUpdate::Action::Unchanged);
     EXPECT_EQ(CursorReadout(10, 10, false, in).Do, CursorUpdate::Action::Unchanged);

@@ -13,9 +13,9 @@ TEST(Frame, LogGridIsTheSameAt44100And48000) {
         DisplayInit(g.graph, g.window, g.frame, true);
         const auto dotted = g.Lines(DrawStyle::Dot);
         ASSERT_EQ(dotted.size(), 29u + 4u) << rate << ": 10 Hz .. 20 kHz, four level lines";
-        EXPECT_EQ(dotted.front().x1, 0);
-        EXPECT_EQ(dotted[18].x1, rate == 44100 ? 419 : 414) << "1000 Hz";
-        EXPECT_EQ(dotted.back().y1, 240);
+        // 10 Hz, 1000 Hz and the lowest level line
+        EXPECT_EQ(std::tuple(rate, dotted.front().x1, dotted[18].x1, dotted.back().y1),
+                  std::tuple(rate, 0, rate == 44100 ? 419 : 414, 240));
     }
 }
 
@@ -26,20 +26,18 @@ TEST(Frame, FrequencyAndLevelLabelsAndAGridRedrawThatKeepsThem) {
               (std::vector<std::string>{"10", "20", "50", "100", "200", "500", "1k", "2k", "5k",
                                         "10k", "20k [Hz]", "0 dB ", "-20 dB ", "-40 dB ", "-60 dB ",
                                         "-80 dB ", "-100 dB "}));
-    const RecordedText& top = g.window.Texts[11];
     const RecordedText& bottom = g.window.Texts.back();
-    EXPECT_DOUBLE_EQ(top.y, g.frame.Graph.Top);
+    EXPECT_DOUBLE_EQ(g.window.Texts[11].y, g.frame.Graph.Top); // the top label, "0 dB "
     EXPECT_DOUBLE_EQ(bottom.y + g.window.TextHeight("x"), g.frame.Graph.Top + g.frame.Graph.Height);
     EXPECT_DOUBLE_EQ(bottom.x + g.window.TextWidth(bottom.text), g.frame.Graph.Left);
 
     // A grid redraw keeps the labels and draws the top line.
     g.frame.Range = {0, -100, 0}; // a step that divides nothing
     DisplayInit(g.graph, g.window, g.frame, false);
-    EXPECT_EQ(g.window.ClearCount, 1);
-    EXPECT_EQ(g.window.Texts.size(), 17u);
-    EXPECT_EQ(g.graph.Segments.size(), 29u);
-    EXPECT_EQ(g.window.Segments.back().colour, kDarkGrey);
-    EXPECT_EQ(g.window.Segments.back().x2, 12000 - 15);
+    const RecordedSegment& topLine = g.window.Segments.back();
+    EXPECT_EQ(std::tuple(g.window.ClearCount, g.window.Texts.size(), g.graph.Segments.size(),
+                         topLine.colour == kDarkGrey, topLine.x2),
+              std::tuple(1, 17u, 29u, true, 12000 - 15));
 
     g.frame.SampleRate = 40000;
     DisplayInit(g.graph, g.window, g.frame, true);
@@ -53,9 +51,8 @@ TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparator) {
     DisplayInit(g.graph, g.window, g.frame, true);
     const auto labels = g.Labels();
     ASSERT_EQ(labels.size(), 9u + 11u);
-    EXPECT_EQ(labels[8], "23,2 [ms]");
-    EXPECT_EQ(labels[19], "-100 % ");
-    EXPECT_EQ(g.Lines(DrawStyle::Dot).size(), 7u + 9u);
+    EXPECT_EQ(std::tuple(labels[8], labels[19], g.Lines(DrawStyle::Dot).size()),
+              std::tuple("23,2 [ms]", "-100 % ", 7u + 9u));
 }
 
 // On a narrow graph and beside the auto-range button no label runs into another or hides

@@ -69,31 +69,28 @@ TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
     ASSERT_TRUE(load());
     platform::selectListIndex(window->cmbDisplay, kDisplayFrequency);
     window->run().Range = AxisRange{0, -100, 20};
-    const struct {
-        const char *top, *bottom, *step;
-        int held; // the field refused on its own: 0 top, 1 bottom, 2 step, -1 none
-        const char* note;
-        std::vector<int> axis;
-    } entries[] = {{"1200", "-100", "20", 0, "", {0, -100, 20}},
-                   {"0", "-100", "0", 2, "", {0, -100, 20}},
-                   {"10", "-30,5", "5", -1, "Oben, unten", {0, -100, 20}},
-                   {"10", "-30", "5", -1, "", {10, -30, 5}}};
-    for (const auto& e : entries) {
-        SCOPED_TRACE(e.top + std::string(" ") + e.bottom + " " + e.step);
+    // top, bottom, step typed; the field refused on its own (0 top, 1 bottom, 2 step, -1 none);
+    // the start of the note; the axis then
+    const std::tuple<std::array<const char*, 3>, int, const char*, std::vector<int>> entries[] = {
+        {{"1200", "-100", "20"}, 0, "", {0, -100, 20}},
+        {{"0", "-100", "0"}, 2, "", {0, -100, 20}},
+        {{"10", "-30,5", "5"}, -1, "Oben, unten", {0, -100, 20}},
+        {{"10", "-30", "5"}, -1, "", {10, -30, 5}}};
+    for (const auto& [typed, held, note, axis] : entries) {
+        SCOPED_TRACE(typed[0] + std::string(" ") + typed[1] + " " + typed[2]);
         QPointer<app::frmAxis> dialog = window->mnuAxis_Click();
-        dialog->txtTop->setText(QString::fromUtf8(e.top));
-        dialog->txtBottom->setText(QString::fromUtf8(e.bottom));
-        dialog->txtStep->setText(QString::fromUtf8(e.step));
+        const std::array<QLineEdit*, 3> fields{dialog->txtTop, dialog->txtBottom, dialog->txtStep};
+        for (int f = 0; f < 3; ++f)
+            fields[f]->setText(QString::fromUtf8(typed[f]));
         dialog->cmdOK->click();
         QApplication::processEvents();
-        EXPECT_EQ(axisOf(*window), e.axis);
-        const bool taken = e.held < 0 && *e.note == 0;
+        EXPECT_EQ(axisOf(*window), axis);
+        const bool taken = held < 0 && *note == 0;
         ASSERT_EQ(dialog.isNull(), taken);
         if (taken) continue;
-        const QLineEdit* fields[] = {dialog->txtTop, dialog->txtBottom, dialog->txtStep};
         for (int f = 0; f < 3; ++f)
-            EXPECT_EQ(fields[f]->toolTip().startsWith(QStringLiteral("Erlaubt: ")), f == e.held);
-        EXPECT_EQ(dialog->lblNote->text().left(QString(e.note).size()), e.note);
+            EXPECT_EQ(fields[f]->toolTip().startsWith(QStringLiteral("Erlaubt: ")), f == held);
+        EXPECT_EQ(dialog->lblNote->text().left(QString(note).size()), note);
         dialog->cmdCancel->click();
     }
     EXPECT_EQ(window->cmdAutoRange->text(), QStringLiteral("A&uto Off"));
@@ -101,17 +98,13 @@ TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
     EXPECT_EQ(axisOf(*window), (std::vector{10, -30, 5})) << "a run keeps the chosen axis";
 
     // Half notches add up; Ctrl changes the span. A step of 200 would pass the limit.
-    const struct {
-        int angle;
-        bool ctrl;
-        std::vector<int> axis;
-    } turns[] = {{120, false, {15, -25, 5}}, {60, false, {15, -25, 5}},
-                 {60, false, {20, -20, 5}},  {-240, false, {10, -30, 5}},
-                 {120, true, {10, -6, 2}},   {-240, true, {10, -70, 10}},
-                 {-480, true, {10, -70, 10}}};
-    for (const auto& t : turns) {
-        turnWheel(window->picGraph, t.angle, t.ctrl);
-        EXPECT_EQ(axisOf(*window), t.axis) << t.angle << " " << t.ctrl;
+    const std::tuple<int, bool, std::vector<int>> turns[] = {
+        {120, false, {15, -25, 5}},  {60, false, {15, -25, 5}}, {60, false, {20, -20, 5}},
+        {-240, false, {10, -30, 5}}, {120, true, {10, -6, 2}},  {-240, true, {10, -70, 10}},
+        {-480, true, {10, -70, 10}}};
+    for (const auto& [angle, ctrl, axis] : turns) {
+        turnWheel(window->picGraph, angle, ctrl);
+        EXPECT_EQ(axisOf(*window), axis) << angle << " " << ctrl;
     }
 
     platform::selectListIndex(window->cmbDisplay, kDisplayTime);

@@ -36,10 +36,9 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
     startRun(1);
     EXPECT_GT(curvePixels(*window), window->picGraph->width() / 2) << "crosses most of the graph";
     const AxisRange range = window->run().Range;
-    const auto& values = window->bands().BandValue;
-    const double top = *std::max_element(values.begin(), values.end());
-    EXPECT_LE(top, range.RangeTop) << "the axis fits the data";
-    EXPECT_GT(top, range.RangeTop - range.RangeStep);
+    const double top = std::ranges::max(window->bands().BandValue);
+    EXPECT_TRUE(top <= range.RangeTop && top > range.RangeTop - range.RangeStep)
+        << "the axis fits the data: " << top;
     // The labels left of the graph are printed on the window's own surface.
     const QImage labels = window->windowPicture().Image().copy(
         0, window->picGraph->y(), window->picGraph->x(), window->picGraph->height());
@@ -68,8 +67,7 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
               QStringLiteral("-100,00 dB / 10,00 Hz"));
     EXPECT_EQ(window->cursor().shape(), Qt::CrossCursor);
     moveMouse(window->centralWidget(), QPointF(5, 5));
-    EXPECT_TRUE(window->lblCursor->isHidden());
-    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(window->lblCursor->isHidden() && window->cursor().shape() == Qt::ArrowCursor);
     QLocale::setDefault(before);
 
     setGain(8.0);
@@ -80,21 +78,15 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
     startRun(0);
     EXPECT_TRUE(window->lblOVL[0]->isHidden() && window->lblOVL[1]->isHidden()) << "latched";
     const int end = barEnd(window->picLevel[1], Qt::magenta);
-    EXPECT_GT(end, 0);
-    EXPECT_LT(end, window->picLevel[1]->width() / 2);
+    EXPECT_TRUE(end > 0 && end < window->picLevel[1]->width() / 2) << end;
 }
 
 TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePulseView) {
-    app::Settings settings;
-    settings.MeasTypeIndex = meas::kImpedanceTwoChannel;
-    ASSERT_TRUE(load({}, settings));
-    const BandTable& table = window->bands().Table;
-    StoredCurve& reference = window->dispOct().Curves[kReferenceSlot];
+    ASSERT_TRUE(load());
+    platform::selectListIndex(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    StoredCurve& reference = window->dispOct().Curves[kReferenceSlot]; // taken band by band
     reference.CurveLoaded = 1;
     reference.CurveType = 1;
-    reference.CurveCount = static_cast<int16_t>(table.LastBand + 1);
-    for (int b = 0; b <= table.LastBand; ++b)
-        reference.CurveFreq[b] = static_cast<float>(table.BandFreq[b]);
     reference.CurveAmp.fill(0.5f);
     window->chkLoaded[kReferenceSlot]->setEnabled(true);
     platform::setChecked(window->chkLoaded[kReferenceSlot], true);
@@ -124,24 +116,21 @@ TEST(Platform, ListSelectionsAlwaysRunTheHandlerAndEscTapIsSeenOnceAfterRelease)
     int runs = 0;
     QObject::connect(&list, &QComboBox::currentIndexChanged, [&runs] { runs += 1; });
     QObject::connect(&box, &QCheckBox::toggled, [&runs] { runs += 10; });
-    for (int twice = 0; twice < 2; ++twice) {
-        platform::selectListIndex(&list, 1);
-        platform::setChecked(&box, true);
-    }
+    for (int twice = 0; twice < 2; ++twice)
+        platform::selectListIndex(&list, 1), platform::setChecked(&box, true);
     EXPECT_EQ(runs, 12);
 
     platform::EscKeyTracker keys;
     QWidget target;
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(&target, &press);
-    EXPECT_TRUE(keys.escHeld());
-    QApplication::sendEvent(&target, &release);
-    EXPECT_FALSE(keys.escHeld());
-    EXPECT_TRUE(keys.escPressed());
-    EXPECT_FALSE(keys.escPressed());
-    QApplication::sendEvent(&target, &press);
-    QApplication::sendEvent(&target, &release);
+    const auto send = [&](QEvent::Type type) { // whether ESC is held then
+        QKeyEvent key(type, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&target, &key);
+        return keys.escHeld();
+    };
+    EXPECT_EQ((std::vector{send(QEvent::KeyPress), send(QEvent::KeyRelease), keys.escPressed(),
+                           keys.escPressed()}),
+              (std::vector{true, false, true, false}));
+    send(QEvent::KeyPress), send(QEvent::KeyRelease);
     keys.forgetEsc();
     EXPECT_FALSE(keys.escPressed());
 }
@@ -155,19 +144,15 @@ TEST(QtPicture, SpectrumCurveLandsWhereTheMappingPutsIt) {
     const std::vector<double> freq{20.0, 200.0, 2000.0, 20000.0};
     const std::vector<double> value{-50.0, -50.0, kNoValue, -50.0};
     SpectrumInputs in;
-    in.BandFreq = freq;
-    in.BandValue = value;
-    in.LastBand = 3;
-    in.MeasValid = true;
-    in.CurveColour = kMagenta;
-    DrawSpectrum(graph, window, frame, in);
+    in.BandFreq = freq, in.BandValue = value, in.LastBand = 3, in.MeasValid = true;
+    DrawSpectrum(graph, window, frame, in); // in blue
 
     const QImage& image = graph.Image();
     const int y = ToPixel(LevelY(-50.0, 297, frame.Range));
     for (double f : {35.0, 750.0, 3500.0, 15000.0}) {
         const int x = ToPixel(FrequencyX(f, 497, frame.SampleRate));
         const QImage nearRow = image.copy(x, y - 1, 1, 3); // within a pixel of the mapped row
-        EXPECT_GT(countPixels(nearRow, [](QColor c) { return c == Qt::magenta; }), 0) << f << " Hz";
+        EXPECT_GT(countPixels(nearRow, [](QColor c) { return c == Qt::blue; }), 0) << f << " Hz";
         EXPECT_EQ(image.pixelColor(x, y - 25), Qt::white) << f << " Hz, above the curve";
     }
 }
