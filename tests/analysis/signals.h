@@ -14,9 +14,10 @@ using Channel = std::function<double(int32_t)>; // sample value of frame i, full
 
 inline std::vector<int16_t> stereoBlock(int32_t n, const Channel& left, const Channel& right) {
     std::vector<int16_t> buf(static_cast<size_t>(2 * n));
-    for (int32_t i = 0; i < n; ++i)
-        buf[2 * i] = static_cast<int16_t>(std::lround(left(i))),
-                buf[2 * i + 1] = static_cast<int16_t>(std::lround(right(i)));
+    for (int32_t i = 0; i < n; ++i) {
+        buf[2 * i] = static_cast<int16_t>(std::lround(left(i)));
+        buf[2 * i + 1] = static_cast<int16_t>(std::lround(right(i)));
+    }
     return buf;
 }
 

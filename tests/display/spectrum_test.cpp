@@ -169,8 +169,9 @@ TEST(Time, PolarityViewDrawsEveryFrameWithThePulseAtAQuarterAndAcrossTheBlockEnd
     const auto curve = v.Curve();
     ASSERT_EQ(curve.size(), 1023u);
     // The last stroke ends at the right edge; frame 256 shows the pulse, the next one not.
-    EXPECT_EQ(std::tuple(curve.back().x2, curve[255].x2, curve[255].y2<10, curve[256].y2> 140),
-              std::tuple(497, 124, true, true));
+    EXPECT_EQ(
+        std::tuple(curve.back().x2, curve[255].x2, (curve[255].y2 < 10), (curve[256].y2 > 140)),
+        std::tuple(497, 124, true, true));
 
     TimeView wrap(8192, 497, meas::kPulse); // a pulse straddling the block end stays continuous
     wrap.in.AlignPosition = 8190;
