@@ -453,7 +453,7 @@ from the measurement CD</translation>
     </message>
     <message>
         <source>Spezifikation: %1</source>
-        <translation>Specification: %1</translation>
+        <translation>Signal data: %1</translation>
     </message>
     <message>
         <source>Zeitfenster: %1</source>
