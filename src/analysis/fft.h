@@ -22,10 +22,10 @@ inline constexpr int16_t kWindowBlackman = 3;
 struct FftState {
     int32_t BlockSize = 0;
     int16_t WindowType = kWindowUniform;
-    std::vector<float> WindowCoeff; // 0..BlockSize-1
-    std::vector<float> FftRe;       // 0..BlockSize-1, transformed in place
-    std::vector<float> FftIm;
-    FftPlan Plan; // tables and work arrays of the transform, built by FftSetup
+    std::vector<float> WindowCoeff{}; // 0..BlockSize-1
+    std::vector<float> FftRe{};       // 0..BlockSize-1, transformed in place
+    std::vector<float> FftIm{};
+    FftPlan Plan{}; // tables and work arrays of the transform, built by FftSetup
 };
 
 struct BlockSetting {

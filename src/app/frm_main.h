@@ -60,12 +60,12 @@ struct MainServices {
     platform::KeyState* keys = nullptr;
     platform::Sleeper* sleeper = nullptr;
     DialogState* dialogs = nullptr;
-    Locations places; // settings file, stimulus files, first folder of the file dialog
-    std::function<int()> screenWidth; // pixels; the primary screen when empty
+    Locations places{}; // settings file, stimulus files, first folder of the file dialog
+    std::function<int()> screenWidth{}; // pixels; the primary screen when empty
     // Opens the instruction (frmMeas) or help (frmHelp) dialog for DialogPage; the windows
     // themselves when empty.
-    std::function<void()> openInstructions;
-    std::function<void()> openHelp;
+    std::function<void()> openInstructions{};
+    std::function<void()> openHelp{};
     // Starts the mixer programs; the system's processes when empty.
     platform::ProcessLauncher* processes = nullptr;
 };

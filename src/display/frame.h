@@ -31,13 +31,13 @@ struct ControlBox {
 struct FrameInputs {
     int16_t DisplayIndex = kDisplayFrequency; // cmbDisplay: 0 time, 1 frequency
     int16_t MeasTypeIndex = 0;
-    AxisRange Range;
+    AxisRange Range{};
     int32_t SampleRate = 44100;
     int32_t BlockSize = 16384;
     int16_t ImpedancePart = 0;
-    GraphPlacement Graph;
+    GraphPlacement Graph{};
     std::string DecimalSeparator = ".";
-    std::vector<ControlBox> Controls; // controls beside the graph (the auto-range button)
+    std::vector<ControlBox> Controls{}; // controls beside the graph (the auto-range button)
 };
 
 inline constexpr int kTwipsPerPixel = 15;

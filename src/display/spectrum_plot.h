@@ -43,8 +43,8 @@ struct PhaseCurves {
 inline constexpr AxisRange kPhaseAxis{90, -90, 45};
 
 struct SpectrumInputs {
-    std::span<const double> BandFreq;  // 0..LastBand (more entries are ignored)
-    std::span<const double> BandValue; // 0..LastBand, NoValue where a band has none
+    std::span<const double> BandFreq{};  // 0..LastBand (more entries are ignored)
+    std::span<const double> BandValue{}; // 0..LastBand, NoValue where a band has none
     int16_t LastBand = 0;
     bool MeasValid = false;
     Colour CurveColour = kBlue;
@@ -53,9 +53,9 @@ struct SpectrumInputs {
     const ModelCurve* Model = nullptr;           // drawn when not empty
     // With further comparison curves, every comparison curve drawn gets a legend line, the first
     // with this title.
-    std::vector<LegendCurve> MoreComparisons;
-    std::string ComparisonTitle;
-    std::string ComparisonValue;        // under the mouse pointer, or empty
+    std::vector<LegendCurve> MoreComparisons{};
+    std::string ComparisonTitle{};
+    std::string ComparisonValue{};      // under the mouse pointer, or empty
     const HeldCurve* Held = nullptr;    // drawn when not empty
     std::optional<PhaseCurves> Phase{}; // with its axis labels, when set
     std::optional<CurvePoint> Marker{}; // the measured band under the mouse pointer

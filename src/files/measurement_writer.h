@@ -21,16 +21,16 @@ inline constexpr int16_t kInfoImpedance = 2;
 
 // What the file says about the measurement beside the band values. Texts are UTF-8.
 struct MeasurementHeader {
-    std::string Title;                     // txtInfo(1)
-    int16_t InfoType = kInfoTextOnly;      // cmbInfoTyp
-    std::array<std::string, 4> InfoValues; // txtInfo(2..5)
+    std::string Title{};                     // txtInfo(1)
+    int16_t InfoType = kInfoTextOnly;        // cmbInfoTyp
+    std::array<std::string, 4> InfoValues{}; // txtInfo(2..5)
     int32_t SampleRate = 44100;
     int32_t BlockSize = 16384;
     int16_t WindowType = 0;
     int16_t MeasTypeIndex = 0;
     // chkLoaded(0) and chkLoaded(1) ticked, and CurveFile(0), CurveFile(1) (names only).
     std::array<bool, 2> CurveOn{false, false};
-    std::array<std::string, 2> CurveFile;
+    std::array<std::string, 2> CurveFile{};
 };
 
 // The band lines of the file before formatting: frequency, the value to keep and the phase

@@ -30,15 +30,15 @@ struct Settings {
     int16_t ActiveChannel = 1;
     bool ExchangeChannel = false;
     bool ShowPhase = false; // the impedance phase on the graph; stored as -1 and 0
-    std::optional<text::Language> UiLanguage; // chosen by the user; none: the locale's
+    std::optional<text::Language> UiLanguage{}; // chosen by the user; none: the locale's
     float SeriesResistor = 10.0f;
     std::array<double, 2> CalibValue{0.0, 0.0};
     // Full paths (UTF-8) of the sensor, reference and comparison curve files; empty: none.
-    std::array<std::string, 3> CurveFiles;
+    std::array<std::string, 3> CurveFiles{};
     // Full paths of the comparison curves shown beside the first (CurveFiles[2]); empty: none.
-    std::array<std::string, 5> MoreComparisonFiles;
+    std::array<std::string, 5> MoreComparisonFiles{};
     // The file dialog's remembered field texts InfoTexts(type, field), UTF-8.
-    std::array<std::array<std::string, kInfoFieldCount>, kInfoTypeCount> InfoTexts;
+    std::array<std::array<std::string, kInfoFieldCount>, kInfoTypeCount> InfoTexts{};
 };
 
 // Each valid key replaces its member; a missing file, comments, unknown keys and malformed or

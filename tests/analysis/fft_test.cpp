@@ -56,8 +56,7 @@ std::vector<double> referenceBands(const std::vector<double>& p, int lastBand) {
 }
 
 void expectAgreement(int16_t type, int16_t window) {
-    FftState fft;
-    fft.BlockSize = kN, fft.WindowType = window;
+    FftState fft{.BlockSize = kN, .WindowType = window};
     FftSetup(fft);
     BandState bands;
     BuildBandTable(bands, {kRate, kN, type});
@@ -148,8 +147,7 @@ TEST(FastFft, GivesTheBitsOfTheStraightforwardTransformAtEverySize) {
     std::uniform_int_distribution<int> exponent(-30, 4);
     for (int32_t n = 2; n <= 16384; n *= 2)
         for (int inverse = 0; inverse < 4; ++inverse) {
-            FftState fast;
-            fast.BlockSize = n;
+            FftState fast{.BlockSize = n};
             FftSetup(fast);
             fast.Plan.Vector = fast.Plan.Vector && inverse < 2; // the scalar kernels on 2, 3
             for (int32_t i = 0; i < n; ++i)

@@ -35,9 +35,8 @@ struct Folder : test::TempFolder {
             bands.Table.BandFreq.push_back(NominalBandFreq(b));
             bands.BandValue.push_back(b % 9 == 4 ? kNoValue : base + 10.0 * std::sin(b / 9.0));
         }
-        MeasurementHeader header;
-        header.MeasTypeIndex = type;
-        ASSERT_TRUE(ReplaceFile(path() / name, MeasurementFileText(header, bands)));
+        ASSERT_TRUE(
+            ReplaceFile(path() / name, MeasurementFileText({.MeasTypeIndex = type}, bands)));
     }
     // The exit status of a command line where "@name" is a file of the folder; stderr in err.
     int Export(const std::string& line) {

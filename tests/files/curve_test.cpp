@@ -39,9 +39,8 @@ template <std::size_t N> std::vector<float> Head(const std::array<float, N>& val
 TEST(LoadCurve, WrittenLevelFileLoadsBackAsReferenceBandForBand) {
     TempFolder dir;
     const auto bands = test::Bands(kLastBand, -60.0, 0.4567);
-    MeasurementHeader header;
-    header.Title = "Box ä ö ü ß 30° 漢";
-    test::writeFile(dir.path() / "m.OCT", MeasurementFileText(header, bands));
+    test::writeFile(dir.path() / "m.OCT",
+                    MeasurementFileText({.Title = "Box ä ö ü ß 30° 漢"}, bands));
     Loader l;
     ASSERT_TRUE(l.load(kReferenceSlot, dir.path() / "m.OCT"));
     const auto& curve = l[kReferenceSlot];

@@ -33,8 +33,7 @@ TEST(ExportWriter, SavedFileAndRunGiveTheFilesBandLinesWithoutNoValue) {
         {0, Frd}, {1, Csv}, {3, Zma}, {4, Zma}, {4, Csv}};
     std::string all;
     for (const auto& [type, format] : roundTrips) {
-        MeasurementHeader header;
-        header.MeasTypeIndex = type, header.Title = "Box\tA";
+        const MeasurementHeader header{.Title = "Box\tA", .MeasTypeIndex = type};
         const BandState bands = Bands(type);
         ASSERT_TRUE(ReplaceFile(dir.path() / "m.oct", MeasurementFileText(header, bands)));
         ExportSource saved, run = ExportSourceFor(header, bands, 0);
@@ -55,11 +54,9 @@ TEST(ExportWriter, ARefusalKeepsTheOldFileAndExtensionsMatchInAnyCase) {
     TempFolder dir;
     const auto target = dir.path() / "old.frd";
     test::writeFile(target, "old");
-    MeasurementHeader header;
-    header.MeasTypeIndex = 3;
     std::string error;
-    EXPECT_FALSE(
-        WriteExport(target, ExportFormat::Frd, ExportSourceFor(header, Bands(3), 0), error));
+    EXPECT_FALSE(WriteExport(target, ExportFormat::Frd,
+                             ExportSourceFor({.MeasTypeIndex = 3}, Bands(3), 0), error));
     EXPECT_EQ(test::readFile(target), "old");
     EXPECT_EQ(ExportFormatFor("a/B.ZmA"), ExportFormat::Zma);
     EXPECT_FALSE(ExportFormatFor("a.txt").has_value());

@@ -63,8 +63,7 @@ TEST(SettingsFile, NumbersAreTakenOnlyWithinTheirLimits) {
 }
 
 TEST(SettingsStart, OnlyNonZeroCalibrationIsQuestionedAndNeinDropsIt) {
-    Settings s;
-    s.CalibValue = {0.0, 1.5};
+    Settings s{.CalibValue = {0.0, 1.5}};
     RecordingMessages messages;
     messages.answer = MsgAnswer::No;
     ConfirmStoredCalibration(s, messages, ",");
@@ -77,9 +76,9 @@ TEST(SettingsStart, OnlyNonZeroCalibrationIsQuestionedAndNeinDropsIt) {
 }
 
 TEST(SettingsStart, StoredCurvesLoadAtStartAndMissingOnesAreNamed) {
-    Settings s;
-    s.CurveFiles = {(kDataDir / "sen_flat_s10.SEN").string(), (kDataDir / "gone.OCT").string(),
-                    (kDataDir / "oct_word_in_line.OCT").string()};
+    const Settings s{.CurveFiles = {(kDataDir / "sen_flat_s10.SEN").string(),
+                                    (kDataDir / "gone.OCT").string(),
+                                    (kDataDir / "oct_word_in_line.OCT").string()}};
     DispOct store;
     RecordingMessages messages;
     LoadStoredCurves(store, s, 134, messages);

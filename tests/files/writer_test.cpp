@@ -19,9 +19,8 @@ TEST(MeasurementWriter, WrittenFilesReadAsTheirGoldenFiles) {
                                        .InfoValues = {"100", "1.5", "0", "-15"},
                                        .CurveOn = {true, false},
                                        .CurveFile = {"MIC.SEN", "ignored.OCT"}};
-    MeasurementHeader impedance;
-    impedance.MeasTypeIndex = 4, impedance.InfoType = kInfoImpedance;
-    impedance.InfoValues = {"10", "2", "30", "unused"};
+    const MeasurementHeader impedance{
+        .InfoType = kInfoImpedance, .InfoValues = {"10", "2", "30", "unused"}, .MeasTypeIndex = 4};
     auto withPhase = Bands(133, 8.0);
     withPhase.Results(4, 0) = -45.25;
     for (const auto& [name, text] :

@@ -47,10 +47,8 @@ TEST(CalibCheck, PeakMayLieOneBandBesideTheExpectedOneAndDeviationNeedsABinAbove
     }
     EXPECT_EQ(checkPeak(82).text, "Der Maximalwert von -6.02 dB tritt NICHT in der erwarteten\r\n"
                                   "1/12 Oktave mit der Mittenfrequenz von 1000 Hz auf!");
-    FftState fft;
-    fft.BlockSize = 16384;
-    fft.FftRe.assign(16384, 0.0f);
-    fft.FftIm.assign(16384, 0.0f);
+    FftState fft{
+        .BlockSize = 16384, .FftRe = std::vector(16384, 0.0f), .FftIm = std::vector(16384, 0.0f)};
     fft.FftRe[100] = 1e-9f; // power 1e-18: below the floor
     EXPECT_EQ(checkPeak(80, &fft).text.find("Frequenzabweichung"), std::string::npos);
     fft.FftRe[364] = 0.25f; // the left channel's bin nearest 980 Hz
@@ -139,10 +137,10 @@ TEST_F(CalibDialogTest, AcceptedSineGetsItsCalibValueFromTheVoltageInRange) {
 // and gives the main window back as it was (further boxes are the main window's own reactions to
 // the restored selections).
 TEST_F(CalibDialogTest, WarningsForTheSignalAndAFailedCalibrationRestoresTheMainWindow) {
-    platform::selectListIndex(window->cmbDisplay, 0);
-    platform::selectListIndex(window->cmbFreqRes, 0);
+    choose(window->cmbDisplay, 0);
+    choose(window->cmbFreqRes, 0);
     platform::setChecked(window->chkAvgType, false);
-    platform::selectListIndex(window->cmbAvgCnt, 1);
+    choose(window->cmbAvgCnt, 1);
     const auto shown = [this] {
         return std::tuple(window->cmbDisplay->currentIndex(), window->cmbFreqRes->currentIndex(),
                           window->chkAvgType->isChecked(), window->cmbAvgCnt->currentIndex(),
@@ -167,7 +165,7 @@ TEST_F(CalibDialogTest, WarningsForTheSignalAndAFailedCalibrationRestoresTheMain
 
 TEST_F(CalibDialogTest, CancellingTheSummaryDiscardsBothChannels) {
     window->settings().CalibValue = {1.5, -2.25};
-    platform::selectListIndex(window->cmbMeasType, 1);
+    choose(window->cmbMeasType, 1);
     open();
     EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(frmCalib::open(*window, boxes), dialog.data()); // one dialog at a time

@@ -119,12 +119,12 @@ class EnglishTest : public GuiTest {
     }
 
     void restartIn(text::Language language) {
-        window.reset();
+        fileDialog.reset(), window.reset();
         text::InstallLanguage(language);
         makeWindow();
         useProgramStimuli();
         ASSERT_TRUE(window->Form_Load());
-        platform::selectListIndex(window->cmbMeasType, meas::kImpedanceTwoChannel);
+        choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
         window->cmdStart->click();
     }
 
@@ -150,12 +150,11 @@ class EnglishTest : public GuiTest {
             state = {page, page == 0};
             dialogs.push_back(new guidance::frmHelp(state, nullptr, page == 15));
         }
-        std::unique_ptr<app::frmSel> save = openFileDialog(*window, boxes, folderPath(), 0);
-        dialogs.push_back(save.get());
+        dialogs.push_back(&openFileDialog(0));
         for (const QPointer<QDialog>& dialog : dialogs) {
             dialog->show();
             shown.push_back(shownBy(dialog));
-            if (dialog->parent() == nullptr && dialog != save.get()) delete dialog.data();
+            if (dialog->parent() == nullptr && dialog != fileDialog.get()) delete dialog.data();
         }
         boxes.clear();
         window->mnuCalib_Click();
@@ -211,8 +210,7 @@ TEST_F(EnglishTest, SavedFilesAreTheSameInBothLanguages) {
     std::string saved[2];
     for (const text::Language language : {text::Language::German, text::Language::English}) {
         restartIn(language);
-        std::unique_ptr<app::frmSel> dialog =
-            openFileDialog(*window, boxes, folderPath(), app::sel::kSave);
+        app::frmSel* dialog = &openFileDialog(app::sel::kSave);
         dialog->cmbInfoTyp->setCurrentIndex(2);
         dialog->txtInfo[0]->setText(QStringLiteral("probe"));
         dialog->cmdDisp_Click();

@@ -15,10 +15,8 @@ inline std::string measurementFile(const std::string& title, double value, int m
     for (int band = 0; band <= 135; ++band)
         bands.Table.BandFreq.push_back(NominalBandFreq(band));
     bands.BandValue.assign(135, value);
-    MeasurementHeader header;
-    header.Title = title;
-    header.MeasTypeIndex = static_cast<int16_t>(measType);
-    return MeasurementFileText(header, bands);
+    return MeasurementFileText({.Title = title, .MeasTypeIndex = static_cast<int16_t>(measType)},
+                               bands);
 }
 
 } // namespace terzlab::test

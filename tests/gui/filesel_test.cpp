@@ -16,34 +16,24 @@ namespace sel = app::sel;
 class FileSelTest : public GuiTest {
   protected:
     void SetUp() override { ASSERT_TRUE(load()); }
-    void TearDown() override {
-        dialog.reset();
-        GuiTest::TearDown();
-    }
-
-    app::frmSel& open(int16_t mode) {
-        dialog = openFileDialog(*window, boxes, folderPath(), mode);
-        return *dialog;
-    }
-    void measureType(int type) { platform::selectListIndex(window->cmbMeasType, type); }
     // The rows, each without the padding of its name column, joined by "|".
     std::string rows() const {
         QStringList texts;
-        for (int row = 0; row < dialog->Liste1->count(); ++row)
-            texts << dialog->Liste1->item(row)->text().simplified();
+        for (int row = 0; row < fileDialog->Liste1->count(); ++row)
+            texts << fileDialog->Liste1->item(row)->text().simplified();
         return texts.join(u'|').toStdString();
     }
     // The files of the mode whose rows start with the names, chosen and loaded.
     void loadFiles(int16_t mode, std::initializer_list<const char*> names) {
-        open(mode);
+        openFileDialog(mode);
         for (const char* name : names)
-            for (QListWidgetItem* row : dialog->Liste1->findItems(name, Qt::MatchStartsWith))
+            for (QListWidgetItem* row : fileDialog->Liste1->findItems(name, Qt::MatchStartsWith))
                 row->setSelected(true);
-        dialog->cmdDisp_Click();
+        fileDialog->cmdDisp_Click();
     }
     void save(const QString& typed) {
-        open(sel::kSave).txtInfo[0]->setText(typed);
-        dialog->cmdDisp_Click();
+        openFileDialog(sel::kSave).txtInfo[0]->setText(typed);
+        fileDialog->cmdDisp_Click();
     }
     // The sensor's and the reference's header lines of a saved measurement file, without keys.
     std::string savedCurveLines() {
@@ -73,8 +63,6 @@ class FileSelTest : public GuiTest {
         put("blank.SEN", sensorHeader + " \r\nTitle\tMikro\r\n");
         put("leer.sen", "");
     }
-
-    std::unique_ptr<app::frmSel> dialog;
 };
 
 // The questions before overwriting and the failed write into a folder are worded in
@@ -82,7 +70,7 @@ class FileSelTest : public GuiTest {
 TEST_F(FileSelTest, SavingNamesTheFileAndNeverLosesAnOldOne) {
     const auto saved = [this](const char* typed, const QString& file) {
         save(typed);
-        return std::to_string(dialog->isVisible()) + ' ' + contents(file).substr(0, 25);
+        return std::to_string(fileDialog->isVisible()) + ' ' + contents(file).substr(0, 25);
     };
     const std::string written = "0 #This file contains data ";
     EXPECT_EQ(saved("Probe.OcT", "Probe.OcT"), written);
@@ -95,7 +83,7 @@ TEST_F(FileSelTest, SavingNamesTheFileAndNeverLosesAnOldOne) {
     ASSERT_TRUE(QDir(folderPath()).mkdir("ordner.oct"));
     boxes.answerNext(MsgAnswer::Yes);
     save("ordner.oct");
-    EXPECT_TRUE(dialog->isVisible() && QFileInfo(filePath("ordner.oct")).isDir());
+    EXPECT_TRUE(fileDialog->isVisible() && QFileInfo(filePath("ordner.oct")).isDir());
     expectBoxesAsGolden();
 }
 
@@ -111,8 +99,8 @@ TEST_F(FileSelTest, OnlyFilesThatFitModeAndMeasurementAreListed) {
         {meas::kPulse, sel::kReference, ""},
     };
     for (const auto& [type, mode, expected] : cases) {
-        measureType(type);
-        open(mode);
+        choose(window->cmbMeasType, type);
+        openFileDialog(mode);
         EXPECT_EQ(rows(), expected) << type << ' ' << mode;
     }
     EXPECT_TRUE(boxes.boxes().empty());
@@ -122,12 +110,12 @@ TEST_F(FileSelTest, ALongNameIsListedCutAndLoadedWhole) {
     const std::string title =
         "Referenz im Messraum, Mikrofon 1 m vor der Box, Raumecke links, Schaumstoffkeile";
     put("Referenzmessung_lang_2024.oct", measurementFile(title, 4.25));
-    open(sel::kReference);
+    openFileDialog(sel::kReference);
     EXPECT_EQ(rows(), "Referenzmessung_la Amp " + title);
     loadFiles(sel::kReference, {"Referenzmessung_la"});
     const StoredCurve& curve = window->dispOct().Curves[kReferenceSlot];
     QCheckBox* box = window->chkLoaded[kReferenceSlot];
-    EXPECT_EQ(std::tuple(dialog->isVisible(), curve.CurveDir + '/' + curve.CurveFile,
+    EXPECT_EQ(std::tuple(fileDialog->isVisible(), curve.CurveDir + '/' + curve.CurveFile,
                          curve.CurveTitle, curve.CurveAmp[0], box->isEnabled() && box->isChecked(),
                          box->text()),
               std::tuple(false, filePath("Referenzmessung_lang_2024.oct").toStdString(), title,
@@ -139,9 +127,9 @@ TEST_F(FileSelTest, InvalidRowsAreDroppedFromTheChoiceAndTheLastValidRowStays) {
     putFixtureFiles();
     loadFiles(sel::kSensor, {"blank.SEN", "leer.sen"});
     expectBoxesAsGolden();
-    EXPECT_TRUE(dialog->isVisible() && dialog->Liste1->selectedItems().isEmpty());
+    EXPECT_TRUE(fileDialog->isVisible() && fileDialog->Liste1->selectedItems().isEmpty());
     EXPECT_EQ(window->dispOct().Curves[kSensorSlot].CurveLoaded, 0);
-    open(sel::kComparison);
+    openFileDialog(sel::kComparison);
     ASSERT_EQ(rows(), "Vela_pegel.OCT Amp VP");
     put("Vela_zwei.oct", measurementFile("Zwei", 7.5));
     loadFiles(sel::kComparison, {"Vela_pegel.OCT", "Vela_zwei.oct"});
@@ -179,7 +167,7 @@ TEST_F(FileSelTest, AFailedLoadLeavesAnEmptySlotAndTheHeaderNamesOnlyCurvesInUse
                                                  {4, "No\tNone Yes\tpegel.oct "},
                                                  {3, "No\tNone No\tNone "}};
     for (const auto& [type, lines] : cases) {
-        measureType(type);
+        choose(window->cmbMeasType, type);
         EXPECT_TRUE(sensor->isChecked() && window->chkLoaded[kReferenceSlot]->isChecked());
         EXPECT_EQ(savedCurveLines(), lines) << type;
     }
@@ -188,43 +176,43 @@ TEST_F(FileSelTest, AFailedLoadLeavesAnEmptySlotAndTheHeaderNamesOnlyCurvesInUse
 TEST_F(FileSelTest, AFolderChangeIsRememberedAndAnUnreadableFolderIsReported) {
     ASSERT_TRUE(QDir(folderPath()).mkdir("sub"));
     put("sub/tief.oct", measurementFile("Tief", 1.0));
-    open(sel::kSave);
+    openFileDialog(sel::kSave);
     EXPECT_EQ(rows(), "");
-    dialog->Dir1->setPath(filePath("sub"));
+    fileDialog->Dir1->setPath(filePath("sub"));
     EXPECT_EQ(rows(), "tief.oct Amp Tief");
-    dialog->cmdEsc_Click();
-    open(sel::kReference);
-    EXPECT_EQ(dialog->Dir1->path(), filePath("sub"));
+    fileDialog->cmdEsc_Click();
+    openFileDialog(sel::kReference);
+    EXPECT_EQ(fileDialog->Dir1->path(), filePath("sub"));
     EXPECT_EQ(rows(), "tief.oct Amp Tief");
-    dialog->Dir1->setPath(filePath("fehlt"));
+    fileDialog->Dir1->setPath(filePath("fehlt"));
     expectLastBox(1, "Der Ordner " + filePath("fehlt") + " kann nicht gelesen werden!", "Fehler");
     EXPECT_EQ(rows(), "");
 }
 
 TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndTheFileKeepsTwelfthOctaves) {
-    measureType(meas::kImpedanceOneChannel);
-    open(sel::kSave);
-    EXPECT_EQ(QString::number(dialog->cmbInfoTyp->currentIndex()) + ' ' +
-                  dialog->lblInfo[2]->text() + ' ' + dialog->txtInfo[1]->text(),
+    choose(window->cmbMeasType, meas::kImpedanceOneChannel);
+    openFileDialog(sel::kSave);
+    EXPECT_EQ(QString::number(fileDialog->cmbInfoTyp->currentIndex()) + ' ' +
+                  fileDialog->lblInfo[2]->text() + ' ' + fileDialog->txtInfo[1]->text(),
               "2 Rv [Ohm]: Beschreibung der Messung");
-    EXPECT_TRUE(!dialog->txtInfo[4]->isHidden() && dialog->txtInfo[5]->isHidden());
-    dialog->txtInfo[2]->setText("4,7");
-    EXPECT_TRUE(dialog->txtInfo_LostFocus(2));
-    dialog->txtInfo[0]->setText("tt");
-    dialog->cmdDisp_Click();
+    EXPECT_TRUE(!fileDialog->txtInfo[4]->isHidden() && fileDialog->txtInfo[5]->isHidden());
+    fileDialog->txtInfo[2]->setText("4,7");
+    EXPECT_TRUE(fileDialog->txtInfo_LostFocus(2));
+    fileDialog->txtInfo[0]->setText("tt");
+    fileDialog->cmdDisp_Click();
     EXPECT_NE(contents("tt.oct").find("\t4.7"), std::string::npos);
     EXPECT_EQ(window->settings().InfoTexts[2][2], "4.7");
-    open(sel::kReference);
-    EXPECT_TRUE(dialog->cmbInfoTyp->isHidden() && dialog->txtInfo[0]->isHidden());
-    measureType(meas::kLevelOneChannel);
-    open(sel::kSave);
-    EXPECT_EQ(dialog->cmbInfoTyp->currentIndex(), 0);
-    dialog->cmbInfoTyp->setCurrentIndex(2);
-    EXPECT_EQ(dialog->txtInfo[2]->text(), "4.7");
+    openFileDialog(sel::kReference);
+    EXPECT_TRUE(fileDialog->cmbInfoTyp->isHidden() && fileDialog->txtInfo[0]->isHidden());
+    choose(window->cmbMeasType, meas::kLevelOneChannel);
+    openFileDialog(sel::kSave);
+    EXPECT_EQ(fileDialog->cmbInfoTyp->currentIndex(), 0);
+    fileDialog->cmbInfoTyp->setCurrentIndex(2);
+    EXPECT_EQ(fileDialog->txtInfo[2]->text(), "4.7");
 
     // The file keeps the 1/12-octave values whatever resolution is shown: alternate bands 10 dB
     // apart stay apart in the file, where 1/3-octave smoothing would blend them.
-    platform::selectListIndex(window->cmbFreqRes, 0);
+    choose(window->cmbFreqRes, 0);
     BandState& bands = window->bands();
     const int row = window->settings().ActiveChannel + 1;
     for (int band = 0; band <= bands.Table.LastBand; ++band)

@@ -67,7 +67,7 @@ class GraphDailyTest : public GuiTest {
 
 TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
     ASSERT_TRUE(load());
-    platform::selectListIndex(window->cmbDisplay, kDisplayFrequency);
+    choose(window->cmbDisplay, kDisplayFrequency);
     window->run().Range = AxisRange{0, -100, 20};
     // top, bottom, step typed; the field refused on its own (0 top, 1 bottom, 2 step, -1 none);
     // the start of the note; the axis then
@@ -107,7 +107,7 @@ TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
         EXPECT_EQ(axisOf(*window), axis) << angle << " " << ctrl;
     }
 
-    platform::selectListIndex(window->cmbDisplay, kDisplayTime);
+    choose(window->cmbDisplay, kDisplayTime);
     const std::vector<int> timeAxis = axisOf(*window);
     EXPECT_EQ(window->mnuAxis_Click(), nullptr);
     turnWheel(window->picGraph, 120, false);
@@ -116,7 +116,7 @@ TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
 
 TEST_F(GraphDailyTest, SixComparisonCurvesAreAddedListedHiddenRemovedAndRemembered) {
     ASSERT_TRUE(load());
-    platform::selectListIndex(window->cmbDisplay, kDisplayFrequency);
+    choose(window->cmbDisplay, kDisplayFrequency);
     scriptComparisonLoads();
     for (int i = 0; i < 7; ++i)
         window->mnuLoadComp->trigger();
@@ -151,12 +151,10 @@ TEST_F(GraphDailyTest, SixComparisonCurvesAreAddedListedHiddenRemovedAndRemember
 // The remembered choice shows the bench speaker's phase; the pointer reads the band's value and
 // phase and marks the band. Switched off and with the pointer gone, the graph is as before.
 TEST_F(GraphDailyTest, PhaseAndTheBandUnderThePointer) {
-    app::Settings settings;
-    settings.ShowPhase = true;
-    makeWindow({}, settings);
+    makeWindow({}, {{.ShowPhase = true}});
     useProgramStimuli();
     ASSERT_TRUE(window->Form_Load());
-    platform::selectListIndex(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
     window->cmdStart->click();
     const int plain = curvePixels(*window);
     EXPECT_GT(curvePixels(*window, kPhaseCurveColour), window->picGraph->width() / 2);
@@ -198,9 +196,9 @@ TEST_F(GraphDailyTest, HeldCurveStaysUntilReleasedOrTheTypeChanges) {
     setGain(0.5);
     startRun(1);
     ASSERT_GT(greyPixels(), 0);
-    platform::selectListIndex(window->cmbMeasType, 1);
+    choose(window->cmbMeasType, 1);
     EXPECT_FALSE(window->mnuHoldCurve->isChecked());
-    platform::selectListIndex(window->cmbMeasType, 0);
+    choose(window->cmbMeasType, 0);
     EXPECT_EQ(greyPixels(), 0);
 }
 

@@ -83,7 +83,7 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
 
 TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePulseView) {
     ASSERT_TRUE(load());
-    platform::selectListIndex(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
     StoredCurve& reference = window->dispOct().Curves[kReferenceSlot]; // taken band by band
     reference.CurveLoaded = 1;
     reference.CurveType = 1;
@@ -100,7 +100,7 @@ TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePul
     EXPECT_EQ(window->picGraph->Surface().Image().width(), window->picGraph->width());
     EXPECT_GT(curvePixels(*window), window->picGraph->width() / 2) << "redrawn at the new size";
 
-    platform::selectListIndex(window->cmbMeasType, meas::kPulse);
+    choose(window->cmbMeasType, meas::kPulse);
     startRun(0);
     EXPECT_GT(curvePixels(*window), 50);
     window->resize(window->width() + 80, window->height());
@@ -138,14 +138,14 @@ TEST(Platform, ListSelectionsAlwaysRunTheHandlerAndEscTapIsSeenOnceAfterRelease)
 TEST(QtPicture, SpectrumCurveLandsWhereTheMappingPutsIt) {
     platform::QtPicture graph(QSize(497, 297));
     platform::QtPicture window(QSize(800, 500), kTwipsPerPixel, 0xC0C0C0);
-    FrameInputs frame;
-    frame.Graph = {600, 300, 497 * kTwipsPerPixel + 60, 297 * kTwipsPerPixel + 60};
-    frame.Range = {0, -100, 20};
+    const FrameInputs frame{
+        .Range = {0, -100, 20},
+        .Graph = {600, 300, 497 * kTwipsPerPixel + 60, 297 * kTwipsPerPixel + 60}};
     const std::vector<double> freq{20.0, 200.0, 2000.0, 20000.0};
     const std::vector<double> value{-50.0, -50.0, kNoValue, -50.0};
-    SpectrumInputs in;
-    in.BandFreq = freq, in.BandValue = value, in.LastBand = 3, in.MeasValid = true;
-    DrawSpectrum(graph, window, frame, in); // in blue
+    DrawSpectrum(
+        graph, window, frame,
+        {.BandFreq = freq, .BandValue = value, .LastBand = 3, .MeasValid = true}); // in blue
 
     const QImage& image = graph.Image();
     const int y = ToPixel(LevelY(-50.0, 297, frame.Range));

@@ -31,20 +31,20 @@ void writeStimulus(const QString& path) {
 } // namespace
 
 void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Settings& settings) {
-    window.reset(); // the window uses the card until it is gone
+    fileDialog.reset(); // it belongs to the window
+    window.reset();     // the window uses the card until it is gone
     for (const char* name : kStimuli)
         writeStimulus(filePath(QString::fromLatin1(name)));
     card = audio::openVirtualCard(options);
     card->player->setProgramFolder(folderPath().toStdString());
-    app::MainServices services;
-    services.card = card.get();
-    services.messages = &boxes;
-    services.processes = &processes;
-    services.keys = &keys;
-    services.sleeper = &sleeper;
-    services.dialogs = &dialogs;
-    services.places = PortableLocations(folderPath().toStdString());
-    services.screenWidth = [this] { return screenWidth; };
+    app::MainServices services{.card = card.get(),
+                               .messages = &boxes,
+                               .keys = &keys,
+                               .sleeper = &sleeper,
+                               .dialogs = &dialogs,
+                               .places = PortableLocations(folderPath().toStdString()),
+                               .screenWidth = [this] { return screenWidth; },
+                               .processes = &processes};
     // The page asked for is recorded and released at once, as if the dialog were closed.
     auto record = [this](std::vector<int>& pages) {
         return [this, &pages] { pages.push_back(std::exchange(dialogs.DialogPage, -1)); };
@@ -128,14 +128,15 @@ void GuiTest::expectIdle() {
 }
 
 void GuiTest::TearDown() {
-    window.reset(); // before the card it uses
+    fileDialog.reset(); // before the window it belongs to
+    window.reset();     // before the card it uses
     card.reset();
 }
 
-std::vector<bool> enabledStates(std::initializer_list<QObject*> controls) {
-    std::vector<bool> out;
+std::string enabledBits(std::initializer_list<QObject*> controls) {
+    std::string out;
     for (QObject* control : controls)
-        out.push_back(control->property("enabled").toBool());
+        out += control == nullptr ? ' ' : control->property("enabled").toBool() ? '1' : '0';
     return out;
 }
 
@@ -159,14 +160,12 @@ int curvePixels(app::frmMain& window, std::optional<Colour> colour) {
                        [curve](QColor pixel) { return pixel == curve; });
 }
 
-std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
-                                            platform::ScriptedMessageService& boxes,
-                                            const QString& folder, int16_t mode) {
-    window.selState().SelMode = mode;
-    auto dialog = std::make_unique<app::frmSel>(window, window.selState(), boxes, folder);
-    dialog->Form_Load();
-    dialog->show();
-    return dialog;
+app::frmSel& GuiTest::openFileDialog(int16_t mode) {
+    window->selState().SelMode = mode;
+    fileDialog = std::make_unique<app::frmSel>(*window, window->selState(), boxes, folderPath());
+    fileDialog->Form_Load();
+    fileDialog->show();
+    return *fileDialog;
 }
 
 void expectGoldenFile(const char* name, const std::string& text) {

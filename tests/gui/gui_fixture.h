@@ -31,18 +31,15 @@ namespace terzlab::test {
 constexpr int kTimeView = kDisplayTime; // the entries of the display list
 constexpr int kFrequencyView = kDisplayFrequency;
 
-// Whether each control (a widget or a menu action) is enabled, in order.
-std::vector<bool> enabledStates(std::initializer_list<QObject*> controls);
+// Whether each control (a widget or a menu action) is enabled, as 1 or 0 in order; a null entry
+// as a space between groups.
+std::string enabledBits(std::initializer_list<QObject*> controls);
 // Pixels of the image for which `counts` holds.
 int countPixels(const QImage& image, const std::function<bool(QColor)>& counts);
 // Pixels of the main graph in the colour of the curve shown (or the one given).
 int curvePixels(app::frmMain& window, std::optional<Colour> colour = std::nullopt);
 // The mouse pointer moved to a point of the widget.
 void moveMouse(QWidget* widget, QPointF at);
-// The file dialog in the given mode, loaded and shown.
-std::unique_ptr<app::frmSel> openFileDialog(app::frmMain& window,
-                                            platform::ScriptedMessageService& boxes,
-                                            const QString& folder, int16_t mode);
 // The text against the file in tests/data; TERZLAB_WRITE_GOLDEN=1 rewrites the file, and a
 // change to it is a change the user sees.
 void expectGoldenFile(const char* name, const std::string& text);
@@ -79,6 +76,10 @@ class GuiTest : public ::testing::Test {
     // (TERZLAB_WRITE_GOLDEN=1 writes the section); the test's folder reads <folder> there.
     void expectBoxesAsGolden();
 
+    // The file dialog in the given mode, loaded and shown over the program folder; it stays
+    // until the next one or the end of the test.
+    app::frmSel& openFileDialog(int16_t mode);
+    static void choose(QComboBox* list, int index) { platform::selectListIndex(list, index); }
     // The average-count entry and stop mode chosen, then the start button pressed.
     void startRun(int avgIndex, bool stopMode = true);
     // Records the start button's caption at each block of a run; ESC at block escAt (0: never).
@@ -121,6 +122,7 @@ class GuiTest : public ::testing::Test {
     bool realDialogs = false; // the window opens its own instruction and help dialogs
     std::vector<QString> captions;
     std::unique_ptr<app::frmMain> window;
+    std::unique_ptr<app::frmSel> fileDialog;
 };
 
 } // namespace terzlab::test

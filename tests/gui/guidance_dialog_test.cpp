@@ -135,7 +135,7 @@ class GuidedRunTest : public GuiTest {
     void SetUp() override {
         realDialogs = true;
         ASSERT_TRUE(load());
-        platform::selectListIndex(window->cmbAvgCnt, 0);
+        choose(window->cmbAvgCnt, 0);
         platform::setChecked(window->chkAvgType, true);
     }
 
@@ -177,7 +177,7 @@ TEST_F(GuidedRunTest, OverloadedRunShowsTheHintWithoutWaitingForIt) {
 // The test-CD run waits for the instructions and then for the manual start of the CD signal,
 // capturing nothing meanwhile, and the idle start button behind them starts no second run.
 TEST_F(GuidedRunTest, TestCdRunCapturesNothingAndStartsNoSecondRunWhileTheDialogsWait) {
-    platform::selectListIndex(window->cmbWavOutDev, window->run().TestCdIndex);
+    choose(window->cmbWavOutDev, window->run().TestCdIndex);
     std::string seen; // each dialog's page and the blocks captured when it showed
     int clicks = 0;
     app::frmMain* main = window.get();
@@ -216,7 +216,7 @@ TEST_F(GuidedRunTest, InstructionsComeBeforeTheRunsThatNeedThem) {
         {false, 0, ""}, {true, 0, "20/0 "}, {false, 4, "24/0 "}, {false, 3, "23/1 23/2 "}};
     for (const auto& [help, type, expected] : runs) {
         window->mnuHelpShow->setChecked(help);
-        platform::selectListIndex(window->cmbMeasType, type);
+        choose(window->cmbMeasType, type);
         seen.clear();
         window->cmdStart->click();
         EXPECT_EQ(seen, expected) << type;

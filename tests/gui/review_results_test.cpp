@@ -23,28 +23,20 @@ class ReviewTest : public GuiTest {
   protected:
     void SetUp() override { ASSERT_TRUE(load()); }
     void TearDown() override {
-        dialog.reset();
         QLocale::setDefault(QLocale::c());
         GuiTest::TearDown();
     }
-    void choose(QComboBox* list, int index) { platform::selectListIndex(list, index); }
     // Menu commands that change the measurement, the save command, the type list and the start.
     std::string commands() {
         app::frmMain& w = *window;
-        std::string out;
-        for (bool on :
-             enabledStates({w.mnuLevel->menuAction(), w.mnuXchan, w.mnuLoadCorr, w.mnuLoadRef,
-                            w.mnuLoadComp, w.mnuFileSaveAs, w.cmbMeasType, w.cmdStart}))
-            out += on ? '1' : '0';
-        return out;
+        return enabledBits({w.mnuLevel->menuAction(), w.mnuXchan, w.mnuLoadCorr, w.mnuLoadRef,
+                            w.mnuLoadComp, w.mnuFileSaveAs, w.cmbMeasType, w.cmdStart});
     }
     // The file dialog saving, with the fields that hold numbers ("d [cm]" and neighbours).
     app::frmSel* openSave() {
-        dialog = openFileDialog(*window, boxes, folderPath(), sel::kSave);
-        platform::selectListIndex(dialog->cmbInfoTyp, 1);
-        return dialog.get();
+        choose(openFileDialog(sel::kSave).cmbInfoTyp, 1);
+        return fileDialog.get();
     }
-    std::unique_ptr<app::frmSel> dialog;
 };
 
 // The spectrum view redraws the means of the last run and never feeds them a block again, and
@@ -166,8 +158,8 @@ TEST_F(ReviewTest, RefusedFieldsHintTheirRangeAndNeverBlockCancelling) {
                      const char*>
         rows[] = {{level, level->txtLevel[1], level->txtSens[0], level->cmdCancel, "5000",
                    "Erlaubt: 0.001 ... 99.99"},
-                  {openSave(), dialog->txtInfo[2], dialog->txtInfo[3], dialog->cmdEsc, "x",
-                   "Erlaubt: eine Zahl oder nichts"}};
+                  {openSave(), fileDialog->txtInfo[2], fileDialog->txtInfo[3], fileDialog->cmdEsc,
+                   "x", "Erlaubt: eine Zahl oder nichts"}};
     for (const auto& [owner, field, next, cancel, typed, hint] : rows) {
         SCOPED_TRACE(typed);
         owner->activateWindow();

@@ -88,7 +88,7 @@ TEST_F(RunTest, ScopeModeShowsOneBlockAtATimeAndRestoresTheSettings) {
 }
 
 TEST_F(RunTest, EscInFirstImpedancePartLeadsIntoSecondPart) {
-    platform::selectListIndex(window->cmbMeasType, 3);
+    choose(window->cmbMeasType, 3);
     EXPECT_EQ(window->captureBuffer().size(), 2u * 65536u);
     window->cmdAutoRange->click(); // the axis part 2 starts with stays up
     std::vector<int> parts;
@@ -204,7 +204,7 @@ TEST_F(RunTest, ALongContinuousRunEndsAsAShortOneWithoutGrowing) {
     bench().setSettings(quiet);
     // A continuous run of `count` blocks in each part; `onBlock` sees every block's number.
     auto run = [this](int type, int count, const std::function<void(int)>& onBlock) {
-        platform::selectListIndex(window->cmbMeasType, type);
+        choose(window->cmbMeasType, type);
         int block = 0, part = -1;
         keys.onAsk = [&] {
             if (!window->isRunning()) return false; // the discard at the start of a run

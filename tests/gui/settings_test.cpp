@@ -16,17 +16,8 @@ using platform::MsgAnswer;
 class SettingsTest : public GuiTest {
   protected:
     void SetUp() override { ASSERT_TRUE(load()); }
-    void choose(QComboBox* list, int index) { platform::selectListIndex(list, index); }
     app::frmMain& w() { return *window; }
 };
-
-// Whether each control is enabled, as 1 or 0; a null entry as a space between groups.
-std::string bits(std::initializer_list<QObject*> controls) {
-    std::string out;
-    for (QObject* control : controls)
-        out += control == nullptr ? ' ' : control->property("enabled").toBool() ? '1' : '0';
-    return out;
-}
 
 // Whichever type came before (the polarity type forces the time view on the way, the impedance
 // types 1/12 octave), a type in a view starts with the same commands, boxes, axis and block, and
@@ -58,11 +49,11 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
             SCOPED_TRACE(testing::Message() << "type " << type << " after " << before);
             const AxisRange& axis = w().run().Range;
             std::ostringstream state;
-            state << bits({w().mnuLoadCorr, w().mnuLoadRef, w().mnuLoadComp, nullptr,
-                           w().optChannel[0], w().optChannel[1], w().mnuXchan,
-                           w().mnuLevel->menuAction(), w().cmbFreqRes, w().cmbDisplay,
-                           w().mnuFileSaveAs, nullptr, w().chkLoaded[0], w().chkLoaded[1],
-                           w().chkLoaded[2]})
+            state << enabledBits({w().mnuLoadCorr, w().mnuLoadRef, w().mnuLoadComp, nullptr,
+                                  w().optChannel[0], w().optChannel[1], w().mnuXchan,
+                                  w().mnuLevel->menuAction(), w().cmbFreqRes, w().cmbDisplay,
+                                  w().mnuFileSaveAs, nullptr, w().chkLoaded[0], w().chkLoaded[1],
+                                  w().chkLoaded[2]})
                   << ' ' << axis.RangeTop << '/' << axis.RangeBottom << '/' << axis.RangeStep << ' '
                   << w().run().BlockSize;
             EXPECT_EQ(state.str(), expected);
@@ -100,7 +91,8 @@ TEST_F(SettingsTest, TestCdClocksAt44100AndKeepsThe48kChoiceAndARateChangeDropsT
         std::ostringstream out;
         out << "rate " << w().settings().SampleRate << " out " << w().settings().WavOutDevIndex
             << " 48k " << w().mnu48k->isChecked() << w().mnu48k->isEnabled() << " result "
-            << w().run().MeasValid << bits({w().mnuFileSaveAs, w().mnuExport, w().mnuGraphSave});
+            << w().run().MeasValid
+            << enabledBits({w().mnuFileSaveAs, w().mnuExport, w().mnuGraphSave});
         return out.str();
     };
     w().cmdStart->click();
@@ -165,7 +157,7 @@ class MeasureTest : public GuiTest {
 
     // A whole run of the type in stop mode; the captions it showed.
     std::vector<QString> measure(int type, bool wire = true, bool inverted = false) {
-        platform::selectListIndex(window->cmbMeasType, type);
+        choose(window->cmbMeasType, type);
         card->bench->setSettings({.gain = wire ? 1.0 : audio::BenchSettings{}.gain,
                                   .invertPolarity = inverted,
                                   .straightThrough = wire});

@@ -69,15 +69,14 @@ TEST_F(StartupTest, StoredSettingsStartTheWindowQuietly) {
     const std::string everyKeyFile = TERZLAB_TEST_DATA "/def_every_key.def";
     Settings everyKey;
     ReadSettings(everyKeyFile, everyKey);
-    Settings outOfRange, testCd48k;
+    Settings outOfRange;
     outOfRange.WavInDevIndex = 2, outOfRange.WavOutDevIndex = 5, outOfRange.AvgCountIndex = -4;
     outOfRange.FreqResIndex = 1, outOfRange.ActiveChannel = 0;
-    testCd48k.WavOutDevIndex = 1, testCd48k.SampleRate = 48000;
     const std::tuple<const char*, Settings, audio::VirtualCardOptions> rows[] = {
         {"out of range",
          outOfRange, // two of the three inputs usable
          {.inputNames = {"Line", "Mikrofon", "Mono"}, .inputFormats = {0xFFFFF, 0xFFFFF, 0}}},
-        {"test CD at 48k", testCd48k, {}},
+        {"test CD at 48k", {.WavOutDevIndex = 1, .SampleRate = 48000}, {}},
         {"every key", everyKey, {}}};
     std::string shownAtStart;
     for (const auto& [name, settings, card] : rows) {

@@ -31,7 +31,7 @@ class TsDialogTest : public GuiTest {
     }
 
     void measure(double addedGrams) {
-        platform::selectListIndex(window->cmbMeasType, meas::kImpedanceTwoChannel);
+        choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
         bench().setSettings({.addedMassGrams = addedGrams});
         window->cmdStart->click();
         ASSERT_TRUE(boxes.boxes().empty());
@@ -64,9 +64,8 @@ TEST_F(TsDialogTest, BenchLoudspeakerWithAddedMassModelCurveAndCopiedTable) {
     EXPECT_FALSE(commandEnabled()) << "nothing measured";
     measure(10.0); // grams added to the cone, as the saved file's title says
     const QString loaded = filePath("loaded.oct");
-    MeasurementHeader header;
-    header.Title = "Zusatzmasse 10 g";
-    header.MeasTypeIndex = meas::kImpedanceTwoChannel;
+    const MeasurementHeader header{.Title = "Zusatzmasse 10 g",
+                                   .MeasTypeIndex = meas::kImpedanceTwoChannel};
     ASSERT_TRUE(SaveMeasurementFile(loaded.toStdString(), header, window->bands(),
                                     window->valuesAt(2), boxes));
     measure(0.0);
@@ -136,7 +135,7 @@ TEST_F(TsDialogTest, BenchLoudspeakerWithAddedMassModelCurveAndCopiedTable) {
 // analysis's, checked in the Thiele-Small tests), no figures and no model; a file that is no
 // impedance measurement is refused with a box.
 TEST_F(TsDialogTest, RefusesCurvesWithoutResonanceAndOtherFiles) {
-    platform::selectListIndex(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
     StoredCurve& curve = window->dispOct().Curves[kComparisonSlot];
     curve.CurveType = kCurveImpedance;
     curve.CurveLoaded = 1;
