@@ -50,11 +50,9 @@ class AnalyzeTest : public ::testing::Test {
     // A command line where "@name" is a file of the folder; --out @out.oct unless it has one.
     // Returns the exit status; what went to stderr is left in err.
     int Tool(const std::string& line) {
-        std::vector<std::string> args;
-        if (line.find("--out") == std::string::npos) args = {"--out", dir / "out.oct"};
-        std::istringstream words(line);
-        for (std::string w; words >> w;)
-            args.push_back(w[0] == '@' ? dir / w.substr(1) : w);
+        std::vector<std::string> args = dir.args(line);
+        if (line.find("--out") == std::string::npos)
+            args.insert(args.begin(), {"--out", dir / "out.oct"});
         std::ostringstream stream;
         const int status = analyze::RunAnalyze(args, stream);
         err = stream.str();

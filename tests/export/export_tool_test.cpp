@@ -40,12 +40,8 @@ struct Folder : test::TempFolder {
     }
     // The exit status of a command line where "@name" is a file of the folder; stderr in err.
     int Export(const std::string& line) {
-        std::vector<std::string> args;
-        std::istringstream words(line);
-        for (std::string w; words >> w;)
-            args.push_back(w[0] == '@' ? file(w.substr(1)) : w);
         std::ostringstream stream;
-        const int status = RunExport(args, stream);
+        const int status = RunExport(args(line), stream);
         err = stream.str();
         return status;
     }

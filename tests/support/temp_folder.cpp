@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 namespace terzlab::test {
@@ -22,6 +23,14 @@ TempFolder::~TempFolder() {
 std::size_t TempFolder::fileCount() const {
     const std::filesystem::directory_iterator files(path_);
     return static_cast<std::size_t>(std::distance(begin(files), end(files)));
+}
+
+std::vector<std::string> TempFolder::args(const std::string& line) const {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    for (std::string word; in >> word;)
+        words.push_back(word[0] == '@' ? file(word.substr(1)) : word);
+    return words;
 }
 
 std::string readFile(const std::filesystem::path& path) {

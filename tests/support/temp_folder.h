@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace terzlab::test {
 
@@ -18,6 +19,8 @@ class TempFolder {
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     std::string operator/(const std::string& name) const { return file(name); }
     std::size_t fileCount() const;
+    // The words of a command line, "@name" standing for the folder's file of that name.
+    std::vector<std::string> args(const std::string& line) const;
 
   private:
     std::filesystem::path path_;

@@ -65,12 +65,8 @@ void Measure(const TempFolder& dir, const audio::DriverImpedance& d, int type, R
 
 // The status and what went to stdout and stderr, "@name" being a file of the folder.
 int RunTs(const TempFolder& dir, const std::string& line, std::string& out, std::string& err) {
-    std::vector<std::string> args;
-    std::istringstream words(line);
-    for (std::string w; words >> w;)
-        args.push_back(w[0] == '@' ? dir / w.substr(1) : w);
     std::ostringstream o, e;
-    const int status = ts::RunTs(args, o, e);
+    const int status = ts::RunTs(dir.args(line), o, e);
     out = o.str(), err = e.str();
     return status;
 }
