@@ -121,9 +121,7 @@ class EnglishTest : public GuiTest {
     void restartIn(text::Language language) {
         fileDialog.reset(), window.reset();
         text::InstallLanguage(language);
-        makeWindow();
-        useProgramStimuli();
-        ASSERT_TRUE(window->Form_Load());
+        ASSERT_NO_FATAL_FAILURE(loadWithProgramStimuli());
         choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
         window->cmdStart->click();
     }

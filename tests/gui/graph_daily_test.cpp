@@ -151,9 +151,7 @@ TEST_F(GraphDailyTest, SixComparisonCurvesAreAddedListedHiddenRemovedAndRemember
 // The remembered choice shows the bench speaker's phase; the pointer reads the band's value and
 // phase and marks the band. Switched off and with the pointer gone, the graph is as before.
 TEST_F(GraphDailyTest, PhaseAndTheBandUnderThePointer) {
-    makeWindow({}, {{.ShowPhase = true}});
-    useProgramStimuli();
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_NO_FATAL_FAILURE(loadWithProgramStimuli({{.ShowPhase = true}}));
     choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
     window->cmdStart->click();
     const int plain = curvePixels(*window);

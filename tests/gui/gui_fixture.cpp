@@ -68,6 +68,12 @@ void GuiTest::useProgramStimuli(std::initializer_list<const char*> names) {
     }
 }
 
+void GuiTest::loadWithProgramStimuli(const app::Settings& settings) {
+    makeWindow({}, settings);
+    useProgramStimuli();
+    ASSERT_TRUE(window->Form_Load());
+}
+
 bool GuiTest::load(const audio::VirtualCardOptions& options, const app::Settings& settings) {
     makeWindow(options, settings);
     return window && window->Form_Load();

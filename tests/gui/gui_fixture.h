@@ -67,6 +67,8 @@ class GuiTest : public ::testing::Test {
     // checked against the bench (or the named ones of the build's stimuli, writable). A 48-kHz
     // run would rewrite their rate field, so the build's own copies are never used in place.
     void useProgramStimuli(std::initializer_list<const char*> names = {});
+    // The window made and loaded with the build's stimuli, ready for whole measurements.
+    void loadWithProgramStimuli(const app::Settings& settings = {});
     void TearDown() override;
 
     // Exactly `count` boxes so far, the last one worded as given.

@@ -149,9 +149,7 @@ TEST_F(SettingsTest, MixerCalibrationAndMenuCommandsReachTheirTargets) {
 class MeasureTest : public GuiTest {
   protected:
     void SetUp() override {
-        makeWindow();
-        useProgramStimuli();
-        ASSERT_TRUE(window->Form_Load());
+        ASSERT_NO_FATAL_FAILURE(loadWithProgramStimuli());
         recordCaptions();
     }
 

@@ -24,11 +24,7 @@ using speaker::frmThieleSmall;
 
 class TsDialogTest : public GuiTest {
   protected:
-    void SetUp() override {
-        makeWindow();
-        useProgramStimuli();
-        ASSERT_TRUE(window->Form_Load());
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(loadWithProgramStimuli()); }
 
     void measure(double addedGrams) {
         choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
