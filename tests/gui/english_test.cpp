@@ -208,10 +208,10 @@ TEST_F(EnglishTest, SavedFilesAreTheSameInBothLanguages) {
     std::string saved[2];
     for (const text::Language language : {text::Language::German, text::Language::English}) {
         restartIn(language);
-        app::frmSel* dialog = &openFileDialog(app::sel::kSave);
-        dialog->cmbInfoTyp->setCurrentIndex(2);
-        dialog->txtInfo[0]->setText(QStringLiteral("probe"));
-        dialog->cmdDisp_Click();
+        app::frmSel& dialog = openFileDialog(app::sel::kSave);
+        dialog.cmbInfoTyp->setCurrentIndex(2);
+        dialog.txtInfo[0]->setText(QStringLiteral("probe"));
+        dialog.cmdDisp_Click();
         saved[language == text::Language::English] = contents(QStringLiteral("probe.oct"));
     }
     EXPECT_FALSE(saved[0].empty());
