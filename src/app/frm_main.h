@@ -157,6 +157,11 @@ class frmMain final : public QMainWindow,
     void removeComparison(int index) override;
     void Form_MouseMove(float X, float Y);
 
+    // Export and graph save to a path chosen in their file dialogs (frm_main_export.cpp); a
+    // file that cannot be written is reported in a box.
+    void exportMeasurementTo(const QString& path);
+    void saveGraphTo(const QString& path, bool doubleSize);
+
     Settings& settings() { return settings_; }
     RunState& run() { return run_; }
     const audio::WaveFormat& captureFormat() const { return CaptureFormat; }

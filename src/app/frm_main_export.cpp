@@ -71,8 +71,10 @@ void frmMain::exportMeasurement() {
     const QString picked =
         QFileDialog::getSaveFileName(this, tr("Messung exportieren"), selState_.LastFolder,
                                      own + QStringLiteral(";;") + csv, &chosen);
-    if (picked.isEmpty()) return;
-    const QString path = WithSuffix(picked, chosen);
+    if (!picked.isEmpty()) exportMeasurementTo(WithSuffix(picked, chosen));
+}
+
+void frmMain::exportMeasurementTo(const QString& path) {
     const auto format = ExportFormatFor(path.toStdString());
     if (!format) {
         message(tr("Exportiert wird als .frd, .zma oder .csv: %1").arg(path),
@@ -125,8 +127,10 @@ void frmMain::saveGraph() {
     const QString picked = QFileDialog::getSaveFileName(
         this, tr("Grafik speichern"), selState_.LastFolder,
         png + QStringLiteral(";;") + png2x + QStringLiteral(";;") + svg, &chosen);
-    if (picked.isEmpty()) return;
-    const QString path = WithSuffix(picked, chosen);
+    if (!picked.isEmpty()) saveGraphTo(WithSuffix(picked, chosen), chosen == png2x);
+}
+
+void frmMain::saveGraphTo(const QString& path, bool doubleSize) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
         message(tr("Die Grafik wird als .png oder .svg gespeichert: %1").arg(path),
@@ -135,7 +139,7 @@ void frmMain::saveGraph() {
     }
     using platform::GraphFormat;
     const GraphFormat format = suffix == QLatin1String("svg") ? GraphFormat::Svg
-                               : chosen == png2x              ? GraphFormat::Png2x
+                               : doubleSize                   ? GraphFormat::Png2x
                                                               : GraphFormat::Png;
     std::string bytes;
     if (!platform::RenderGraph(graphScene(), format, bytes) ||

@@ -73,6 +73,15 @@ TEST_F(RunTest, StopModeCapturesSettlingAndCountContinuousModeCountsOnUntilEsc) 
     EXPECT_EQ(blocks(), 2 + 7 + 2);
     expectIdle();
     EXPECT_TRUE(boxes.boxes().empty());
+
+    // Written for other programs, or a box each that says why not.
+    window->exportMeasurementTo(filePath("m.frd"));
+    window->saveGraphTo(filePath("m.svg"), false);
+    window->exportMeasurementTo(filePath("weg/m.frd"));
+    window->saveGraphTo(filePath("weg/m.png"), true);
+    EXPECT_TRUE(contents("m.frd").starts_with("* Terzlab-Export") &&
+                contents("m.svg").starts_with("<?xml"));
+    EXPECT_EQ(boxes.boxes().size(), 2u);
 }
 
 TEST_F(RunTest, ScopeModeShowsOneBlockAtATimeAndRestoresTheSettings) {
