@@ -67,13 +67,13 @@ void BM_LoopbackStopRun(benchmark::State& state) {
     card->player->setProgramFolder(folder.path.string());
     terzlab::platform::ScriptedMessageService boxes;
     terzlab::platform::EscKeyTracker keys;
-    terzlab::platform::RealSleeper sleeper;
+    terzlab::platform::TimerScheduler scheduler;
     terzlab::app::DialogState dialogs;
     terzlab::app::MainServices services;
     services.card = card.get();
     services.messages = &boxes;
     services.keys = &keys;
-    services.sleeper = &sleeper;
+    services.scheduler = &scheduler;
     services.dialogs = &dialogs;
     services.places = terzlab::PortableLocations(folder.path.string());
     // The instructions a start shows are taken as read at once.
@@ -94,6 +94,7 @@ void BM_LoopbackStopRun(benchmark::State& state) {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         window.cmdStart->click();
+        terzlab::platform::waitUntil([&window] { return !window.isRunning(); });
         wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
     if (!boxes.boxes().empty())

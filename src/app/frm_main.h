@@ -5,7 +5,7 @@
 #include "analysis/bands.h"
 #include "analysis/display_range.h"
 #include "analysis/fft.h"
-#include "analysis/session.h"
+#include "analysis/measurement_run.h"
 #include "app/frm_curves.h"
 #include "app/frm_sel_state.h"
 #include "app/graph_overlays.h"
@@ -46,7 +46,7 @@ namespace terzlab::platform {
 struct GraphScene;
 class KeyState;
 class ProcessLauncher;
-class Sleeper;
+class Scheduler;
 } // namespace terzlab::platform
 
 namespace terzlab::app {
@@ -58,7 +58,8 @@ struct MainServices {
     audio::SoundCard* card = nullptr;
     platform::MessageService* messages = nullptr;
     platform::KeyState* keys = nullptr;
-    platform::Sleeper* sleeper = nullptr;
+    platform::Scheduler* scheduler = nullptr; // the run's pauses
+
     DialogState* dialogs = nullptr;
     Locations places{}; // settings file, stimulus files, first folder of the file dialog
     std::function<int()> screenWidth{}; // pixels; the primary screen when empty
@@ -89,7 +90,11 @@ class frmMain final : public QMainWindow,
     bool Form_Load();
     void Form_Unload();
 
+    // Starts a run (or part two of a two-part run) configured by the user's choices and returns;
+    // the run goes on from the event loop. Ignored while a run is under way.
     void cmdStart_Click();
+    // The next block of the run under way: analysed, shown, counted; the run stops after the
+    // count, on ESC or when the window is to close.
     void DisplayLoop();
     void DoStop();
     void UpdateStartText(int16_t Offset);
@@ -130,7 +135,6 @@ class frmMain final : public QMainWindow,
     void DisplayInit(bool full);
     void CheckOverload();
     void showLevels(const BlockReport& report);
-    BlockReport analyseBlock(bool analyse);
     void drawSpectrum();
     SpectrumInputs spectrumInputs() const;
     TimeInputs timeInputs() const;
@@ -167,9 +171,13 @@ class frmMain final : public QMainWindow,
     const audio::WaveFormat& captureFormat() const { return CaptureFormat; }
     const audio::WaveHeader& captureHeader() const { return CaptureHeader; }
     const std::vector<int16_t>& captureBuffer() const { return CaptureBuffer; }
-    FftState& fft() { return session_.Fft(); }
-    BandState& bands() { return session_.Bands(); }
-    MeasurementSession& session() { return session_; }
+    FftState& fft() { return measurement_.Session().Fft(); }
+    BandState& bands() { return measurement_.Session().Bands(); }
+    MeasurementSession& session() { return measurement_.Session(); }
+    const MeasurementSession& session() const { return measurement_.Session(); }
+    const MeasurementRun& measurement() const { return measurement_; }
+    // The run as the user has set it up now: type, view, resolution, channel, count, curves.
+    MeasurementConfig currentConfig() const;
     // The display values of the latest run at a resolution, as a file keeps them (1/12).
     std::vector<double> valuesAt(int16_t freqResIndex) const;
     DispOct& dispOct() { return dispOct_; }
@@ -180,7 +188,8 @@ class frmMain final : public QMainWindow,
     int16_t curveLastBand() const;
     // Seconds the run waits for one block before it gives up on the device.
     double blockTimeoutSeconds() const;
-    bool isRunning() const { return runDepth_ > 0; }
+    // From the start until the run (both parts of a two-part type) has ended.
+    bool isRunning() const { return running_; }
     // A result the view can show: the last block's time signal, or band values that a block of
     // this run analysed on the current type and grid.
     bool resultOnHand() const;
@@ -194,7 +203,8 @@ class frmMain final : public QMainWindow,
     QWidget* dialogParent() override;
     void beginCalibration() override;
     void endCalibration() override;
-    bool measureCalibration(const calibration::CalibRequest& request) override;
+    void measureCalibration(const calibration::CalibRequest& request,
+                            std::function<void(bool measured)> done) override;
     calibration::CalibSpectrum calibrationSpectrum() override;
     bool testCdPlayback() const override;
     int32_t sampleRate() const override;
@@ -299,25 +309,33 @@ class frmMain final : public QMainWindow,
     bool screenWideEnough();
     void showLoadedCurves();
 
-    bool startRun(bool firstPart);
+    void startMeasurement(const MeasurementConfig& config);
+    void prepareRun();
+    void afterInstructions();
+    void abortStart();
+    void beginCapture();
     void endPhase(RunPhase phase);
     bool prepareStimulus();
-    bool waitForDialog();
+    void waitForDialog(std::function<void()> then);
+    void resumeAfterDialog();
     void showInstructionDialog();
     void showSignalHelp();
     void openHelpDialog();
     void configureBench();
+    void afterStop();
+    void finishRun();
 
     bool openCapture();
     void startCapture();
-    bool firstBlock();
-    bool nextBlock();
-    void closeCapture();
+    void firstBlock();
+    void nextBlock();
+    void awaitBlock(void (frmMain::*then)());
+    void closeCapture(std::function<void()> then);
     void emergencyClose();
-    bool waitBlock();
     void endRunWithoutData();
     void openFailed();
     void rateNotWritable();
+    int blockMilliseconds() const;
 
     // Export of the measurement and the graph (frm_main_export.cpp).
     void buildExportCommands();
@@ -333,12 +351,15 @@ class frmMain final : public QMainWindow,
     void updateSpeakerCommand();
     void refitShownModel();
     bool impedanceResultShown() const;
+    bool saveOffered() const;
 
     void initGraph();
     void redrawGraph();
     void fitSurfaces();
     FrameInputs frameInputs() const;
     DisplayInputs displayInputs() const;
+    void followChoices();
+    MeasurementConfig calibrationConfig(int channel) const;
     void showRange(const DbRangeResult& result);
     void placeAutoRange(int16_t span);
     void showCursor(const CursorUpdate& update);
@@ -376,7 +397,7 @@ class frmMain final : public QMainWindow,
     MainServices services_;
     Settings settings_;
     RunState run_;
-    MeasurementSession session_;
+    MeasurementRun measurement_;
     AlignState align_;
     DispOct dispOct_;
     platform::QtPicture windowPic_{QSize(1, 1), kTwipsPerPixel};
@@ -385,9 +406,16 @@ class frmMain final : public QMainWindow,
     audio::WaveFormat CaptureFormat;
     audio::WaveHeader CaptureHeader;
     std::vector<int> inputDeviceOfEntry_;
-    int runDepth_ = 0;
+    bool running_ = false;
     bool closeRequested_ = false;
+    // The step that goes on once the instructions or help the run waits for are closed.
+    std::function<void()> dialogWait_;
+    // Told at the end of the run, whether it measured (the calibration's run).
+    std::function<void()> runEnded_;
+    // Parts of this run that captured: each looks for an overload at the end.
+    int capturedParts_ = 0;
     bool unloaded_ = false;
+    bool scopeOn_ = false; // the quick check ("Check On") is on
     bool scopeAvgType_ = false;
     // A run or the calibration dialog drives the measurement: commands that change it wait.
     bool commandsLocked_ = false;

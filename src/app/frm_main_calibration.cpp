@@ -43,7 +43,7 @@ void frmMain::beginCalibration() {
     platform::selectListIndex(cmbAvgCnt, kAveragingFour);
     platform::selectListIndex(cmbDisplay, kDisplayFrequency);
     platform::selectListIndex(cmbFreqRes, kTwelfthOctave);
-    session_.UseWindow(kWindowHanning);
+    session().UseWindow(kWindowHanning);
     // The dialog drives the runs from here on: the window's settings stay as it set them.
     calibrating_ = true;
     LabelShow(true);
@@ -63,22 +63,42 @@ void frmMain::endCalibration() {
     if (calibSaved_.sensorOn) platform::setChecked(chkLoaded[kSensorSlot], true);
 }
 
-// The run analyses the window's channel: it is switched to the one being calibrated. A start
-// that ended before any block was analysed (missing file, no device) has already said why.
-bool frmMain::measureCalibration(const calibration::CalibRequest& request) {
+// The run analyses the window's channel: it is switched to the one being calibrated, so that the
+// window shows what is measured. A start that ended before any block was analysed (missing
+// file, no device) has already said why.
+void frmMain::measureCalibration(const calibration::CalibRequest& request,
+                                 std::function<void(bool measured)> done) {
     run_.CalibrationRun = true;
     run_.CalibFreqOption = static_cast<int16_t>(request.freqOption);
     run_.CalibLevelOption = static_cast<int16_t>(request.levelOption);
     if (!optChannel[request.channel]->isChecked())
         platform::setChecked(optChannel[request.channel], true);
-    const int32_t before = run_.BlocksAnalysed;
-    cmdStart_Click();
-    return run_.BlocksAnalysed != before;
+    if (isRunning()) return done(false);
+    const int32_t before = measurement_.BlocksCounted();
+    runEnded_ = [this, before, done = std::move(done)] {
+        done(measurement_.BlocksCounted() != before);
+    };
+    startMeasurement(calibrationConfig(request.channel));
+}
+
+// Four measurements of the one-channel level in stop mode at 1/12 octave without the sensor,
+// whatever the window showed before.
+MeasurementConfig frmMain::calibrationConfig(int channel) const {
+    MeasurementConfig c = currentConfig();
+    c.Type = MeasType::LevelOneChannel;
+    c.Shown = View::Frequency;
+    c.Res = Resolution::Twelfth;
+    c.Channel = static_cast<int16_t>(channel);
+    c.Count = 1 << kAveragingFour;
+    c.Stop = StopMode::AfterCount;
+    c.Calibration = true;
+    c.CurvesInUse[kSensorSlot] = false;
+    return c;
 }
 
 calibration::CalibSpectrum frmMain::calibrationSpectrum() {
-    const BandState& bands = session_.Bands();
-    return {bands.BandValue, bands.Table.BandFreq, bands.Table.LastBand, &session_.Fft()};
+    const BandState& bands = session().Bands();
+    return {bands.BandValue, bands.Table.BandFreq, bands.Table.LastBand, &session().Fft()};
 }
 
 bool frmMain::testCdPlayback() const {
@@ -107,7 +127,7 @@ std::array<double, 6>& frmMain::levelCorrections() {
 
 void frmMain::correctionsChanged() {
     if (cmbDisplay->currentIndex() != kDisplayFrequency) return;
-    if (!run_.MeasValid && hooks.lastSelMode() < 3) return;
+    if (!run_.MeasValid && hooks.lastSelMode() < sel::kComparison) return;
     hooks.GetDbRange(true);
     hooks.DisplaySpec(false);
 }

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace terzlab::app {
 
 double frmMain::blockTimeoutSeconds() const {
@@ -38,7 +40,7 @@ bool frmMain::openCapture() {
 void frmMain::openFailed() {
     message(tr("Das Aufnahmegerät konnte nicht gestartet werden!"), platform::MsgIcon::Exclamation);
     // The count-down caption is already up: without this the button would be dead for good.
-    run_.ImpedancePart = 0;
+    measurement_.ForgetPart();
     endPhase(RunPhase::Idle);
     LabelShow(false);
     focusStart();
@@ -58,38 +60,49 @@ void frmMain::startCapture() {
     services_.card->capture->start();
 }
 
-bool frmMain::waitBlock() {
-    if (services_.card->capture->waitDone(CaptureHeader, blockTimeoutSeconds()) ==
-        audio::WaitResult::Done)
-        return true;
-    endRunWithoutData();
-    return false;
+// A block is fetched once it is due: the window waits for it in the event loop, not in a call.
+int frmMain::blockMilliseconds() const {
+    return static_cast<int>(1000LL * run_.BlockSize / std::max(settings_.SampleRate, 1));
+}
+
+void frmMain::awaitBlock(void (frmMain::*then)()) {
+    services_.scheduler->after(blockMilliseconds(), this, [this, then] {
+        if (run_.CaptureHandle == 0) return finishRun();
+        if (services_.card->capture->waitDone(CaptureHeader, blockTimeoutSeconds()) !=
+            audio::WaitResult::Done)
+            return endRunWithoutData();
+        (this->*then)();
+    });
 }
 
 void frmMain::endRunWithoutData() {
-    run_.ImpedancePart = 0; // a silent device cannot carry a second part either
+    measurement_.ForgetPart(); // a silent device cannot carry a second part either
     DoStop();
     message(tr("Das Aufnahmegerät liefert keine Daten. Die Messung wurde abgebrochen!"),
             platform::MsgIcon::Exclamation, tr("Fehler"));
 }
 
-bool frmMain::firstBlock() {
+// The first block lets the device and the device under test settle; it is not analysed.
+void frmMain::firstBlock() {
     services_.card->capture->prepare(CaptureHeader);
     services_.card->capture->addBuffer(CaptureHeader);
-    return waitBlock();
+    awaitBlock(&frmMain::nextBlock);
 }
 
-bool frmMain::nextBlock() {
-    services_.sleeper->sleepMs(100);
-    if (run_.CaptureHandle == 0) return false;
-    services_.card->capture->addBuffer(CaptureHeader);
-    return waitBlock() && run_.CaptureHandle != 0;
+void frmMain::nextBlock() {
+    services_.scheduler->after(100, this, [this] {
+        if (run_.CaptureHandle == 0) return finishRun();
+        services_.card->capture->addBuffer(CaptureHeader);
+        awaitBlock(&frmMain::DisplayLoop);
+    });
 }
 
-void frmMain::closeCapture() {
-    while (services_.keys->escHeld()) {
-        platform::letEventsRun();
-        services_.sleeper->sleepMs(10);
+// ESC still held would reach whatever gets the focus next: the capture closes once it is up.
+void frmMain::closeCapture(std::function<void()> then) {
+    if (services_.keys->escHeld()) {
+        services_.scheduler->after(10, this,
+                                   [this, then = std::move(then)] { closeCapture(then); });
+        return;
     }
     audio::CaptureDevice& capture = *services_.card->capture;
     capture.reset();
@@ -98,6 +111,7 @@ void frmMain::closeCapture() {
     if (run_.StimulusPath != kTestCdPath) services_.card->player->playOnce(audio::kStopFileName);
     capture.close();
     run_.CaptureHandle = 0;
+    then();
 }
 
 void frmMain::emergencyClose() {

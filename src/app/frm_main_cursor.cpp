@@ -17,7 +17,7 @@ CursorInputs frmMain::cursorInputs() const {
     in.Range = run_.Range;
     in.SampleRate = settings_.SampleRate;
     in.BlockSize = run_.BlockSize;
-    in.ImpedancePart = run_.ImpedancePart;
+    in.ImpedancePart = measurement_.Part();
     in.MeasValid = resultOnHand();
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
     in.DecimalSeparator = QLocale().decimalPoint().toStdString();

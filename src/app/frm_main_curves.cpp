@@ -144,7 +144,7 @@ DbRangeResult frmMain::widenForComparisons(DbRangeResult chosen) {
     for (const GraphOverlays::MoreComparison& more : graph_.MoreComparisons) {
         const StoredCurve& c = more.Curve;
         if (!more.Shown ||
-            !ComparisonTakesPart(settings_.MeasTypeIndex, run_.ImpedancePart, c.CurveType))
+            !ComparisonTakesPart(settings_.MeasTypeIndex, measurement_.Part(), c.CurveType))
             continue;
         const int count = std::clamp<int>(c.CurveCount, 0, CorrectionCurve::kEntries);
         for (int e = 0; e < count; ++e) {

@@ -67,7 +67,7 @@ void frmMain::placeCurveValues() {
 }
 
 CurveReadoutInputs frmMain::curveReadoutInputs() const {
-    const BandState& bands = session_.Bands();
+    const BandState& bands = session().Bands();
     CurveReadoutInputs in;
     in.Width = picGraph->width();
     in.SampleRate = settings_.SampleRate;
@@ -79,7 +79,7 @@ CurveReadoutInputs frmMain::curveReadoutInputs() const {
     if (ComparisonShown(&comparison, chkLoaded[kComparisonSlot]->isChecked(),
                         settings_.MeasTypeIndex))
         in.Comparison = &comparison;
-    in.Ohm = UnitOf(settings_.MeasTypeIndex, run_.ImpedancePart) == ResultUnit::Ohm;
+    in.Ohm = UnitOf(settings_.MeasTypeIndex, measurement_.Part()) == ResultUnit::Ohm;
     in.DecimalSeparator = QLocale().decimalPoint().toStdString();
     in.BandPhase = measuredPhase();
     in.ComparisonPhase = in.Comparison != nullptr && phaseShown() && HasPhase(*in.Comparison);
@@ -140,7 +140,7 @@ bool frmMain::curveToHold() const {
 void frmMain::holdCurve(bool on) {
     graph_.Held = {};
     if (on && curveToHold()) {
-        const BandState& bands = session_.Bands();
+        const BandState& bands = session().Bands();
         const auto count = static_cast<std::ptrdiff_t>(
             std::min({static_cast<size_t>(std::max<int>(bands.Table.LastBand + 1, 0)),
                       bands.Table.BandFreq.size(), bands.BandValue.size()}));
@@ -159,12 +159,12 @@ const HeldCurve* frmMain::heldCurve() const {
 // On an impedance axis of the frequency view, with the phase switched on.
 bool frmMain::phaseShown() const {
     return settings_.ShowPhase && cmbDisplay->currentIndex() == kDisplayFrequency &&
-           UnitOf(settings_.MeasTypeIndex, run_.ImpedancePart) == ResultUnit::Ohm;
+           UnitOf(settings_.MeasTypeIndex, measurement_.Part()) == ResultUnit::Ohm;
 }
 
 // Only the two-channel impedance measures a phase: the latest block's, row 4 of the results.
 std::span<const double> frmMain::measuredPhase() const {
-    const BandState& bands = session_.Bands();
+    const BandState& bands = session().Bands();
     const BandResults& r = bands.Results;
     constexpr int kPhaseRow = 4;
     if (!phaseShown() || !resultOnHand() || PropertiesOf(settings_.MeasTypeIndex).ResultRows < 4 ||

@@ -27,8 +27,6 @@ namespace terzlab::app {
 
 namespace {
 
-constexpr int kTwelfthOctave = 2;
-
 QAction* NewCommand(QObject* parent, const char* name, const QString& caption,
                     const char* keys = nullptr) {
     auto* action = new QAction(caption, parent);
@@ -86,11 +84,11 @@ void frmMain::exportMeasurementTo(const QString& path) {
     header.Title = settings_.InfoTexts[infoType][1];
     header.SampleRate = settings_.SampleRate;
     header.BlockSize = run_.BlockSize;
-    header.WindowType = session_.WindowType();
+    header.WindowType = session().WindowType();
     header.MeasTypeIndex = settings_.MeasTypeIndex;
     // The values are those a saved measurement file holds: at 1/12 octave.
     const ExportSource source =
-        ExportSourceFor(header, session_.Bands(), valuesAt(kTwelfthOctave), std::time(nullptr));
+        ExportSourceFor(header, session().Bands(), valuesAt(kTwelfthOctave), std::time(nullptr));
     std::string error;
     if (!WriteExport(path.toStdString(), *format, source, error)) {
         message(QString::fromStdString(error), platform::MsgIcon::Exclamation, tr("Fehler"));
@@ -100,6 +98,8 @@ void frmMain::exportMeasurementTo(const QString& path) {
 platform::GraphScene frmMain::graphScene() const {
     platform::GraphScene scene;
     scene.Frame = frameInputs();
+    // A saved picture has no controls over it: every axis label of the graph is printed.
+    scene.Frame.Controls.clear();
     scene.Graph = picGraph->size();
     if (cmbDisplay->currentIndex() == kDisplayFrequency) {
         const SpectrumInputs in = spectrumInputs();

@@ -6,6 +6,7 @@
 #include "analysis/overload.h"
 #include "display/curve_colour.h"
 #include "display/level_bar.h"
+#include "display/scene.h"
 #include "display/spectrum_plot.h"
 #include "display/time_plot.h"
 
@@ -92,7 +93,7 @@ FrameInputs frmMain::frameInputs() const {
     in.Range = run_.Range;
     in.SampleRate = settings_.SampleRate;
     in.BlockSize = run_.BlockSize;
-    in.ImpedancePart = run_.ImpedancePart;
+    in.ImpedancePart = measurement_.Part();
     const QRect g = picGraph->geometry();
     const auto twips = [](int pixels) { return static_cast<double>(pixels) * kTwipsPerPixel; };
     in.Graph = {twips(g.x()), twips(g.y()), twips(g.width()), twips(g.height())};
@@ -112,7 +113,7 @@ void frmMain::DisplayInit(bool full) {
 }
 
 void frmMain::CheckOverload() {
-    showLevels(session_.CheckBlock(CaptureBuffer));
+    showLevels(session().CheckBlock(CaptureBuffer));
 }
 
 void frmMain::showLevels(const BlockReport& report) {
@@ -135,33 +136,53 @@ bool frmMain::autoRangeOn() const {
     return run_.AutoRange;
 }
 
-DisplayInputs frmMain::displayInputs() const {
-    DisplayInputs in;
-    in.MeasTypeIndex = settings_.MeasTypeIndex;
-    in.ActiveChannel = settings_.ActiveChannel;
-    in.ImpedancePart = run_.ImpedancePart;
-    in.AvgCount = run_.AvgCount;
-    in.SeriesResistor = settings_.SeriesResistor;
-    in.ExchangeChannel = mnuXchan->isChecked();
-    in.MeasValid = run_.MeasValid;
-    in.CalibrationRun = run_.CalibrationRun;
-    in.FreqResIndex = static_cast<int16_t>(std::max(cmbFreqRes->currentIndex(), 0));
-    in.CalibValue = settings_.CalibValue;
-    in.LevelCorr5 = settings_.LevelCorr[5];
+// The one place that turns the controls into a run's configuration.
+MeasurementConfig frmMain::currentConfig() const {
+    MeasurementConfig c;
+    c.Type = MeasTypeOf(settings_.MeasTypeIndex).value_or(MeasType::LevelOneChannel);
+    c.SampleRate = settings_.SampleRate;
+    c.Shown = cmbDisplay->currentIndex() == kDisplayFrequency ? View::Frequency : View::Time;
+    c.Res = ResolutionOf(cmbFreqRes->currentIndex()).value_or(Resolution::Third);
+    c.Channel = settings_.ActiveChannel;
+    c.ExchangeChannels = mnuXchan->isChecked();
+    c.WideRange = mnuRange->isChecked();
+    c.Count = run_.MeasLimit;
+    c.Stop = chkAvgType->isChecked() ? StopMode::AfterCount : StopMode::Endless;
+    c.Calibration = run_.CalibrationRun;
+    c.SeriesResistor = settings_.SeriesResistor;
+    c.CalibValue = settings_.CalibValue;
+    c.LevelCorr5 = settings_.LevelCorr[5];
     for (size_t slot = 0; slot < 3; ++slot) {
-        in.Curves[slot] = &dispOct_.Curves[slot];
-        in.CurveChecked[slot] = chkLoaded[slot]->isChecked();
+        c.Curves[slot] = &dispOct_.Curves[slot];
+        c.CurvesInUse[slot] = chkLoaded[slot]->isChecked();
     }
     // Sensor and reference count only while their boxes can be used; the comparison curve
     // follows its tick alone.
-    in.CurveChecked[0] = in.CurveChecked[0] && chkLoaded[0]->isEnabled();
-    in.CurveChecked[1] = in.CurveChecked[1] && chkLoaded[1]->isEnabled();
-    in.AutoOn = autoRangeOn();
-    return in;
+    c.CurvesInUse[0] = c.CurvesInUse[0] && chkLoaded[0]->isEnabled();
+    c.CurvesInUse[1] = c.CurvesInUse[1] && chkLoaded[1]->isEnabled();
+    c.AutoAxis = autoRangeOn();
+    return c;
+}
+
+// The choices a user may change while a run goes on (curves in use, the axis mode, the quick
+// check's count) reach its next block.
+void frmMain::followChoices() {
+    if (!isRunning()) return;
+    const MeasurementConfig now = currentConfig();
+    MeasurementConfig& c = measurement_.Config();
+    c.CurvesInUse = now.CurvesInUse;
+    c.AutoAxis = now.AutoAxis;
+    c.Count = now.Count;
+    c.Stop = now.Stop;
+}
+
+DisplayInputs frmMain::displayInputs() const {
+    return DisplayInputsOf(currentConfig(), measurement_.Part(), measurement_.AvgCount(),
+                           run_.MeasValid);
 }
 
 void frmMain::GetDbRange(bool AutoRange) {
-    showRange(session_.Redraw(displayInputs(), AutoRange, run_.Range));
+    showRange(measurement_.Session().Redraw(displayInputs(), AutoRange, run_.Range));
 }
 
 void frmMain::showRange(const DbRangeResult& result) {
@@ -173,7 +194,7 @@ bool frmMain::curveApplied(int slot) const {
 }
 
 std::vector<double> frmMain::valuesAt(int16_t freqResIndex) const {
-    return session_.ValuesAt(displayInputs(), freqResIndex);
+    return measurement_.Session().ValuesAt(displayInputs(), freqResIndex);
 }
 
 // Centred on the first grid division under the graph's top.
@@ -186,37 +207,35 @@ void frmMain::placeAutoRange(int16_t span) {
 }
 
 void frmMain::BuildBandTable() {
-    session_.SetUp(settings_.MeasTypeIndex, settings_.SampleRate);
-    session_.Rebuild();
-}
-
-BlockReport frmMain::analyseBlock(bool analyse) {
-    // A grid made for another block size or rate would read outside the transform's bins.
-    session_.SetUp(settings_.MeasTypeIndex, settings_.SampleRate);
-    return session_.AddBlock(CaptureBuffer, displayInputs(), mnuRange->isChecked(), analyse,
-                             run_.MeasLimit, run_.Range);
+    session().SetUp(settings_.MeasTypeIndex, settings_.SampleRate);
+    session().Rebuild();
 }
 
 void frmMain::DisplaySpec(bool analyse) {
     if (analyse) {
-        showRange(analyseBlock(true).Range);
+        showRange(measurement_.AddBlock(CaptureBuffer, run_.Range).Range);
     } else {
-        session_.SetUp(settings_.MeasTypeIndex, settings_.SampleRate);
-        GetDbRange(FitsAxis(run_.AvgCount, run_.MeasLimit));
+        session().SetUp(settings_.MeasTypeIndex, settings_.SampleRate);
+        GetDbRange(FitsAxis(measurement_.AvgCount(), measurement_.Count()));
     }
     drawSpectrum();
 }
 
 SpectrumInputs frmMain::spectrumInputs() const {
-    const BandState& bands = session_.Bands();
-    SpectrumInputs in;
-    in.BandFreq = bands.Table.BandFreq;
-    in.BandValue = bands.BandValue;
-    in.LastBand = bands.Table.LastBand;
-    in.MeasValid = resultOnHand();
-    in.CurveColour = run_.CurveColour;
-    in.Comparison = &dispOct_.Curves[kComparisonSlot];
-    in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
+    const BandState& bands = session().Bands();
+    SpectrumInputs in = SceneFor({.MeasTypeIndex = settings_.MeasTypeIndex,
+                                  .ImpedancePart = measurement_.Part(),
+                                  .SampleRate = settings_.SampleRate,
+                                  .BlockSize = run_.BlockSize,
+                                  .BandFreq = bands.Table.BandFreq,
+                                  .BandValue = bands.BandValue,
+                                  .LastBand = bands.Table.LastBand,
+                                  .MeasValid = resultOnHand(),
+                                  .CurveColour = run_.CurveColour,
+                                  .Comparison = &dispOct_.Curves[kComparisonSlot],
+                                  .ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked()},
+                                 run_.Range)
+                            .Spectrum;
     if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &graph_.Model;
     addComparisonInputs(in);
     in.Held = heldCurve();
@@ -273,11 +292,13 @@ void frmMain::redrawGraph() {
 void frmMain::freezeAxis() {
     run_.AutoRange = false;
     cmdAutoRange->setText(kAutoOff);
+    followChoices();
 }
 
 void frmMain::cmdAutoRange_Click() {
     run_.AutoRange = !run_.AutoRange;
     cmdAutoRange->setText(run_.AutoRange ? kAutoOn : kAutoOff);
+    followChoices();
     if (run_.AutoRange) {
         if (cmbDisplay->currentIndex() == kDisplayTime) {
             CheckOverload();

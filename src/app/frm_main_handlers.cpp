@@ -51,32 +51,36 @@ void frmMain::cmbAvgCnt_Click() {
 }
 
 void frmMain::chkLoaded_Click(int) {
-    if (cmbDisplay->currentIndex() == 1 && (run_.MeasValid || hooks.lastSelMode() >= 3)) {
+    followChoices();
+    if (cmbDisplay->currentIndex() == kDisplayFrequency &&
+        (run_.MeasValid || hooks.lastSelMode() >= sel::kComparison)) {
         hooks.GetDbRange(true);
         hooks.DisplaySpec(false);
     }
     focusStart();
 }
 
+// The quick check measures one block at a time without end; a run under way follows at once.
 void frmMain::cmdScope_Click() {
-    if (cmdScope->text() == QStringLiteral("Check &On")) {
+    scopeOn_ = !scopeOn_;
+    if (scopeOn_) {
         scopeAvgType_ = chkAvgType->isChecked();
         scopeAvgIndex_ = cmbAvgCnt->currentIndex();
         platform::setChecked(chkAvgType, false);
         platform::selectListIndex(cmbAvgCnt, 0);
-        run_.AvgCount = 0;
-        cmdScope->setText(QStringLiteral("Check &Off"));
+        measurement_.RestartCount();
     } else {
         platform::setChecked(chkAvgType, scopeAvgType_);
         platform::selectListIndex(cmbAvgCnt, scopeAvgIndex_);
-        cmdScope->setText(QStringLiteral("Check &On"));
     }
+    cmdScope->setText(scopeOn_ ? QStringLiteral("Check &Off") : QStringLiteral("Check &On"));
+    followChoices();
     focusStart();
 }
 
 void frmMain::GetBlockSize() {
-    if (!session_.SelectType(settings_.MeasTypeIndex, settings_.SampleRate)) return;
-    run_.BlockSize = session_.BlockSize();
+    if (!session().SelectType(settings_.MeasTypeIndex, settings_.SampleRate)) return;
+    run_.BlockSize = session().BlockSize();
     CaptureBuffer.assign(static_cast<size_t>(run_.ChannelCount) * run_.BlockSize, 0);
 }
 

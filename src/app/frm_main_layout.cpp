@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -89,6 +90,9 @@ frmMain::frmMain(MainServices services, const Settings& settings, QWidget* paren
 
 frmMain::~frmMain() {
     emergencyClose();
+    // The dialogs a run waits for go with the window, after this part of it is gone.
+    for (QDialog* dialog : findChildren<QDialog*>())
+        disconnect(dialog, nullptr, this, nullptr);
 }
 
 void frmMain::buildControls() {

@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <utility>
+
 namespace terzlab::app {
 
 namespace {
@@ -31,80 +33,76 @@ QString countDownCaption(int remaining) {
     return frmMain::tr("Noch %1 Messungen. Abbruch mit ESC!").arg(remaining);
 }
 
-// Keeps the run's nesting depth right on every way out of the start command.
-class RunDepth {
-  public:
-    explicit RunDepth(int& depth) : depth_(depth) { ++depth_; }
-    ~RunDepth() { --depth_; }
-    RunDepth(const RunDepth&) = delete;
-    RunDepth& operator=(const RunDepth&) = delete;
-
-  private:
-    int& depth_;
-};
-
 } // namespace
 
 void frmMain::cmdStart_Click() {
-    if (run_.Phase == RunPhase::Running) return;
-    const bool firstPart = run_.Phase == RunPhase::Idle;
-    run_.Phase = RunPhase::Running;
-    {
-        RunDepth depth(runDepth_);
-        if (!startRun(firstPart)) endPhase(firstPart ? RunPhase::Idle : RunPhase::PartTwoDue);
-    }
-    if (runDepth_ == 0 && closeRequested_) {
-        closeRequested_ = false;
-        close();
-        return;
-    }
-    if (runDepth_ == 0) refitShownModel();
+    startMeasurement(currentConfig());
 }
 
-// The caption goes with the phase, so that the button always says what a click does.
-void frmMain::endPhase(RunPhase phase) {
-    run_.Phase = phase;
-    cmdStart->setText(phase == RunPhase::PartTwoDue ? partTwoCaption() : idleCaption());
+void frmMain::startMeasurement(const MeasurementConfig& config) {
+    if (measurement_.Phase() == RunPhase::Running) return;
+    running_ = true;
+    capturedParts_ = 0;
+    measurement_.Prepare(config);
+    prepareRun();
 }
 
-// False when the run never began (a dialog closed the window, the stimulus is unusable): the
-// button then offers the same start again.
-bool frmMain::startRun(bool firstPart) {
-    const int type = settings_.MeasTypeIndex;
+// A run starts with the instructions it needs, then the stimulus, then the capture; each step
+// may end it before any block (a dialog closed the window, the stimulus is unusable).
+void frmMain::prepareRun() {
     run_.MeasValid = true;
     graph_.Model = {}; // fitted to the curve this run replaces
     mnuFileSaveAs->setEnabled(false);
-    run_.ImpedancePart = 0;
-    const MeasTypeProperties& props = PropertiesOf(type);
-    if (props.TwoParts) run_.ImpedancePart = firstPart ? 1 : 2;
-    if (mnuHelpShow->isChecked() || props.Instructions || run_.CalibrationRun)
+    if (mnuHelpShow->isChecked() || PropertiesOf(measurement_.Config().Type).Instructions ||
+        run_.CalibrationRun) {
         showInstructionDialog();
-    if (closeRequested_) return false;
+        waitForDialog([this] { afterInstructions(); });
+        return;
+    }
+    afterInstructions();
+}
+
+void frmMain::afterInstructions() {
+    if (closeRequested_) return abortStart();
     if (cmbWavOutDev->currentIndex() == run_.TestCdIndex) {
         showSignalHelp();
-        run_.StimulusPath = kTestCdPath;
-        if (closeRequested_) return false;
-    } else if (!prepareStimulus()) {
-        return run_.Phase != RunPhase::Running; // a stop on the way has set the phase
+        waitForDialog([this] {
+            run_.StimulusPath = kTestCdPath;
+            if (closeRequested_) return abortStart();
+            beginCapture();
+        });
+        return;
     }
-    run_.AvgCount = 0;
-    session_.Start();
+    if (prepareStimulus()) beginCapture();
+}
+
+// The button offers the same start again.
+void frmMain::abortStart() {
+    endPhase(measurement_.Part() == 2 ? RunPhase::PartTwoDue : RunPhase::Idle);
+    finishRun();
+}
+
+void frmMain::beginCapture() {
+    measurement_.Begin();
     services_.keys->forgetEsc(); // a press from before the run must not stop it
     UpdateStartText(0);
     LabelShow(true);
     DisplayInit(true);
     configureBench();
-    if (!openCapture()) return true;
+    if (!openCapture()) return finishRun();
+    ++capturedParts_;
     startCapture();
     if (run_.StimulusPath != kTestCdPath) services_.card->player->playLooped(run_.StimulusPath);
-    services_.sleeper->sleepMs(100);
-    GetActChan();
-    if (firstBlock()) DisplayLoop();
-    if (lblOVL[0]->isVisible() || lblOVL[1]->isVisible()) {
-        services_.dialogs->DialogPage = guidance::kOverloadPage;
-        openHelpDialog();
-    }
-    return true;
+    services_.scheduler->after(100, this, [this] {
+        GetActChan();
+        firstBlock();
+    });
+}
+
+// The caption goes with the phase, so that the button always says what a click does.
+void frmMain::endPhase(RunPhase phase) {
+    measurement_.SetPhase(phase);
+    cmdStart->setText(phase == RunPhase::PartTwoDue ? partTwoCaption() : idleCaption());
 }
 
 bool frmMain::prepareStimulus() {
@@ -121,15 +119,16 @@ bool frmMain::prepareStimulus() {
     case StimulusStatus::Missing:
         message(tr("Datei %1 nicht gefunden, Messung abgebrochen!").arg(path),
                 platform::MsgIcon::Exclamation, tr("Fehler"));
-        return false;
+        break;
     case StimulusStatus::Invalid:
         message(tr("Die Datei %1 ist keine gültige WAV-Datei, Messung abgebrochen!").arg(path),
                 platform::MsgIcon::Exclamation, tr("Fehler"));
-        return false;
+        break;
     case StimulusStatus::NotWritable:
-        rateNotWritable();
+        rateNotWritable(); // ends the run itself
         return false;
     }
+    abortStart();
     return false;
 }
 
@@ -142,14 +141,21 @@ void frmMain::rateNotWritable() {
     if (mnu48k->isChecked()) mnu48k_Click();
     settings_.SampleRate = 44100;
     // Part two would meet the same file again and again: the run ends here.
-    run_.ImpedancePart = 0;
+    measurement_.ForgetPart();
     DoStop();
 }
 
-bool frmMain::waitForDialog() {
-    while (services_.dialogs->DialogPage != -1 && !closeRequested_)
-        platform::waitForEvents();
-    return !closeRequested_;
+// The instructions and help are shown beside the window; the run goes on once they are closed
+// (or at once when the window is to close).
+void frmMain::waitForDialog(std::function<void()> then) {
+    dialogWait_ = std::move(then);
+    resumeAfterDialog();
+}
+
+void frmMain::resumeAfterDialog() {
+    if (!dialogWait_) return;
+    if (services_.dialogs->DialogPage != -1 && !closeRequested_) return;
+    std::exchange(dialogWait_, {})();
 }
 
 void frmMain::showInstructionDialog() {
@@ -160,17 +166,17 @@ void frmMain::showInstructionDialog() {
         services_.dialogs->DialogPage =
             guidance::kInstructionPageBase + guidance::kCalibrationInstructionMode;
     }
-    if (ImpedanceResult(type, run_.ImpedancePart))
-        run_.Range = RunStartRange(type, run_.ImpedancePart);
-    if (services_.openInstructions)
+    const int16_t part = measurement_.Part();
+    if (ImpedanceResult(type, part)) run_.Range = RunStartRange(type, part);
+    if (services_.openInstructions) {
         services_.openInstructions();
-    else
-        (new guidance::frmMeas(*services_.dialogs,
-                               {settings_.MeasTypeIndex, settings_.ActiveChannel,
-                                run_.ImpedancePart, &settings_.SeriesResistor},
-                               this))
-            ->show();
-    waitForDialog();
+        return;
+    }
+    auto* dialog = new guidance::frmMeas(
+        *services_.dialogs,
+        {settings_.MeasTypeIndex, settings_.ActiveChannel, part, &settings_.SeriesResistor}, this);
+    connect(dialog, &QObject::destroyed, this, [this] { resumeAfterDialog(); });
+    dialog->show();
 }
 
 void frmMain::showSignalHelp() {
@@ -178,76 +184,96 @@ void frmMain::showSignalHelp() {
         run_.CalibrationRun ? guidance::kCalibrationSignalPage
                             : guidance::kTestSignalPageBase + settings_.MeasTypeIndex);
     openHelpDialog();
-    waitForDialog();
 }
 
 void frmMain::openHelpDialog() {
-    if (services_.openHelp)
+    if (services_.openHelp) {
         services_.openHelp();
-    else
-        (new guidance::frmHelp(*services_.dialogs, this, calibrationLowSine()))->show();
+        return;
+    }
+    auto* dialog = new guidance::frmHelp(*services_.dialogs, this, calibrationLowSine());
+    connect(dialog, &QObject::destroyed, this, [this] { resumeAfterDialog(); });
+    dialog->show();
 }
 
 void frmMain::configureBench() {
     if (!services_.card->bench) return;
-    services_.card->bench->setWiring({settings_.MeasTypeIndex, run_.ImpedancePart,
+    services_.card->bench->setWiring({settings_.MeasTypeIndex, measurement_.Part(),
                                       static_cast<double>(settings_.SeriesResistor)});
 }
 
 void frmMain::DisplayLoop() {
-    for (;;) {
-        if (!nextBlock()) return;
-        const bool frequency = cmbDisplay->currentIndex() == kDisplayFrequency;
-        const BlockReport report = analyseBlock(frequency);
-        showLevels(report);
-        if (frequency) {
-            showRange(report.Range);
-            drawSpectrum();
-        } else {
-            DisplayTime();
-        }
-        UpdateStartText(1);
-        platform::letEventsRun();
-        if (services_.keys->escPressed() || closeRequested_) {
-            if (closeRequested_) run_.ImpedancePart = 0;
-            DoStop();
-            return;
-        }
-        ++run_.AvgCount;
-        ++run_.BlocksAnalysed;
-        if (run_.AvgCount == run_.MeasLimit && !chkAvgType->isChecked()) run_.AvgCount = 0;
-        if (run_.CaptureHandle == 0 || run_.AvgCount == run_.MeasLimit) break;
+    const bool frequency = measurement_.Config().Shown == View::Frequency;
+    const BlockReport report = measurement_.AddBlock(CaptureBuffer, run_.Range);
+    showLevels(report);
+    if (frequency) {
+        showRange(report.Range);
+        drawSpectrum();
+    } else {
+        DisplayTime();
     }
-    if (run_.AvgCount == run_.MeasLimit) DoStop();
+    UpdateStartText(1);
+    if (services_.keys->escPressed() || closeRequested_) {
+        if (closeRequested_) measurement_.ForgetPart();
+        return DoStop();
+    }
+    if (measurement_.CountBlock()) return DoStop();
+    if (run_.CaptureHandle == 0) return finishRun(); // closed under the run: it is over
+    nextBlock();
 }
 
 void frmMain::DoStop() {
-    closeCapture();
-    if (firstOfTwoParts()) {
+    closeCapture([this] { afterStop(); });
+}
+
+void frmMain::afterStop() {
+    measurement_.Stop();
+    if (measurement_.Phase() == RunPhase::PartTwoDue) {
         endPhase(RunPhase::PartTwoDue);
-        cmdStart_Click();
-        return;
+        measurement_.Prepare(measurement_.Config());
+        return prepareRun();
     }
     LabelShow(false);
-    run_.AvgCount = StoppedCount(run_.MeasLimit);
     if (!cmdStart->isEnabled() && !run_.CalibrationRun) cmdStart->setEnabled(true);
     endPhase(RunPhase::Idle);
     if (!run_.CalibrationRun) focusStart();
     // Save only what this run analysed: a run in the time view or one whose device delivered
     // nothing leaves no band values of its own.
     showCommands();
+    finishRun();
+}
+
+// Every way a run ends comes here once: the overload hint, a close that waited for the run, the
+// Thiele-Small dialog's refit and whoever waited for the end.
+void frmMain::finishRun() {
+    if (!running_) return;
+    running_ = false;
+    if (lblOVL[0]->isVisible() || lblOVL[1]->isVisible()) {
+        for (; capturedParts_ > 0; --capturedParts_) {
+            services_.dialogs->DialogPage = guidance::kOverloadPage;
+            openHelpDialog();
+        }
+    }
+    capturedParts_ = 0;
+    if (closeRequested_) {
+        closeRequested_ = false;
+        close();
+        return;
+    }
+    refitShownModel();
+    if (runEnded_) std::exchange(runEnded_, {})();
 }
 
 void frmMain::UpdateStartText(int16_t Offset) {
-    const int remaining = run_.MeasLimit - run_.AvgCount;
+    const int remaining = measurement_.Count() - measurement_.AvgCount();
     if (remaining != Offset) {
         cmdStart->setText(countDownCaption(remaining - Offset));
     } else if (firstOfTwoParts()) {
         cmdStart->setText(partTwoCaption());
-    } else if (chkAvgType->isChecked()) {
+    } else if (measurement_.Config().Stop == StopMode::AfterCount) {
         cmdStart->setText(tr("Fertig!"));
     } else {
-        cmdStart->setText(countDownCaption(run_.MeasLimit));
+        cmdStart->setText(countDownCaption(measurement_.Count()));
     }
 }
 
@@ -289,9 +315,10 @@ void frmMain::LabelShow(bool Measure) {
 
 void frmMain::GetActChan() {
     settings_.ActiveChannel = run_.ChannelCount == 1 || optChannel[0]->isChecked() ? 0 : 1;
+    if (isRunning()) measurement_.Config().Channel = settings_.ActiveChannel;
     run_.CurveColour =
         LiveCurveColour(run_.ChannelCount, settings_.ActiveChannel, settings_.MeasTypeIndex,
-                        run_.ImpedancePart, cmbDisplay->currentIndex() == kDisplayFrequency);
+                        measurement_.Part(), cmbDisplay->currentIndex() == kDisplayFrequency);
 }
 
 // The calibration run with the test CD names the track of the sine it expects.
@@ -300,7 +327,7 @@ bool frmMain::calibrationLowSine() const {
 }
 
 bool frmMain::firstOfTwoParts() const {
-    return PropertiesOf(settings_.MeasTypeIndex).TwoParts && run_.ImpedancePart == 1;
+    return measurement_.FirstOfTwoParts();
 }
 
 void frmMain::focusStart() {

@@ -16,9 +16,7 @@ namespace terzlab::app {
 
 namespace {
 
-constexpr int kTimeDisplay = 0;
-constexpr int kFrequencyDisplay = 1;
-constexpr int kFinestResolution = 2;
+constexpr int kFinestResolution = IndexOf(Resolution::Twelfth);
 
 } // namespace
 
@@ -43,7 +41,7 @@ void frmMain::cmbMeasType_Click() {
         // Types 3 and 4 put 1/12 octave into the list; that is not the user's choice.
         if (!PropertiesOf(previous).FixedFineGrid)
             settings_.FreqResIndex = static_cast<int16_t>(cmbFreqRes->currentIndex());
-        platform::selectListIndex(cmbDisplay, kTimeDisplay);
+        platform::selectListIndex(cmbDisplay, kDisplayTime);
         cmbDisplay->setEnabled(false);
     } else if (cmbDisplay->currentIndex() != settings_.DisplayTypeIndex) {
         platform::selectListIndex(cmbDisplay, settings_.DisplayTypeIndex);
@@ -70,7 +68,7 @@ void frmMain::cmbDisplay_Click() {
 
 // The axis, the controls and the empty frame of the type in the view shown.
 void frmMain::startView() {
-    const bool frequency = cmbDisplay->currentIndex() == kFrequencyDisplay;
+    const bool frequency = cmbDisplay->currentIndex() == kDisplayFrequency;
     run_.Range = ViewStartRange(settings_.MeasTypeIndex, frequency);
     showViewControls();
     hooks.DisplayInit(true);
@@ -78,7 +76,7 @@ void frmMain::startView() {
 
 void frmMain::showViewControls() {
     const MeasTypeProperties& props = PropertiesOf(settings_.MeasTypeIndex);
-    const bool frequency = cmbDisplay->currentIndex() == kFrequencyDisplay;
+    const bool frequency = cmbDisplay->currentIndex() == kDisplayFrequency;
     cmbFreqRes->setEnabled(frequency && !props.FixedFineGrid && !props.TimeViewOnly &&
                            !commandsLocked_);
     for (QRadioButton* option : optChannel)
@@ -101,7 +99,7 @@ bool frmMain::curveFitsType(int slot) const {
 // measurement wait while a run or the calibration drives it.
 void frmMain::showCommands() {
     const MeasTypeProperties& props = PropertiesOf(settings_.MeasTypeIndex);
-    const bool frequency = cmbDisplay->currentIndex() == kFrequencyDisplay;
+    const bool frequency = cmbDisplay->currentIndex() == kDisplayFrequency;
     const bool free = !commandsLocked_;
     mnuLoadCorr->setEnabled(free && frequency && props.Sensor);
     mnuLoadRef->setEnabled(free && frequency && props.Reference != CurveKind::None);
@@ -110,13 +108,20 @@ void frmMain::showCommands() {
         chkLoaded[slot]->setEnabled(frequency && curveFitsType(slot));
     mnuLevel->menuAction()->setEnabled(free && props.Calibrated);
     mnuXchan->setEnabled(free && props.BothInputs);
-    mnuFileSaveAs->setEnabled(free && run_.Phase == RunPhase::Idle && frequency &&
-                              !props.TimeViewOnly && resultOnHand());
+    mnuFileSaveAs->setEnabled(saveOffered());
+}
+
+// Saving is offered once a run has finished its last part, for a spectrum it analysed, and not
+// while a run or the calibration drives the measurement.
+bool frmMain::saveOffered() const {
+    return !commandsLocked_ && measurement_.Phase() == RunPhase::Idle &&
+           cmbDisplay->currentIndex() == kDisplayFrequency &&
+           !PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly && resultOnHand();
 }
 
 bool frmMain::resultOnHand() const {
     if (!run_.MeasValid) return false;
-    return cmbDisplay->currentIndex() == kTimeDisplay || session_.HasResults();
+    return cmbDisplay->currentIndex() == kDisplayTime || session().HasResults();
 }
 
 // The stored results are redrawn, never fed again: a run watched in the time view analysed no
@@ -124,7 +129,7 @@ bool frmMain::resultOnHand() const {
 void frmMain::redrawAfterDisplayChange() {
     GetActChan();
     const bool autoRange = autoRangeOn();
-    if (cmbDisplay->currentIndex() == kTimeDisplay) {
+    if (cmbDisplay->currentIndex() == kDisplayTime) {
         if (autoRange) hooks.CheckOverload();
         hooks.DisplayTime();
         if (run_.MeasLimit > 1)
@@ -132,7 +137,7 @@ void frmMain::redrawAfterDisplayChange() {
                     platform::MsgIcon::Exclamation, tr("Warnung"));
         return;
     }
-    if (!session_.HasResults()) return;
+    if (!session().HasResults()) return;
     if (autoRange) hooks.GetDbRange(true);
     hooks.DisplaySpec(false);
 }
@@ -140,7 +145,7 @@ void frmMain::redrawAfterDisplayChange() {
 void frmMain::cmbFreqRes_Click() {
     const int type = settings_.MeasTypeIndex;
     const bool levels = PropertiesOf(type).Unit == ResultUnit::Decibel;
-    if (levels && cmbDisplay->currentIndex() == kFrequencyDisplay && run_.MeasValid)
+    if (levels && cmbDisplay->currentIndex() == kDisplayFrequency && run_.MeasValid)
         hooks.DisplaySpec(false);
     focusStart();
     if (levels) settings_.FreqResIndex = static_cast<int16_t>(cmbFreqRes->currentIndex());

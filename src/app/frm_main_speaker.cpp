@@ -13,12 +13,6 @@
 
 namespace terzlab::app {
 
-namespace {
-
-constexpr int kTwelfthOctave = 2;
-
-} // namespace
-
 // The command follows what is on screen: a finished impedance result or an impedance curve
 // loaded to compare against.
 void frmMain::buildSpeakerCommand() {
@@ -48,10 +42,10 @@ void frmMain::refitShownModel() {
     if (impedanceResultShown()) speaker::frmThieleSmall::refreshOpen(this);
 }
 
-// Saving is offered once a run has finished its last part, and not after a calibration run.
+// The impedance result counts once it could be saved.
 bool frmMain::impedanceResultShown() const {
-    return IsImpedanceType(settings_.MeasTypeIndex) && run_.MeasValid &&
-           mnuFileSaveAs->isEnabled() && !isRunning();
+    return IsImpedanceType(settings_.MeasTypeIndex) && run_.MeasValid && saveOffered() &&
+           !isRunning();
 }
 
 // The result at 1/12 octave with the phases of the latest block, as a saved file holds it.
@@ -60,7 +54,7 @@ std::optional<speaker::ShownImpedance> frmMain::shownImpedance() {
         MeasurementHeader header;
         header.MeasTypeIndex = settings_.MeasTypeIndex;
         const std::vector<MeasurementRow> rows =
-            MeasurementRows(header, session_.Bands(), valuesAt(kTwelfthOctave));
+            MeasurementRows(header, session().Bands(), valuesAt(IndexOf(Resolution::Twelfth)));
         CorrectionCurve curve;
         curve.CurveCount =
             static_cast<int16_t>(std::min<std::size_t>(rows.size(), CorrectionCurve::kEntries));

@@ -30,7 +30,7 @@ void frmMain::showFileDialog(int selMode) {
 }
 
 int16_t frmMain::curveLastBand() const {
-    const BandState& bands = session_.Bands();
+    const BandState& bands = session().Bands();
     if (!bands.Table.BandFreq.empty()) return bands.Table.LastBand;
     // Stored curves load before the window builds its grid: the grid its load will build.
     const std::optional<BlockSetting> block = BlockSettingFor(settings_.MeasTypeIndex);

@@ -19,23 +19,15 @@ struct Settings : terzlab::Settings {
     std::array<double, 6> LevelCorr{100.0, 100.0, 2.83, 2.83, 33.5, 33.5};
 };
 
-// What the start command does next: start a run, start part 2 of a two-part run, or nothing
-// while a run is under way. The start button's caption shows it.
-enum class RunPhase { Idle, PartTwoDue, Running };
-
-// Where a run stands; read by the analysis and drawing through their input structs.
+// The window's side of a run: what it shows and plays. The run's own counters and phase are the
+// measurement run's (analysis/measurement_run.h).
 struct RunState {
-    RunPhase Phase = RunPhase::Idle;
     bool AutoRange = true; // the axis follows the values ("A&uto On")
-    int16_t AvgCount = 0;
-    int16_t MeasLimit = 4;
-    int16_t ImpedancePart = 0;
+    int16_t MeasLimit = 4; // the count chosen in the list
     bool CalibrationRun = false;
-    // The calibration dialog's sine options, read by the start command while CalibrationRun.
+    // The calibration dialog's sine options, read by the start while CalibrationRun.
     int16_t CalibFreqOption = 1;  // 0 the low sine, otherwise the 1-kHz sine
     int16_t CalibLevelOption = 0; // 0 100 %, 1 10 %, 2 1 %
-    // Blocks analysed since the program started: tells a caller whether its run measured.
-    int32_t BlocksAnalysed = 0;
     std::string StimulusPath;
     bool MeasValid = false;
     Colour CurveColour = kMagenta;

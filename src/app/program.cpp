@@ -115,12 +115,12 @@ int runProgram(const CommandLine& commandLine) {
     std::unique_ptr<audio::SoundCard> card =
         chooseCard(commandLine.virtualCard, commandLine.addedMassGrams);
     platform::EscKeyTracker keys;
-    platform::RealSleeper sleeper;
+    platform::TimerScheduler scheduler;
     MainServices services;
     services.card = card.get();
     services.messages = &messages;
     services.keys = &keys;
-    services.sleeper = &sleeper;
+    services.scheduler = &scheduler;
     services.dialogs = &dialogs;
     services.places = places;
     if (unattended) {
@@ -141,7 +141,10 @@ int runProgram(const CommandLine& commandLine) {
     // The dialog needs an impedance result: the two-channel method measures it in one run.
     if (commandLine.thieleSmall)
         platform::selectListIndex(window.cmbMeasType, meas::kImpedanceTwoChannel);
-    if (commandLine.measure) window.cmdStart_Click();
+    if (commandLine.measure) {
+        window.cmdStart_Click();
+        platform::waitUntil([&window] { return !window.isRunning(); });
+    }
     QWidget* dialog =
         commandLine.thieleSmall ? speaker::frmThieleSmall::open(window, messages) : nullptr;
     const bool saved = saveScreenshot(window, dialog, commandLine.screenshot);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 
 class QWidget;
@@ -38,9 +39,10 @@ class CalibrationHost {
     // start button locked) until endCalibration puts back everything it changed.
     virtual void beginCalibration() = 0;
     virtual void endCalibration() = 0;
-    // Runs one calibration measurement; false when no block was analysed (the run has already
-    // said why).
-    virtual bool measureCalibration(const CalibRequest& request) = 0;
+    // Starts one calibration measurement and returns; `done` is told at its end whether a block
+    // was analysed (if not, the run has already said why).
+    virtual void measureCalibration(const CalibRequest& request,
+                                    std::function<void(bool measured)> done) = 0;
     virtual CalibSpectrum calibrationSpectrum() = 0;
 
     virtual bool testCdPlayback() const = 0;

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -183,9 +184,13 @@ void frmCalib::cmdStartCalib_Click() {
     if (measuring_) return;
     measuring_ = true;
     setButtonsEnabled(false);
-    if (host_.measureCalibration({channel_, freqOption(), levelOption()})) evaluate();
-    setButtonsEnabled(true);
-    measuring_ = false;
+    const QPointer<frmCalib> alive(this);
+    host_.measureCalibration({channel_, freqOption(), levelOption()}, [alive](bool measured) {
+        if (!alive) return;
+        if (measured) alive->evaluate();
+        alive->setButtonsEnabled(true);
+        alive->measuring_ = false;
+    });
 }
 
 void frmCalib::evaluate() {

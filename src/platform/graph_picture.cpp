@@ -102,6 +102,15 @@ void Silent(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 } // namespace
 
+GraphScene GraphSceneOf(const SpectrumScene& spectrum) {
+    GraphScene scene;
+    scene.Frame = spectrum.Frame;
+    scene.Draw = [in = spectrum.Spectrum](Picture& graph, Picture& window, const FrameInputs& f) {
+        DrawSpectrum(graph, window, f, in);
+    };
+    return scene;
+}
+
 QSize GraphPictureSize(const GraphScene& scene) {
     const GraphPlacement g = Placement(scene);
     return {static_cast<int>((g.Left + g.Width + kLabelRight) / kTwipsPerPixel),

@@ -5,6 +5,7 @@
 // grid, the labels, the curves and the stamp as vector objects and text.
 #include "display/frame.h"
 #include "display/picture.h"
+#include "display/scene.h"
 #include <QImage>
 #include <QSize>
 #include <functional>
@@ -24,6 +25,9 @@ struct GraphScene {
     QSize Graph{497, 297}; // the graph picture's drawing area in pixels, as shown
     std::function<void(Picture& graph, Picture& window, const FrameInputs& frame)> Draw;
 };
+
+// A spectrum scene drawn as the window draws it.
+GraphScene GraphSceneOf(const SpectrumScene& spectrum);
 
 // The picture's size in pixels at the window's scale.
 QSize GraphPictureSize(const GraphScene& scene);

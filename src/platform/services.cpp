@@ -6,10 +6,8 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
-
-#include <chrono>
-#include <thread>
 
 namespace terzlab::platform {
 
@@ -21,8 +19,13 @@ void waitForEvents() {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void RealSleeper::sleepMs(int milliseconds) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+void waitUntil(const std::function<bool()>& done) {
+    while (!done())
+        waitForEvents();
+}
+
+void TimerScheduler::after(int milliseconds, QObject* owner, std::function<void()> step) {
+    QTimer::singleShot(milliseconds, owner, std::move(step));
 }
 
 int screenWidthPixels() {

@@ -1,10 +1,14 @@
 #pragma once
-// Small stand-ins for the window-system services the run uses: letting events run, sleeping,
-// the screen width, topmost dialogs, and selections set from code that run their handlers.
+// Small stand-ins for the window-system services the run uses: letting events run, the run's
+// timed pauses, the screen width, topmost dialogs, and selections set from code that run their
+// handlers.
 #include <QString>
+
+#include <functional>
 
 class QAbstractButton;
 class QComboBox;
+class QObject;
 class QWidget;
 
 namespace terzlab::platform {
@@ -12,16 +16,22 @@ namespace terzlab::platform {
 void letEventsRun();
 // Lets events run and, when there are none, waits for the next one instead of spinning.
 void waitForEvents();
+// Lets events run until `done` holds: for callers outside the window (the unattended start, the
+// tests) that want a run's end before they go on.
+void waitUntil(const std::function<bool()>& done);
 
-class Sleeper {
+// The run's pauses: the next step of a run comes from the event loop after a pause, so that the
+// window never waits inside a run and stays free for the user's clicks and keys.
+class Scheduler {
   public:
-    virtual ~Sleeper() = default;
-    virtual void sleepMs(int milliseconds) = 0;
+    virtual ~Scheduler() = default;
+    // Runs `step` after the pause; never once `owner` is gone.
+    virtual void after(int milliseconds, QObject* owner, std::function<void()> step) = 0;
 };
 
-class RealSleeper final : public Sleeper {
+class TimerScheduler final : public Scheduler {
   public:
-    void sleepMs(int milliseconds) override;
+    void after(int milliseconds, QObject* owner, std::function<void()> step) override;
 };
 
 // Width of the primary screen in logical pixels (0 when there is none).

@@ -40,7 +40,7 @@ void GuiTest::makeWindow(const audio::VirtualCardOptions& options, const app::Se
     app::MainServices services{.card = card.get(),
                                .messages = &boxes,
                                .keys = &keys,
-                               .sleeper = &sleeper,
+                               .scheduler = &scheduler,
                                .dialogs = &dialogs,
                                .places = PortableLocations(folderPath().toStdString()),
                                .screenWidth = [this] { return screenWidth; },

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -53,8 +54,15 @@ struct ScriptedKeys final : platform::KeyState {
     void forgetEsc() override {}
 };
 
-struct NoSleep final : platform::Sleeper {
-    void sleepMs(int) override {}
+// Virtual time: a pause of the run is over at once, so a run started by a click has ended when
+// the click returns (unless it waits for a dialog). Queued, each step comes from the event loop
+// as the program's timers bring it, only without the wait.
+struct NoWait final : platform::Scheduler {
+    bool queued = false;
+    void after(int, QObject* owner, std::function<void()> step) override {
+        if (queued) return QTimer::singleShot(0, owner, std::move(step));
+        step();
+    }
 };
 
 class GuiTest : public ::testing::Test {
@@ -116,7 +124,7 @@ class GuiTest : public ::testing::Test {
     platform::ScriptedMessageService boxes;
     platform::RecordingProcessLauncher processes;
     ScriptedKeys keys;
-    NoSleep sleeper;
+    NoWait scheduler;
     app::DialogState dialogs;
     std::vector<int> instructionPages;
     std::vector<int> helpPages;

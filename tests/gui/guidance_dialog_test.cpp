@@ -152,6 +152,11 @@ class GuidedRunTest : public GuiTest {
         });
         poll->start(0);
     }
+    // The run goes on when its dialogs close, from the event loop.
+    void startAndWait() {
+        window->cmdStart->click();
+        platform::waitUntil([this] { return !window->isRunning(); });
+    }
     static int pageOf(QDialog* dialog) {
         if (auto* help = dynamic_cast<frmHelp*>(dialog)) return help->page();
         const auto* meas = dynamic_cast<frmMeas*>(dialog);
@@ -166,7 +171,7 @@ TEST_F(GuidedRunTest, OverloadedRunShowsTheHintWithoutWaitingForIt) {
         if (window->isRunning()) window->lblOVL[1]->show();
         return false;
     };
-    window->cmdStart->click();
+    startAndWait();
     EXPECT_EQ(window->cmdStart->text(), "&Starte Messung");
     std::vector<int> open;
     for (QDialog* dialog : window->findChildren<QDialog*>())
@@ -193,7 +198,7 @@ TEST_F(GuidedRunTest, TestCdRunCapturesNothingAndStartsNoSecondRunWhileTheDialog
         const QPointer<QDialog> guard(dialog);
         if (guard) guard->close(); // a run started by the click may have closed it
     });
-    window->cmdStart->click();
+    startAndWait();
     EXPECT_EQ(std::tuple(seen, blocks(), bench().playLog().size(), dialogs.DialogPage),
               std::tuple("20 at 0; 10 at 0; ", 2, 0u, -1));
 }
@@ -203,8 +208,8 @@ TEST_F(GuidedRunTest, TestCdRunCapturesNothingAndStartsNoSecondRunWhileTheDialog
 TEST_F(GuidedRunTest, InstructionsComeBeforeTheRunsThatNeedThem) {
     std::string seen; // each dialog's page and the part of the run it came in
     onEachDialog([&](QDialog* dialog) {
-        seen += std::to_string(pageOf(dialog)) + '/' + std::to_string(window->run().ImpedancePart) +
-                ' ';
+        seen += std::to_string(pageOf(dialog)) + '/' +
+                std::to_string(window->measurement().Part()) + ' ';
         if (auto* meas = dynamic_cast<frmMeas*>(dialog)) {
             meas->txtValue->setText("4,7");
             meas->cmdOK->click();
@@ -218,7 +223,7 @@ TEST_F(GuidedRunTest, InstructionsComeBeforeTheRunsThatNeedThem) {
         window->mnuHelpShow->setChecked(help);
         choose(window->cmbMeasType, type);
         seen.clear();
-        window->cmdStart->click();
+        startAndWait();
         EXPECT_EQ(seen, expected) << type;
         EXPECT_EQ(window->cmdStart->text(), "&Starte Messung");
     }

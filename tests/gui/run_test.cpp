@@ -43,7 +43,7 @@ TEST_F(RunTest, StopModeCapturesSettlingAndCountContinuousModeCountsOnUntilEsc) 
     recordCaptions();
     EXPECT_FALSE(window->mnuExport->isEnabled());
     startRun(0);
-    EXPECT_EQ(std::tuple(blocks(), captions, window->run().AvgCount),
+    EXPECT_EQ(std::tuple(blocks(), captions, window->measurement().AvgCount()),
               std::tuple(2, std::vector<QString>{"Fertig!"}, -1));
     expectIdle();
     EXPECT_TRUE(window->mnuFileSaveAs->isEnabled() && window->mnuExport->isEnabled() &&
@@ -84,6 +84,18 @@ TEST_F(RunTest, StopModeCapturesSettlingAndCountContinuousModeCountsOnUntilEsc) 
     EXPECT_EQ(boxes.boxes().size(), 2u);
 }
 
+// The click returns at once; the blocks come from the event loop, and the user's commands reach
+// the window between them.
+TEST_F(RunTest, RunGoesOnFromTheEventLoopWithTheWindowFree) {
+    scheduler.queued = true;
+    startRun(2);
+    EXPECT_TRUE(window->isRunning());
+    EXPECT_EQ(blocks(), 0) << "nothing is captured inside the click";
+    platform::waitUntil([this] { return !window->isRunning(); });
+    EXPECT_EQ(blocks(), 1 + 4);
+    expectIdle();
+}
+
 TEST_F(RunTest, ScopeModeShowsOneBlockAtATimeAndRestoresTheSettings) {
     window->cmdScope->click(); // its caption is checked with the access keys
     EXPECT_TRUE(!window->chkAvgType->isChecked() && window->run().MeasLimit == 1);
@@ -103,7 +115,7 @@ TEST_F(RunTest, EscInFirstImpedancePartLeadsIntoSecondPart) {
     std::vector<int> parts;
     keys.onAsk = [this, &parts] {
         if (!window->isRunning()) return false;
-        parts.push_back(window->run().ImpedancePart);
+        parts.push_back(window->measurement().Part());
         return parts.size() == 1; // ESC in part 1
     };
     startRun(0);
@@ -217,8 +229,8 @@ TEST_F(RunTest, ALongContinuousRunEndsAsAShortOneWithoutGrowing) {
         int block = 0, part = -1;
         keys.onAsk = [&] {
             if (!window->isRunning()) return false; // the discard at the start of a run
-            if (window->run().ImpedancePart != part) block = 0;
-            part = window->run().ImpedancePart;
+            if (window->measurement().Part() != part) block = 0;
+            part = window->measurement().Part();
             onBlock(++block);
             return block == count;
         };

@@ -33,20 +33,24 @@ int threadCount() {
     return count;
 }
 
-// Sleeps for real, as the program does; the first block's wait lies between the first two
-// pauses of a run.
-struct TimedSleeper final : platform::Sleeper {
+// Waits for real, as the program does. The pauses of 100 ms come before each block; the first
+// block's wait lies between the first two of them.
+struct TimedScheduler final : platform::Scheduler {
     size_t pauses = 0; // of this run
     Clock::time_point lastEnd;
     double firstBlockSeconds = 0;
     std::function<void(size_t pause)> onPause = [](size_t) {};
-    void sleepMs(int milliseconds) override {
+    void after(int milliseconds, QObject* owner, std::function<void()> step) override {
+        if (milliseconds != 100) return timers.after(milliseconds, owner, std::move(step));
         onPause(pauses);
         if (pauses++ == 1)
             firstBlockSeconds = std::chrono::duration<double>(Clock::now() - lastEnd).count();
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-        lastEnd = Clock::now();
+        timers.after(milliseconds, owner, [this, step = std::move(step)] {
+            lastEnd = Clock::now();
+            step();
+        });
     }
+    platform::TimerScheduler timers;
 };
 
 // One server for the whole test program: every case runs once against PulseAudio and once against
@@ -77,7 +81,7 @@ class LoopbackTest : public ::testing::Test {
         services.card = card.get();
         services.messages = &boxes;
         services.keys = &keys;
-        services.sleeper = &sleeper;
+        services.scheduler = &scheduler;
         services.dialogs = &dialogs;
         services.places = PortableLocations(program.path().string());
         services.openInstructions = services.openHelp = [this] { dialogs.DialogPage = -1; };
@@ -99,8 +103,9 @@ class LoopbackTest : public ::testing::Test {
         platform::selectListIndex(window->cmbFreqRes, 2);
         platform::selectListIndex(window->cmbAvgCnt, 2);
         platform::setChecked(window->chkAvgType, true);
-        sleeper.pauses = 0;
+        scheduler.pauses = 0;
         window->cmdStart->click();
+        platform::waitUntil([this] { return !window->isRunning(); });
         std::vector<std::string> messages;
         for (const auto& box : boxes.boxes())
             messages.push_back(box.text.toStdString());
@@ -126,7 +131,7 @@ class LoopbackTest : public ::testing::Test {
             std::printf("%s%s: band %d off by %+.3f dB; first block after %.2f s; blocks started "
                         "over so far: %d\n",
                         what, again, static_cast<int>(worst - bands.begin()), *worst - target,
-                        sleeper.firstBlockSeconds, card->capture->blocksStartedOver());
+                        scheduler.firstBlockSeconds, card->capture->blocksStartedOver());
             if (off(*worst) <= limit) return;
         }
         ADD_FAILURE() << what << ": beyond " << limit << " dB twice (see the bands above)";
@@ -138,7 +143,7 @@ class LoopbackTest : public ::testing::Test {
     std::unique_ptr<audio::SoundCard> card;
     platform::ScriptedMessageService boxes;
     platform::EscKeyTracker keys; // never pressed offscreen
-    TimedSleeper sleeper;
+    TimedScheduler scheduler;
     app::DialogState dialogs;
     std::unique_ptr<app::frmMain> window;
 };
@@ -158,7 +163,7 @@ TEST_F(LoopbackTest, LevelAndTransferOfThePseudoNoiseReadZeroDb) {
 TEST_F(LoopbackTest, ServerEndingMidRunEndsTheRunAndTheWindowRecovers) {
     const int threadsBefore = threadCount();
     Clock::time_point stoppedAt{};
-    sleeper.onPause = [&stoppedAt](size_t pause) {
+    scheduler.onPause = [&stoppedAt](size_t pause) {
         if (pause != 2) return; // after the settling block and one measurement
         server->stop();
         stoppedAt = Clock::now(); // the server's process is gone
@@ -168,7 +173,7 @@ TEST_F(LoopbackTest, ServerEndingMidRunEndsTheRunAndTheWindowRecovers) {
     const double seconds = std::chrono::duration<double>(Clock::now() - stoppedAt).count();
     std::printf("server ended between blocks: the run ended %.2f s after its process\n", seconds);
     EXPECT_LT(seconds, window->blockTimeoutSeconds());
-    sleeper.onPause = [](size_t) {};
+    scheduler.onPause = [](size_t) {};
     EXPECT_EQ(run(),
               std::vector<std::string>{"Das Aufnahmeger\u00e4t konnte nicht gestartet werden!"});
     ASSERT_EQ(server->start(), "");

@@ -3,39 +3,32 @@
 
 namespace terzlab::analyze {
 
-Analyzer::Analyzer(const RunSettings& settings) : settings_(settings) {
-    session_.SetUp(settings.Display.MeasTypeIndex, settings.SampleRate);
-    session_.Start();
-    captureBuffer_.resize(static_cast<std::size_t>(kChannelCount) * session_.BlockSize());
-    range_ = RunStartRange(settings.Display.MeasTypeIndex, 0);
+Analyzer::Analyzer(const MeasurementConfig& config) : config_(config) {
+    run_.Session().SetUp(IndexOf(config.Type), config.SampleRate);
+    captureBuffer_.resize(static_cast<std::size_t>(kChannelCount) * run_.Session().BlockSize());
+    range_ = RunStartRange(IndexOf(config.Type), 0);
 }
 
-DisplayInputs Analyzer::displayInputs(int16_t avgCount, int16_t impedancePart) const {
-    DisplayInputs in = settings_.Display;
-    in.AvgCount = avgCount;
-    in.ImpedancePart = impedancePart;
-    in.MeasValid = true;
-    return in;
-}
-
-bool Analyzer::RunPart(Recording& recording, int32_t count, int16_t impedancePart) {
-    range_ = RunStartRange(settings_.Display.MeasTypeIndex, impedancePart);
-    recording.Reserve(session_.BlockSize());
-    const auto limit = static_cast<int16_t>(count);
-    for (int16_t n = 0; n < limit; ++n) {
+bool Analyzer::RunPart(Recording& recording, int32_t count) {
+    config_.Count = static_cast<int16_t>(count);
+    run_.Prepare(config_);
+    run_.Begin();
+    range_ = RunStartRange(IndexOf(config_.Type), run_.Part());
+    recording.Reserve(run_.Session().BlockSize());
+    for (int32_t n = 0; n < count; ++n) {
         if (!recording.ReadBlock(captureBuffer_)) return false;
-        session_.AddBlock(captureBuffer_, displayInputs(n, impedancePart), settings_.WideRange,
-                          true, limit, range_);
+        run_.AddBlock(captureBuffer_, range_);
+        run_.CountBlock();
     }
-    lastPart_ = impedancePart;
-    lastLimit_ = limit;
+    for (size_t ch = 0; ch < overload_.size(); ++ch)
+        overload_[ch] = overload_[ch] || run_.Session().Overload()[ch];
+    run_.Stop();
     return true;
 }
 
-void Analyzer::Redraw(int16_t freqResIndex) {
-    DisplayInputs in = displayInputs(StoppedCount(lastLimit_), lastPart_);
-    in.FreqResIndex = freqResIndex;
-    session_.Redraw(in, false, range_);
+void Analyzer::Redraw(Resolution resolution) {
+    run_.Config().Res = resolution;
+    run_.Session().Redraw(run_.Inputs(true), false, range_);
 }
 
 } // namespace terzlab::analyze

@@ -1,5 +1,5 @@
 #include "analyze/graph_png.h"
-#include "display/spectrum_plot.h"
+#include "display/scene.h"
 #include "platform/graph_picture.h"
 #include "tools/tool_messages.h"
 
@@ -12,22 +12,16 @@ bool GraphPngAvailable() {
 bool RenderGraphPng(const BandState& bands, const AxisRange& range, const GraphPngInputs& in,
                     std::string& bytes, std::string& error) {
     platform::OffscreenApp app;
-    platform::GraphScene scene;
-    scene.Frame.DisplayIndex = kDisplayFrequency;
-    scene.Frame.MeasTypeIndex = in.MeasTypeIndex;
-    scene.Frame.Range = range;
-    scene.Frame.SampleRate = in.SampleRate;
-    scene.Frame.BlockSize = in.BlockSize;
-    scene.Frame.ImpedancePart = in.ImpedancePart;
-    SpectrumInputs spectrum;
-    spectrum.BandFreq = bands.Table.BandFreq;
-    spectrum.BandValue = bands.BandValue;
-    spectrum.LastBand = bands.Table.LastBand;
-    spectrum.MeasValid = true;
-    spectrum.CurveColour = in.CurveColour;
-    scene.Draw = [&spectrum](Picture& graph, Picture& window, const FrameInputs& frame) {
-        DrawSpectrum(graph, window, frame, spectrum);
-    };
+    const SpectrumScene spectrum = SceneFor({.MeasTypeIndex = in.MeasTypeIndex,
+                                             .ImpedancePart = in.ImpedancePart,
+                                             .SampleRate = in.SampleRate,
+                                             .BlockSize = in.BlockSize,
+                                             .BandFreq = bands.Table.BandFreq,
+                                             .BandValue = bands.BandValue,
+                                             .LastBand = bands.Table.LastBand,
+                                             .CurveColour = in.CurveColour},
+                                            range);
+    const platform::GraphScene scene = platform::GraphSceneOf(spectrum);
     const auto format =
         in.File == GraphFile::Svg ? platform::GraphFormat::Svg : platform::GraphFormat::Png;
     if (!platform::RenderGraph(scene, format, bytes)) {

@@ -102,24 +102,23 @@ std::string OpenInputs(const AnalyzeOptions& o, int32_t blockSize, Inputs& in, s
     return {};
 }
 
-RunSettings SettingsFor(const AnalyzeOptions& o, int32_t sampleRate, const DispOct& store) {
-    RunSettings s;
-    s.SampleRate = sampleRate;
-    s.WideRange = o.WideRange;
-    DisplayInputs& d = s.Display;
-    d.MeasTypeIndex = o.MeasTypeIndex;
-    d.ActiveChannel = o.ActiveChannel;
-    d.SeriesResistor = o.SeriesResistor;
-    d.ExchangeChannel = o.ExchangeChannel;
-    d.FreqResIndex = o.FreqResIndex;
-    d.CalibValue = o.CalibValue;
-    d.LevelCorr5 = o.LevelCorr5;
+MeasurementConfig ConfigFor(const AnalyzeOptions& o, int32_t sampleRate, const DispOct& store) {
+    MeasurementConfig c;
+    c.Type = *MeasTypeOf(o.MeasTypeIndex); // the options allow only the list's types
+    c.SampleRate = sampleRate;
+    c.WideRange = o.WideRange;
+    c.Channel = o.ActiveChannel;
+    c.SeriesResistor = o.SeriesResistor;
+    c.ExchangeChannels = o.ExchangeChannel;
+    c.Res = ResolutionOf(o.FreqResIndex).value_or(Resolution::Twelfth);
+    c.CalibValue = o.CalibValue;
+    c.LevelCorr5 = o.LevelCorr5;
     for (int slot : {kSensorSlot, kReferenceSlot})
-        d.Curves[slot] = &store.Curves[slot];
+        c.Curves[slot] = &store.Curves[slot];
     // A curve that fails to load ends the run, so a given file is a curve switched on.
-    d.CurveChecked[kSensorSlot] = !o.SensorPath.empty();
-    d.CurveChecked[kReferenceSlot] = !o.ReferencePath.empty();
-    return s;
+    c.CurvesInUse[kSensorSlot] = !o.SensorPath.empty();
+    c.CurvesInUse[kReferenceSlot] = !o.ReferencePath.empty();
+    return c;
 }
 
 bool LoadCurves(const AnalyzeOptions& o, int16_t lastBand, DispOct& store, std::ostream& err) {
@@ -141,12 +140,10 @@ std::string Unreadable(const std::string& path) {
 std::string RunBlocks(const AnalyzeOptions& o, Inputs& in, Analyzer& analyzer) {
     const int32_t n = analyzer.BlockSize();
     const bool twoParts = in.Part2 != nullptr;
-    if (!in.Part1->SeekBlock(o.Skip, n) ||
-        !analyzer.RunPart(*in.Part1, in.Blocks, twoParts ? 1 : 0)) {
+    if (!in.Part1->SeekBlock(o.Skip, n) || !analyzer.RunPart(*in.Part1, in.Blocks)) {
         return Unreadable(o.RecordingPath);
     }
-    if (twoParts &&
-        (!in.Part2->SeekBlock(o.Skip, n) || !analyzer.RunPart(*in.Part2, in.Blocks, 2))) {
+    if (twoParts && (!in.Part2->SeekBlock(o.Skip, n) || !analyzer.RunPart(*in.Part2, in.Blocks))) {
         return Unreadable(o.Part2Path);
     }
     return {};
@@ -169,10 +166,10 @@ MeasurementHeader HeaderFor(const AnalyzeOptions& o, const Analyzer& a, int32_t 
 
 std::string RenderPng(const AnalyzeOptions& o, Analyzer& a, int32_t sampleRate, std::string& png,
                       GraphFile file = GraphFile::Png) {
-    a.Redraw(o.FreqResIndex);
+    a.Redraw(ResolutionOf(o.FreqResIndex).value_or(Resolution::Twelfth));
     GraphPngInputs g;
     g.MeasTypeIndex = o.MeasTypeIndex;
-    g.ImpedancePart = PropertiesOf(o.MeasTypeIndex).TwoParts ? 2 : 0;
+    g.ImpedancePart = a.LastPart();
     g.SampleRate = sampleRate;
     g.BlockSize = a.BlockSize();
     g.CurveColour =
@@ -195,21 +192,20 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
         return Fail(err, error);
     const int32_t rate = in.Part1->SampleRate();
     DispOct store;
-    Analyzer analyzer(SettingsFor(o, rate, store));
+    Analyzer analyzer(ConfigFor(o, rate, store));
     if (!LoadCurves(o, analyzer.Bands().Table.LastBand, store, err)) return kExitError;
     if (std::string error = RunBlocks(o, in, analyzer); !error.empty()) return Fail(err, error);
     ReportOverload(analyzer, err);
-    analyzer.Redraw(2);
+    const MeasurementResult result = analyzer.Result();
     StagedFiles files;
-    if (!files.Stage(o.OutPath,
-                     MeasurementFileText(HeaderFor(o, analyzer, rate, store), analyzer.Bands()))) {
+    if (!files.Stage(o.OutPath, MeasurementFileText(HeaderFor(o, analyzer, rate, store),
+                                                    *result.Bands, result.Twelfth))) {
         return Fail(err, tools::NotWritten(o.OutPath));
     }
-    // The export takes the bands as the measurement file holds them, before the picture's
-    // resolution changes them.
+    // The export reads the values the measurement file holds, whatever the picture shows.
     if (!o.ExportPath.empty()) {
-        const ExportSource source = ExportSourceFor(HeaderFor(o, analyzer, rate, store),
-                                                    analyzer.Bands(), std::time(nullptr));
+        const ExportSource source = ExportSourceFor(
+            HeaderFor(o, analyzer, rate, store), *result.Bands, result.Twelfth, std::time(nullptr));
         const auto format = *ExportFormatFor(o.ExportPath);
         if (std::string error = ExportRefusal(format, source); !error.empty())
             return Fail(err, error);

@@ -1,6 +1,6 @@
 #include "analysis/constants.h"
 #include "analysis/display_range.h"
-#include "display/spectrum_plot.h"
+#include "display/scene.h"
 #include "picture.h"
 #include "platform/graph_picture.h"
 #include "tools/tool_messages.h"
@@ -60,29 +60,17 @@ bool RenderPicture(const ExportSource& source, const PictureRequest& request, st
     const GraphBands bands = BandsOf(source, request.FreqResIndex);
     const CorrectionCurve comparison =
         request.Comparison ? CurveOf(*request.Comparison) : CorrectionCurve{};
-    const int16_t type = source.Impedance ? meas::kImpedanceTwoChannel : meas::kLevelOneChannel;
     // The axis is chosen as after a run: to fit the values and a comparison curve on it.
-    BandState axisBands;
-    axisBands.BandValue = bands.Value;
-    DisplayInputs display;
-    display.MeasTypeIndex = type;
-    display.Curves[kComparisonSlot] = &comparison;
-    display.CurveChecked[kComparisonSlot] = request.Comparison.has_value();
-    platform::GraphScene scene;
-    GetDbRange(axisBands, display, true, scene.Frame.Range);
-    scene.Frame.MeasTypeIndex = type;
-    scene.Frame.SampleRate = source.SampleRate > 0 ? source.SampleRate : 44100;
-    SpectrumInputs spectrum;
-    spectrum.BandFreq = bands.Freq;
-    spectrum.BandValue = bands.Value;
-    spectrum.LastBand = bands.LastBand;
-    spectrum.MeasValid = true;
-    spectrum.CurveColour = source.Impedance ? kGreen : kBlue;
-    spectrum.Comparison = &comparison;
-    spectrum.ComparisonChecked = request.Comparison.has_value();
-    scene.Draw = [&spectrum](Picture& graph, Picture& window, const FrameInputs& frame) {
-        DrawSpectrum(graph, window, frame, spectrum);
-    };
+    const platform::GraphScene scene = platform::GraphSceneOf(SceneFor({
+        .MeasTypeIndex = source.Impedance ? meas::kImpedanceTwoChannel : meas::kLevelOneChannel,
+        .SampleRate = source.SampleRate > 0 ? source.SampleRate : 44100,
+        .BandFreq = bands.Freq,
+        .BandValue = bands.Value,
+        .LastBand = bands.LastBand,
+        .CurveColour = source.Impedance ? kGreen : kBlue,
+        .Comparison = &comparison,
+        .ComparisonChecked = request.Comparison.has_value(),
+    }));
     const auto format = request.Svg ? platform::GraphFormat::Svg
                                     : (request.Scale == 2 ? platform::GraphFormat::Png2x
                                                           : platform::GraphFormat::Png);
