@@ -103,6 +103,13 @@ TEST(ExportTool, PngHasTheWindowsSizeAndSvgKeepsEachCurveAsOnePath) {
     EXPECT_EQ(points.at("#0000ff"), 118);
     EXPECT_EQ(points.at("#000000"), 118);
     EXPECT_NE(text.find("Terzlab \xE2\x80\x93 Terzanalyse"), std::string::npos);
+    // An impedance gets the axis the window chooses: from 0 ohm up to just above its values.
+    ASSERT_EQ(dir.Export("@imp.oct @i.svg"), kExitOk) << dir.err;
+    const std::string impedance = test::readFile(dir / "i.svg");
+    for (const char* label : {">0 Ohm <", ">20 Ohm <"})
+        EXPECT_NE(impedance.find(label), std::string::npos) << label;
+    for (const char* label : {">-20 Ohm <", ">100 Ohm <"})
+        EXPECT_EQ(impedance.find(label), std::string::npos) << label;
 }
 
 } // namespace

@@ -108,6 +108,18 @@ TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePul
     EXPECT_GT(curvePixels(*window), 50) << "the time view is not replaced by a spectrum";
 }
 
+// The window leaves out the labels under its Auto button; a saved picture has no button over it.
+TEST_F(GraphTest, SavedGraphPrintsEveryAxisLabel) {
+    ASSERT_TRUE(load());
+    choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    startRun(0);
+    window->chooseAxis({.RangeTop = 70, .RangeBottom = 0, .RangeStep = 5});
+    window->saveGraphTo(filePath("g.svg"), false);
+    const std::string svg = contents("g.svg");
+    for (int ohm = 0; ohm <= 70; ohm += 5)
+        EXPECT_NE(svg.find('>' + std::to_string(ohm) + " Ohm <"), std::string::npos) << ohm;
+}
+
 // Selecting the same list entry runs the handler again; setting a box as it is does not.
 TEST(Platform, ListSelectionsAlwaysRunTheHandlerAndEscTapIsSeenOnceAfterRelease) {
     QComboBox list;
