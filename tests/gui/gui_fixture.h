@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -55,14 +56,24 @@ struct ScriptedKeys final : platform::KeyState {
 };
 
 // Virtual time: a pause of the run is over at once, so a run started by a click has ended when
-// the click returns (unless it waits for a dialog). Queued, each step comes from the event loop
-// as the program's timers bring it, only without the wait.
+// the click returns (unless it waits for a dialog). The steps run one after the other, not one
+// inside the other, as the event loop would run them. Queued, each step comes from the event
+// loop as the program's timers bring it, only without the wait.
 struct NoWait final : platform::Scheduler {
     bool queued = false;
     void after(int, QObject* owner, std::function<void()> step) override {
         if (queued) return QTimer::singleShot(0, owner, std::move(step));
-        step();
+        pending.push_back(std::move(step));
+        if (std::exchange(stepping, true)) return;
+        while (!pending.empty()) {
+            const std::function<void()> next = std::move(pending.front());
+            pending.pop_front();
+            next();
+        }
+        stepping = false;
     }
+    std::deque<std::function<void()>> pending;
+    bool stepping = false;
 };
 
 class GuiTest : public ::testing::Test {
