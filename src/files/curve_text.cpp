@@ -3,6 +3,7 @@
 #include "files/curve_values.h"
 #include "text/translate.h"
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -251,9 +252,11 @@ bool ReadBytes(const std::filesystem::path& path, std::string& bytes, std::strin
         error = Unreadable(path);
         return false;
     }
-    bytes.resize(kMaxBytes + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::array<char, 65536> chunk{};
+    while (in && bytes.size() <= kMaxBytes) {
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    }
     if (bytes.size() > kMaxBytes) {
         error = text::arg(text::translate("DataFiles", "Die Datei %1 ist keine Kurvendatei "
                                                        "(größer als 4 MB)"),
