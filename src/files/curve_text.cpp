@@ -68,28 +68,39 @@ std::optional<double> LeadingNumber(std::string_view text) {
     return ReadNumber(text.substr(0, end));
 }
 
-// Semicolons, or commas where they cannot be decimal commas, or else blanks and tabs.
+// Semicolons, or commas where they cannot be decimal commas, or tabs, or else blanks. Runs of
+// tabs or blanks count as one separator; empty fields between semicolons or commas stay.
 std::vector<std::string_view> SplitData(std::string_view line) {
     const bool blanks = line.find_first_of(" \t") != std::string_view::npos;
-    char separator = 0;
+    std::string_view separators = " \t";
+    bool keepEmpty = true;
     if (line.find(';') != std::string_view::npos) {
-        separator = ';';
+        separators = ";";
     } else if (line.find(',') != std::string_view::npos &&
                (!blanks || line.find('.') != std::string_view::npos ||
                 line.find(", ") != std::string_view::npos)) {
-        separator = ',';
+        separators = ",";
+    } else {
+        keepEmpty = false;
+        if (line.find('\t') != std::string_view::npos) separators = "\t";
     }
     std::vector<std::string_view> fields;
     std::size_t start = 0;
     while (start <= line.size()) {
-        std::size_t end =
-            separator != 0 ? line.find(separator, start) : line.find_first_of(" \t", start);
+        std::size_t end = line.find_first_of(separators, start);
         if (end == std::string_view::npos) end = line.size();
         const std::string_view field = Trim(line.substr(start, end - start));
-        if (separator != 0 || !field.empty()) fields.push_back(field);
+        if (keepEmpty || !field.empty()) fields.push_back(field);
         start = end + 1;
     }
     return fields;
+}
+
+// Column names are separated as data is; a line of words with blanks only is a comment, whose
+// words could be taken for names.
+bool NamesColumns(std::string_view line) {
+    return std::isalpha(static_cast<unsigned char>(line.front())) != 0 &&
+           line.find_first_of(",;\t") != std::string_view::npos;
 }
 
 struct Columns {
@@ -187,7 +198,7 @@ class Parser {
         const std::string lower = Lower(text);
         if (HasAny(lower, {"ohm", "impedan"})) commentKind_ = CurveKind::Impedance;
         if (auto sensitivity = SensitivityOf(text)) curve_.SensitivityDb = sensitivity;
-        if (std::isalpha(static_cast<unsigned char>(text.front())) != 0) {
+        if (NamesColumns(text)) {
             if (auto columns = ColumnsOf(text)) columns_ = *columns;
         }
     }
