@@ -29,4 +29,6 @@ run() {
 run fuzz_measurement_file 'tests/data/oct_*'
 run fuzz_sensor_file 'tests/data/sen_*'
 run fuzz_settings_file 'tests/data/def_*'
+run fuzz_curve_text 'tests/data/curve_*'
+run fuzz_mic_calibration 'tests/data/mic_*'
 run fuzz_stimulus_wav 'fuzz/corpus/stimulus/*.wav tests/data/wav_*'

@@ -354,6 +354,38 @@ und wird daher nicht geladen.</source>
         <translation>The stored file %1 is not a valid file for this purpose
 and is therefore not loaded.</translation>
     </message>
+    <message>
+        <source>Die Datei %1 enthält keine Kurve (mindestens zwei Zeilen mit Frequenz und Wert nötig)</source>
+        <translation>The file %1 holds no curve (at least two lines with frequency and value are needed)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine Kurvendatei (Zeile %2: keine Zahl für Frequenz oder Wert)</source>
+        <translation>The file %1 is not a curve file (line %2: no number for frequency or value)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine Kurvendatei (Zeile %2: negative Frequenz)</source>
+        <translation>The file %1 is not a curve file (line %2: negative frequency)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine Kurvendatei (Zeile %2: Frequenz nicht höher als davor)</source>
+        <translation>The file %1 is not a curve file (line %2: frequency not above the one before)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine Kurvendatei (größer als 4 MB)</source>
+        <translation>The file %1 is not a curve file (larger than 4 MB)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist eine Impedanzkurve, keine Kalibrierdatei eines Mikrofons</source>
+        <translation>The file %1 is an impedance curve, not a microphone calibration file</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine Impedanzkurve (sie nennt Pegel in dB)</source>
+        <translation>The file %1 is not an impedance curve (it names levels in dB)</translation>
+    </message>
+    <message>
+        <source>Beim Einlesen der Datei %1 trat ein Fehler auf (keine Zeile mit Frequenz und Wert)! </source>
+        <translation>An error occurred while reading the file %1 (no line with frequency and value)! </translation>
+    </message>
 </context>
 <context>
     <name>ExportTool</name>
@@ -1579,6 +1611,22 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
     <message>
         <source>Fehler</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>A&amp;ndere Datei ...</source>
+        <translation>&amp;Other file ...</translation>
+    </message>
+    <message>
+        <source>Kalibrierdateien (*.txt *.cal *.frd *.csv *.sen *.SEN)</source>
+        <translation>Calibration files (*.txt *.cal *.frd *.csv *.sen *.SEN)</translation>
+    </message>
+    <message>
+        <source>Kurven (*.frd *.zma *.csv *.txt *.oct *.OCT)</source>
+        <translation>Curves (*.frd *.zma *.csv *.txt *.oct *.OCT)</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>All files (*)</translation>
     </message>
 </context>
 <context>

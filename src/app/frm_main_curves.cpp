@@ -6,6 +6,7 @@
 #include "app/frm_curves.h"
 #include "app/frm_main.h"
 #include "display/curve_colour.h"
+#include "files/curve_text.h"
 #include "files/settings.h"
 #include "platform/services.h"
 
@@ -159,12 +160,15 @@ DbRangeResult frmMain::widenForComparisons(DbRangeResult chosen) {
 }
 
 void frmMain::addComparisonInputs(SpectrumInputs& in) const {
-    in.ComparisonTitle = dispOct_.Curves[kComparisonSlot].CurveTitle;
+    std::vector<const StoredCurve*> curves = {&dispOct_.Curves[kComparisonSlot]};
+    for (const GraphOverlays::MoreComparison& more : graph_.MoreComparisons)
+        curves.push_back(&more.Curve);
+    const std::vector<std::string> titles = DistinctTitles(curves);
+    in.ComparisonTitle = titles[0];
     for (std::size_t i = 0; i < graph_.MoreComparisons.size(); ++i)
         if (graph_.MoreComparisons[i].Shown)
-            in.MoreComparisons.push_back({&graph_.MoreComparisons[i].Curve,
-                                          kComparisonColours[i + 1],
-                                          graph_.MoreComparisons[i].Curve.CurveTitle, ""});
+            in.MoreComparisons.push_back(
+                {&graph_.MoreComparisons[i].Curve, kComparisonColours[i + 1], titles[i + 1], ""});
 }
 
 } // namespace terzlab::app

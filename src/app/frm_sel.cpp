@@ -99,6 +99,7 @@ void frmSel::buildControls() {
     cmdDisp->setDefault(true);
     cmdEsc = new QPushButton(tr("&Abbruch"), this);
     cmdEsc->setGeometry(552, 392, 100, 28);
+    buildOtherButton();
 }
 
 void frmSel::buildInfoFields(QWidget* form) {
@@ -177,6 +178,7 @@ void frmSel::setModeTexts() {
     FileMask = QString::fromUtf8(texts.mask);
     setWindowTitle(tr(texts.caption));
     cmdDisp->setText(tr(texts.button));
+    showOtherButton();
 }
 
 void frmSel::showInfoFields(bool visible) {

@@ -67,6 +67,9 @@ class frmSel final : public QDialog {
     void Liste1_DblClick();
     void cmdDisp_Click();
     void cmdEsc_Click();
+    // "Andere Datei ...": the system's file dialog, then loadOtherFile.
+    void cmdOther_Click();
+    void loadOtherFile(const QString& path);
     void FillList();
 
     QString FileMask;
@@ -81,6 +84,7 @@ class frmSel final : public QDialog {
     std::array<QLabel*, 7> lblInfo{};
     QPushButton* cmdDisp = nullptr;
     QPushButton* cmdEsc = nullptr;
+    QPushButton* cmdOther = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,6 +115,9 @@ class frmSel final : public QDialog {
     void putIntoSlot(int slot, int row);
     void setCurveBox(int slot, int16_t type, const QString& title);
     void loadIntoStore(int slot);
+    void buildOtherButton();
+    void showOtherButton();
+    void redrawLoaded(int slot);
 
     frmMain& main_;
     SelState& state_;

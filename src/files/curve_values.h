@@ -8,6 +8,8 @@
 namespace terzlab {
 
 inline constexpr float kNoValueSingle = static_cast<float>(kNoValue);
+// How the measurement file writes a band without a value.
+inline constexpr std::string_view kNoValueText = "-999.99";
 
 // Garbage in a file may exceed the single range; storing it must not overflow the conversion.
 inline float ToSingle(double value) {

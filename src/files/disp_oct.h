@@ -43,12 +43,13 @@ struct DispOct {
     bool Found = false;
 };
 
-// Read-error codes of ShowReadError. 2 and 3 are the classic ones; 1 and 4 cover files that
-// cannot be opened and sensor tables that cannot be interpolated.
+// Read-error codes of ShowReadError. 2 and 3 are the classic ones; 1, 4 and 5 cover files
+// that cannot be opened, sensor tables that cannot be interpolated and files without a value.
 inline constexpr int kReadErrorOpen = 1;
 inline constexpr int kReadErrorResolution = 2;
 inline constexpr int kReadErrorStartLine = 3;
 inline constexpr int kReadErrorSensorTable = 4;
+inline constexpr int kReadErrorNoData = 5;
 
 std::vector<std::string> SplitFields(std::string_view line, char separator);
 
@@ -94,5 +95,8 @@ bool ResampleSensorCurve(DispOct& store, int slot, int16_t lastBand);
 
 // Nominal frequency of band e of the 1/12-octave grid, 10^(1 + e/40).
 double NominalBandFreq(int e);
+// The same to the digits a file shows, so that curves re-sampled onto the grid and a written
+// measurement agree on every band's frequency.
+float ShownBandFreq(int band);
 
 } // namespace terzlab

@@ -16,23 +16,27 @@ namespace {
 
 constexpr std::string_view kEol = "\r\n";
 
-// Keeps the reader's first error; its note on unreadable lines is not one, since a band saved
-// without a value reads the same way and is left out anyway.
-class FirstError final : public MessageService {
-  public:
-    MsgAnswer show(const std::string& text, MsgButtons, MsgIcon icon, const std::string&) override {
-        if (icon == MsgIcon::Exclamation && error.empty()) error = text;
-        return MsgAnswer::No;
-    }
-    std::string error;
-};
-
 std::string OneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\r', ' ');
     std::replace(text.begin(), text.end(), '\n', ' ');
+    while (text.find("  ") != std::string::npos)
+        text.erase(text.find("  "), 1);
     while (!text.empty() && text.back() == ' ')
         text.pop_back();
     return text;
 }
+
+// Keeps the reader's first error and its note on corrupt lines, each as one line.
+class ReaderWords final : public MessageService {
+  public:
+    MsgAnswer show(const std::string& text, MsgButtons, MsgIcon icon, const std::string&) override {
+        std::string& kept = icon == MsgIcon::Exclamation ? error : warning;
+        if (kept.empty()) kept = OneLine(text);
+        return MsgAnswer::No;
+    }
+    std::string error;
+    std::string warning;
+};
 
 std::string LocalTime(std::time_t when) {
     std::tm local{};
@@ -66,7 +70,7 @@ void AppendComments(std::string& out, const ExportSource& s) {
         "Messart: " + KindText(s),
         "Datum: " + s.Date,
         "Abtastrate: " + (s.SampleRate > 0 ? std::to_string(s.SampleRate) + " Hz" : "unbekannt"),
-        "Auflösung: 1/12 Oktave",
+        s.BandGrid ? "Auflösung: 1/12 Oktave" : "Auflösung: Punkte der Quelldatei",
         std::string("Spalten: Frequenz [Hz], ") + (s.Impedance ? "Impedanz [Ohm]" : "Pegel [dB]") +
             ", Phase [Grad]"};
     if (!s.PhaseMeasured) lines.emplace_back("Phase nicht gemessen, als 0 geschrieben");
@@ -74,10 +78,18 @@ void AppendComments(std::string& out, const ExportSource& s) {
         out.append("* ").append(line).append(kEol);
 }
 
+// Band frequencies have four digits; another tool's points keep every digit they were read
+// with, in the band format where that loses none, so that an export read back exports the same.
+std::string FrequencyText(double freq, bool bandGrid) {
+    std::string text = FormatFrequency(freq, true);
+    if (bandGrid || ParseNumber(text) == freq) return text;
+    return FormatRoundTrip(freq);
+}
+
 void AppendRows(std::string& out, const ExportSource& s, char separator) {
     for (const MeasurementRow& row : s.Rows) {
         if (!HasValue(row)) continue;
-        out.append(FormatFrequency(row.Freq, true)).push_back(separator);
+        out.append(FrequencyText(row.Freq, s.BandGrid)).push_back(separator);
         out.append(FormatValue(row.Value, kValuePattern)).push_back(separator);
         out.append(FormatValue(s.PhaseMeasured ? row.Phase : 0.0, kPhasePattern)).append(kEol);
     }
@@ -99,6 +111,29 @@ int32_t ReadSampleRate(DispOct& store, const std::filesystem::path& path) {
     const auto text = GetKeyValue(store, "Sample frequency [Hz]", 0, 1, '\t', true);
     store.File.close();
     return ParseInteger(text, 1, 10'000'000).value_or(0);
+}
+
+// The export says "1/12 Oktave" of every measurement file, so it takes only files that say so.
+bool HasTwelfthOctave(DispOct& store, const std::filesystem::path& path) {
+    if (!store.File.open(path)) return false;
+    const auto text = GetKeyValue(store, "Octave resolution", 0, 1, '\t', true);
+    store.File.close();
+    return text == "1/12";
+}
+
+bool ReadForeignSource(const std::filesystem::path& path, CurveKind hint, ExportSource& source,
+                       std::string& error) {
+    CurveText curve;
+    if (!ReadCurveText(path, curve, error)) return false;
+    source = {};
+    source.Title = path.filename().string();
+    source.Impedance = (curve.Kind != CurveKind::None ? curve.Kind : hint) == CurveKind::Impedance;
+    source.PhaseMeasured = curve.HasPhase;
+    source.Date = LocalTime(ModificationTime(path));
+    source.BandGrid = false;
+    for (const CurveTextPoint& p : curve.Points)
+        source.Rows.push_back({p.Freq, p.Value, curve.HasPhase ? p.Phase : 0.0});
+    return true;
 }
 
 } // namespace
@@ -129,7 +164,9 @@ ExportSource ExportSourceFor(const MeasurementHeader& header, const BandState& b
     return s;
 }
 
-bool ReadExportSource(const std::filesystem::path& path, ExportSource& source, std::string& error) {
+bool ReadExportSource(const std::filesystem::path& path, ExportSource& source, std::string& error,
+                      CurveKind hint, std::string* warning) {
+    if (IsCurveTextFile(path)) return ReadForeignSource(path, hint, source, error);
     auto store = std::make_unique<DispOct>();
     const FileProbe probe = ProbeFile(*store, path, kOctMask);
     if (probe.Type != kCurveLevel && probe.Type != kCurveImpedance) {
@@ -141,26 +178,51 @@ bool ReadExportSource(const std::filesystem::path& path, ExportSource& source, s
         error = text::arg(pattern, {path.string()});
         return false;
     }
-    // The reference slot is the one whose reader insists on the 1/12-octave grid.
-    FirstError messages;
-    if (!LoadProbedFile(*store, kReferenceSlot, path, probe, CorrectionCurve::kEntries - 1,
-                        messages)) {
-        error = OneLine(messages.error);
+    ReaderWords messages;
+    if (!HasTwelfthOctave(*store, path)) {
+        StoredCurve& curve = store->Curves[kComparisonSlot];
+        curve.CurveDir = path.has_parent_path() ? path.parent_path().string() : ".";
+        curve.CurveFile = path.filename().string();
+        ShowReadError(*store, kComparisonSlot, kReadErrorResolution, messages);
+        error = messages.error;
         return false;
     }
+    // The comparison slot keeps the file's rows as they are, also those off the nominal grid.
+    if (!LoadProbedFile(*store, kComparisonSlot, path, probe, CorrectionCurve::kEntries - 1,
+                        messages)) {
+        error = messages.error;
+        return false;
+    }
+    if (warning != nullptr) *warning = messages.warning;
     source = {};
     source.Title = probe.Title;
     source.Impedance = probe.Type == kCurveImpedance;
     source.SampleRate = ReadSampleRate(*store, path);
     source.Date = LocalTime(ModificationTime(path));
-    const StoredCurve& curve = store->Curves[kReferenceSlot];
-    for (int e = 0; e < CorrectionCurve::kEntries; ++e) {
+    const StoredCurve& curve = store->Curves[kComparisonSlot];
+    for (int e = 0; e < std::clamp<int>(curve.CurveCount, 0, CorrectionCurve::kEntries); ++e) {
         source.Rows.push_back({curve.CurveFreq[e], curve.CurveAmp[e], curve.CurvePhase[e]});
     }
     source.PhaseMeasured =
         source.Impedance && std::any_of(source.Rows.begin(), source.Rows.end(),
                                         [](auto& r) { return HasValue(r) && r.Phase != 0.0; });
     return true;
+}
+
+ExportSource OnBandGrid(const ExportSource& source) {
+    if (source.BandGrid) return source;
+    CurveText curve;
+    curve.HasPhase = source.PhaseMeasured;
+    for (const MeasurementRow& row : source.Rows)
+        curve.Points.push_back({row.Freq, row.Value, row.Phase});
+    StoredCurve grid;
+    PutOnBandGrid(curve, CorrectionCurve::kEntries - 1, 0.0, grid);
+    ExportSource banded = source;
+    banded.BandGrid = true;
+    banded.Rows.clear();
+    for (int e = 0; e < grid.CurveCount; ++e)
+        banded.Rows.push_back({grid.CurveFreq[e], grid.CurveAmp[e], grid.CurvePhase[e]});
+    return banded;
 }
 
 std::string ExportKindRefusal(ExportFormat format, bool impedance) {

@@ -1,6 +1,7 @@
 #pragma once
-// Reading an impedance measurement file for the Thiele-Small fit, the way the program loads an
-// impedance curve to compare against. Shared by the dialog and terzlab-ts.
+// Reading an impedance curve for the Thiele-Small fit: a measurement file the way the program
+// loads an impedance curve to compare against, or another tool's ZMA or CSV at its own points
+// (told apart by content). Shared by the dialog and terzlab-ts.
 #include "analysis/thiele_small.h"
 #include "files/message_service.h"
 

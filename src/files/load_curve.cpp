@@ -39,30 +39,39 @@ bool ReadResolution(DispOct& store) {
 }
 
 // Sensor and comparison curves keep the file's lines in file order.
-void StoreInOrder(StoredCurve& curve, const std::vector<std::string>& fields, int& k,
+// Returns whether the line gave a frequency and a value.
+bool StoreInOrder(StoredCurve& curve, const std::vector<std::string>& fields, int& k,
                   bool& corrupt) {
     if (k >= kEntries) {
         corrupt = true;
-        return;
+        return false;
     }
     std::array<float*, 3> targets = {&curve.CurveFreq[k], &curve.CurveAmp[k], &curve.CurvePhase[k]};
+    int read = 0;
     for (std::size_t i = 0; i < targets.size(); ++i) {
-        const double value = ParseNumber(TrimBlanks(fields[i]));
-        if (value == kNoValue) {
+        const std::string text = TrimBlanks(fields[i]);
+        const double value = ParseNumber(text);
+        // A band saved without a value is written as the marker; that is no corrupt line.
+        if (value == kNoValue && (i == 0 || text != kNoValueText)) {
             corrupt = true;
+        } else if (value == kNoValue) {
+            *targets[i] = kNoValueSingle;
         } else {
             *targets[i] = ToSingle(value);
+            if (i < 2) ++read;
         }
     }
     ++k;
+    return read == 2;
 }
 
 // The reference curve is put onto the nominal band grid so that it can be subtracted band by
 // band; lines that fit no band are not the file's fault and pass silently.
-void StoreOnGrid(StoredCurve& curve, const std::vector<std::string>& fields, int16_t lastBand,
+// Returns whether the line gave a frequency and a value, on the grid or not.
+bool StoreOnGrid(StoredCurve& curve, const std::vector<std::string>& fields, int16_t lastBand,
                  bool& corrupt) {
     const double f = ParseNumber(fields[0]);
-    if (f == kNoValue || !(f > 0.0)) return;
+    if (f == kNoValue || !(f > 0.0)) return false;
     for (int j = 0; j <= lastBand; ++j) {
         if (std::fabs(1.0 - curve.CurveFreq[j] / f) < 0.01) {
             curve.CurveFreq[j] = ToSingle(f);
@@ -71,16 +80,22 @@ void StoreOnGrid(StoredCurve& curve, const std::vector<std::string>& fields, int
             if (amp == kNoValue || phase == kNoValue) corrupt = true;
             if (amp != kNoValue) curve.CurveAmp[j] = ToSingle(amp);
             if (phase != kNoValue) curve.CurvePhase[j] = ToSingle(phase);
-            return;
+            return amp != kNoValue;
         }
     }
+    return ParseNumber(fields[1]) != kNoValue;
 }
 
-// Returns true when a line was corrupt (or the file had to be cut).
-bool ReadDataLines(DispOct& store, int slot, int16_t lastBand) {
+struct DataLines {
+    bool Corrupt = false;  // a line was corrupt, or the file had to be cut
+    bool AnyValue = false; // a line gave a frequency and a value
+};
+
+DataLines ReadDataLines(DispOct& store, int slot, int16_t lastBand) {
     auto& curve = store.Curves[slot];
     int k = 0;
     bool corrupt = false;
+    bool anyValue = false;
     std::string line;
     while (store.File.readLine(line)) {
         if (!line.empty() && line[0] == '#') continue;
@@ -88,13 +103,13 @@ bool ReadDataLines(DispOct& store, int slot, int16_t lastBand) {
         if (fields.size() < 3) {
             corrupt = true;
         } else if (slot == kReferenceSlot) {
-            StoreOnGrid(curve, fields, lastBand, corrupt);
+            anyValue = StoreOnGrid(curve, fields, lastBand, corrupt) || anyValue;
         } else {
-            StoreInOrder(curve, fields, k, corrupt);
+            anyValue = StoreInOrder(curve, fields, k, corrupt) || anyValue;
         }
     }
     curve.CurveCount = static_cast<int16_t>(slot == kReferenceSlot ? lastBand : k);
-    return corrupt || store.File.wasCut();
+    return {.Corrupt = corrupt || store.File.wasCut(), .AnyValue = anyValue};
 }
 
 void ReadTitleAndType(DispOct& store, int slot) {
@@ -130,6 +145,9 @@ std::string ReadErrorPattern(int code) {
         return text::translate("DataFiles",
                                "Beim Einlesen der Datei %1 trat ein Fehler auf (falsche Startzeile "
                                "für das Einlesen der Frequenzwerte)! ");
+    case kReadErrorNoData:
+        return text::translate("DataFiles", "Beim Einlesen der Datei %1 trat ein Fehler auf "
+                                            "(keine Zeile mit Frequenz und Wert)! ");
     case kReadErrorSensorTable:
         return text::translate("DataFiles",
                                "Beim Einlesen der Datei %1 trat ein Fehler auf (mindestens zwei "
@@ -184,7 +202,12 @@ bool LoadCurve(DispOct& store, int slot, int16_t lastBand, MessageService& messa
         return false;
     }
     ClearSlot(curve);
-    const bool corrupt = ReadDataLines(store, slot, lastBand);
+    const DataLines lines = ReadDataLines(store, slot, lastBand);
+    // A file without a single value would take a slot and a legend line and show nothing.
+    if (!lines.AnyValue && slot != kSensorSlot) {
+        ShowReadError(store, slot, kReadErrorNoData, messages);
+        return false;
+    }
     // A file that fails gets its error alone; the warnings are for a file that is used.
     if (slot == kSensorSlot && curve.CurveType == kCurveSensor &&
         !ResampleSensorCurve(store, slot, lastBand)) {
@@ -192,7 +215,7 @@ bool LoadCurve(DispOct& store, int slot, int16_t lastBand, MessageService& messa
         return false;
     }
     if (badSensitivity) WarnSensitivity(curve, messages);
-    if (corrupt) WarnCorruptLines(curve, messages);
+    if (lines.Corrupt) WarnCorruptLines(curve, messages);
     store.File.close();
     return true;
 }

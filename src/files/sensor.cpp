@@ -9,12 +9,6 @@ namespace {
 
 constexpr int kEntries = CorrectionCurve::kEntries;
 
-// Re-sampled frequencies carry the digits a file would show, so that a sensor curve and a
-// written measurement agree on every band's frequency.
-float ShownBandFreq(int band) {
-    return static_cast<float>(ParseNumber(FormatFrequency(NominalBandFreq(band), true)));
-}
-
 void ClearFrom(StoredCurve& curve, int first) {
     for (int e = std::max(first, 0); e < kEntries; ++e) {
         curve.CurveFreq[e] = ShownBandFreq(e);
@@ -50,6 +44,10 @@ float Interpolate(float lo, float hi, float t, double offset) {
 }
 
 } // namespace
+
+float ShownBandFreq(int band) {
+    return static_cast<float>(ParseNumber(FormatFrequency(NominalBandFreq(band), true)));
+}
 
 bool ReadSensorOffset(DispOct& store) {
     store.SensorOffset = 0.0;

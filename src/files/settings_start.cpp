@@ -1,3 +1,4 @@
+#include "files/curve_text.h"
 #include "files/numbers.h"
 #include "files/settings.h"
 #include "text/translate.h"
@@ -41,6 +42,11 @@ void LoadStoredCurve(DispOct& store, int slot, const std::filesystem::path& path
                         text::translate("DataFiles", "Die gespeicherte Datei %1 wurde nicht "
                                                      "gefunden\nund wird daher nicht geladen."),
                         messages);
+        return;
+    }
+    // Another tool's file was loaded through "Andere Datei ..." and is read the same way again.
+    if (slot != kReferenceSlot && IsCurveTextFile(path)) {
+        LoadCurveTextFile(store, slot, path, CurveKind::None, lastBand, messages);
         return;
     }
     const auto probe = ProbeFile(store, path, MaskForSlot(slot));

@@ -57,6 +57,8 @@ TEST(ExportTool, RefusalsExitWithOneLineAndWriteNothing) {
         {"@level.oct @x.txt", "Unbekannte Endung"},
         {TERZLAB_TEST_DATA "/oct_no_resolution.OCT @x.csv", "Oktav-Auflösung"},
         {"@none.oct @x.csv", "fehlt oder ist nicht lesbar"},
+        {TERZLAB_TEST_DATA "/oct_header_no_data.OCT @x.csv", "keine Zeile mit Frequenz und Wert"},
+        {TERZLAB_TEST_DATA "/curve_word_in_value.frd @x.csv", "Zeile 3"},
         {"@level.oct @no/x.svg", "konnte nicht geschrieben werden"},
         {"--resolution 3 @level.oct @x.frd", "nur für Bilder"},
         {"--comparison @imp.oct @level.oct @x.svg", "andere Messart"},
@@ -68,6 +70,21 @@ TEST(ExportTool, RefusalsExitWithOneLineAndWriteNothing) {
             << args << ": " << err;
         EXPECT_EQ(dir.fileCount(), files) << args;
     }
+}
+
+// Another tool's ZMA converts at its own points; a measurement file's corrupt line is noted and
+// the file still exported.
+TEST(ExportTool, ConvertsOtherToolsCurvesAndNotesCorruptLines) {
+    Folder dir;
+    ASSERT_EQ(dir.Export(TERZLAB_TEST_DATA "/curve_zma_blanks_no_phase.zma @d.csv"), kExitOk)
+        << dir.err;
+    EXPECT_EQ(test::readFile(dir / "d.csv"), "frequency_hz,impedance_ohm,phase_deg\r\n"
+                                             "10.00,6.50,0.0\r\n20.00,12.00,0.0\r\n"
+                                             "40.00,30.00,0.0\r\n80.00,9.00,0.0\r\n");
+    EXPECT_EQ(dir.Export(TERZLAB_TEST_DATA "/oct_word_in_line.OCT @w.csv"), kExitOk);
+    EXPECT_TRUE(dir.err.starts_with("terzlab-export: Warnung: Einige Frequenzlinien der Datei ") &&
+                dir.err.find('\n') == dir.err.size() - 1)
+        << dir.err;
 }
 
 // Points of the longest path stroked in each colour.

@@ -4,6 +4,8 @@
 #include "files/atomic_write.h"
 #include "files/export_writer.h"
 #include "support.h"
+#include <cctype>
+#include <cmath>
 #include <cstdlib>
 
 namespace terzlab {
@@ -47,6 +49,47 @@ TEST(ExportWriter, SavedFileAndRunGiveTheFilesBandLinesWithoutNoValue) {
     const auto golden = kDataDir / "exports.txt";
     if (std::getenv("TERZLAB_WRITE_GOLDEN")) writeFile(golden, all);
     EXPECT_EQ(all, readFile(golden));
+}
+
+// The data rows of an export (its comment and column lines left out).
+std::vector<std::string> DataRows(const std::string& text) {
+    std::vector<std::string> rows;
+    for (std::size_t at = 0; at < text.size(); at = text.find('\n', at) + 1) {
+        const std::string line = text.substr(at, text.find('\n', at) - at);
+        if (!line.empty() && (std::isdigit(static_cast<unsigned char>(line[0])) != 0))
+            rows.push_back(line);
+    }
+    return rows;
+}
+
+// A two-channel impedance at 65536 points, whose low bands sit on bins off the nominal grid:
+// the saved file exports every row the window exports, and each export reads back to the same
+// rows, values and phase signs.
+TEST(ExportWriter, ATypeFourFileKeepsEveryRowAndEachExportReadsBackTheSame) {
+    TempFolder dir;
+    BandState bands;
+    BuildBandTable(bands, {.BlockSize = 65536, .MeasTypeIndex = meas::kImpedanceTwoChannel});
+    const int16_t last = bands.Table.LastBand;
+    bands.BandValue.assign(last + 1, 0.0);
+    for (int b = 0; b <= last; ++b) {
+        bands.BandValue[b] = 6.0 + 20.0 / (1.0 + std::pow(b / 10.0 - 4.0, 2));
+        bands.Results(4, b) = 70.0 * std::sin(b / 7.0);
+    }
+    const MeasurementHeader header{.MeasTypeIndex = meas::kImpedanceTwoChannel};
+    ASSERT_TRUE(ReplaceFile(dir.path() / "imp.oct", MeasurementFileText(header, bands)));
+    ExportSource saved;
+    std::string error;
+    ASSERT_TRUE(ReadExportSource(dir.path() / "imp.oct", saved, error)) << error;
+    const auto rows = DataRows(ExportText(ExportFormat::Zma, ExportSourceFor(header, bands, 0)));
+    EXPECT_EQ(rows.size(), static_cast<std::size_t>(last));
+    EXPECT_EQ(DataRows(ExportText(ExportFormat::Zma, saved)), rows);
+    for (const char* name : {"imp.zma", "imp.csv"}) {
+        const auto format = *ExportFormatFor(name);
+        ASSERT_TRUE(WriteExport(dir.path() / name, format, saved, error)) << error;
+        ExportSource back;
+        ASSERT_TRUE(ReadExportSource(dir.path() / name, back, error)) << error;
+        EXPECT_EQ(DataRows(ExportText(format, back)), DataRows(ExportText(format, saved))) << name;
+    }
 }
 
 // Each refusal's message is pinned by the terzlab-export tests; here the old file survives it.

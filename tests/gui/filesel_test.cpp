@@ -173,6 +173,20 @@ TEST_F(FileSelTest, AFailedLoadLeavesAnEmptySlotAndTheHeaderNamesOnlyCurvesInUse
     }
 }
 
+// "Andere Datei ...": another tool's curve compares, a microphone's file is the sensor, and a
+// saved measurement names it as it names a .SEN file.
+TEST_F(FileSelTest, OtherFilesLoadAsComparisonAndAsSensor) {
+    startRun(0);
+    openFileDialog(sel::kComparison)
+        .loadOtherFile(QStringLiteral(TERZLAB_TEST_DATA "/curve_frd_tabs_crlf_bom.frd"));
+    EXPECT_EQ(window->chkLoaded[kComparisonSlot]->text().toStdString(),
+              "&Vergleich: curve_frd_tabs_crlf_bom.frd");
+    openFileDialog(sel::kSensor)
+        .loadOtherFile(QStringLiteral(TERZLAB_TEST_DATA "/mic_sens_factor_line.txt"));
+    EXPECT_TRUE(window->chkLoaded[kSensorSlot]->isChecked());
+    EXPECT_EQ(savedCurveLines(), "Yes\tmic_sens_factor_line.txt No\tNone ");
+}
+
 TEST_F(FileSelTest, AFolderChangeIsRememberedAndAnUnreadableFolderIsReported) {
     ASSERT_TRUE(QDir(folderPath()).mkdir("sub"));
     put("sub/tief.oct", measurementFile("Tief", 1.0));

@@ -1,4 +1,5 @@
 #include "analyze/curves.h"
+#include "files/curve_text.h"
 #include "text/translate.h"
 #include <filesystem>
 
@@ -16,6 +17,9 @@ void Refuse(const std::string& path, const char* reason, MessageService& message
 bool LoadCurveFile(DispOct& store, int slot, const std::string& path, int16_t lastBand,
                    MessageService& messages) {
     const bool sensor = slot == kSensorSlot;
+    // A microphone's calibration file is read like a .SEN file's response and sensitivity.
+    if (sensor && IsCurveTextFile(path))
+        return LoadCurveTextFile(store, slot, path, CurveKind::Level, lastBand, messages);
     const FileProbe probe = ProbeFile(store, path, sensor ? kSensorMask : kOctMask);
     const int16_t wanted = sensor ? kCurveSensor : kCurveLevel;
     if (probe.Type != wanted) {

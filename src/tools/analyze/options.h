@@ -46,8 +46,8 @@ ParsedOptions ParseOptions(std::span<const std::string> args);
 inline constexpr std::string_view kUsage =
     "terzlab-analyze [--type 0|1|3|4] [--channel left|right] [--blocks K] [--skip K] "
     "[--resolution 3|6|12] [--rv OHMS] [--calib-left DB] [--calib-right DB] [--level-offset DB] "
-    "[--sensor FILE.SEN] [--reference FILE.OCT] [--exchange] [--no-wide-range] [--title TEXT] "
-    "[--png FILE.png] [--svg FILE.svg] [--export FILE.frd|zma|csv] --out FILE.oct RECORDING.wav "
-    "[PART2.wav]";
+    "[--sensor FILE.SEN|MIC.txt] [--reference FILE.OCT] [--exchange] [--no-wide-range] "
+    "[--title TEXT] [--png FILE.png] [--svg FILE.svg] [--export FILE.frd|zma|csv] --out FILE.oct "
+    "RECORDING.wav [PART2.wav]";
 
 } // namespace terzlab::analyze

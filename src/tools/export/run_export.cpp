@@ -91,6 +91,25 @@ std::string CheckOutput(const Options& o, bool picture, bool png) {
     return {};
 }
 
+// A measurement, or another tool's curve (the kind the output or the measurement suggests
+// where the file names none). Corrupt lines are noted on stderr and the file is still used, as
+// the program and terzlab-ts do.
+bool ReadInput(const std::string& path, CurveKind hint, ExportSource& source, std::ostream& err) {
+    std::string error, warning;
+    if (!ReadExportSource(path, source, error, hint, &warning)) {
+        Fail(err, error);
+        return false;
+    }
+    if (!warning.empty())
+        err << "terzlab-export: " << text::translate("DataFiles", "Warnung") << ": " << warning
+            << '\n';
+    return true;
+}
+
+CurveKind Hint(const ExportSource& source) {
+    return source.Impedance ? CurveKind::Impedance : CurveKind::Level;
+}
+
 int WritePicture(const Options& o, const ExportSource& source, bool svg, std::ostream& err) {
     PictureRequest request;
     request.Svg = svg;
@@ -98,8 +117,8 @@ int WritePicture(const Options& o, const ExportSource& source, bool svg, std::os
     request.FreqResIndex = o.FreqResIndex.value_or(2);
     if (!o.ComparisonPath.empty()) {
         ExportSource comparison;
-        std::string error;
-        if (!ReadExportSource(o.ComparisonPath, comparison, error)) return Fail(err, error);
+        if (!ReadInput(o.ComparisonPath, Hint(source), comparison, err)) return kExitError;
+        comparison = OnBandGrid(comparison);
         if (comparison.Impedance != source.Impedance) {
             return Fail(
                 err,
@@ -139,9 +158,10 @@ int RunExport(std::span<const std::string> args, std::ostream& err) {
         return Fail(err, error);
     }
     ExportSource source;
+    const CurveKind hint = format == ExportFormat::Zma ? CurveKind::Impedance : CurveKind::Level;
+    if (!ReadInput(o.In, hint, source, err)) return kExitError;
+    if (picture) return WritePicture(o, OnBandGrid(source), ext == ".svg", err);
     std::string error;
-    if (!ReadExportSource(o.In, source, error)) return Fail(err, error);
-    if (picture) return WritePicture(o, source, ext == ".svg", err);
     if (!WriteExport(o.Out, *format, source, error)) return Fail(err, error);
     return kExitOk;
 }

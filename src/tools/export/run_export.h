@@ -13,7 +13,8 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitError = 2;
 
 inline constexpr std::string_view kUsage =
-    "terzlab-export [--resolution 3|6|12] [--scale 1|2] [--comparison FILE.oct] FILE.oct "
+    "terzlab-export [--resolution 3|6|12] [--scale 1|2] [--comparison FILE] "
+    "FILE.oct|FILE.frd|FILE.zma|FILE.csv "
     "OUT.frd|OUT.zma|OUT.csv|OUT.png|OUT.svg";
 
 // Arguments without the program name; errors go to `err` as one line.
