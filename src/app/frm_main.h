@@ -11,6 +11,7 @@
 #include "app/graph_overlays.h"
 #include "app/main_state.h"
 #include "app/run_hooks.h"
+#include "app/sel_host.h"
 #include "audio/sound_card.h"
 #include "calibration/calibration_host.h"
 #include "display/cursor.h"
@@ -79,7 +80,8 @@ using terzlab::kTwipsPerPixel;
 class frmMain final : public QMainWindow,
                       public calibration::CalibrationHost,
                       public speaker::SpeakerHost,
-                      public ComparisonHost {
+                      public ComparisonHost,
+                      public SelHost {
     Q_DECLARE_TR_FUNCTIONS(frmMain)
 
   public:
@@ -166,7 +168,7 @@ class frmMain final : public QMainWindow,
     void exportMeasurementTo(const QString& path);
     void saveGraphTo(const QString& path, bool doubleSize);
 
-    Settings& settings() { return settings_; }
+    Settings& settings() override { return settings_; }
     RunState& run() { return run_; }
     const audio::WaveFormat& captureFormat() const { return CaptureFormat; }
     const audio::WaveHeader& captureHeader() const { return CaptureHeader; }
@@ -180,12 +182,12 @@ class frmMain final : public QMainWindow,
     MeasurementConfig currentConfig() const;
     // The display values of the latest run at a resolution, as a file keeps them (1/12).
     std::vector<double> valuesAt(int16_t freqResIndex) const;
-    DispOct& dispOct() { return dispOct_; }
+    DispOct& dispOct() override { return dispOct_; }
     // The window's own surface: axis labels and the top line, in twips.
     platform::QtPicture& windowPicture() { return windowPic_; }
     SelState& selState() { return selState_; }
     // LastBand of the grid the correction curves are loaded onto.
-    int16_t curveLastBand() const;
+    int16_t curveLastBand() const override;
     // Seconds the run waits for one block before it gives up on the device.
     double blockTimeoutSeconds() const;
     // From the start until the run (both parts of a two-part type) has ended.
@@ -198,6 +200,15 @@ class frmMain final : public QMainWindow,
     void showCurveBox(int slot, const std::optional<QString>& title);
     // Whether the sensor (0) or reference (1) curve took part in the values shown and saved.
     bool curveApplied(int slot) const;
+
+    // The file dialog's host (frm_sel_main.cpp).
+    int16_t measTypeIndex() const override { return settings_.MeasTypeIndex; }
+    MeasurementHeader measurementHeader() const override;
+    const BandState& measuredBands() const override { return session().Bands(); }
+    std::vector<double> savedValues() const override { return valuesAt(kTwelfthOctave); }
+    void curvePutInto(int slot, int16_t curveType, const QString& title) override;
+    void curveLost(int slot) override { showCurveBox(slot, std::nullopt); }
+    void curveLoaded(int slot) override;
 
     // The calibration dialogs' host.
     QWidget* dialogParent() override;

@@ -2,8 +2,9 @@
 #include "app/frm_sel.h"
 #include "analysis/meas_type.h"
 
-#include "app/frm_main.h"
+#include "app/sel_host.h"
 #include "calibration/numeric_input.h"
+#include "platform/message_service.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -68,7 +69,7 @@ bool holdsNumber(const QString& text) {
 
 } // namespace
 
-frmSel::frmSel(frmMain& main, SelState& state, platform::MessageService& messages,
+frmSel::frmSel(SelHost& main, SelState& state, platform::MessageService& messages,
                QString startFolder, QWidget* parent)
     : QDialog(parent), main_(main), state_(state), messages_(messages),
       startFolder_(std::move(startFolder)) {
@@ -279,7 +280,7 @@ void frmSel::cmdEsc_Click() {
 }
 
 int16_t frmSel::measType() const {
-    return static_cast<int16_t>(main_.cmbMeasType->currentIndex());
+    return main_.measTypeIndex();
 }
 
 } // namespace terzlab::app

@@ -26,7 +26,7 @@ class MessageService;
 
 namespace terzlab::app {
 
-class frmMain;
+class SelHost;
 
 // The folder without the separator that only the root carries, so that joining a name never
 // doubles it.
@@ -55,7 +55,7 @@ class frmSel final : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(frmSel)
 
   public:
-    frmSel(frmMain& main, SelState& state, platform::MessageService& messages, QString startFolder,
+    frmSel(SelHost& main, SelState& state, platform::MessageService& messages, QString startFolder,
            QWidget* parent = nullptr);
 
     void Form_Load();
@@ -113,13 +113,11 @@ class frmSel final : public QDialog {
     void loadSelection();
     bool keepValidRows();
     void putIntoSlot(int slot, int row);
-    void setCurveBox(int slot, int16_t type, const QString& title);
     void loadIntoStore(int slot);
     void buildOtherButton();
     void showOtherButton();
-    void redrawLoaded(int slot);
 
-    frmMain& main_;
+    SelHost& main_;
     SelState& state_;
     platform::MessageService& messages_;
     QString startFolder_; // opened the first time, before any folder was chosen

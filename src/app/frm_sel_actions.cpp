@@ -1,8 +1,9 @@
 // What the file dialog's action button does: save the measurement, or load the chosen files
 // into the mode's curve slot.
 #include "analysis/meas_type.h"
-#include "app/frm_main.h"
 #include "app/frm_sel.h"
+#include "app/sel_host.h"
+#include "platform/message_service.h"
 
 #include "files/measurement_writer.h"
 #include "platform/services.h"
@@ -58,21 +59,13 @@ void frmSel::saveMeasurement() {
 }
 
 bool frmSel::writeMeasurement(const QString& path) {
-    MeasurementHeader header;
+    MeasurementHeader header = main_.measurementHeader();
     header.Title = txtInfo[1]->text().toStdString();
     header.InfoType = static_cast<int16_t>(cmbInfoTyp->currentIndex());
     for (int field = 2; field < 6; ++field)
         header.InfoValues[static_cast<size_t>(field - 2)] = txtInfo[field]->text().toStdString();
-    header.SampleRate = main_.settings().SampleRate;
-    header.BlockSize = main_.run().BlockSize;
-    header.WindowType = main_.fft().WindowType;
-    header.MeasTypeIndex = measType();
-    for (int slot = 0; slot < 2; ++slot) {
-        header.CurveOn[static_cast<size_t>(slot)] = main_.curveApplied(slot);
-        header.CurveFile[static_cast<size_t>(slot)] = main_.dispOct().Curves[slot].CurveFile;
-    }
-    return SaveMeasurementFile(path.toStdString(), header, main_.bands(),
-                               main_.valuesAt(kTwelfthOctave), messages_);
+    return SaveMeasurementFile(path.toStdString(), header, main_.measuredBands(),
+                               main_.savedValues(), messages_);
 }
 
 void frmSel::loadSelection() {
@@ -111,37 +104,17 @@ void frmSel::putIntoSlot(int slot, int row) {
     curve.CurveDir = Dir1->path().toStdString();
     curve.CurveFile = chosen.file.toStdString();
     curve.CurveTitle = chosen.title.toStdString();
-    setCurveBox(slot, curve.CurveType, chosen.title);
-}
-
-// The curve is switched on where it applies to the measurement shown; the polarity
-// measurement leaves the box as it is.
-void frmSel::setCurveBox(int slot, int16_t type, const QString& title) {
-    QCheckBox* box = main_.chkLoaded[static_cast<size_t>(slot)];
-    box->setEnabled(true);
-    if (main_.cmbDisplay->currentIndex() == 1) {
-        const ResultUnit unit = PropertiesOf(measType()).Unit;
-        if (unit == ResultUnit::Decibel)
-            platform::setChecked(box, type == kCurveLevel || type == kCurveSensor);
-        else if (unit == ResultUnit::Ohm)
-            platform::setChecked(box, (slot == kComparisonSlot && type == kCurveImpedance) ||
-                                          (slot == kReferenceSlot && type == kCurveLevel));
-    }
-    main_.showCurveBox(slot, title);
+    main_.curvePutInto(slot, curve.CurveType, chosen.title);
 }
 
 void frmSel::loadIntoStore(int slot) {
     if (main_.dispOct().Curves[static_cast<size_t>(slot)].CurveType == kCurveUnknown) return;
     if (!LoadCurve(main_.dispOct(), slot, main_.curveLastBand(), messages_)) {
         // A file that could not be read leaves nothing behind: no title, no tick, no "Yes".
-        main_.showCurveBox(slot, std::nullopt);
+        main_.curveLost(slot);
         return;
     }
-    if (main_.cmbDisplay->currentIndex() == 1 &&
-        (main_.run().MeasValid || slot == kComparisonSlot)) {
-        main_.hooks.GetDbRange(true);
-        main_.hooks.DisplaySpec(false);
-    }
+    main_.curveLoaded(slot);
 }
 
 } // namespace terzlab::app

@@ -1,7 +1,8 @@
 // The file dialog's folder list and file list: which files are offered and how a row reads.
 #include "analysis/meas_type.h"
-#include "app/frm_main.h"
 #include "app/frm_sel.h"
+#include "app/sel_host.h"
+#include "platform/message_service.h"
 
 #include <QApplication>
 #include <QComboBox>

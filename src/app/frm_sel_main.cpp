@@ -1,8 +1,13 @@
 // The main window's side of the data files: the curve store's hooks, the file dialog and the
 // settings file written at unload.
+#include "analysis/meas_type.h"
 #include "app/frm_main.h"
 #include "app/frm_sel.h"
 #include "app/start.h"
+#include "platform/services.h"
+
+#include <QCheckBox>
+#include <QComboBox>
 
 namespace terzlab::app {
 
@@ -19,6 +24,43 @@ void frmMain::connectFileHooks() {
     hooks.openFileDialog = [this](int selMode) { showFileDialog(selMode); };
     hooks.lastSelMode = [this] { return static_cast<int>(selState_.SelMode); };
     hooks.writeSettings = [this] { writeSettingsFile(); };
+}
+
+MeasurementHeader frmMain::measurementHeader() const {
+    MeasurementHeader header;
+    header.SampleRate = settings_.SampleRate;
+    header.BlockSize = run_.BlockSize;
+    header.WindowType = session().WindowType();
+    header.MeasTypeIndex = settings_.MeasTypeIndex;
+    for (size_t slot = 0; slot < 2; ++slot) {
+        header.CurveOn[slot] = curveApplied(static_cast<int>(slot));
+        header.CurveFile[slot] = dispOct_.Curves[slot].CurveFile;
+    }
+    return header;
+}
+
+// The curve is switched on where it applies to the measurement shown; the polarity
+// measurement leaves the box as it is.
+void frmMain::curvePutInto(int slot, int16_t curveType, const QString& title) {
+    QCheckBox* box = chkLoaded[static_cast<size_t>(slot)];
+    box->setEnabled(true);
+    if (cmbDisplay->currentIndex() == kDisplayFrequency) {
+        const ResultUnit unit = PropertiesOf(settings_.MeasTypeIndex).Unit;
+        if (unit == ResultUnit::Decibel)
+            platform::setChecked(box, curveType == kCurveLevel || curveType == kCurveSensor);
+        else if (unit == ResultUnit::Ohm)
+            platform::setChecked(box, (slot == kComparisonSlot && curveType == kCurveImpedance) ||
+                                          (slot == kReferenceSlot && curveType == kCurveLevel));
+    }
+    showCurveBox(slot, title);
+}
+
+void frmMain::curveLoaded(int slot) {
+    if (cmbDisplay->currentIndex() == kDisplayFrequency &&
+        (run_.MeasValid || slot == kComparisonSlot)) {
+        hooks.GetDbRange(true);
+        hooks.DisplaySpec(false);
+    }
 }
 
 void frmMain::showFileDialog(int selMode) {

@@ -3,8 +3,9 @@
 // files of any name; as sensor: the calibration files of microphone makers and .SEN files of
 // any name.
 #include "analysis/meas_type.h"
-#include "app/frm_main.h"
 #include "app/frm_sel.h"
+#include "app/sel_host.h"
+#include "platform/message_service.h"
 
 #include "files/curve_text.h"
 #include "platform/services.h"
@@ -46,9 +47,9 @@ void frmSel::loadOtherFile(const QString& path) {
         if (!LoadCurveTextFile(store, slot, file, ohm ? CurveKind::Impedance : CurveKind::Level,
                                main_.curveLastBand(), messages_))
             return;
-        setCurveBox(slot, curve.CurveType, QString::fromStdString(curve.CurveTitle));
+        main_.curvePutInto(slot, curve.CurveType, QString::fromStdString(curve.CurveTitle));
         accept();
-        redrawLoaded(slot);
+        main_.curveLoaded(slot);
         return;
     }
     DispOct probes;
@@ -63,17 +64,9 @@ void frmSel::loadOtherFile(const QString& path) {
     curve.CurveDir = file.has_parent_path() ? file.parent_path().string() : ".";
     curve.CurveFile = file.filename().string();
     curve.CurveTitle = probe.Title;
-    setCurveBox(slot, probe.Type, QString::fromStdString(probe.Title));
+    main_.curvePutInto(slot, probe.Type, QString::fromStdString(probe.Title));
     accept();
     loadIntoStore(slot);
-}
-
-void frmSel::redrawLoaded(int slot) {
-    if (main_.cmbDisplay->currentIndex() == 1 &&
-        (main_.run().MeasValid || slot == kComparisonSlot)) {
-        main_.hooks.GetDbRange(true);
-        main_.hooks.DisplaySpec(false);
-    }
 }
 
 } // namespace terzlab::app
