@@ -1,6 +1,6 @@
 #pragma once
-// The one WAV writer of the tests: canonical 16-bit PCM with a 44-byte header, as the program's
-// stimuli and a sound card's recordings are.
+// The tests' way to the program's WAV writer: canonical 16-bit PCM with a 44-byte header, as
+// the program's stimuli and a sound card's recordings are.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 // The generated stimulus files, read back independently of the generator's writer.
 #include "analysis/bands.h"
 #include "analysis/fft.h"
+#include "stimuli/stimulus_files.h"
 #include "support/temp_folder.h"
-#include "support/wav_file.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +14,27 @@
 namespace terzlab {
 namespace {
 
-// The samples of a stimulus, interleaved. The file must be what the tests' own writer makes of
-// them byte for byte: a 44-byte PCM header, 16 bit, stereo, 44100 Hz, sizes consistent.
+// The samples of a stimulus, interleaved. The file holds the canonical 44-byte header (PCM, 16
+// bit, stereo, 44100 Hz) with both sizes consistent, and whole frames.
 std::vector<int16_t> readStimulus(const std::string& name) {
     const std::string bytes = test::readFile(std::string(TERZLAB_BIN_DIR) + "/" + name);
-    std::vector<int16_t> x(bytes.size() > 44 ? (bytes.size() - 44) / 2 : 0);
-    std::memcpy(x.data(), bytes.data() + std::min<std::size_t>(44, bytes.size()), 2 * x.size());
-    const test::TempFolder dir;
-    test::writeWav(dir / "w.wav", x, 2, 44100);
-    EXPECT_TRUE(bytes.size() % 4 == 0 && test::readFile(dir / "w.wav") == bytes) << name;
+    const auto le32 = [&bytes](std::size_t at) {
+        uint32_t value = 0;
+        std::memcpy(&value, bytes.data() + at, 4);
+        return value;
+    };
+    static const std::string kFormat(
+        "fmt \x10\0\0\0\x01\0\x02\0\x44\xAC\0\0\x10\xB1\x02\0\x04\0\x10\0", 24);
+    EXPECT_GT(bytes.size(), 44u) << name;
+    if (bytes.size() <= 44) return {};
+    EXPECT_EQ(bytes.substr(0, 4) + bytes.substr(8, 4) + bytes.substr(36, 4), "RIFFWAVEdata")
+        << name;
+    EXPECT_EQ(bytes.substr(12, 24), kFormat) << name;
+    EXPECT_EQ(le32(4), bytes.size() - 8) << name;
+    EXPECT_EQ(le32(40), bytes.size() - 44) << name;
+    EXPECT_EQ(bytes.size() % 4, 0u) << name;
+    std::vector<int16_t> x((bytes.size() - 44) / 2);
+    std::memcpy(x.data(), bytes.data() + 44, 2 * x.size());
     return x;
 }
 
@@ -126,6 +138,18 @@ TEST(StimulusFiles, CheckSignalShowsEveryDroppedBufferAsAStep) {
             const int nearest = std::min(std::abs(splice - rampStep), std::abs(splice - wrapStep));
             EXPECT_GT(nearest, 0.06 * 32768) << "drop " << d << " at " << at;
         }
+}
+
+// The program makes each stimulus in memory at a device's rate: the file's samples, with the
+// rate a played file gets in its header.
+TEST(StimulusFiles, AreMadeInMemoryAsTheFilesHoldThem) {
+    for (const stimuli::StimulusFile& file : stimuli::stimulusFiles()) {
+        const auto sound = stimuli::stimulusSound(file.name, 48000);
+        ASSERT_TRUE(sound) << file.name;
+        EXPECT_EQ(sound->sampleRate, 48000) << file.name;
+        EXPECT_EQ(sound->samples, readStimulus(file.name)) << file.name;
+    }
+    EXPECT_FALSE(stimuli::stimulusSound("Stop.wav ", 44100)); // no file is named so
 }
 
 } // namespace
