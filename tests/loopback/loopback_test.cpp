@@ -6,6 +6,7 @@
 #include "platform/key_state.h"
 #include "platform/services.h"
 #include "sound_server.h"
+#include "support/wav_file.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -149,6 +150,51 @@ TEST_F(LoopbackTest, LevelAndTransferOfThePseudoNoiseReadZeroDb) {
     // value without it.
     const double offset = window->settings().LevelCorr[5] + window->settings().CalibValue[0];
     expectBands("type1", meas::kLevelTwoChannel, offset, 0.05);
+}
+
+// The stream takes what the sink plays without a gap: a looped ramp read in hop-sized chunks
+// for three seconds goes on by one from every frame to the next, across every chunk's edge.
+TEST_F(LoopbackTest, ConsecutiveChunksOfTheStreamJoinWithoutAGap) {
+    constexpr int kRamp = 4096;
+    std::vector<int16_t> ramp;
+    for (int i = 0; i < kRamp; ++i)
+        ramp.insert(ramp.end(), 2, static_cast<int16_t>(i - kRamp / 2));
+    writeWav(program / "ramp.wav", ramp);
+    int input = 0;
+    while (input < card->devices->inputCount() &&
+           std::string(card->devices->inputCaps(input).name.data()) != "pulse")
+        ++input;
+    audio::CaptureStream& stream = *card->stream;
+    ASSERT_EQ(stream.open(input, audio::WaveFormat{}), 0);
+    card->player->playLooped("ramp.wav");
+    stream.start();
+    std::vector<int16_t> hop(2 * 1024);
+    int16_t last = 0;
+    const auto breaksIn = [&hop, &last] {
+        int breaks = 0;
+        for (size_t i = 0; i < hop.size(); i += 2) {
+            breaks += (hop[i] - last + kRamp) % kRamp != 1 ? 1 : 0;
+            last = hop[i];
+        }
+        return breaks;
+    };
+    int leadIn = 0; // chunks of silence before the ramp comes back from the sink
+    while (leadIn < 100 && (stream.readFrames(hop, 2.0).frames < 1024 || breaksIn() > 0))
+        ++leadIn;
+    int breaks = 0, chunks = 0;
+    for (; chunks < 130; ++chunks) {
+        ASSERT_EQ(stream.readFrames(hop, 2.0).result, audio::WaitResult::Done);
+        breaks += breaksIn();
+    }
+    std::printf("%s: %d chunks of 1024 frames after %d of lead-in: %d breaks in the ramp, %llu "
+                "frames lost, %u gaps marked\n",
+                server->name(), chunks, leadIn, breaks,
+                static_cast<unsigned long long>(stream.lostFrames()), stream.gaps());
+    EXPECT_LT(leadIn, 100);
+    EXPECT_EQ(breaks, 0);
+    EXPECT_EQ(stream.lostFrames(), 0u);
+    card->player->stop();
+    stream.close();
 }
 
 // The sound server ends between two blocks, as when a USB card is pulled: the wait sees the
