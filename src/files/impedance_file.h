@@ -2,7 +2,7 @@
 // Reading an impedance measurement file for the Thiele-Small fit, the way the program loads an
 // impedance curve to compare against. Shared by the dialog and terzlab-ts.
 #include "analysis/thiele_small.h"
-#include "files/message_service.h"
+#include "text/message_service.h"
 
 #include <filesystem>
 #include <string>
