@@ -30,12 +30,11 @@ void BlockCapture::close() {
 WaitResult BlockCapture::waitDone(WaveHeader& header, double timeoutSeconds) {
     if ((header.flags.load(std::memory_order_acquire) & kHeaderDone) != 0) return WaitResult::Done;
     if (!stream_.isOpen()) return WaitResult::DeviceGone;
+    if (queued_ != &header) return WaitResult::TimedOut; // nothing will fill it
     const auto channels = static_cast<size_t>(stream_.channels());
-    const size_t samples = &header == queued_ ? header.bufferLength / sizeof(int16_t) : 0;
-    // Nothing queued: the stream is asked for nothing, which still tells a dead device.
+    const size_t samples = header.bufferLength / sizeof(int16_t);
     const WaitResult result = stream_.readUnbroken(
         std::span<int16_t>(header.data, samples - samples % channels), timeoutSeconds);
-    if (queued_ != &header) return result == WaitResult::Done ? WaitResult::TimedOut : result;
     if (result == WaitResult::Done) {
         queued_ = nullptr;
         header.flags.fetch_or(kHeaderDone, std::memory_order_release);

@@ -48,8 +48,9 @@ WaitResult CaptureStream::readUnbroken(std::span<int16_t> out, double timeoutSec
         if (gap > start) {
             const uint64_t end = start + have;
             const size_t keep = gap < end ? static_cast<size_t>(end - gap) : 0;
-            std::memmove(out.data(), out.data() + (have - keep) * channels,
-                         keep * channels * sizeof(int16_t));
+            if (keep > 0)
+                std::memmove(out.data(), out.data() + (have - keep) * channels,
+                             keep * channels * sizeof(int16_t));
             have = keep;
             start = gap;
             ++startedOver_;

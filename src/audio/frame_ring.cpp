@@ -62,6 +62,7 @@ size_t FrameRing::available() const {
 
 size_t FrameRing::read(int16_t* out, size_t maxFrames) {
     const size_t count = std::min(maxFrames, available());
+    if (count == 0) return 0;
     const uint64_t at = read_.load(std::memory_order_relaxed);
     const size_t first = std::min(count, capacity() - static_cast<size_t>(at & mask_));
     const size_t frameBytes = static_cast<size_t>(channels_) * sizeof(int16_t);

@@ -16,6 +16,7 @@ struct SoundData {
     size_t frames() const {
         return channels > 0 ? samples.size() / static_cast<size_t>(channels) : 0;
     }
+    bool operator==(const SoundData&) const = default;
 };
 
 // Any file libsndfile reads, whole, as 16-bit samples. Nothing for an unreadable or empty

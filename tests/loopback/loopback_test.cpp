@@ -155,45 +155,30 @@ TEST_F(LoopbackTest, LevelAndTransferOfThePseudoNoiseReadZeroDb) {
 // The stream takes what the sink plays without a gap: a looped ramp read in hop-sized chunks
 // for three seconds goes on by one from every frame to the next, across every chunk's edge.
 TEST_F(LoopbackTest, ConsecutiveChunksOfTheStreamJoinWithoutAGap) {
-    constexpr int kRamp = 4096;
-    std::vector<int16_t> ramp;
-    for (int i = 0; i < kRamp; ++i)
-        ramp.insert(ramp.end(), 2, static_cast<int16_t>(i - kRamp / 2));
-    writeWav(program / "ramp.wav", ramp);
-    int input = 0;
-    while (input < card->devices->inputCount() &&
-           std::string(card->devices->inputCaps(input).name.data()) != "pulse")
-        ++input;
+    writeRamp(program / "ramp.wav");
     audio::CaptureStream& stream = *card->stream;
+    int input = 0;
+    while (std::string_view(card->devices->inputCaps(input).name.data()) != "pulse")
+        ASSERT_LT(++input, card->devices->inputCount());
     ASSERT_EQ(stream.open(input, audio::WaveFormat{}), 0);
     card->player->playLooped("ramp.wav");
     stream.start();
     std::vector<int16_t> hop(2 * 1024);
     int16_t last = 0;
-    const auto breaksIn = [&hop, &last] {
-        int breaks = 0;
-        for (size_t i = 0; i < hop.size(); i += 2) {
-            breaks += (hop[i] - last + kRamp) % kRamp != 1 ? 1 : 0;
-            last = hop[i];
-        }
-        return breaks;
-    };
-    int leadIn = 0; // chunks of silence before the ramp comes back from the sink
-    while (leadIn < 100 && (stream.readFrames(hop, 2.0).frames < 1024 || breaksIn() > 0))
-        ++leadIn;
-    int breaks = 0, chunks = 0;
-    for (; chunks < 130; ++chunks) {
+    int leadIn = 0; // chunks until the ramp comes back from the sink
+    while (stream.readFrames(hop, 2.0).frames < 1024 || rampBreaks(hop, last) > 0)
+        ASSERT_LT(++leadIn, 100);
+    int breaks = 0;
+    for (int chunk = 0; chunk < 130; ++chunk) {
         ASSERT_EQ(stream.readFrames(hop, 2.0).result, audio::WaitResult::Done);
-        breaks += breaksIn();
+        breaks += rampBreaks(hop, last);
     }
-    std::printf("%s: %d chunks of 1024 frames after %d of lead-in: %d breaks in the ramp, %llu "
+    std::printf("%s: 130 chunks of 1024 frames after %d of lead-in: %d breaks in the ramp, %llu "
                 "frames lost, %u gaps marked\n",
-                server->name(), chunks, leadIn, breaks,
+                server->name(), leadIn, breaks,
                 static_cast<unsigned long long>(stream.lostFrames()), stream.gaps());
-    EXPECT_LT(leadIn, 100);
     EXPECT_EQ(breaks, 0);
     EXPECT_EQ(stream.lostFrames(), 0u);
-    card->player->stop();
     stream.close();
 }
 
