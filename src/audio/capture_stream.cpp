@@ -17,6 +17,11 @@ size_t CaptureStream::discard(size_t frames) {
     return ring_.discard(frames);
 }
 
+WaitResult CaptureStream::waitFor(size_t frames, double timeoutSeconds) {
+    if (available() >= frames) return WaitResult::Done;
+    return produce(frames, Clock::now() + secondsToDuration(timeoutSeconds));
+}
+
 StreamRead CaptureStream::readFrames(std::span<int16_t> out, double timeoutSeconds) {
     const auto deadline = Clock::now() + secondsToDuration(timeoutSeconds);
     const auto channels = static_cast<size_t>(ring_.channels());

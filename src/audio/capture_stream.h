@@ -30,6 +30,10 @@ class CaptureStream {
     int channels() const { return ring_.channels(); }
     // Frames ready now, without waiting.
     size_t available();
+    // Waits until `frames` frames are ready (a backend that makes its frames on demand makes
+    // them), the timeout passes or the device is gone; with 0 s it only asks. A run driven by
+    // an event loop asks this before it reads, so that no read waits.
+    WaitResult waitFor(size_t frames, double timeoutSeconds);
     // The next frames in order, until `out` (whole frames) is full, the timeout passes or the
     // device is gone. Nothing is skipped: a gap shows in lostFrames() and lastGap().
     StreamRead readFrames(std::span<int16_t> out, double timeoutSeconds);

@@ -138,6 +138,7 @@ TEST(VirtualCard, ALiveReaderTakesEveryFrameInHopSizedChunks) {
     rec.card->stream->start();
     int16_t last = -test::kRampFrames / 2 - 1;
     for (int i = 0; i < 20; ++i) {
+        ASSERT_EQ(rec.card->stream->waitFor(1000, 0.0), WaitResult::Done); // on virtual time
         ASSERT_EQ(rec.card->stream->readFrames(rec.block, 0.0).frames, 1000u);
         ASSERT_EQ(test::rampBreaks(rec.block, last), 0) << "chunk " << i;
     }

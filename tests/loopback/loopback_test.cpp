@@ -179,7 +179,6 @@ TEST_F(LoopbackTest, ConsecutiveChunksOfTheStreamJoinWithoutAGap) {
                 static_cast<unsigned long long>(stream.lostFrames()), stream.gaps());
     EXPECT_EQ(breaks, 0);
     EXPECT_EQ(stream.lostFrames(), 0u);
-    stream.close();
 }
 
 // The sound server ends between two blocks, as when a USB card is pulled: the wait sees the
