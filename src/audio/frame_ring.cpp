@@ -42,11 +42,14 @@ size_t FrameRing::write(const int16_t* frames, size_t count) {
         std::memcpy(where, frames, n * samples * sizeof(int16_t));
         frames += n * samples;
     });
-    if (done < count) {
-        lost_.fetch_add(count - done, std::memory_order_relaxed);
-        markGap(write_.load(std::memory_order_relaxed));
-    }
+    lose(count - done);
     return done;
+}
+
+void FrameRing::lose(size_t count) {
+    if (count == 0) return;
+    lost_.fetch_add(count, std::memory_order_relaxed);
+    markGap(write_.load(std::memory_order_relaxed));
 }
 
 void FrameRing::markGap(uint64_t position) {

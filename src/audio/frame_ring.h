@@ -28,6 +28,8 @@ class FrameRing {
     // Lets `fill(int16_t* where, size_t frames)` write up to `count` frames in place (in one or
     // two pieces); returns how many it wrote. Nothing is lost: the caller asks for less.
     template <class Fill> size_t writeWith(size_t count, Fill&& fill);
+    // Counts frames that never reached the ring and marks the gap they leave.
+    void lose(size_t count);
     // The frames before `position` do not join up with those from there on. A mark never moves
     // back; it may lie ahead of what was written (frames still on their way carry the gap).
     void markGap(uint64_t position);

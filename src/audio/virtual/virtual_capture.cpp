@@ -95,21 +95,23 @@ void VirtualCapture::deliver(size_t frames) {
     }
 }
 
-// In real time: the frames a real card would have delivered since the last look, up to the
-// catch-up limit; what lies beyond it is not heard.
+// In real time: the frames a real card would have delivered since the last look. The bench
+// runs through at most the catch-up limit of them; those without room in the ring, and all
+// beyond the limit, are lost to the reader, as a real card's would be.
 void VirtualCapture::catchUp() {
     if (virtualTime() || !open_ || !running_ || !canComplete()) return;
     const auto now = Clock::now();
-    const double seconds = std::chrono::duration<double>(now - heardUntil_).count();
-    const auto frames =
-        static_cast<size_t>(std::clamp(seconds, 0.0, kMaxCatchUpSeconds) * sampleRate_);
-    if (frames == 0) return;
-    ring_.writeWith(frames, [this](int16_t* where, size_t n) {
+    const double seconds = std::max(std::chrono::duration<double>(now - heardUntil_).count(), 0.0);
+    const auto due = static_cast<size_t>(seconds * sampleRate_);
+    if (due == 0) return;
+    const size_t heard = std::min(due, static_cast<size_t>(kMaxCatchUpSeconds * sampleRate_));
+    const size_t written = ring_.writeWith(heard, [this](int16_t* where, size_t n) {
         core_->model().render(where, n, ring_.channels());
     });
-    heardUntil_ = seconds > kMaxCatchUpSeconds
-                      ? now
-                      : heardUntil_ + secondsToDuration(static_cast<double>(frames) / sampleRate_);
+    core_->model().skip(heard - written);
+    ring_.lose(due - written);
+    heardUntil_ =
+        due > heard ? now : heardUntil_ + secondsToDuration(static_cast<double>(due) / sampleRate_);
 }
 
 WaitResult VirtualCapture::produce(size_t wanted, Clock::time_point deadline) {
