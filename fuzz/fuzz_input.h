@@ -1,6 +1,6 @@
 #pragma once
 // The readers take paths, so each input is written to a file of this process first.
-#include "files/message_service.h"
+#include "text/message_service.h"
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>

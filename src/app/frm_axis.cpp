@@ -1,7 +1,7 @@
 #include "app/frm_axis.h"
 
 #include "analysis/chosen_axis.h"
-#include "calibration/numeric_input.h"
+#include "platform/numeric_input.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -10,8 +10,8 @@
 
 namespace terzlab::app {
 
-using calibration::CheckRange;
-using calibration::ReadFieldNumber;
+using platform::CheckRange;
+using platform::ReadFieldNumber;
 
 frmAxis::frmAxis(const AxisRange& current, std::function<void(const AxisRange&)> onChosen,
                  QWidget* parent)
@@ -39,7 +39,7 @@ QLineEdit* frmAxis::addField(const QString& caption, int value, int row) {
     auto* label = new QLabel(caption, this);
     auto* field = new QLineEdit(QString::number(value), this);
     label->setBuddy(field);
-    calibration::NumericKeyFilter::attach(field, field != txtStep);
+    platform::NumericKeyFilter::attach(field, field != txtStep);
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1);
     return field;
@@ -55,11 +55,11 @@ bool frmAxis::fieldsInRange() {
                   {txtStep, kAxisSteps.front(), kAxisSteps.back()}};
     for (const auto& c : checks) {
         if (CheckRange(c.field->text(), c.minimum, c.maximum)) {
-            calibration::ReleaseField(c.field);
+            platform::ReleaseField(c.field);
             continue;
         }
-        calibration::HoldField(c.field, calibration::RangeHint(c.minimum, c.maximum),
-                               [this] { return isVisible(); });
+        platform::HoldField(c.field, platform::RangeHint(c.minimum, c.maximum),
+                            [this] { return isVisible(); });
         lblNote->clear();
         return false;
     }

@@ -3,8 +3,8 @@
 #include "analysis/meas_type.h"
 
 #include "app/sel_host.h"
-#include "calibration/numeric_input.h"
 #include "platform/message_service.h"
+#include "platform/numeric_input.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -139,15 +139,15 @@ void frmSel::connectHandlers() {
 
 // A value field that holds no number takes the focus back as soon as it has lost it.
 bool frmSel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !calibration::FocusMovesTo(cmdEsc)) {
+    if (event->type() == QEvent::FocusOut && !platform::FocusMovesTo(cmdEsc)) {
         for (int field = 0; field < 6; ++field) {
             if (watched != txtInfo[field]) continue;
             if (txtInfo_LostFocus(field)) {
-                calibration::ReleaseField(txtInfo[field]);
+                platform::ReleaseField(txtInfo[field]);
                 continue;
             }
-            calibration::HoldField(txtInfo[field], tr("Erlaubt: eine Zahl oder nichts"),
-                                   [this] { return isVisible(); });
+            platform::HoldField(txtInfo[field], tr("Erlaubt: eine Zahl oder nichts"),
+                                [this] { return isVisible(); });
         }
     }
     return QDialog::eventFilter(watched, event);

@@ -1,6 +1,6 @@
 #include "audio/stimulus.h"
 
-#include <sndfile.h>
+#include "sound_file/sound_reader.h"
 
 #include <array>
 #include <cstring>
@@ -52,16 +52,8 @@ bool isCanonicalPcm16(const Header& h) {
 }
 
 bool libsndfileReadsPcm16(const std::string& path) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-    if (file == nullptr) {
-        return false;
-    }
-    const bool ok = (info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_WAV &&
-                    (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_16 && info.frames > 0 &&
-                    info.channels > 0;
-    sf_close(file);
-    return ok;
+    sound_file::SoundReader file;
+    return file.open(path) && file.isPcm16Wav() && file.frames() > 0 && file.channels() > 0;
 }
 
 std::array<unsigned char, 4> rateBytes(uint32_t sampleRate) {

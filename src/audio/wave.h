@@ -1,7 +1,8 @@
 #pragma once
 // The sound card as the measurement run sees it: device lists, one capture device with exactly
-// one buffer header, and a sound player. Two backends stand behind these interfaces: PortAudio
-// (a real card) and the virtual sound card (a bench model, on virtual time in tests).
+// one buffer header (over the capture stream of capture_stream.h), and a sound player. Two backends
+// stand behind these interfaces: PortAudio (a real card) and the virtual sound card (a bench model,
+// on virtual time in tests).
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -40,8 +41,8 @@ struct WaveFormat {
 
 inline constexpr uint32_t kHeaderDone = 1; // bit 0 of WaveHeader::flags
 
-// The one buffer header of a run. The backend's thread fills `data` and then sets the done bit
-// with release order; the user-interface thread reads the bit with acquire order.
+// The one buffer header of a run. The capture fills `data` and then sets the done bit with
+// release order; whoever looks at the bit reads it with acquire order.
 struct WaveHeader {
     int16_t* data = nullptr;
     uint32_t bufferLength = 0; // bytes
@@ -66,9 +67,8 @@ class CaptureDevice {
     virtual void unprepare(WaveHeader& header) = 0;
     virtual void close() = 0; // harmless when closed
     virtual bool isOpen() const = 0;
-    // Blocks until the queued buffer is done, the timeout passes or the device is gone; wakes as
-    // soon as the done bit is set. Wait here rather than spinning on the bit: the virtual card
-    // in real time fills the buffer inside this wait.
+    // Blocks until the queued buffer is done, the timeout passes or the device is gone. The
+    // buffer is filled from the stream inside this wait: wait here, never spin on the bit.
     virtual WaitResult waitDone(WaveHeader& header, double timeoutSeconds) = 0;
     // Blocks begun again since the device was made because samples were lost or the stimulus
     // had a gap; each cost the run another block's time.

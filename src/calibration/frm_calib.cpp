@@ -2,9 +2,9 @@
 
 #include "analysis/fft.h"
 #include "calibration/frm_calib_check.h"
-#include "calibration/numeric_input.h"
 #include "files/numbers.h"
 #include "platform/message_service.h"
+#include "platform/numeric_input.h"
 #include "platform/services.h"
 
 #include <QCloseEvent>
@@ -18,6 +18,14 @@
 #include <cmath>
 
 namespace terzlab::calibration {
+
+using platform::CheckRange;
+using platform::HoldField;
+using platform::NumericKeyFilter;
+using platform::RangeHint;
+using platform::ReadFieldNumber;
+using platform::ReleaseField;
+using platform::UserDecimalSeparator;
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "calibration/frm_level.h"
 
-#include "calibration/numeric_input.h"
 #include "files/numbers.h"
 #include "platform/message_service.h"
+#include "platform/numeric_input.h"
 #include "platform/services.h"
 
 #include <QCloseEvent>
@@ -17,6 +17,14 @@
 #include <cmath>
 
 namespace terzlab::calibration {
+
+using platform::CheckRange;
+using platform::FocusMovesTo;
+using platform::HoldField;
+using platform::NumericKeyFilter;
+using platform::RangeHint;
+using platform::ReadFieldNumber;
+using platform::ReleaseField;
 
 namespace {
 

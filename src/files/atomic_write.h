@@ -1,7 +1,7 @@
 #pragma once
 // Replacing a file so that it is never lost half-written: the new contents go to a temporary
 // file beside the target, which is flushed to disk and then renamed over the target.
-#include "files/message_service.h"
+#include "text/message_service.h"
 #include <filesystem>
 #include <string_view>
 

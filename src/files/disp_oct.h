@@ -4,7 +4,7 @@
 // the slots as CorrectionCurve; the dialog and the settings also need title, file and folder.
 #include "analysis/types.h"
 #include "files/line_file.h"
-#include "files/message_service.h"
+#include "text/message_service.h"
 #include <array>
 #include <cstdint>
 #include <filesystem>

@@ -3,7 +3,7 @@
 // loads an impedance curve to compare against, or another tool's ZMA or CSV at its own points
 // (told apart by content). Shared by the dialog and terzlab-ts.
 #include "analysis/thiele_small.h"
-#include "files/message_service.h"
+#include "text/message_service.h"
 
 #include <filesystem>
 #include <string>

@@ -4,7 +4,7 @@
 #include "analysis/bands.h"
 #include "analysis/meas_type.h"
 #include "analysis/types.h"
-#include "files/message_service.h"
+#include "text/message_service.h"
 #include <array>
 #include <cstdint>
 #include <filesystem>

@@ -2,8 +2,8 @@
 // The settings that survive from one start to the next, kept in "Terzlab.def" (files/locations.h
 // says where): Windows-1252 text, CR LF, key=value lines and "#" comments.
 #include "files/disp_oct.h"
-#include "files/message_service.h"
 #include "text/language.h"
+#include "text/message_service.h"
 
 #include <array>
 #include <cstdint>

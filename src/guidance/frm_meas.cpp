@@ -1,11 +1,11 @@
 #include "guidance/frm_meas.h"
 #include "analysis/meas_type.h"
 
-#include "calibration/numeric_input.h"
 #include "files/numbers.h"
 #include "guidance/instruction_text.h"
 #include "guidance/sketch_view.h"
 #include "guidance/wiring_sketch.h"
+#include "platform/numeric_input.h"
 #include "platform/services.h"
 
 #include <QCheckBox>
@@ -67,7 +67,7 @@ void frmMeas::buildLayout() {
     txtValue = new QLineEdit(this);
     txtValue->setObjectName(QStringLiteral("txtValue"));
     txtValue->setGeometry(x + 84, y, 70, 24);
-    calibration::NumericKeyFilter::attach(txtValue, false);
+    platform::NumericKeyFilter::attach(txtValue, false);
     chkImp = new QCheckBox(tr("Rvor <-> Zx"), this);
     chkImp->setObjectName(QStringLiteral("chkImp"));
     chkImp->setGeometry(x + 170, y, 110, 24);
@@ -127,12 +127,12 @@ void frmMeas::drawSketch() {
 bool frmMeas::confirm() {
     if (confirmed_) return true;
     if (isImpedanceType(subject_.MeasTypeIndex)) {
-        const auto value = calibration::ReadFieldNumber(txtValue->text());
-        if (!value || !calibration::CheckRange(txtValue->text(), kMinResistor, kMaxResistor)) {
+        const auto value = platform::ReadFieldNumber(txtValue->text());
+        if (!value || !platform::CheckRange(txtValue->text(), kMinResistor, kMaxResistor)) {
             txtValue->setFocus();
             txtValue->selectAll();
-            calibration::HoldField(txtValue, calibration::RangeHint(kMinResistor, kMaxResistor),
-                                   [] { return true; });
+            platform::HoldField(txtValue, platform::RangeHint(kMinResistor, kMaxResistor),
+                                [] { return true; });
             return false;
         }
         if (subject_.SeriesResistor) *subject_.SeriesResistor = static_cast<float>(*value);

@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes as the program asks them: text, buttons, icon and title in, the pressed button
 // out. The window code never creates a QMessageBox itself, so tests can answer from a script.
-#include "files/message_service.h"
+#include "text/message_service.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "speaker/frm_thiele_small.h"
 
-#include "calibration/numeric_input.h"
 #include "files/impedance_file.h"
 #include "platform/message_service.h"
+#include "platform/numeric_input.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -116,7 +116,7 @@ void frmThieleSmall::buildLayout() {
         const FieldSetup& setup = kFields[static_cast<std::size_t>(i)];
         grid->addWidget(new QLabel(tr(setup.caption), this), 4 + i, 0);
         QLineEdit* field = named(new QLineEdit(this), setup.name);
-        calibration::NumericKeyFilter::attach(field, false);
+        platform::NumericKeyFilter::attach(field, false);
         txtField[static_cast<std::size_t>(i)] = field;
         grid->addWidget(field, 4 + i, 1);
     }
@@ -142,7 +142,7 @@ std::optional<frmThieleSmall::Inputs> frmThieleSmall::readFields() {
         const QString text = txtField[i]->text().trimmed();
         if (text.isEmpty()) continue;
         const FieldSetup& setup = kFields[i];
-        if (!calibration::CheckRange(text, setup.minimum, setup.maximum)) {
+        if (!platform::CheckRange(text, setup.minimum, setup.maximum)) {
             txtField[i]->setFocus();
             txtField[i]->selectAll();
             refuse(tr("Bitte bei „%1“ eine Zahl von %2 bis %3 eingeben oder das Feld leeren.")
@@ -151,7 +151,7 @@ std::optional<frmThieleSmall::Inputs> frmThieleSmall::readFields() {
                        .arg(setup.maximum));
             return {};
         }
-        in.values[i] = calibration::ReadFieldNumber(text);
+        in.values[i] = platform::ReadFieldNumber(text);
     }
     if (in.values[kFieldSd] && in.values[kFieldDiameter]) {
         txtField[kFieldDiameter]->setFocus();

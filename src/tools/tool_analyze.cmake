@@ -1,7 +1,5 @@
 # terzlab-analyze: the program's analysis run on WAV recordings, writing measurement files.
 include(GNUInstallDirs)
-find_package(PkgConfig REQUIRED)
-pkg_check_modules(SNDFILE REQUIRED IMPORTED_TARGET sndfile)
 
 add_library(terzlab_analyze_core STATIC
     ${CMAKE_CURRENT_LIST_DIR}/analyze/analyzer.cpp
@@ -13,14 +11,13 @@ add_library(terzlab_analyze_core STATIC
     ${CMAKE_CURRENT_LIST_DIR}/analyze/stream_messages.cpp)
 target_include_directories(terzlab_analyze_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(terzlab_analyze_core
-    PUBLIC terzlab_analysis terzlab_files terzlab_display terzlab_flags
-    PRIVATE PkgConfig::SNDFILE)
+    PUBLIC terzlab_analysis terzlab_files terzlab_display terzlab_sound_file terzlab_flags)
 # The graph is drawn with the program's own drawing layer, which needs Qt.
 if(TERZLAB_GUI)
-    target_sources(terzlab_analyze_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/analyze/graph_png_qt.cpp)
+    target_sources(terzlab_analyze_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/analyze/graph_render_qt.cpp)
     target_link_libraries(terzlab_analyze_core PRIVATE terzlab_platform)
 else()
-    target_sources(terzlab_analyze_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/analyze/graph_png_none.cpp)
+    target_sources(terzlab_analyze_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/analyze/graph_render_none.cpp)
 endif()
 
 add_executable(terzlab-analyze ${CMAKE_CURRENT_LIST_DIR}/analyze/main.cpp)

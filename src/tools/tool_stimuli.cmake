@@ -1,19 +1,9 @@
 # The stimulus generator and the files it writes into the program folder at build time.
 include(GNUInstallDirs)
 
-add_executable(terzlab-make-stimuli
-    ${CMAKE_CURRENT_LIST_DIR}/stimuli/band_grid.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/stimuli/crest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/stimuli/main.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/stimuli/pink.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/stimuli/signals.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/stimuli/wav_file.cpp)
-target_include_directories(terzlab-make-stimuli PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-# The band grid comes from the analyser's own table, so that the stimuli fit the bands it sums.
-target_link_libraries(terzlab-make-stimuli PRIVATE terzlab_analysis terzlab_flags)
-# The design runs a few hundred transforms; even the sanitizer build must write the files in
-# seconds, so the generator is always optimised.
-target_compile_options(terzlab-make-stimuli PRIVATE -O2)
+add_executable(terzlab-make-stimuli ${CMAKE_CURRENT_LIST_DIR}/stimuli/main.cpp)
+# The signals are the library's, which the program uses too.
+target_link_libraries(terzlab-make-stimuli PRIVATE terzlab_stimuli terzlab_sound_file terzlab_flags)
 
 set(TERZLAB_STIMULUS_NAMES
     pseudo.wav multi.wav pulse.wav check.wav
@@ -29,7 +19,7 @@ add_custom_command(
     DEPENDS terzlab-make-stimuli
     COMMENT "Writing the stimulus files into the program folder"
     VERBATIM)
-add_custom_target(terzlab_stimuli ALL DEPENDS ${TERZLAB_STIMULUS_FILES})
+add_custom_target(terzlab_stimulus_files ALL DEPENDS ${TERZLAB_STIMULUS_FILES})
 
 # The build folder's program finds them beside itself, an installed one in ../share/terzlab.
 install(FILES ${TERZLAB_STIMULUS_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/terzlab)

@@ -2,7 +2,7 @@
 // options, refusals and files that are the tool's own. Recordings are made from the generator's
 // stimuli, the tool runs in process on a folder of the test's own, its files are read back.
 #include "analysis/bands.h"
-#include "analyze/graph_png.h"
+#include "analyze/graph_render.h"
 #include "analyze/run.h"
 #include "support/temp_folder.h"
 #include "support/wav_file.h"
@@ -144,7 +144,7 @@ TEST_F(AnalyzeTest, OverloadIsReportedPerChannelAndIsNoError) {
 
 // The picture follows --resolution, the measurement file and the export keep 1/12 octave.
 TEST_F(AnalyzeTest, PictureExportAndSvgBesideTheFile) {
-    if (!analyze::GraphPngAvailable()) GTEST_SKIP() << "built without the drawing layer";
+    if (!analyze::GraphPicturesAvailable()) GTEST_SKIP() << "built without the drawing layer";
     TempFolder runtime; // Qt's runtime folder would otherwise stay behind in /tmp
     ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
     Stereo("pink.wav", pseudo, pseudo);

@@ -1,6 +1,6 @@
 // The stimulus and sound files: which file a run plays, where it is found, reading it, and
 // bringing its rate field into line with the capture rate without harming anything else.
-#include "audio/sound_file.h"
+#include "audio/play_path.h"
 #include "audio/stimulus.h"
 #include "audio/virtual/virtual_card.h"
 #include "support/temp_folder.h"

@@ -64,6 +64,14 @@ struct Bench {
         card->capture->addBuffer(header);
         return card->capture->waitDone(header, timeout);
     }
+    // The ramp file through a plain wire at full gain, without noise: every frame exact.
+    Bench& playRamp() {
+        test::writeRamp(folder / "ramp.wav");
+        card->player->setProgramFolder(folder.path().string());
+        card->bench->setSettings({.gain = 1.0, .noise = 0.0, .straightThrough = true});
+        card->player->playLooped("ramp.wav");
+        return *this;
+    }
     // The tones looped through the wiring of `measType`; the first block settles, as in a run.
     Bench& play(const std::vector<double>& freqs, double amplitude, int measType, double gain,
                 BenchSettings settings = {}) {
@@ -120,6 +128,32 @@ TEST(VirtualCard, ABlockIsReadyWhenQueuedOnVirtualTimeAndAfterItsDurationOnRealT
     Bench slow(44100, VirtualCardOptions{.timing = Timing::RealTime});
     ASSERT_EQ(slow.open(), 0);
     EXPECT_EQ(slow.next(0.005), WaitResult::TimedOut);
+}
+
+// A live reader takes the stream in hop-sized chunks: every frame, in order.
+TEST(VirtualCard, ALiveReaderTakesEveryFrameInHopSizedChunks) {
+    Bench rec(1000);
+    rec.playRamp();
+    ASSERT_EQ(rec.card->stream->open(0, WaveFormat{}), 0);
+    rec.card->stream->start();
+    int16_t last = -test::kRampFrames / 2 - 1;
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_EQ(rec.card->stream->waitFor(1000, 0.0), WaitResult::Done); // on virtual time
+        ASSERT_EQ(rec.card->stream->readFrames(rec.block, 0.0).frames, 1000u);
+        ASSERT_EQ(test::rampBreaks(rec.block, last), 0) << "chunk " << i;
+    }
+    EXPECT_EQ(rec.card->stream->lostFrames(), 0u);
+}
+
+// The player runs dry once while a block is captured: the block begins again after the gap and
+// holds the ramp unbroken.
+TEST(VirtualCard, ABlockCapturedWhileThePlayerRanDryIsCapturedAgain) {
+    Bench rec(3000, {.underflowsPerBlock = 1});
+    ASSERT_EQ(rec.playRamp().open(), 0);
+    ASSERT_EQ(rec.next(), WaitResult::Done);
+    int16_t last = static_cast<int16_t>(rec.block[0] - 1);
+    EXPECT_EQ(test::rampBreaks(rec.block, last), 0);
+    EXPECT_EQ(rec.card->capture->blocksStartedOver(), 1);
 }
 
 // The microphone wiring returns the loudspeaker on both inputs; delay and polarity act on the

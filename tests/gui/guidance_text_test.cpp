@@ -1,10 +1,10 @@
 // The instruction texts, help pages and wiring sketches against one golden file, and the range
 // check behind every number field.
-#include "calibration/numeric_input.h"
 #include "gui_fixture.h"
 #include "guidance/help_pages.h"
 #include "guidance/instruction_text.h"
 #include "guidance/wiring_sketch.h"
+#include "platform/numeric_input.h"
 #include "support/recording_picture.h"
 
 #include <sstream>
@@ -69,8 +69,8 @@ TEST(GuidanceTexts, EveryInstructionHelpPageAndSketchReadsAsTheGoldenFile) {
 TEST(NumericInput, KeyFilterAndRangeCheckRefuseWhatMakesNoPlainNumber) {
     // Keys a dialog test cannot type: a Return and a letter outside ASCII.
     for (const int key : {13, 0xE4})
-        EXPECT_EQ(calibration::FilterNumericKey(key, true), 0) << key;
-    using calibration::CheckRange;
+        EXPECT_EQ(platform::FilterNumericKey(key, true), 0) << key;
+    using platform::CheckRange;
     for (const char* text : {"0.1", "100", "4,7", ".5"})
         EXPECT_TRUE(CheckRange(std::string_view(text), 0.1, 100.0)) << text;
     EXPECT_TRUE(CheckRange(std::string_view("-99.99"), -99.99, 99.99));

@@ -5,9 +5,9 @@
 #include "app/start.h"
 #include "calibration/frm_calib.h"
 #include "calibration/frm_level.h"
-#include "calibration/numeric_input.h"
 #include "display/curve_colour.h"
 #include "gui_fixture.h"
+#include "platform/numeric_input.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -191,7 +191,7 @@ TEST_F(ReviewTest, NumbersShownFollowTheLocale) {
         app::startSettings(filePath("Terzlab.def").toStdString(), boxes);
         ASSERT_EQ(boxes.boxes().size(), 1u);
         EXPECT_TRUE(boxes.boxes()[0].text.contains(" von 1" + sep + "50 dB"));
-        EXPECT_EQ(calibration::RangeHint(0.001, 99.99),
+        EXPECT_EQ(platform::RangeHint(0.001, 99.99),
                   "Erlaubt: 0" + sep + "001 ... 99" + sep + "99");
         QPointer<calibration::frmCalib> calib = calibration::frmCalib::open(*window, boxes);
         EXPECT_EQ(calib->optChan[0]->text() + calib->optFreq[1]->text(),

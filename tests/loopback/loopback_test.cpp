@@ -6,6 +6,7 @@
 #include "platform/key_state.h"
 #include "platform/services.h"
 #include "sound_server.h"
+#include "support/wav_file.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -154,6 +155,35 @@ TEST_F(LoopbackTest, LevelAndTransferOfThePseudoNoiseReadZeroDb) {
     // value without it.
     const double offset = window->settings().LevelCorr[5] + window->settings().CalibValue[0];
     expectBands("type1", meas::kLevelTwoChannel, offset, 0.05);
+}
+
+// The stream takes what the sink plays without a gap: a looped ramp read in hop-sized chunks
+// for three seconds goes on by one from every frame to the next, across every chunk's edge.
+TEST_F(LoopbackTest, ConsecutiveChunksOfTheStreamJoinWithoutAGap) {
+    writeRamp(program / "ramp.wav");
+    audio::CaptureStream& stream = *card->stream;
+    int input = 0;
+    while (std::string_view(card->devices->inputCaps(input).name.data()) != "pulse")
+        ASSERT_LT(++input, card->devices->inputCount());
+    ASSERT_EQ(stream.open(input, audio::WaveFormat{}), 0);
+    card->player->playLooped("ramp.wav");
+    stream.start();
+    std::vector<int16_t> hop(2 * 1024);
+    int16_t last = 0;
+    int leadIn = 0; // chunks until the ramp comes back from the sink
+    while (stream.readFrames(hop, 2.0).frames < 1024 || rampBreaks(hop, last) > 0)
+        ASSERT_LT(++leadIn, 100);
+    int breaks = 0;
+    for (int chunk = 0; chunk < 130; ++chunk) {
+        ASSERT_EQ(stream.readFrames(hop, 2.0).result, audio::WaitResult::Done);
+        breaks += rampBreaks(hop, last);
+    }
+    std::printf("%s: 130 chunks of 1024 frames after %d of lead-in: %d breaks in the ramp, %llu "
+                "frames lost, %u gaps marked\n",
+                server->name(), leadIn, breaks,
+                static_cast<unsigned long long>(stream.lostFrames()), stream.gaps());
+    EXPECT_EQ(breaks, 0);
+    EXPECT_EQ(stream.lostFrames(), 0u);
 }
 
 // The sound server ends between two blocks, as when a USB card is pulled: the wait sees the

@@ -1,25 +1,31 @@
 #include "support/wav_file.h"
 
-#include <fstream>
+#include "sound_file/sound_file.h"
+
 #include <stdexcept>
 
 namespace terzlab::test {
 
 void writeWav(const std::string& path, const std::vector<int16_t>& samples, int channels,
               int rate) {
-    std::string bytes;
-    const auto put = [&bytes](auto value, int count) { // little-endian, `count` bytes
-        for (int i = 0; i < count; ++i)
-            bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-    };
-    const auto dataBytes = static_cast<uint32_t>(samples.size() * 2);
-    bytes += "RIFF", put(36 + dataBytes, 4), bytes += "WAVEfmt ", put(16, 4), put(1, 2);
-    put(channels, 2), put(rate, 4), put(rate * channels * 2, 4), put(channels * 2, 2), put(16, 2);
-    bytes += "data", put(dataBytes, 4);
-    for (const int16_t sample : samples)
-        put(static_cast<uint16_t>(sample), 2);
-    std::ofstream out(path, std::ios::binary);
-    if (!(out << bytes).flush()) throw std::runtime_error("cannot write " + path);
+    if (!sound_file::writeWav(path, {.samples = samples, .channels = channels, .sampleRate = rate}))
+        throw std::runtime_error("cannot write " + path);
+}
+
+void writeRamp(const std::string& path) {
+    std::vector<int16_t> ramp;
+    for (int i = 0; i < kRampFrames; ++i)
+        ramp.insert(ramp.end(), 2, static_cast<int16_t>(i - kRampFrames / 2));
+    writeWav(path, ramp);
+}
+
+int rampBreaks(const std::vector<int16_t>& stereo, int16_t& last) {
+    int breaks = 0;
+    for (size_t i = 0; i < stereo.size(); i += 2) {
+        breaks += (stereo[i] - last + kRampFrames) % kRampFrames != 1 ? 1 : 0;
+        last = stereo[i];
+    }
+    return breaks;
 }
 
 } // namespace terzlab::test

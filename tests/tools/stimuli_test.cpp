@@ -1,8 +1,9 @@
 // The generated stimulus files, read back independently of the generator's writer.
 #include "analysis/bands.h"
 #include "analysis/fft.h"
+#include "audio/stimulus.h"
+#include "stimuli/stimulus_files.h"
 #include "support/temp_folder.h"
-#include "support/wav_file.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +15,19 @@
 namespace terzlab {
 namespace {
 
-// The samples of a stimulus, interleaved. The file must be what the tests' own writer makes of
-// them byte for byte: a 44-byte PCM header, 16 bit, stereo, 44100 Hz, sizes consistent.
+// The samples of a stimulus, interleaved, as libsndfile reads them: a canonical 16-bit PCM file
+// (the layout whose rate field the program rewrites), stereo at 44100 Hz, its sizes the file's.
 std::vector<int16_t> readStimulus(const std::string& name) {
-    const std::string bytes = test::readFile(std::string(TERZLAB_BIN_DIR) + "/" + name);
-    std::vector<int16_t> x(bytes.size() > 44 ? (bytes.size() - 44) / 2 : 0);
-    std::memcpy(x.data(), bytes.data() + std::min<std::size_t>(44, bytes.size()), 2 * x.size());
-    const test::TempFolder dir;
-    test::writeWav(dir / "w.wav", x, 2, 44100);
-    EXPECT_TRUE(bytes.size() % 4 == 0 && test::readFile(dir / "w.wav") == bytes) << name;
-    return x;
+    const std::string path = std::string(TERZLAB_BIN_DIR) + "/" + name;
+    EXPECT_TRUE(audio::isValidStimulusWav(path)) << name;
+    const auto sound = sound_file::readSoundFile(path).value_or(sound_file::SoundData{});
+    const std::string bytes = test::readFile(path);
+    uint32_t riffSize = 0;
+    if (bytes.size() > 8) std::memcpy(&riffSize, bytes.data() + 4, 4);
+    EXPECT_EQ(std::tuple(sound.channels, sound.sampleRate, bytes.size(), riffSize + 8),
+              std::tuple(2, 44100, 44 + 2 * sound.samples.size(), bytes.size()))
+        << name << ": channels, rate, file and RIFF size";
+    return sound.samples;
 }
 
 std::vector<int16_t> channel(const std::vector<int16_t>& interleaved, std::size_t c) {
@@ -51,6 +55,9 @@ TEST(StimulusFiles, AreCanonicalEqualChannelWavsOfWholePeriodsAndTheirLevel) {
     for (const auto& [name, period, levelDb] : files) {
         SCOPED_TRACE(name);
         const std::vector<int16_t> both = readStimulus(name), x = channel(both, 0);
+        // The program makes the same in memory, at the rate a device runs at.
+        EXPECT_EQ(stimuli::stimulusSound(name, 48000),
+                  (sound_file::SoundData{.samples = both, .channels = 2, .sampleRate = 48000}));
         EXPECT_EQ(x, channel(both, 1));
         ASSERT_TRUE(x.size() > 3 * 44100 && x.size() < 8 * 44100) << x.size();
         EXPECT_TRUE(x.size() % period == 0 && std::equal(x.begin() + period, x.end(), x.begin()));
@@ -63,6 +70,8 @@ TEST(StimulusFiles, AreCanonicalEqualChannelWavsOfWholePeriodsAndTheirLevel) {
         EXPECT_NEAR(20 * std::log10(rms(x, period) * std::sqrt(2.0) / 32768), levelDb, 0.01);
     }
     const std::vector<int16_t> stop = readStimulus("Stop.wav"); // short: the stop returns soon
+    EXPECT_EQ(stimuli::stimulusSound("Stop.wav", 44100),
+              (sound_file::SoundData{.samples = stop, .channels = 2, .sampleRate = 44100}));
     EXPECT_TRUE(stop.size() <= 2 * 44100u / 5 &&
                 std::all_of(stop.begin(), stop.end(), [](int16_t s) { return s == 0; }));
 }

@@ -38,15 +38,12 @@ int PaCapture::open(int deviceIndex, const WaveFormat& format) {
     params.channelCount = format.channels;
     params.sampleFormat = paInt16;
     params.suggestedLatency = streamLatency(info->defaultHighInputLatency);
-    channels_ = format.channels;
     sampleRate_ = format.samplesPerSec;
-    queued_.store(nullptr, std::memory_order_relaxed);
+    ring_.resize(kRingFrames, format.channels);
     const PaError err = openStream(&stream_, &params, nullptr, format.samplesPerSec, onAudio, this);
     if (err == paNoError) {
         const PaStreamInfo* stream = Pa_GetStreamInfo(stream_);
         inputLatency_ = stream != nullptr ? std::clamp(stream->inputLatency, 0.0, 10.0) : 0.0;
-        gapsSeen_ = session_->stimulus().gaps.load(std::memory_order_relaxed);
-        holdFrames_ = 0;
         return 0;
     }
     stream_ = nullptr;
@@ -56,38 +53,22 @@ int PaCapture::open(int deviceIndex, const WaveFormat& format) {
                : kOpenDriverFailed;
 }
 
-void PaCapture::addBuffer(WaveHeader& header) {
-    if (stream_ == nullptr || queued_.load(std::memory_order_acquire) != nullptr) return;
-    header.flags.fetch_and(~kHeaderDone, std::memory_order_relaxed);
-    const size_t samples = header.bufferLength / sizeof(int16_t);
-    const size_t whole = samples - samples % channels_;
-    if (header.data == nullptr || whole == 0) return;
-    target_ = header.data;
-    targetSamples_ = whole;
-    written_ = 0;
-    queued_.store(&header, std::memory_order_release);
-}
-
 void PaCapture::start() {
-    if (stream_ != nullptr && !running_) running_ = Pa_StartStream(stream_) == paNoError;
-}
-
-void PaCapture::reset() {
-    if (stream_ == nullptr) return;
-    // Abort waits for the callback to return, so the buffer is ours again afterwards.
-    if (running_) Pa_AbortStream(stream_);
-    running_ = false;
-    queued_.store(nullptr, std::memory_order_relaxed);
+    if (stream_ == nullptr || running_) return;
+    ring_.clear();
+    gapsSeen_ = session_->stimulus().gaps.load(std::memory_order_relaxed);
+    running_ = Pa_StartStream(stream_) == paNoError;
 }
 
 void PaCapture::stop() {
-    if (stream_ != nullptr && running_) Pa_StopStream(stream_);
+    // Abort waits for the callback to return: the ring is the reader's alone afterwards.
+    if (stream_ != nullptr && running_) Pa_AbortStream(stream_);
     running_ = false;
 }
 
 void PaCapture::close() {
     if (stream_ == nullptr) return;
-    reset();
+    stop();
     Pa_CloseStream(stream_);
     stream_ = nullptr;
 }
@@ -112,47 +93,30 @@ unsigned long PaCapture::gapFrames() {
     return static_cast<unsigned long>(seconds * sampleRate_);
 }
 
-// Runs on the audio thread: copies, then publishes. No locks, no allocation, no logging.
+// Runs on the audio thread: marks, then copies and publishes. No locks, no allocation, no
+// logging. A mark comes before the frames it concerns, so a reader who sees the frames sees it.
 void PaCapture::take(const int16_t* input, unsigned long frames, bool overflowed) {
-    const unsigned long gap = gapFrames();
-    holdFrames_ = std::max(holdFrames_, gap);
-    const unsigned long held = std::min(frames, holdFrames_);
-    holdFrames_ -= held;
-    input += held * channels_;
-    frames -= held;
-    WaveHeader* header = queued_.load(std::memory_order_acquire);
-    if (header == nullptr) return;
-    // Samples were lost before these, or the stimulus in them has a gap: a block with a gap
-    // would analyse as a wrong spectrum, so it starts over here (after the gap has passed) and
-    // the run's bounded wait covers the extra time.
-    if (overflowed || gap > 0) {
-        if (written_ > 0 || gap > 0) blocksStartedOver_.fetch_add(1, std::memory_order_relaxed);
-        written_ = 0;
-    }
-    if (frames == 0) return;
-    const size_t count = std::min<size_t>(frames * channels_, targetSamples_ - written_);
-    std::memcpy(target_ + written_, input, count * sizeof(int16_t));
-    written_ += count;
-    if (written_ < targetSamples_) return;
-    queued_.store(nullptr, std::memory_order_relaxed);
-    header->flags.fetch_or(kHeaderDone, std::memory_order_release);
-    wakeWaiters(header->flags);
+    const uint64_t at = ring_.written();
+    // Samples were lost before these.
+    if (overflowed) ring_.markGap(at);
+    // The stimulus in the frames to come has a gap somewhere: they must not join a block.
+    if (const unsigned long gap = gapFrames(); gap > 0) ring_.markGap(at + gap);
+    ring_.write(input, frames);
 }
 
 bool PaCapture::streamLost() const {
     return stream_ == nullptr || !running_ || Pa_IsStreamActive(stream_) != 1;
 }
 
-WaitResult PaCapture::waitDone(WaveHeader& header, double timeoutSeconds) {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + secondsToDuration(timeoutSeconds);
+WaitResult PaCapture::produce(size_t wanted, Clock::time_point deadline) {
+    wanted = std::min(wanted, ring_.capacity());
     for (;;) {
-        const uint32_t flags = header.flags.load(std::memory_order_acquire);
-        if ((flags & kHeaderDone) != 0) return WaitResult::Done;
+        const uint32_t seen = ring_.signal().load(std::memory_order_acquire);
+        if (ring_.available() >= wanted) return WaitResult::Done;
         if (streamLost()) return WaitResult::DeviceGone;
         const auto now = Clock::now();
         if (now >= deadline) return WaitResult::TimedOut;
-        waitWhileEqual(header.flags, flags,
+        waitWhileEqual(ring_.signal(), seen,
                        std::min<Clock::duration>(deadline - now, kHealthCheck));
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
+#include "audio/play_path.h"
 #include "audio/portaudio/pa_session.h"
-#include "audio/sound_file.h"
 #include "audio/wave.h"
 
 #include <atomic>

@@ -1,7 +1,7 @@
 #pragma once
 // The device under test and its wiring, sample by sample. Everything it needs per block is
 // allocated when it is configured or given a stimulus, never while rendering.
-#include "audio/sound_file.h"
+#include "audio/play_path.h"
 #include "audio/virtual/biquad.h"
 #include "audio/virtual/divider_model.h"
 #include "audio/virtual/virtual_card.h"

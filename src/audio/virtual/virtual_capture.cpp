@@ -9,15 +9,9 @@ namespace terzlab::audio {
 
 namespace {
 
-// In real time the bench runs through at most this much of a pause between blocks: enough for
+// In real time the bench runs through at most this much of a pause between reads: enough for
 // every filter to settle, without spending long on a run left waiting for minutes.
 constexpr double kMaxCatchUpSeconds = 2.0;
-
-size_t framesOf(const WaveHeader& header, int channels) {
-    return header.data == nullptr
-               ? 0
-               : header.bufferLength / sizeof(int16_t) / static_cast<size_t>(channels);
-}
 
 } // namespace
 
@@ -31,35 +25,24 @@ int VirtualCapture::open(int deviceIndex, const WaveFormat& format) {
     const auto i = static_cast<size_t>(deviceIndex);
     if (!isPcm16(format) || (i < options.inputFormats.size() && options.inputFormats[i] == 0))
         return kOpenBadFormat;
-    channels_ = format.channels;
     sampleRate_ = format.samplesPerSec;
     core_->model().configure(sampleRate_);
+    ring_.resize(kRingFrames, format.channels);
     open_ = true;
     running_ = false;
-    queued_ = nullptr;
     return 0;
-}
-
-void VirtualCapture::addBuffer(WaveHeader& header) {
-    if (!open_) return;
-    header.flags.fetch_and(~kHeaderDone, std::memory_order_relaxed);
-    if (framesOf(header, channels_) == 0) return;
-    queued_ = &header;
-    queuedAt_ = Clock::now();
-    if (virtualTime() && running_ && canComplete() && !startsOver()) complete();
 }
 
 void VirtualCapture::start() {
     if (!open_) return;
+    ring_.clear();
     running_ = true;
     heardUntil_ = Clock::now();
-    if (virtualTime() && queued_ != nullptr && canComplete() && !startsOver()) complete();
 }
 
 void VirtualCapture::close() {
     open_ = false;
     running_ = false;
-    queued_ = nullptr;
 }
 
 bool VirtualCapture::canComplete() const {
@@ -74,64 +57,83 @@ int VirtualCapture::underflowsPerBlock() const {
     return core_->playingFile().empty() ? 0 : std::max(core_->options().underflowsPerBlock, 0);
 }
 
-double VirtualCapture::fillSeconds(const WaveHeader& header) const {
-    const int attempts = 1 + overflowsPerBlock() + underflowsPerBlock();
-    return attempts * static_cast<double>(framesOf(header, channels_)) / sampleRate_;
+WaitResult VirtualCapture::readUnbroken(std::span<int16_t> out, double timeoutSeconds) {
+    const size_t frames = out.size() / static_cast<size_t>(ring_.channels());
+    overflowsDue_ = overflowsPerBlock();
+    underflowsDue_ = underflowsPerBlock();
+    // On virtual time a block is ready at once, but one that its faults make take longer than
+    // the wait allows is never done.
+    const int attempts = 1 + overflowsDue_ + underflowsDue_;
+    const bool tooLong =
+        attempts > 1 && attempts * static_cast<double>(frames) / sampleRate_ > timeoutSeconds;
+    const WaitResult result = virtualTime() && tooLong && open_ && running_ && canComplete()
+                                  ? WaitResult::TimedOut
+                                  : CaptureStream::readUnbroken(out, timeoutSeconds);
+    overflowsDue_ = underflowsDue_ = 0;
+    if (result == WaitResult::Done && frames > 0) core_->countBlock();
+    return result;
 }
 
-void VirtualCapture::complete() {
-    WaveHeader& header = *queued_;
-    queued_ = nullptr;
-    const size_t frames = framesOf(header, channels_);
-    // The attempts cut short by an overflow or a gap went by on the bench all the same.
-    const int overflows = overflowsPerBlock();
-    const int underflows = underflowsPerBlock();
-    core_->model().skip(static_cast<size_t>(overflows + underflows) * frames);
-    core_->countOverflows(overflows);
-    core_->countUnderflows(underflows);
-    startedOver_ += overflows + underflows;
-    core_->model().render(header.data, frames, channels_);
-    core_->countBlock();
-    header.flags.fetch_or(kHeaderDone, std::memory_order_release);
+// Frames into the ring from the bench. While a block still has faults to meet, the frames stop
+// one short of what was asked: the last one is lost (the bench runs on) and a gap is marked.
+void VirtualCapture::deliver(size_t frames) {
+    const bool fault = overflowsDue_ + underflowsDue_ > 0 && frames > 0;
+    const size_t made = fault ? frames - 1 : frames;
+    BenchModel& model = core_->model();
+    const int channels = ring_.channels();
+    ring_.writeWith(
+        made, [&model, channels](int16_t* where, size_t n) { model.render(where, n, channels); });
+    if (!fault) return;
+    model.skip(1);
+    ring_.markGap(ring_.written());
+    if (overflowsDue_ > 0) {
+        --overflowsDue_;
+        core_->countOverflows(1);
+    } else {
+        --underflowsDue_;
+        core_->countUnderflows(1);
+    }
 }
 
-// Samples that arrived while no buffer was queued are dropped, but the device under test went
-// on sounding: run the bench through the pause so the next block starts where time has got to.
+// In real time: the frames a real card would have delivered since the last look. The bench
+// runs through at most the catch-up limit of them; those without room in the ring, and all
+// beyond the limit, are lost to the reader, as a real card's would be.
 void VirtualCapture::catchUp() {
-    const double gap = std::chrono::duration<double>(queuedAt_ - heardUntil_).count();
-    const double seconds = std::clamp(gap, 0.0, kMaxCatchUpSeconds);
-    core_->model().skip(static_cast<size_t>(seconds * sampleRate_));
+    if (virtualTime() || !open_ || !running_ || !canComplete()) return;
+    const auto now = Clock::now();
+    const double seconds = std::max(std::chrono::duration<double>(now - heardUntil_).count(), 0.0);
+    const auto due = static_cast<size_t>(seconds * sampleRate_);
+    if (due == 0) return;
+    const size_t heard = std::min(due, static_cast<size_t>(kMaxCatchUpSeconds * sampleRate_));
+    const size_t written = ring_.writeWith(heard, [this](int16_t* where, size_t n) {
+        core_->model().render(where, n, ring_.channels());
+    });
+    core_->model().skip(heard - written);
+    ring_.lose(due - written);
+    heardUntil_ =
+        due > heard ? now : heardUntil_ + secondsToDuration(static_cast<double>(due) / sampleRate_);
 }
 
-WaitResult VirtualCapture::waitDone(WaveHeader& header, double timeoutSeconds) {
-    if ((header.flags.load(std::memory_order_acquire) & kHeaderDone) != 0) return WaitResult::Done;
+WaitResult VirtualCapture::produce(size_t wanted, Clock::time_point deadline) {
     if (!open_ || core_->deviceGone()) return WaitResult::DeviceGone;
-    // On virtual time nothing more can happen while the caller waits, except a block that
-    // overflowed and is being filled again.
+    const size_t ready = ring_.available();
+    if (ready >= wanted) return WaitResult::Done;
+    const size_t missing = std::min(wanted - ready, ring_.freeFrames());
     if (virtualTime()) {
-        if (queued_ != &header || !running_ || !canComplete() ||
-            fillSeconds(header) > timeoutSeconds)
-            return WaitResult::TimedOut;
-        complete();
+        // Nothing more can happen while the caller waits.
+        if (!running_ || !canComplete()) return WaitResult::TimedOut;
+        deliver(missing);
         return WaitResult::Done;
     }
-    return waitRealTime(header, timeoutSeconds);
-}
-
-WaitResult VirtualCapture::waitRealTime(WaveHeader& header, double timeoutSeconds) {
-    const auto deadline = Clock::now() + secondsToDuration(timeoutSeconds);
-    if (queued_ == &header && running_ && canComplete()) {
-        const auto due = queuedAt_ + secondsToDuration(fillSeconds(header));
-        if (due <= deadline) {
-            std::this_thread::sleep_until(due);
-            catchUp();
-            heardUntil_ = due;
-            complete();
-            return WaitResult::Done;
-        }
+    const auto due = heardUntil_ + secondsToDuration(static_cast<double>(missing) / sampleRate_);
+    if (!running_ || !canComplete() || due > deadline) {
+        std::this_thread::sleep_until(deadline);
+        return WaitResult::TimedOut;
     }
-    std::this_thread::sleep_until(deadline);
-    return WaitResult::TimedOut;
+    std::this_thread::sleep_until(due);
+    heardUntil_ = due;
+    deliver(missing);
+    return WaitResult::Done;
 }
 
 } // namespace terzlab::audio

@@ -1,5 +1,6 @@
 #pragma once
 // The device list, capture device and player of the virtual sound card.
+#include "audio/capture_stream.h"
 #include "audio/virtual/virtual_core.h"
 
 #include <chrono>
@@ -18,44 +19,37 @@ class VirtualDeviceList final : public DeviceList {
     std::shared_ptr<VirtualCore> core_;
 };
 
-// On virtual time a queued buffer is filled the moment it is queued (or the device started);
-// in real time it is filled when a real card would have delivered it, inside waitDone.
-class VirtualCapture final : public CaptureDevice {
+// The capture stream of the virtual card. On virtual time frames are made the moment a reader
+// asks for them; in real time they come when a real card would have delivered them, and the
+// bench runs on through a reader's pause. A block read whole meets the faults the options ask
+// for: each is a gap that makes it begin again.
+class VirtualCapture final : public CaptureStream {
   public:
     explicit VirtualCapture(std::shared_ptr<VirtualCore> core) : core_(std::move(core)) {}
     int open(int deviceIndex, const WaveFormat& format) override;
-    void prepare(WaveHeader&) override {}
-    void addBuffer(WaveHeader& header) override;
     void start() override;
-    void reset() override { queued_ = nullptr; }
     void stop() override { running_ = false; }
-    void unprepare(WaveHeader&) override {}
     void close() override;
     bool isOpen() const override { return open_; }
-    WaitResult waitDone(WaveHeader& header, double timeoutSeconds) override;
-    int blocksStartedOver() const override { return startedOver_; }
+    WaitResult readUnbroken(std::span<int16_t> out, double timeoutSeconds) override;
 
   private:
-    using Clock = std::chrono::steady_clock;
     bool virtualTime() const { return core_->options().timing == Timing::Virtual; }
     bool canComplete() const;
     int overflowsPerBlock() const;
     int underflowsPerBlock() const;
-    bool startsOver() const { return overflowsPerBlock() + underflowsPerBlock() > 0; }
-    double fillSeconds(const WaveHeader& header) const;
-    void complete();
-    void catchUp();
-    WaitResult waitRealTime(WaveHeader& header, double timeoutSeconds);
+    WaitResult produce(size_t wanted, Clock::time_point deadline) override;
+    void catchUp() override;
+    void deliver(size_t frames);
 
     std::shared_ptr<VirtualCore> core_;
     bool open_ = false;
     bool running_ = false;
-    int channels_ = 2;
     double sampleRate_ = 44100.0;
-    WaveHeader* queued_ = nullptr;
-    Clock::time_point queuedAt_{};
     Clock::time_point heardUntil_{};
-    int startedOver_ = 0;
+    // Faults still to meet by the block being read.
+    int overflowsDue_ = 0;
+    int underflowsDue_ = 0;
 };
 
 class VirtualPlayer final : public SoundPlayer {

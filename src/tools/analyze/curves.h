@@ -2,7 +2,7 @@
 // The sensor and reference files of a batch run, loaded into the curve store the way the file
 // dialog loads a file the user picked from its list.
 #include "files/disp_oct.h"
-#include "files/message_service.h"
+#include "text/message_service.h"
 #include <string>
 
 namespace terzlab::analyze {

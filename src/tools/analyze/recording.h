@@ -1,22 +1,17 @@
 #pragma once
 // A recording read block by block as the sound card would deliver it: 16-bit samples, left and
 // right interleaved, a mono file given to both channels. Only one block is held at a time.
+#include "sound_file/sound_reader.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
-struct sf_private_tag;
-
 namespace terzlab::analyze {
 
 class Recording {
   public:
-    Recording() = default;
-    ~Recording();
-    Recording(const Recording&) = delete;
-    Recording& operator=(const Recording&) = delete;
-
     // Opens the file and checks what the analysis needs of it; the error is one line.
     bool Open(const std::string& path, std::string& error);
 
@@ -33,7 +28,7 @@ class Recording {
     bool ReadBlock(std::span<int16_t> interleaved);
 
   private:
-    sf_private_tag* file_ = nullptr;
+    sound_file::SoundReader file_;
     int32_t sampleRate_ = 0;
     int32_t channels_ = 0;
     int64_t frames_ = 0;

@@ -3,7 +3,7 @@
 #include "analysis/meas_type.h"
 #include "analyze/analyzer.h"
 #include "analyze/curves.h"
-#include "analyze/graph_png.h"
+#include "analyze/graph_render.h"
 #include "analyze/options.h"
 #include "analyze/recording.h"
 #include "analyze/staged_files.h"
@@ -164,10 +164,10 @@ MeasurementHeader HeaderFor(const AnalyzeOptions& o, const Analyzer& a, int32_t 
     return h;
 }
 
-std::string RenderPng(const AnalyzeOptions& o, Analyzer& a, int32_t sampleRate, std::string& png,
-                      GraphFile file = GraphFile::Png) {
+std::string RenderPicture(const AnalyzeOptions& o, Analyzer& a, int32_t sampleRate,
+                          std::string& bytes, GraphFile file = GraphFile::Png) {
     a.Redraw(ResolutionOf(o.FreqResIndex).value_or(Resolution::Twelfth));
-    GraphPngInputs g;
+    GraphInputs g;
     g.MeasTypeIndex = o.MeasTypeIndex;
     g.ImpedancePart = a.LastPart();
     g.SampleRate = sampleRate;
@@ -176,7 +176,7 @@ std::string RenderPng(const AnalyzeOptions& o, Analyzer& a, int32_t sampleRate, 
         LiveCurveColour(kChannelCount, o.ActiveChannel, o.MeasTypeIndex, g.ImpedancePart, true);
     g.File = file;
     std::string error;
-    RenderGraphPng(a.Bands(), a.Range(), g, png, error);
+    RenderGraphFile(a.Bands(), a.Range(), g, bytes, error);
     return error;
 }
 
@@ -215,7 +215,7 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
     }
     if (!o.PngPath.empty()) {
         std::string png;
-        if (std::string error = RenderPng(o, analyzer, rate, png); !error.empty()) {
+        if (std::string error = RenderPicture(o, analyzer, rate, png); !error.empty()) {
             return Fail(err, error);
         }
         if (!files.Stage(o.PngPath, png)) {
@@ -224,7 +224,8 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
     }
     if (!o.SvgPath.empty()) {
         std::string svg;
-        if (std::string error = RenderPng(o, analyzer, rate, svg, GraphFile::Svg); !error.empty())
+        if (std::string error = RenderPicture(o, analyzer, rate, svg, GraphFile::Svg);
+            !error.empty())
             return Fail(err, error);
         if (!files.Stage(o.SvgPath, svg)) {
             return Fail(err, tools::NotWritten(o.SvgPath));
@@ -242,8 +243,8 @@ int RunAnalyze(std::span<const std::string> args, std::ostream& err) {
     const ParsedOptions parsed = ParseOptions(args);
     if (!parsed.Options) return Fail(err, tools::WithUsage(parsed.Error, kUsage));
     const AnalyzeOptions& o = *parsed.Options;
-    if (!o.PngPath.empty() && !GraphPngAvailable()) return Fail(err, PicturesMissing("--png"));
-    if (!o.SvgPath.empty() && !GraphPngAvailable()) return Fail(err, PicturesMissing("--svg"));
+    if (!o.PngPath.empty() && !GraphPicturesAvailable()) return Fail(err, PicturesMissing("--png"));
+    if (!o.SvgPath.empty() && !GraphPicturesAvailable()) return Fail(err, PicturesMissing("--svg"));
     if (std::string error = CheckOutputs(o); !error.empty()) return Fail(err, error);
     return Analyse(o, err);
 }

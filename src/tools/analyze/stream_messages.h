@@ -1,7 +1,7 @@
 #pragma once
 // The message boxes of the file module as lines on a stream: a batch tool has no one to click
 // them away, so each box becomes one line and every question is answered with its default.
-#include "files/message_service.h"
+#include "text/message_service.h"
 #include <ostream>
 
 namespace terzlab::analyze {

@@ -1,16 +1,16 @@
-#include "analyze/graph_png.h"
+#include "analyze/graph_render.h"
 #include "display/scene.h"
 #include "platform/graph_picture.h"
 #include "tools/tool_messages.h"
 
 namespace terzlab::analyze {
 
-bool GraphPngAvailable() {
+bool GraphPicturesAvailable() {
     return true;
 }
 
-bool RenderGraphPng(const BandState& bands, const AxisRange& range, const GraphPngInputs& in,
-                    std::string& bytes, std::string& error) {
+bool RenderGraphFile(const BandState& bands, const AxisRange& range, const GraphInputs& in,
+                     std::string& bytes, std::string& error) {
     platform::OffscreenApp app;
     const SpectrumScene spectrum = SceneFor({.MeasTypeIndex = in.MeasTypeIndex,
                                              .ImpedancePart = in.ImpedancePart,

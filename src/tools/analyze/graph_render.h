@@ -12,7 +12,7 @@ namespace terzlab::analyze {
 
 enum class GraphFile { Png, Svg };
 
-struct GraphPngInputs {
+struct GraphInputs {
     int16_t MeasTypeIndex = 0;
     int16_t ImpedancePart = 0;
     int32_t SampleRate = 44100;
@@ -22,7 +22,7 @@ struct GraphPngInputs {
 };
 
 // False where the program was built without its drawing layer.
-bool GraphPngAvailable();
+bool GraphPicturesAvailable();
 
 // The refusal of a picture option (--png, --svg) where it is not available.
 inline std::string PicturesMissing(std::string_view option) {
@@ -33,7 +33,7 @@ inline std::string PicturesMissing(std::string_view option) {
 }
 
 // PNG or SVG bytes of the graph; false with a one-line error when nothing could be drawn.
-bool RenderGraphPng(const BandState& bands, const AxisRange& range, const GraphPngInputs& in,
-                    std::string& png, std::string& error);
+bool RenderGraphFile(const BandState& bands, const AxisRange& range, const GraphInputs& in,
+                     std::string& bytes, std::string& error);
 
 } // namespace terzlab::analyze

@@ -13,7 +13,7 @@
 class QLineEdit;
 class QWidget;
 
-namespace terzlab::calibration {
+namespace terzlab::platform {
 
 // The character a typed key becomes in a number field, 0 when the key is swallowed: backspace
 // (8), "." and the digits pass, "," becomes ".", "-" passes only with allowMinus.
@@ -64,4 +64,4 @@ class NumericKeyFilter final : public QObject {
     bool allowMinus_;
 };
 
-} // namespace terzlab::calibration
+} // namespace terzlab::platform

@@ -1,4 +1,4 @@
-#include "calibration/numeric_input.h"
+#include "platform/numeric_input.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <string>
 
-namespace terzlab::calibration {
+namespace terzlab::platform {
 
 namespace {
 
@@ -145,4 +145,4 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-} // namespace terzlab::calibration
+} // namespace terzlab::platform

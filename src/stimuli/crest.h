@@ -19,8 +19,5 @@ std::vector<double> lowCrestPeriod(const std::vector<double>& amplitude,
 
 double peakOf(const std::vector<double>& x);
 double rmsOf(const std::vector<double>& x);
-inline double crestFactor(const std::vector<double>& x) {
-    return peakOf(x) / rmsOf(x);
-}
 
 } // namespace terzlab::stimuli

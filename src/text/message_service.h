@@ -1,6 +1,8 @@
 #pragma once
-// The way the file module talks to the user. The module must stay free of any toolkit, so the
-// main window hands in an adapter onto its own message boxes; tests hand in a recorder.
+// The way the Qt-free libraries and the tools talk to the user: the file module's boxes, the
+// tools' terminal messages. They stay free of any toolkit, so the program hands in its message
+// boxes (the platform layer's service serves both kinds), a tool its terminal and a test a
+// recorder.
 #include <string>
 
 namespace terzlab {
