@@ -57,7 +57,7 @@ TEST(ExportTool, RefusalsExitWithOneLineAndWriteNothing) {
         {"@level.oct @x.txt", "Unbekannte Endung"},
         {TERZLAB_TEST_DATA "/oct_no_resolution.OCT @x.csv", "Oktav-Auflösung"},
         {"@none.oct @x.csv", "fehlt oder ist nicht lesbar"},
-        {"@level.oct @no/x.svg", "konnte nicht geschrieben werden"},
+        {"@level.oct @no/x.svg", "konnte nicht geschrieben werden: No such file or directory"},
         {"--resolution 3 @level.oct @x.frd", "nur für Bilder"},
         {"--comparison @imp.oct @level.oct @x.svg", "andere Messart"},
     };

@@ -203,7 +203,7 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
     StagedFiles files;
     if (!files.Stage(o.OutPath,
                      MeasurementFileText(HeaderFor(o, analyzer, rate, store), analyzer.Bands()))) {
-        return Fail(err, tools::NotWritten(o.OutPath));
+        return Fail(err, files.FailureText());
     }
     // The export takes the bands as the measurement file holds them, before the picture's
     // resolution changes them.
@@ -214,7 +214,7 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
         if (std::string error = ExportRefusal(format, source); !error.empty())
             return Fail(err, error);
         if (!files.Stage(o.ExportPath, ExportText(format, source))) {
-            return Fail(err, tools::NotWritten(o.ExportPath));
+            return Fail(err, files.FailureText());
         }
     }
     if (!o.PngPath.empty()) {
@@ -223,7 +223,7 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
             return Fail(err, error);
         }
         if (!files.Stage(o.PngPath, png)) {
-            return Fail(err, tools::NotWritten(o.PngPath));
+            return Fail(err, files.FailureText());
         }
     }
     if (!o.SvgPath.empty()) {
@@ -231,11 +231,11 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
         if (std::string error = RenderPng(o, analyzer, rate, svg, GraphFile::Svg); !error.empty())
             return Fail(err, error);
         if (!files.Stage(o.SvgPath, svg)) {
-            return Fail(err, tools::NotWritten(o.SvgPath));
+            return Fail(err, files.FailureText());
         }
     }
     if (!files.Commit()) {
-        return Fail(err, tools::NotWritten(files.Failed().string()));
+        return Fail(err, files.FailureText());
     }
     return kExitOk;
 }

@@ -1,8 +1,5 @@
 #include "stimuli/wav_file.h"
 
-#include <cstdio>
-#include <fstream>
-
 namespace terzlab::stimuli {
 
 namespace {
@@ -48,20 +45,10 @@ std::vector<unsigned char> fileImage(const std::vector<int16_t>& samples) {
 
 } // namespace
 
-bool writeStereoWav(const std::string& path, const std::vector<int16_t>& samples) {
+WriteResult writeStereoWav(const std::string& path, const std::vector<int16_t>& samples) {
     const std::vector<unsigned char> image = fileImage(samples);
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(image.data()),
-                  static_cast<std::streamsize>(image.size()));
-        out.close();
-        if (!out) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    return std::rename(temp.c_str(), path.c_str()) == 0;
+    return ReplaceFile(path,
+                       std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
 }
 
 } // namespace terzlab::stimuli
