@@ -59,17 +59,17 @@ void frmMain::chkLoaded_Click(int) {
 }
 
 void frmMain::cmdScope_Click() {
-    if (cmdScope->text() == QStringLiteral("Check &On")) {
+    if (cmdScope->text() == scopeCaption(true)) {
         scopeAvgType_ = chkAvgType->isChecked();
         scopeAvgIndex_ = cmbAvgCnt->currentIndex();
         platform::setChecked(chkAvgType, false);
         platform::selectListIndex(cmbAvgCnt, 0);
         run_.AvgCount = 0;
-        cmdScope->setText(QStringLiteral("Check &Off"));
+        cmdScope->setText(scopeCaption(false));
     } else {
         platform::setChecked(chkAvgType, scopeAvgType_);
         platform::selectListIndex(cmbAvgCnt, scopeAvgIndex_);
-        cmdScope->setText(QStringLiteral("Check &On"));
+        cmdScope->setText(scopeCaption(true));
     }
     focusStart();
 }
