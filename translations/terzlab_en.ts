@@ -683,7 +683,7 @@ from the measurement CD</translation>
     </message>
     <message>
         <source>Schreibt die Anregungsdateien des Programms (pseudo.wav, multi.wav, ...) in den Zielordner.</source>
-        <translation>Writes the program's stimulus files (pseudo.wav, multi.wav, ...) into the folder.</translation>
+        <translation>Writes the program&apos;s stimulus files (pseudo.wav, multi.wav, ...) into the folder.</translation>
     </message>
     <message>
         <source>Genau ein Zielordner wird erwartet</source>
@@ -793,7 +793,7 @@ from the measurement CD</translation>
     </message>
     <message>
         <source>Bestimmt die Thiele-Small-Parameter eines Lautsprechers aus seiner Impedanzmessung.</source>
-        <translation>Computes a loudspeaker's Thiele-Small parameters from its impedance measurement.</translation>
+        <translation>Computes a loudspeaker&apos;s Thiele-Small parameters from its impedance measurement.</translation>
     </message>
 </context>
 <context>
