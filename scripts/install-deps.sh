@@ -9,7 +9,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libportaudio
 if [ "$mode" = test ]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev clang libclang-rt-14-dev
         pulseaudio pulseaudio-utils pipewire pipewire-bin wireplumber pipewire-pulse
-        desktop-file-utils appstream)
+        desktop-file-utils appstream dpkg-dev file lintian)
     # Not pipewire-alsa: it conflicts with pulseaudio, and the loopback tests reach both servers
     # through ALSA's pulse plugin.
 fi

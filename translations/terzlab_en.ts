@@ -115,6 +115,10 @@
         <source>Die Aufnahme %1 konnte nicht vollständig gelesen werden</source>
         <translation>The recording %1 could not be read completely</translation>
     </message>
+    <message>
+        <source>Analysiert WAV-Aufnahmen wie das Programm eine Messung und schreibt die Messdatei.</source>
+        <translation>Analyses WAV recordings as the program analyses a measurement and writes the measurement file.</translation>
+    </message>
 </context>
 <context>
     <name>AxisChoice</name>
@@ -205,6 +209,10 @@
         <translation>--added-mass works only together with --virtual.</translation>
     </message>
     <message>
+        <source>Terzlab braucht einen Bildschirm (DISPLAY oder WAYLAND_DISPLAY); ohne Bildschirm läuft es offscreen mit: terzlab --screenshot DATEI.png [--measure]</source>
+        <translation>Terzlab needs a display (DISPLAY or WAYLAND_DISPLAY); without one it runs offscreen with: terzlab --screenshot FILE.png [--measure]</translation>
+    </message>
+    <message>
         <source>Aufruf: terzlab [Optionen]
   --virtual              virtuelle Soundkarte verwenden, auch wenn echte Geräte da sind
   --screenshot DATEI.png starten, Informationsfenster bestätigen, Hauptfenster als Bild
@@ -215,6 +223,7 @@
                          Lautsprechers, für die Zusatzmassen-Methode
   --lang de|en           Sprache der Oberfläche (gemerkt wird sie über das Menü Hilfe)
   --help                 diese Übersicht
+  --version              die Version
 </source>
         <translation>Usage: terzlab [options]
   --virtual              use the virtual sound card, even where real devices exist
@@ -226,11 +235,8 @@
                          for the added-mass method
   --lang de|en           language of the user interface (the Help menu remembers a choice)
   --help                 this overview
+  --version              the version
 </translation>
-    </message>
-    <message>
-        <source>Terzlab braucht einen Bildschirm (DISPLAY oder WAYLAND_DISPLAY); ohne Bildschirm läuft es offscreen mit: terzlab --screenshot DATEI.png [--measure]</source>
-        <translation>Terzlab needs a display (DISPLAY or WAYLAND_DISPLAY); without one it runs offscreen with: terzlab --screenshot FILE.png [--measure]</translation>
     </message>
 </context>
 <context>
@@ -246,10 +252,6 @@
 </context>
 <context>
     <name>DataFiles</name>
-    <message>
-        <source>Die Datei %1 konnte nicht geschrieben werden!</source>
-        <translation>The file %1 could not be written!</translation>
-    </message>
     <message>
         <source>Fehler</source>
         <translation>Error</translation>
@@ -273,10 +275,6 @@
     <message>
         <source>Die Messung hat in keinem Band einen Wert</source>
         <translation>The measurement has no value in any band</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht geschrieben werden</source>
-        <translation>The file %1 could not be written</translation>
     </message>
     <message>
         <source>Die Datei %1 ist keine Impedanzmessung (Terzlab-Messdatei mit Titel)</source>
@@ -386,6 +384,10 @@ and is therefore not loaded.</translation>
         <source>Beim Einlesen der Datei %1 trat ein Fehler auf (keine Zeile mit Frequenz und Wert)! </source>
         <translation>An error occurred while reading the file %1 (no line with frequency and value)! </translation>
     </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden: %2</source>
+        <translation>The file %1 could not be written: %2</translation>
+    </message>
 </context>
 <context>
     <name>ExportTool</name>
@@ -416,6 +418,10 @@ and is therefore not loaded.</translation>
     <message>
         <source>Unbekannte Endung der Ausgabedatei %1 (erlaubt: .frd, .zma, .csv, .png, .svg)</source>
         <translation>Unknown extension of the output file %1 (allowed: .frd, .zma, .csv, .png, .svg)</translation>
+    </message>
+    <message>
+        <source>Wandelt eine Messdatei in FRD, ZMA oder CSV oder zeichnet ihre Grafik als PNG oder SVG.</source>
+        <translation>Converts a measurement file to FRD, ZMA or CSV, or draws its graph as PNG or SVG.</translation>
     </message>
 </context>
 <context>
@@ -659,10 +665,6 @@ from the measurement CD</translation>
         <translation>Virtual loudspeaker with %1 g added mass on the cone</translation>
     </message>
     <message>
-        <source>Bild konnte nicht geschrieben werden: %1</source>
-        <translation>Could not write the picture: %1</translation>
-    </message>
-    <message>
         <source>Bild des Hauptfensters: %1</source>
         <translation>Picture of the main window: %1</translation>
     </message>
@@ -699,6 +701,25 @@ from the measurement CD</translation>
     <message>
         <source>Virtuelle Soundkarte</source>
         <translation>Virtual sound card</translation>
+    </message>
+</context>
+<context>
+    <name>StimuliTool</name>
+    <message>
+        <source>Periode %1, Scheitelfaktor %2</source>
+        <translation>period %1, crest factor %2</translation>
+    </message>
+    <message>
+        <source>ZIELORDNER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>Schreibt die Anregungsdateien des Programms (pseudo.wav, multi.wav, ...) in den Zielordner.</source>
+        <translation>Writes the program&apos;s stimulus files (pseudo.wav, multi.wav, ...) into the folder.</translation>
+    </message>
+    <message>
+        <source>Genau ein Zielordner wird erwartet</source>
+        <translation>Exactly one folder is expected</translation>
     </message>
 </context>
 <context>
@@ -750,12 +771,22 @@ from the measurement CD</translation>
         <translation>%1 - usage: %2</translation>
     </message>
     <message>
-        <source>Die Datei %1 konnte nicht geschrieben werden</source>
-        <translation>The file %1 could not be written</translation>
-    </message>
-    <message>
         <source>Das Bild der Grafik konnte nicht erzeugt werden</source>
         <translation>The picture of the graph could not be created</translation>
+    </message>
+    <message>
+        <source>Aufruf: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>  --help     diese Übersicht
+  --version  die Version</source>
+        <translation>  --help     this overview
+  --version  the version</translation>
+    </message>
+    <message>
+        <source>Alle Optionen beschreibt die Handbuchseite: man %1</source>
+        <translation>The manual page describes every option: man %1</translation>
     </message>
 </context>
 <context>
@@ -791,6 +822,10 @@ from the measurement CD</translation>
     <message>
         <source>Zu viele Dateien angegeben: %1</source>
         <translation>Too many files given: %1</translation>
+    </message>
+    <message>
+        <source>Bestimmt die Thiele-Small-Parameter eines Lautsprechers aus seiner Impedanzmessung.</source>
+        <translation>Computes a loudspeaker&apos;s Thiele-Small parameters from its impedance measurement.</translation>
     </message>
 </context>
 <context>
@@ -1150,10 +1185,6 @@ Please remove one first under “File / Comparison curves ...”.</translation>
         <translation>The graph is saved as .png or .svg only: %1</translation>
     </message>
     <message>
-        <source>Die Datei %1 konnte nicht geschrieben werden!</source>
-        <translation>The file %1 could not be written!</translation>
-    </message>
-    <message>
         <source>&amp;Aufnahme:</source>
         <translation>&amp;Recording:</translation>
     </message>
@@ -1224,10 +1255,6 @@ Please remove one first under “File / Comparison curves ...”.</translation>
     <message>
         <source>&amp;Ende</source>
         <translation>&amp;Exit</translation>
-    </message>
-    <message>
-        <source>&amp;Spezial</source>
-        <translation>&amp;Special</translation>
     </message>
     <message>
         <source>&amp;Taktung mit 48 kHz</source>
@@ -1454,16 +1481,32 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
         <translation>With the test CD as the signal, sampling at 48kHz is not possible</translation>
     </message>
     <message>
-        <source>&amp;Thiele-Small-Parameter ...</source>
-        <translation>&amp;Thiele-Small parameters ...</translation>
-    </message>
-    <message>
         <source>aktuelle Messung</source>
         <translation>current measurement</translation>
     </message>
     <message>
         <source>Vergleichskurve %1</source>
         <translation>comparison curve %1</translation>
+    </message>
+    <message>
+        <source>Das Bild der Grafik konnte nicht erzeugt werden</source>
+        <translation>The picture of the graph could not be created</translation>
+    </message>
+    <message>
+        <source>Spez&amp;ial</source>
+        <translation>&amp;Special</translation>
+    </message>
+    <message>
+        <source>&amp;Check On</source>
+        <translation>Check &amp;On</translation>
+    </message>
+    <message>
+        <source>&amp;Check Off</source>
+        <translation>Check &amp;Off</translation>
+    </message>
+    <message>
+        <source>Thiele-&amp;Small-Parameter ...</source>
+        <translation>&amp;Thiele-Small parameters ...</translation>
     </message>
 </context>
 <context>
@@ -1627,6 +1670,10 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
     <message>
         <source>Alle Dateien (*)</source>
         <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Beschreibung der Messung</source>
+        <translation>Description of the measurement</translation>
     </message>
 </context>
 <context>

@@ -44,7 +44,7 @@ std::vector<int> ResolveAccessKeys(const std::vector<int>& reserved,
         const bool taken = std::count(reserved.begin(), reserved.end(), own[i]) > 0 ||
                            std::find(own.begin(), earlier, own[i]) != earlier;
         if (!taken) {
-            if (std::find(earlier + 1, own.end(), own[i]) != own.end()) keys[i] = own[i];
+            keys[i] = own[i];
             continue;
         }
         keys[i] = standIn(captions[i], claimed);

@@ -16,12 +16,12 @@ namespace terzlab::app {
 // The key of the letter a caption marks with "&" (Qt::Key), zero when it marks none.
 int MnemonicKey(const QString& caption);
 
-// The keys the window must resolve itself for its buttons, given in order of precedence, so
-// that every key has one owner in whatever language the captions are: a button keeps its marked
-// letter unless a menu title or a label (`reserved`) or an earlier button has it, and the first
-// of two buttons with one letter takes it explicitly; a button that lost its letter is reached
-// by the first letter of its caption that nothing else claims. Zero where Qt's own handling of
-// the marked letter suffices, or where no letter is left.
+// The keys the window resolves itself for its buttons, given in order of precedence, so that
+// every key has one owner in whatever language the captions are and acts whether or not the
+// window system counts the window as active: a button keeps its marked letter unless a menu
+// title or a label (`reserved`) or an earlier button has it; a button that lost its letter is
+// reached by the first letter of its caption that nothing else claims. Zero where the caption
+// marks no letter or none is left.
 std::vector<int> ResolveAccessKeys(const std::vector<int>& reserved,
                                    const std::vector<QString>& captions);
 

@@ -147,10 +147,12 @@ class frmMain final : public QMainWindow,
     void cmdAutoRange_Click();
     void picGraph_MouseMove(float X, float Y);
     // The chosen axis (frm_main_axis.cpp): the dialog, opened over the window and returned for
-    // the caller to fill, and the wheel over the graph. Either freezes the automatic choice.
+    // the caller to fill, the wheel over the graph and the keys in it (true when the key moved
+    // the axis). Each freezes the automatic choice.
     frmAxis* mnuAxis_Click();
     void chooseAxis(const AxisRange& range);
     void picGraph_Wheel(int angleDelta, bool span);
+    bool picGraph_KeyPress(int key);
 
     // Several comparison curves (frm_main_curves.cpp): the list dialog, opened over the window
     // and returned, the stored further curves at the start and their files for the settings.
@@ -298,6 +300,9 @@ class frmMain final : public QMainWindow,
     void buildChannelFrame();
     void buildMenus();
     void buildAccessKeys();
+    // The check button keeps its state in its caption: "Check On" while the check is off.
+    static QString scopeCaption(bool offNow);
+    void stepAxis(int notches, bool span);
     void resizeOuter();
     void connectHandlers();
     void connectMenus();

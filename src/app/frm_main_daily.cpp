@@ -12,6 +12,8 @@
 #include <QLocale>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace terzlab::app {
 
 namespace {
@@ -185,7 +187,12 @@ std::optional<PhaseCurves> frmMain::phaseCurves() const {
                            ? &comparison
                            : nullptr;
     // The axis only with a curve on it: the one-channel impedance measures no phase.
-    if (phase.BandPhase.empty() && (phase.Comparison == nullptr || !HasPhase(*phase.Comparison)))
+    const auto hasShownPhase = [this](const GraphOverlays::MoreComparison& more) {
+        return more.Shown && ComparisonShown(&more.Curve, true, settings_.MeasTypeIndex) &&
+               HasPhase(more.Curve);
+    };
+    if (phase.BandPhase.empty() && (phase.Comparison == nullptr || !HasPhase(*phase.Comparison)) &&
+        std::none_of(graph_.MoreComparisons.begin(), graph_.MoreComparisons.end(), hasShownPhase))
         return std::nullopt;
     return phase;
 }

@@ -142,11 +142,12 @@ void frmMain::saveGraphTo(const QString& path, bool doubleSize) {
                                : doubleSize                   ? GraphFormat::Png2x
                                                               : GraphFormat::Png;
     std::string bytes;
-    if (!platform::RenderGraph(graphScene(), format, bytes) ||
-        !ReplaceFile(path.toStdString(), bytes)) {
-        message(tr("Die Datei %1 konnte nicht geschrieben werden!").arg(path),
+    WriteResult written{tr("Das Bild der Grafik konnte nicht erzeugt werden").toStdString()};
+    if (platform::RenderGraph(graphScene(), format, bytes))
+        written = ReplaceFile(path.toStdString(), bytes);
+    if (!written)
+        message(QString::fromStdString(NotWrittenText(path.toStdString(), written.Reason)),
                 platform::MsgIcon::Exclamation, tr("Fehler"));
-    }
 }
 
 void frmMain::copyGraph() {

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
@@ -65,6 +66,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         picGraph_Wheel(wheel->angleDelta().y(), wheel->modifiers() & Qt::ControlModifier);
         return true;
     }
+    if (watched == picGraph && event->type() == QEvent::KeyPress)
+        return picGraph_KeyPress(static_cast<QKeyEvent*>(event)->key());
     if (watched != centralWidget()) return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::Paint) {
         QPainter(centralWidget()).drawImage(0, 0, windowPic_.Image());

@@ -73,7 +73,7 @@ void frmMain::cmdScope_Click() {
         platform::setChecked(chkAvgType, scopeAvgType_);
         platform::selectListIndex(cmbAvgCnt, scopeAvgIndex_);
     }
-    cmdScope->setText(scopeOn_ ? QStringLiteral("Check &Off") : QStringLiteral("Check &On"));
+    cmdScope->setText(scopeCaption(!scopeOn_));
     followChoices();
     focusStart();
 }

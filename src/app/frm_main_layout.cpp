@@ -124,7 +124,7 @@ void frmMain::buildControls() {
         chkLoaded[i]->setGeometry(twipsRect(2760, 1560 + 240 * i, 2340, 255));
         showCurveBox(i, std::nullopt);
     }
-    cmdScope = named(new QPushButton(QStringLiteral("Check &On"), form), "cmdScope");
+    cmdScope = named(new QPushButton(scopeCaption(true), form), "cmdScope");
     cmdScope->setGeometry(twipsRect(4140, 1200, 915, 315));
     cmdMixer = named(new QPushButton(tr("Starte Mi&xer"), form), "cmdMixer");
     cmdMixer->setGeometry(twipsRect(5160, 1020, 3135, 495));
@@ -188,7 +188,7 @@ void frmMain::buildMenus() {
     mnuLoadComp = command(mnuFile, "mnuLoadComp", tr("Lade &Vergleichskurve ..."), "Ctrl+V");
     mnuFile->addSeparator();
     mnuEnd = command(mnuFile, "mnuEnd", tr("&Ende"), "Ctrl+X");
-    mnuSpecial = named(menuBar()->addMenu(tr("&Spezial")), "mnuSpecial");
+    mnuSpecial = named(menuBar()->addMenu(tr("Spez&ial")), "mnuSpecial");
     mnu48k = checkItem(mnuSpecial, "mnu48k", tr("&Taktung mit 48 kHz"), "Ctrl+T");
     mnuXchan = checkItem(mnuSpecial, "mnuXchan", tr("Kanäle &wechseln"), "Ctrl+W");
     mnuRange =
@@ -205,10 +205,9 @@ void frmMain::buildMenus() {
     mnuAbout = command(mnuHelp, "mnuAbout", tr("Über Dezi&ziz"));
 }
 
-// The menus own their letters. A button whose letter a menu or another control has keeps it on
-// the screen and is reached by a stand-in key instead: in German "&Starte Messung" by Alt+G
-// (S opens "Spezial") and "Check &On" by Alt+C (O is the sensor box's). The order below decides
-// who keeps a shared letter.
+// The captions give every letter one owner in each language (a test holds them to it). Should a
+// caption still share its letter, the menus own it and the button keeps the letter on the screen
+// but is reached by a stand-in key; the order below decides who keeps a shared letter.
 void frmMain::buildAccessKeys() {
     const auto click = [](QAbstractButton* control) {
         return [control] {
@@ -234,6 +233,11 @@ void frmMain::buildAccessKeys() {
     for (size_t i = 0; i < buttons.size(); ++i)
         if (chosen[i] != 0) keys.push_back({chosen[i], click(buttons[i])});
     new AccessKeys(this, std::move(keys));
+}
+
+// German marks C: O is the sensor box's there.
+QString frmMain::scopeCaption(bool offNow) {
+    return offNow ? tr("&Check On") : tr("&Check Off");
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {

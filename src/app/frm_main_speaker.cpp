@@ -16,7 +16,7 @@ namespace terzlab::app {
 // The command follows what is on screen: a finished impedance result or an impedance curve
 // loaded to compare against.
 void frmMain::buildSpeakerCommand() {
-    mnuThieleSmall = new QAction(tr("&Thiele-Small-Parameter ..."), this);
+    mnuThieleSmall = new QAction(tr("Thiele-&Small-Parameter ..."), this);
     mnuThieleSmall->setObjectName(QStringLiteral("mnuThieleSmall"));
     mnuSpecial->insertAction(mnuRange, mnuThieleSmall);
     mnuSpecial->insertSeparator(mnuThieleSmall);

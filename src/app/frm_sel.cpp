@@ -167,8 +167,8 @@ void frmSel::Form_Load() {
     const bool saving = state_.SelMode == sel::kSave;
     showInfoFields(saving);
     if (saving) {
-        // Written into the file unless replaced, so it reads the same in every language.
-        txtInfo[1]->setText(QStringLiteral("Beschreibung der Messung"));
+        // A hint the user replaces; written into the file as it stands.
+        txtInfo[1]->setText(tr("Beschreibung der Messung"));
         followMeasurementType();
     }
     showFolder(state_.LastFolder);

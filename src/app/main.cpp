@@ -1,4 +1,5 @@
 #include "app/start.h"
+#include "terzlab_version.h"
 
 #include <QApplication>
 #include <QFile>
@@ -23,6 +24,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n\n%s", qUtf8Printable(commandLine.error),
                      qUtf8Printable(terzlab::app::usageText()));
         return 2;
+    }
+    if (commandLine.version) {
+        std::printf("terzlab %.*s\n", static_cast<int>(terzlab::kVersion.size()),
+                    terzlab::kVersion.data());
+        return 0;
     }
     if (commandLine.help) {
         std::printf("%s", qUtf8Printable(terzlab::app::usageText()));

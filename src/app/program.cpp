@@ -4,18 +4,21 @@
 #include "audio/virtual/virtual_card.h"
 #include "calibration/frm_calib.h"
 #include "calibration/frm_level.h"
+#include "files/atomic_write.h"
 #include "guidance/frm_help.h"
 #include "platform/key_state.h"
 #include "platform/services.h"
 #include "speaker/frm_thiele_small.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 
@@ -87,10 +90,14 @@ bool saveScreenshot(frmMain& window, QWidget* dialog, const QString& path) {
         painter.end();
         shot = both;
     }
-    if (!shot.save(path, "PNG")) {
-        say(stderr,
-            QCoreApplication::translate("Program", "Bild konnte nicht geschrieben werden: %1")
-                .arg(path));
+    QByteArray png;
+    QBuffer buffer(&png);
+    const bool encoded = buffer.open(QIODevice::WriteOnly) && shot.save(&buffer, "PNG");
+    const WriteResult written =
+        encoded ? ReplaceFile(path.toStdString(), std::string_view(png.constData(), png.size()))
+                : WriteResult{SystemReason(EIO)};
+    if (!written) {
+        say(stderr, QString::fromStdString(NotWrittenText(path.toStdString(), written.Reason)));
         return false;
     }
     say(stdout, QCoreApplication::translate("Program", "Bild des Hauptfensters: %1").arg(path));

@@ -47,6 +47,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             ++i;
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             result.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            result.version = true;
         } else if (argument == QLatin1String("--screenshot")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("--"))) {
                 result.error =
@@ -89,7 +91,8 @@ QString usageText() {
         "  --added-mass GRAMM     (mit --virtual) Zusatzmasse auf der Membran des virtuellen\n"
         "                         Lautsprechers, für die Zusatzmassen-Methode\n"
         "  --lang de|en           Sprache der Oberfläche (gemerkt wird sie über das Menü Hilfe)\n"
-        "  --help                 diese Übersicht\n");
+        "  --help                 diese Übersicht\n"
+        "  --version              die Version\n");
 }
 
 namespace {

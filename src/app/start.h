@@ -24,6 +24,7 @@ struct CommandLine {
     bool thieleSmall = false;    // the picture shows the Thiele-Small dialog over the window
     double addedMassGrams = 0.0; // on the virtual loudspeaker's cone
     bool help = false;
+    bool version = false;
     std::optional<text::Language> language; // --lang
     QString error;                          // German text of a usage fault
 };

@@ -12,9 +12,10 @@ namespace {
 audio::AdaptedStimulus adaptRate(const Locations& places, const std::string& path,
                                  uint32_t sampleRate) {
     if (places.copyFolder.empty()) return {audio::adaptSampleRate(path, sampleRate), path};
-    return audio::adaptedCopy(
-        path, places.copyFolder, sampleRate,
-        [](const std::string& copy, const std::string& bytes) { return ReplaceFile(copy, bytes); });
+    return audio::adaptedCopy(path, places.copyFolder, sampleRate,
+                              [](const std::string& copy, const std::string& bytes) {
+                                  return static_cast<bool>(ReplaceFile(copy, bytes));
+                              });
 }
 
 } // namespace

@@ -156,20 +156,31 @@ void PhaseLabels(Picture& window, const FrameInputs& frame) {
     window.SetForeColor(kBlack);
 }
 
+void DrawComparisonPhase(Picture& graph, const FrameInputs& phaseFrame,
+                         const CorrectionCurve& curve, Colour colour) {
+    if (!HasPhase(curve)) return;
+    graph.SetDrawStyle(DrawStyle::Dot);
+    graph.SetForeColor(colour);
+    CurvePen pen(graph, phaseFrame);
+    const int count = std::clamp<int>(curve.CurveCount, 0, CorrectionCurve::kEntries);
+    for (int i = 0; i < count; ++i)
+        pen.Point(curve.CurveFreq[i], curve.CurvePhase[i]);
+    graph.SetDrawStyle(DrawStyle::Solid);
+}
+
+// Every comparison curve's phase is dotted; with several curves each takes its curve's colour
+// (the legend names them), a lone one the phase colour.
 void DrawPhase(Picture& graph, Picture& window, const FrameInputs& frame,
                const SpectrumInputs& in) {
     FrameInputs phaseFrame = frame;
     phaseFrame.Range = kPhaseAxis;
-    if (in.Phase->Comparison != nullptr && HasPhase(*in.Phase->Comparison)) {
-        const CorrectionCurve& curve = *in.Phase->Comparison;
-        graph.SetDrawStyle(DrawStyle::Dot);
-        graph.SetForeColor(kPhaseCurveColour);
-        CurvePen pen(graph, phaseFrame);
-        const int count = std::clamp<int>(curve.CurveCount, 0, CorrectionCurve::kEntries);
-        for (int i = 0; i < count; ++i)
-            pen.Point(curve.CurveFreq[i], curve.CurvePhase[i]);
-        graph.SetDrawStyle(DrawStyle::Solid);
-    }
+    const bool several = !in.MoreComparisons.empty();
+    if (in.Phase->Comparison != nullptr)
+        DrawComparisonPhase(graph, phaseFrame, *in.Phase->Comparison,
+                            several ? kComparisonColours[0] : kPhaseCurveColour);
+    for (const LegendCurve& more : in.MoreComparisons)
+        if (ComparisonShown(more.Curve, true, frame.MeasTypeIndex))
+            DrawComparisonPhase(graph, phaseFrame, *more.Curve, more.CurveColour);
     if (in.MeasValid && !in.Phase->BandPhase.empty()) {
         const auto count = std::min(in.Phase->BandPhase.size(), in.BandFreq.size());
         DrawPoints(graph, phaseFrame, {in.BandFreq.begin(), in.BandFreq.begin() + count},

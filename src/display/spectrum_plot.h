@@ -36,8 +36,10 @@ struct HeldCurve {
 
 // The impedance phase per band in degrees, drawn against a right-hand axis -90 ... +90.
 struct PhaseCurves {
-    std::span<const double> BandPhase;           // 0..LastBand of the measured bands; empty: none
-    const CorrectionCurve* Comparison = nullptr; // drawn (dotted) when it has a phase
+    std::span<const double> BandPhase; // 0..LastBand of the measured bands; empty: none
+    // The comparison slot's curve; it and each of SpectrumInputs::MoreComparisons are drawn
+    // (dotted) when they have a phase.
+    const CorrectionCurve* Comparison = nullptr;
 };
 
 inline constexpr AxisRange kPhaseAxis{90, -90, 45};

@@ -51,13 +51,15 @@ bool HasValue(const MeasurementRow& row) {
     return !isNoValue(static_cast<float>(row.Value)) && !isNoValue(static_cast<float>(row.Phase));
 }
 
+// The comment lines are for whoever opens the file in another program: English in every
+// language, like the column names of CSV, so that a file does not depend on who wrote it.
 std::string KindText(const ExportSource& s) {
     static constexpr std::array<std::string_view, 5> kTypeNames = {
-        "Schalldruck/Spannung (1-kanalig)", "Schalldruck/Spannung (2-kanalig)", "",
-        "Impedanz (1-kanalig)", "Impedanz (2-kanalig)"};
-    std::string text = s.Impedance ? "Impedanz in Ohm" : "Pegel in dB";
+        "sound pressure/voltage (1 channel)", "sound pressure/voltage (2 channels)", "",
+        "impedance (1 channel)", "impedance (2 channels)"};
+    std::string text = s.Impedance ? "impedance in ohm" : "level in dB";
     if (s.MeasTypeIndex >= 0 && s.MeasTypeIndex < 5 && s.MeasTypeIndex != 2) {
-        text += ", Typ " + std::to_string(s.MeasTypeIndex) + " " +
+        text += ", type " + std::to_string(s.MeasTypeIndex) + " " +
                 std::string(kTypeNames[static_cast<std::size_t>(s.MeasTypeIndex)]);
     }
     return text;
@@ -65,15 +67,15 @@ std::string KindText(const ExportSource& s) {
 
 void AppendComments(std::string& out, const ExportSource& s) {
     std::vector<std::string> lines = {
-        "Terzlab-Export",
-        "Titel: " + BlankControlChars(s.Title),
-        "Messart: " + KindText(s),
-        "Datum: " + s.Date,
-        "Abtastrate: " + (s.SampleRate > 0 ? std::to_string(s.SampleRate) + " Hz" : "unbekannt"),
-        s.BandGrid ? "Auflösung: 1/12 Oktave" : "Auflösung: Punkte der Quelldatei",
-        std::string("Spalten: Frequenz [Hz], ") + (s.Impedance ? "Impedanz [Ohm]" : "Pegel [dB]") +
-            ", Phase [Grad]"};
-    if (!s.PhaseMeasured) lines.emplace_back("Phase nicht gemessen, als 0 geschrieben");
+        "Terzlab export",
+        "Title: " + BlankControlChars(s.Title),
+        "Measurement: " + KindText(s),
+        "Date: " + s.Date,
+        "Sample rate: " + (s.SampleRate > 0 ? std::to_string(s.SampleRate) + " Hz" : "unknown"),
+        s.BandGrid ? "Resolution: 1/12 octave" : "Resolution: points of the source file",
+        std::string("Columns: frequency [Hz], ") +
+            (s.Impedance ? "impedance [ohm]" : "level [dB]") + ", phase [deg]"};
+    if (!s.PhaseMeasured) lines.emplace_back("Phase not measured, written as 0");
     for (const std::string& line : lines)
         out.append("* ").append(line).append(kEol);
 }
@@ -265,10 +267,9 @@ bool WriteExport(const std::filesystem::path& path, ExportFormat format, const E
                  std::string& error) {
     error = ExportRefusal(format, source);
     if (!error.empty()) return false;
-    if (ReplaceFile(path, ExportText(format, source))) return true;
-    error = text::arg(text::translate("DataFiles", "Die Datei %1 konnte nicht geschrieben werden"),
-                      {path.string()});
-    return false;
+    const WriteResult written = ReplaceFile(path, ExportText(format, source));
+    if (!written) error = NotWrittenText(path, written.Reason);
+    return static_cast<bool>(written);
 }
 
 } // namespace terzlab

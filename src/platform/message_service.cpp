@@ -1,6 +1,8 @@
 #include "platform/message_service.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -56,6 +58,16 @@ MsgIcon fromFiles(terzlab::MsgIcon icon) {
     return MsgIcon::None;
 }
 
+// The window a box belongs to: an open dialog, else the active window, else the main window.
+// Qt centres a box on its parent; without one the window manager may put it anywhere.
+QWidget* ownerOfBox() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && qobject_cast<QMainWindow*>(top)) return top;
+    return nullptr;
+}
+
 } // namespace
 
 terzlab::MsgAnswer MessageService::show(const std::string& text, terzlab::MsgButtons buttons,
@@ -71,7 +83,8 @@ terzlab::MsgAnswer MessageService::show(const std::string& text, terzlab::MsgBut
 
 MsgAnswer QtMessageService::show(const QString& text, MsgButtons buttons, MsgIcon icon,
                                  const QString& title) {
-    QMessageBox box(qtIcon(icon), title.isEmpty() ? kAppTitle : title, text);
+    QMessageBox box(qtIcon(icon), title.isEmpty() ? kAppTitle : title, text, QMessageBox::NoButton,
+                    ownerOfBox());
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(tr("&Ja"));

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPen>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace terzlab::platform {
 
@@ -155,7 +157,15 @@ PictureBox::PictureBox(QWidget* parent, Colour background)
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    QPainter(this).drawImage(0, 0, picture_.Image());
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture_.Image());
+    // A box that takes keys shows when it has them; the picture itself never holds the frame.
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {

@@ -28,11 +28,6 @@ inline std::string WithUsage(std::string_view error, std::string_view usage) {
     return text::arg(text::translate("ToolMessages", "%1 - Aufruf: %2"), {error, usage});
 }
 
-inline std::string NotWritten(std::string_view path) {
-    return text::arg(
-        text::translate("ToolMessages", "Die Datei %1 konnte nicht geschrieben werden"), {path});
-}
-
 inline std::string PictureFailed() {
     return text::translate("ToolMessages", "Das Bild der Grafik konnte nicht erzeugt werden");
 }

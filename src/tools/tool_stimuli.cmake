@@ -3,7 +3,8 @@ include(GNUInstallDirs)
 
 add_executable(terzlab-make-stimuli ${CMAKE_CURRENT_LIST_DIR}/stimuli/main.cpp)
 # The signals are the library's, which the program uses too.
-target_link_libraries(terzlab-make-stimuli PRIVATE terzlab_stimuli terzlab_sound_file terzlab_flags)
+target_link_libraries(terzlab-make-stimuli PRIVATE terzlab_stimuli terzlab_sound_file terzlab_files
+                                                   terzlab_flags)
 
 set(TERZLAB_STIMULUS_NAMES
     pseudo.wav multi.wav pulse.wav check.wav

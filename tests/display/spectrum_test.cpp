@@ -6,6 +6,7 @@
 #include "display/time_plot.h"
 #include "graph_fixture.h"
 #include <gtest/gtest.h>
+#include <map>
 
 namespace terzlab {
 namespace {
@@ -127,6 +128,21 @@ TEST(Spectrum, PhaseCurvesOnTheRightHandAxis) {
             labels.push_back(t.text);
     EXPECT_EQ(labels, (std::vector<std::string>{"90\u00B0", "45\u00B0", "0\u00B0", "-45\u00B0",
                                                 "-90\u00B0"}));
+    // Beside a further curve, each comparison's phase takes its curve's colour.
+    CorrectionCurve second = s.comparison;
+    second.CurvePhase = {0.0f, -90.0f, 0.0f};
+    s.in.MoreComparisons.push_back({&second, kComparisonColours[1], "Zweite", ""});
+    DrawSpectrum(s.graph, s.window, s.frame, s.in);
+    std::map<Colour, Strokes> dottedBy;
+    for (const auto& seg : s.graph.Segments) {
+        const auto ends = graphtest::Ends(seg); // the grid, black and dotted too, spans the graph
+        const bool grid = (ends[1] == 0 && ends[3] == 300) || (ends[0] == 0 && ends[2] == 700);
+        if (seg.style == DrawStyle::Dot && !grid) dottedBy[seg.colour].push_back(ends);
+    }
+    EXPECT_EQ(dottedBy[kComparisonColours[0]], dotted);
+    EXPECT_EQ(dottedBy[kComparisonColours[1]],
+              (Strokes{{209, 150, 419, 300}, {419, 300, 628, 150}}));
+    EXPECT_TRUE(dottedBy[kPhaseCurveColour].empty());
     s.comparison.CurvePhase = {};
     EXPECT_FALSE(HasPhase(s.comparison));
 }

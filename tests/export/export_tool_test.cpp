@@ -59,7 +59,7 @@ TEST(ExportTool, RefusalsExitWithOneLineAndWriteNothing) {
         {"@none.oct @x.csv", "fehlt oder ist nicht lesbar"},
         {TERZLAB_TEST_DATA "/oct_header_no_data.OCT @x.csv", "keine Zeile mit Frequenz und Wert"},
         {TERZLAB_TEST_DATA "/curve_word_in_value.frd @x.csv", "Zeile 3"},
-        {"@level.oct @no/x.svg", "konnte nicht geschrieben werden"},
+        {"@level.oct @no/x.svg", "konnte nicht geschrieben werden: No such file or directory"},
         {"--resolution 3 @level.oct @x.frd", "nur für Bilder"},
         {"--comparison @imp.oct @level.oct @x.svg", "andere Messart"},
     };

@@ -1,8 +1,10 @@
 #include "analysis/constants.h"
+#include "files/atomic_write.h"
 #include "files/measurement_writer.h"
 #include "files/numbers.h"
 #include "support.h"
 
+#include <cerrno>
 #include <cstdlib>
 
 namespace terzlab {
@@ -32,7 +34,7 @@ TEST(MeasurementWriter, WrittenFilesReadAsTheirGoldenFiles) {
 }
 
 // The values given are saved (a file keeps 1/12 octave whatever is shown) and nothing else is
-// left beside the file; a failed save keeps the old file and says so.
+// left beside the file; a failed save keeps the old file and says so, with the system's reason.
 TEST(MeasurementWriter, SavesTheGivenValuesAndAFailedSaveKeepsTheOldFile) {
     TempFolder dir;
     RecordingMessages messages;
@@ -48,7 +50,8 @@ TEST(MeasurementWriter, SavesTheGivenValuesAndAFailedSaveKeepsTheOldFile) {
     EXPECT_FALSE(SaveMeasurementFile(target, {}, Bands(134, 1.0), {}, messages));
     EXPECT_EQ(test::readFile(target), "old contents");
     EXPECT_EQ(messages.only(),
-              "Fehler: Die Datei " + target.string() + " konnte nicht geschrieben werden!");
+              "Fehler: Die Datei " + target.string() +
+                  " konnte nicht geschrieben werden: " + SystemReason(ENAMETOOLONG));
     EXPECT_EQ(messages.shown.at(0).icon, MsgIcon::Exclamation);
     EXPECT_FALSE(
         SaveMeasurementFile(dir.path() / "no" / "folder.OCT", {}, Bands(134, 1.0), {}, messages));

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QTableWidget>
+#include <QTest>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -65,7 +66,7 @@ class GraphDailyTest : public GuiTest {
     int loads = 0;
 };
 
-TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
+TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheelAndTheKeys) {
     ASSERT_TRUE(load());
     choose(window->cmbDisplay, kDisplayFrequency);
     window->run().Range = AxisRange{0, -100, 20};
@@ -106,11 +107,24 @@ TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheel) {
         turnWheel(window->picGraph, angle, ctrl);
         EXPECT_EQ(axisOf(*window), axis) << angle << " " << ctrl;
     }
+    // The keyboard does what the wheel does, in a graph that takes the focus; the dialog is in
+    // "Spezial" too.
+    EXPECT_EQ(window->picGraph->focusPolicy(), Qt::StrongFocus);
+    EXPECT_TRUE(window->mnuSpecial->actions().contains(window->mnuAxis));
+    const std::pair<Qt::Key, std::vector<int>> keys[] = {{Qt::Key_Up, {20, -60, 10}},
+                                                         {Qt::Key_Down, {10, -70, 10}},
+                                                         {Qt::Key_Plus, {10, -30, 5}},
+                                                         {Qt::Key_Minus, {10, -70, 10}}};
+    for (const auto& [key, axis] : keys) {
+        QTest::keyClick(window->picGraph, key);
+        EXPECT_EQ(axisOf(*window), axis) << QKeySequence(key).toString().toStdString();
+    }
 
     choose(window->cmbDisplay, kDisplayTime);
     const std::vector<int> timeAxis = axisOf(*window);
     EXPECT_EQ(window->mnuAxis_Click(), nullptr);
     turnWheel(window->picGraph, 120, false);
+    QTest::keyClick(window->picGraph, Qt::Key_Up);
     EXPECT_EQ(axisOf(*window), timeAxis) << "the time view's axis is not chosen";
 }
 

@@ -79,7 +79,7 @@ TEST_F(RunTest, StopModeCapturesSettlingAndCountContinuousModeCountsOnUntilEsc) 
     window->saveGraphTo(filePath("m.svg"), false);
     window->exportMeasurementTo(filePath("weg/m.frd"));
     window->saveGraphTo(filePath("weg/m.png"), true);
-    EXPECT_TRUE(contents("m.frd").starts_with("* Terzlab-Export") &&
+    EXPECT_TRUE(contents("m.frd").starts_with("* Terzlab export") &&
                 contents("m.svg").starts_with("<?xml"));
     EXPECT_EQ(boxes.boxes().size(), 2u);
 }

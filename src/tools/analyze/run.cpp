@@ -200,7 +200,7 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
     StagedFiles files;
     if (!files.Stage(o.OutPath, MeasurementFileText(HeaderFor(o, analyzer, rate, store),
                                                     *result.Bands, result.Twelfth))) {
-        return Fail(err, tools::NotWritten(o.OutPath));
+        return Fail(err, files.FailureText());
     }
     // The export reads the values the measurement file holds, whatever the picture shows.
     if (!o.ExportPath.empty()) {
@@ -210,7 +210,7 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
         if (std::string error = ExportRefusal(format, source); !error.empty())
             return Fail(err, error);
         if (!files.Stage(o.ExportPath, ExportText(format, source))) {
-            return Fail(err, tools::NotWritten(o.ExportPath));
+            return Fail(err, files.FailureText());
         }
     }
     if (!o.PngPath.empty()) {
@@ -219,7 +219,7 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
             return Fail(err, error);
         }
         if (!files.Stage(o.PngPath, png)) {
-            return Fail(err, tools::NotWritten(o.PngPath));
+            return Fail(err, files.FailureText());
         }
     }
     if (!o.SvgPath.empty()) {
@@ -228,11 +228,11 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
             !error.empty())
             return Fail(err, error);
         if (!files.Stage(o.SvgPath, svg)) {
-            return Fail(err, tools::NotWritten(o.SvgPath));
+            return Fail(err, files.FailureText());
         }
     }
     if (!files.Commit()) {
-        return Fail(err, tools::NotWritten(files.Failed().string()));
+        return Fail(err, files.FailureText());
     }
     return kExitOk;
 }

@@ -1,5 +1,6 @@
 #include "analyze/staged_files.h"
 #include "files/atomic_write.h"
+#include <cerrno>
 #include <unistd.h>
 
 namespace terzlab::analyze {
@@ -14,27 +15,36 @@ bool StagedFiles::Stage(const std::filesystem::path& target, const std::string& 
     std::error_code error;
     std::filesystem::remove(temp, error);
     entries_.push_back({target, temp});
-    if (WriteNewFileSynced(temp, bytes)) return true;
-    failed_ = target;
-    Discard();
+    const WriteResult written = WriteNewFileSynced(temp, bytes);
+    if (written) return true;
+    Fail(target, written.Reason);
     return false;
+}
+
+std::string StagedFiles::FailureText() const {
+    return NotWrittenText(failed_, reason_);
+}
+
+void StagedFiles::Fail(const std::filesystem::path& target, std::string reason) {
+    failed_ = target;
+    reason_ = std::move(reason);
+    Discard();
 }
 
 bool StagedFiles::Commit() {
     std::error_code error;
     for (const Entry& e : entries_) {
         if (std::filesystem::is_directory(e.target, error)) {
-            failed_ = e.target;
-            Discard();
+            Fail(e.target, SystemReason(EISDIR));
             return false;
         }
     }
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         std::filesystem::rename(entries_[i].temp, entries_[i].target, error);
         if (error) {
-            failed_ = entries_[i].target;
+            const std::filesystem::path target = entries_[i].target;
             entries_.erase(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(i));
-            Discard();
+            Fail(target, error.message());
             return false;
         }
     }

@@ -17,8 +17,8 @@ class StagedFiles {
 
     bool Stage(const std::filesystem::path& target, const std::string& bytes);
     bool Commit();
-    // The target that failed, for the message.
-    const std::filesystem::path& Failed() const { return failed_; }
+    // The message for the target that failed, with the system's reason.
+    std::string FailureText() const;
 
   private:
     struct Entry {
@@ -26,8 +26,10 @@ class StagedFiles {
         std::filesystem::path temp;
     };
     void Discard();
+    void Fail(const std::filesystem::path& target, std::string reason);
     std::vector<Entry> entries_;
     std::filesystem::path failed_;
+    std::string reason_;
 };
 
 } // namespace terzlab::analyze

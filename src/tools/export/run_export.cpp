@@ -132,8 +132,8 @@ int WritePicture(const Options& o, const ExportSource& source, bool svg, std::os
     std::string bytes;
     std::string error;
     if (!RenderPicture(source, request, bytes, error)) return Fail(err, error);
-    if (!ReplaceFile(o.Out, bytes)) {
-        return Fail(err, tools::NotWritten(o.Out));
+    if (const WriteResult written = ReplaceFile(o.Out, bytes); !written) {
+        return Fail(err, NotWrittenText(o.Out, written.Reason));
     }
     return kExitOk;
 }
