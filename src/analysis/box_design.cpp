@@ -18,6 +18,8 @@ constexpr double kScanAboveFs = 64.0;
 // A peak or dip smaller than this is rounding, not a feature of the response.
 constexpr double kLeastExtremumDb = 0.01;
 constexpr double kButterworthQ = 0.70710678118654752;
+// f3 is where the response has half the pass band's power.
+const double kF3Db = -10.0 * std::log10(2.0);
 
 std::string Fixed(double value, int digits) {
     char text[32];
@@ -74,14 +76,14 @@ Scan ScanResponse(const DriverModel& d, double vas, const BoxDesign& box) {
     return s;
 }
 
-// Where the response, coming down from the pass band, first falls 3 dB below it.
+// Where the response, coming down from the pass band, first falls to half its power.
 double F3Of(const DriverModel& d, double vas, const BoxDesign& box, const Scan& s) {
     for (std::size_t k = s.Freq.size() - 1; k > 0; --k) {
-        if (s.Level[k - 1] >= -3.0) continue;
+        if (s.Level[k - 1] >= kF3Db) continue;
         double low = s.Freq[k - 1], high = s.Freq[k];
         for (int i = 0; i < 60; ++i) {
             const double mid = std::sqrt(low * high);
-            (Db(BoxResponse(d, vas, box, mid)) < -3.0 ? low : high) = mid;
+            (Db(BoxResponse(d, vas, box, mid)) < kF3Db ? low : high) = mid;
         }
         return std::sqrt(low * high);
     }
