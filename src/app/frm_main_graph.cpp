@@ -217,7 +217,6 @@ SpectrumInputs frmMain::spectrumInputs() const {
     in.CurveColour = run_.CurveColour;
     in.Comparison = &dispOct_.Curves[kComparisonSlot];
     in.ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked();
-    if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &graph_.Model;
     addComparisonInputs(in);
     in.Held = heldCurve();
     in.Phase = phaseCurves();
@@ -226,8 +225,10 @@ SpectrumInputs frmMain::spectrumInputs() const {
 
 void frmMain::drawSpectrum() {
     fitSurfaces();
+    if (drawSpeakerResponse()) return;
     SpectrumInputs in = spectrumInputs();
     in.Marker = curveReadout().Measured; // on the screen only, not in a saved picture
+    in.Model = speakerModel();           // the same
     addLegendValues(in);
     DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), in);
     graph_.MarkerShown = in.Marker;

@@ -73,6 +73,7 @@ bool frmMain::startRun(bool firstPart) {
     const int type = settings_.MeasTypeIndex;
     run_.MeasValid = true;
     graph_.Model = {}; // fitted to the curve this run replaces
+    graph_.Response = {};
     mnuFileSaveAs->setEnabled(false);
     run_.ImpedancePart = 0;
     const MeasTypeProperties& props = PropertiesOf(type);
