@@ -730,6 +730,10 @@ from the measurement CD</translation>
         <source>Die Resonanzen mit den Zusatzmassen passen nicht zueinander (Mms ergibt sich nicht positiv)</source>
         <translation>The resonances with the added masses do not agree (Mms does not come out positive)</translation>
     </message>
+    <message>
+        <source>Die Zusatzmasse %1 g ist mehr als zehnmal so schwer wie die Membran (Mms %2 g): bitte die Eingabe prüfen</source>
+        <translation>The added mass of %1 g is more than ten times the cone&apos;s mass (Mms %2 g): please check the entry</translation>
+    </message>
 </context>
 <context>
     <name>ThieleSmallTable</name>
@@ -1829,10 +1833,6 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
     <message>
         <source>Messung mit Zusatzmasse%1: %2</source>
         <translation>Measurement with added mass%1: %2</translation>
-    </message>
-    <message>
-        <source>Die Zusatzmasse %1 g ist mehr als zehnmal so schwer wie die Membran (Mms %2 g): bitte die Eingabe prüfen.</source>
-        <translation>The added mass of %1 g is more than ten times the cone&apos;s mass (Mms %2 g): please check the entry.</translation>
     </message>
     <message>
         <source>Für das Gehäuse fehlt Vas: Zusatzmasse, ihre Messung und Sd oder Durchmesser.</source>

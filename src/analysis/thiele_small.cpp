@@ -40,6 +40,9 @@ constexpr double kStartInductance[] = {0.1e-3, 0.5e-3, 2e-3};
 constexpr double kStartLossConductance[] = {0.01, 0.1, 1.0};
 // A loaded resonance must move by more than this ratio, or Mms is noise.
 constexpr double kMinMassShift = 1.005;
+// An added mass beyond this many cone masses moves the resonance below a third: no driver is
+// measured so, it is a slip of the keyboard.
+constexpr double kMostMassRatio = 10.0;
 constexpr double kAirDensity = 1.204;   // kg/m^3 at 20 degC
 constexpr double kSpeedOfSound = 343.2; // m/s at 20 degC
 
@@ -412,6 +415,16 @@ MovingMass AddedMassLine(const DriverModel& free, const std::vector<LoadedResona
                                     "Die Resonanzen mit den Zusatzmassen passen nicht zueinander "
                                     "(Mms ergibt sich nicht positiv)");
         return out;
+    }
+    for (const LoadedResonance& l : loaded) {
+        if (l.AddedGrams > kMostMassRatio * mms * 1e3) {
+            out.Error = text::arg(text::translate("ThieleSmallFit",
+                                                  "Die Zusatzmasse %1 g ist mehr als zehnmal so "
+                                                  "schwer wie die Membran (Mms %2 g): bitte die "
+                                                  "Eingabe prüfen"),
+                                  {Fixed(l.AddedGrams, 1), Fixed(mms * 1e3, 2)});
+            return out;
+        }
     }
     out.MmsGrams = mms * 1e3;
     out.CmsMmPerN = 1e3 * slope / (4.0 * kPi * kPi);

@@ -51,9 +51,6 @@ constexpr std::array<FieldSetup, kFieldCount> kFields = {{
     {"txtQl", "QL:", "QL", "", 0.5, 1000.0},
 }};
 constexpr std::array<Field, 2> kMassFields = {kFieldMass, kFieldMass2};
-// An added mass beyond this many cone masses moves the resonance below a third: no driver is
-// measured so, it is a slip of the keyboard.
-constexpr double kMostMassRatio = 10.0;
 // The box's response from a tenth of the resonance to 1 kHz, as terzlab-ts writes it.
 constexpr double kResponseTopHz = 1000.0;
 
@@ -289,15 +286,6 @@ frmThieleSmall::MassResult frmThieleSmall::massOf(const Inputs& in, const Driver
     }
     const MovingMass mass = AddedMassLine(free, resonances);
     if (!mass.Error.empty()) return {Text(mass.Error), {}};
-    const QLocale locale = ShownLocale();
-    for (const LoadedResonance& r : resonances) {
-        if (r.AddedGrams > kMostMassRatio * mass.MmsGrams) {
-            return {tr("Die Zusatzmasse %1 g ist mehr als zehnmal so schwer wie die Membran "
-                       "(Mms %2 g): bitte die Eingabe prüfen.")
-                        .arg(locale.toString(r.AddedGrams), locale.toString(mass.MmsGrams, 'f', 2)),
-                    {}};
-        }
-    }
     return {{}, mass};
 }
 

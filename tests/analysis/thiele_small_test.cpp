@@ -128,6 +128,10 @@ TEST(AddedMassLine, MassAndComplianceFromTheLineAndTheSpreadOfTheSingleResults) 
     const double second = 45 / (std::pow(d.Fs / d.Loaded(45).Fs, 2) - 1);
     EXPECT_NEAR(skewed.SpreadPercent, 200 * std::fabs(first - second) / (first + second), 1e-6);
     EXPECT_LT(std::fabs(skewed.MmsGrams - d.MmsGrams), std::fabs(first - d.MmsGrams));
+    // More than ten cone masses: a slip of the keyboard, refused.
+    EXPECT_NE(AddedMassLine(free, {{d.Loaded(11 * d.MmsGrams).Fs, 11 * d.MmsGrams}})
+                  .Error.find("mehr als zehnmal"),
+              std::string::npos);
 }
 
 } // namespace
