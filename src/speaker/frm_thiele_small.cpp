@@ -164,13 +164,13 @@ void frmThieleSmall::buildLayout() {
         grid->addWidget(cmdLoadMass[i], row, 2);
         grid->addWidget(lblMassFile[i], row + 1, 2);
     }
-    buildBoxPart(grid, 4 + kFieldVb);
+    buildBoxPart(grid, 5 + kFieldVb); // below the second file's name
     cmdCompute = named(new QPushButton(tr("&Berechnen"), this), "cmdCompute");
     cmdCopy = named(new QPushButton(tr("Tabelle &kopieren"), this), "cmdCopy");
     cmdClose = named(new QPushButton(tr("&Schließen"), this), "cmdClose");
-    grid->addWidget(cmdCompute, 5 + kFieldVb, 0);
-    grid->addWidget(cmdCopy, 5 + kFieldVb, 1);
-    grid->addWidget(cmdClose, 5 + kFieldVb, 2);
+    grid->addWidget(cmdCompute, 6 + kFieldVb, 0);
+    grid->addWidget(cmdCopy, 6 + kFieldVb, 1);
+    grid->addWidget(cmdClose, 6 + kFieldVb, 2);
     cmdCompute->setDefault(true);
 }
 
