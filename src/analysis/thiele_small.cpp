@@ -28,6 +28,9 @@ constexpr double kCoilRangeHz = 3000.0;
 // 1 / R2 across it (1 kohm: none against a few ohms, but a finite R2 to show).
 constexpr double kMinExponent = 0.5;
 constexpr double kLeastLossConductance = 1e-3;
+// The lossy coil's fit has settled by then wherever the curve tells its values apart; beyond,
+// it only drifts along a valley of equal fits (a coil barely seen, or a plain one).
+constexpr int kLossySteps = 100;
 // A given Re is the curve's floor: well below its lowest value it is a slip, not a measurement.
 constexpr double kFarBelowLowest = 0.7;
 // A given Re that differs more from the fitted one makes the other parameters uncertain.
@@ -356,9 +359,10 @@ ThieleSmallFit FitThieleSmall(const ImpedanceCurve& curve, std::optional<double>
     LeastSquaresResult best;
     bool found = false;
     for (const DriverModel& from : StartCoils(start, fitted, packing)) {
-        LeastSquaresResult r = MinimiseSquares(residuals, packing.Pack(from), packing.Lower());
-        // The lossy coil's values may still drift along a valley the curve hardly tells apart
-        // (a coil barely seen) when the steps run out: the cost has only fallen on the way.
+        LeastSquaresResult r = MinimiseSquares(residuals, packing.Pack(from), packing.Lower(),
+                                               coil == CoilModel::Lossy ? kLossySteps : 200);
+        // The lossy coil's values may still drift along such a valley when the steps run out:
+        // the cost has only fallen on the way.
         const bool settled = r.Converged || coil == CoilModel::Lossy;
         if (!settled || !Plausible(packing.Unpack(r.X), out.FromHz, out.ToHz)) continue;
         if (!found || r.Cost < best.Cost) best = std::move(r);
