@@ -219,7 +219,7 @@ DriverModel StartModel(const ImpedanceCurve& fitted, std::size_t peak, double re
 // The coils the fit starts from. The coil's values are loosely tied to the data near the
 // resonance, the magnitude alone even less: starting from a few coils and keeping the best fit
 // avoids the side valleys where the coil's loss stands in for Re. The lossy coils share the
-// inductance the top band shows among Le and the semi-inductance.
+// inductance the top band shows among Le and the semi-inductance, with a few exponents.
 std::vector<DriverModel> StartCoils(const DriverModel& start, const ImpedanceCurve& fitted,
                                     const Packing& packing) {
     std::vector<DriverModel> starts;
@@ -241,17 +241,17 @@ std::vector<DriverModel> StartCoils(const DriverModel& start, const ImpedanceCur
             ? top.Magnitude * std::sin(top.PhaseDeg * kPi / 180.0)
             : std::sqrt(std::max(top.Magnitude * top.Magnitude - start.Re * start.Re, 0.0));
     const double inductance = std::clamp(reactance / w, 0.02e-3, 20e-3);
-    for (const double seriesShare : {0.3}) {
-        for (const double exponent : {0.6, 0.8, 0.95}) {
-            for (const double g2 : {kLeastLossConductance, 0.1}) {
-                DriverModel m = start;
-                m.Coil = CoilModel::Lossy;
-                m.Le = seriesShare * inductance;
-                m.N = exponent;
-                m.K = (1.0 - seriesShare) * inductance * w / std::pow(w, exponent);
-                m.G2 = g2;
-                starts.push_back(m);
-            }
+    // A start only: the fit moves the share to where the curve puts it.
+    constexpr double kSeriesShare = 0.3;
+    for (const double exponent : {0.6, 0.8, 0.95}) {
+        for (const double g2 : {kLeastLossConductance, 0.1}) {
+            DriverModel m = start;
+            m.Coil = CoilModel::Lossy;
+            m.Le = kSeriesShare * inductance;
+            m.N = exponent;
+            m.K = (1.0 - kSeriesShare) * inductance * w / std::pow(w, exponent);
+            m.G2 = g2;
+            starts.push_back(m);
         }
     }
     return starts;
