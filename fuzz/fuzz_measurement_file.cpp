@@ -1,4 +1,5 @@
 #include "files/disp_oct.h"
+#include "files/impedance_file.h"
 #include "fuzz_input.h"
 
 using namespace terzlab;
@@ -13,5 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         store.Curves[slot].CurveFile = path.filename().string();
         LoadCurve(store, slot, 135, messages);
     }
+    // The Thiele-Small reader, with the added mass of the info line.
+    ReadImpedanceFile(path, messages);
     return 0;
 }

@@ -148,6 +148,29 @@
     </message>
 </context>
 <context>
+    <name>BoxDesign</name>
+    <message>
+        <source>Qts %1 ist für ein geschlossenes Gehäuse mit Qtc 0,707 zu hoch</source>
+        <translation>Qts %1 is too high for a closed box with Qtc 0.707</translation>
+    </message>
+    <message>
+        <source>Qts %1 ist für ein maximal flaches Bassreflexgehäuse (QB3/B4 bei QL 7) zu hoch</source>
+        <translation>Qts %1 is too high for a maximally flat vented box (QB3/B4 at QL 7)</translation>
+    </message>
+    <message>
+        <source>Das Gehäusevolumen Vb fehlt</source>
+        <translation>The box volume Vb is missing</translation>
+    </message>
+    <message>
+        <source>Die Abstimmfrequenz fb des Bassreflexgehäuses fehlt</source>
+        <translation>The tuning frequency fb of the vented box is missing</translation>
+    </message>
+    <message>
+        <source>Die Gehäuseverluste QL fehlen</source>
+        <translation>The box losses QL are missing</translation>
+    </message>
+</context>
+<context>
     <name>CalibrationCheck</name>
     <message>
         <source>Der Maximalwert von %1 dB tritt in der erwarteten<byte value="xd"/>
@@ -744,12 +767,64 @@ from the measurement CD</translation>
         <source>Die Resonanz mit Zusatzmasse (%1 Hz) liegt nicht tiefer als ohne (%2 Hz)</source>
         <translation>The resonance with added mass (%1 Hz) is not lower than without (%2 Hz)</translation>
     </message>
+    <message>
+        <source>Re (Gleichstrom) %1 Ohm liegt weit unter dem kleinsten Wert der Kurve (%2 Ohm): bitte den Widerstand prüfen</source>
+        <translation>Re (DC) %1 Ohm lies far below the curve&apos;s lowest value (%2 Ohm): please check the resistance</translation>
+    </message>
+    <message>
+        <source>Re (Gleichstrom) %1 Ohm liegt über dem kleinsten Wert der Kurve (%2 Ohm), was nicht sein kann</source>
+        <translation>Re (DC) %1 Ohm lies above the curve&apos;s lowest value (%2 Ohm), which cannot be</translation>
+    </message>
+    <message>
+        <source>Re (Gleichstrom) %1 Ohm weicht um %2 % vom angepassten Re (%3 Ohm) ab: die übrigen Parameter sind unsicher</source>
+        <translation>Re (DC) %1 Ohm differs by %2 % from the fitted Re (%3 Ohm): the other parameters are uncertain</translation>
+    </message>
+    <message>
+        <source>Die Resonanzen mit den Zusatzmassen passen nicht zueinander (Mms ergibt sich nicht positiv)</source>
+        <translation>The resonances with the added masses do not agree (Mms does not come out positive)</translation>
+    </message>
+    <message>
+        <source>Die Zusatzmasse %1 g ist mehr als zehnmal so schwer wie die Membran (Mms %2 g): bitte die Eingabe prüfen</source>
+        <translation>The added mass of %1 g is more than ten times the cone&apos;s mass (Mms %2 g): please check the entry</translation>
+    </message>
 </context>
 <context>
     <name>ThieleSmallTable</name>
     <message>
         <source>Abweichung (RMS)</source>
         <translation>Deviation (RMS)</translation>
+    </message>
+    <message>
+        <source>Mms-Streuung</source>
+        <translation>Mms spread</translation>
+    </message>
+    <message>
+        <source>Spitze/Senke</source>
+        <translation>Peak/dip</translation>
+    </message>
+    <message>
+        <source>bei</source>
+        <translation>at</translation>
+    </message>
+    <message>
+        <source>Vb geschlossen (Qtc 0,707)</source>
+        <translation>Vb closed (Qtc 0.707)</translation>
+    </message>
+    <message>
+        <source>f3 geschlossen</source>
+        <translation>f3 closed</translation>
+    </message>
+    <message>
+        <source>Vb Bassreflex (QB3, QL 7)</source>
+        <translation>Vb vented (QB3, QL 7)</translation>
+    </message>
+    <message>
+        <source>fb Bassreflex</source>
+        <translation>fb vented</translation>
+    </message>
+    <message>
+        <source>f3 Bassreflex</source>
+        <translation>f3 vented</translation>
     </message>
 </context>
 <context>
@@ -816,16 +891,44 @@ from the measurement CD</translation>
         <translation>Vas needs Cms and so the added-mass measurement (--added-mass and --loaded)</translation>
     </message>
     <message>
-        <source>Leerer Dateiname bei --loaded</source>
-        <translation>Empty file name for --loaded</translation>
-    </message>
-    <message>
         <source>Zu viele Dateien angegeben: %1</source>
         <translation>Too many files given: %1</translation>
     </message>
     <message>
         <source>Bestimmt die Thiele-Small-Parameter eines Lautsprechers aus seiner Impedanzmessung.</source>
         <translation>Computes a loudspeaker&apos;s Thiele-Small parameters from its impedance measurement.</translation>
+    </message>
+    <message>
+        <source>--added-mass und --loaded dürfen höchstens zweimal stehen</source>
+        <translation>--added-mass and --loaded may be given at most twice</translation>
+    </message>
+    <message>
+        <source>--box braucht das Volumen (--vb LITRES)</source>
+        <translation>--box needs the volume (--vb LITRES)</translation>
+    </message>
+    <message>
+        <source>--box vented braucht die Abstimmfrequenz (--fb HZ)</source>
+        <translation>--box vented needs the tuning frequency (--fb HZ)</translation>
+    </message>
+    <message>
+        <source>--fb und --ql gelten nur mit --box vented</source>
+        <translation>--fb and --ql apply only with --box vented</translation>
+    </message>
+    <message>
+        <source>--vb gilt nur mit --box</source>
+        <translation>--vb applies only with --box</translation>
+    </message>
+    <message>
+        <source>--response braucht ein Gehäuse (--box)</source>
+        <translation>--response needs a box (--box)</translation>
+    </message>
+    <message>
+        <source>Gehäuse brauchen Vas und damit --sd oder --diameter und die Zusatzmassen-Messung (--added-mass und --loaded)</source>
+        <translation>Boxes need Vas and so --sd or --diameter and the added-mass measurement (--added-mass and --loaded)</translation>
+    </message>
+    <message>
+        <source>Leerer Dateiname bei %1</source>
+        <translation>Empty file name for %1</translation>
     </message>
 </context>
 <context>
@@ -1755,18 +1858,6 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
         <translation>Vas needs Cms and thus the added mass and the measurement with it.</translation>
     </message>
     <message>
-        <source>Für Mms, Cms und Bl fehlt die Zusatzmasse [g].</source>
-        <translation>Mms, Cms and Bl still need the added mass [g].</translation>
-    </message>
-    <message>
-        <source>Für Mms, Cms und Bl fehlt die Messung mit Zusatzmasse.</source>
-        <translation>Mms, Cms and Bl still need the measurement with added mass.</translation>
-    </message>
-    <message>
-        <source>Messung mit Zusatzmasse: %1</source>
-        <translation>Measurement with added mass: %1</translation>
-    </message>
-    <message>
         <source>Keine Parameter: %1</source>
         <translation>No parameters: %1</translation>
     </message>
@@ -1781,6 +1872,78 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
     <message>
         <source>Fehler</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Re (Gleichstrom)</source>
+        <translation>Re (DC)</translation>
+    </message>
+    <message>
+        <source>Zusatzmasse</source>
+        <translation>Added mass</translation>
+    </message>
+    <message>
+        <source>Durchmesser</source>
+        <translation>Diameter</translation>
+    </message>
+    <message>
+        <source>2. Zusatzmasse [g]:</source>
+        <translation>2nd added mass [g]:</translation>
+    </message>
+    <message>
+        <source>2. Zusatzmasse</source>
+        <translation>2nd added mass</translation>
+    </message>
+    <message>
+        <source>Messung mit 2. Zusatzmasse l&amp;aden ...</source>
+        <translation>Load measurement with &amp;2nd added mass ...</translation>
+    </message>
+    <message>
+        <source>Gehäuse</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <source>&amp;geschlossen</source>
+        <translation>clos&amp;ed</translation>
+    </message>
+    <message>
+        <source>Bass&amp;reflex</source>
+        <translation>&amp;vented</translation>
+    </message>
+    <message>
+        <source>&amp;Frequenzgang zeigen</source>
+        <translation>Show &amp;frequency response</translation>
+    </message>
+    <message>
+        <source> (2.)</source>
+        <translation> (2nd)</translation>
+    </message>
+    <message>
+        <source>Für Mms, Cms und Bl fehlt die Zusatzmasse [g]%1.</source>
+        <translation>Mms, Cms and Bl need the added mass [g]%1.</translation>
+    </message>
+    <message>
+        <source>Für Mms, Cms und Bl fehlt die Messung mit Zusatzmasse%1.</source>
+        <translation>Mms, Cms and Bl need the measurement with added mass%1.</translation>
+    </message>
+    <message>
+        <source>Messung mit Zusatzmasse%1: %2</source>
+        <translation>Measurement with added mass%1: %2</translation>
+    </message>
+    <message>
+        <source>Für das Gehäuse fehlt Vas: Zusatzmasse, ihre Messung und Sd oder Durchmesser.</source>
+        <translation>The box needs Vas: the added mass, its measurement and Sd or the diameter.</translation>
+    </message>
+    <message>
+        <source>Modell im Gehäuse</source>
+        <translation>Model in the box</translation>
+    </message>
+    <message>
+        <source>Frequenzgang im Gehäuse (Vorhersage)</source>
+        <translation>Response in the box (predicted)</translation>
+    </message>
+    <message>
+        <source>&amp;Impedanz zeigen</source>
+        <translation>Show &amp;impedance</translation>
     </message>
 </context>
 </TS>

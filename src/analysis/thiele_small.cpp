@@ -20,12 +20,32 @@ constexpr int kMinBandsEachSide = 3;
 // Two octaves each side of the peak hold the whole motional peak even at Qms 1.4, yet stay low
 // enough that a simple coil model describes the coil there.
 constexpr double kRangeFactor = 4.0;
+// The lossy coil is fitted up to here where the curve reaches it: high enough that the coil
+// rules the curve for an octave or more, low enough that the cone's break-up (above 3 kHz even
+// for 8" woofers, where it ripples the impedance) stays out.
+constexpr double kCoilRangeHz = 3000.0;
+// The lossy coil's semi-inductance: its exponent's floor, and the least loss conductance
+// 1 / R2 across it (1 kohm: none against a few ohms, but a finite R2 to show).
+constexpr double kMinExponent = 0.5;
+constexpr double kLeastLossConductance = 1e-3;
+// The lossy coil's fit has settled by then wherever the curve tells its values apart; beyond,
+// it only drifts along a valley of equal fits (a coil barely seen, or a plain one).
+constexpr int kLossySteps = 100;
+// A given Re is the curve's floor: well below its lowest value it is a slip, not a measurement.
+constexpr double kFarBelowLowest = 0.7;
+// A given Re that differs more from the fitted one makes the other parameters uncertain.
+constexpr double kReDoubtPercent = 3.0;
+// The curve's bands are rounded to 0.01 ohm: a given Re this close above the lowest is no doubt.
+constexpr double kAboveLowestTolerance = 1.005;
 // No voice coil reaches this; a fit that does has run off into a valley of the model.
 constexpr double kMaxInductance = 0.05;
 constexpr double kStartInductance[] = {0.1e-3, 0.5e-3, 2e-3};
 constexpr double kStartLossConductance[] = {0.01, 0.1, 1.0};
 // A loaded resonance must move by more than this ratio, or Mms is noise.
 constexpr double kMinMassShift = 1.005;
+// An added mass beyond this many cone masses moves the resonance below a third: no driver is
+// measured so, it is a slip of the keyboard.
+constexpr double kMostMassRatio = 10.0;
 constexpr double kAirDensity = 1.204;   // kg/m^3 at 20 degC
 constexpr double kSpeedOfSound = 343.2; // m/s at 20 degC
 
@@ -46,6 +66,33 @@ std::size_t PeakIndex(const ImpedanceCurve& c, std::size_t end) {
     const auto it = std::max_element(first, first + static_cast<std::ptrdiff_t>(end),
                                      [](auto& a, auto& b) { return a.Magnitude < b.Magnitude; });
     return static_cast<std::size_t>(it - first);
+}
+
+std::string GivenReFarBelow(double givenRe, double lowest) {
+    return text::arg(text::translate("ThieleSmallFit",
+                                     "Re (Gleichstrom) %1 Ohm liegt weit unter dem kleinsten Wert "
+                                     "der Kurve (%2 Ohm): bitte den Widerstand prüfen"),
+                     {Fixed(givenRe, 3), Fixed(lowest, 3)});
+}
+
+// Where the ohmmeter's Re and the curve disagree; the fit with the given Re stands, as asked.
+std::vector<std::string> GivenReDoubts(double givenRe, double lowest, const ThieleSmallFit& own) {
+    std::vector<std::string> doubts;
+    if (givenRe > kAboveLowestTolerance * lowest) {
+        doubts.push_back(text::arg(
+            text::translate("ThieleSmallFit", "Re (Gleichstrom) %1 Ohm liegt über dem kleinsten "
+                                              "Wert der Kurve (%2 Ohm), was nicht sein kann"),
+            {Fixed(givenRe, 3), Fixed(lowest, 3)}));
+    }
+    const double apart = own.Error.empty() ? 100.0 * (givenRe / own.Model.Re - 1.0) : 0.0;
+    if (std::fabs(apart) > kReDoubtPercent) {
+        doubts.push_back(text::arg(text::translate("ThieleSmallFit",
+                                                   "Re (Gleichstrom) %1 Ohm weicht um %2 % vom "
+                                                   "angepassten Re (%3 Ohm) ab: die übrigen "
+                                                   "Parameter sind unsicher"),
+                                   {Fixed(givenRe, 3), Fixed(apart, 1), Fixed(own.Model.Re, 3)}));
+    }
+    return doubts;
 }
 
 struct Peak {
@@ -89,32 +136,56 @@ std::optional<double> Crossing(const ImpedanceCurve& c, std::size_t peak, int di
     }
 }
 
-// Parameters as the minimiser sees them: logarithms of the positive ones, and the coil's loss
-// conductance as it is, bounded at 0 (a lossless coil). A squared or logarithmic form would
-// make the minimiser creep towards 0 without end; a negative one would let noise trade a
-// negative coil resistance against Re.
+// Parameters as the minimiser sees them: logarithms of the positive ones, the loss
+// conductance 1 / R2 as it is, bounded at 0 (a lossless coil; a touch above for the lossy coil,
+// whose R2 is shown). A squared or logarithmic form would make the minimiser creep towards 0
+// without end; a negative one would let noise trade a negative coil resistance against Re. The
+// lossy coil's Le in mH, bounded at 0 alike, and its exponent n = 0.5 ... 1 through a logistic
+// curve: below 0.5 (a solid pole piece's limit) the semi-inductance turns into a resistance that
+// stands in for Re, as a given Re too low would ask for.
 struct Packing {
     std::optional<double> GivenRe;
+    CoilModel Coil = CoilModel::Lossy;
 
+    std::size_t Count() const { return (Coil == CoilModel::Lossy ? 7 : 5) + (GivenRe ? 0 : 1); }
     std::vector<double> Pack(const DriverModel& m) const {
-        std::vector<double> x = {std::log(m.Res()), std::log(m.Fs), std::log(m.Qms), std::log(m.Le),
-                                 std::sqrt(m.G2)};
+        std::vector<double> x = {std::log(m.Res()), std::log(m.Fs), std::log(m.Qms)};
+        if (Coil == CoilModel::Classic) {
+            x.insert(x.end(), {std::log(m.Le), std::sqrt(m.G2)});
+        } else {
+            const double share = (m.N - kMinExponent) / (1.0 - kMinExponent);
+            x.insert(x.end(), {m.Le * 1e3, std::log(m.K), std::log(share / (1.0 - share)), m.G2});
+        }
         if (!GivenRe) x.push_back(std::log(m.Re));
         return x;
     }
     std::vector<double> Lower() const {
-        std::vector<double> lower(GivenRe ? 5 : 6, -HUGE_VAL);
-        lower[4] = 0.0;
+        std::vector<double> lower(Count(), -HUGE_VAL);
+        if (Coil == CoilModel::Classic) {
+            lower[4] = 0.0;
+        } else {
+            lower[3] = 0.0;
+            lower[6] = kLeastLossConductance;
+        }
         return lower;
     }
     DriverModel Unpack(std::span<const double> x) const {
         DriverModel m;
-        m.Re = GivenRe ? *GivenRe : std::exp(x[5]);
+        m.Coil = Coil;
+        m.Re = GivenRe ? *GivenRe : std::exp(x.back());
         m.Fs = std::exp(x[1]);
         m.Qms = std::exp(x[2]);
         m.Qes = m.Re * m.Qms / std::exp(x[0]);
-        m.Le = std::exp(std::clamp(x[3], -20.0, 0.0));
-        m.G2 = std::max(x[4], 0.0);
+        if (Coil == CoilModel::Classic) {
+            m.Le = std::exp(std::clamp(x[3], -20.0, 0.0));
+            m.G2 = std::max(x[4], 0.0);
+        } else {
+            m.Le = std::max(x[3], 0.0) * 1e-3;
+            m.K = std::exp(std::clamp(x[4], -30.0, 5.0));
+            m.N = kMinExponent +
+                  (1.0 - kMinExponent) / (1.0 + std::exp(-std::clamp(x[5], -30.0, 30.0)));
+            m.G2 = std::max(x[6], kLeastLossConductance);
+        }
         return m;
     }
 };
@@ -145,9 +216,51 @@ DriverModel StartModel(const ImpedanceCurve& fitted, std::size_t peak, double re
     return m;
 }
 
+// The coils the fit starts from. The coil's values are loosely tied to the data near the
+// resonance, the magnitude alone even less: starting from a few coils and keeping the best fit
+// avoids the side valleys where the coil's loss stands in for Re. The lossy coils share the
+// inductance the top band shows among Le and the semi-inductance, with a few exponents.
+std::vector<DriverModel> StartCoils(const DriverModel& start, const ImpedanceCurve& fitted,
+                                    const Packing& packing) {
+    std::vector<DriverModel> starts;
+    if (packing.Coil == CoilModel::Classic) {
+        for (const double le : kStartInductance) {
+            for (const double g2 : kStartLossConductance) {
+                DriverModel m = start;
+                m.Le = le;
+                m.G2 = g2;
+                starts.push_back(m);
+            }
+        }
+        return starts;
+    }
+    const ImpedanceBand& top = fitted.Bands.back();
+    const double w = 2.0 * kPi * top.Freq;
+    const double reactance =
+        fitted.HasPhase
+            ? top.Magnitude * std::sin(top.PhaseDeg * kPi / 180.0)
+            : std::sqrt(std::max(top.Magnitude * top.Magnitude - start.Re * start.Re, 0.0));
+    const double inductance = std::clamp(reactance / w, 0.02e-3, 20e-3);
+    // A start only: the fit moves the share to where the curve puts it.
+    constexpr double kSeriesShare = 0.3;
+    for (const double exponent : {0.6, 0.8, 0.95}) {
+        for (const double g2 : {kLeastLossConductance, 0.1}) {
+            DriverModel m = start;
+            m.Coil = CoilModel::Lossy;
+            m.Le = kSeriesShare * inductance;
+            m.N = exponent;
+            m.K = (1.0 - kSeriesShare) * inductance * w / std::pow(w, exponent);
+            m.G2 = g2;
+            starts.push_back(m);
+        }
+    }
+    return starts;
+}
+
 bool Plausible(const DriverModel& m, double from, double to) {
     const bool finite = std::isfinite(m.Re) && std::isfinite(m.Fs) && std::isfinite(m.Qms) &&
-                        std::isfinite(m.Qes) && std::isfinite(m.Le) && m.Le < kMaxInductance;
+                        std::isfinite(m.Qes) && std::isfinite(m.Le) && m.Le < kMaxInductance &&
+                        std::isfinite(m.K) && std::isfinite(m.N) && std::isfinite(m.G2);
     return finite && m.Re > 0.0 && m.Fs >= from && m.Fs <= to && m.Qms > 0.1 && m.Qms < 200.0 &&
            m.Qes > 0.02 && m.Qes < 50.0;
 }
@@ -172,10 +285,15 @@ ImpedanceCurve ImpedanceCurveOf(const CorrectionCurve& curve) {
     return out;
 }
 
+std::complex<double> DriverModel::BlockedImpedance(double f) const {
+    const std::complex<double> jw(0.0, 2.0 * kPi * f);
+    if (Coil == CoilModel::Classic) return Re + jw * Le / (1.0 + jw * Le * G2);
+    const std::complex<double> semi = K * std::pow(jw, N);
+    return Re + jw * Le + semi / (1.0 + semi * G2);
+}
+
 std::complex<double> DriverModel::Impedance(double f) const {
-    const std::complex<double> jwl(0.0, 2.0 * kPi * f * Le);
-    const std::complex<double> coil = jwl / (1.0 + jwl * G2);
-    return Re + coil + Res() / std::complex<double>(1.0, Qms * (f / Fs - Fs / f));
+    return BlockedImpedance(f) + Res() / std::complex<double>(1.0, Qms * (f / Fs - Fs / f));
 }
 
 ThreePoint ThreePointEstimate(const ImpedanceCurve& curve, double re) {
@@ -203,7 +321,8 @@ ThreePoint ThreePointEstimate(const ImpedanceCurve& curve, double re) {
     return out;
 }
 
-ThieleSmallFit FitThieleSmall(const ImpedanceCurve& curve, std::optional<double> givenRe) {
+ThieleSmallFit FitThieleSmall(const ImpedanceCurve& curve, std::optional<double> givenRe,
+                              CoilModel coil) {
     ThieleSmallFit out;
     const Peak peak = FindPeak(curve);
     if (!peak.Error.empty()) {
@@ -211,37 +330,43 @@ ThieleSmallFit FitThieleSmall(const ImpedanceCurve& curve, std::optional<double>
         return out;
     }
     const double fPeak = curve.Bands[peak.Index].Freq;
+    const double top = coil == CoilModel::Classic ? fPeak * kRangeFactor
+                                                  : std::max(fPeak * kRangeFactor, kCoilRangeHz);
     ImpedanceCurve fitted{{}, curve.HasPhase};
     std::size_t fittedPeak = 0;
     double lowestAbove = curve.Bands[peak.Index].Magnitude;
+    double lowest = lowestAbove;
     for (std::size_t i = 0; i < curve.Bands.size(); ++i) {
         const auto& b = curve.Bands[i];
-        if (b.Freq < fPeak / kRangeFactor || b.Freq > fPeak * kRangeFactor) continue;
+        if (b.Freq < fPeak / kRangeFactor || b.Freq > top) continue;
         if (i == peak.Index) fittedPeak = fitted.Bands.size();
-        if (i > peak.Index) lowestAbove = std::min(lowestAbove, b.Magnitude);
+        if (i > peak.Index && b.Freq <= fPeak * kRangeFactor)
+            lowestAbove = std::min(lowestAbove, b.Magnitude);
+        lowest = std::min(lowest, b.Magnitude);
         fitted.Bands.push_back(b);
     }
     out.FromHz = fitted.Bands.front().Freq;
     out.ToHz = fitted.Bands.back().Freq;
-    const Packing packing{givenRe};
+    if (givenRe && *givenRe < kFarBelowLowest * lowest) {
+        out.Error = GivenReFarBelow(*givenRe, lowest);
+        return out;
+    }
+    const Packing packing{givenRe, coil};
     const auto residuals = [&](std::span<const double> x, std::vector<double>& r) {
         Deviations(packing.Unpack(x), fitted, r);
     };
-    // The coil's two values are loosely tied to the data near the resonance, the magnitude
-    // alone even less: starting from a few coils and keeping the best fit avoids the side
-    // valleys where the coil's loss stands in for Re.
-    DriverModel start = StartModel(fitted, fittedPeak, givenRe.value_or(lowestAbove));
+    const DriverModel start = StartModel(fitted, fittedPeak, givenRe.value_or(lowestAbove));
     LeastSquaresResult best;
     bool found = false;
-    for (const double le : kStartInductance) {
-        for (const double g2 : kStartLossConductance) {
-            start.Le = le;
-            start.G2 = g2;
-            LeastSquaresResult r = MinimiseSquares(residuals, packing.Pack(start), packing.Lower());
-            if (!r.Converged || !Plausible(packing.Unpack(r.X), out.FromHz, out.ToHz)) continue;
-            if (!found || r.Cost < best.Cost) best = std::move(r);
-            found = true;
-        }
+    for (const DriverModel& from : StartCoils(start, fitted, packing)) {
+        LeastSquaresResult r = MinimiseSquares(residuals, packing.Pack(from), packing.Lower(),
+                                               coil == CoilModel::Lossy ? kLossySteps : 200);
+        // The lossy coil's values may still drift along such a valley when the steps run out:
+        // the cost has only fallen on the way.
+        const bool settled = r.Converged || coil == CoilModel::Lossy;
+        if (!settled || !Plausible(packing.Unpack(r.X), out.FromHz, out.ToHz)) continue;
+        if (!found || r.Cost < best.Cost) best = std::move(r);
+        found = true;
     }
     if (!found) {
         out.Error = text::translate(
@@ -250,26 +375,68 @@ ThieleSmallFit FitThieleSmall(const ImpedanceCurve& curve, std::optional<double>
         return out;
     }
     out.Model = packing.Unpack(best.X);
-    const LeastSquaresResult& result = best;
-    out.RmsPercent = 100.0 * std::sqrt(result.Cost / static_cast<double>(fitted.Bands.size()));
+    out.RmsPercent = 100.0 * std::sqrt(best.Cost / static_cast<double>(fitted.Bands.size()));
+    if (givenRe) out.Warnings = GivenReDoubts(*givenRe, lowest, FitThieleSmall(curve, {}, coil));
     return out;
 }
 
 MovingMass AddedMassMethod(const DriverModel& free, const DriverModel& loaded, double addedGrams) {
+    return AddedMassLine(free, {{loaded.Fs, addedGrams}});
+}
+
+MovingMass AddedMassLine(const DriverModel& free, const std::vector<LoadedResonance>& loaded) {
     MovingMass out;
-    const double shift = free.Fs / loaded.Fs;
-    if (!(shift > kMinMassShift)) {
-        out.Error =
-            text::arg(text::translate("ThieleSmallFit", "Die Resonanz mit Zusatzmasse (%1 Hz) "
-                                                        "liegt nicht tiefer als ohne (%2 Hz)"),
-                      {Fixed(loaded.Fs, 2), Fixed(free.Fs, 2)});
+    std::vector<double> singleMms;
+    for (const LoadedResonance& l : loaded) {
+        const double shift = free.Fs / l.Fs;
+        if (!(shift > kMinMassShift)) {
+            out.Error =
+                text::arg(text::translate("ThieleSmallFit", "Die Resonanz mit Zusatzmasse (%1 Hz) "
+                                                            "liegt nicht tiefer als ohne (%2 Hz)"),
+                          {Fixed(l.Fs, 2), Fixed(free.Fs, 2)});
+            return out;
+        }
+        singleMms.push_back(l.AddedGrams / (shift * shift - 1.0));
+    }
+    // The least-squares line y = a + b m through (0, 1/fs^2) and every (m, 1/fs_m^2), m in kg.
+    std::vector<std::pair<double, double>> points = {{0.0, 1.0 / (free.Fs * free.Fs)}};
+    for (const LoadedResonance& l : loaded)
+        points.emplace_back(l.AddedGrams * 1e-3, 1.0 / (l.Fs * l.Fs));
+    double meanM = 0.0, meanY = 0.0;
+    for (const auto& [m, y] : points) {
+        meanM += m / static_cast<double>(points.size());
+        meanY += y / static_cast<double>(points.size());
+    }
+    double sxy = 0.0, sxx = 0.0;
+    for (const auto& [m, y] : points) {
+        sxy += (m - meanM) * (y - meanY);
+        sxx += (m - meanM) * (m - meanM);
+    }
+    const double slope = sxy / sxx;
+    const double mms = (meanY - slope * meanM) / slope;
+    if (!(slope > 0.0) || !(mms > 0.0)) {
+        out.Error = text::translate("ThieleSmallFit",
+                                    "Die Resonanzen mit den Zusatzmassen passen nicht zueinander "
+                                    "(Mms ergibt sich nicht positiv)");
         return out;
     }
-    out.MmsGrams = addedGrams / (shift * shift - 1.0);
-    const double mms = out.MmsGrams * 1e-3;
-    const double w = 2.0 * kPi * free.Fs;
-    out.CmsMmPerN = 1e3 / (w * w * mms);
-    out.BlTm = std::sqrt(w * mms * free.Re / free.Qes);
+    for (const LoadedResonance& l : loaded) {
+        if (l.AddedGrams > kMostMassRatio * mms * 1e3) {
+            out.Error = text::arg(text::translate("ThieleSmallFit",
+                                                  "Die Zusatzmasse %1 g ist mehr als zehnmal so "
+                                                  "schwer wie die Membran (Mms %2 g): bitte die "
+                                                  "Eingabe prüfen"),
+                                  {Fixed(l.AddedGrams, 1), Fixed(mms * 1e3, 2)});
+            return out;
+        }
+    }
+    out.MmsGrams = mms * 1e3;
+    out.CmsMmPerN = 1e3 * slope / (4.0 * kPi * kPi);
+    out.BlTm = std::sqrt(2.0 * kPi * free.Fs * mms * free.Re / free.Qes);
+    if (singleMms.size() == 2) {
+        out.SpreadPercent =
+            200.0 * std::fabs(singleMms[0] - singleMms[1]) / (singleMms[0] + singleMms[1]);
+    }
     return out;
 }
 

@@ -232,6 +232,9 @@ class frmMain final : public QMainWindow,
     std::optional<speaker::ShownImpedance> shownImpedance() override;
     QString fileFolder() override;
     void showModel(ModelCurve model) override;
+    void showResponse(ModelCurve response) override;
+    const ModelCurve* speakerModel() const;
+    bool drawSpeakerResponse();
 
     RunHooks hooks;
 

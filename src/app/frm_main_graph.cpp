@@ -239,7 +239,6 @@ SpectrumInputs frmMain::spectrumInputs() const {
                                   .ComparisonChecked = chkLoaded[kComparisonSlot]->isChecked()},
                                  run_.Range)
                             .Spectrum;
-    if (PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm) in.Model = &graph_.Model;
     addComparisonInputs(in);
     in.Held = heldCurve();
     in.Phase = phaseCurves();
@@ -248,8 +247,10 @@ SpectrumInputs frmMain::spectrumInputs() const {
 
 void frmMain::drawSpectrum() {
     fitSurfaces();
+    if (drawSpeakerResponse()) return;
     SpectrumInputs in = spectrumInputs();
     in.Marker = curveReadout().Measured; // on the screen only, not in a saved picture
+    in.Model = speakerModel();           // the same
     addLegendValues(in);
     DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), in);
     graph_.MarkerShown = in.Marker;

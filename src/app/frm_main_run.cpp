@@ -52,6 +52,7 @@ void frmMain::startMeasurement(const MeasurementConfig& config) {
 void frmMain::prepareRun() {
     run_.MeasValid = true;
     graph_.Model = {}; // fitted to the curve this run replaces
+    graph_.Response = {};
     mnuFileSaveAs->setEnabled(false);
     if (mnuHelpShow->isChecked() || PropertiesOf(measurement_.Config().Type).Instructions ||
         run_.CalibrationRun) {

@@ -13,6 +13,14 @@
 
 namespace terzlab::app {
 
+namespace {
+
+// The predicted response is relative: +10 ... -40 dB holds a peak and the roll-off to fs/10.
+constexpr int16_t kResponseViewType = 0; // a level type: the axis in dB
+constexpr AxisRange kResponseRange{10, -40, 5};
+
+} // namespace
+
 // The command follows what is on screen: a finished impedance result or an impedance curve
 // loaded to compare against.
 void frmMain::buildSpeakerCommand() {
@@ -80,6 +88,32 @@ QString frmMain::fileFolder() {
 void frmMain::showModel(ModelCurve model) {
     graph_.Model = std::move(model);
     redrawGraph();
+}
+
+void frmMain::showResponse(ModelCurve response) {
+    graph_.Response = std::move(response);
+    redrawGraph();
+}
+
+// The model belongs on an impedance axis, and on the screen only: a saved picture shows the
+// measurement.
+const ModelCurve* frmMain::speakerModel() const {
+    return PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm ? &graph_.Model : nullptr;
+}
+
+// The predicted response of a box on a dB axis of its own, in place of the measurement, while
+// the dialog asks for it (on the screen only, like the model).
+bool frmMain::drawSpeakerResponse() {
+    if (graph_.Response.Freq.empty()) return false;
+    FrameInputs frame = frameInputs();
+    frame.MeasTypeIndex = kResponseViewType;
+    frame.Range = kResponseRange;
+    SpectrumInputs in;
+    in.Model = &graph_.Response;
+    DrawSpectrum(picGraph->Surface(), windowPic_, frame, in);
+    picGraph->update();
+    centralWidget()->update();
+    return true;
 }
 
 } // namespace terzlab::app

@@ -20,8 +20,9 @@ struct GraphOverlays {
         bool Shown = true;
     };
     std::vector<MoreComparison> MoreComparisons;
-    int WheelRest = 0; // angle not yet a whole notch (fine-stepping wheels and touch pads)
-    ModelCurve Model;  // the Thiele-Small dialog's fitted model, drawn while it is open
+    int WheelRest = 0;   // angle not yet a whole notch (fine-stepping wheels and touch pads)
+    ModelCurve Model;    // the Thiele-Small dialog's fitted model, drawn while it is open
+    ModelCurve Response; // its predicted box response: while set, the graph shows it in dB
     std::optional<float> CursorX;               // the pointer over the graph
     std::optional<CurvePoint> MarkerShown;      // the marker the graph shows
     std::vector<std::string> LegendValuesShown; // the values the legend shows

@@ -3,9 +3,23 @@
 #include "analysis/constants.h"
 #include "files/curve_text.h"
 #include "files/disp_oct.h"
+#include "files/numbers.h"
 #include "text/translate.h"
 
 namespace terzlab {
+namespace {
+
+// The impedance info line: "Info", Rv, M+, Vol, the values as the user typed them.
+std::optional<double> InfoAddedMass(DispOct& store, const std::filesystem::path& path) {
+    if (!store.File.open(path)) return {};
+    const std::string text = GetKeyValue(store, "Info", 0, 2, '\t', true);
+    store.File.close();
+    const double grams = ParseNumber(text);
+    if (isNoValue(grams) || !(grams > 0.0)) return {};
+    return grams;
+}
+
+} // namespace
 
 namespace {
 
@@ -58,6 +72,7 @@ ImpedanceFileRead ReadImpedanceFile(const std::filesystem::path& path, MessageSe
     read.Ok = true;
     read.Curve = ImpedanceCurveOf(store.Curves[kComparisonSlot]);
     read.Title = probe.Title;
+    read.AddedMassGrams = InfoAddedMass(store, path);
     return read;
 }
 

@@ -6,6 +6,7 @@
 #include "text/message_service.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace terzlab {
@@ -14,6 +15,8 @@ struct ImpedanceFileRead {
     bool Ok = false;
     ImpedanceCurve Curve;
     std::string Title;
+    // The mass glued to the cone for this measurement, as its info line says ("M+"), if it does.
+    std::optional<double> AddedMassGrams;
     // Why a missing file or one of another kind was not read. Empty when the reader refused the
     // file's contents: it has said why through the messages.
     std::string Refusal;

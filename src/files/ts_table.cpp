@@ -23,16 +23,51 @@ constexpr Figure kFit[] = {
     {"Le_mH", "Le", "mH", "0.000"},
     {"fit_rms_percent", TZ_TRANSLATE_NOOP("ThieleSmallTable", "Abweichung (RMS)"), "%", "0.00"},
 };
+// The lossy coil's figures beside Le.
+constexpr Figure kLossyCoil[] = {
+    {"Ke", "Ke", "Ohm s^n", "0.000000"},
+    {"Ke_exponent", "n", "", "0.000"},
+    {"R2_ohm", "R2", "Ohm", "0.00"},
+};
 constexpr Figure kMass[] = {
     {"Mms_g", "Mms", "g", "0.000"},
     {"Cms_mm_per_N", "Cms", "mm/N", "0.0000"},
     {"Bl_Tm", "Bl", "T m", "0.000"},
 };
+constexpr Figure kSpread = {"Mms_spread_percent",
+                            TZ_TRANSLATE_NOOP("ThieleSmallTable", "Mms-Streuung"), "%", "0.00"};
 constexpr Figure kVas = {"Vas_l", "Vas", "l", "0.000"};
+
+constexpr Figure kClosed[] = {
+    {"Qtc", "Qtc", "", "0.000"},
+    {"fc_Hz", "fc", "Hz", "0.00"},
+};
+constexpr Figure kF3 = {"f3_Hz", "f3", "Hz", "0.00"};
+constexpr Figure kExtremum[] = {
+    {"peak_db", TZ_TRANSLATE_NOOP("ThieleSmallTable", "Spitze/Senke"), "dB", "0.00"},
+    {"peak_Hz", TZ_TRANSLATE_NOOP("ThieleSmallTable", "bei"), "Hz", "0.00"},
+};
+constexpr Figure kClosedAlignment[] = {
+    {"closed_vb_l", TZ_TRANSLATE_NOOP("ThieleSmallTable", "Vb geschlossen (Qtc 0,707)"), "l",
+     "0.000"},
+    {"closed_f3_Hz", TZ_TRANSLATE_NOOP("ThieleSmallTable", "f3 geschlossen"), "Hz", "0.00"},
+};
+constexpr Figure kVentedAlignment[] = {
+    {"vented_vb_l", TZ_TRANSLATE_NOOP("ThieleSmallTable", "Vb Bassreflex (QB3, QL 7)"), "l",
+     "0.000"},
+    {"vented_fb_Hz", TZ_TRANSLATE_NOOP("ThieleSmallTable", "fb Bassreflex"), "Hz", "0.00"},
+    {"vented_f3_Hz", TZ_TRANSLATE_NOOP("ThieleSmallTable", "f3 Bassreflex"), "Hz", "0.00"},
+};
 
 TsRow RowOf(const Figure& f, double value) {
     return {f.Key, text::translate("ThieleSmallTable", f.Label), f.Unit,
             FormatValue(value, f.Pattern)};
+}
+
+template <std::size_t N>
+void AddRows(std::vector<TsRow>& rows, const Figure (&figures)[N], const double (&values)[N]) {
+    for (std::size_t i = 0; i < N; ++i)
+        rows.push_back(RowOf(figures[i], values[i]));
 }
 
 } // namespace
@@ -40,16 +75,37 @@ TsRow RowOf(const Figure& f, double value) {
 std::vector<TsRow> ThieleSmallRows(const ThieleSmallFit& fit, const MovingMass* mass,
                                    std::optional<double> sdCm2) {
     const DriverModel& m = fit.Model;
+    std::vector<TsRow> rows;
     const double fitValues[] = {m.Fs,  m.Re,    m.Zmax(),   m.Qms,
                                 m.Qes, m.Qts(), m.Le * 1e3, fit.RmsPercent};
-    std::vector<TsRow> rows;
-    for (std::size_t i = 0; i < std::size(kFit); ++i)
-        rows.push_back(RowOf(kFit[i], fitValues[i]));
+    AddRows(rows, kFit, fitValues);
+    if (m.Coil == CoilModel::Lossy) {
+        // Beside Le, before the fit's quality.
+        std::vector<TsRow> coil;
+        AddRows(coil, kLossyCoil, {m.K, m.N, m.R2()});
+        rows.insert(rows.end() - 1, coil.begin(), coil.end());
+    }
     if (mass == nullptr) return rows;
-    const double massValues[] = {mass->MmsGrams, mass->CmsMmPerN, mass->BlTm};
-    for (std::size_t i = 0; i < std::size(kMass); ++i)
-        rows.push_back(RowOf(kMass[i], massValues[i]));
+    AddRows(rows, kMass, {mass->MmsGrams, mass->CmsMmPerN, mass->BlTm});
+    if (mass->SpreadPercent >= 0.0) rows.push_back(RowOf(kSpread, mass->SpreadPercent));
     if (sdCm2) rows.push_back(RowOf(kVas, VasLitres(mass->CmsMmPerN, *sdCm2)));
+    return rows;
+}
+
+std::vector<TsRow> BoxRows(const BoxDesign& box, const BoxFigures& figures) {
+    std::vector<TsRow> rows;
+    if (box.Kind == BoxKind::Closed) AddRows(rows, kClosed, {figures.Qtc, figures.FcHz});
+    rows.push_back(RowOf(kF3, figures.F3Hz));
+    if (figures.Extremum) AddRows(rows, kExtremum, {figures.Extremum->Db, figures.Extremum->Hz});
+    return rows;
+}
+
+std::vector<TsRow> AlignmentRows(const Alignments& a) {
+    std::vector<TsRow> rows;
+    if (a.ClosedError.empty()) AddRows(rows, kClosedAlignment, {a.ClosedVbLitres, a.ClosedF3Hz});
+    if (a.VentedError.empty()) {
+        AddRows(rows, kVentedAlignment, {a.VentedVbLitres, a.VentedFbHz, a.VentedF3Hz});
+    }
     return rows;
 }
 

@@ -32,6 +32,9 @@ class SpeakerHost {
     // The model drawn over the measurement until clearModel or the next run; an empty curve
     // draws nothing.
     virtual void showModel(ModelCurve model) = 0;
+    // A predicted frequency response in relative dB, shown on a dB axis in place of the
+    // measurement until an empty one comes.
+    virtual void showResponse(ModelCurve response) = 0;
 };
 
 } // namespace terzlab::speaker

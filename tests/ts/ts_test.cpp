@@ -167,5 +167,58 @@ TEST(TsOptions, RefusalsExitWithOneLineAndPrintNoValuesAndAGivenReReplacesTheFit
     EXPECT_NE(out.find("\nRe_ohm=6.6"), std::string::npos) << out;
 }
 
+// The box options against the textbook, from the figures the same run prints: Qtc and fc of a
+// closed box from Vas / Vb; the dual added mass with its spread; the response file from fs/10 to
+// 1 kHz. Box options without what they need are refused like any other bad command line.
+TEST(TsOptions, BoxFiguresFollowFromThePrintedDriverAndBadBoxLinesAreRefused) {
+    TempFolder dir;
+    const DriverModel d{6, 0.5e-3, 0.05, 40, 4, 0.5};
+    WriteOct(dir / "free.oct", d, "Impedance Spectrum [Ohm]");
+    for (const double grams : {10.0, 20.0}) { // on a cone of 15 g
+        const double root = std::sqrt(1 + grams / 15);
+        WriteOct(dir / (std::to_string(int(grams)) + ".oct"),
+                 {6, 0.5e-3, 0.05, 40 / root, 4 * root, 0.5 * root}, "Impedance Spectrum [Ohm]");
+    }
+    const std::string vas = "--added-mass 10 --loaded @10.oct --diameter 13 ";
+    const std::pair<std::string, const char*> refused[] = {
+        {vas + "--box closed @free.oct", "--box braucht das Volumen"},
+        {vas + "--box vented --vb 20 @free.oct", "braucht die Abstimmfrequenz"},
+        {vas + "--box closed --vb 20 --fb 30 @free.oct", "nur mit --box vented"},
+        {vas + "--response @r.frd @free.oct", "--response braucht ein Gehäuse"},
+        {"--box closed --vb 20 @free.oct", "Gehäuse brauchen Vas"},
+        {"--align @free.oct", "Gehäuse brauchen Vas"},
+        {vas + "--box open --vb 20 @free.oct", "Ungültiger Wert für --box"},
+        {"--model simple @free.oct", "Ungültiger Wert für --model"},
+        {vas + "--added-mass 20 @free.oct", "braucht die Messung mit Zusatzmasse"},
+    };
+    std::string out, err;
+    for (const auto& [args, message] : refused)
+        EXPECT_TRUE(RunTs(dir, args, out, err) == ts::kExitError && out.empty() &&
+                    err.find(message) != std::string::npos && err.find('\n') == err.size() - 1)
+            << args << ": " << err;
+
+    ASSERT_EQ(RunTs(dir,
+                    vas + "--added-mass 20 --loaded @20.oct --box closed --vb 10 --response "
+                          "@r.frd @free.oct",
+                    out, err),
+              ts::kExitOk)
+        << err;
+    const auto value = [all = "\n" + out](const std::string& key) {
+        const auto at = all.find("\n" + key + "=");
+        return at == std::string::npos ? NAN : std::stod(all.substr(at + key.size() + 2));
+    };
+    const double root = std::sqrt(1 + value("Vas_l") / 10);
+    EXPECT_NEAR(value("Qtc"), value("Qts") * root, 0.002);
+    EXPECT_NEAR(value("fc_Hz"), value("fs_Hz") * root, 0.02);
+    EXPECT_NEAR(value("Mms_g"), 15, 0.15);
+    EXPECT_LT(value("Mms_spread_percent"), 0.5);
+    std::ifstream frd(dir / "r.frd");
+    std::string line, first, last;
+    while (std::getline(frd, line))
+        if (line[0] != '*') (first.empty() ? first : last) = line;
+    EXPECT_NEAR(std::stod(first), value("fs_Hz") / 10, 0.05);
+    EXPECT_NEAR(std::stod(last), 1000, 50);
+}
+
 } // namespace
 } // namespace terzlab::test
