@@ -134,6 +134,8 @@ TEST(AlignTime, FindsThePulseAndKeepsTheLastUsablePosition) {
         return AlignTime(align, block, 8192, channel), align.AlignPosition;
     };
     EXPECT_EQ(at(pulse(1000, 1010)), 1005);
+    EXPECT_EQ(at(pulse(3000, 3460)), 3230); // edges under 512 frames apart are one pulse
+    EXPECT_EQ(at(pulse(8000, 268)), 8230);  // also round the end of the block
     EXPECT_EQ(at(pulse(8190, 3)), 8192);    // wraps round the end of the block
     EXPECT_EQ(at(pulse(2000, 2600)), 8192); // edges too far apart for one pulse: the last stays
     EXPECT_EQ(at(pulse(0, 0, 0)), 0);       // silence

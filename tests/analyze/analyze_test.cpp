@@ -223,11 +223,14 @@ TEST_F(AnalyzeTest, ImpedanceTypesReadTheDividerWithTheGivenResistorAndTheWideRa
     Stereo("probe.wav", Scaled(multi, {1.0 / 3}), Scaled(multi, {0.5}));
     Stereo("p1.wav", Scaled(multi, {0.5}), silence);
     Stereo("p2.wav", Scaled(multi, {0.25, 0.25, 0.25}), Scaled(silence, {1, 1, 1}));
+    Stereo("p1r.wav", silence, Scaled(multi, {0.5}));
+    Stereo("p2r.wav", Scaled(silence, {1, 1, 1}), Scaled(multi, {0.25, 0.25, 0.25}));
     const Row rows[] = {
         {"--type 4 @div.wav", 5.0},
         {"--type 4 --rv 20 @div.wav", 10.0},
         {"--type 4 --reference " TERZLAB_TEST_DATA "/oct_plus_6db.OCT @probe.wav", 5.0}, // 1:2
         {"--type 3 --channel left @p1.wav @p2.wav", 5.0},
+        {"--type 3 --channel right @p1r.wav @p2r.wav", 5.0},
     };
     for (const auto& [args, value] : rows) {
         const OctFile oct = Analyse(args);

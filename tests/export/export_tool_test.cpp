@@ -1,5 +1,5 @@
-// terzlab-export end to end: refusals leave nothing behind, pictures have the window's size and
-// the SVG keeps each curve as one path.
+// terzlab-export end to end: refusals leave nothing behind, pictures (the SVG's declared size
+// too) have the window's size and the SVG keeps each curve as one path.
 #include "analysis/constants.h"
 #include "files/atomic_write.h"
 #include "files/disp_oct.h"
@@ -89,7 +89,19 @@ std::map<std::string, int> PathPoints(const std::string& svg) {
     return points;
 }
 
-TEST(ExportTool, PngHasTheWindowsSizeAndSvgKeepsEachCurveAsOnePath) {
+// The size an SVG declares, in pixels at 96 to the inch (it gives millimetres), and its view box.
+std::string SvgSize(const std::string& svg) {
+    QXmlStreamReader xml(QByteArray::fromStdString(svg));
+    xml.readNextStartElement();
+    const QXmlStreamAttributes root = xml.attributes();
+    const auto pixels = [&root](const char* name) {
+        return std::to_string(qRound(root.value(name).chopped(2).toDouble() * 96 / 25.4));
+    };
+    return pixels("width") + " x " + pixels("height") + ", view box " +
+           root.value("viewBox").toString().toStdString();
+}
+
+TEST(ExportTool, PicturesHaveTheWindowsSizeAndSvgKeepsEachCurveAsOnePath) {
     if (!PicturesAvailable()) GTEST_SKIP() << "built without the drawing layer";
     Folder dir;
     ASSERT_EQ(dir.Export("@level.oct @a.png"), kExitOk) << dir.err;
@@ -98,6 +110,7 @@ TEST(ExportTool, PngHasTheWindowsSizeAndSvgKeepsEachCurveAsOnePath) {
     EXPECT_EQ(QImage(QString::fromStdString(dir / "b.png")).size(), QSize(1174, 662));
     ASSERT_EQ(dir.Export("--comparison @flat.oct @level.oct @c.svg"), kExitOk) << dir.err;
     const std::string text = test::readFile(dir / "c.svg");
+    EXPECT_EQ(SvgSize(text), "587 x 331, view box 0 0 587 331"); // as the picture at scale 1
     const auto points = PathPoints(text);
     // 135 bands less the gaps, bridged: one line to each valued band after the first.
     EXPECT_EQ(points.at("#0000ff"), 118);

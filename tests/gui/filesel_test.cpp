@@ -189,7 +189,7 @@ TEST_F(FileSelTest, AFolderChangeIsRememberedAndAnUnreadableFolderIsReported) {
     EXPECT_EQ(rows(), "");
 }
 
-TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndTheFileKeepsTwelfthOctaves) {
+TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndFileAndExportKeepTwelfthOctaves) {
     choose(window->cmbMeasType, meas::kImpedanceOneChannel);
     openFileDialog(sel::kSave);
     EXPECT_EQ(QString::number(fileDialog->cmbInfoTyp->currentIndex()) + ' ' +
@@ -220,8 +220,14 @@ TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndTheFileKeepsTwelfthOcta
     window->run().MeasValid = true;
     save("drittel");
     const std::string file = contents("drittel.oct");
-    EXPECT_TRUE(file.find("\t3.50\t") != file.npos && file.find("\t-6.50\t") != file.npos);
+    EXPECT_NE(file.find("\t3.50\t"), file.npos);
+    EXPECT_NE(file.find("\t-6.50\t"), file.npos);
     EXPECT_EQ(window->cmbFreqRes->currentIndex(), 0);
+    // An export from the window holds the file's band lines.
+    window->exportMeasurementTo(filePath("drittel.frd"));
+    const std::string lines = file.substr(file.find("Phase [\xF8]\r\n") + 11);
+    const std::string exported = contents("drittel.frd");
+    EXPECT_EQ(exported.substr(exported.size() - std::min(lines.size(), exported.size())), lines);
 }
 
 } // namespace

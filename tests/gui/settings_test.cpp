@@ -26,18 +26,26 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
     w().hooks.loadedCurveType = [](int slot) {
         return std::array{kCurveSensor, kCurveLevel, kCurveImpedance}[slot];
     };
-    // The loads (correction, reference, comparison); the channels, exchange, level, resolution,
-    // display and save; the boxes of a sensor, a level and an impedance curve; axis and block.
-    const std::tuple<int, int, const char*> cases[] = {
-        {0, kFrequencyView, "111 1101110 110 0/-100/20 16384"},
-        {1, kFrequencyView, "111 0011110 110 0/-100/20 16384"},
-        {1, kTimeView, "000 1111010 000 100/-100/20 16384"},
-        {2, kTimeView, "000 1100000 000 100/-100/20 8192"},
-        {3, kFrequencyView, "001 1100010 001 0/-100/20 65536"},
-        {4, kFrequencyView, "011 0010010 011 20/0/4 65536"},
+    // The enabled loads, channels, exchange, level, resolution, display, save and curve boxes
+    // (of a sensor, a level and an impedance curve); the axis and the block.
+    const std::string loads = "mnuLoadCorr mnuLoadRef mnuLoadComp",
+                      channels = "optChannel_0 optChannel_1";
+    const std::tuple<int, int, std::string> cases[] = {
+        {0, kFrequencyView,
+         loads + " " + channels +
+             " mnuLevel cmbFreqRes cmbDisplay chkLoaded_0 chkLoaded_1 | 0/-100/20 16384"},
+        {1, kFrequencyView,
+         loads +
+             " mnuXchan mnuLevel cmbFreqRes cmbDisplay chkLoaded_0 chkLoaded_1 | 0/-100/20 16384"},
+        {1, kTimeView, channels + " mnuXchan mnuLevel cmbDisplay | 100/-100/20 16384"},
+        {2, kTimeView, channels + " | 100/-100/20 8192"},
+        {3, kFrequencyView,
+         "mnuLoadComp " + channels + " cmbDisplay chkLoaded_2 | 0/-100/20 65536"},
+        {4, kFrequencyView,
+         "mnuLoadRef mnuLoadComp mnuXchan cmbDisplay chkLoaded_1 chkLoaded_2 | 20/0/4 65536"},
         // No curve is loaded in the time view, whatever the type.
-        {3, kTimeView, "000 1100010 000 100/-100/20 65536"},
-        {4, kTimeView, "000 1110010 000 100/-100/20 65536"},
+        {3, kTimeView, channels + " cmbDisplay | 100/-100/20 65536"},
+        {4, kTimeView, channels + " mnuXchan cmbDisplay | 100/-100/20 65536"},
     };
     for (const auto& [type, display, expected] : cases)
         for (const int before : {0, 1, 2, 3, 4}) {
@@ -49,13 +57,13 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
             SCOPED_TRACE(testing::Message() << "type " << type << " after " << before);
             const AxisRange& axis = w().run().Range;
             std::ostringstream state;
-            state << enabledBits({w().mnuLoadCorr, w().mnuLoadRef, w().mnuLoadComp, nullptr,
-                                  w().optChannel[0], w().optChannel[1], w().mnuXchan,
-                                  w().mnuLevel->menuAction(), w().cmbFreqRes, w().cmbDisplay,
-                                  w().mnuFileSaveAs, nullptr, w().chkLoaded[0], w().chkLoaded[1],
-                                  w().chkLoaded[2]})
-                  << ' ' << axis.RangeTop << '/' << axis.RangeBottom << '/' << axis.RangeStep << ' '
-                  << w().run().BlockSize;
+            state << enabledNames({w().mnuLoadCorr, w().mnuLoadRef, w().mnuLoadComp,
+                                   w().optChannel[0], w().optChannel[1], w().mnuXchan,
+                                   w().mnuLevel->menuAction(), w().cmbFreqRes, w().cmbDisplay,
+                                   w().mnuFileSaveAs, w().chkLoaded[0], w().chkLoaded[1],
+                                   w().chkLoaded[2]})
+                  << " | " << axis.RangeTop << '/' << axis.RangeBottom << '/' << axis.RangeStep
+                  << ' ' << w().run().BlockSize;
             EXPECT_EQ(state.str(), expected);
             // The greyed list of the polarity type shows what it found.
             const bool fine = type >= 3 || (type == 2 && before >= 3);
@@ -91,18 +99,18 @@ TEST_F(SettingsTest, TestCdClocksAt44100AndKeepsThe48kChoiceAndARateChangeDropsT
         std::ostringstream out;
         out << "rate " << w().settings().SampleRate << " out " << w().settings().WavOutDevIndex
             << " 48k " << w().mnu48k->isChecked() << w().mnu48k->isEnabled() << " result "
-            << w().run().MeasValid
-            << enabledBits({w().mnuFileSaveAs, w().mnuExport, w().mnuGraphSave});
+            << w().run().MeasValid << " ["
+            << enabledNames({w().mnuFileSaveAs, w().mnuExport, w().mnuGraphSave}) << "]";
         return out.str();
     };
     w().cmdStart->click();
     w().mnu48k->trigger();
-    EXPECT_EQ(state(), "rate 48000 out 0 48k 11 result 0000");
+    EXPECT_EQ(state(), "rate 48000 out 0 48k 11 result 0 []");
     w().cmdStart->click();
     choose(w().cmbWavOutDev, 1);
-    EXPECT_EQ(state(), "rate 44100 out 1 48k 10 result 0000");
+    EXPECT_EQ(state(), "rate 44100 out 1 48k 10 result 0 []");
     choose(w().cmbWavOutDev, 0);
-    EXPECT_EQ(state(), "rate 48000 out 0 48k 11 result 0000");
+    EXPECT_EQ(state(), "rate 48000 out 0 48k 11 result 0 []");
     w().mnu48k->trigger();
     choose(w().cmbWavOutDev, 1);
     expectBoxesAsGolden();
