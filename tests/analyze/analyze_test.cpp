@@ -5,6 +5,7 @@
 #include "analyze/graph_png.h"
 #include "analyze/run.h"
 #include "support/temp_folder.h"
+#include "support/tool_refusal.h"
 #include "support/wav_file.h"
 #include <algorithm>
 #include <cmath>
@@ -114,9 +115,7 @@ TEST_F(AnalyzeTest, RefusalsExitWithTwoAndOneLineAndWriteNothing) {
         {"--export @z.csv --svg @z.csv @good.wav", "dieselbe Datei"},
     };
     for (const auto& [args, message] : rows) {
-        EXPECT_TRUE(Tool(args) == 2 && err.starts_with("terzlab-analyze: ") &&
-                    err.find(message) != std::string::npos && err.find('\n') == err.size() - 1)
-            << args << ": " << err;
+        EXPECT_EQ(RefusalFault(Tool(args), err, "terzlab-analyze", message), "") << args;
         EXPECT_EQ(dir.fileCount(), files) << args;
     }
     EXPECT_EQ(readFile(dir / "good.wav"), before);
@@ -136,8 +135,10 @@ TEST_F(AnalyzeTest, OverloadIsReportedPerChannelAndIsNoError) {
         limit[100] = static_cast<int16_t>(peak > 0 ? 32000 : -32000);
         Stereo("l.wav", over, limit);
         Stereo("r.wav", limit, over);
-        EXPECT_TRUE(Tool("@l.wav") == 0 && err == "OVL left\n") << err;
-        EXPECT_TRUE(Tool("@r.wav") == 0 && err == "OVL right\n") << err;
+        EXPECT_EQ(Tool("@l.wav"), 0);
+        EXPECT_EQ(err, "OVL left\n");
+        EXPECT_EQ(Tool("@r.wav"), 0);
+        EXPECT_EQ(err, "OVL right\n");
         EXPECT_EQ(ReadOct("out.oct").Bands.size(), 134u);
     }
 }
@@ -151,17 +152,13 @@ TEST_F(AnalyzeTest, PictureExportAndSvgBesideTheFile) {
     const std::string oct =
         Analyse("--resolution 3 --png @3.png --export @m.frd --svg @m.svg @pink.wav").Text;
     EXPECT_EQ(Analyse("--resolution 12 --png @12.png @pink.wav", "12.oct").Text, oct);
-    // 587 x 331: the graph's 497 x 297 pixels, its border and the labels around it.
-    const std::string png = readFile(dir / "3.png");
-    EXPECT_EQ(png.substr(0, 24),
-              std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x02\x4b\0\0\x01\x4b", 24));
-    EXPECT_NE(png, readFile(dir / "12.png"));
+    // The picture's size is the shared drawing code's, checked with terzlab-export.
+    EXPECT_NE(readFile(dir / "3.png"), readFile(dir / "12.png"));
 
     const std::string top = "Phase [\xF8]\r\n";
     const std::string bands = oct.substr(oct.find(top) + top.size());
     EXPECT_TRUE(readFile(dir / "m.frd").ends_with(bands));
-    const std::string svg = readFile(dir / "m.svg");
-    EXPECT_TRUE(svg.starts_with("<?xml") && svg.find("<path") != std::string::npos);
+    EXPECT_NE(readFile(dir / "m.svg").find("<path"), std::string::npos);
 }
 
 // The pseudo-noise reads 0 dB from 20 Hz (band 12) to 20 kHz (band 132) as the program shows it.
@@ -234,7 +231,8 @@ TEST_F(AnalyzeTest, ImpedanceTypesReadTheDividerWithTheGivenResistorAndTheWideRa
     };
     for (const auto& [args, value] : rows) {
         const OctFile oct = Analyse(args);
-        EXPECT_TRUE(Has(oct, "Block size\t65536") && Has(oct, "F [Hz]\tImp [Ohm]\tPhase [\xF8]"));
+        EXPECT_TRUE(Has(oct, "Block size\t65536")) << args;
+        EXPECT_TRUE(Has(oct, "F [Hz]\tImp [Ohm]\tPhase [\xF8]")) << args;
         ASSERT_GT(oct.Bands.size(), 100u) << args;
         for (const Band& b : oct.Bands)
             EXPECT_NEAR(b.Value, value, 0.01 * value) << args << ", " << b.Freq;

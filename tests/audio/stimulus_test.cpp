@@ -30,7 +30,10 @@ Bytes wavImage(char bits, int rate, bool extraChunk = false) {
     test::writeWav(dir / "w.wav", samples, 2, rate);
     Bytes b = readFile(dir / "w.wav");
     b[34] = bits;
-    if (extraChunk) b[4] += 12, b.insert(12, Bytes("LIST\4\0\0\0INFO", 12));
+    if (extraChunk) {
+        b[4] += 12; // the RIFF size
+        b.insert(12, Bytes("LIST\4\0\0\0INFO", 12));
+    }
     return b;
 }
 
@@ -83,7 +86,7 @@ int adaptAsOwner(const std::string& path) {
 TEST(StimulusFile, RewritesOnlyTheRateFieldInPlaceOrInACopyAndNeverAProtectedFile) {
     const Folder folder;
     const Bytes original = wavImage(16, 44100);
-    const auto at48k = [](Bytes b) { return b[24] = '\x80', b[25] = '\xBB', b; }; // 0x0000BB80
+    const auto at48k = [](Bytes b) { return b.replace(24, 2, "\x80\xBB"); }; // 0x0000BB80
     const std::string path = folder.write("multi.wav", original);
     for (const auto& [rate, result, bytes] :
          {std::tuple{44100u, RateAdaptResult::Unchanged, original},
@@ -115,8 +118,8 @@ TEST(StimulusFile, RewritesOnlyTheRateFieldInPlaceOrInACopyAndNeverAProtectedFil
         EXPECT_EQ(readFile(installed), shipped);
     }
     const AdaptedStimulus blocked = adaptedCopy(installed, installed, 48000, test::writeFile);
-    EXPECT_TRUE(blocked.result == RateAdaptResult::NotWritable &&
-                blocked.path == installed + "/pseudo.wav");
+    EXPECT_EQ(std::pair(blocked.result, blocked.path),
+              std::pair(RateAdaptResult::NotWritable, installed + "/pseudo.wav"));
 
     ASSERT_TRUE(::geteuid() != 0 || ::chown(path.c_str(), 65534, 65534) == 0);
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
@@ -161,7 +164,9 @@ TEST(SoundFile, IsFoundAcceptedReadWholeAndPlayed) {
 
     const auto sound = readSoundFile(stop);
     ASSERT_TRUE(sound);
-    ASSERT_TRUE(sound->channels == 2 && sound->sampleRate == 44100 && sound->frames() == 100u);
+    ASSERT_EQ(std::tuple(sound->channels, sound->sampleRate, sound->frames()),
+              std::tuple(2, 44100, 100u))
+        << "channels, rate, frames";
     EXPECT_EQ(Bytes(reinterpret_cast<const char*>(sound->samples.data()), 400), image.substr(44));
     EXPECT_FALSE(readSoundFile(folder.file("cut.wav")) || readSoundFile(folder.file("none.wav")));
 
@@ -169,8 +174,10 @@ TEST(SoundFile, IsFoundAcceptedReadWholeAndPlayed) {
     auto card = openVirtualCard();
     card->player->setProgramFolder(folder.dir);
     std::string playing;
-    for (const std::string& name : {std::string("Stop.wav"), std::string("multi.wav"), stop})
-        card->player->playLooped(name), playing += card->bench->playingFile() + "|";
+    for (const std::string& name : {std::string("Stop.wav"), std::string("multi.wav"), stop}) {
+        card->player->playLooped(name);
+        playing += card->bench->playingFile() + "|";
+    }
     card->player->playOnce("Stop.wav ");
     EXPECT_EQ(playing + card->bench->playingFile(), "Stop.wav||" + stop + "|");
 }

@@ -124,7 +124,8 @@ class EnglishTest : public GuiTest {
     }
 
     void restartIn(text::Language language) {
-        fileDialog.reset(), window.reset();
+        fileDialog.reset(); // before the window it belongs to
+        window.reset();
         text::InstallLanguage(language);
         ASSERT_NO_FATAL_FAILURE(loadWithProgramStimuli());
         choose(window->cmbMeasType, meas::kImpedanceTwoChannel);

@@ -124,7 +124,8 @@ TEST_F(TsDialogTest, BenchLoudspeakerWithAddedMassModelCurveAndCopiedTable) {
     dialog->close();
     EXPECT_EQ(modelPixels(), 0) << "the model goes with the dialog";
     EXPECT_NE(open(), dialog) << "the closed dialog only waits for its deletion";
-    EXPECT_TRUE(modelPixels() > 0 && boxes.boxes().empty());
+    EXPECT_GT(modelPixels(), 0);
+    EXPECT_TRUE(boxes.boxes().empty());
 }
 
 // A comparison curve without an evaluable resonance gets the reason (each reason is the

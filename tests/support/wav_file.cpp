@@ -13,9 +13,20 @@ void writeWav(const std::string& path, const std::vector<int16_t>& samples, int 
             bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
     };
     const auto dataBytes = static_cast<uint32_t>(samples.size() * 2);
-    bytes += "RIFF", put(36 + dataBytes, 4), bytes += "WAVEfmt ", put(16, 4), put(1, 2);
-    put(channels, 2), put(rate, 4), put(rate * channels * 2, 4), put(channels * 2, 2), put(16, 2);
-    bytes += "data", put(dataBytes, 4);
+    bytes += "RIFF";
+    put(36 + dataBytes, 4);
+    bytes += "WAVEfmt ";
+    // The format chunk's size, PCM, channels, rate, bytes per second, per frame, bits.
+    for (const auto& [value, size] : {std::pair{16, 4},
+                                      {1, 2},
+                                      {channels, 2},
+                                      {rate, 4},
+                                      {rate * channels * 2, 4},
+                                      {channels * 2, 2},
+                                      {16, 2}})
+        put(value, size);
+    bytes += "data";
+    put(dataBytes, 4);
     for (const int16_t sample : samples)
         put(static_cast<uint16_t>(sample), 2);
     std::ofstream out(path, std::ios::binary);

@@ -22,7 +22,8 @@ std::vector<int16_t> readStimulus(const std::string& name) {
     std::memcpy(x.data(), bytes.data() + std::min<std::size_t>(44, bytes.size()), 2 * x.size());
     const test::TempFolder dir;
     test::writeWav(dir / "w.wav", x, 2, 44100);
-    EXPECT_TRUE(bytes.size() % 4 == 0 && test::readFile(dir / "w.wav") == bytes) << name;
+    EXPECT_EQ(bytes.size() % 4, 0u) << name << ": whole stereo frames";
+    EXPECT_TRUE(test::readFile(dir / "w.wav") == bytes) << name << ": written as the tests write";
     return x;
 }
 
@@ -53,7 +54,8 @@ TEST(StimulusFiles, AreCanonicalEqualChannelWavsOfWholePeriodsAndTheirLevel) {
         const std::vector<int16_t> both = readStimulus(name), x = channel(both, 0);
         EXPECT_EQ(x, channel(both, 1));
         ASSERT_TRUE(x.size() > 3 * 44100 && x.size() < 8 * 44100) << x.size();
-        EXPECT_TRUE(x.size() % period == 0 && std::equal(x.begin() + period, x.end(), x.begin()));
+        EXPECT_EQ(x.size() % period, 0u);
+        EXPECT_TRUE(std::equal(x.begin() + period, x.end(), x.begin())) << "periodic";
         if (std::isnan(levelDb)) continue;
         int rising = 0; // one cycle per period, not a harmonic of a longer one
         for (std::size_t n = 1; n <= period; ++n)
@@ -63,8 +65,8 @@ TEST(StimulusFiles, AreCanonicalEqualChannelWavsOfWholePeriodsAndTheirLevel) {
         EXPECT_NEAR(20 * std::log10(rms(x, period) * std::sqrt(2.0) / 32768), levelDb, 0.01);
     }
     const std::vector<int16_t> stop = readStimulus("Stop.wav"); // short: the stop returns soon
-    EXPECT_TRUE(stop.size() <= 2 * 44100u / 5 &&
-                std::all_of(stop.begin(), stop.end(), [](int16_t s) { return s == 0; }));
+    EXPECT_LE(stop.size(), 2 * 44100u / 5);
+    EXPECT_EQ(std::count(stop.begin(), stop.end(), 0), std::ssize(stop)) << "silence";
 }
 
 // The 33.5-dB level offset of the level display rests on this figure. A block that starts inside
@@ -96,7 +98,9 @@ TEST(StimulusFiles, MultiSineCarriesPowerOnExactlyTheImpedanceBins) {
     for (int k = 1; k < 32768; ++k) {
         const double p = SeparateChannels(fft, k).P1();
         ASSERT_TRUE(bins.count(k) != 0 || p < 1e-9) << "bin " << k << ": " << p;
-        if (bins.count(k) != 0) lowest = std::min(lowest, p), highest = std::max(highest, p);
+        if (bins.count(k) == 0) continue;
+        lowest = std::min(lowest, p);
+        highest = std::max(highest, p);
     }
     EXPECT_LT(10 * std::log10(highest / lowest), 0.1); // all tones equal
     EXPECT_GT(lowest, 1e-4);
