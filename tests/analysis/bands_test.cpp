@@ -33,22 +33,6 @@ TEST(BandTable, GridsAt44100And48000) {
     EXPECT_EQ(at48.bands.Table.BandBin[134], 32767); // clamped to the lower half spectrum
 }
 
-// A later block with the count back at 0 replaces the means instead of averaging; a silent
-// divisor leaves the mean without a value until the count restarts.
-TEST(BandAnalysis, TransferRatioExchangeAndSilentDivisor) {
-    Rig rig(meas::kLevelTwoChannel);
-    const auto ratio = [&rig](bool exchange, double right, int16_t count) {
-        rig.in.ExchangeChannel = exchange;
-        rig.in.AvgCount = count;
-        rig.impulses(20000, right);
-        return rig.row(3, 60);
-    };
-    EXPECT_NEAR(ratio(false, 10000, 0), 4.0, 1e-6);
-    EXPECT_NEAR(ratio(true, 10000, 0), 0.25, 1e-6);
-    EXPECT_EQ(ratio(false, 0, 0), kNoValue);
-    EXPECT_EQ(ratio(false, 10000, 1), kNoValue);
-}
-
 // The divider's answers and phase over the whole grid are pinned end to end by terzlab-analyze;
 // here the limits: equal channels, exchanged wiring, no signal.
 TEST(BandAnalysis, TwoChannelImpedanceOpenCircuitExchangeAndSilence) {

@@ -93,14 +93,15 @@ template <typename T> bool sameBits(const std::vector<T>& a, const std::vector<T
     return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0;
 }
 
+// The first is silent on the right: the ratio has no value, and keeps none while the count runs.
 std::vector<std::vector<int16_t>> testBlocks(int32_t n) {
     using test::stereoBlock;
     const auto fullScale = [](int32_t i) { return i % 3 == 0 ? 32767.0 : -32768.0; };
     return {
-        test::noiseBlock(n, 5),
-        stereoBlock(n, test::cosineOnBin(n, 372, 32767), test::cosineOnBin(n, 1001, 20000.4)),
         stereoBlock(
             n, [](int32_t i) { return 30000 * std::sin(0.0123 * i); }, test::kSilence),
+        test::noiseBlock(n, 5),
+        stereoBlock(n, test::cosineOnBin(n, 372, 32767), test::cosineOnBin(n, 1001, 20000.4)),
         stereoBlock(n, fullScale, [](int32_t i) { return i % 2 ? 32767.0 : -32768.0; }),
     };
 }
@@ -124,13 +125,17 @@ constexpr BandAnalysisInputs kSteps[] = {
 };
 
 // The level types' band step is rearranged for speed and must give the same bits; the
-// impedances, worked out by the reference in complex arithmetic, agree to rounding.
+// impedances, worked out by the reference in complex arithmetic, agree to rounding (a phase
+// near 180 degrees may come out a turn apart).
 void expectSameResults(const BandResults& fast, const BandResults& slow, bool sameBits) {
     ASSERT_EQ(fast.Cells.size(), slow.Cells.size());
     for (size_t i = 0; i < fast.Cells.size(); ++i) {
         const double tolerance = sameBits ? 0.0 : 1e-9 * std::max(1.0, std::abs(slow.Cells[i]));
-        ASSERT_NEAR(fast.Cells[i], slow.Cells[i], tolerance)
-            << "row " << i / fast.BandCount << " band " << i % fast.BandCount;
+        const bool phase = !sameBits && i / fast.BandCount == 4;
+        const double apart = fast.Cells[i] - slow.Cells[i];
+        ASSERT_NEAR(phase ? std::remainder(apart, 360.0) : apart, 0.0, tolerance)
+            << "row " << i / fast.BandCount << " band " << i % fast.BandCount << ": "
+            << fast.Cells[i] << " against " << slow.Cells[i];
     }
 }
 

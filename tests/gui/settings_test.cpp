@@ -26,28 +26,19 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
     w().hooks.loadedCurveType = [](int slot) {
         return std::array{kCurveSensor, kCurveLevel, kCurveImpedance}[slot];
     };
-    // The enabled loads, channels, exchange, level, resolution, display, save and curve boxes
-    // (of a sensor, a level and an impedance curve); the axis and the block.
-    const std::string loads = "mnuLoadCorr mnuLoadRef mnuLoadComp",
-                      channels = "optChannel_0 optChannel_1";
-    const std::tuple<int, int, std::string> cases[] = {
-        {0, kFrequencyView,
-         loads + " " + channels +
-             " mnuLevel cmbFreqRes cmbDisplay chkLoaded_0 chkLoaded_1 | 0/-100/20 16384"},
-        {1, kFrequencyView,
-         loads +
-             " mnuXchan mnuLevel cmbFreqRes cmbDisplay chkLoaded_0 chkLoaded_1 | 0/-100/20 16384"},
-        {1, kTimeView, channels + " mnuXchan mnuLevel cmbDisplay | 100/-100/20 16384"},
-        {2, kTimeView, channels + " | 100/-100/20 8192"},
-        {3, kFrequencyView,
-         "mnuLoadComp " + channels + " cmbDisplay chkLoaded_2 | 0/-100/20 65536"},
-        {4, kFrequencyView,
-         "mnuLoadRef mnuLoadComp mnuXchan cmbDisplay chkLoaded_1 chkLoaded_2 | 20/0/4 65536"},
-        // No curve is loaded in the time view, whatever the type.
-        {3, kTimeView, channels + " cmbDisplay | 100/-100/20 65536"},
-        {4, kTimeView, channels + " mnuXchan cmbDisplay | 100/-100/20 65536"},
-    };
-    for (const auto& [type, display, expected] : cases)
+    // Per type and view, in tests/data/type_controls.txt: the enabled loads, channels,
+    // exchange, level, resolution, display, save and curve boxes (of a sensor, a level and an
+    // impedance curve); the axis and the block. No curve is loaded in the time view.
+    std::string shown;
+    for (const auto& [type, display] : {std::pair{0, kFrequencyView},
+                                        {1, kFrequencyView},
+                                        {1, kTimeView},
+                                        {2, kTimeView},
+                                        {3, kFrequencyView},
+                                        {4, kFrequencyView},
+                                        {3, kTimeView},
+                                        {4, kTimeView}}) {
+        std::string first; // the state after type 0
         for (const int before : {0, 1, 2, 3, 4}) {
             choose(w().cmbMeasType, 0);
             choose(w().cmbFreqRes, 0);
@@ -57,14 +48,16 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
             SCOPED_TRACE(testing::Message() << "type " << type << " after " << before);
             const AxisRange& axis = w().run().Range;
             std::ostringstream state;
-            state << enabledNames({w().mnuLoadCorr, w().mnuLoadRef, w().mnuLoadComp,
+            state << "type " << type << (display == kTimeView ? ", time: " : ", frequency: ")
+                  << enabledNames({w().mnuLoadCorr, w().mnuLoadRef, w().mnuLoadComp,
                                    w().optChannel[0], w().optChannel[1], w().mnuXchan,
                                    w().mnuLevel->menuAction(), w().cmbFreqRes, w().cmbDisplay,
                                    w().mnuFileSaveAs, w().chkLoaded[0], w().chkLoaded[1],
                                    w().chkLoaded[2]})
-                  << " | " << axis.RangeTop << '/' << axis.RangeBottom << '/' << axis.RangeStep
-                  << ' ' << w().run().BlockSize;
-            EXPECT_EQ(state.str(), expected);
+                  << " | axis " << axis.RangeTop << '/' << axis.RangeBottom << '/' << axis.RangeStep
+                  << ", block " << w().run().BlockSize << '\n';
+            if (before == 0) shown += first = state.str();
+            EXPECT_EQ(state.str(), first);
             // The greyed list of the polarity type shows what it found.
             const bool fine = type >= 3 || (type == 2 && before >= 3);
             EXPECT_EQ(std::tuple(w().cmbDisplay->currentIndex(), w().cmbFreqRes->currentIndex(),
@@ -72,6 +65,8 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
                       std::tuple(display, fine ? 2 : 0, 0));
             EXPECT_TRUE(type != 2 || w().chkAvgType->text() == "Stop &nach 4 Messungen");
         }
+    }
+    expectGoldenFile("type_controls.txt", shown);
 }
 
 // A ticked reference box that the type has greyed (an impedance curve under a level

@@ -112,7 +112,7 @@ void analyseTwoChannelImpedance(BandState& s, const FftState& fft, const BandAna
         } else if (!equalLevels && source != across) {
             const Spectrum z = static_cast<double>(in.SeriesResistor) * across / (source - across);
             ohm = std::abs(z);
-            degrees = std::arg(z) * 180 / std::numbers::pi;
+            degrees = ohm == 0 ? 0 : std::arg(z) * 180 / std::numbers::pi; // not arg(-0) = 180
             if (degrees <= -180) degrees += 360;
         }
         r(3, b) = mean(r(3, b), ohm, in.AvgCount);
