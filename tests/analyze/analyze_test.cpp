@@ -3,9 +3,10 @@
 // stimuli, the tool runs in process on a folder of the test's own, its files are read back.
 #include "analysis/bands.h"
 #include "analyze/graph_png.h"
+#include "analyze/options.h"
 #include "analyze/run.h"
 #include "support/temp_folder.h"
-#include "support/tool_refusal.h"
+#include "support/transcript.h"
 #include "support/wav_file.h"
 #include <algorithm>
 #include <cmath>
@@ -87,7 +88,8 @@ class AnalyzeTest : public ::testing::Test {
     const Samples pseudo = Period("pseudo.wav", 16384);
 };
 
-// Every refusal: exit status 2, one line on stderr naming the fault, and no file written.
+// Every refusal (tests/data/analyze_refusals.txt): exit status 2, one line on stderr naming the
+// fault, and no file written.
 TEST_F(AnalyzeTest, RefusalsExitWithTwoAndOneLineAndWriteNothing) {
     writeWav(dir / "good.wav", Samples(2 * 16384 * 2 + 10, 100), 2);
     writeWav(dir / "slow.wav", Samples(2 * 16384 * 2, 100), 2, 22050);
@@ -95,29 +97,17 @@ TEST_F(AnalyzeTest, RefusalsExitWithTwoAndOneLineAndWriteNothing) {
     std::ofstream(dir / "bad.SEN") << "Title\tkein Kopf\r\n";
     const std::string before = readFile(dir / "good.wav");
     const std::size_t files = dir.fileCount();
-    const std::pair<const char*, const char*> rows[] = {
-        {"--fast @good.wav", "Unbekannte Option: --fast"},
-        {"--type 2 @good.wav", "Polungsmessung"},
-        {"--rv 0 @good.wav", "--rv"},
-        {"@good.wav --title", "--title erwartet einen Wert"},
-        {"--type 3 @good.wav", "2. Teils"},
-        {"--type 4 --sensor @bad.SEN @good.wav", "nur bei --type 0 und 1"},
-        {"@bad.SEN", "fehlt oder ist nicht lesbar"},
-        {"@slow.wav", "22050 Hz"},
-        {"@short.wav", "zu kurz"},
-        {"--skip 1 --blocks 2 @good.wav", "zu kurz"},
-        {"--sensor @bad.SEN @good.wav", "keine Sensorkompensationsdatei"},
-        {"--reference " TERZLAB_TEST_DATA "/oct_start_two_fields.OCT @good.wav",
-         "falsche Startzeile"},
-        {"--out @good.wav @good.wav", "überschreiben"},
-        {"--type 4 --export @z.frd @good.wav", "nicht als FRD"},
-        {"--export @z.txt @good.wav", ".frd, .zma und .csv"},
-        {"--export @z.csv --svg @z.csv @good.wav", "dieselbe Datei"},
-    };
-    for (const auto& [args, message] : rows) {
-        EXPECT_EQ(RefusalFault(Tool(args), err, "terzlab-analyze", message), "") << args;
+    const auto refused = [&](const std::string& args) {
+        const int status = Tool(args);
         EXPECT_EQ(dir.fileCount(), files) << args;
-    }
+        return "exit " + std::to_string(status) + ": " + err;
+    };
+    EXPECT_EQ(Replayed(TERZLAB_TEST_DATA "/analyze_refusals.txt",
+                       {{"<data>", TERZLAB_TEST_DATA},
+                        {"<folder>", dir.path().string()},
+                        {"<usage>", std::string(analyze::kUsage)}},
+                       refused),
+              readFile(TERZLAB_TEST_DATA "/analyze_refusals.txt"));
     EXPECT_EQ(readFile(dir / "good.wav"), before);
     // The executable itself, as a script sees it.
     const std::string call = std::string(TERZLAB_BIN_DIR) + "/terzlab-analyze --out " +

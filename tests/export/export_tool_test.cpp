@@ -7,7 +7,7 @@
 #include "picture.h"
 #include "run_export.h"
 #include "support/temp_folder.h"
-#include "support/tool_refusal.h"
+#include "support/transcript.h"
 #include <QImage>
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -49,24 +49,19 @@ struct Folder : test::TempFolder {
     std::string err;
 };
 
+// Every refusal as tests/data/export_refusals.txt has it, and no file written.
 TEST(ExportTool, RefusalsExitWithOneLineAndWriteNothing) {
     Folder dir;
     const std::size_t files = dir.fileCount();
-    const std::pair<const char*, const char*> rows[] = {
-        {"@imp.oct @x.frd", "nicht als FRD"},
-        {"@level.oct @x.zma", "nicht als ZMA"},
-        {"@level.oct @x.txt", "Unbekannte Endung"},
-        {TERZLAB_TEST_DATA "/oct_no_resolution.OCT @x.csv", "Oktav-Auflösung"},
-        {"@none.oct @x.csv", "fehlt oder ist nicht lesbar"},
-        {"@level.oct @no/x.svg", "konnte nicht geschrieben werden"},
-        {"--resolution 3 @level.oct @x.frd", "nur für Bilder"},
-        {"--comparison @imp.oct @level.oct @x.svg", "andere Messart"},
-    };
-    for (const auto& [args, message] : rows) {
-        EXPECT_EQ(test::RefusalFault(dir.Export(args), dir.err, "terzlab-export", message), "")
-            << args;
+    const auto refused = [&](const std::string& args) {
+        const int status = dir.Export(args);
         EXPECT_EQ(dir.fileCount(), files) << args;
-    }
+        return "exit " + std::to_string(status) + ": " + dir.err;
+    };
+    EXPECT_EQ(test::Replayed(TERZLAB_TEST_DATA "/export_refusals.txt",
+                             {{"<data>", TERZLAB_TEST_DATA}, {"<folder>", dir.path().string()}},
+                             refused),
+              test::readFile(TERZLAB_TEST_DATA "/export_refusals.txt"));
 }
 
 // Points of the longest path stroked in each colour.

@@ -39,7 +39,7 @@ class RunTest : public GuiTest {
     void SetUp() override { ASSERT_TRUE(load()); }
 };
 
-TEST_F(RunTest, StopModeCapturesSettlingAndCountContinuousModeCountsOnUntilEsc) {
+TEST_F(RunTest, StopAndContinuousModesCountAQueuedStartIsIgnoredAndTheResultIsWrittenOut) {
     recordCaptions();
     EXPECT_FALSE(window->mnuExport->isEnabled());
     startRun(0);

@@ -5,8 +5,9 @@
 #include "analyze/run.h"
 #include "audio/virtual/divider_model.h"
 #include "support/temp_folder.h"
-#include "support/tool_refusal.h"
+#include "support/transcript.h"
 #include "support/wav_file.h"
+#include "ts/ts_options.h"
 #include "ts/ts_run.h"
 
 #include <cmath>
@@ -150,21 +151,15 @@ TEST(TsOptions, RefusalsExitWithOneLineAndPrintNoValuesAndAGivenReReplacesTheFit
     WriteOct(dir / "level.oct", {6, 0.5e-3, 0.05, 40, 4, 0.5}, "Autopower Spectrum [dB]");
     WriteOct(dir / "flat.oct", {8, 0, 0, 40, 4, 1e9}, "Impedance Spectrum [Ohm]");
     WriteOct(dir / "low.oct", {6, 0.5e-3, 0.05, 9, 4, 0.5}, "Impedance Spectrum [Ohm]");
-    const std::pair<const char*, const char*> rows[] = {
-        {"--fast @good.oct", "Unbekannte Option: --fast"},
-        {"--re 0 @good.oct", "Ungültiger Wert für --re"},
-        {"--added-mass 10 @good.oct", "braucht die Messung mit Zusatzmasse"},
-        {"@none.oct", "fehlt oder ist nicht lesbar"},
-        {"@level.oct", "keine Impedanzmessung"},
-        {"@flat.oct", "keine Resonanzspitze"},
-        {"@low.oct", "am Rand des Messbereichs"},
-        {"--added-mass 5 --loaded @good.oct @good.oct", "nicht tiefer"},
-    };
     std::string out, err;
-    for (const auto& [args, message] : rows) {
-        EXPECT_EQ(RefusalFault(RunTs(dir, args, out, err), err, "terzlab-ts", message), "") << args;
-        EXPECT_EQ(out, "") << args;
-    }
+    const auto refused = [&](const std::string& args) {
+        const int status = RunTs(dir, args, out, err);
+        return "exit " + std::to_string(status) + ": " + out + err;
+    };
+    EXPECT_EQ(Replayed(TERZLAB_TEST_DATA "/ts_refusals.txt",
+                       {{"<folder>", dir.path().string()}, {"<usage>", std::string(ts::kTsUsage)}},
+                       refused),
+              readFile(TERZLAB_TEST_DATA "/ts_refusals.txt"));
     ASSERT_EQ(RunTs(dir, "--re 6.6 @good.oct", out, err), ts::kExitOk) << err;
     EXPECT_NE(out.find("\nRe_ohm=6.6"), std::string::npos) << out;
 }
