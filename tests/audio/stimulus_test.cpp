@@ -47,18 +47,19 @@ struct Folder : test::TempFolder {
     const std::string dir = path().string();
 };
 
+// Only type 0 calibrates with a sine; the level options past 1 % stay at 1 %.
 TEST(StimulusChoice, PicksTheFileOfTheTypeAndTheRealTimeCheckOverridesAll) {
     const std::pair<StimulusChoice, const char*> cases[] = {
-        {{0, false, 1, 0, false}, "pseudo.wav"},
-        {{1, true, 0, 0, false}, "pseudo.wav"}, // only type 0 calibrates
-        {{2, false, 1, 0, false}, "pulse.wav"},
-        {{3, false, 1, 0, false}, "multi.wav"},
-        {{0, true, 0, 0, false}, "Sin_0050_100.wav"},
-        {{0, true, 0, 1, false}, "Sin_0050_010.wav"},
-        {{0, true, 1, 2, false}, "Sin_1000_001.wav"},
-        {{0, true, 1, 9, false}, "Sin_1000_001.wav"}, // never the loudest by mistake
-        {{3, false, 1, 0, true}, "check.wav"},
-        {{5, false, 1, 0, false}, ""},
+        {{.measType = 0}, "pseudo.wav"},
+        {{.measType = 1, .calibrationRun = true, .calibFreqOption = 0}, "pseudo.wav"}, // no sine
+        {{.measType = 2}, "pulse.wav"},
+        {{.measType = 3}, "multi.wav"},
+        {{.calibrationRun = true, .calibFreqOption = 0}, "Sin_0050_100.wav"},
+        {{.calibrationRun = true, .calibFreqOption = 0, .calibLevelOption = 1}, "Sin_0050_010.wav"},
+        {{.calibrationRun = true, .calibLevelOption = 2}, "Sin_1000_001.wav"},
+        {{.calibrationRun = true, .calibLevelOption = 9}, "Sin_1000_001.wav"},
+        {{.measType = 3, .timeCheck = true}, "check.wav"},
+        {{.measType = 5}, ""},
     };
     for (const auto& [choice, file] : cases)
         EXPECT_EQ(stimulusFileName(choice), file) << choice.measType;

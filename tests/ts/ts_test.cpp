@@ -147,10 +147,14 @@ void WriteOct(const std::string& path, const DriverModel& d, const char* result)
 // fit finds Re well enough on its own).
 TEST(TsOptions, RefusalsExitWithOneLineAndPrintNoValuesAndAGivenReReplacesTheFit) {
     TempFolder dir;
-    WriteOct(dir / "good.oct", {6, 0.5e-3, 0.05, 40, 4, 0.5}, "Impedance Spectrum [Ohm]");
-    WriteOct(dir / "level.oct", {6, 0.5e-3, 0.05, 40, 4, 0.5}, "Autopower Spectrum [dB]");
-    WriteOct(dir / "flat.oct", {8, 0, 0, 40, 4, 1e9}, "Impedance Spectrum [Ohm]");
-    WriteOct(dir / "low.oct", {6, 0.5e-3, 0.05, 9, 4, 0.5}, "Impedance Spectrum [Ohm]");
+    const DriverModel good{.Re = 6, .Le = 0.5e-3, .G2 = 0.05, .Fs = 40, .Qms = 4, .Qes = 0.5};
+    const DriverModel flat{.Re = 8, .Fs = 40, .Qms = 4, .Qes = 1e9}; // no resonance peak
+    DriverModel low = good;                                          // one below the file's
+    low.Fs = 9;
+    WriteOct(dir / "good.oct", good, "Impedance Spectrum [Ohm]");
+    WriteOct(dir / "level.oct", good, "Autopower Spectrum [dB]");
+    WriteOct(dir / "flat.oct", flat, "Impedance Spectrum [Ohm]");
+    WriteOct(dir / "low.oct", low, "Impedance Spectrum [Ohm]");
     std::string out, err;
     const auto refused = [&](const std::string& args) {
         const int status = RunTs(dir, args, out, err);
