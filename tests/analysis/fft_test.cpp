@@ -1,7 +1,8 @@
 // The whole per-block pipeline (window, transform, channel powers, band sums, running means and
 // display values) against a slow reference written independently in double precision; and the
-// fast transform and band step against the straightforward ones: the same bits, not merely
-// close values, for every window, measurement type and sample rate, on both kernel sets.
+// fast transform and band step against the straightforward ones, for every window, measurement
+// type and sample rate, on both kernel sets: the same bits, not merely close values, for the
+// transform and the level bands.
 #include "analysis/constants.h"
 #include "analysis/display_range.h"
 #include "analysis/meas_type.h"

@@ -4,6 +4,7 @@
 #include "files/atomic_write.h"
 #include "files/disp_oct.h"
 #include "files/measurement_writer.h"
+#include "files/support.h"
 #include "picture.h"
 #include "run_export.h"
 #include "support/temp_folder.h"
@@ -30,12 +31,9 @@ struct Folder : test::TempFolder {
         Measurement("imp.oct", meas::kImpedanceTwoChannel, 6.0);
     }
     void Measurement(const std::string& name, int16_t type, double base) {
-        BandState bands;
-        bands.Table.LastBand = 134;
-        for (int b = 0; b <= 135; ++b) {
-            bands.Table.BandFreq.push_back(NominalBandFreq(b));
-            bands.BandValue.push_back(b % 9 == 4 ? kNoValue : base + 10.0 * std::sin(b / 9.0));
-        }
+        BandState bands = test::Bands(134, 0.0);
+        for (int b = 0; b <= 134; ++b)
+            bands.BandValue[b] = b % 9 == 4 ? kNoValue : base + 10.0 * std::sin(b / 9.0);
         ASSERT_TRUE(
             ReplaceFile(path() / name, MeasurementFileText({.MeasTypeIndex = type}, bands)));
     }
