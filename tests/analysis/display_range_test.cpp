@@ -18,7 +18,7 @@ BandState filled(int row, double value, int16_t type = meas::kLevelOneChannel) {
 }
 
 CorrectionCurve flatCurve(float amp, int16_t type = 1) {
-    CorrectionCurve c{{}, {}, {}, type, 1, 135};
+    CorrectionCurve c{.CurveType = type, .CurveLoaded = 1, .CurveCount = 135};
     c.CurveAmp.fill(amp);
     return c;
 }
@@ -77,7 +77,7 @@ TEST(GetDbRange, ImpedancePassesTheResolutionStepUnchanged) {
         .MeasTypeIndex = meas::kImpedanceTwoChannel, .MeasValid = true, .FreqResIndex = 0};
     AxisRange range;
     EXPECT_EQ(GetDbRange(s, in, true, range).Min, 0.0f);
-    EXPECT_TRUE(s.BandValue[1] == 4.0 && s.BandValue[2] == kOpenCircuit);
+    EXPECT_EQ(std::pair(s.BandValue[1], s.BandValue[2]), std::pair(4.0, kOpenCircuit));
     EXPECT_EQ(test::Axis(range), (std::vector{1000, 0, 200}));
 }
 

@@ -80,7 +80,8 @@ TEST(PortAudioCard, EnumeratesWithoutACardAndRefusesWhatIsNotThere) {
         EXPECT_EQ(card->devices->outputCaps(i).name.back(), '\0');
     EXPECT_EQ(card->devices->inputCaps(inputs).formats, 0u);
 
-    EXPECT_TRUE(card->capture->open(inputs, WaveFormat{}) != 0 && !card->capture->isOpen());
+    EXPECT_NE(card->capture->open(inputs, WaveFormat{}), 0);
+    EXPECT_FALSE(card->capture->isOpen());
     WaveHeader header;
     EXPECT_EQ(card->capture->waitDone(header, 0.01), WaitResult::DeviceGone);
     card->capture->reset();

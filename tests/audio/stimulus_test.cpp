@@ -30,7 +30,10 @@ Bytes wavImage(char bits, int rate, bool extraChunk = false) {
     test::writeWav(dir / "w.wav", samples, 2, rate);
     Bytes b = readFile(dir / "w.wav");
     b[34] = bits;
-    if (extraChunk) b[4] += 12, b.insert(12, Bytes("LIST\4\0\0\0INFO", 12));
+    if (extraChunk) {
+        b[4] += 12; // the RIFF size
+        b.insert(12, Bytes("LIST\4\0\0\0INFO", 12));
+    }
     return b;
 }
 
@@ -44,18 +47,19 @@ struct Folder : test::TempFolder {
     const std::string dir = path().string();
 };
 
+// Only type 0 calibrates with a sine; the level options past 1 % stay at 1 %.
 TEST(StimulusChoice, PicksTheFileOfTheTypeAndTheRealTimeCheckOverridesAll) {
     const std::pair<StimulusChoice, const char*> cases[] = {
-        {{0, false, 1, 0, false}, "pseudo.wav"},
-        {{1, true, 0, 0, false}, "pseudo.wav"}, // only type 0 calibrates
-        {{2, false, 1, 0, false}, "pulse.wav"},
-        {{3, false, 1, 0, false}, "multi.wav"},
-        {{0, true, 0, 0, false}, "Sin_0050_100.wav"},
-        {{0, true, 0, 1, false}, "Sin_0050_010.wav"},
-        {{0, true, 1, 2, false}, "Sin_1000_001.wav"},
-        {{0, true, 1, 9, false}, "Sin_1000_001.wav"}, // never the loudest by mistake
-        {{3, false, 1, 0, true}, "check.wav"},
-        {{5, false, 1, 0, false}, ""},
+        {{.measType = 0}, "pseudo.wav"},
+        {{.measType = 1, .calibrationRun = true, .calibFreqOption = 0}, "pseudo.wav"}, // no sine
+        {{.measType = 2}, "pulse.wav"},
+        {{.measType = 3}, "multi.wav"},
+        {{.calibrationRun = true, .calibFreqOption = 0}, "Sin_0050_100.wav"},
+        {{.calibrationRun = true, .calibFreqOption = 0, .calibLevelOption = 1}, "Sin_0050_010.wav"},
+        {{.calibrationRun = true, .calibLevelOption = 2}, "Sin_1000_001.wav"},
+        {{.calibrationRun = true, .calibLevelOption = 9}, "Sin_1000_001.wav"},
+        {{.measType = 3, .timeCheck = true}, "check.wav"},
+        {{.measType = 5}, ""},
     };
     for (const auto& [choice, file] : cases)
         EXPECT_EQ(stimulusFileName(choice), file) << choice.measType;
@@ -83,7 +87,7 @@ int adaptAsOwner(const std::string& path) {
 TEST(StimulusFile, RewritesOnlyTheRateFieldInPlaceOrInACopyAndNeverAProtectedFile) {
     const Folder folder;
     const Bytes original = wavImage(16, 44100);
-    const auto at48k = [](Bytes b) { return b[24] = '\x80', b[25] = '\xBB', b; }; // 0x0000BB80
+    const auto at48k = [](Bytes b) { return b.replace(24, 2, "\x80\xBB"); }; // 0x0000BB80
     const std::string path = folder.write("multi.wav", original);
     for (const auto& [rate, result, bytes] :
          {std::tuple{44100u, RateAdaptResult::Unchanged, original},
@@ -115,8 +119,8 @@ TEST(StimulusFile, RewritesOnlyTheRateFieldInPlaceOrInACopyAndNeverAProtectedFil
         EXPECT_EQ(readFile(installed), shipped);
     }
     const AdaptedStimulus blocked = adaptedCopy(installed, installed, 48000, test::writeFile);
-    EXPECT_TRUE(blocked.result == RateAdaptResult::NotWritable &&
-                blocked.path == installed + "/pseudo.wav");
+    EXPECT_EQ(std::pair(blocked.result, blocked.path),
+              std::pair(RateAdaptResult::NotWritable, installed + "/pseudo.wav"));
 
     ASSERT_TRUE(::geteuid() != 0 || ::chown(path.c_str(), 65534, 65534) == 0);
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
@@ -161,7 +165,9 @@ TEST(SoundFile, IsFoundAcceptedReadWholeAndPlayed) {
 
     const auto sound = readSoundFile(stop);
     ASSERT_TRUE(sound);
-    ASSERT_TRUE(sound->channels == 2 && sound->sampleRate == 44100 && sound->frames() == 100u);
+    ASSERT_EQ(std::tuple(sound->channels, sound->sampleRate, sound->frames()),
+              std::tuple(2, 44100, 100u))
+        << "channels, rate, frames";
     EXPECT_EQ(Bytes(reinterpret_cast<const char*>(sound->samples.data()), 400), image.substr(44));
     EXPECT_FALSE(readSoundFile(folder.file("cut.wav")) || readSoundFile(folder.file("none.wav")));
 
@@ -169,8 +175,10 @@ TEST(SoundFile, IsFoundAcceptedReadWholeAndPlayed) {
     auto card = openVirtualCard();
     card->player->setProgramFolder(folder.dir);
     std::string playing;
-    for (const std::string& name : {std::string("Stop.wav"), std::string("multi.wav"), stop})
-        card->player->playLooped(name), playing += card->bench->playingFile() + "|";
+    for (const std::string& name : {std::string("Stop.wav"), std::string("multi.wav"), stop}) {
+        card->player->playLooped(name);
+        playing += card->bench->playingFile() + "|";
+    }
     card->player->playOnce("Stop.wav ");
     EXPECT_EQ(playing + card->bench->playingFile(), "Stop.wav||" + stop + "|");
 }

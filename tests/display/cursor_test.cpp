@@ -29,9 +29,13 @@ TEST(Cursor, CornersReadTheAxisEndsInBothViewsAndNothingToReadChangesNothing) {
     const double x = FrequencyX(1000.0, in.Width - 1, in.SampleRate);
     EXPECT_NEAR(CursorFrequency(x, in.Width, in.SampleRate), 1000.0, 1e-9);
     // The time view reads percent and milliseconds.
-    in.DisplayIndex = kDisplayTime, in.MeasTypeIndex = meas::kPulse, in.Range = {5, -5, 1};
+    in.DisplayIndex = kDisplayTime;
+    in.MeasTypeIndex = meas::kPulse;
+    in.Range = {5, -5, 1};
     EXPECT_EQ(Caption(699, 0, in), "5,00 % / 23,2 ms");
-    in.MeasTypeIndex = meas::kImpedanceTwoChannel, in.BlockSize = 65536, in.Range = {100, -100, 20};
+    in.MeasTypeIndex = meas::kImpedanceTwoChannel;
+    in.BlockSize = 65536;
+    in.Range = {100, -100, 20};
     EXPECT_EQ(Caption(699, 299, in), "-100,0 % / 1486 ms");
 
     // Nothing to read changes nothing, a comparison curve alone is read.
@@ -53,12 +57,14 @@ TEST(Units, AxisAndCursorAgreeForEveryTypeAndPart) {
     for (const auto& [type, part, name] : cases) {
         SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(part));
         graphtest::Graph g;
-        g.frame.MeasTypeIndex = type, g.frame.ImpedancePart = part;
+        g.frame.MeasTypeIndex = type;
+        g.frame.ImpedancePart = part;
         DisplayInit(g.graph, g.window, g.frame, true);
         const std::string unit = std::string(" ") + name + " ";
         EXPECT_NE(g.Labels().back().find(unit), std::string::npos);
         CursorInputs in = kSpectrum;
-        in.MeasTypeIndex = type, in.ImpedancePart = part;
+        in.MeasTypeIndex = type;
+        in.ImpedancePart = part;
         EXPECT_NE(Caption(10, 10, in).find(unit + "/ "), std::string::npos);
     }
 }
@@ -68,8 +74,18 @@ TEST(Units, AxisAndCursorAgreeForEveryTypeAndPart) {
 TEST(CurveReadout, ReadsTheNearestValuedBandWithItsPhase) {
     const std::vector<double> freq{63.0957, 125.893, 1000.0, 10000.0};
     const std::vector<double> value{-2.414, kNoValue, -20.0, -60.0};
-    CorrectionCurve comparison{{100.0f, 1000.0f}, {-1.0f, -30.0f}, {}, 2, 1, 2};
-    CurveReadoutInputs in{700, 44100, freq, value, 3, true, &comparison, false, ","};
+    CorrectionCurve comparison{.CurveFreq = {100.0f, 1000.0f},
+                               .CurveAmp = {-1.0f, -30.0f},
+                               .CurveType = 2,
+                               .CurveLoaded = 1,
+                               .CurveCount = 2};
+    CurveReadoutInputs in{.Width = 700,
+                          .BandFreq = freq,
+                          .BandValue = value,
+                          .LastBand = 3,
+                          .MeasValid = true,
+                          .Comparison = &comparison,
+                          .DecimalSeparator = ","};
     const std::tuple<double, const char*, const char*> cases[] = {
         {63.0, "Messung: 63,1 Hz  -2,41 dB", "Vergleich: 100 Hz  -1,00 dB"},
         {125.0, "Messung: 63,1 Hz  -2,41 dB", "Vergleich: 100 Hz  -1,00 dB"},
@@ -84,7 +100,9 @@ TEST(CurveReadout, ReadsTheNearestValuedBandWithItsPhase) {
             << "the legend line's value, as the readout has it";
     }
     const std::vector<double> phase{-45.04, 0.0, 12.0, 0.0};
-    in.BandPhase = phase, in.ComparisonPhase = true, in.Ohm = true;
+    in.BandPhase = phase;
+    in.ComparisonPhase = true;
+    in.Ohm = true;
     comparison.CurvePhase = {30.0f, static_cast<float>(kNoValue)};
     const CurveReadoutText withPhase = CurveReadout(0, in);
     EXPECT_EQ(withPhase.MeasuredCaption, "Messung: 63,1 Hz  -2,41 Ohm  -45,0\u00B0");

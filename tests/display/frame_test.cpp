@@ -46,8 +46,10 @@ TEST(Frame, FrequencyAndLevelLabelsAndAGridRedrawThatKeepsThem) {
 
 TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparator) {
     Graph g;
-    g.frame.DisplayIndex = kDisplayTime, g.frame.MeasTypeIndex = meas::kPulse;
-    g.frame.BlockSize = 8192, g.frame.Range = {100, -100, 20};
+    g.frame.DisplayIndex = kDisplayTime;
+    g.frame.MeasTypeIndex = meas::kPulse;
+    g.frame.BlockSize = 8192;
+    g.frame.Range = {100, -100, 20};
     DisplayInit(g.graph, g.window, g.frame, true);
     const auto labels = g.Labels();
     ASSERT_EQ(labels.size(), 9u + 11u);
@@ -67,7 +69,9 @@ TEST(Frame, LabelsNeverOverlapEachOtherOrAControl) {
         {kDisplayFrequency, meas::kLevelOneChannel, 16384, 5000, true, "20k [Hz]"}};
     for (const auto& [display, type, block, width, button, unitLabel] : rows) {
         Graph g;
-        g.frame.DisplayIndex = display, g.frame.MeasTypeIndex = type, g.frame.BlockSize = block;
+        g.frame.DisplayIndex = display;
+        g.frame.MeasTypeIndex = type;
+        g.frame.BlockSize = block;
         g.frame.Range = display == kDisplayTime ? AxisRange{100, -100, 20} : AxisRange{0, -100, 10};
         g.frame.Graph.Width = width;
         if (button) g.frame.Controls = {autoButton};

@@ -1,6 +1,7 @@
 // The curves on the graph: the spectrum with its comparison curves, legend and phase, and the
 // time view.
 #include "analysis/constants.h"
+#include "analysis/meas_type.h"
 #include "display/curve_colour.h"
 #include "display/spectrum_plot.h"
 #include "display/time_plot.h"
@@ -12,18 +13,24 @@ namespace terzlab {
 namespace {
 
 using Strokes = std::vector<std::vector<int32_t>>; // the ends of each segment
+constexpr int16_t kLevelCurve = static_cast<int16_t>(CurveKind::Level);
+constexpr int16_t kImpedanceCurve = static_cast<int16_t>(CurveKind::Impedance);
 
 struct Spectrum : graphtest::Graph {
     std::vector<double> freq{1000.0, 5000.0, 10000.0};
     std::vector<double> value{-20.0, kNoValue, -60.0};
-    CorrectionCurve comparison{
-        {100.0f, 1000.0f, 10000.0f}, {-20.0f, static_cast<float>(kNoValue), -40.0f}, {}, 1, 1, 3};
-    SpectrumInputs in;
-
-    Spectrum() {
-        in.BandFreq = freq, in.BandValue = value, in.LastBand = 2, in.MeasValid = true;
-        in.CurveColour = kMagenta, in.Comparison = &comparison, in.ComparisonChecked = true;
-    }
+    CorrectionCurve comparison{.CurveFreq = {100.0f, 1000.0f, 10000.0f},
+                               .CurveAmp = {-20.0f, static_cast<float>(kNoValue), -40.0f},
+                               .CurveType = kLevelCurve,
+                               .CurveLoaded = 1,
+                               .CurveCount = 3};
+    SpectrumInputs in{.BandFreq = freq,
+                      .BandValue = value,
+                      .LastBand = 2,
+                      .MeasValid = true,
+                      .CurveColour = kMagenta,
+                      .Comparison = &comparison,
+                      .ComparisonChecked = true};
 
     Strokes Curve(Colour c) {
         DrawSpectrum(graph, window, frame, in);
@@ -42,21 +49,28 @@ TEST(Spectrum, PointsWithoutValueAreBridgedAndTheStampSitsCentredOverAWhiteBox) 
     ASSERT_EQ(s.graph.Boxes.size(), 1u);
     const RecordedBox& box = s.graph.Boxes[0];
     const RecordedText& text = s.graph.Texts.at(0);
-    EXPECT_TRUE(box.colour == kWhite && box.x2 == 700 - box.x1 && box.y2 == 300 - 4);
+    EXPECT_EQ(box.colour, kWhite);
+    EXPECT_EQ(std::pair(box.x2, box.y2), std::pair(700 - box.x1, 300 - 4.0))
+        << "centred, at the foot";
     EXPECT_DOUBLE_EQ(text.x, box.x1);
     EXPECT_DOUBLE_EQ(300 - text.y, 1.2 * s.graph.TextHeight(text.text));
-    EXPECT_TRUE(text.text.starts_with("\u00A9") && text.colour == kLightGrey &&
-                text.font.Size == 14.0);
+    EXPECT_EQ(std::tuple(text.text.substr(0, 2), text.colour, text.font.Size),
+              std::tuple("\u00A9", kLightGrey, 14.0));
 }
 
-// The strokes of a level curve, then of an impedance curve, on measurement types 0 to 4.
+// The measurement types on whose graph a level curve, then an impedance curve is drawn.
 TEST(Spectrum, ComparisonCurveOnlyOnItsOwnKindOfAxis) {
     Spectrum s;
-    std::string drawn;
-    for (int16_t i = 0; i < 10; ++i)
-        s.comparison.CurveType = 1 + i / 5, s.frame.MeasTypeIndex = i % 5,
-        drawn += std::to_string(s.Curve(kBlack).size());
-    EXPECT_EQ(drawn, "1100000011");
+    std::map<int16_t, std::vector<int16_t>> drawnOn;
+    for (const int16_t kind : {kLevelCurve, kImpedanceCurve})
+        for (int16_t type = 0; type < kMeasTypeCount; ++type) {
+            s.comparison.CurveType = kind;
+            s.frame.MeasTypeIndex = type;
+            if (!s.Curve(kBlack).empty()) drawnOn[kind].push_back(type);
+        }
+    EXPECT_EQ(drawnOn[kLevelCurve], (std::vector{meas::kLevelOneChannel, meas::kLevelTwoChannel}));
+    EXPECT_EQ(drawnOn[kImpedanceCurve],
+              (std::vector{meas::kImpedanceOneChannel, meas::kImpedanceTwoChannel}));
 }
 
 // Further comparison curves each get their colour and a legend line, the first one too; one of
@@ -85,9 +99,10 @@ TEST(Spectrum, SixComparisonCurvesInTheirColoursWithALegendLineEach) {
     EXPECT_EQ(texts, (std::vector<std::string>{"Erste", "K0", "K1", "K3"}));
     s.graph.SetFont({"Arial", 10, false}); // the legend's at this width
     const std::string title = cut.substr(0, cut.size() - std::string("  8,14 dB").size());
-    EXPECT_TRUE(cut.starts_with("WWW") && cut.ends_with("\u2026  8,14 dB") &&
-                s.graph.TextWidth(title) <= 700.0 / 3)
+    EXPECT_EQ(cut.substr(0, 3) + "..." + cut.substr(title.size()), "WWW...  8,14 dB")
         << "the value under the pointer is never cut";
+    EXPECT_EQ(title.substr(title.size() - 3), "\u2026");
+    EXPECT_LE(s.graph.TextWidth(title), 700.0 / 3);
     s.in.MoreComparisons.clear();
     EXPECT_EQ(s.Curve(kBlack).size(), 1u) << "the first alone has no legend";
 }
@@ -153,9 +168,10 @@ struct TimeView : graphtest::Graph {
 
     TimeView(int32_t blockSize, double width, int16_t type) : buffer(2 * blockSize) {
         graph.Resize(width, 300);
-        frame.DisplayIndex = kDisplayTime, frame.MeasTypeIndex = type,
+        frame.DisplayIndex = kDisplayTime;
+        frame.MeasTypeIndex = type;
         frame.Range = {100, -100, 20};
-        in = {{}, blockSize, 2, 1, kBlue, 0};
+        in = {.CaptureBuffer = {}, .BlockSize = blockSize, .ActiveChannel = 1};
     }
     std::vector<RecordedSegment> Curve() {
         in.CaptureBuffer = buffer;
@@ -181,7 +197,8 @@ TEST(Time, DecimatedStrokesRunFromGroupMaximumToMinimumAndATruncatedBlockDrawsNo
 
 TEST(Time, PolarityViewDrawsEveryFrameWithThePulseAtAQuarterAndAcrossTheBlockEnd) {
     TimeView v(8192, 497, meas::kPulse);
-    v.in.AlignPosition = 1005, v.buffer[2 * 1005 + 1] = 32767;
+    v.in.AlignPosition = 1005;
+    v.buffer[2 * 1005 + 1] = 32767;
     const auto curve = v.Curve();
     ASSERT_EQ(curve.size(), 1023u);
     // The last stroke ends at the right edge; frame 256 shows the pulse, the next one not.

@@ -65,14 +65,14 @@ TEST(LoadCurve, UnreadableTablesAreReadErrorsThatLeaveTheSlotWithoutValues) {
     for (const auto& [fixture, slot, says] : cases) {
         Loader l;
         EXPECT_FALSE(slot == kSensorSlot ? l.sensor(fixture) : l.fixture(slot, fixture));
-        EXPECT_TRUE(l.only().starts_with("Fehler beim Einlesen: ") &&
-                    l.only().find(says) != std::string::npos)
-            << l.only();
+        EXPECT_EQ(l.only().substr(0, 22), "Fehler beim Einlesen: ") << fixture;
+        EXPECT_NE(l.only().find(says), std::string::npos) << l.only();
         EXPECT_EQ(l.messages.shown.at(0).icon, MsgIcon::Exclamation);
         const auto& amp = l[slot].CurveAmp;
-        EXPECT_TRUE(l[slot].CurveLoaded == 0 && l[slot].CurveType == 0 &&
-                    std::count(amp.begin(), amp.end(), kNoValueSingle) == CorrectionCurve::kEntries)
-            << fixture;
+        EXPECT_EQ(std::tuple(l[slot].CurveLoaded, l[slot].CurveType,
+                             std::count(amp.begin(), amp.end(), kNoValueSingle)),
+                  std::tuple(0, 0, CorrectionCurve::kEntries))
+            << fixture << ": loaded, type, entries without value";
     }
 }
 
@@ -105,7 +105,7 @@ TEST(LoadCurve, OffGridKeysAnywhereAndSurplusLines) {
     for (float amp : offGrid[kReferenceSlot].CurveAmp)
         EXPECT_EQ(amp, kNoValueSingle);
     ASSERT_TRUE(keys.fixture(kReferenceSlot, "oct_header_order.OCT"));
-    EXPECT_TRUE(offGrid.messages.shown.empty() && keys.messages.shown.empty());
+    EXPECT_EQ(offGrid.messages.shown.size() + keys.messages.shown.size(), 0u) << "no warning";
     EXPECT_EQ(keys[kReferenceSlot].CurveTitle, "Erster Titel äöüß°"); // the first wins
     EXPECT_EQ(keys[kReferenceSlot].CurveAmp[40], 5.0f);               // LF line ends
     ASSERT_TRUE(surplus.fixture(kComparisonSlot, "oct_too_many_lines.OCT"));
@@ -138,7 +138,7 @@ TEST(SensorFile, SensitivityBecomesOffsetSubtractedFromEveryBandUnlessNotAboveZe
     EXPECT_DOUBLE_EQ(l.store.SensorOffset, 40.0);
     for (int j = 0; j <= kLastBand; ++j)
         EXPECT_FLOAT_EQ(l[0].CurveAmp[j], -40.0f);
-    EXPECT_TRUE(l[0].CurveFreq[1] == 10.59f && l[0].CurveFreq[42] == 112.2f);
+    EXPECT_EQ(std::pair(l[0].CurveFreq[1], l[0].CurveFreq[42]), std::pair(10.59f, 112.2f));
     ASSERT_TRUE(negative.sensor("sen_sensitivity_negative.SEN"));
     EXPECT_DOUBLE_EQ(negative.store.SensorOffset, 3.0);
     EXPECT_NE(negative.only().find("Empfindlichkeit"), std::string::npos) << negative.only();

@@ -41,7 +41,8 @@ TEST(ExportWriter, SavedFileAndRunGiveTheFilesBandLinesWithoutNoValue) {
         ExportSource saved, run = ExportSourceFor(header, bands, 0);
         std::string error;
         ASSERT_TRUE(ReadExportSource(dir.path() / "m.oct", saved, error)) << error;
-        saved.Date = run.Date = "(date)", saved.MeasTypeIndex = type;
+        saved.Date = run.Date = "(date)";
+        saved.MeasTypeIndex = type;
         EXPECT_EQ(ExportRefusal(format, saved) + ExportRefusal(format, run), "");
         all += ExportText(format, run);
         EXPECT_EQ(ExportText(format, saved), ExportText(format, run)) << type;

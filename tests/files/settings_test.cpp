@@ -36,8 +36,9 @@ TEST(SettingsFile, ASingleKeyChangesOnlyItsSettingAndBadLinesNone) {
     s.SampleRate = 44100;
     EXPECT_TRUE(SameAsStart(s));
     ReadSettings(kDataDir / "def_malformed.def", s);
-    EXPECT_TRUE(s.ExchangeChannel && s.WavOutDevIndex == 1);
-    s.ExchangeChannel = false, s.WavOutDevIndex = 0;
+    EXPECT_EQ(std::pair(s.ExchangeChannel, s.WavOutDevIndex), std::pair(true, int16_t{1}));
+    s.ExchangeChannel = false;
+    s.WavOutDevIndex = 0;
     EXPECT_TRUE(SameAsStart(s));
     ReadSettings(kDataDir / "no_such_file.def", s);
     EXPECT_TRUE(SameAsStart(s));

@@ -97,7 +97,7 @@ TEST_F(CalibDialogTest, AcceptedSineGetsItsCalibValueFromTheVoltageInRange) {
     dialog->optLevel[1]->click();
     QFile::remove(sine("Sin_1000_010.wav"));
     dialog->cmdStartCalib->click();
-    EXPECT_TRUE(dialog->cmdStartCalib->isEnabled() && dialog->cmdEnd->isEnabled());
+    EXPECT_EQ(enabledNames({dialog->cmdStartCalib, dialog->cmdEnd}), "cmdStartCalib cmdEnd");
     EXPECT_FALSE(window->cmdStart->isEnabled());
     dialog->cmdOK->click();
 
@@ -152,10 +152,12 @@ TEST_F(CalibDialogTest, WarningsForTheSignalAndAFailedCalibrationRestoresTheMain
     open();
     EXPECT_EQ(shown(), std::tuple(1, 2, true, 2, kWindowHanning, false, false, 0));
 
-    for (const double k2Db : {25.0, 35.0}) // each result box answered with Abbruch
-        replaceSine(k2Db), measure(MsgAnswer::Cancel);
-    // Nothing accepted; the type stays locked while the dialog calibrates.
-    EXPECT_TRUE(dialog->AcceptedLevel() == 0.0 && !window->cmbMeasType->isEnabled());
+    for (const double k2Db : {25.0, 35.0}) { // each result box answered with Abbruch
+        replaceSine(k2Db);
+        measure(MsgAnswer::Cancel);
+    }
+    EXPECT_EQ(dialog->AcceptedLevel(), 0.0) << "nothing accepted";
+    EXPECT_FALSE(window->cmbMeasType->isEnabled()) << "the type is locked while it calibrates";
 
     dialog->cmdEnd->click();
     expectBoxesAsGolden();
@@ -172,7 +174,7 @@ TEST_F(CalibDialogTest, CancellingTheSummaryDiscardsBothChannels) {
     // The other two captions are checked with the locale in the dialog review.
     EXPECT_EQ(dialog->optFreq[0]->text() + " / " + dialog->optChan[1]->text(),
               "48.46 Hz / Re (-2.25dB)");
-    EXPECT_TRUE(dialog->optChan[0]->isEnabled() && dialog->optChan[1]->isEnabled());
+    EXPECT_EQ(enabledNames({dialog->optChan[0], dialog->optChan[1]}), "optChan_0 optChan_1");
     boxes.answerNext(MsgAnswer::Cancel);
     dialog->cmdEnd->click();
     expectBoxesAsGolden(); // the summary of both channels
@@ -238,7 +240,7 @@ TEST_F(LevelDialogTest, TotalFollowsValidFieldsAndAbbruchLeavesTheCorrections) {
 
     dialog->cmdCancel->click();
     platform::letEventsRun();
-    EXPECT_TRUE(dialog.isNull() && redraws == 0) << redraws;
+    EXPECT_EQ(std::pair(dialog.isNull(), redraws), std::pair(true, 0)) << "closed, not redrawn";
     EXPECT_EQ(window->settings().LevelCorr, before);
     frmLevel::open(*window, boxes)->close();
     expectBoxesAsGolden(); // the note, once at each opening
@@ -250,7 +252,8 @@ TEST_F(LevelDialogTest, OkChecksTheFieldStillBeingTypedAndStoresOnlyValidValues)
     dialog->txtDist[1]->setText("1000");
     dialog->cmdOK->click();
     platform::letEventsRun();
-    ASSERT_TRUE(dialog && dialog->isVisible() && dialog->focusWidget() == dialog->txtDist[1]);
+    ASSERT_TRUE(dialog) << "kept open";
+    EXPECT_EQ(dialog->focusWidget(), dialog->txtDist[1]);
     EXPECT_EQ(window->settings().LevelCorr, before);
 
     dialog->txtDist[1]->setText("200");

@@ -15,8 +15,10 @@
 #include "speaker/frm_thiele_small.h"
 #include "text/language.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPointer>
 #include <QRegularExpression>
@@ -64,8 +66,11 @@ QStringList visibleTexts(QWidget* top, QStringList& access) {
             for (int i = 0; i < list->count(); ++i)
                 texts << list->itemText(i);
         if (auto* table = qobject_cast<QTableWidget*>(widget))
-            for (int column = 0; column < table->columnCount(); ++column)
+            for (int column = 0; column < table->columnCount(); ++column) {
                 texts << table->horizontalHeaderItem(column)->text();
+                for (int row = 0; row < table->rowCount(); ++row)
+                    texts << table->item(row, column)->text();
+            }
     }
     return texts + access;
 }
@@ -128,7 +133,8 @@ class EnglishTest : public GuiTest {
     }
 
     void restartIn(text::Language language) {
-        fileDialog.reset(), window.reset();
+        fileDialog.reset(); // before the window it belongs to
+        window.reset();
         text::InstallLanguage(language);
         ASSERT_NO_FATAL_FAILURE(loadWithProgramStimuli());
         choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
@@ -139,12 +145,19 @@ class EnglishTest : public GuiTest {
     std::vector<Shown> showEverything(text::Language language) {
         restartIn(language);
         std::vector<Shown> shown{shownBy(window.get())};
-        std::vector<QPointer<QDialog>> dialogs{calibration::frmLevel::open(*window, boxes),
-                                               calibration::frmCalib::open(*window, boxes),
-                                               window->mnuAxis_Click(), window->mnuCurves_Click()};
-        window->mnuThieleSmall->trigger();
-        for (auto* dialog : window->findChildren<speaker::frmThieleSmall*>())
-            dialogs.push_back(dialog);
+        emit window->mnuSpecial->aboutToShow(); // enables the command after the run
+        window->mnuThieleSmall->trigger();      // before the calibration takes the result
+        std::vector<QPointer<QDialog>> dialogs;
+        for (QDialog* child : window->findChildren<QDialog*>()) // the class has no meta object
+            if (auto* ts = dynamic_cast<speaker::frmThieleSmall*>(child)) {
+                EXPECT_GT(ts->tblParams->rowCount(), 0) << "the bench's loudspeaker's figures";
+                ts->cmdCopy->click(); // the copied table is read with the boxes
+                dialogs.push_back(ts);
+            }
+        EXPECT_EQ(dialogs.size(), 1u) << "the Thiele-Small dialog";
+        dialogs.insert(dialogs.end(), {calibration::frmLevel::open(*window, boxes),
+                                       calibration::frmCalib::open(*window, boxes),
+                                       window->mnuAxis_Click(), window->mnuCurves_Click()});
         guidance::DialogState state;
         float resistor = 10.0f;
         for (int mode = 0; mode <= guidance::kLastInstructionMode * 3 + 2; ++mode) {
@@ -165,7 +178,8 @@ class EnglishTest : public GuiTest {
         }
         boxes.clear();
         window->mnuCalib_Click();
-        Shown boxTexts{"boxes", {}, {}, {}, true};
+        Shown boxTexts{
+            "boxes, the copied table", {QGuiApplication::clipboard()->text()}, {}, {}, true};
         for (const auto& box : boxes.boxes())
             boxTexts.texts << box.text << box.title;
         shown.push_back(boxTexts);
@@ -183,7 +197,9 @@ TEST_F(EnglishTest, WindowAndDialogsSpeakEnglishWithTheirOwnAccessKeysAndFitTheS
     // Names, units and words that English shares, left out of the catalogue.
     const std::set<QString> same{"Terzlab",      "Start",       "Volt",        "Volt OK",
                                  "Offset [dB]",  "Information", "100% (Line)", "  10% (Line, Mic)",
-                                 "    1% (Mic)", "Deutsch",     "English",     "A&uto On"};
+                                 "    1% (Mic)", "Deutsch",     "English",     "A&uto On",
+                                 "Parameter",    "fs",          "Zmax",        "Qms",
+                                 "Qes",          "Qts",         "Ohm",         "Sd [cm²]:"};
     for (const Shown& window : showEverything(text::Language::German)) {
         EXPECT_TRUE(window.fits) << window.name;
         expectOwnAccessKeys(window);

@@ -83,7 +83,8 @@ TEST_F(FileSelTest, SavingNamesTheFileAndNeverLosesAnOldOne) {
     ASSERT_TRUE(QDir(folderPath()).mkdir("ordner.oct"));
     boxes.answerNext(MsgAnswer::Yes);
     save("ordner.oct");
-    EXPECT_TRUE(fileDialog->isVisible() && QFileInfo(filePath("ordner.oct")).isDir());
+    EXPECT_TRUE(fileDialog->isVisible());
+    EXPECT_TRUE(QFileInfo(filePath("ordner.oct")).isDir());
     expectBoxesAsGolden();
 }
 
@@ -127,7 +128,8 @@ TEST_F(FileSelTest, InvalidRowsAreDroppedFromTheChoiceAndTheLastValidRowStays) {
     putFixtureFiles();
     loadFiles(sel::kSensor, {"blank.SEN", "leer.sen"});
     expectBoxesAsGolden();
-    EXPECT_TRUE(fileDialog->isVisible() && fileDialog->Liste1->selectedItems().isEmpty());
+    EXPECT_TRUE(fileDialog->isVisible());
+    EXPECT_TRUE(fileDialog->Liste1->selectedItems().isEmpty());
     EXPECT_EQ(window->dispOct().Curves[kSensorSlot].CurveLoaded, 0);
     openFileDialog(sel::kComparison);
     ASSERT_EQ(rows(), "Vela_pegel.OCT Amp VP");
@@ -168,7 +170,9 @@ TEST_F(FileSelTest, AFailedLoadLeavesAnEmptySlotAndTheHeaderNamesOnlyCurvesInUse
                                                  {3, "No\tNone No\tNone "}};
     for (const auto& [type, lines] : cases) {
         choose(window->cmbMeasType, type);
-        EXPECT_TRUE(sensor->isChecked() && window->chkLoaded[kReferenceSlot]->isChecked());
+        EXPECT_EQ(std::pair(sensor->isChecked(), window->chkLoaded[kReferenceSlot]->isChecked()),
+                  std::pair(true, true))
+            << "sensor, reference";
         EXPECT_EQ(savedCurveLines(), lines) << type;
     }
 }
@@ -203,13 +207,15 @@ TEST_F(FileSelTest, AFolderChangeIsRememberedAndAnUnreadableFolderIsReported) {
     EXPECT_EQ(rows(), "");
 }
 
-TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndTheFileKeepsTwelfthOctaves) {
+TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndFileAndExportKeepTwelfthOctaves) {
     choose(window->cmbMeasType, meas::kImpedanceOneChannel);
     openFileDialog(sel::kSave);
     EXPECT_EQ(QString::number(fileDialog->cmbInfoTyp->currentIndex()) + ' ' +
                   fileDialog->lblInfo[2]->text() + ' ' + fileDialog->txtInfo[1]->text(),
               "2 Rv [Ohm]: Beschreibung der Messung");
-    EXPECT_TRUE(!fileDialog->txtInfo[4]->isHidden() && fileDialog->txtInfo[5]->isHidden());
+    EXPECT_EQ(std::pair(fileDialog->txtInfo[4]->isHidden(), fileDialog->txtInfo[5]->isHidden()),
+              std::pair(false, true))
+        << "fields 4, 5 hidden";
     fileDialog->txtInfo[2]->setText("4,7");
     EXPECT_TRUE(fileDialog->txtInfo_LostFocus(2));
     fileDialog->txtInfo[0]->setText("tt");
@@ -217,7 +223,9 @@ TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndTheFileKeepsTwelfthOcta
     EXPECT_NE(contents("tt.oct").find("\t4.7"), std::string::npos);
     EXPECT_EQ(window->settings().InfoTexts[2][2], "4.7");
     openFileDialog(sel::kReference);
-    EXPECT_TRUE(fileDialog->cmbInfoTyp->isHidden() && fileDialog->txtInfo[0]->isHidden());
+    EXPECT_EQ(std::pair(fileDialog->cmbInfoTyp->isHidden(), fileDialog->txtInfo[0]->isHidden()),
+              std::pair(true, true))
+        << "the info type and the name hidden";
     choose(window->cmbMeasType, meas::kLevelOneChannel);
     openFileDialog(sel::kSave);
     EXPECT_EQ(fileDialog->cmbInfoTyp->currentIndex(), 0);
@@ -234,8 +242,14 @@ TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndTheFileKeepsTwelfthOcta
     window->run().MeasValid = true;
     save("drittel");
     const std::string file = contents("drittel.oct");
-    EXPECT_TRUE(file.find("\t3.50\t") != file.npos && file.find("\t-6.50\t") != file.npos);
+    EXPECT_NE(file.find("\t3.50\t"), file.npos);
+    EXPECT_NE(file.find("\t-6.50\t"), file.npos);
     EXPECT_EQ(window->cmbFreqRes->currentIndex(), 0);
+    // An export from the window holds the file's band lines.
+    window->exportMeasurementTo(filePath("drittel.frd"));
+    const std::string lines = file.substr(file.find("Phase [\xF8]\r\n") + 11);
+    const std::string exported = contents("drittel.frd");
+    EXPECT_EQ(exported.substr(exported.size() - std::min(lines.size(), exported.size())), lines);
 }
 
 } // namespace

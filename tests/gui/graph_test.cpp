@@ -38,7 +38,7 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
     const AxisRange range = window->run().Range;
     const double top = std::ranges::max(window->bands().BandValue);
     EXPECT_TRUE(top <= range.RangeTop && top > range.RangeTop - range.RangeStep)
-        << "the axis fits the data: " << top;
+        << "the top value " << top << " in the axis's first division below " << range.RangeTop;
     // The labels left of the graph are printed on the window's own surface.
     const QImage labels = window->windowPicture().Image().copy(
         0, window->picGraph->y(), window->picGraph->x(), window->picGraph->height());
@@ -67,7 +67,8 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
               QStringLiteral("-100,00 dB / 10,00 Hz"));
     EXPECT_EQ(window->cursor().shape(), Qt::CrossCursor);
     moveMouse(window->centralWidget(), QPointF(5, 5));
-    EXPECT_TRUE(window->lblCursor->isHidden() && window->cursor().shape() == Qt::ArrowCursor);
+    EXPECT_EQ(std::pair(window->lblCursor->isHidden(), window->cursor().shape()),
+              std::pair(true, Qt::ArrowCursor));
     QLocale::setDefault(before);
 
     setGain(8.0);
@@ -76,9 +77,12 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
     EXPECT_GE(barEnd(window->picLevel[0], Qt::blue), window->picLevel[0]->width() - 2);
     setGain(0.05);
     startRun(0);
-    EXPECT_TRUE(window->lblOVL[0]->isHidden() && window->lblOVL[1]->isHidden()) << "latched";
+    EXPECT_EQ(std::pair(window->lblOVL[0]->isHidden(), window->lblOVL[1]->isHidden()),
+              std::pair(true, true))
+        << "latched";
     const int end = barEnd(window->picLevel[1], Qt::magenta);
-    EXPECT_TRUE(end > 0 && end < window->picLevel[1]->width() / 2) << end;
+    EXPECT_GT(end, 0);
+    EXPECT_LT(end, window->picLevel[1]->width() / 2);
 }
 
 TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePulseView) {
@@ -128,8 +132,10 @@ TEST(Platform, ListSelectionsAlwaysRunTheHandlerAndEscTapIsSeenOnceAfterRelease)
     int runs = 0;
     QObject::connect(&list, &QComboBox::currentIndexChanged, [&runs] { runs += 1; });
     QObject::connect(&box, &QCheckBox::toggled, [&runs] { runs += 10; });
-    for (int twice = 0; twice < 2; ++twice)
-        platform::selectListIndex(&list, 1), platform::setChecked(&box, true);
+    for (int twice = 0; twice < 2; ++twice) {
+        platform::selectListIndex(&list, 1);
+        platform::setChecked(&box, true);
+    }
     EXPECT_EQ(runs, 12);
 
     platform::EscKeyTracker keys;
@@ -142,7 +148,8 @@ TEST(Platform, ListSelectionsAlwaysRunTheHandlerAndEscTapIsSeenOnceAfterRelease)
     EXPECT_EQ((std::vector{send(QEvent::KeyPress), send(QEvent::KeyRelease), keys.escPressed(),
                            keys.escPressed()}),
               (std::vector{true, false, true, false}));
-    send(QEvent::KeyPress), send(QEvent::KeyRelease);
+    send(QEvent::KeyPress);
+    send(QEvent::KeyRelease);
     keys.forgetEsc();
     EXPECT_FALSE(keys.escPressed());
 }

@@ -127,8 +127,8 @@ void GuiTest::recordCaptions(int escAt) {
 
 void GuiTest::expectIdle() {
     EXPECT_EQ(window->cmdStart->text(), "&Starte Messung");
-    EXPECT_TRUE(window->cmdStart->isEnabled() && window->cmbMeasType->isEnabled() &&
-                window->chkAvgType->isEnabled());
+    EXPECT_EQ(enabledNames({window->cmdStart, window->cmbMeasType, window->chkAvgType}),
+              "cmdStart cmbMeasType chkAvgType");
     EXPECT_EQ(window->run().CaptureHandle, 0);
     EXPECT_FALSE(card->capture->isOpen());
 }
@@ -139,11 +139,14 @@ void GuiTest::TearDown() {
     card.reset();
 }
 
-std::string enabledBits(std::initializer_list<QObject*> controls) {
-    std::string out;
-    for (QObject* control : controls)
-        out += control == nullptr ? ' ' : control->property("enabled").toBool() ? '1' : '0';
-    return out;
+std::string enabledNames(std::initializer_list<QObject*> controls) {
+    QStringList names;
+    for (QObject* control : controls) {
+        const auto* action = qobject_cast<QAction*>(control);
+        const QObject* named = action && action->menu() ? action->menu() : control;
+        if (control->property("enabled").toBool()) names << named->objectName();
+    }
+    return names.join(u' ').toStdString();
 }
 
 int countPixels(const QImage& image, const std::function<bool(QColor)>& counts) {

@@ -33,9 +33,9 @@ namespace terzlab::test {
 constexpr int kTimeView = kDisplayTime; // the entries of the display list
 constexpr int kFrequencyView = kDisplayFrequency;
 
-// Whether each control (a widget or a menu action) is enabled, as 1 or 0 in order; a null entry
-// as a space between groups.
-std::string enabledBits(std::initializer_list<QObject*> controls);
+// The object names of the enabled controls (widgets, menu commands, a menu by its own name) in
+// the order given, separated by spaces.
+std::string enabledNames(std::initializer_list<QObject*> controls);
 // Pixels of the image for which `counts` holds.
 int countPixels(const QImage& image, const std::function<bool(QColor)>& counts);
 // Pixels of the main graph in the colour of the curve shown (or the one given).

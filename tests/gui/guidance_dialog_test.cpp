@@ -47,7 +47,9 @@ class MeasDialogTest : public ::testing::Test {
 TEST_F(MeasDialogTest, ImpedancePageKeepsTheDialogUntilTheResistorIsInRange) {
     open(3, 23, 1, 2);
     EXPECT_EQ(dialog->lblMain->text(), shown(guidance::InstructionText({3, false, 2})));
-    EXPECT_TRUE(dialog->txtValue->isVisible() && dialog->chkImp->isVisible());
+    EXPECT_EQ(std::pair(dialog->txtValue->isVisible(), dialog->chkImp->isVisible()),
+              std::pair(true, true))
+        << "the resistor field and the sketch's choice";
     QLineEdit* field = dialog->txtValue;
     field->clear();
     QTest::keyClicks(field, "-4,7xe+ -,2");
@@ -61,7 +63,9 @@ TEST_F(MeasDialogTest, ImpedancePageKeepsTheDialogUntilTheResistorIsInRange) {
         field->setText(refused);
         dialog->cmdOK->setFocus();
         EXPECT_FALSE(dialog->cmdOK_Click()) << refused;
-        EXPECT_TRUE(dialog->focusWidget() == field && resistor == 10.0f) << refused;
+        EXPECT_EQ(std::pair(dialog->focusWidget(), resistor),
+                  (std::pair<QWidget*, float>(field, 10.0f)))
+            << refused;
     }
     EXPECT_FALSE(dialog->close());
     EXPECT_EQ(dialogs.DialogPage, 23);
@@ -115,11 +119,13 @@ TEST(HelpDialog, ShowsThePagesWordsAndClosingReleasesOnlyItsOwnPage) {
         help->show();
         const QString text = help->windowTitle() + '|' + help->lblBigText->text() + '|' +
                              help->lblNormText->text() + '|' + help->cmdOK->text();
-        if (page == 0)
-            EXPECT_TRUE(text.startsWith("Information|Terzlab|") && text.size() > 40);
-        else
+        if (page == 0) { // the start-up information
+            EXPECT_EQ(text.left(20), "Information|Terzlab|");
+            EXPECT_GT(text.size(), 40);
+        } else {
             EXPECT_EQ(text, QString::fromStdString(words.caption + '|' + words.bigText + '|') +
                                 shown(words.normText) + '|' + words.button.c_str());
+        }
         if (later > 0) dialogs.DialogPage = later;
         if (how == Ok) help->cmdOK->click();
         if (how == Escape) QTest::keyClick(help, Qt::Key_Escape);

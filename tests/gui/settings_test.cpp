@@ -26,20 +26,19 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
     w().hooks.loadedCurveType = [](int slot) {
         return std::array{kCurveSensor, kCurveLevel, kCurveImpedance}[slot];
     };
-    // The loads (correction, reference, comparison); the channels, exchange, level, resolution,
-    // display and save; the boxes of a sensor, a level and an impedance curve; axis and block.
-    const std::tuple<int, int, const char*> cases[] = {
-        {0, kFrequencyView, "111 1101110 110 0/-100/20 16384"},
-        {1, kFrequencyView, "111 0011110 110 0/-100/20 16384"},
-        {1, kTimeView, "000 1111010 000 100/-100/20 16384"},
-        {2, kTimeView, "000 1100000 000 100/-100/20 8192"},
-        {3, kFrequencyView, "001 1100010 001 0/-100/20 65536"},
-        {4, kFrequencyView, "011 0010010 011 20/0/4 65536"},
-        // No curve is loaded in the time view, whatever the type.
-        {3, kTimeView, "000 1100010 000 100/-100/20 65536"},
-        {4, kTimeView, "000 1110010 000 100/-100/20 65536"},
-    };
-    for (const auto& [type, display, expected] : cases)
+    // Per type and view, in tests/data/type_controls.txt: the enabled loads, channels,
+    // exchange, level, resolution, display, save and curve boxes (of a sensor, a level and an
+    // impedance curve); the axis and the block. No curve is loaded in the time view.
+    std::string shown;
+    for (const auto& [type, display] : {std::pair{0, kFrequencyView},
+                                        {1, kFrequencyView},
+                                        {1, kTimeView},
+                                        {2, kTimeView},
+                                        {3, kFrequencyView},
+                                        {4, kFrequencyView},
+                                        {3, kTimeView},
+                                        {4, kTimeView}}) {
+        std::string first; // the state after type 0
         for (const int before : {0, 1, 2, 3, 4}) {
             choose(w().cmbMeasType, 0);
             choose(w().cmbFreqRes, 0);
@@ -49,14 +48,16 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
             SCOPED_TRACE(testing::Message() << "type " << type << " after " << before);
             const AxisRange& axis = w().run().Range;
             std::ostringstream state;
-            state << enabledBits({w().mnuLoadCorr, w().mnuLoadRef, w().mnuLoadComp, nullptr,
-                                  w().optChannel[0], w().optChannel[1], w().mnuXchan,
-                                  w().mnuLevel->menuAction(), w().cmbFreqRes, w().cmbDisplay,
-                                  w().mnuFileSaveAs, nullptr, w().chkLoaded[0], w().chkLoaded[1],
-                                  w().chkLoaded[2]})
-                  << ' ' << axis.RangeTop << '/' << axis.RangeBottom << '/' << axis.RangeStep << ' '
-                  << w().run().BlockSize;
-            EXPECT_EQ(state.str(), expected);
+            state << "type " << type << (display == kTimeView ? ", time: " : ", frequency: ")
+                  << enabledNames({w().mnuLoadCorr, w().mnuLoadRef, w().mnuLoadComp,
+                                   w().optChannel[0], w().optChannel[1], w().mnuXchan,
+                                   w().mnuLevel->menuAction(), w().cmbFreqRes, w().cmbDisplay,
+                                   w().mnuFileSaveAs, w().chkLoaded[0], w().chkLoaded[1],
+                                   w().chkLoaded[2]})
+                  << " | axis " << axis.RangeTop << '/' << axis.RangeBottom << '/' << axis.RangeStep
+                  << ", block " << w().run().BlockSize << '\n';
+            if (before == 0) shown += first = state.str();
+            EXPECT_EQ(state.str(), first);
             // The greyed list of the polarity type shows what it found.
             const bool fine = type >= 3 || (type == 2 && before >= 3);
             EXPECT_EQ(std::tuple(w().cmbDisplay->currentIndex(), w().cmbFreqRes->currentIndex(),
@@ -64,6 +65,8 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
                       std::tuple(display, fine ? 2 : 0, 0));
             EXPECT_TRUE(type != 2 || w().chkAvgType->text() == "Stop &nach 4 Messungen");
         }
+    }
+    expectGoldenFile("type_controls.txt", shown);
 }
 
 // A ticked reference box that the type has greyed (an impedance curve under a level
@@ -91,18 +94,18 @@ TEST_F(SettingsTest, TestCdClocksAt44100AndKeepsThe48kChoiceAndARateChangeDropsT
         std::ostringstream out;
         out << "rate " << w().settings().SampleRate << " out " << w().settings().WavOutDevIndex
             << " 48k " << w().mnu48k->isChecked() << w().mnu48k->isEnabled() << " result "
-            << w().run().MeasValid
-            << enabledBits({w().mnuFileSaveAs, w().mnuExport, w().mnuGraphSave});
+            << w().run().MeasValid << " ["
+            << enabledNames({w().mnuFileSaveAs, w().mnuExport, w().mnuGraphSave}) << "]";
         return out.str();
     };
     w().cmdStart->click();
     w().mnu48k->trigger();
-    EXPECT_EQ(state(), "rate 48000 out 0 48k 11 result 0000");
+    EXPECT_EQ(state(), "rate 48000 out 0 48k 11 result 0 []");
     w().cmdStart->click();
     choose(w().cmbWavOutDev, 1);
-    EXPECT_EQ(state(), "rate 44100 out 1 48k 10 result 0000");
+    EXPECT_EQ(state(), "rate 44100 out 1 48k 10 result 0 []");
     choose(w().cmbWavOutDev, 0);
-    EXPECT_EQ(state(), "rate 48000 out 0 48k 11 result 0000");
+    EXPECT_EQ(state(), "rate 48000 out 0 48k 11 result 0 []");
     w().mnu48k->trigger();
     choose(w().cmbWavOutDev, 1);
     expectBoxesAsGolden();

@@ -69,9 +69,11 @@ TEST_F(StartupTest, StoredSettingsStartTheWindowQuietly) {
     const std::string everyKeyFile = TERZLAB_TEST_DATA "/def_every_key.def";
     Settings everyKey;
     ReadSettings(everyKeyFile, everyKey);
-    Settings outOfRange;
-    outOfRange.WavInDevIndex = 2, outOfRange.WavOutDevIndex = 5, outOfRange.AvgCountIndex = -4;
-    outOfRange.FreqResIndex = 1, outOfRange.ActiveChannel = 0;
+    const Settings outOfRange{.WavInDevIndex = 2,
+                              .WavOutDevIndex = 5,
+                              .AvgCountIndex = -4,
+                              .FreqResIndex = 1,
+                              .ActiveChannel = 0};
     const std::tuple<const char*, Settings, audio::VirtualCardOptions> rows[] = {
         {"out of range",
          outOfRange, // two of the three inputs usable
@@ -115,7 +117,10 @@ TEST_F(StartupTest, SettingsAndCurvesSurviveStartAndUnload) {
     makeWindow({}, start);
     app::loadStoredCurves(*window, start, boxes);
     ASSERT_TRUE(window->Form_Load());
-    EXPECT_TRUE(window->mnu48k->isChecked() && window->chkLoaded[kReferenceSlot]->isChecked());
+    EXPECT_EQ(
+        std::pair(window->mnu48k->isChecked(), window->chkLoaded[kReferenceSlot]->isChecked()),
+        std::pair(true, true))
+        << "48 kHz, the reference";
     EXPECT_EQ(window->chkLoaded[kReferenceSlot]->text(), QStringLiteral("R&eferenz: Bezug"));
     EXPECT_EQ(window->dispOct().Curves[kReferenceSlot].CurveAmp[0], 1.5f);
     window->settings().InfoTexts[0][1] = "Nahfeld";
@@ -139,7 +144,10 @@ TEST(StartProcedure, CommandLineFaultsAreReported) {
     };
     const app::CommandLine full =
         parse("--virtual --added-mass 12.5 --screenshot a.png --measure --thiele-small");
-    EXPECT_TRUE(full.error.isEmpty() && full.virtualCard && full.measure && full.thieleSmall);
+    EXPECT_EQ(full.error, QString());
+    EXPECT_EQ(std::tuple(full.virtualCard, full.measure, full.thieleSmall),
+              std::tuple(true, true, true))
+        << "virtual card, measure, Thiele-Small";
     EXPECT_EQ(std::pair(full.screenshot, full.addedMassGrams), std::pair(QString("a.png"), 12.5));
     for (const char* wrong :
          {"--screenshot", "--measure", "--bogus", "--screenshot a.png --thiele-small",

@@ -196,8 +196,10 @@ std::string SoundServer::start() {
 void SoundServer::stop() {
     for (auto pid = pids_.rbegin(); pid != pids_.rend(); ++pid) {
         ::kill(*pid, SIGTERM);
-        if (!poll([&] { return ::waitpid(*pid, nullptr, WNOHANG) != 0; }, 5.0))
-            ::kill(*pid, SIGKILL), ::waitpid(*pid, nullptr, 0);
+        if (!poll([&] { return ::waitpid(*pid, nullptr, WNOHANG) != 0; }, 5.0)) {
+            ::kill(*pid, SIGKILL);
+            ::waitpid(*pid, nullptr, 0);
+        }
     }
     pids_.clear();
     if (folder_) std::filesystem::remove(file("pids")); // nothing left for the watchdog to stop

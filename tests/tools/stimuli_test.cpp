@@ -60,7 +60,8 @@ TEST(StimulusFiles, AreCanonicalEqualChannelWavsOfWholePeriodsAndTheirLevel) {
                   (sound_file::SoundData{.samples = both, .channels = 2, .sampleRate = 48000}));
         EXPECT_EQ(x, channel(both, 1));
         ASSERT_TRUE(x.size() > 3 * 44100 && x.size() < 8 * 44100) << x.size();
-        EXPECT_TRUE(x.size() % period == 0 && std::equal(x.begin() + period, x.end(), x.begin()));
+        EXPECT_EQ(x.size() % period, 0u);
+        EXPECT_TRUE(std::equal(x.begin() + period, x.end(), x.begin())) << "periodic";
         if (std::isnan(levelDb)) continue;
         int rising = 0; // one cycle per period, not a harmonic of a longer one
         for (std::size_t n = 1; n <= period; ++n)
@@ -72,8 +73,8 @@ TEST(StimulusFiles, AreCanonicalEqualChannelWavsOfWholePeriodsAndTheirLevel) {
     const std::vector<int16_t> stop = readStimulus("Stop.wav"); // short: the stop returns soon
     EXPECT_EQ(stimuli::stimulusSound("Stop.wav", 44100),
               (sound_file::SoundData{.samples = stop, .channels = 2, .sampleRate = 44100}));
-    EXPECT_TRUE(stop.size() <= 2 * 44100u / 5 &&
-                std::all_of(stop.begin(), stop.end(), [](int16_t s) { return s == 0; }));
+    EXPECT_LE(stop.size(), 2 * 44100u / 5);
+    EXPECT_EQ(std::count(stop.begin(), stop.end(), 0), std::ssize(stop)) << "silence";
 }
 
 // The 33.5-dB level offset of the level display rests on this figure. A block that starts inside
@@ -105,7 +106,9 @@ TEST(StimulusFiles, MultiSineCarriesPowerOnExactlyTheImpedanceBins) {
     for (int k = 1; k < 32768; ++k) {
         const double p = SeparateChannels(fft, k).P1();
         ASSERT_TRUE(bins.count(k) != 0 || p < 1e-9) << "bin " << k << ": " << p;
-        if (bins.count(k) != 0) lowest = std::min(lowest, p), highest = std::max(highest, p);
+        if (bins.count(k) == 0) continue;
+        lowest = std::min(lowest, p);
+        highest = std::max(highest, p);
     }
     EXPECT_LT(10 * std::log10(highest / lowest), 0.1); // all tones equal
     EXPECT_GT(lowest, 1e-4);
