@@ -1,6 +1,8 @@
 #pragma once
-// The seams through which the analysis, display, data-file and guidance modules join the main
-// window. Each hook does nothing until its module connects it, so the run works on its own.
+// Calls the window makes through a seam instead of straight to its own handlers: the window
+// connects the drawing and curve-store hooks to itself when it is built, the start procedure
+// connects the calibration dialogs, and tests put their own in to count redraws or to stand in
+// for a dialog. An unconnected hook does nothing.
 #include <QString>
 
 #include <functional>
