@@ -7,7 +7,7 @@
 // that names the file and the line at fault; nothing is ever half read.
 #include "analysis/meas_type.h"
 #include "files/disp_oct.h"
-#include "files/message_service.h"
+#include "text/message_service.h"
 
 #include <cstdint>
 #include <filesystem>

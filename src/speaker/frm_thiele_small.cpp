@@ -67,7 +67,7 @@ QLocale ShownLocale() {
 
 // A number as a person reads it: with the locale's decimal separator.
 QString Shown(const std::string& pointed) {
-    return Text(WithSeparator(pointed, calibration::UserDecimalSeparator()));
+    return Text(WithSeparator(pointed, platform::UserDecimalSeparator()));
 }
 
 // A curve every 1/48 octave from `from` to `to`.
@@ -126,23 +126,24 @@ void frmThieleSmall::buildLayout() {
         return widget;
     };
     lblSource = named(new QLabel(this), "lblSource");
-    grid->addWidget(lblSource, 0, 0, 1, 3);
+    grid->addWidget(lblSource, 0, 0, 1, 4);
     tblParams = named(new QTableWidget(0, 3, this), "tblParams");
     tblParams->setHorizontalHeaderLabels({QStringLiteral("Parameter"), tr("Wert"), tr("Einheit")});
     tblParams->verticalHeader()->hide();
     tblParams->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Room for the driver's figures without a scroll bar; the box's scroll below them.
+    // Room for the driver's main figures; the rest scroll, so that the dialog fits an 800 x 600
+    // screen with the box's part beside the inputs.
     const int rowHeight = fontMetrics().height() + 6;
     tblParams->verticalHeader()->setDefaultSectionSize(rowHeight);
-    tblParams->setMinimumHeight(tblParams->horizontalHeader()->sizeHint().height() +
-                                16 * rowHeight + 4);
-    grid->addWidget(tblParams, 1, 0, 1, 3);
+    tblParams->setMinimumHeight(tblParams->horizontalHeader()->sizeHint().height() + 9 * rowHeight +
+                                4);
+    grid->addWidget(tblParams, 1, 0, 1, 4);
     lblQuality = named(new QLabel(this), "lblQuality");
-    grid->addWidget(lblQuality, 2, 0, 1, 3);
+    grid->addWidget(lblQuality, 2, 0, 1, 4);
     lblNote = named(new QLabel(this), "lblNote");
     lblNote->setWordWrap(true);
     lblNote->setStyleSheet(QStringLiteral("color: #C00000"));
-    grid->addWidget(lblNote, 3, 0, 1, 3);
+    grid->addWidget(lblNote, 3, 0, 1, 4);
     for (int i = 0; i < kFieldCount; ++i) {
         const FieldSetup& setup = kFields[static_cast<std::size_t>(i)];
         QLineEdit* field = named(new QLineEdit(this), setup.name);
@@ -164,7 +165,7 @@ void frmThieleSmall::buildLayout() {
         grid->addWidget(cmdLoadMass[i], row, 2);
         grid->addWidget(lblMassFile[i], row + 1, 2);
     }
-    buildBoxPart(grid, 5 + kFieldVb); // below the second file's name
+    buildBoxPart(grid, 4, 2 + kFieldVb); // beside the inputs
     cmdCompute = named(new QPushButton(tr("&Berechnen"), this), "cmdCompute");
     cmdCopy = named(new QPushButton(tr("Tabelle &kopieren"), this), "cmdCopy");
     cmdClose = named(new QPushButton(tr("&Schließen"), this), "cmdClose");
@@ -174,7 +175,7 @@ void frmThieleSmall::buildLayout() {
     cmdCompute->setDefault(true);
 }
 
-void frmThieleSmall::buildBoxPart(QGridLayout* grid, int row) {
+void frmThieleSmall::buildBoxPart(QGridLayout* grid, int row, int rows) {
     auto* box = new QGroupBox(tr("Gehäuse"), this);
     box->setObjectName(QStringLiteral("grpBox"));
     auto* inner = new QGridLayout(box);
@@ -193,8 +194,9 @@ void frmThieleSmall::buildBoxPart(QGridLayout* grid, int row) {
     cmdResponse = new QPushButton(tr("&Frequenzgang zeigen"), box);
     cmdResponse->setObjectName(QStringLiteral("cmdResponse"));
     cmdResponse->setEnabled(false);
-    inner->addWidget(cmdResponse, 1, 2);
-    grid->addWidget(box, row, 0, 1, 3);
+    inner->addWidget(cmdResponse, 1 + kFieldCount - kFieldVb, 0, 1, 2);
+    inner->setRowStretch(2 + kFieldCount - kFieldVb, 1);
+    grid->addWidget(box, row, 3, rows, 1);
 }
 
 // An empty field is a value not given; a field out of its range keeps the focus and the fit

@@ -96,7 +96,7 @@ class frmThieleSmall final : public QDialog {
     };
 
     void buildLayout();
-    void buildBoxPart(QGridLayout* grid, int row);
+    void buildBoxPart(QGridLayout* grid, int row, int rows);
     std::optional<Inputs> readFields();
     void showRows(const std::vector<TsRow>& rows);
     void refuse(const QString& reason);

@@ -199,7 +199,8 @@ TEST_F(EnglishTest, WindowAndDialogsSpeakEnglishWithTheirOwnAccessKeysAndFitTheS
                                  "Offset [dB]",  "Information", "100% (Line)", "  10% (Line, Mic)",
                                  "    1% (Mic)", "Deutsch",     "English",     "A&uto On",
                                  "Parameter",    "fs",          "Zmax",        "Qms",
-                                 "Qes",          "Qts",         "Ohm",         "Sd [cm²]:"};
+                                 "Qes",          "Qts",         "Ohm",         "Sd [cm²]:",
+                                 "Ohm s^n",      "fb [Hz]:"};
     for (const Shown& window : showEverything(text::Language::German)) {
         EXPECT_TRUE(window.fits) << window.name;
         expectOwnAccessKeys(window);
