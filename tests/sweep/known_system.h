@@ -1,0 +1,36 @@
+#pragma once
+// Recordings of the sweep through systems whose response is known in closed form: a
+// loudspeaker-like band-pass (biquads), a delay of a fraction of a sample (a long windowed sinc),
+// a reflection, a memoryless nonlinearity, the sound card's delay on both channels and white
+// noise.
+#include "sweep/sweep_signal.h"
+
+#include <complex>
+#include <vector>
+
+namespace terzlab::test {
+
+struct KnownSystem {
+    double DelaySamples = 300.37; // acoustic, after the band-pass
+    bool BandPass = true;         // high-pass 60 Hz, low-pass 20 kHz, both 2nd order
+    double ReflectionMs = 0.0;    // 0: none
+    double ReflectionGain = 0.5;  // -6 dB
+    double NoiseDb = -300.0;      // white noise against the recording's RMS during the sweep
+    int CardDelay = 0;            // samples, on both channels
+    double A2 = 0.0, A3 = 0.0;    // y = x + a2 x^2 + a3 x^3, before the band-pass
+    unsigned Seed = 1;
+};
+
+struct Recording {
+    std::vector<float> Microphone;
+    std::vector<float> Loopback; // the sweep as the card recorded it
+    std::vector<float> Played;
+};
+
+Recording Record(const sweep::SweepSettings& sweep, const KnownSystem& system);
+
+// The band-pass's response, and the direct sound's with the pure delay.
+std::complex<double> BandPassAt(double hz, int32_t rate);
+std::complex<double> DirectAt(const KnownSystem& system, double hz, int32_t rate);
+
+} // namespace terzlab::test
