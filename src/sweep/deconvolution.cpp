@@ -1,5 +1,7 @@
 #include "sweep/deconvolution.h"
 
+#include "sweep/sweep_signal.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -26,11 +28,15 @@ double meanPower(const Spectrum& x, double binHz, double from, double to) {
     return last >= first ? sum / static_cast<double>(last - first + 1) : 0.0;
 }
 
-// 0 at the band edge, 1 from kRampOctaves beyond it: a raised cosine over log frequency.
+// 0 up to where the sweep's fade begins inside the band, 1 from kRampOctaves beyond the band
+// edge: a raised cosine over log frequency. Within the fade the sweep's power falls to nothing,
+// and dividing by it there would lift the noise far above the rest of the band.
 double ramp(double octavesOutside) {
-    if (octavesOutside <= 0.0) return 0.0;
-    if (octavesOutside >= kRampOctaves) return 1.0;
-    return 0.5 - 0.5 * std::cos(std::numbers::pi * octavesOutside / kRampOctaves);
+    const double x = octavesOutside + kFadeOctaves;
+    const double span = kFadeOctaves + kRampOctaves;
+    if (x <= 0.0) return 0.0;
+    if (x >= span) return 1.0;
+    return 0.5 - 0.5 * std::cos(std::numbers::pi * x / span);
 }
 
 } // namespace
@@ -49,8 +55,8 @@ std::vector<float> Deconvolve(std::span<const float> recorded, std::span<const f
     for (std::size_t k = 0; k < y.size(); ++k) {
         const double f = static_cast<double>(k) * binHz;
         double eps = inside;
-        if (f < band.F1) eps += lowEdge * ramp(f > 0.0 ? std::log2(band.F1 / f) : 1.0);
-        if (f > band.F2) eps += highEdge * ramp(std::log2(f / band.F2));
+        eps += lowEdge * ramp(f > 0.0 ? std::log2(band.F1 / f) : 1.0);
+        eps += highEdge * ramp(f > 0.0 ? std::log2(f / band.F2) : -1.0);
         const double power = std::norm(x[k]);
         y[k] = power + eps > 0.0 ? y[k] * std::conj(x[k]) / (power + eps) : 0.0;
     }

@@ -17,8 +17,9 @@ struct Band {
 // The circular impulse response of `fftSize` samples (a power of two at least as long as the
 // recording): sample 0 is the excitation's first sample, the harmonics' responses lie before it,
 // at the end. Divides by the excitation's spectrum with a regularisation that is negligible
-// inside f1..f2 and, within 1/6 octave outside, grows to the excitation's own power at the band
-// edge, so that where the sweep has no energy the response goes to zero instead of blowing up.
+// inside f1..f2 up to the sweep's fades and grows from there to the excitation's own power at
+// the band edge within 1/6 octave outside, so that where the sweep has no energy the response
+// goes to zero instead of blowing up.
 std::vector<float> Deconvolve(std::span<const float> recorded, std::span<const float> excitation,
                               const Band& band, int32_t fftSize, RealTransform& transform);
 

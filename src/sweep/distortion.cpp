@@ -77,11 +77,14 @@ bool OrderPresent(int order, double f, double f2, int32_t sampleRate) {
 }
 
 std::vector<double> DistortionFrequencies(double f1, double f2, int fraction) {
+    // f1 and f2 as read back from a stimulus may miss a centre on the grid by a few samples' worth.
+    constexpr double slack = 1e-3;
     std::vector<double> out;
-    const auto first = static_cast<int>(std::ceil(fraction * std::log2(f1 / 1000.0) - 1e-9));
+    const auto first =
+        static_cast<int>(std::ceil(fraction * std::log2(f1 * (1.0 - slack) / 1000.0)));
     for (int k = first;; ++k) {
         const double f = 1000.0 * std::pow(2.0, static_cast<double>(k) / fraction);
-        if (f > f2 / 2.0) break;
+        if (f > f2 / 2.0 * (1.0 + slack)) break;
         out.push_back(f);
     }
     return out;

@@ -64,7 +64,7 @@ std::vector<double> MakeSweep(const SweepSettings& s) {
     const double phaseScale = 2.0 * std::numbers::pi * shape.F1 * shape.L;
     for (int32_t i = 0; i < n; ++i) {
         const double t = i / static_cast<double>(s.SampleRate);
-        const double envelope = fade(i, fadeSamples) * fade(n - 1 - i, fadeSamples);
+        const double envelope = fade(i, fadeSamples) * fade(n - i, fadeSamples);
         x[i] = amplitude * envelope * std::sin(phaseScale * std::expm1(t / shape.L));
     }
     return x;
@@ -141,7 +141,7 @@ std::pair<double, double> exactFit(const std::vector<double>& crossings, double 
 
 std::optional<SweepShape> RecogniseSweep(std::span<const float> played, int32_t sampleRate) {
     int64_t last = static_cast<int64_t>(played.size()) - 1;
-    while (last >= 0 && std::fabs(played[last]) < 1.5f / 32768.0f)
+    while (last >= 0 && std::fabs(played[last]) < 0.25f / 32768.0f)
         --last;
     if (last < kMinSweepSamples / 2 || last >= kMaxSweepSamples + kMaxSweepSamples / 2)
         return std::nullopt;

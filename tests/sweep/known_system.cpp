@@ -61,14 +61,17 @@ std::vector<float> toFloat(const std::vector<double>& x, int shift) {
 
 } // namespace
 
-std::complex<double> BandPassAt(double hz, int32_t rate) {
+std::complex<double> FiltersAt(const KnownSystem& s, double hz, int32_t rate) {
     const double w = 2 * kPi * hz / rate;
-    return section(true, 60, rate).at(w) * section(false, 20000, rate).at(w);
+    std::complex<double> h = 1.0;
+    if (s.HighPassHz > 0) h *= section(true, s.HighPassHz, rate).at(w);
+    if (s.LowPassHz > 0) h *= section(false, s.LowPassHz, rate).at(w);
+    return h;
 }
 
 std::complex<double> DirectAt(const KnownSystem& s, double hz, int32_t rate) {
     const double w = 2 * kPi * hz / rate;
-    return (s.BandPass ? BandPassAt(hz, rate) : 1.0) * std::polar(1.0, -w * s.DelaySamples);
+    return FiltersAt(s, hz, rate) * std::polar(1.0, -w * s.DelaySamples);
 }
 
 Recording Record(const sweep::SweepSettings& settings, const KnownSystem& s) {
@@ -76,10 +79,8 @@ Recording Record(const sweep::SweepSettings& settings, const KnownSystem& s) {
     std::vector<double> y = played;
     for (double& v : y)
         v += s.A2 * v * v + s.A3 * v * v * v;
-    if (s.BandPass) {
-        section(true, 60, settings.SampleRate).run(y);
-        section(false, 20000, settings.SampleRate).run(y);
-    }
+    if (s.HighPassHz > 0) section(true, s.HighPassHz, settings.SampleRate).run(y);
+    if (s.LowPassHz > 0) section(false, s.LowPassHz, settings.SampleRate).run(y);
     y = delayed(y, s.DelaySamples);
     if (s.ReflectionMs > 0) {
         const auto lag =

@@ -11,13 +11,14 @@
 namespace terzlab::test {
 
 struct KnownSystem {
-    double DelaySamples = 300.37; // acoustic, after the band-pass
-    bool BandPass = true;         // high-pass 60 Hz, low-pass 20 kHz, both 2nd order
+    double DelaySamples = 300.37; // acoustic, after the filters
+    double HighPassHz = 60.0;     // 2nd order, Q 1/sqrt(2); 0: none
+    double LowPassHz = 20000.0;   // the same; together a loudspeaker-like band-pass
     double ReflectionMs = 0.0;    // 0: none
     double ReflectionGain = 0.5;  // -6 dB
     double NoiseDb = -300.0;      // white noise against the recording's RMS during the sweep
     int CardDelay = 0;            // samples, on both channels
-    double A2 = 0.0, A3 = 0.0;    // y = x + a2 x^2 + a3 x^3, before the band-pass
+    double A2 = 0.0, A3 = 0.0;    // y = x + a2 x^2 + a3 x^3, before the filters
     unsigned Seed = 1;
 };
 
@@ -29,8 +30,8 @@ struct Recording {
 
 Recording Record(const sweep::SweepSettings& sweep, const KnownSystem& system);
 
-// The band-pass's response, and the direct sound's with the pure delay.
-std::complex<double> BandPassAt(double hz, int32_t rate);
+// The filters' response, and the direct sound's with the pure delay.
+std::complex<double> FiltersAt(const KnownSystem& system, double hz, int32_t rate);
 std::complex<double> DirectAt(const KnownSystem& system, double hz, int32_t rate);
 
 } // namespace terzlab::test
