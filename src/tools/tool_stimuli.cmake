@@ -7,10 +7,11 @@ add_executable(terzlab-make-stimuli
     ${CMAKE_CURRENT_LIST_DIR}/stimuli/main.cpp
     ${CMAKE_CURRENT_LIST_DIR}/stimuli/pink.cpp
     ${CMAKE_CURRENT_LIST_DIR}/stimuli/signals.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/stimuli/sweep_command.cpp
     ${CMAKE_CURRENT_LIST_DIR}/stimuli/wav_file.cpp)
 target_include_directories(terzlab-make-stimuli PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 # The band grid comes from the analyser's own table, so that the stimuli fit the bands it sums.
-target_link_libraries(terzlab-make-stimuli PRIVATE terzlab_analysis terzlab_flags)
+target_link_libraries(terzlab-make-stimuli PRIVATE terzlab_analysis terzlab_sweep terzlab_flags)
 # The design runs a few hundred transforms; even the sanitizer build must write the files in
 # seconds, so the generator is always optimised.
 target_compile_options(terzlab-make-stimuli PRIVATE -O2)

@@ -15,7 +15,8 @@ namespace {
 // f1 L whole, so the harmonics lie L ln n before the linear response; f1 and f2 reached; the
 // peak at the level asked for; silence after it; and the stimulus read back to the same shape.
 TEST(SweepSignal, SynchronizedSweepAndItsRecognition) {
-    const SweepSettings settings{.SampleRate = 44100, .F1 = 20, .F2 = 16000, .Samples = 1 << 16, .LevelDb = -10};
+    const SweepSettings settings{
+        .SampleRate = 44100, .F1 = 20, .F2 = 16000, .Samples = 1 << 16, .LevelDb = -10};
     const SweepShape shape = ShapeOf(settings);
     EXPECT_DOUBLE_EQ(shape.F1 * shape.L, std::round(shape.F1 * shape.L));
     EXPECT_NEAR(shape.Samples, shape.L * std::log(800.0) * 44100, 0.5);
@@ -24,14 +25,16 @@ TEST(SweepSignal, SynchronizedSweepAndItsRecognition) {
     EXPECT_NEAR(*std::max_element(x.begin(), x.end()), std::pow(10, -0.5), 1e-4);
     EXPECT_TRUE(std::all_of(x.begin() + shape.Samples, x.end(), [](double v) { return v == 0; }));
     std::vector<float> quantised(x.size());
-    std::transform(x.begin(), x.end(), quantised.begin(), [](double v) { return std::round(v * 32767) / 32768; });
+    std::transform(x.begin(), x.end(), quantised.begin(),
+                   [](double v) { return std::round(v * 32767) / 32768; });
     const auto seen = RecogniseSweep(quantised, 44100);
     ASSERT_TRUE(seen.has_value());
     EXPECT_NEAR(seen->F1, 20, 1e-3);
     EXPECT_NEAR(seen->L, shape.L, 1e-6);
     EXPECT_NEAR(seen->F2, 16000, 16.0);
     std::vector<float> noise(x.size());
-    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<float>(std::sin(i * i * 0.37));
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<float>(std::sin(i * i * 0.37));
     EXPECT_FALSE(RecogniseSweep(noise, 44100).has_value());
 }
 
@@ -39,7 +42,8 @@ TEST(SweepSignal, SynchronizedSweepAndItsRecognition) {
 // fraction; the phase comes from the complex mean.
 TEST(SweepSmoothing, IsAPowerAverageWithThePhaseOfTheComplexMean) {
     Response r{.BinHz = 1.0, .Bins = {}};
-    for (int k = 0; k < 20000; ++k) r.Bins.push_back(k % 2 ? std::polar(1.0, 0.5) : 0.0);
+    for (int k = 0; k < 20000; ++k)
+        r.Bins.push_back(k % 2 ? std::polar(1.0, 0.5) : 0.0);
     const std::vector<double> at = {10000, 15000};
     for (const int fraction : kSmoothingFractions) {
         for (const auto& v : SmoothedAt(r, at, fraction)) {
@@ -59,7 +63,8 @@ TEST(SweepGate, RefusesAGateBeforeTheArrivalOrPastTheResponse) {
                  {"longer than the response", {.PreMs = 1, .LengthMs = 400}, true},
                  {"reaching into the harmonics", {.PreMs = 300, .LengthMs = 5}, true}};
     for (const auto& c : cases) // arrival at 1000 of 19200 samples recorded at 48 kHz
-        EXPECT_EQ(GateRefusal(c.GateSettings, 1000, 19200, 20000, 48000).empty(), !c.Refused) << c.Name;
+        EXPECT_EQ(GateRefusal(c.GateSettings, 1000, 19200, 20000, 48000).empty(), !c.Refused)
+            << c.Name;
 }
 
 // A 2^18-sample sweep with white noise 60 dB below the recording: the response's peak stands
@@ -75,9 +80,14 @@ TEST(SweepImpulseResponse, PeakStandsFarAboveTheNoiseAndAveragingLowersIt) {
     }
     OwnRealFft transform;
     const auto distance = [&](std::span<const float> recorded) {
-        const SweepResult r = AnalyseSweep({.Recorded = recorded, .Excitation = played, .Sweep = ShapeOf(settings), .GateSettings = {}}, transform);
+        const SweepResult r = AnalyseSweep({.Recorded = recorded,
+                                            .Excitation = played,
+                                            .Sweep = ShapeOf(settings),
+                                            .GateSettings = {}},
+                                           transform);
         double power = 0;
-        for (int i = 12000; i < 21600; ++i) power += double{r.Ir[i]} * r.Ir[i] / 9600;
+        for (int i = 12000; i < 21600; ++i)
+            power += double{r.Ir[i]} * r.Ir[i] / 9600;
         const float peak = *std::max_element(r.Ir.begin(), r.Ir.end());
         return 20 * std::log10(peak / std::sqrt(power));
     };

@@ -21,13 +21,17 @@ constexpr double kA = 0.5; // the sweep's amplitude at -6 dBFS
 std::vector<DistortionRow> distortionOf(const KnownSystem& system) {
     const test::Recording rec = test::Record(kSweep, system);
     OwnRealFft transform;
-    const SweepInputs in{.Recorded = rec.Microphone, .Excitation = rec.Played, .Sweep = ShapeOf(kSweep), .GateSettings = {}};
+    const SweepInputs in{.Recorded = rec.Microphone,
+                         .Excitation = rec.Played,
+                         .Sweep = ShapeOf(kSweep),
+                         .GateSettings = {}};
     const SweepResult r = AnalyseSweep(in, transform);
     EXPECT_EQ(r.Error, "");
     return HarmonicDistortion({.Ir = r.Ir,
                                .ArrivalSample = r.ArrivalAt.Sample,
                                .ResponseSamples = r.ResponseSamples,
-                               .Sweep = ShapeOf(kSweep), .Fraction = 12},
+                               .Sweep = ShapeOf(kSweep),
+                               .Fraction = 12},
                               transform);
 }
 
@@ -45,13 +49,17 @@ TEST(SweepDistortion, SecondAndThirdOrderOfAPowerSeriesAloneAndFilteredAfterward
             if (f < 50 || f > kSweep.F2 / 4) continue;
             const double g1 = std::abs(test::FiltersAt(system, f, 48000));
             const double fundamental = (kA + 0.75 * system.A3 * kA * kA * kA) * g1;
-            const double k2 = 100 * system.A2 * kA * kA / 2 * std::abs(test::FiltersAt(system, 2 * f, 48000)) / fundamental;
-            const double k3 = 100 * system.A3 * kA * kA * kA / 4 * std::abs(test::FiltersAt(system, 3 * f, 48000)) / fundamental;
+            const double k2 = 100 * system.A2 * kA * kA / 2 *
+                              std::abs(test::FiltersAt(system, 2 * f, 48000)) / fundamental;
+            const double k3 = 100 * system.A3 * kA * kA * kA / 4 *
+                              std::abs(test::FiltersAt(system, 3 * f, 48000)) / fundamental;
             ASSERT_TRUE(row.ThdPercent.has_value()) << f;
-            worstK = std::max({worstK, std::fabs(*row.KPercent[0] / k2 - 1), std::fabs(*row.KPercent[1] / k3 - 1)});
+            worstK = std::max({worstK, std::fabs(*row.KPercent[0] / k2 - 1),
+                               std::fabs(*row.KPercent[1] / k3 - 1)});
             worstThd = std::max(worstThd, std::fabs(*row.ThdPercent - std::hypot(k2, k3)));
         }
-        std::printf("k2/k3 worst relative error %.4f, THD worst error %.4f points\n", worstK, worstThd);
+        std::printf("k2/k3 worst relative error %.4f, THD worst error %.4f points\n", worstK,
+                    worstThd);
         EXPECT_LT(worstK, 0.05);
         EXPECT_LT(worstThd, 0.15);
     }
@@ -69,9 +77,11 @@ TEST(SweepDistortion, LinearSystemShowsNoDistortionAndNoiseAsTheFloor) {
         if (row.FrequencyHz >= 50 && row.KPercent[0])
             k2OverFloor.push_back(*row.KPercent[0] / *row.NoisePercent);
     }
-    std::nth_element(k2OverFloor.begin(), k2OverFloor.begin() + k2OverFloor.size() / 2, k2OverFloor.end());
+    std::nth_element(k2OverFloor.begin(), k2OverFloor.begin() + k2OverFloor.size() / 2,
+                     k2OverFloor.end());
     const double typical = k2OverFloor[k2OverFloor.size() / 2];
-    std::printf("linear THD at most %.5f %%; with noise, k2 / floor typically %.2f\n", worstThd, typical);
+    std::printf("linear THD at most %.5f %%; with noise, k2 / floor typically %.2f\n", worstThd,
+                typical);
     EXPECT_LT(worstThd, 0.01);
     EXPECT_GT(typical, 0.5);
     EXPECT_LT(typical, 2.0);

@@ -1,10 +1,12 @@
 // Writes the program's stimulus files into the folder given as the only argument.
 #include "stimuli/crest.h"
 #include "stimuli/signals.h"
+#include "stimuli/sweep_command.h"
 #include "stimuli/wav_file.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 using namespace terzlab::stimuli;
 
@@ -40,6 +42,9 @@ bool writeCalibrationSines(const std::string& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    for (const std::string& arg : args)
+        if (arg == "--sweep") return RunSweepCommand(args);
     if (argc != 2) {
         std::fprintf(stderr, "Aufruf: terzlab-make-stimuli <Zielordner>\n");
         return 2;

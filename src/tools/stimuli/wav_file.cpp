@@ -19,7 +19,7 @@ void putLe(std::vector<unsigned char>& out, uint32_t value, int bytes) {
     }
 }
 
-std::vector<unsigned char> fileImage(const std::vector<int16_t>& samples) {
+std::vector<unsigned char> fileImage(const std::vector<int16_t>& samples, uint32_t rate) {
     constexpr uint32_t channels = 2;
     constexpr uint32_t blockAlign = channels * 2;
     const uint32_t dataBytes = static_cast<uint32_t>(samples.size()) * blockAlign;
@@ -32,8 +32,8 @@ std::vector<unsigned char> fileImage(const std::vector<int16_t>& samples) {
     putLe(out, 16, 4);
     putLe(out, 1, 2); // PCM
     putLe(out, channels, 2);
-    putLe(out, kFileRate, 4);
-    putLe(out, kFileRate * blockAlign, 4);
+    putLe(out, rate, 4);
+    putLe(out, rate * blockAlign, 4);
     putLe(out, blockAlign, 2);
     putLe(out, 16, 2);
     putText(out, "data");
@@ -48,8 +48,8 @@ std::vector<unsigned char> fileImage(const std::vector<int16_t>& samples) {
 
 } // namespace
 
-bool writeStereoWav(const std::string& path, const std::vector<int16_t>& samples) {
-    const std::vector<unsigned char> image = fileImage(samples);
+bool writeStereoWav(const std::string& path, const std::vector<int16_t>& samples, uint32_t rate) {
+    const std::vector<unsigned char> image = fileImage(samples, rate);
     const std::string temp = path + ".tmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);

@@ -10,6 +10,7 @@ namespace terzlab::stimuli {
 inline constexpr uint32_t kFileRate = 44100;
 
 // Writes the mono samples to both channels. The old file stays until the new one is complete.
-bool writeStereoWav(const std::string& path, const std::vector<int16_t>& samples);
+bool writeStereoWav(const std::string& path, const std::vector<int16_t>& samples,
+                    uint32_t rate = kFileRate);
 
 } // namespace terzlab::stimuli
