@@ -89,10 +89,11 @@ TEST_F(SweepCommand, PrintsTheAcousticDelayAndWritesResponseFrdMeasurementAndDis
     EXPECT_GT(lines, 1000);
     // terzlab-export reads the measurement file, also as a comparison curve.
     EXPECT_EQ(tool("terzlab-export", dir / "o.oct" + " " + dir / "o.csv"), 0);
-    if (TERZLAB_PICTURES)
+    if (TERZLAB_PICTURES) {
         EXPECT_EQ(tool("terzlab-export",
                        "--comparison " + dir / "o.oct" + " " + dir / "o.oct" + " " + dir / "o.svg"),
                   0);
+    }
     std::ifstream csv(dir / "d.csv");
     std::string header;
     std::getline(csv, header);
