@@ -1,5 +1,6 @@
 #include "sweep/known_system.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
@@ -72,6 +73,11 @@ std::complex<double> FiltersAt(const KnownSystem& s, double hz, int32_t rate) {
 std::complex<double> DirectAt(const KnownSystem& s, double hz, int32_t rate) {
     const double w = 2 * kPi * hz / rate;
     return FiltersAt(s, hz, rate) * std::polar(1.0, -w * s.DelaySamples);
+}
+
+void Worst::add(std::complex<double> measured, std::complex<double> truth) {
+    Db = std::max(Db, std::fabs(20 * std::log10(std::abs(measured / truth))));
+    Degrees = std::max(Degrees, std::fabs(std::arg(measured / truth)) * 180 / kPi);
 }
 
 Recording Record(const sweep::SweepSettings& settings, const KnownSystem& s) {

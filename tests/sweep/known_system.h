@@ -34,4 +34,10 @@ Recording Record(const sweep::SweepSettings& sweep, const KnownSystem& system);
 std::complex<double> FiltersAt(const KnownSystem& system, double hz, int32_t rate);
 std::complex<double> DirectAt(const KnownSystem& system, double hz, int32_t rate);
 
+// The largest deviations of measured values from the truth.
+struct Worst {
+    double Db = 0.0, Degrees = 0.0;
+    void add(std::complex<double> measured, std::complex<double> truth);
+};
+
 } // namespace terzlab::test
