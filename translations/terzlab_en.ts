@@ -717,7 +717,7 @@ from the measurement CD</translation>
     </message>
     <message>
         <source>Der Vorlauf reicht bis in die Antwort der Oberwellen: höchstens %1 ms</source>
-        <translation>The pre-arrival part reaches into the harmonics' response: at most %1 ms</translation>
+        <translation>The pre-arrival part reaches into the harmonics&apos; response: at most %1 ms</translation>
     </message>
     <message>
         <source>In der Aufnahme ist kein Sweep zu finden</source>
