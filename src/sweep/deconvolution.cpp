@@ -52,13 +52,17 @@ std::vector<float> Deconvolve(std::span<const float> recorded, std::span<const f
     const double lowEdge = meanPower(x, binHz, band.F1, band.F1 * third);
     const double highEdge = meanPower(x, binHz, band.F2 / third, band.F2);
     const double inside = kInsideWeight * std::max(lowEdge, highEdge);
+    const double fadeRatio = std::exp2(kFadeOctaves);
     for (std::size_t k = 0; k < y.size(); ++k) {
         const double f = static_cast<double>(k) * binHz;
         double eps = inside;
-        eps += lowEdge * ramp(f > 0.0 ? std::log2(band.F1 / f) : 1.0);
-        eps += highEdge * ramp(f > 0.0 ? std::log2(f / band.F2) : -1.0);
-        const double power = std::norm(x[k]);
-        y[k] = power + eps > 0.0 ? y[k] * std::conj(x[k]) / (power + eps) : 0.0;
+        if (f < band.F1 * fadeRatio) eps += lowEdge * ramp(f > 0.0 ? std::log2(band.F1 / f) : 1.0);
+        if (f > band.F2 / fadeRatio) eps += highEdge * ramp(std::log2(f / band.F2));
+        const double xr = x[k].real(), xi = -x[k].imag(), yr = y[k].real(), yi = y[k].imag();
+        const double divisor = xr * xr + xi * xi + eps;
+        y[k] = divisor > 0.0 ? std::complex<double>((yr * xr - yi * xi) / divisor,
+                                                    (yr * xi + yi * xr) / divisor)
+                             : 0.0;
     }
     std::vector<float> ir;
     transform.Inverse(y, ir);

@@ -18,14 +18,18 @@ OwnRealFft::Tables& OwnRealFft::tablesFor(int32_t n) {
     t.Fft.BlockSize = n / 2;
     t.Fft.WindowType = kWindowUniform;
     FftSetup(t.Fft);
-    t.Twiddle.resize(static_cast<std::size_t>(n / 4 + 1));
-    for (int32_t k = 0; k <= n / 4; ++k)
-        t.Twiddle[k] = std::polar(1.0, -2.0 * std::numbers::pi * k / n);
+    t.Cos.resize(static_cast<std::size_t>(n / 4 + 1));
+    t.Sin.resize(t.Cos.size());
+    for (int32_t k = 0; k <= n / 4; ++k) {
+        t.Cos[k] = std::cos(2.0 * std::numbers::pi * k / n);
+        t.Sin[k] = -std::sin(2.0 * std::numbers::pi * k / n);
+    }
     return t;
 }
 
 // The complex transform of z[t] = x[2t] + j x[2t+1] gives the spectra of the even and the odd
-// samples at once; bins k and m - k are split together.
+// samples at once; bins k and m - k are split together: X[k] = E + W^k O, X[m-k] = conj(E - W^k
+// O) with E = (Z[k] + conj Z[m-k]) / 2, O = (Z[k] - conj Z[m-k]) / 2j, W = e^(-j 2 pi / n).
 void OwnRealFft::Forward(std::span<const float> x, Spectrum& bins) {
     const auto n = static_cast<int32_t>(x.size());
     const int32_t m = n / 2;
@@ -38,40 +42,41 @@ void OwnRealFft::Forward(std::span<const float> x, Spectrum& bins) {
     }
     Fft(t.Fft, 0); // scaled by 1/m, undone below
     bins.resize(static_cast<std::size_t>(m + 1));
-    const double scale = m;
-    bins[0] = {(double{re[0]} + im[0]) * scale, 0.0};
-    bins[m] = {(double{re[0]} - im[0]) * scale, 0.0};
+    const double half = 0.5 * m;
+    bins[0] = {(double{re[0]} + im[0]) * m, 0.0};
+    bins[m] = {(double{re[0]} - im[0]) * m, 0.0};
     for (int32_t k = 1; k <= m / 2; ++k) {
-        const std::complex<double> zk(re[k] * scale, im[k] * scale);
-        const std::complex<double> zmk(re[m - k] * scale, im[m - k] * scale);
-        const std::complex<double> even = 0.5 * (zk + std::conj(zmk));
-        const std::complex<double> odd = std::complex<double>(0.0, -0.5) * (zk - std::conj(zmk));
-        const std::complex<double> turned = t.Twiddle[k] * odd;
-        bins[k] = even + turned;
-        bins[m - k] = std::conj(even - turned);
+        const double ar = re[k], ai = im[k], br = re[m - k], bi = im[m - k];
+        const double er = half * (ar + br), ei = half * (ai - bi);
+        const double ore = half * (ai + bi), oim = half * (br - ar);
+        const double tr = t.Cos[k] * ore - t.Sin[k] * oim;
+        const double ti = t.Cos[k] * oim + t.Sin[k] * ore;
+        bins[k] = {er + tr, ei + ti};
+        bins[m - k] = {er - tr, ti - ei};
     }
 }
 
+// The split undone: Z[k] = E + j O with E = X[k] + conj X[m-k], O = (X[k] - conj X[m-k])
+// conj(W^k), halved and scaled by 1/m on the way.
 void OwnRealFft::Inverse(const Spectrum& bins, std::vector<float>& x) {
     const auto m = static_cast<int32_t>(bins.size() - 1);
     const int32_t n = 2 * m;
     Tables& t = tablesFor(n);
     float* re = t.Fft.FftRe.data();
     float* im = t.Fft.FftIm.data();
-    const double scale = 1.0 / n; // the even/odd halves carry a factor 1/2 already
+    const double scale = 1.0 / n;
     re[0] = static_cast<float>((bins[0].real() + bins[m].real()) * scale);
     im[0] = static_cast<float>((bins[0].real() - bins[m].real()) * scale);
-    const std::complex<double> j(0.0, 1.0);
     for (int32_t k = 1; k <= m / 2; ++k) {
-        const std::complex<double> even = bins[k] + std::conj(bins[m - k]);
-        const std::complex<double> odd =
-            (bins[k] - std::conj(bins[m - k])) * std::conj(t.Twiddle[k]);
-        const std::complex<double> zk = (even + j * odd) * scale;
-        const std::complex<double> zmk = (std::conj(even) + j * std::conj(odd)) * scale;
-        re[k] = static_cast<float>(zk.real());
-        im[k] = static_cast<float>(zk.imag());
-        re[m - k] = static_cast<float>(zmk.real());
-        im[m - k] = static_cast<float>(zmk.imag());
+        const double ar = bins[k].real(), ai = bins[k].imag();
+        const double br = bins[m - k].real(), bi = bins[m - k].imag();
+        const double er = ar + br, ei = ai - bi, dr = ar - br, di = ai + bi;
+        const double ore = dr * t.Cos[k] + di * t.Sin[k];
+        const double oim = di * t.Cos[k] - dr * t.Sin[k];
+        re[k] = static_cast<float>((er - oim) * scale);
+        im[k] = static_cast<float>((ei + ore) * scale);
+        re[m - k] = static_cast<float>((er + oim) * scale);
+        im[m - k] = static_cast<float>((ore - ei) * scale);
     }
     Fft(t.Fft, 1);
     x.resize(static_cast<std::size_t>(n));

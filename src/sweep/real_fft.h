@@ -33,7 +33,7 @@ class OwnRealFft final : public RealTransform {
   private:
     struct Tables {
         FftState Fft;
-        std::vector<std::complex<double>> Twiddle; // e^(-j 2 pi k / n), k = 0..n/4
+        std::vector<double> Cos, Sin; // of e^(-j 2 pi k / n), k = 0..n/4
     };
     Tables& tablesFor(int32_t n);
     std::map<int32_t, Tables> tables_;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numbers>
 
 namespace terzlab::sweep {
 namespace {
@@ -48,6 +49,15 @@ TEST(SweepSmoothing, IsAPowerAverageWithThePhaseOfTheComplexMean) {
             EXPECT_NEAR(std::arg(v), 0.5, 1e-9);
         }
     }
+}
+
+// A remaining delay of a quarter millisecond: its falling phase is 0.25 ms of group delay.
+TEST(SweepGroupDelay, OfADelayIsThatDelay) {
+    Response r{.BinHz = 5.0, .Bins = {}};
+    for (int k = 0; k < 4000; ++k)
+        r.Bins.push_back(std::polar(1.0, -2 * std::numbers::pi * k * 5.0 * 0.25e-3));
+    for (const double ms : GroupDelayMs(r))
+        EXPECT_NEAR(ms, 0.25, 1e-9);
 }
 
 TEST(SweepGate, RefusesAGateBeforeTheArrivalOrPastTheResponse) {
