@@ -34,13 +34,9 @@ void OwnRealFft::Forward(std::span<const float> x, Spectrum& bins) {
     const auto n = static_cast<int32_t>(x.size());
     const int32_t m = n / 2;
     Tables& t = tablesFor(n);
-    float* re = t.Fft.FftRe.data();
-    float* im = t.Fft.FftIm.data();
-    for (int32_t i = 0; i < m; ++i) {
-        re[i] = x[2 * i];
-        im[i] = x[2 * i + 1];
-    }
-    Fft(t.Fft, 0); // scaled by 1/m, undone below
+    FftPairs(t.Fft, x); // scaled by 1/m, undone below
+    const float* re = t.Fft.FftRe.data();
+    const float* im = t.Fft.FftIm.data();
     bins.resize(static_cast<std::size_t>(m + 1));
     const double half = 0.5 * m;
     bins[0] = {(double{re[0]} + im[0]) * m, 0.0};

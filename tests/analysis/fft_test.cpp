@@ -154,10 +154,18 @@ TEST(FastFft, GivesTheBitsOfTheStraightforwardTransformAtEverySize) {
                 fast.FftRe[i] = std::ldexp(mantissa(rng), exponent(rng)),
                 fast.FftIm[i] = std::ldexp(mantissa(rng), exponent(rng));
             FftState slow = fast;
+            std::vector<float> pairs; // the same block with its parts alternating
+            for (int32_t i = 0; i < n; ++i)
+                pairs.insert(pairs.end(), {fast.FftRe[i], fast.FftIm[i]});
+            FftState paired = fast, once = fast;
             for (int run = 0; run < 2; ++run) // no state of the first run survives
                 Fft(fast, inverse % 2), reference::Fft(slow, inverse % 2);
             ASSERT_TRUE(sameBits(fast.FftRe, slow.FftRe) && sameBits(fast.FftIm, slow.FftIm))
                 << "n " << n << " case " << inverse;
+            if (inverse % 2 != 0) continue;
+            FftPairs(paired, pairs), reference::Fft(once, 0);
+            ASSERT_TRUE(sameBits(paired.FftRe, once.FftRe) && sameBits(paired.FftIm, once.FftIm))
+                << "pairs, n " << n << " case " << inverse;
         }
 }
 
