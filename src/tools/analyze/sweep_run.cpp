@@ -49,8 +49,9 @@ double degrees(std::complex<double> v) {
 // the printed delay removed (a remaining delay gives a falling phase).
 std::string FrdText(const sweep::SweepResult& r, const sweep::SweepShape& s, const sweep::Gate& g) {
     std::string text = "* Terzlab-Sweep\r\n";
-    text += "* Gate: " + std::string(shapeName(g.Shape)) + fixed(", Vorlauf %.3f ms", g.PreMs) +
-            fixed(", Länge %.3f ms", g.LengthMs) + "\r\n";
+    text.append("* Gate: ").append(shapeName(g.Shape));
+    text.append(fixed(", Vorlauf %.3f ms", g.PreMs))
+        .append(fixed(", Länge %.3f ms\r\n", g.LengthMs));
     text += fixed("* Laufzeit entfernt: %.4f ms\r\n", r.DelayMs);
     text += "* Spalten: Frequenz [Hz], Pegel [dB], Phase [Grad]\r\n";
     for (std::size_t k = 1; k < r.Gated.Bins.size(); ++k) {
@@ -79,7 +80,7 @@ std::string MeasurementText(const sweep::SweepResult& r, const sweep::SweepShape
                         .Value = 20.0 * std::log10(std::abs(smoothed[i]) + 1e-30),
                         .Phase = degrees(smoothed[i])});
     MeasurementHeader h;
-    h.Title = "Sweep, Gate " + fixed("%.3f ms ", g.LengthMs) + shapeName(g.Shape);
+    h.Title = fixed("Sweep, Gate %.3f ms ", g.LengthMs).append(shapeName(g.Shape));
     h.SampleRate = s.SampleRate;
     h.BlockSize = static_cast<int32_t>(2 * (r.Gated.Bins.size() - 1));
     h.MeasTypeIndex = 1; // a transfer: the recorded over the played signal
@@ -96,8 +97,9 @@ std::string DistortionText(const std::vector<sweep::DistortionRow>& rows) {
     for (const auto& row : rows) {
         text += fixed("%.2f", row.FrequencyHz);
         for (const auto& k : row.KPercent)
-            text += "," + CsvCell(k);
-        text += "," + CsvCell(row.ThdPercent) + "," + CsvCell(row.NoisePercent) + "\r\n";
+            text.append(",").append(CsvCell(k));
+        text.append(",").append(CsvCell(row.ThdPercent));
+        text.append(",").append(CsvCell(row.NoisePercent)).append("\r\n");
     }
     return text;
 }
