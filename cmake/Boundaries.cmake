@@ -12,12 +12,13 @@ set(TERZLAB_BOUNDARIES
     "display: analysis text"
     "audio: sound_file text"
     "stimuli: analysis sound_file"
+    "sweep: analysis text"
     "platform: display text qt"
     "calibration: platform analysis files text qt"
     "guidance: platform display analysis files text qt"
     "speaker: platform analysis files display text qt"
     "app: calibration guidance speaker platform audio stimuli display files analysis sound_file text qt"
-    "tools: platform analysis files display sound_file stimuli text")
+    "tools: platform analysis files display sound_file stimuli sweep text")
 
 set(modules "")
 foreach(rule ${TERZLAB_BOUNDARIES})

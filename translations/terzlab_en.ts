@@ -119,6 +119,34 @@
         <source>Analysiert WAV-Aufnahmen wie das Programm eine Messung und schreibt die Messdatei.</source>
         <translation>Analyses WAV recordings as the program analyses a measurement and writes the measurement file.</translation>
     </message>
+    <message>
+        <source>Die Datei %1 ist keine Mono- oder Stereoaufnahme passender Länge</source>
+        <translation>The file %1 is no mono or stereo recording of a fitting length</translation>
+    </message>
+    <message>
+        <source>Zahl in ms</source>
+        <translation>number in ms</translation>
+    </message>
+    <message>
+        <source>--reference muss der andere Kanal als --channel sein</source>
+        <translation>--reference must be the other channel than --channel</translation>
+    </message>
+    <message>
+        <source>Stimulus und Aufnahme haben verschiedene Abtastraten</source>
+        <translation>Stimulus and recording have different sample rates</translation>
+    </message>
+    <message>
+        <source>Der Stimulus %1 ist kein exponentieller Sweep</source>
+        <translation>The stimulus %1 is no exponential sweep</translation>
+    </message>
+    <message>
+        <source>Die Aufnahme %1 hat den verlangten Kanal nicht</source>
+        <translation>The recording %1 lacks the requested channel</translation>
+    </message>
+    <message>
+        <source>Die Aufnahme %1 ist übersteuert (Vollaussteuerung)</source>
+        <translation>The recording %1 is clipped (full scale reached)</translation>
+    </message>
 </context>
 <context>
     <name>AxisChoice</name>
@@ -743,6 +771,57 @@ from the measurement CD</translation>
     <message>
         <source>Genau ein Zielordner wird erwartet</source>
         <translation>Exactly one folder is expected</translation>
+    </message>
+</context>
+<context>
+    <name>Sweep</name>
+    <message>
+        <source>Das Gate darf nicht nach der Ankunft beginnen (negativer Vorlauf)</source>
+        <translation>The gate must not start after the arrival (negative pre-arrival part)</translation>
+    </message>
+    <message>
+        <source>Die Gate-Länge muss größer als 0 ms sein</source>
+        <translation>The gate length must be greater than 0 ms</translation>
+    </message>
+    <message>
+        <source>Der Tukey-Anteil muss zwischen 0 und 1 liegen</source>
+        <translation>The Tukey fraction must lie between 0 and 1</translation>
+    </message>
+    <message>
+        <source>Das Gate endet nach der aufgenommenen Antwort: nach der Ankunft sind nur %1 ms aufgenommen</source>
+        <translation>The gate ends after the recorded response: only %1 ms are recorded after the arrival</translation>
+    </message>
+    <message>
+        <source>Der Vorlauf reicht bis in die Antwort der Oberwellen: höchstens %1 ms</source>
+        <translation>The pre-arrival part reaches into the harmonics&apos; response: at most %1 ms</translation>
+    </message>
+    <message>
+        <source>In der Aufnahme ist kein Sweep zu finden</source>
+        <translation>No sweep can be found in the recording</translation>
+    </message>
+    <message>
+        <source>Die Aufnahme ist kürzer als der Sweep</source>
+        <translation>The recording is shorter than the sweep</translation>
+    </message>
+    <message>
+        <source>Die Abtastrate muss zwischen 8000 und 384000 Hz liegen</source>
+        <translation>The sample rate must lie between 8000 and 384000 Hz</translation>
+    </message>
+    <message>
+        <source>Der Sweep muss 32768 bis 2097152 Abtastwerte lang sein</source>
+        <translation>The sweep must be 32768 to 2097152 samples long</translation>
+    </message>
+    <message>
+        <source>Die Frequenzen müssen 1 Hz &lt;= f1, 2 f1 &lt;= f2 &lt;= 0,95 der halben Abtastrate erfüllen</source>
+        <translation>The frequencies must satisfy 1 Hz &lt;= f1, 2 f1 &lt;= f2 &lt;= 0.95 of half the sample rate</translation>
+    </message>
+    <message>
+        <source>Der Pegel muss zwischen -60 und 0 dBFS liegen</source>
+        <translation>The level must lie between -60 and 0 dBFS</translation>
+    </message>
+    <message>
+        <source>Für diese Frequenzen ist der Sweep zu kurz</source>
+        <translation>The sweep is too short for these frequencies</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,12 @@ void Fft(FftState& fft, int16_t inverse) {
     detail::TransformWork(fft, inverse != 0);
 }
 
+void FftPairs(FftState& fft, std::span<const float> pairs) {
+    if (pairs.size() < 2 * static_cast<size_t>(fft.BlockSize) || !detail::EnsurePlan(fft)) return;
+    detail::GatherPairs(fft, pairs.data());
+    detail::TransformWork(fft, false);
+}
+
 void LoadBlock(FftState& fft, std::span<const int16_t> captureBuffer) {
     const int32_t n = fft.BlockSize;
     if (captureBuffer.size() < static_cast<size_t>(kChannelCount) * static_cast<size_t>(n)) {

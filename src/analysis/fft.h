@@ -50,6 +50,11 @@ void FftSetup(FftState& fft);
 // In-place transform of FftRe/FftIm; inverse == 0 is forward (scaled by 1/N), else inverse.
 void Fft(FftState& fft, int16_t inverse);
 
+// Forward transform (scaled by 1/N) of the complex block whose real and imaginary parts
+// alternate in `pairs` (2 BlockSize floats), without copying it into FftRe/FftIm first; the
+// result is in FftRe/FftIm.
+void FftPairs(FftState& fft, std::span<const float> pairs);
+
 // Loads one block (left/right interleaved, at least 2*BlockSize samples) into FftRe (left) and
 // FftIm (right), applies the window and runs the forward transform.
 void LoadBlock(FftState& fft, std::span<const int16_t> captureBuffer);

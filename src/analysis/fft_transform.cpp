@@ -67,13 +67,13 @@ void runShort(FftState& fft, float* re, float* im, bool inverse, Tables t) {
 // bit fields, a tile fixes the middle field: it reads 16 runs of 16 consecutive elements and,
 // reversed and transposed through a small buffer, writes 16 such runs. Written straight from
 // the reads, each store would go to another of 16 lines 2^(m-4) floats apart, all in one cache
-// set.
-void reverseCopy(const FftPlan& plan, const float* from, float* to) {
+// set. The source's elements lie `Stride` floats apart.
+template <int Stride> void reverseCopy(const FftPlan& plan, const float* from, float* to) {
     const int32_t* reverse = plan.Reverse.data();
     const int middle = plan.Stages - 2 * kTileBits;
     if (middle < 0) {
         for (int32_t i = 0; i < plan.Size; ++i)
-            to[reverse[i]] = from[i];
+            to[reverse[i]] = from[Stride * i];
         return;
     }
     constexpr int32_t side = int32_t{1} << kTileBits;
@@ -81,10 +81,10 @@ void reverseCopy(const FftPlan& plan, const float* from, float* to) {
     float tile[side][side];
     for (int32_t b = 0; b < (int32_t{1} << middle); ++b) {
         for (int32_t high = 0; high < side; ++high) {
-            const float* run = from + ((high << highShift) | (b << kTileBits));
+            const float* run = from + Stride * ((high << highShift) | (b << kTileBits));
             const int32_t column = reverse[high << highShift];
             for (int32_t low = 0; low < side; ++low)
-                tile[low][column] = run[low];
+                tile[low][column] = run[Stride * low];
         }
         const int32_t middleReversed = reverse[b << kTileBits];
         for (int32_t low = 0; low < side; ++low) {
@@ -108,8 +108,14 @@ bool EnsurePlan(FftState& fft) {
 
 void GatherArrays(FftState& fft) {
     FftPlan& plan = fft.Plan;
-    reverseCopy(plan, fft.FftRe.data(), WorkRe(plan));
-    reverseCopy(plan, fft.FftIm.data(), WorkIm(plan));
+    reverseCopy<1>(plan, fft.FftRe.data(), WorkRe(plan));
+    reverseCopy<1>(plan, fft.FftIm.data(), WorkIm(plan));
+}
+
+void GatherPairs(FftState& fft, const float* pairs) {
+    FftPlan& plan = fft.Plan;
+    reverseCopy<2>(plan, pairs, WorkRe(plan));
+    reverseCopy<2>(plan, pairs + 1, WorkIm(plan));
 }
 
 // The block is first loaded in its own order, as the straightforward transform does, into

@@ -14,6 +14,9 @@ bool EnsurePlan(FftState& fft);
 // Bit-reversed copy of FftRe/FftIm into the work arrays.
 void GatherArrays(FftState& fft);
 
+// Bit-reversed copy of 2 N floats, real and imaginary parts alternating, into the work arrays.
+void GatherPairs(FftState& fft, const float* pairs);
+
 // Bit-reversed load of a captured block, scaled to full scale 1.0 and windowed.
 void GatherBlock(FftState& fft, const int16_t* captureBuffer);
 

@@ -90,9 +90,8 @@ double PhaseOf(const MeasurementHeader& h, const BandState& bands, int band) {
     return r(4, band);
 }
 
-void WriteBands(FileText& out, const MeasurementHeader& h, const BandState& bands,
-                std::span<const double> values) {
-    for (const MeasurementRow& row : MeasurementRows(h, bands, values)) {
+void WriteRows(FileText& out, std::span<const MeasurementRow> rows) {
+    for (const MeasurementRow& row : rows) {
         out.raw(FormatFrequency(row.Freq, true))
             .raw(FormatValue(row.Value, kValuePattern))
             .raw(FormatValue(row.Phase, kPhasePattern))
@@ -115,9 +114,14 @@ std::vector<MeasurementRow> MeasurementRows(const MeasurementHeader& h, const Ba
 
 std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands,
                                 std::span<const double> values) {
+    return MeasurementFileText(header, MeasurementRows(header, bands, values));
+}
+
+std::string MeasurementFileText(const MeasurementHeader& header,
+                                std::span<const MeasurementRow> rows) {
     FileText out;
     WriteHeader(out, header);
-    WriteBands(out, header, bands, values);
+    WriteRows(out, rows);
     return out.text();
 }
 

@@ -55,6 +55,9 @@ inline bool IsImpedanceType(int16_t measType) {
 // and the phases of the latest block.
 std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands,
                                 std::span<const double> values);
+// The same with rows of one's own (frequency, value, phase each).
+std::string MeasurementFileText(const MeasurementHeader& header,
+                                std::span<const MeasurementRow> rows);
 // The same with the values the bands show now.
 std::string MeasurementFileText(const MeasurementHeader& header, const BandState& bands);
 

@@ -8,10 +8,15 @@ add_library(terzlab_analyze_core STATIC
     ${CMAKE_CURRENT_LIST_DIR}/analyze/recording.cpp
     ${CMAKE_CURRENT_LIST_DIR}/analyze/run.cpp
     ${CMAKE_CURRENT_LIST_DIR}/analyze/staged_files.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/analyze/stream_messages.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/analyze/stream_messages.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/analyze/sweep_files.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/analyze/sweep_options.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/analyze/sweep_run.cpp)
 target_include_directories(terzlab_analyze_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(terzlab_analyze_core
-    PUBLIC terzlab_analysis terzlab_files terzlab_display terzlab_sound_file terzlab_flags)
+    PUBLIC terzlab_analysis terzlab_files terzlab_display terzlab_sound_file terzlab_sweep
+           terzlab_flags
+    PRIVATE PkgConfig::SNDFILE)
 # The graph is drawn with the program's own drawing layer, which needs Qt.
 if(TERZLAB_GUI)
     target_sources(terzlab_analyze_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/analyze/graph_render_qt.cpp)

@@ -1,10 +1,13 @@
 # The stimulus generator and the files it writes into the program folder at build time.
 include(GNUInstallDirs)
 
-add_executable(terzlab-make-stimuli ${CMAKE_CURRENT_LIST_DIR}/stimuli/main.cpp)
+add_executable(terzlab-make-stimuli
+    ${CMAKE_CURRENT_LIST_DIR}/stimuli/main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/stimuli/sweep_command.cpp)
+target_include_directories(terzlab-make-stimuli PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 # The signals are the library's, which the program uses too.
 target_link_libraries(terzlab-make-stimuli PRIVATE terzlab_stimuli terzlab_sound_file terzlab_files
-                                                   terzlab_flags)
+                                                   terzlab_sweep terzlab_flags)
 
 set(TERZLAB_STIMULUS_NAMES
     pseudo.wav multi.wav pulse.wav check.wav

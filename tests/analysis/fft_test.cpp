@@ -181,6 +181,10 @@ TEST(FastFft, GivesTheBitsOfTheStraightforwardTransformAtEverySize) {
                 fast.FftIm[i] = std::ldexp(mantissa(rng), exponent(rng));
             }
             FftState slow = fast;
+            std::vector<float> pairs; // the same block with its parts alternating
+            for (int32_t i = 0; i < n; ++i)
+                pairs.insert(pairs.end(), {fast.FftRe[i], fast.FftIm[i]});
+            FftState paired = fast, once = fast;
             for (int run = 0; run < 2; ++run) { // no state of the first run survives
                 Fft(fast, inverse % 2);
                 reference::Fft(slow, inverse % 2);
@@ -189,6 +193,11 @@ TEST(FastFft, GivesTheBitsOfTheStraightforwardTransformAtEverySize) {
                 << "real part, n " << n << " case " << inverse;
             ASSERT_TRUE(sameBits(fast.FftIm, slow.FftIm))
                 << "imaginary part, n " << n << " case " << inverse;
+            if (inverse % 2 != 0) continue;
+            FftPairs(paired, pairs);
+            reference::Fft(once, 0);
+            ASSERT_TRUE(sameBits(paired.FftRe, once.FftRe)) << "pairs, real part, n " << n;
+            ASSERT_TRUE(sameBits(paired.FftIm, once.FftIm)) << "pairs, imaginary part, n " << n;
         }
 }
 

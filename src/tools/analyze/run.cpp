@@ -8,6 +8,8 @@
 #include "analyze/recording.h"
 #include "analyze/staged_files.h"
 #include "analyze/stream_messages.h"
+#include "analyze/sweep_options.h"
+#include "analyze/sweep_run.h"
 #include "display/curve_colour.h"
 #include "files/export_writer.h"
 #include "files/locations.h"
@@ -239,7 +241,8 @@ int Analyse(const AnalyzeOptions& o, std::ostream& err) {
 
 } // namespace
 
-int RunAnalyze(std::span<const std::string> args, std::ostream& err) {
+int RunAnalyze(std::span<const std::string> args, std::ostream& err, std::ostream& out) {
+    if (IsSweepCommand(args)) return RunSweepAnalyze(args, out, err);
     const ParsedOptions parsed = ParseOptions(args);
     if (!parsed.Options) return Fail(err, tools::WithUsage(parsed.Error, kUsage));
     const AnalyzeOptions& o = *parsed.Options;

@@ -3,6 +3,7 @@
 #include "stimuli/crest.h"
 #include "files/atomic_write.h"
 #include "stimuli/stimulus_files.h"
+#include "stimuli/sweep_command.h"
 #include "text/language.h"
 #include "tools/tool_help.h"
 #include "tools/tool_messages.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
                                        "multi.wav, ...) in den Zielordner."),
         usage, false};
     if (const auto answered = tools::AnswerHelpOrVersion(args, tool, std::cout)) return *answered;
+    for (const std::string& arg : args)
+        if (arg == "--sweep") return RunSweepCommand(args);
     if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-')) {
         const std::string error =
             args.empty() || args[0][0] != '-'

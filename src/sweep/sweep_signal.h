@@ -1,0 +1,56 @@
+#pragma once
+// The synchronized exponential sweep f(t) = f1 e^(t/L): L = round(f1 T / ln(f2/f1)) / f1 makes
+// f1 L a whole number, so that the n-th harmonic's impulse response lies exactly L ln(n) before
+// the linear one. The sweep runs from f1 to f2, so it lasts L ln(f2/f1): the length asked for,
+// changed by the rounding of f1 L by at most ln(f2/f1) / (2 f1) seconds. Half-Hann fades over
+// 1/12 octave at both ends; after the sweep comes silence of half its length, at least one
+// second, for the response's tail.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace terzlab::sweep {
+
+struct SweepSettings {
+    int32_t SampleRate = 48000;
+    double F1 = 10.0;
+    double F2 = 20000.0;
+    int32_t Samples = 262144; // asked for, of the sweep without the silence after it
+    double LevelDb = -6.0;    // peak, dBFS
+};
+
+inline constexpr int32_t kMinSweepSamples = 32768;
+inline constexpr int32_t kMaxSweepSamples = 2097152;
+inline constexpr double kFadeOctaves = 1.0 / 12.0;
+
+// The sweep as the analysis knows it: rate, start frequency, L and length.
+struct SweepShape {
+    int32_t SampleRate = 48000;
+    double F1 = 10.0;
+    double F2 = 20000.0;
+    double L = 1.0;                       // seconds
+    int32_t Samples = 0;                  // of the sweep as made: L ln(f2/f1), rounded to a sample
+    double HarmonicLead(int order) const; // L ln(order), in samples
+};
+
+// Why the settings cannot make a sweep, or "" (the message is in the user's language).
+std::string SweepRefusal(const SweepSettings& s);
+
+SweepShape ShapeOf(const SweepSettings& s);
+
+// Samples of silence after the sweep.
+int32_t TailSamples(int32_t sweepSamples, int32_t sampleRate);
+
+// The sweep followed by its silence, full scale 1.0.
+std::vector<double> MakeSweep(const SweepSettings& s);
+
+// Reads the shape back from a played sweep (for example a stimulus file): the length from its
+// last sample above the quantisation; f1 and L first roughly from a line through the logarithm
+// of the frequency its zero crossings show against time, then exactly from the crossings'
+// phases, which are whole multiples of pi, with f1 L whole. Nothing when the signal is no
+// exponential sweep.
+std::optional<SweepShape> RecogniseSweep(std::span<const float> played, int32_t sampleRate);
+
+} // namespace terzlab::sweep
