@@ -15,8 +15,7 @@ add_library(terzlab_analyze_core STATIC
 target_include_directories(terzlab_analyze_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(terzlab_analyze_core
     PUBLIC terzlab_analysis terzlab_files terzlab_display terzlab_sound_file terzlab_sweep
-           terzlab_flags
-    PRIVATE PkgConfig::SNDFILE)
+           terzlab_flags)
 # The graph is drawn with the program's own drawing layer, which needs Qt.
 if(TERZLAB_GUI)
     target_sources(terzlab_analyze_core PRIVATE ${CMAKE_CURRENT_LIST_DIR}/analyze/graph_render_qt.cpp)

@@ -2,82 +2,33 @@
 
 #include "text/translate.h"
 
-#include <cstring>
-#include <sndfile.h>
-
 namespace terzlab::analyze {
 
-std::vector<float> WholeSound::Channel(int channel) const {
-    std::vector<float> out;
-    if (Channels <= 0) return out;
-    out.reserve(Interleaved.size() / static_cast<std::size_t>(Channels));
-    for (std::size_t i = static_cast<std::size_t>(channel); i < Interleaved.size();
-         i += static_cast<std::size_t>(Channels))
-        out.push_back(Interleaved[i]);
-    return out;
-}
-
 std::optional<WholeSound> ReadWholeSound(const std::string& path, std::string& error) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-    if (file == nullptr) {
+    sound_file::FloatReadFault fault{};
+    std::string reason;
+    std::optional<WholeSound> sound = sound_file::readFloatSound(path, fault, reason);
+    switch (fault) {
+    case sound_file::FloatReadFault::None:
+        break;
+    case sound_file::FloatReadFault::Unreadable:
         error = text::arg(
             text::translate("AnalyzeTool", "Die Aufnahme %1 fehlt oder ist nicht lesbar (%2)"),
-            {path, sf_strerror(nullptr)});
-        return std::nullopt;
-    }
-    // At most a minute at 384 kHz in stereo: a longer file is no recording of one sweep.
-    constexpr sf_count_t maxFrames = sf_count_t{60} * 384000;
-    if ((info.channels != 1 && info.channels != 2) || info.frames <= 0 || info.frames > maxFrames) {
-        sf_close(file);
+            {path, reason});
+        break;
+    case sound_file::FloatReadFault::NotMonoOrStereo:
         error = text::arg(text::translate("AnalyzeTool", "Die Datei %1 ist keine Mono- oder "
                                                          "Stereoaufnahme passender Länge"),
                           {path});
-        return std::nullopt;
-    }
-    WholeSound sound{.SampleRate = info.samplerate, .Channels = info.channels, .Interleaved = {}};
-    sound.Interleaved.resize(static_cast<std::size_t>(info.frames * info.channels));
-    const sf_count_t read = sf_readf_float(file, sound.Interleaved.data(), info.frames);
-    sf_close(file);
-    if (read != info.frames) {
+        break;
+    case sound_file::FloatReadFault::Truncated:
         error =
             text::arg(text::translate("AnalyzeTool",
                                       "Die Aufnahme %1 konnte nicht vollständig gelesen werden"),
                       {path});
-        return std::nullopt;
+        break;
     }
     return sound;
-}
-
-namespace {
-
-void put(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFu));
-}
-
-} // namespace
-
-std::string FloatWavBytes(const std::vector<float>& samples, int32_t sampleRate) {
-    const auto dataBytes = static_cast<uint32_t>(samples.size() * 4);
-    std::string out = "RIFF";
-    put(out, 36 + dataBytes, 4);
-    out += "WAVEfmt ";
-    put(out, 16, 4);
-    put(out, 3, 2); // IEEE float
-    put(out, 1, 2); // mono
-    put(out, static_cast<uint32_t>(sampleRate), 4);
-    put(out, static_cast<uint32_t>(sampleRate) * 4, 4);
-    put(out, 4, 2);
-    put(out, 32, 2);
-    out += "data";
-    put(out, dataBytes, 4);
-    for (const float s : samples) {
-        uint32_t bits = 0;
-        std::memcpy(&bits, &s, 4);
-        put(out, bits, 4);
-    }
-    return out;
 }
 
 } // namespace terzlab::analyze

@@ -141,7 +141,7 @@ Inputs ReadInputs(const SweepOptions& o) {
 }
 
 void Stage(StagedFiles& files, const std::string& path, const std::string& bytes) {
-    if (!path.empty() && !files.Stage(path, bytes)) throw Failure{tools::NotWritten(path)};
+    if (!path.empty() && !files.Stage(path, bytes)) throw Failure{files.FailureText()};
 }
 
 int Analyse(const SweepOptions& o, std::ostream& out) {
@@ -156,7 +156,7 @@ int Analyse(const SweepOptions& o, std::ostream& out) {
     if (!r.Error.empty()) throw Failure{r.Error};
     StagedFiles files;
     const std::vector<float> ir(r.Ir.begin(), r.Ir.begin() + r.ResponseSamples);
-    if (!o.IrPath.empty()) Stage(files, o.IrPath, FloatWavBytes(ir, in.Shape.SampleRate));
+    if (!o.IrPath.empty()) Stage(files, o.IrPath, floatWavImage(ir, in.Shape.SampleRate));
     if (!o.FrdPath.empty()) Stage(files, o.FrdPath, FrdText(r, in.Shape, o.GateSettings));
     if (!o.OutPath.empty()) Stage(files, o.OutPath, MeasurementText(r, in.Shape, o.GateSettings));
     if (!o.DistortionPath.empty()) {
@@ -168,7 +168,7 @@ int Analyse(const SweepOptions& o, std::ostream& out) {
                                                     transform);
         Stage(files, o.DistortionPath, DistortionText(rows));
     }
-    if (!files.Commit()) throw Failure{tools::NotWritten(files.Failed().string())};
+    if (!files.Commit()) throw Failure{files.FailureText()};
     out << "delay_ms=" << fixed("%.4f", r.DelayMs) << '\n'
         << "distance_m=" << fixed("%.4f", r.DistanceM) << '\n'
         << "gate_low_Hz=" << fixed("%.2f", r.GateLowHz) << '\n';

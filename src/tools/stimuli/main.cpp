@@ -1,7 +1,7 @@
 // Writes the program's stimulus files into the folder given as the only argument.
+#include "files/atomic_write.h"
 #include "sound_file/sound_file.h"
 #include "stimuli/crest.h"
-#include "files/atomic_write.h"
 #include "stimuli/stimulus_files.h"
 #include "stimuli/sweep_command.h"
 #include "text/language.h"
