@@ -277,10 +277,12 @@ void frmMain::resizeOuter() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (isRunning()) {
-        // The run sits in this window's call stack: let it stop at the next block, then close.
+        // The run stops at its next step and closes the window then; a run waiting for its
+        // instructions or help stops at once, and the window closes now.
         closeRequested_ = true;
-        event->ignore();
-        return;
+        resumeAfterDialog();
+        if (isRunning()) return event->ignore();
+        closeRequested_ = false;
     }
     Form_Unload();
     event->accept();

@@ -209,6 +209,15 @@ TEST_F(GuidedRunTest, TestCdRunCapturesNothingAndStartsNoSecondRunWhileTheDialog
               std::tuple("20 at 0; 10 at 0; ", 2, 0u, -1));
 }
 
+// The window asked to close while the run waits for its instructions does not wait for them.
+TEST_F(GuidedRunTest, ClosingTheWindowWhileTheInstructionsWaitEndsTheRunAtOnce) {
+    window->show();
+    choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    onEachDialog([this](QDialog*) { window->close(); });
+    startAndWait();
+    EXPECT_EQ(std::pair(blocks(), window->isVisible()), std::pair(0, false));
+}
+
 // Impedance runs always show their instructions, level runs only with the short help; both
 // parts of the one-channel impedance run ask, part 2 for the changed wiring.
 TEST_F(GuidedRunTest, InstructionsComeBeforeTheRunsThatNeedThem) {
