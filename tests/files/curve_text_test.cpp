@@ -106,16 +106,6 @@ TEST(CurveText, AMicrophoneFileIsTheSensorWithItsSensitivity) {
     }
 }
 
-TEST(CurveText, AMeasurementFileWithoutDataLinesIsRefused) {
-    DispOct store;
-    RecordingMessages messages;
-    store.Curves[kComparisonSlot].CurveDir = kDataDir.string();
-    store.Curves[kComparisonSlot].CurveFile = "oct_header_no_data.OCT";
-    EXPECT_FALSE(LoadCurve(store, kComparisonSlot, 135, messages));
-    EXPECT_NE(messages.only().find("keine Zeile mit Frequenz und Wert"), std::string::npos);
-    EXPECT_EQ(store.Curves[kComparisonSlot].CurveLoaded, 0);
-}
-
 TEST(CurveText, EqualTitlesAreToldApartByFileName) {
     StoredCurve a, b, c;
     a.CurveTitle = b.CurveTitle = "Bass";
