@@ -1,5 +1,6 @@
 // terzlab-ts on simulated drivers recorded through the 10-ohm divider with the generator's
-// multi-sine and analysed by terzlab-analyze: the parameters it prints against the drivers' own.
+// multi-sine and analysed by terzlab-analyze: the parameters it prints against the drivers' own;
+// on a ZMA of another tool.
 // And every refusal: exit status 2, one line on stderr naming the fault, nothing on stdout.
 #include "analysis/thiele_small.h"
 #include "analyze/run.h"
@@ -11,6 +12,7 @@
 #include "ts/ts_run.h"
 
 #include <cmath>
+#include <complex>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <numbers>
@@ -130,6 +132,23 @@ INSTANTIATE_TEST_SUITE_P(Ts, AccuracyTest,
                                            Case{"TwoChannelLossyCoilReGiven", 4, false, true},
                                            Case{"OneChannelLossyCoilReGiven", 3, false, true}),
                          [](const auto& info) { return std::get<0>(info.param); });
+
+// A ZMA measured elsewhere: read at the file's own points and fitted.
+TEST(TsInput, AZmaOfAnotherToolIsFittedAtItsOwnPoints) {
+    TempFolder dir;
+    const DriverModel driver{.Re = 6.2, .Le = 0.0005, .Fs = 38.0, .Qms = 4.0, .Qes = 0.45};
+    std::string zma = "* woofer, 1 % steps\r\n";
+    for (double f = 5.0; f < 2000.0; f *= 1.01) {
+        const std::complex<double> z = driver.Impedance(f);
+        zma += std::to_string(f) + ' ' + std::to_string(std::abs(z)) + ' ' +
+               std::to_string(std::arg(z) * 180.0 / std::numbers::pi) + "\r\n";
+    }
+    ASSERT_TRUE(writeFile(dir.path() / "w.zma", zma));
+    std::string out, err;
+    ASSERT_EQ(RunTs(dir, "@w.zma", out, err), ts::kExitOk) << err;
+    const std::string first = out.substr(0, out.find('\n')); // fs=...
+    EXPECT_NEAR(std::stod(first.substr(first.find('=') + 1)), 38.0, 0.2) << out;
+}
 
 // An impedance file of 130 bands from 10 Hz with the driver's phase.
 void WriteOct(const std::string& path, const DriverModel& d, const char* result) {
