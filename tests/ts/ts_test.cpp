@@ -71,8 +71,7 @@ void Measure(const TempFolder& dir, const audio::DriverImpedance& d, int type, R
 int RunTs(const TempFolder& dir, const std::string& line, std::string& out, std::string& err) {
     std::ostringstream o, e;
     const int status = ts::RunTs(dir.args(line), o, e);
-    out = o.str();
-    err = e.str();
+    out = o.str(), err = e.str();
     return status;
 }
 
