@@ -11,9 +11,7 @@ namespace terzlab::test {
 namespace {
 
 DriverModel Driver(double fs, double qms, double qes) {
-    DriverModel d;
-    d.Re = 6.0, d.Le = 0.0, d.Fs = fs, d.Qms = qms, d.Qes = qes;
-    return d;
+    return {.Re = 6.0, .Le = 0.0, .Fs = fs, .Qms = qms, .Qes = qes};
 }
 
 // Closed box: fc = fs sqrt(1 + a), Qtc = Qts sqrt(1 + a), and f3 (half power) from the

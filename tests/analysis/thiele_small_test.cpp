@@ -113,8 +113,7 @@ TEST(LossyCoilFit, GivenReThatDisagreesWithTheCurveIsWarnedAboutOrRefused) {
 // spread shows it.
 TEST(AddedMassLine, MassAndComplianceFromTheLineAndTheSpreadOfTheSingleResults) {
     const LossyDriver& d = kDrivers[1];
-    DriverModel free;
-    free.Fs = d.Fs, free.Re = d.Re, free.Qes = d.Qes, free.Qms = d.Qms;
+    const DriverModel free{.Re = d.Re, .Fs = d.Fs, .Qms = d.Qms, .Qes = d.Qes};
     const double cms = 1e3 / std::pow(2 * std::numbers::pi * d.Fs, 2) / (d.MmsGrams * 1e-3);
     const MovingMass exact = AddedMassLine(free, {{d.Loaded(20).Fs, 20}, {d.Loaded(45).Fs, 45}});
     EXPECT_NEAR(exact.MmsGrams, d.MmsGrams, 1e-6 * d.MmsGrams);

@@ -2,19 +2,16 @@
 // too) have the window's size and the SVG keeps each curve as one path.
 #include "analysis/constants.h"
 #include "files/atomic_write.h"
-#include "files/disp_oct.h"
 #include "files/measurement_writer.h"
 #include "files/support.h"
 #include "picture.h"
 #include "run_export.h"
-#include "support/temp_folder.h"
 #include "support/transcript.h"
 #include <QImage>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 

@@ -54,11 +54,12 @@ TEST(LoadCurve, WrittenLevelFileLoadsBackAsReferenceBandForBand) {
     EXPECT_EQ(curve.CurveAmp[kLastBand], kNoValueSingle);
 }
 
-// A wrong start line or resolution, or a sensor table that cannot be interpolated.
+// A wrong start line or resolution, no data line, or a sensor table that cannot be interpolated.
 TEST(LoadCurve, UnreadableTablesAreReadErrorsThatLeaveTheSlotWithoutValues) {
     const std::tuple<const char*, int, const char*> cases[] = {
         {"oct_start_two_fields.OCT", kComparisonSlot, "falsche Startzeile"},
         {"oct_start_other_phase_byte.OCT", kComparisonSlot, "falsche Startzeile"},
+        {"oct_header_no_data.OCT", kComparisonSlot, "keine Zeile mit Frequenz und Wert"},
         {"sen_flat_s10.SEN", kReferenceSlot, "Oktav-Auflösung"},
         {"sen_descending.SEN", kSensorSlot, ""},
         {"sen_single_point.SEN", kSensorSlot, ""}};

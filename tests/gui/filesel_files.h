@@ -1,6 +1,5 @@
 #pragma once
 // Measurement files as the tests need them, written into the test's own folder.
-#include "files/disp_oct.h"
 #include "files/measurement_writer.h"
 #include "files/support.h"
 

@@ -79,14 +79,6 @@ bool GuiTest::load(const audio::VirtualCardOptions& options, const app::Settings
     return window && window->Form_Load();
 }
 
-void GuiTest::expectLastBox(size_t count, const QString& text, const QString& title,
-                            platform::MsgIcon icon) {
-    ASSERT_EQ(boxes.boxes().size(), count) << qPrintable(text);
-    EXPECT_EQ(boxes.boxes().back().text, text);
-    EXPECT_EQ(boxes.boxes().back().title, title);
-    EXPECT_EQ(boxes.boxes().back().icon, icon);
-}
-
 void GuiTest::expectBoxesAsGolden() {
     constexpr const char* kIcons[] = {"-", "Exclamation", "Question", "Information", "Critical"};
     QString shown;

@@ -90,9 +90,6 @@ class GuiTest : public ::testing::Test {
     void loadWithProgramStimuli(const app::Settings& settings = {});
     void TearDown() override;
 
-    // Exactly `count` boxes so far, the last one worded as given.
-    void expectLastBox(size_t count, const QString& text, const QString& title,
-                       platform::MsgIcon icon = platform::MsgIcon::Exclamation);
     // Every box of the test so far, worded as the test's section of tests/data/gui_boxes.txt
     // (TERZLAB_WRITE_GOLDEN=1 writes the section); the test's folder reads <folder> there.
     void expectBoxesAsGolden();

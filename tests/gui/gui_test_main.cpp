@@ -1,5 +1,6 @@
 // One QApplication for all cases, on the offscreen platform with a private runtime folder that
-// goes with the process, so that the binary runs alone as well as under ctest.
+// goes with the process, so that the binary runs alone as well as under ctest (else Qt makes
+// /tmp/runtime-USER, which stays behind, already when CTest lists the cases).
 #include "support/temp_folder.h"
 
 #include <QApplication>

@@ -10,7 +10,6 @@
 
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 namespace terzlab::test {
 

@@ -40,7 +40,9 @@ class TsDialogTest : public GuiTest {
         return window->mnuThieleSmall->isEnabled();
     }
 
+    // The dialog by its menu command, which is enabled.
     frmThieleSmall* open() {
+        EXPECT_TRUE(commandEnabled());
         window->mnuThieleSmall->trigger();
         for (frmThieleSmall* dialog : window->findChildren<frmThieleSmall*>())
             if (dialog->isVisible()) return dialog;
@@ -69,7 +71,6 @@ TEST_F(TsDialogTest, BenchLoudspeakerWithAddedMassModelCurveAndCopiedTable) {
     ASSERT_TRUE(SaveMeasurementFile(loaded.toStdString(), header, window->bands(),
                                     window->valuesAt(2), boxes));
     measure(0.0);
-    ASSERT_TRUE(commandEnabled());
     frmThieleSmall* dialog = open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->lblNote->text(), QString()) << qPrintable(dialog->lblNote->text());
@@ -162,7 +163,6 @@ TEST_F(TsDialogTest, RefusesCurvesWithoutResonanceAndOtherFiles) {
     for (size_t e = 0; e < 121; ++e)
         curve.CurveFreq[e] = static_cast<float>(NominalBandFreq(static_cast<int>(e)));
     curve.CurveAmp.fill(8.0f);
-    ASSERT_TRUE(commandEnabled());
     frmThieleSmall* dialog = open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->lblSource->text() + " | " + dialog->lblNote->text(),

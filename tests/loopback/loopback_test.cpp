@@ -8,7 +8,6 @@
 #include "sound_server.h"
 #include "support/wav_file.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -18,7 +17,6 @@
 #include <chrono>
 #include <cmath>
 #include <filesystem>
-#include <thread>
 
 namespace terzlab::test {
 
@@ -214,15 +212,3 @@ TEST_F(LoopbackTest, ServerEndingMidRunEndsTheRunAndTheWindowRecovers) {
 } // namespace
 
 } // namespace terzlab::test
-
-// One QApplication for the cases, offscreen, with a runtime folder of its own until the private
-// server sets one (else Qt makes /tmp/runtime-USER, which stays behind, already when CTest lists
-// the cases).
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    const terzlab::test::TempFolder runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().c_str());
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

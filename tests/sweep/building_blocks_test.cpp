@@ -2,7 +2,6 @@
 // response's distance to the noise with and without averaging.
 #include "sweep/known_system.h"
 #include "sweep/smoothing.h"
-#include "sweep/sweep_analysis.h"
 
 #include <gtest/gtest.h>
 
@@ -84,13 +83,8 @@ TEST(SweepImpulseResponse, PeakStandsFarAboveTheNoiseAndAveragingLowersIt) {
         recs.push_back(test::Record(settings, {.NoiseDb = -60, .Seed = seed}));
         takes.push_back(recs.back().Microphone);
     }
-    OwnRealFft t;
     const auto overNoise = [&](std::span<const float> recorded) {
-        const SweepResult r = AnalyseSweep({.Recorded = recorded,
-                                            .Excitation = recs[0].Played,
-                                            .Sweep = ShapeOf(settings),
-                                            .GateSettings = {}},
-                                           t);
+        const SweepResult r = test::Analysed(settings, recorded, recs[0].Played);
         double power = 0;
         for (int i = 12000; i < 21600; ++i)
             power += double{r.Ir[i]} * r.Ir[i] / 9600;

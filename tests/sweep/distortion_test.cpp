@@ -3,7 +3,6 @@
 // the third a3 A^3 / 4; a filter after it shapes each at its own frequency.
 #include "sweep/distortion.h"
 #include "sweep/known_system.h"
-#include "sweep/sweep_analysis.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +16,8 @@ constexpr double kA = 0.5; // the sweep's amplitude at -6 dBFS
 
 std::vector<DistortionRow> distortionOf(const test::KnownSystem& system) {
     const test::Recording rec = test::Record(kSweep, system);
+    const SweepResult r = test::Analysed(kSweep, rec.Microphone, rec.Played);
     OwnRealFft t;
-    const SweepResult r = AnalyseSweep({.Recorded = rec.Microphone,
-                                        .Excitation = rec.Played,
-                                        .Sweep = ShapeOf(kSweep),
-                                        .GateSettings = {}},
-                                       t);
     EXPECT_EQ(r.Error, "");
     return HarmonicDistortion({.Ir = r.Ir,
                                .ArrivalSample = r.ArrivalAt.Sample,

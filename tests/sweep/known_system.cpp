@@ -1,4 +1,5 @@
 #include "sweep/known_system.h"
+#include "sweep/real_fft.h"
 
 #include <algorithm>
 #include <cmath>
@@ -103,6 +104,16 @@ Recording Record(const sweep::SweepSettings& settings, const KnownSystem& s) {
     for (float& v : r.Microphone)
         v += static_cast<float>(noise(rng));
     return r;
+}
+
+sweep::SweepResult Analysed(const sweep::SweepSettings& sweep, std::span<const float> recorded,
+                            std::span<const float> excitation, const sweep::Gate& gate) {
+    sweep::OwnRealFft transform;
+    return sweep::AnalyseSweep({.Recorded = recorded,
+                                .Excitation = excitation,
+                                .Sweep = sweep::ShapeOf(sweep),
+                                .GateSettings = gate},
+                               transform);
 }
 
 } // namespace terzlab::test

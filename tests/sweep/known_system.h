@@ -3,6 +3,7 @@
 // loudspeaker-like band-pass (biquads), a delay of a fraction of a sample (a long windowed sinc),
 // a reflection, a memoryless nonlinearity, the sound card's delay on both channels and white
 // noise.
+#include "sweep/sweep_analysis.h"
 #include "sweep/sweep_signal.h"
 
 #include <complex>
@@ -29,6 +30,10 @@ struct Recording {
 };
 
 Recording Record(const sweep::SweepSettings& sweep, const KnownSystem& system);
+
+// The recording analysed with the program's own transform.
+sweep::SweepResult Analysed(const sweep::SweepSettings& sweep, std::span<const float> recorded,
+                            std::span<const float> excitation, const sweep::Gate& gate = {});
 
 // The filters' response, and the direct sound's with the pure delay.
 std::complex<double> FiltersAt(const KnownSystem& system, double hz, int32_t rate);

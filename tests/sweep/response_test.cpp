@@ -1,7 +1,6 @@
 // The arrival and the gated response of known linear systems, the truth computed from the
 // systems' own formulas.
 #include "sweep/known_system.h"
-#include "sweep/sweep_analysis.h"
 
 #include <gtest/gtest.h>
 
@@ -15,12 +14,8 @@ constexpr SweepSettings kSweep{.SampleRate = 48000, .F1 = 10, .F2 = 20000, .Samp
 // The gated response against `truth` with the printed delay removed, from `from` to 0.8 f2.
 test::Worst deviation(const test::Recording& rec, bool loopback, const Gate& gate, double from,
                       const std::function<std::complex<double>(double)>& truth) {
-    OwnRealFft transform;
-    const SweepResult r = AnalyseSweep({.Recorded = rec.Microphone,
-                                        .Excitation = loopback ? rec.Loopback : rec.Played,
-                                        .Sweep = ShapeOf(kSweep),
-                                        .GateSettings = gate},
-                                       transform);
+    const SweepResult r =
+        test::Analysed(kSweep, rec.Microphone, loopback ? rec.Loopback : rec.Played, gate);
     EXPECT_EQ(r.Error, "");
     EXPECT_NEAR(r.DelayMs * 48, test::KnownSystem{}.DelaySamples, 1.0);
     test::Worst w;

@@ -16,21 +16,18 @@ std::string shout(const char*, const char* source) {
 // written, and values may change their order.
 TEST(Language, TheLocaleDecidesUnlessTheUserChoseAndTextsFallBackToGerman) {
     using enum Language;
+    for (const char* german : {"de_DE.UTF-8", "de_AT", "de", "de.UTF-8"})
+        EXPECT_EQ(ChooseLanguage({}, {}, german), German) << german;
+    for (const char* other : {"en_US.UTF-8", "C.UTF-8", "", "dex_XY"})
+        EXPECT_EQ(ChooseLanguage({}, {}, other), English) << other;
+    // locale, command line, stored choice: the language
     const std::tuple<const char*, std::optional<Language>, std::optional<Language>, Language>
-        rows[] = {{"de_DE.UTF-8", {}, {}, German},
-                  {"de_AT", {}, {}, German},
-                  {"de", {}, {}, German},
-                  {"de.UTF-8", {}, {}, German},
-                  {"en_US.UTF-8", {}, {}, English},
-                  {"C.UTF-8", {}, {}, English},
-                  {"", {}, {}, English},
-                  {"dex_XY", {}, {}, English},
-                  {"fr_FR", {}, German, German},
-                  {"de_DE", {}, English, English},
-                  {"de_DE", English, German, English},
-                  {"en_GB", German, English, German}};
-    for (const auto& [locale, commandLine, stored, chosen] : rows)
-        EXPECT_EQ(ChooseLanguage(commandLine, stored, locale), chosen) << locale;
+        chosen[] = {{"fr_FR", {}, German, German},
+                    {"de_DE", {}, English, English},
+                    {"de_DE", English, German, English},
+                    {"en_GB", German, English, German}};
+    for (const auto& [locale, commandLine, stored, language] : chosen)
+        EXPECT_EQ(ChooseLanguage(commandLine, stored, locale), language) << locale;
     EXPECT_EQ(ParseLanguage("EN"), std::nullopt);
     setTranslator(shout);
     EXPECT_EQ(translate("Ctx", "Pegel") + translate("Ctx", "Größe"), "LEVELGröße");
