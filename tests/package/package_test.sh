@@ -30,7 +30,9 @@ done
 apt-get install -s "$deb" > "$work/apt.txt" 2>&1 ||
     { cat "$work/apt.txt" >&2; fail "apt-get kann die Abhängigkeiten nicht auflösen"; }
 
-if ! lintian --fail-on error,warning "$deb" > "$work/lintian.txt" 2>&1; then
+# lintian leaves folders of its own in TMPDIR: they go with the scratch folder.
+mkdir -p "$work/tmp"
+if ! TMPDIR="$work/tmp" lintian --fail-on error,warning "$deb" > "$work/lintian.txt" 2>&1; then
     grep -v '^running with root privileges' "$work/lintian.txt" >&2
     fail "lintian meldet Fehler oder Warnungen"
 fi
