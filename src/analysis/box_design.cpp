@@ -21,13 +21,6 @@ constexpr double kButterworthQ = 0.70710678118654752;
 // f3 is where the response has half the pass band's power.
 const double kF3Db = -10.0 * std::log10(2.0);
 
-std::string Fixed(double value, int digits) {
-    char text[32];
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, digits);
-    return end.ec == std::errc() ? std::string(text, end.ptr) : std::string("?");
-}
-
 // The denominator of the vented box's fourth-order high-pass, normalised to w0 = sqrt(ws wb),
 // with the leakage losses QL: Small, "Vented-Box Loudspeaker Systems", Part I (1973).
 struct Quartic {
@@ -185,7 +178,7 @@ Alignments AlignmentsFor(const DriverModel& d, double vasLitres) {
         out.ClosedError =
             text::arg(text::translate("BoxDesign", "Qts %1 ist für ein geschlossenes Gehäuse "
                                                    "mit Qtc 0,707 zu hoch"),
-                      {Fixed(qts, 3)});
+                      {text::fixed(qts, 3)});
     }
     // The two conditions C3 = C2 = 0 in log alpha and log h, from the lossless solution.
     const auto terms = [&](std::span<const double> x, std::vector<double>& r) {
@@ -203,7 +196,7 @@ Alignments AlignmentsFor(const DriverModel& d, double vasLitres) {
         out.VentedError =
             text::arg(text::translate("BoxDesign", "Qts %1 ist für ein maximal flaches "
                                                    "Bassreflexgehäuse (QB3/B4 bei QL 7) zu hoch"),
-                      {Fixed(qts, 3)});
+                      {text::fixed(qts, 3)});
         return out;
     }
     out.VentedVbLitres = vasLitres / fitAlpha;

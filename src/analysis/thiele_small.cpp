@@ -41,20 +41,6 @@ constexpr double kAboveLowestTolerance = 1.005;
 constexpr double kMaxInductance = 0.05;
 constexpr double kStartInductance[] = {0.1e-3, 0.5e-3, 2e-3};
 constexpr double kStartLossConductance[] = {0.01, 0.1, 1.0};
-// A loaded resonance must move by more than this ratio, or Mms is noise.
-constexpr double kMinMassShift = 1.005;
-// An added mass beyond this many cone masses moves the resonance below a third: no driver is
-// measured so, it is a slip of the keyboard.
-constexpr double kMostMassRatio = 10.0;
-constexpr double kAirDensity = 1.204;   // kg/m^3 at 20 degC
-constexpr double kSpeedOfSound = 343.2; // m/s at 20 degC
-
-std::string Fixed(double value, int digits) {
-    char text[32];
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, digits);
-    return end.ec == std::errc() ? std::string(text, end.ptr) : std::string("?");
-}
 
 std::size_t BandsBelow(const ImpedanceCurve& c, double limitHz) {
     return static_cast<std::size_t>(
@@ -72,7 +58,7 @@ std::string GivenReFarBelow(double givenRe, double lowest) {
     return text::arg(text::translate("ThieleSmallFit",
                                      "Re (Gleichstrom) %1 Ohm liegt weit unter dem kleinsten Wert "
                                      "der Kurve (%2 Ohm): bitte den Widerstand prüfen"),
-                     {Fixed(givenRe, 3), Fixed(lowest, 3)});
+                     {text::fixed(givenRe, 3), text::fixed(lowest, 3)});
 }
 
 // Where the ohmmeter's Re and the curve disagree; the fit with the given Re stands, as asked.
@@ -82,15 +68,15 @@ std::vector<std::string> GivenReDoubts(double givenRe, double lowest, const Thie
         doubts.push_back(text::arg(
             text::translate("ThieleSmallFit", "Re (Gleichstrom) %1 Ohm liegt über dem kleinsten "
                                               "Wert der Kurve (%2 Ohm), was nicht sein kann"),
-            {Fixed(givenRe, 3), Fixed(lowest, 3)}));
+            {text::fixed(givenRe, 3), text::fixed(lowest, 3)}));
     }
     const double apart = own.Error.empty() ? 100.0 * (givenRe / own.Model.Re - 1.0) : 0.0;
     if (std::fabs(apart) > kReDoubtPercent) {
-        doubts.push_back(text::arg(text::translate("ThieleSmallFit",
-                                                   "Re (Gleichstrom) %1 Ohm weicht um %2 % vom "
-                                                   "angepassten Re (%3 Ohm) ab: die übrigen "
-                                                   "Parameter sind unsicher"),
-                                   {Fixed(givenRe, 3), Fixed(apart, 1), Fixed(own.Model.Re, 3)}));
+        doubts.push_back(text::arg(
+            text::translate("ThieleSmallFit", "Re (Gleichstrom) %1 Ohm weicht um %2 % vom "
+                                              "angepassten Re (%3 Ohm) ab: die übrigen "
+                                              "Parameter sind unsicher"),
+            {text::fixed(givenRe, 3), text::fixed(apart, 1), text::fixed(own.Model.Re, 3)}));
     }
     return doubts;
 }
@@ -116,7 +102,7 @@ Peak FindPeak(const ImpedanceCurve& c) {
                                                 "Das Impedanzmaximum liegt am Rand des "
                                                 "Messbereichs (bei %1 Hz): keine Resonanzspitze, "
                                                 "die sich auswerten lässt"),
-                                {Fixed(c.Bands[peak].Freq, 1)})};
+                                {text::fixed(c.Bands[peak].Freq, 1)})};
     }
     return {peak, {}};
 }
@@ -378,75 +364,6 @@ ThieleSmallFit FitThieleSmall(const ImpedanceCurve& curve, std::optional<double>
     out.RmsPercent = 100.0 * std::sqrt(best.Cost / static_cast<double>(fitted.Bands.size()));
     if (givenRe) out.Warnings = GivenReDoubts(*givenRe, lowest, FitThieleSmall(curve, {}, coil));
     return out;
-}
-
-MovingMass AddedMassMethod(const DriverModel& free, const DriverModel& loaded, double addedGrams) {
-    return AddedMassLine(free, {{loaded.Fs, addedGrams}});
-}
-
-MovingMass AddedMassLine(const DriverModel& free, const std::vector<LoadedResonance>& loaded) {
-    MovingMass out;
-    std::vector<double> singleMms;
-    for (const LoadedResonance& l : loaded) {
-        const double shift = free.Fs / l.Fs;
-        if (!(shift > kMinMassShift)) {
-            out.Error =
-                text::arg(text::translate("ThieleSmallFit", "Die Resonanz mit Zusatzmasse (%1 Hz) "
-                                                            "liegt nicht tiefer als ohne (%2 Hz)"),
-                          {Fixed(l.Fs, 2), Fixed(free.Fs, 2)});
-            return out;
-        }
-        singleMms.push_back(l.AddedGrams / (shift * shift - 1.0));
-    }
-    // The least-squares line y = a + b m through (0, 1/fs^2) and every (m, 1/fs_m^2), m in kg.
-    std::vector<std::pair<double, double>> points = {{0.0, 1.0 / (free.Fs * free.Fs)}};
-    for (const LoadedResonance& l : loaded)
-        points.emplace_back(l.AddedGrams * 1e-3, 1.0 / (l.Fs * l.Fs));
-    double meanM = 0.0, meanY = 0.0;
-    for (const auto& [m, y] : points) {
-        meanM += m / static_cast<double>(points.size());
-        meanY += y / static_cast<double>(points.size());
-    }
-    double sxy = 0.0, sxx = 0.0;
-    for (const auto& [m, y] : points) {
-        sxy += (m - meanM) * (y - meanY);
-        sxx += (m - meanM) * (m - meanM);
-    }
-    const double slope = sxy / sxx;
-    const double mms = (meanY - slope * meanM) / slope;
-    if (!(slope > 0.0) || !(mms > 0.0)) {
-        out.Error = text::translate("ThieleSmallFit",
-                                    "Die Resonanzen mit den Zusatzmassen passen nicht zueinander "
-                                    "(Mms ergibt sich nicht positiv)");
-        return out;
-    }
-    for (const LoadedResonance& l : loaded) {
-        if (l.AddedGrams > kMostMassRatio * mms * 1e3) {
-            out.Error = text::arg(text::translate("ThieleSmallFit",
-                                                  "Die Zusatzmasse %1 g ist mehr als zehnmal so "
-                                                  "schwer wie die Membran (Mms %2 g): bitte die "
-                                                  "Eingabe prüfen"),
-                                  {Fixed(l.AddedGrams, 1), Fixed(mms * 1e3, 2)});
-            return out;
-        }
-    }
-    out.MmsGrams = mms * 1e3;
-    out.CmsMmPerN = 1e3 * slope / (4.0 * kPi * kPi);
-    out.BlTm = std::sqrt(2.0 * kPi * free.Fs * mms * free.Re / free.Qes);
-    if (singleMms.size() == 2) {
-        out.SpreadPercent =
-            200.0 * std::fabs(singleMms[0] - singleMms[1]) / (singleMms[0] + singleMms[1]);
-    }
-    return out;
-}
-
-double ConeAreaCm2(double diameterCm) {
-    return std::numbers::pi * diameterCm * diameterCm / 4.0;
-}
-
-double VasLitres(double cmsMmPerN, double sdCm2) {
-    const double sd = sdCm2 * 1e-4;
-    return 1e3 * kAirDensity * kSpeedOfSound * kSpeedOfSound * sd * sd * cmsMmPerN * 1e-3;
 }
 
 } // namespace terzlab

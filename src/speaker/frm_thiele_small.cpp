@@ -1,4 +1,5 @@
 #include "speaker/frm_thiele_small.h"
+#include "speaker/frm_thiele_small_parts.h"
 
 #include "files/impedance_file.h"
 #include "files/numbers.h"
@@ -24,67 +25,7 @@
 
 namespace terzlab::speaker {
 
-namespace {
-
-struct FieldSetup {
-    const char* name;
-    const char* caption;
-    const char* label; // in the copied table
-    const char* unit;
-    double minimum;
-    double maximum;
-};
-
-// The limits terzlab-ts accepts, from above 0: the smallest values no real driver goes below.
-constexpr std::array<FieldSetup, kFieldCount> kFields = {{
-    {"txtRe", QT_TRANSLATE_NOOP("frmThieleSmall", "Re (Gleichstrom) [Ohm]:"),
-     QT_TRANSLATE_NOOP("frmThieleSmall", "Re (Gleichstrom)"), "Ohm", 0.1, 1000.0},
-    {"txtMass", QT_TRANSLATE_NOOP("frmThieleSmall", "Zusatzmasse [g]:"),
-     QT_TRANSLATE_NOOP("frmThieleSmall", "Zusatzmasse"), "g", 0.1, 10000.0},
-    {"txtSd", "Sd [cm²]:", "Sd", "cm²", 1.0, 100000.0},
-    {"txtDiameter", QT_TRANSLATE_NOOP("frmThieleSmall", "oder Durchmesser [cm]:"),
-     QT_TRANSLATE_NOOP("frmThieleSmall", "Durchmesser"), "cm", 1.0, 400.0},
-    {"txtMass2", QT_TRANSLATE_NOOP("frmThieleSmall", "2. Zusatzmasse [g]:"),
-     QT_TRANSLATE_NOOP("frmThieleSmall", "2. Zusatzmasse"), "g", 0.1, 10000.0},
-    {"txtVb", "Vb [l]:", "Vb", "l", 0.01, 100000.0},
-    {"txtFb", "fb [Hz]:", "fb", "Hz", 1.0, 1000.0},
-    {"txtQl", "QL:", "QL", "", 0.5, 1000.0},
-}};
-constexpr std::array<Field, 2> kMassFields = {kFieldMass, kFieldMass2};
-// The box's response from a tenth of the resonance to 1 kHz, as terzlab-ts writes it.
-constexpr double kResponseTopHz = 1000.0;
-
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
-// Numbers as a person reads them, without the thousands' separator a field would refuse.
-QLocale ShownLocale() {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
-
-// A number as a person reads it: with the locale's decimal separator.
-QString Shown(const std::string& pointed) {
-    return Text(WithSeparator(pointed, platform::UserDecimalSeparator()));
-}
-
-// A curve every 1/48 octave from `from` to `to`.
-template <typename Value>
-ModelCurve CurveOf(const char* legend, double from, double to, Value value) {
-    ModelCurve curve;
-    curve.Legend = QCoreApplication::translate("frmThieleSmall", legend).toStdString();
-    const int steps = static_cast<int>(std::ceil(48.0 * std::log2(to / from)));
-    for (int k = 0; k <= steps; ++k) {
-        const double f = std::min(from * std::exp2(k / 48.0), to);
-        curve.Freq.push_back(f);
-        curve.Value.push_back(value(f));
-    }
-    return curve;
-}
-
-} // namespace
+using namespace parts;
 
 frmThieleSmall::frmThieleSmall(SpeakerHost& host, platform::MessageService& messages,
                                QWidget* parent)
@@ -173,30 +114,6 @@ void frmThieleSmall::buildLayout() {
     grid->addWidget(cmdCopy, 6 + kFieldVb, 1);
     grid->addWidget(cmdClose, 6 + kFieldVb, 2);
     cmdCompute->setDefault(true);
-}
-
-void frmThieleSmall::buildBoxPart(QGridLayout* grid, int row, int rows) {
-    auto* box = new QGroupBox(tr("Gehäuse"), this);
-    box->setObjectName(QStringLiteral("grpBox"));
-    auto* inner = new QGridLayout(box);
-    optClosed = new QRadioButton(tr("&geschlossen"), box);
-    optClosed->setObjectName(QStringLiteral("optClosed"));
-    optVented = new QRadioButton(tr("Bass&reflex"), box);
-    optVented->setObjectName(QStringLiteral("optVented"));
-    optClosed->setChecked(true);
-    inner->addWidget(optClosed, 0, 0);
-    inner->addWidget(optVented, 0, 1);
-    for (int i = kFieldVb; i < kFieldCount; ++i) {
-        const auto f = static_cast<std::size_t>(i);
-        inner->addWidget(new QLabel(tr(kFields[f].caption), box), 1 + i - kFieldVb, 0);
-        inner->addWidget(txtField[f], 1 + i - kFieldVb, 1);
-    }
-    cmdResponse = new QPushButton(tr("&Frequenzgang zeigen"), box);
-    cmdResponse->setObjectName(QStringLiteral("cmdResponse"));
-    cmdResponse->setEnabled(false);
-    inner->addWidget(cmdResponse, 1 + kFieldCount - kFieldVb, 0, 1, 2);
-    inner->setRowStretch(2 + kFieldCount - kFieldVb, 1);
-    grid->addWidget(box, row, 3, rows, 1);
 }
 
 // An empty field is a value not given; a field out of its range keeps the focus and the fit
@@ -293,54 +210,6 @@ frmThieleSmall::MassResult frmThieleSmall::massOf(const Inputs& in, const Driver
 
 // The box's figures and the alignments the driver suits, its impedance in the box as the model
 // and its response for the button; the notes say what is missing.
-QStringList frmThieleSmall::addBox(const Inputs& in, const ThieleSmallFit& fit, double vas,
-                                   std::vector<TsRow>& rows) {
-    response_ = {};
-    QStringList notes;
-    const BoxDesign box{optVented->isChecked() ? BoxKind::Vented : BoxKind::Closed,
-                        in.values[kFieldVb].value_or(0.0), in.values[kFieldFb].value_or(0.0),
-                        in.values[kFieldQl].value_or(kAlignmentQl)};
-    const bool asked = in.values[kFieldVb].has_value();
-    ModelCurve model = CurveOf(QT_TR_NOOP("Modell (Thiele-Small)"), fit.FromHz, fit.ToHz,
-                               [&](double f) { return std::abs(fit.Model.Impedance(f)); });
-    if (vas > 0.0) {
-        const Alignments aligned = AlignmentsFor(fit.Model, vas);
-        const std::vector<TsRow> alignRows = AlignmentRows(aligned);
-        rows.insert(rows.end(), alignRows.begin(), alignRows.end());
-        if (asked) notes << Text(aligned.ClosedError) << Text(aligned.VentedError);
-    } else if (asked) {
-        notes << tr(
-            "Für das Gehäuse fehlt Vas: Zusatzmasse, ihre Messung und Sd oder Durchmesser.");
-    }
-    const std::string refusal = BoxRefusal(box);
-    if (asked && vas > 0.0 && !refusal.empty()) notes << Text(refusal);
-    if (asked && vas > 0.0 && refusal.empty()) {
-        const std::vector<TsRow> boxRows = BoxRows(box, FiguresOf(fit.Model, vas, box));
-        rows.insert(rows.end(), boxRows.begin(), boxRows.end());
-        model = CurveOf(QT_TR_NOOP("Modell im Gehäuse"), fit.FromHz, fit.ToHz,
-                        [&](double f) { return std::abs(BoxImpedance(fit.Model, vas, box, f)); });
-        response_ =
-            CurveOf(QT_TR_NOOP("Frequenzgang im Gehäuse (Vorhersage)"), fit.Model.Fs / 10.0,
-                    kResponseTopHz, [&](double f) {
-                        return 20.0 * std::log10(std::abs(BoxResponse(fit.Model, vas, box, f)));
-                    });
-    }
-    host_.showModel(std::move(model));
-    cmdResponse->setEnabled(!response_.Freq.empty());
-    showResponse(responseShown_ && !response_.Freq.empty());
-    return notes;
-}
-
-void frmThieleSmall::cmdResponse_Click() {
-    showResponse(!responseShown_);
-}
-
-void frmThieleSmall::showResponse(bool shown) {
-    responseShown_ = shown;
-    cmdResponse->setText(shown ? tr("&Impedanz zeigen") : tr("&Frequenzgang zeigen"));
-    host_.showResponse(shown ? response_ : ModelCurve{});
-}
-
 void frmThieleSmall::showRows(const std::vector<TsRow>& rows) {
     rows_ = rows;
     tblParams->setRowCount(static_cast<int>(rows.size()));

@@ -2,14 +2,13 @@
 // The arrival of the sound in an impulse response: the peak of its envelope, the magnitude of
 // the analytic signal (the response and its Hilbert transform), placed between samples by a
 // parabola through the three largest envelope values around the response's largest sample.
+#include "analysis/constants.h"
 #include "sweep/real_fft.h"
 
 #include <optional>
 #include <span>
 
 namespace terzlab::sweep {
-
-inline constexpr double kSpeedOfSound = 343.2; // m/s
 
 struct Arrival {
     double Sample = 0.0;   // position in the response, a fraction of a sample

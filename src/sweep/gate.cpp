@@ -13,9 +13,7 @@ double fallingHalfHann(double position, double length) {
 }
 
 std::string ms(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.3f", value);
-    return buffer;
+    return text::fixed(value, 3);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "text/translate.h"
 
+#include <charconv>
+
 #include <atomic>
 
 namespace terzlab::text {
@@ -39,6 +41,13 @@ std::string arg(std::string_view pattern, std::initializer_list<std::string_view
         }
     }
     return out;
+}
+
+std::string fixed(double value, int digits) {
+    char text[32];
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, digits);
+    return end.ec == std::errc() ? std::string(text, end.ptr) : std::string("?");
 }
 
 } // namespace terzlab::text

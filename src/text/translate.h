@@ -28,4 +28,8 @@ std::string translate(const char* context, const char* source);
 // "%1" to "%9" replaced by the values, so that a translation may order them otherwise.
 std::string arg(std::string_view pattern, std::initializer_list<std::string_view> values);
 
+// A number to fill into a message: fixed point with `digits` decimals and the point, as the
+// files write it ("?" for a value that has no such form).
+std::string fixed(double value, int digits);
+
 } // namespace terzlab::text
