@@ -37,8 +37,8 @@ struct Measurement {
         std::uniform_int_distribution<int> noise(-9000, 9000);
         for (auto& s : block)
             s = static_cast<int16_t>(noise(rng));
-        GetBlockSize(fft, meas::kLevelOneChannel);
-        BuildBandTable(bands, {44100, kFrames, meas::kLevelOneChannel});
+        GetBlockSize(fft, MeasType::LevelOneChannel);
+        BuildBandTable(bands, {44100, kFrames, MeasType::LevelOneChannel});
         values.MeasValid = true;
         values.FreqResIndex = 0;
         values.Curves[kComparisonSlot] = &comparison;

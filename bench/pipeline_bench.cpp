@@ -42,8 +42,8 @@ struct Pipeline {
         fft.BlockSize = n;
         fft.WindowType = kWindowHanning;
         FftSetup(fft);
-        BuildBandTable(bands, {44100, n, meas::kLevelTwoChannel});
-        in.MeasTypeIndex = meas::kLevelTwoChannel;
+        BuildBandTable(bands, {44100, n, MeasType::LevelTwoChannel});
+        in.Type = MeasType::LevelTwoChannel;
         in.AvgCount = 1;
     }
 };

@@ -15,10 +15,6 @@ using detail::RunningMean;
 
 namespace {
 
-bool isImpedanceType(int16_t type) {
-    return PropertiesOf(type).Unit == ResultUnit::Ohm;
-}
-
 void buildLevelGrid(BandTable& t, double df, int32_t half) {
     const int count = t.LastBand + 2;
     std::vector<double> edge(count);
@@ -104,15 +100,15 @@ void analyseLevels(BandState& s, const FftState& fft, const BandAnalysisInputs& 
     for (int b = 0; b <= s.Table.LastBand; ++b) {
         const auto [left, right] =
             bandSums(s.Table, s.ChannelSpectrum1.data(), s.ChannelSpectrum2.data(), b);
-        if (in.MeasTypeIndex == meas::kLevelOneChannel) {
-            r(1, b) = RunningMean(r(1, b), left, n);
-            r(2, b) = RunningMean(r(2, b), right, n);
+        if (in.Type == MeasType::LevelOneChannel) {
+            r(row::kFirstPower, b) = RunningMean(r(row::kFirstPower, b), left, n);
+            r(row::kSecondPower, b) = RunningMean(r(row::kSecondPower, b), right, n);
         } else {
-            r(1, b) = left;
-            r(2, b) = right;
+            r(row::kFirstPower, b) = left;
+            r(row::kSecondPower, b) = right;
             const double ratio =
                 in.ExchangeChannel ? ratioOrNoValue(right, left) : ratioOrNoValue(left, right);
-            r(3, b) = RunningMean(r(3, b), ratio, n);
+            r(row::kCombined, b) = RunningMean(r(row::kCombined, b), ratio, n);
         }
     }
 }
@@ -153,13 +149,13 @@ void analyseImpedanceOneChannel(BandState& s, const BandAnalysisInputs& in) {
     BandResults& r = s.Results;
     for (int b = 0; b <= s.Table.LastBand; ++b) {
         if (in.ImpedancePart == 1) {
-            r(1, b) = RunningMean(r(1, b), power[b], in.AvgCount);
+            r(row::kFirstPower, b) = RunningMean(r(row::kFirstPower, b), power[b], in.AvgCount);
             continue;
         }
         if (in.ImpedancePart != 2) continue;
-        r(2, b) = RunningMean(r(2, b), power[b], in.AvgCount);
-        const double ratio = ratioOrNoValue(r(2, b), r(1, b));
-        r(3, b) =
+        r(row::kSecondPower, b) = RunningMean(r(row::kSecondPower, b), power[b], in.AvgCount);
+        const double ratio = ratioOrNoValue(r(row::kSecondPower, b), r(row::kFirstPower, b));
+        r(row::kCombined, b) =
             isNoValue(ratio) ? kNoValue : static_cast<double>(in.SeriesResistor) * std::sqrt(ratio);
     }
 }
@@ -169,8 +165,8 @@ void analyseImpedanceTwoChannel(BandState& s, const BandAnalysisInputs& in) {
     for (int b = 0; b <= s.Table.LastBand; ++b) {
         const ImpedanceSample z =
             TwoChannelImpedance(BandComponents(s, b, in.ExchangeChannel), 1.0, in.SeriesResistor);
-        r(3, b) = RunningMean(r(3, b), z.Magnitude, in.AvgCount);
-        r(4, b) = z.Phase;
+        r(row::kCombined, b) = RunningMean(r(row::kCombined, b), z.Magnitude, in.AvgCount);
+        r(row::kPhase, b) = z.Phase;
     }
 }
 
@@ -183,8 +179,8 @@ int16_t LevelLastBand(int32_t sampleRate) {
 void BuildBandTable(BandState& s, const BandGridInputs& grid) {
     s.SampleRate = grid.SampleRate;
     s.BlockSize = grid.BlockSize;
-    s.MeasTypeIndex = grid.MeasTypeIndex;
-    const bool impedance = isImpedanceType(grid.MeasTypeIndex);
+    s.Type = grid.Type;
+    const bool impedance = IsImpedanceType(grid.Type);
     BandTable& t = s.Table;
     t.LastBand = static_cast<int16_t>(LevelLastBand(grid.SampleRate) - (impedance ? 1 : 0));
     const int bands = t.LastBand + 1;
@@ -198,7 +194,7 @@ void BuildBandTable(BandState& s, const BandGridInputs& grid) {
     } else {
         buildLevelGrid(t, df, half);
     }
-    const int rows = PropertiesOf(grid.MeasTypeIndex).ResultRows;
+    const int rows = PropertiesOf(grid.Type).ResultRows;
     s.Results.RowCount = rows;
     s.Results.BandCount = bands;
     s.Results.Cells.assign(static_cast<size_t>(rows + 1) * bands, 0.0);
@@ -213,17 +209,17 @@ void BuildBandTable(BandState& s, const BandGridInputs& grid) {
 }
 
 void BandAnalysis(BandState& s, const FftState& fft, const BandAnalysisInputs& in) {
-    if (fft.BlockSize != s.BlockSize || in.MeasTypeIndex != s.MeasTypeIndex) return;
-    switch (in.MeasTypeIndex) {
-    case meas::kLevelOneChannel:
-    case meas::kLevelTwoChannel:
+    if (fft.BlockSize != s.BlockSize || in.Type != s.Type) return;
+    switch (in.Type) {
+    case MeasType::LevelOneChannel:
+    case MeasType::LevelTwoChannel:
         analyseLevels(s, fft, in);
         break;
-    case meas::kImpedanceOneChannel:
+    case MeasType::ImpedanceOneChannel:
         impedanceComponents(s, fft, in.WideRange);
         analyseImpedanceOneChannel(s, in);
         break;
-    case meas::kImpedanceTwoChannel:
+    case MeasType::ImpedanceTwoChannel:
         impedanceComponents(s, fft, in.WideRange);
         analyseImpedanceTwoChannel(s, in);
         break;

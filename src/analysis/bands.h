@@ -3,6 +3,7 @@
 // types with their running means, and the values the graph draws (BandValue, formed by
 // GetDbRange in display_range.h).
 #include "analysis/fft.h"
+#include "analysis/types.h"
 #include <cstdint>
 #include <vector>
 
@@ -16,6 +17,16 @@ struct BandTable {
 };
 
 // Rows 1..RowCount (row 0 unused), columns 0..LastBand.
+// The rows of the band results. The first two hold the powers of the two inputs (for the
+// two-part impedance: of part 1 and part 2), the third what the type works out from them (the
+// ratio or the impedance), the fourth the impedance's phase. Row 0 is not used.
+namespace row {
+inline constexpr int kFirstPower = 1;
+inline constexpr int kSecondPower = 2;
+inline constexpr int kCombined = 3;
+inline constexpr int kPhase = 4;
+} // namespace row
+
 struct BandResults {
     int RowCount = 0;
     int BandCount = 0;
@@ -32,7 +43,7 @@ struct BandState {
     // Configuration the table was built for.
     int32_t SampleRate = 44100;
     int32_t BlockSize = 0;
-    int16_t MeasTypeIndex = 0;
+    MeasType Type = MeasType::LevelOneChannel;
     // Work space of BandAnalysis, sized by BuildBandTable so that no block allocates.
     std::vector<double> ChannelSpectrum1, ChannelSpectrum2;
     std::vector<double> SmoothWork;
@@ -41,17 +52,17 @@ struct BandState {
 struct BandGridInputs {
     int32_t SampleRate = 44100;
     int32_t BlockSize = 16384;
-    int16_t MeasTypeIndex = 0;
+    MeasType Type = MeasType::LevelOneChannel;
 };
 
 struct BandAnalysisInputs {
-    int16_t MeasTypeIndex = 0;
+    MeasType Type = MeasType::LevelOneChannel;
     int16_t AvgCount = 0;      // measurements already in the running means
     int16_t ActiveChannel = 0; // 0 left, 1 right
     int16_t ImpedancePart = 0; // 0 not a two-part run, 1 or 2 the part of type 3
     float SeriesResistor = 10.0f;
-    bool WideRange = false;       // mnuRange checked
-    bool ExchangeChannel = false; // mnuXchan checked
+    bool WideRange = false;       // the axis may reach further down
+    bool ExchangeChannel = false; // the two-channel types swap the inputs' roles
 };
 
 // LastBand of the level types at this sample rate (134 at 44100 Hz, 135 at 48000 Hz).

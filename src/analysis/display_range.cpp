@@ -16,13 +16,13 @@ using detail::RunningMean;
 namespace {
 
 bool isLevelDisplay(const DisplayInputs& in) {
-    return UnitOf(in.MeasTypeIndex, in.ImpedancePart) == ResultUnit::Decibel;
+    return UnitOf(in.Type, in.ImpedancePart) == ResultUnit::Decibel;
 }
 
 int resultRow(const DisplayInputs& in) {
-    if (MeasTypeOf(in.MeasTypeIndex) == MeasType::LevelOneChannel) return in.ActiveChannel + 1;
-    if (PropertiesOf(in.MeasTypeIndex).TwoParts && in.ImpedancePart == 1) return 1;
-    return 3;
+    if (in.Type == MeasType::LevelOneChannel) return row::kFirstPower + in.ActiveChannel;
+    if (PropertiesOf(in.Type).TwoParts && in.ImpedancePart == 1) return row::kFirstPower;
+    return row::kCombined;
 }
 
 const CorrectionCurve* curveInUse(const DisplayInputs& in, int slot) {
@@ -35,7 +35,7 @@ const CorrectionCurve* curveInUse(const DisplayInputs& in, int slot) {
 
 bool CurveApplied(const DisplayInputs& in, int slot) {
     if (curveInUse(in, slot) == nullptr) return false;
-    const MeasTypeProperties& p = PropertiesOf(in.MeasTypeIndex);
+    const MeasTypeProperties& p = PropertiesOf(in.Type);
     if (slot == kSensorSlot) return p.Sensor;
     return slot == kReferenceSlot && p.Reference != CurveKind::None;
 }
@@ -45,7 +45,7 @@ namespace {
 // The type-4 reference: the impedance of the latest block worked out anew with the reference
 // level as a linear factor on the source channel.
 const CorrectionCurve* impedanceReference(const BandState& s, const DisplayInputs& in) {
-    if (MeasTypeOf(in.MeasTypeIndex) != MeasType::ImpedanceTwoChannel || s.Results.RowCount < 4 ||
+    if (in.Type != MeasType::ImpedanceTwoChannel || s.Results.RowCount < row::kPhase ||
         !CurveApplied(in, kReferenceSlot))
         return nullptr;
     return in.Curves[kReferenceSlot];
@@ -90,14 +90,15 @@ void showReferencedImpedance(const BandState& s, const CorrectionCurve& ref,
                              std::span<double> values) {
     const int last = std::min<int>(s.Table.LastBand, static_cast<int>(values.size()) - 1);
     for (int b = 0; b <= last; ++b)
-        values[b] =
-            isNoValue(referenceAmp(ref, b)) ? kNoValue : std::min(s.Results(3, b), kOpenCircuit);
+        values[b] = isNoValue(referenceAmp(ref, b))
+                        ? kNoValue
+                        : std::min(s.Results(row::kCombined, b), kOpenCircuit);
 }
 
 void applyCurves(const BandState& s, const DisplayInputs& in, std::span<double> values) {
     if (CurveApplied(in, kSensorSlot)) subtractCurve(values, *in.Curves[kSensorSlot]);
     if (!CurveApplied(in, kReferenceSlot)) return;
-    if (PropertiesOf(in.MeasTypeIndex).Unit == ResultUnit::Decibel) {
+    if (PropertiesOf(in.Type).Unit == ResultUnit::Decibel) {
         subtractCurve(values, *in.Curves[kReferenceSlot]);
     } else if (const CorrectionCurve* z = impedanceReference(s, in)) {
         showReferencedImpedance(s, *z, values);
@@ -196,8 +197,8 @@ void ApplyReferenceToBlock(BandState& s, const DisplayInputs& in) {
         const double factor = std::pow(10.0, static_cast<double>(amp) / 20);
         const ImpedanceSample z = TwoChannelImpedance(BandComponents(s, b, in.ExchangeChannel),
                                                       factor, in.SeriesResistor);
-        r(3, b) = RunningMean(r(3, b), z.Magnitude, in.AvgCount);
-        r(4, b) = z.Phase;
+        r(row::kCombined, b) = RunningMean(r(row::kCombined, b), z.Magnitude, in.AvgCount);
+        r(row::kPhase, b) = z.Phase;
     }
 }
 
@@ -208,9 +209,9 @@ DbRangeResult ChooseDbRange(std::span<const double> values, const DisplayInputs&
         mm.takeMax(v);
         mm.takeMin(v);
     }
-    if (ImpedanceResult(in.MeasTypeIndex, in.ImpedancePart)) mm.min = 0;
+    if (ImpedanceResult(in.Type, in.ImpedancePart)) mm.min = 0;
     const CorrectionCurve* cmp = curveInUse(in, kComparisonSlot);
-    if (cmp != nullptr && ComparisonTakesPart(in.MeasTypeIndex, in.ImpedancePart, cmp->CurveType)) {
+    if (cmp != nullptr && ComparisonTakesPart(in.Type, in.ImpedancePart, cmp->CurveType)) {
         const int count = std::clamp<int>(cmp->CurveCount, 0, CorrectionCurve::kEntries);
         for (int e = 0; e < count; ++e) {
             const float amp = cmp->CurveAmp[e];

@@ -16,12 +16,12 @@ inline constexpr int16_t kSixthOctave = 1;
 inline constexpr int16_t kTwelfthOctave = 2;
 
 struct DisplayInputs {
-    int16_t MeasTypeIndex = 0;
+    MeasType Type = MeasType::LevelOneChannel;
     int16_t ActiveChannel = 0;
     int16_t ImpedancePart = 0; // 0 not a two-part run, 1 or 2 the part of type 3
     int16_t AvgCount = 0;
     float SeriesResistor = 10.0f;
-    bool ExchangeChannel = false; // mnuXchan: type 4 swaps the roles of the channels too
+    bool ExchangeChannel = false; // the two-channel impedance swaps the roles of the channels too
     bool MeasValid = false;
     bool CalibrationRun = false;
     int16_t FreqResIndex = 2; // 0 1/3, 1 1/6, 2 1/12 octave
@@ -29,9 +29,9 @@ struct DisplayInputs {
     double LevelCorr5 = 33.5; // the total level offset, LevelCorr(5)
     // The three curve slots (sensor, reference, comparison); null = no curve.
     std::array<const CorrectionCurve*, 3> Curves{nullptr, nullptr, nullptr};
-    // Slot switched into use: chkLoaded(i) enabled and ticked (slot 2: ticked).
+    // Slot the user put into use (a loaded curve switched on).
     std::array<bool, 3> CurveChecked{false, false, false};
-    bool AutoOn = true; // cmdAutoRange shows "A&uto On"
+    bool AutoOn = true; // the axis follows the values
 };
 
 struct DbRangeResult {

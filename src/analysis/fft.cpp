@@ -9,9 +9,8 @@
 
 namespace terzlab {
 
-std::optional<BlockSetting> BlockSettingFor(int measTypeIndex) {
-    if (!MeasTypeOf(measTypeIndex)) return std::nullopt;
-    const MeasTypeProperties& p = PropertiesOf(measTypeIndex);
+BlockSetting BlockSettingFor(MeasType type) {
+    const MeasTypeProperties& p = PropertiesOf(type);
     return BlockSetting{p.BlockSize, p.WindowType};
 }
 
@@ -28,13 +27,11 @@ const char* WindowName(int16_t windowType) {
     }
 }
 
-bool GetBlockSize(FftState& fft, int measTypeIndex) {
-    const auto setting = BlockSettingFor(measTypeIndex);
-    if (!setting) return false;
-    fft.BlockSize = setting->BlockSize;
-    fft.WindowType = setting->WindowType;
+void GetBlockSize(FftState& fft, MeasType type) {
+    const BlockSetting setting = BlockSettingFor(type);
+    fft.BlockSize = setting.BlockSize;
+    fft.WindowType = setting.WindowType;
     FftSetup(fft);
-    return true;
 }
 
 namespace {

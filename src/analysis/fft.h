@@ -3,6 +3,7 @@
 // into the single-precision work arrays, the radix-2 transform, and splitting the packed
 // two-channel spectrum into the two channels' components.
 #include "analysis/fft_plan.h"
+#include "analysis/types.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,16 +34,15 @@ struct BlockSetting {
     int16_t WindowType;
 };
 
-// Block size and window of a measurement type; nothing for an index outside 0..4.
-std::optional<BlockSetting> BlockSettingFor(int measTypeIndex);
+// Block size and window of a measurement type.
+BlockSetting BlockSettingFor(MeasType type);
 
 // "Uniform", "Hanning", "Hamming", "Blackman" (the names used in measurement files).
 const char* WindowName(int16_t windowType);
 
-// Sets BlockSize and WindowType for the measurement type and runs FftSetup. Returns false and
-// changes nothing for an index outside 0..4. The caller re-dimensions its capture buffer to
-// kChannelCount * BlockSize samples.
-bool GetBlockSize(FftState& fft, int measTypeIndex);
+// Sets BlockSize and WindowType for the measurement type and runs FftSetup. The caller
+// re-dimensions its capture buffer to kChannelCount * BlockSize samples.
+void GetBlockSize(FftState& fft, MeasType type);
 
 // Recomputes WindowCoeff for the current WindowType and BlockSize and zero-fills FftRe/FftIm.
 void FftSetup(FftState& fft);

@@ -112,56 +112,54 @@ constexpr const MeasTypeProperties& PropertiesOf(MeasType type) {
     return kMeasTypes[static_cast<size_t>(type)];
 }
 
-// The properties of a list index; an index outside the list is taken as the first type, which
-// is what a damaged settings file falls back to.
-constexpr const MeasTypeProperties& PropertiesOf(int index) {
-    return PropertiesOf(MeasTypeOf(index).value_or(MeasType::LevelOneChannel));
+// The type's result is an impedance (for a two-part type, its second part's).
+constexpr bool IsImpedanceType(MeasType type) {
+    return PropertiesOf(type).Unit == ResultUnit::Ohm;
 }
 
 // Part 1 of a two-part type measures a level; before the first part and in part 2 the type
 // shows its own unit.
-constexpr ResultUnit UnitOf(int index, int16_t impedancePart) {
-    const MeasTypeProperties& p = PropertiesOf(index);
+constexpr ResultUnit UnitOf(MeasType type, int16_t impedancePart) {
+    const MeasTypeProperties& p = PropertiesOf(type);
     return p.TwoParts && impedancePart == 1 ? ResultUnit::Decibel : p.Unit;
 }
 
-// Whether a comparison curve of this type code can be drawn with the type's results at all.
-constexpr bool ComparableCurve(int index, int16_t curveType) {
-    const CurveKind kind = PropertiesOf(index).Compared;
+// Whether a comparison curve of this curve type code can be drawn with the type's results at all.
+constexpr bool ComparableCurve(MeasType type, int16_t curveType) {
+    const CurveKind kind = PropertiesOf(type).Compared;
     return kind != CurveKind::None && curveType == static_cast<int16_t>(kind);
 }
 
 // Whether a comparison curve of this kind shares the graph (never in part 1 of a two-part type).
-constexpr bool ComparisonTakesPart(int index, int16_t impedancePart, int16_t curveType) {
-    const MeasTypeProperties& p = PropertiesOf(index);
+constexpr bool ComparisonTakesPart(MeasType type, int16_t impedancePart, int16_t curveType) {
+    const MeasTypeProperties& p = PropertiesOf(type);
     if (p.TwoParts && impedancePart == 1) return false;
-    return ComparableCurve(index, curveType);
+    return ComparableCurve(type, curveType);
 }
 
 // The result is the ratio of the two inputs (drawn in the two-channel colour).
-constexpr bool TwoChannelResult(int index, int16_t impedancePart) {
-    const MeasTypeProperties& p = PropertiesOf(index);
+constexpr bool TwoChannelResult(MeasType type, int16_t impedancePart) {
+    const MeasTypeProperties& p = PropertiesOf(type);
     return p.BothInputs || (p.TwoParts && impedancePart == 2);
 }
 
 // An impedance worked out from both inputs: its axis starts at 0 ohm.
-constexpr bool ImpedanceResult(int index, int16_t impedancePart) {
-    return UnitOf(index, impedancePart) == ResultUnit::Ohm &&
-           TwoChannelResult(index, impedancePart);
+constexpr bool ImpedanceResult(MeasType type, int16_t impedancePart) {
+    return UnitOf(type, impedancePart) == ResultUnit::Ohm && TwoChannelResult(type, impedancePart);
 }
 
 // The axis a run starts from before its first block has chosen one.
-constexpr AxisRange RunStartRange(int index, int16_t impedancePart) {
-    if (ImpedanceResult(index, impedancePart)) return {10, 0, 2};
+constexpr AxisRange RunStartRange(MeasType type, int16_t impedancePart) {
+    if (ImpedanceResult(type, impedancePart)) return {10, 0, 2};
     return {0, -100, 20};
 }
 
 // The axis a view of the type starts from: percent of full scale in the time view; in the
 // frequency view ohms from 0 for an impedance measured in one run, else decibels below full
 // scale (part 1 of the two-part type measures a level).
-constexpr AxisRange ViewStartRange(int index, bool frequency) {
+constexpr AxisRange ViewStartRange(MeasType type, bool frequency) {
     if (!frequency) return {100, -100, 20};
-    if (ImpedanceResult(index, 0)) return {20, 0, 4};
+    if (ImpedanceResult(type, 0)) return {20, 0, 4};
     return {0, -100, 20};
 }
 

@@ -11,15 +11,9 @@
 
 namespace terzlab {
 
-// The two views of the display list, in its order.
-enum class View : int16_t { Time = 0, Frequency = 1 };
-
 // The resolutions of the resolution list, in its order; files always keep 1/12 octave.
 enum class Resolution : int16_t { Third = 0, Sixth = 1, Twelfth = 2 };
 
-constexpr int16_t IndexOf(View view) {
-    return static_cast<int16_t>(view);
-}
 constexpr int16_t IndexOf(Resolution resolution) {
     return static_cast<int16_t>(resolution);
 }

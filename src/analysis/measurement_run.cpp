@@ -7,7 +7,7 @@ namespace terzlab {
 DisplayInputs DisplayInputsOf(const MeasurementConfig& config, int16_t part, int16_t avgCount,
                               bool measValid) {
     DisplayInputs in;
-    in.MeasTypeIndex = IndexOf(config.Type);
+    in.Type = config.Type;
     in.ActiveChannel = config.Channel;
     in.ImpedancePart = part;
     in.AvgCount = avgCount;
@@ -34,13 +34,13 @@ void MeasurementRun::Prepare(const MeasurementConfig& config) {
 
 void MeasurementRun::Begin() {
     avgCount_ = 0;
-    session_.SetUp(IndexOf(config_.Type), config_.SampleRate);
+    session_.SetUp(config_.Type, config_.SampleRate);
     session_.Start();
 }
 
 BlockReport MeasurementRun::AddBlock(std::span<const int16_t> samples, AxisRange& range) {
     // A grid made for another block size or rate would read outside the transform's bins.
-    session_.SetUp(IndexOf(config_.Type), config_.SampleRate);
+    session_.SetUp(config_.Type, config_.SampleRate);
     return session_.AddBlock(samples, DisplayInputsOf(config_, part_, avgCount_, true),
                              config_.WideRange, config_.Shown == View::Frequency, config_.Count,
                              range);

@@ -9,24 +9,27 @@ namespace terzlab {
 namespace {
 
 BandAnalysisInputs analysisInputs(const DisplayInputs& in, bool wideRange) {
-    return {in.MeasTypeIndex,  in.AvgCount, in.ActiveChannel,  in.ImpedancePart,
-            in.SeriesResistor, wideRange,   in.ExchangeChannel};
+    return {.Type = in.Type,
+            .AvgCount = in.AvgCount,
+            .ActiveChannel = in.ActiveChannel,
+            .ImpedancePart = in.ImpedancePart,
+            .SeriesResistor = in.SeriesResistor,
+            .WideRange = wideRange,
+            .ExchangeChannel = in.ExchangeChannel};
 }
 
 } // namespace
 
-bool MeasurementSession::SelectType(int16_t measTypeIndex, int32_t sampleRate) {
-    if (!GetBlockSize(fft_, measTypeIndex)) return false;
-    return SetUp(measTypeIndex, sampleRate);
+void MeasurementSession::SelectType(MeasType type, int32_t sampleRate) {
+    GetBlockSize(fft_, type);
+    SetUp(type, sampleRate);
 }
 
-bool MeasurementSession::SetUp(int16_t measTypeIndex, int32_t sampleRate) {
-    if (!MeasTypeOf(measTypeIndex)) return false;
-    if (fft_.BlockSize != PropertiesOf(measTypeIndex).BlockSize) GetBlockSize(fft_, measTypeIndex);
+void MeasurementSession::SetUp(MeasType type, int32_t sampleRate) {
+    if (fft_.BlockSize != PropertiesOf(type).BlockSize) GetBlockSize(fft_, type);
     const bool fits = bands_.BlockSize == fft_.BlockSize && bands_.SampleRate == sampleRate &&
-                      bands_.MeasTypeIndex == measTypeIndex && !bands_.BandValue.empty();
-    if (!fits) Rebuild(sampleRate, measTypeIndex);
-    return true;
+                      bands_.Type == type && !bands_.BandValue.empty();
+    if (!fits) Rebuild(sampleRate, type);
 }
 
 void MeasurementSession::UseWindow(int16_t windowType) {
@@ -36,11 +39,11 @@ void MeasurementSession::UseWindow(int16_t windowType) {
 }
 
 void MeasurementSession::Rebuild() {
-    Rebuild(bands_.SampleRate, bands_.MeasTypeIndex);
+    Rebuild(bands_.SampleRate, bands_.Type);
 }
 
-void MeasurementSession::Rebuild(int32_t sampleRate, int16_t measTypeIndex) {
-    BuildBandTable(bands_, {sampleRate, fft_.BlockSize, measTypeIndex});
+void MeasurementSession::Rebuild(int32_t sampleRate, MeasType type) {
+    BuildBandTable(bands_, {.SampleRate = sampleRate, .BlockSize = fft_.BlockSize, .Type = type});
     hasResults_ = false;
 }
 

@@ -25,12 +25,11 @@ struct BlockReport {
 
 class MeasurementSession {
   public:
-    // Block size, window and band grid of a newly chosen type at a rate. False, and nothing
-    // changed, for an index outside the type list.
-    bool SelectType(int16_t measTypeIndex, int32_t sampleRate);
+    // Block size, window and band grid of a newly chosen type at a rate.
+    void SelectType(MeasType type, int32_t sampleRate);
     // Makes sure the grid fits the type and rate before a block is analysed: a grid that fits
     // is kept with its results (and the window as it is); any change clears them.
-    bool SetUp(int16_t measTypeIndex, int32_t sampleRate);
+    void SetUp(MeasType type, int32_t sampleRate);
     // Another time window for the same block size (the calibration measures with Hanning).
     void UseWindow(int16_t windowType);
     // A fresh grid with cleared results even when the old one fits.
@@ -73,7 +72,7 @@ class MeasurementSession {
     const std::array<bool, 2>& Overload() const { return overload_; }
 
   private:
-    void Rebuild(int32_t sampleRate, int16_t measTypeIndex);
+    void Rebuild(int32_t sampleRate, MeasType type);
 
     FftState fft_;
     BandState bands_;

@@ -7,7 +7,7 @@
 namespace terzlab {
 
 // The five measurement types. The order is the order of the type list and the number stored
-// in settings and files (MeasTypeIndex); what each type implies is in meas_type.h.
+// in settings and files; what each type implies is in meas_type.h.
 enum class MeasType : int16_t {
     LevelOneChannel = 0,
     LevelTwoChannel = 1,
@@ -20,14 +20,12 @@ constexpr int16_t IndexOf(MeasType type) {
     return static_cast<int16_t>(type);
 }
 
-// The type list's indexes, for code that holds the stored number.
-namespace meas {
-inline constexpr int16_t kLevelOneChannel = IndexOf(MeasType::LevelOneChannel);
-inline constexpr int16_t kLevelTwoChannel = IndexOf(MeasType::LevelTwoChannel);
-inline constexpr int16_t kPulse = IndexOf(MeasType::Pulse);
-inline constexpr int16_t kImpedanceOneChannel = IndexOf(MeasType::ImpedanceOneChannel);
-inline constexpr int16_t kImpedanceTwoChannel = IndexOf(MeasType::ImpedanceTwoChannel);
-} // namespace meas
+// The two views of the display list, in its order.
+enum class View : int16_t { Time = 0, Frequency = 1 };
+
+constexpr int16_t IndexOf(View view) {
+    return static_cast<int16_t>(view);
+}
 
 // Slots of the curve store.
 inline constexpr int kSensorSlot = 0;

@@ -182,6 +182,8 @@ class frmMain final : public QMainWindow,
     const MeasurementRun& measurement() const { return measurement_; }
     // The run as the user has set it up now: type, view, resolution, channel, count, curves.
     MeasurementConfig currentConfig() const;
+    // The view the display list shows.
+    View shownView() const;
     // The display values of the latest run at a resolution, as a file keeps them (1/12).
     std::vector<double> valuesAt(int16_t freqResIndex) const;
     DispOct& dispOct() override { return dispOct_; }
@@ -204,7 +206,7 @@ class frmMain final : public QMainWindow,
     bool curveApplied(int slot) const;
 
     // The file dialog's host (frm_sel_main.cpp).
-    int16_t measTypeIndex() const override { return settings_.MeasTypeIndex; }
+    MeasType measType() const override { return settings_.Type; }
     MeasurementHeader measurementHeader() const override;
     const BandState& measuredBands() const override { return session().Bands(); }
     std::vector<double> savedValues() const override { return valuesAt(kTwelfthOctave); }

@@ -26,9 +26,7 @@ void frmMain::buildAxisCommand() {
     mnuAxis->setObjectName(QStringLiteral("mnuAxis"));
     mnuSpecial->insertAction(mnuRange, mnuAxis);
     connect(mnuAxis, &QAction::triggered, this, [this] { mnuAxis_Click(); });
-    const auto enable = [this] {
-        mnuAxis->setEnabled(cmbDisplay->currentIndex() == kDisplayFrequency);
-    };
+    const auto enable = [this] { mnuAxis->setEnabled(shownView() == View::Frequency); };
     connect(mnuSpecial, &QMenu::aboutToShow, this, enable);
     picGraph->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(picGraph, &QWidget::customContextMenuRequested, this, [this, enable](const QPoint& at) {
@@ -39,7 +37,7 @@ void frmMain::buildAxisCommand() {
 }
 
 frmAxis* frmMain::mnuAxis_Click() {
-    if (cmbDisplay->currentIndex() != kDisplayFrequency) return nullptr;
+    if (shownView() != View::Frequency) return nullptr;
     auto* dialog = new frmAxis(
         run_.Range, [this](const AxisRange& range) { chooseAxis(range); }, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -55,7 +53,7 @@ void frmMain::chooseAxis(const AxisRange& range) {
 }
 
 void frmMain::picGraph_Wheel(int angleDelta, bool span) {
-    if (cmbDisplay->currentIndex() != kDisplayFrequency) return;
+    if (shownView() != View::Frequency) return;
     graph_.WheelRest += angleDelta;
     const int notches = graph_.WheelRest / kNotch;
     graph_.WheelRest -= notches * kNotch;
@@ -71,7 +69,7 @@ bool frmMain::picGraph_KeyPress(int key) {
     static constexpr AxisKey kKeys[] = {{Qt::Key_Up, 1, false},   {Qt::Key_Down, -1, false},
                                         {Qt::Key_Plus, 1, true},  {Qt::Key_Minus, -1, true},
                                         {Qt::Key_Equal, 1, true}, {Qt::Key_Underscore, -1, true}};
-    if (cmbDisplay->currentIndex() != kDisplayFrequency) return false;
+    if (shownView() != View::Frequency) return false;
     for (const AxisKey& k : kKeys) {
         if (k.key != key) continue;
         stepAxis(k.notches, k.span);

@@ -41,7 +41,7 @@ void frmMain::beginCalibration() {
     platform::selectListIndex(cmbMeasType, IndexOf(MeasType::LevelOneChannel));
     platform::setChecked(chkAvgType, true);
     platform::selectListIndex(cmbAvgCnt, kAveragingFour);
-    platform::selectListIndex(cmbDisplay, kDisplayFrequency);
+    platform::selectListIndex(cmbDisplay, IndexOf(View::Frequency));
     platform::selectListIndex(cmbFreqRes, kTwelfthOctave);
     session().UseWindow(kWindowHanning);
     // The dialog drives the runs from here on: the window's settings stay as it set them.
@@ -114,7 +114,7 @@ int16_t frmMain::activeChannel() const {
 }
 
 bool frmMain::measuresOneChannel() const {
-    return MeasTypeOf(settings_.MeasTypeIndex) == MeasType::LevelOneChannel;
+    return settings_.Type == MeasType::LevelOneChannel;
 }
 
 std::array<double, 2>& frmMain::calibValues() {
@@ -126,7 +126,7 @@ std::array<double, 6>& frmMain::levelCorrections() {
 }
 
 void frmMain::correctionsChanged() {
-    if (cmbDisplay->currentIndex() != kDisplayFrequency) return;
+    if (shownView() != View::Frequency) return;
     if (!run_.MeasValid && hooks.lastSelMode() < sel::kComparison) return;
     hooks.GetDbRange(true);
     hooks.DisplaySpec(false);

@@ -12,8 +12,8 @@ CursorInputs frmMain::cursorInputs() const {
     CursorInputs in;
     in.Width = picGraph->width();
     in.Height = picGraph->height();
-    in.DisplayIndex = static_cast<int16_t>(cmbDisplay->currentIndex());
-    in.MeasTypeIndex = settings_.MeasTypeIndex;
+    in.Shown = shownView();
+    in.Type = settings_.Type;
     in.Range = run_.Range;
     in.SampleRate = settings_.SampleRate;
     in.BlockSize = run_.BlockSize;

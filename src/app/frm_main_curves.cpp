@@ -73,7 +73,7 @@ void frmMain::loadComparison() {
 }
 
 void frmMain::redrawComparisons() {
-    if (cmbDisplay->currentIndex() != kDisplayFrequency) return;
+    if (shownView() != View::Frequency) return;
     GetDbRange(true);
     DisplaySpec(false);
 }
@@ -144,8 +144,7 @@ DbRangeResult frmMain::widenForComparisons(DbRangeResult chosen) {
     bool widened = false;
     for (const GraphOverlays::MoreComparison& more : graph_.MoreComparisons) {
         const StoredCurve& c = more.Curve;
-        if (!more.Shown ||
-            !ComparisonTakesPart(settings_.MeasTypeIndex, measurement_.Part(), c.CurveType))
+        if (!more.Shown || !ComparisonTakesPart(settings_.Type, measurement_.Part(), c.CurveType))
             continue;
         const int count = std::clamp<int>(c.CurveCount, 0, CorrectionCurve::kEntries);
         for (int e = 0; e < count; ++e) {

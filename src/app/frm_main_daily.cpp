@@ -48,7 +48,7 @@ void frmMain::buildDailyGraph() {
     mnuSpecial->insertAction(mnuRange, mnuPhase);
     connect(mnuPhase, &QAction::triggered, this, [this](bool on) {
         settings_.ShowPhase = on;
-        if (cmbDisplay->currentIndex() == kDisplayFrequency && !isRunning()) drawSpectrum();
+        if (shownView() == View::Frequency && !isRunning()) drawSpectrum();
     });
     // Another type's curve belongs on another axis: the type's own redraw already leaves it out.
     connect(cmbMeasType, &QComboBox::currentIndexChanged, this, [this] {
@@ -78,10 +78,9 @@ CurveReadoutInputs frmMain::curveReadoutInputs() const {
     in.LastBand = bands.Table.LastBand;
     in.MeasValid = resultOnHand();
     const CorrectionCurve& comparison = dispOct_.Curves[kComparisonSlot];
-    if (ComparisonShown(&comparison, chkLoaded[kComparisonSlot]->isChecked(),
-                        settings_.MeasTypeIndex))
+    if (ComparisonShown(&comparison, chkLoaded[kComparisonSlot]->isChecked(), settings_.Type))
         in.Comparison = &comparison;
-    in.Ohm = UnitOf(settings_.MeasTypeIndex, measurement_.Part()) == ResultUnit::Ohm;
+    in.Ohm = UnitOf(settings_.Type, measurement_.Part()) == ResultUnit::Ohm;
     in.DecimalSeparator = QLocale().decimalPoint().toStdString();
     in.BandPhase = measuredPhase();
     in.ComparisonPhase = in.Comparison != nullptr && phaseShown() && HasPhase(*in.Comparison);
@@ -89,7 +88,7 @@ CurveReadoutInputs frmMain::curveReadoutInputs() const {
 }
 
 CurveReadoutText frmMain::curveReadout() const {
-    if (!graph_.CursorX || cmbDisplay->currentIndex() != kDisplayFrequency) return {};
+    if (!graph_.CursorX || shownView() != View::Frequency) return {};
     return CurveReadout(*graph_.CursorX, curveReadoutInputs());
 }
 
@@ -103,8 +102,7 @@ void frmMain::showCurveValues() {
 // The marker moves with the pointer: the graph is redrawn only when it lands on another band.
 void frmMain::followPointer(std::optional<float> x) {
     graph_.CursorX = lblCursor->isHidden() ? std::nullopt : x;
-    if (cmbDisplay->currentIndex() != kDisplayFrequency)
-        graph_.MarkerShown.reset(); // not drawn there
+    if (shownView() != View::Frequency) graph_.MarkerShown.reset(); // not drawn there
     SpectrumInputs legend = spectrumInputs();
     addLegendValues(legend);
     if (curveReadout().Measured != graph_.MarkerShown ||
@@ -118,9 +116,7 @@ void frmMain::followPointer(std::optional<float> x) {
 // With several comparison curves the legend names each one, and with the pointer over the graph
 // it gives each one's value there.
 void frmMain::addLegendValues(SpectrumInputs& in) const {
-    if (!graph_.CursorX || in.MoreComparisons.empty() ||
-        cmbDisplay->currentIndex() != kDisplayFrequency)
-        return;
+    if (!graph_.CursorX || in.MoreComparisons.empty() || shownView() != View::Frequency) return;
     const CurveReadoutInputs readout = curveReadoutInputs();
     in.ComparisonValue = CurveValueAt(*graph_.CursorX, *in.Comparison, readout);
     for (LegendCurve& more : in.MoreComparisons)
@@ -135,7 +131,7 @@ std::vector<std::string> frmMain::legendValues(const SpectrumInputs& in) const {
 }
 
 bool frmMain::curveToHold() const {
-    return resultOnHand() && cmbDisplay->currentIndex() == kDisplayFrequency;
+    return resultOnHand() && shownView() == View::Frequency;
 }
 
 // Holding copies the curve shown now; the second click lets it go.
@@ -148,20 +144,20 @@ void frmMain::holdCurve(bool on) {
                       bands.Table.BandFreq.size(), bands.BandValue.size()}));
         graph_.Held.Freq.assign(bands.Table.BandFreq.begin(), bands.Table.BandFreq.begin() + count);
         graph_.Held.Value.assign(bands.BandValue.begin(), bands.BandValue.begin() + count);
-        graph_.HeldType = settings_.MeasTypeIndex;
+        graph_.HeldType = settings_.Type;
     }
     mnuHoldCurve->setChecked(!graph_.Held.Freq.empty());
-    if (cmbDisplay->currentIndex() == kDisplayFrequency && !isRunning()) drawSpectrum();
+    if (shownView() == View::Frequency && !isRunning()) drawSpectrum();
 }
 
 const HeldCurve* frmMain::heldCurve() const {
-    return graph_.HeldType == settings_.MeasTypeIndex ? &graph_.Held : nullptr;
+    return graph_.HeldType == settings_.Type ? &graph_.Held : nullptr;
 }
 
 // On an impedance axis of the frequency view, with the phase switched on.
 bool frmMain::phaseShown() const {
-    return settings_.ShowPhase && cmbDisplay->currentIndex() == kDisplayFrequency &&
-           UnitOf(settings_.MeasTypeIndex, measurement_.Part()) == ResultUnit::Ohm;
+    return settings_.ShowPhase && shownView() == View::Frequency &&
+           UnitOf(settings_.Type, measurement_.Part()) == ResultUnit::Ohm;
 }
 
 // Only the two-channel impedance measures a phase: the latest block's, row 4 of the results.
@@ -169,7 +165,7 @@ std::span<const double> frmMain::measuredPhase() const {
     const BandState& bands = session().Bands();
     const BandResults& r = bands.Results;
     constexpr int kPhaseRow = 4;
-    if (!phaseShown() || !resultOnHand() || PropertiesOf(settings_.MeasTypeIndex).ResultRows < 4 ||
+    if (!phaseShown() || !resultOnHand() || PropertiesOf(settings_.Type).ResultRows < row::kPhase ||
         r.Cells.size() < static_cast<size_t>((kPhaseRow + 1) * r.BandCount))
         return {};
     const auto count =
@@ -182,13 +178,13 @@ std::optional<PhaseCurves> frmMain::phaseCurves() const {
     const CorrectionCurve& comparison = dispOct_.Curves[kComparisonSlot];
     PhaseCurves phase;
     phase.BandPhase = measuredPhase();
-    phase.Comparison = ComparisonShown(&comparison, chkLoaded[kComparisonSlot]->isChecked(),
-                                       settings_.MeasTypeIndex)
-                           ? &comparison
-                           : nullptr;
+    phase.Comparison =
+        ComparisonShown(&comparison, chkLoaded[kComparisonSlot]->isChecked(), settings_.Type)
+            ? &comparison
+            : nullptr;
     // The axis only with a curve on it: the one-channel impedance measures no phase.
     const auto hasShownPhase = [this](const GraphOverlays::MoreComparison& more) {
-        return more.Shown && ComparisonShown(&more.Curve, true, settings_.MeasTypeIndex) &&
+        return more.Shown && ComparisonShown(&more.Curve, true, settings_.Type) &&
                HasPhase(more.Curve);
     };
     if (phase.BandPhase.empty() && (phase.Comparison == nullptr || !HasPhase(*phase.Comparison)) &&

@@ -62,7 +62,7 @@ void frmMain::buildExportCommands() {
 }
 
 void frmMain::exportMeasurement() {
-    const bool impedance = IsImpedanceType(settings_.MeasTypeIndex);
+    const bool impedance = IsImpedanceType(settings_.Type);
     const QString csv = tr("CSV-Datei (*.csv)");
     const QString own = impedance ? tr("ZMA-Datei (*.zma)") : tr("FRD-Datei (*.frd)");
     QString chosen = own;
@@ -85,7 +85,7 @@ void frmMain::exportMeasurementTo(const QString& path) {
     header.SampleRate = settings_.SampleRate;
     header.BlockSize = run_.BlockSize;
     header.WindowType = session().WindowType();
-    header.MeasTypeIndex = settings_.MeasTypeIndex;
+    header.Type = settings_.Type;
     // The values are those a saved measurement file holds: at 1/12 octave.
     const ExportSource source =
         ExportSourceFor(header, session().Bands(), valuesAt(kTwelfthOctave), std::time(nullptr));
@@ -101,7 +101,7 @@ platform::GraphScene frmMain::graphScene() const {
     // A saved picture has no controls over it: every axis label of the graph is printed.
     scene.Frame.Controls.clear();
     scene.Graph = picGraph->size();
-    if (cmbDisplay->currentIndex() == kDisplayFrequency) {
+    if (shownView() == View::Frequency) {
         const SpectrumInputs in = spectrumInputs();
         scene.Draw = [in](Picture& g, Picture& w, const FrameInputs& f) {
             DrawSpectrum(g, w, f, in);

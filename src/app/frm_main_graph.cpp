@@ -91,8 +91,8 @@ void frmMain::fitSurfaces() {
 
 FrameInputs frmMain::frameInputs() const {
     FrameInputs in;
-    in.DisplayIndex = static_cast<int16_t>(cmbDisplay->currentIndex());
-    in.MeasTypeIndex = settings_.MeasTypeIndex;
+    in.Shown = shownView();
+    in.Type = settings_.Type;
     in.Range = run_.Range;
     in.SampleRate = settings_.SampleRate;
     in.BlockSize = run_.BlockSize;
@@ -126,8 +126,7 @@ void frmMain::showLevels(const BlockReport& report) {
         picLevel[ch]->update();
         // Latched: only the start of a run hides the label again.
         if (report.Overload[ch]) lblOVL[ch]->show();
-        if (optChannel[ch]->isChecked() && cmbDisplay->currentIndex() == kDisplayTime &&
-            autoRangeOn()) {
+        if (optChannel[ch]->isChecked() && shownView() == View::Time && autoRangeOn()) {
             const TimeScale scale = TimeViewScale(report.Peaks[ch]);
             run_.Range.RangeTop = scale.RangeTop;
             run_.Range.RangeStep = scale.RangeStep;
@@ -139,12 +138,16 @@ bool frmMain::autoRangeOn() const {
     return run_.AutoRange;
 }
 
+View frmMain::shownView() const {
+    return cmbDisplay->currentIndex() == IndexOf(View::Frequency) ? View::Frequency : View::Time;
+}
+
 // The one place that turns the controls into a run's configuration.
 MeasurementConfig frmMain::currentConfig() const {
     MeasurementConfig c;
-    c.Type = MeasTypeOf(settings_.MeasTypeIndex).value_or(MeasType::LevelOneChannel);
+    c.Type = settings_.Type;
     c.SampleRate = settings_.SampleRate;
-    c.Shown = cmbDisplay->currentIndex() == kDisplayFrequency ? View::Frequency : View::Time;
+    c.Shown = shownView();
     c.Res = ResolutionOf(cmbFreqRes->currentIndex()).value_or(Resolution::Third);
     c.Channel = settings_.ActiveChannel;
     c.ExchangeChannels = mnuXchan->isChecked();
@@ -210,7 +213,7 @@ void frmMain::placeAutoRange(int16_t span) {
 }
 
 void frmMain::BuildBandTable() {
-    session().SetUp(settings_.MeasTypeIndex, settings_.SampleRate);
+    session().SetUp(settings_.Type, settings_.SampleRate);
     session().Rebuild();
 }
 
@@ -218,7 +221,7 @@ void frmMain::DisplaySpec(bool analyse) {
     if (analyse) {
         showRange(measurement_.AddBlock(CaptureBuffer, run_.Range).Range);
     } else {
-        session().SetUp(settings_.MeasTypeIndex, settings_.SampleRate);
+        session().SetUp(settings_.Type, settings_.SampleRate);
         GetDbRange(FitsAxis(measurement_.AvgCount(), measurement_.Count()));
     }
     drawSpectrum();
@@ -226,7 +229,7 @@ void frmMain::DisplaySpec(bool analyse) {
 
 SpectrumInputs frmMain::spectrumInputs() const {
     const BandState& bands = session().Bands();
-    SpectrumInputs in = SceneFor({.MeasTypeIndex = settings_.MeasTypeIndex,
+    SpectrumInputs in = SceneFor({.Type = settings_.Type,
                                   .ImpedancePart = measurement_.Part(),
                                   .SampleRate = settings_.SampleRate,
                                   .BlockSize = run_.BlockSize,
@@ -272,7 +275,7 @@ TimeInputs frmMain::timeInputs() const {
 }
 
 void frmMain::DisplayTime() {
-    if (PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly)
+    if (PropertiesOf(settings_.Type).TimeViewOnly)
         AlignTime(align_, CaptureBuffer, run_.BlockSize, settings_.ActiveChannel);
     fitSurfaces();
     terzlab::DisplayTime(picGraph->Surface(), windowPic_, frameInputs(), timeInputs());
@@ -283,7 +286,7 @@ void frmMain::DisplayTime() {
 // A resize repaints what the view shows: the time view keeps its signal rather than getting a
 // spectrum drawn over its time grid.
 void frmMain::redrawGraph() {
-    if (cmbDisplay->currentIndex() == kDisplayFrequency) {
+    if (shownView() == View::Frequency) {
         DisplaySpec(false);
     } else if (run_.MeasValid) {
         DisplayTime();
@@ -304,7 +307,7 @@ void frmMain::cmdAutoRange_Click() {
     cmdAutoRange->setText(run_.AutoRange ? kAutoOn : kAutoOff);
     followChoices();
     if (run_.AutoRange) {
-        if (cmbDisplay->currentIndex() == kDisplayTime) {
+        if (shownView() == View::Time) {
             CheckOverload();
             DisplayTime();
         } else {

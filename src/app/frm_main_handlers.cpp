@@ -52,7 +52,7 @@ void frmMain::cmbAvgCnt_Click() {
 
 void frmMain::chkLoaded_Click(int) {
     followChoices();
-    if (cmbDisplay->currentIndex() == kDisplayFrequency &&
+    if (shownView() == View::Frequency &&
         (run_.MeasValid || hooks.lastSelMode() >= sel::kComparison)) {
         hooks.GetDbRange(true);
         hooks.DisplaySpec(false);
@@ -79,7 +79,7 @@ void frmMain::cmdScope_Click() {
 }
 
 void frmMain::GetBlockSize() {
-    if (!session().SelectType(settings_.MeasTypeIndex, settings_.SampleRate)) return;
+    session().SelectType(settings_.Type, settings_.SampleRate);
     run_.BlockSize = session().BlockSize();
     CaptureBuffer.assign(static_cast<size_t>(run_.ChannelCount) * run_.BlockSize, 0);
 }

@@ -185,7 +185,7 @@ bool frmMain::Form_Load() {
     show();
     resizeOuter(); // the frame is known once the window is shown
     showLoadedCurves();
-    platform::selectListIndex(cmbMeasType, std::clamp<int>(settings_.MeasTypeIndex, 0, 4));
+    platform::selectListIndex(cmbMeasType, IndexOf(settings_.Type));
     mnuHelpShow->setChecked(settings_.ShowHelp);
     mnuXchan->setChecked(settings_.ExchangeChannel);
     DisplayInit(true);

@@ -109,7 +109,7 @@ void frmMain::endPhase(RunPhase phase) {
 bool frmMain::prepareStimulus() {
     const StimulusOutcome outcome =
         prepareStimulusFile(services_.places,
-                            {settings_.MeasTypeIndex, run_.CalibrationRun, run_.CalibFreqOption,
+                            {settings_.Type, run_.CalibrationRun, run_.CalibFreqOption,
                              run_.CalibLevelOption, mnuTimeChk->isChecked()},
                             static_cast<uint32_t>(settings_.SampleRate));
     run_.StimulusPath = outcome.path;
@@ -160,8 +160,9 @@ void frmMain::resumeAfterDialog() {
 }
 
 void frmMain::showInstructionDialog() {
-    const int type = settings_.MeasTypeIndex;
-    services_.dialogs->DialogPage = static_cast<int16_t>(guidance::kInstructionPageBase + type);
+    const MeasType type = settings_.Type;
+    services_.dialogs->DialogPage =
+        static_cast<int16_t>(guidance::kInstructionPageBase + IndexOf(type));
     if (run_.CalibrationRun) {
         run_.Range = AxisRange{0, -100, 20};
         services_.dialogs->DialogPage =
@@ -175,7 +176,7 @@ void frmMain::showInstructionDialog() {
     }
     auto* dialog = new guidance::frmMeas(
         *services_.dialogs,
-        {settings_.MeasTypeIndex, settings_.ActiveChannel, part, &settings_.SeriesResistor}, this);
+        {settings_.Type, settings_.ActiveChannel, part, &settings_.SeriesResistor}, this);
     connect(dialog, &QObject::destroyed, this, [this] { resumeAfterDialog(); });
     dialog->show();
 }
@@ -183,7 +184,7 @@ void frmMain::showInstructionDialog() {
 void frmMain::showSignalHelp() {
     services_.dialogs->DialogPage = static_cast<int16_t>(
         run_.CalibrationRun ? guidance::kCalibrationSignalPage
-                            : guidance::kTestSignalPageBase + settings_.MeasTypeIndex);
+                            : guidance::kTestSignalPageBase + IndexOf(settings_.Type));
     openHelpDialog();
 }
 
@@ -199,7 +200,7 @@ void frmMain::openHelpDialog() {
 
 void frmMain::configureBench() {
     if (!services_.card->bench) return;
-    services_.card->bench->setWiring({settings_.MeasTypeIndex, measurement_.Part(),
+    services_.card->bench->setWiring({IndexOf(settings_.Type), measurement_.Part(),
                                       static_cast<double>(settings_.SeriesResistor)});
 }
 
@@ -292,7 +293,7 @@ QString frmMain::idleCaption() {
 
 QString frmMain::stopCaption() const {
     if (run_.MeasLimit == 1) return tr("Stop &nach 1 Messung");
-    if (PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly)
+    if (PropertiesOf(settings_.Type).TimeViewOnly)
         return tr("Stop &nach %1 Messungen").arg(run_.MeasLimit);
     return tr("Stop &nach %1 Mittelungen").arg(run_.MeasLimit);
 }
@@ -305,7 +306,7 @@ void frmMain::LabelShow(bool Measure) {
     for (QWidget* control : std::initializer_list<QWidget*>{cmbWavInDev, cmbWavOutDev, cmbMeasType,
                                                             cmbAvgCnt, chkAvgType})
         control->setEnabled(free);
-    cmbDisplay->setEnabled(free && !PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly);
+    cmbDisplay->setEnabled(free && !PropertiesOf(settings_.Type).TimeViewOnly);
     mnu48k->setEnabled(free && cmbWavOutDev->currentIndex() != run_.TestCdIndex);
     if (!free) {
         mnuRange->setEnabled(false);
@@ -317,9 +318,8 @@ void frmMain::LabelShow(bool Measure) {
 void frmMain::GetActChan() {
     settings_.ActiveChannel = run_.ChannelCount == 1 || optChannel[0]->isChecked() ? 0 : 1;
     if (isRunning()) measurement_.Config().Channel = settings_.ActiveChannel;
-    run_.CurveColour =
-        LiveCurveColour(run_.ChannelCount, settings_.ActiveChannel, settings_.MeasTypeIndex,
-                        measurement_.Part(), cmbDisplay->currentIndex() == kDisplayFrequency);
+    run_.CurveColour = LiveCurveColour(run_.ChannelCount, settings_.ActiveChannel, settings_.Type,
+                                       measurement_.Part(), shownView() == View::Frequency);
 }
 
 // The calibration run with the test CD names the track of the sine it expects.

@@ -21,9 +21,10 @@ constexpr int kFinestResolution = IndexOf(Resolution::Twelfth);
 } // namespace
 
 void frmMain::cmbMeasType_Click() {
-    const int previous = settings_.MeasTypeIndex;
-    const int type = cmbMeasType->currentIndex();
-    settings_.MeasTypeIndex = static_cast<int16_t>(type);
+    const MeasType previous = settings_.Type;
+    // The list holds exactly the types, so its index always names one.
+    const MeasType type = MeasTypeOf(cmbMeasType->currentIndex()).value_or(previous);
+    settings_.Type = type;
     run_.MeasValid = false;
     GetBlockSize();
     hooks.BuildBandTable();
@@ -41,7 +42,7 @@ void frmMain::cmbMeasType_Click() {
         // Types 3 and 4 put 1/12 octave into the list; that is not the user's choice.
         if (!PropertiesOf(previous).FixedFineGrid)
             settings_.FreqResIndex = static_cast<int16_t>(cmbFreqRes->currentIndex());
-        platform::selectListIndex(cmbDisplay, kDisplayTime);
+        platform::selectListIndex(cmbDisplay, IndexOf(View::Time));
         cmbDisplay->setEnabled(false);
     } else if (cmbDisplay->currentIndex() != settings_.DisplayTypeIndex) {
         platform::selectListIndex(cmbDisplay, settings_.DisplayTypeIndex);
@@ -58,7 +59,7 @@ void frmMain::restoreResolution() {
 }
 
 void frmMain::cmbDisplay_Click() {
-    const int type = settings_.MeasTypeIndex;
+    const MeasType type = settings_.Type;
     const int display = cmbDisplay->currentIndex();
     if (!PropertiesOf(type).TimeViewOnly)
         settings_.DisplayTypeIndex = static_cast<int16_t>(display);
@@ -68,15 +69,15 @@ void frmMain::cmbDisplay_Click() {
 
 // The axis, the controls and the empty frame of the type in the view shown.
 void frmMain::startView() {
-    const bool frequency = cmbDisplay->currentIndex() == kDisplayFrequency;
-    run_.Range = ViewStartRange(settings_.MeasTypeIndex, frequency);
+    const bool frequency = shownView() == View::Frequency;
+    run_.Range = ViewStartRange(settings_.Type, frequency);
     showViewControls();
     hooks.DisplayInit(true);
 }
 
 void frmMain::showViewControls() {
-    const MeasTypeProperties& props = PropertiesOf(settings_.MeasTypeIndex);
-    const bool frequency = cmbDisplay->currentIndex() == kDisplayFrequency;
+    const MeasTypeProperties& props = PropertiesOf(settings_.Type);
+    const bool frequency = shownView() == View::Frequency;
     cmbFreqRes->setEnabled(frequency && !props.FixedFineGrid && !props.TimeViewOnly &&
                            !commandsLocked_);
     for (QRadioButton* option : optChannel)
@@ -87,19 +88,19 @@ void frmMain::showViewControls() {
 // The curve of a slot can take part in the type's values: a sensor file for the level types, a
 // level reference for the types that take one, a comparison curve of the type's unit.
 bool frmMain::curveFitsType(int slot) const {
-    const MeasTypeProperties& props = PropertiesOf(settings_.MeasTypeIndex);
+    const MeasTypeProperties& props = PropertiesOf(settings_.Type);
     const int curveType = hooks.loadedCurveType(slot);
     if (slot == kSensorSlot) return props.Sensor && curveType == kCurveSensor;
     if (slot == kReferenceSlot)
         return props.Reference != CurveKind::None && curveType == static_cast<int>(props.Reference);
-    return ComparableCurve(settings_.MeasTypeIndex, static_cast<int16_t>(curveType));
+    return ComparableCurve(settings_.Type, static_cast<int16_t>(curveType));
 }
 
 // The menu commands and curve boxes of the type in the view shown. Commands that change the
 // measurement wait while a run or the calibration drives it.
 void frmMain::showCommands() {
-    const MeasTypeProperties& props = PropertiesOf(settings_.MeasTypeIndex);
-    const bool frequency = cmbDisplay->currentIndex() == kDisplayFrequency;
+    const MeasTypeProperties& props = PropertiesOf(settings_.Type);
+    const bool frequency = shownView() == View::Frequency;
     const bool free = !commandsLocked_;
     mnuLoadCorr->setEnabled(free && frequency && props.Sensor);
     mnuLoadRef->setEnabled(free && frequency && props.Reference != CurveKind::None);
@@ -115,13 +116,13 @@ void frmMain::showCommands() {
 // while a run or the calibration drives the measurement.
 bool frmMain::saveOffered() const {
     return !commandsLocked_ && measurement_.Phase() == RunPhase::Idle &&
-           cmbDisplay->currentIndex() == kDisplayFrequency &&
-           !PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly && resultOnHand();
+           shownView() == View::Frequency && !PropertiesOf(settings_.Type).TimeViewOnly &&
+           resultOnHand();
 }
 
 bool frmMain::resultOnHand() const {
     if (!run_.MeasValid) return false;
-    return cmbDisplay->currentIndex() == kDisplayTime || session().HasResults();
+    return shownView() == View::Time || session().HasResults();
 }
 
 // The stored results are redrawn, never fed again: a run watched in the time view analysed no
@@ -129,7 +130,7 @@ bool frmMain::resultOnHand() const {
 void frmMain::redrawAfterDisplayChange() {
     GetActChan();
     const bool autoRange = autoRangeOn();
-    if (cmbDisplay->currentIndex() == kDisplayTime) {
+    if (shownView() == View::Time) {
         if (autoRange) hooks.CheckOverload();
         hooks.DisplayTime();
         if (run_.MeasLimit > 1)
@@ -143,10 +144,9 @@ void frmMain::redrawAfterDisplayChange() {
 }
 
 void frmMain::cmbFreqRes_Click() {
-    const int type = settings_.MeasTypeIndex;
+    const MeasType type = settings_.Type;
     const bool levels = PropertiesOf(type).Unit == ResultUnit::Decibel;
-    if (levels && cmbDisplay->currentIndex() == kDisplayFrequency && run_.MeasValid)
-        hooks.DisplaySpec(false);
+    if (levels && shownView() == View::Frequency && run_.MeasValid) hooks.DisplaySpec(false);
     focusStart();
     if (levels) settings_.FreqResIndex = static_cast<int16_t>(cmbFreqRes->currentIndex());
 }

@@ -16,7 +16,7 @@ namespace terzlab::app {
 namespace {
 
 // The predicted response is relative: +10 ... -40 dB holds a peak and the roll-off to fs/10.
-constexpr int16_t kResponseViewType = 0; // a level type: the axis in dB
+constexpr MeasType kResponseViewType = MeasType::LevelOneChannel; // a level type: the axis in dB
 constexpr AxisRange kResponseRange{10, -40, 5};
 
 } // namespace
@@ -52,15 +52,14 @@ void frmMain::refitShownModel() {
 
 // The impedance result counts once it could be saved.
 bool frmMain::impedanceResultShown() const {
-    return IsImpedanceType(settings_.MeasTypeIndex) && run_.MeasValid && saveOffered() &&
-           !isRunning();
+    return IsImpedanceType(settings_.Type) && run_.MeasValid && saveOffered() && !isRunning();
 }
 
 // The result at 1/12 octave with the phases of the latest block, as a saved file holds it.
 std::optional<speaker::ShownImpedance> frmMain::shownImpedance() {
     if (impedanceResultShown()) {
         MeasurementHeader header;
-        header.MeasTypeIndex = settings_.MeasTypeIndex;
+        header.Type = settings_.Type;
         const std::vector<MeasurementRow> rows =
             MeasurementRows(header, session().Bands(), valuesAt(IndexOf(Resolution::Twelfth)));
         CorrectionCurve curve;
@@ -98,7 +97,7 @@ void frmMain::showResponse(ModelCurve response) {
 // The model belongs on an impedance axis, and on the screen only: a saved picture shows the
 // measurement.
 const ModelCurve* frmMain::speakerModel() const {
-    return PropertiesOf(settings_.MeasTypeIndex).Unit == ResultUnit::Ohm ? &graph_.Model : nullptr;
+    return PropertiesOf(settings_.Type).Unit == ResultUnit::Ohm ? &graph_.Model : nullptr;
 }
 
 // The predicted response of a box on a dB axis of its own, in place of the measurement, while
@@ -106,7 +105,7 @@ const ModelCurve* frmMain::speakerModel() const {
 bool frmMain::drawSpeakerResponse() {
     if (graph_.Response.Freq.empty()) return false;
     FrameInputs frame = frameInputs();
-    frame.MeasTypeIndex = kResponseViewType;
+    frame.Type = kResponseViewType;
     frame.Range = kResponseRange;
     SpectrumInputs in;
     in.Model = &graph_.Response;

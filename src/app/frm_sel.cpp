@@ -279,8 +279,8 @@ void frmSel::cmdEsc_Click() {
     reject();
 }
 
-int16_t frmSel::measType() const {
-    return main_.measTypeIndex();
+MeasType frmSel::measType() const {
+    return main_.measType();
 }
 
 } // namespace terzlab::app

@@ -105,7 +105,7 @@ class frmSel final : public QDialog {
     bool isShown(int16_t type) const;
     void addFile(const QString& name, DispOct& probes);
     QString filePath(const QString& name) const;
-    int16_t measType() const;
+    MeasType measType() const;
 
     bool rememberFields();
     void saveMeasurement();

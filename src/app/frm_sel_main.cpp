@@ -31,7 +31,7 @@ MeasurementHeader frmMain::measurementHeader() const {
     header.SampleRate = settings_.SampleRate;
     header.BlockSize = run_.BlockSize;
     header.WindowType = session().WindowType();
-    header.MeasTypeIndex = settings_.MeasTypeIndex;
+    header.Type = settings_.Type;
     for (size_t slot = 0; slot < 2; ++slot) {
         header.CurveOn[slot] = curveApplied(static_cast<int>(slot));
         header.CurveFile[slot] = dispOct_.Curves[slot].CurveFile;
@@ -44,8 +44,8 @@ MeasurementHeader frmMain::measurementHeader() const {
 void frmMain::curvePutInto(int slot, int16_t curveType, const QString& title) {
     QCheckBox* box = chkLoaded[static_cast<size_t>(slot)];
     box->setEnabled(true);
-    if (cmbDisplay->currentIndex() == kDisplayFrequency) {
-        const ResultUnit unit = PropertiesOf(settings_.MeasTypeIndex).Unit;
+    if (shownView() == View::Frequency) {
+        const ResultUnit unit = PropertiesOf(settings_.Type).Unit;
         if (unit == ResultUnit::Decibel)
             platform::setChecked(box, curveType == kCurveLevel || curveType == kCurveSensor);
         else if (unit == ResultUnit::Ohm)
@@ -56,8 +56,7 @@ void frmMain::curvePutInto(int slot, int16_t curveType, const QString& title) {
 }
 
 void frmMain::curveLoaded(int slot) {
-    if (cmbDisplay->currentIndex() == kDisplayFrequency &&
-        (run_.MeasValid || slot == kComparisonSlot)) {
+    if (shownView() == View::Frequency && (run_.MeasValid || slot == kComparisonSlot)) {
         hooks.GetDbRange(true);
         hooks.DisplaySpec(false);
     }
@@ -75,10 +74,10 @@ int16_t frmMain::curveLastBand() const {
     const BandState& bands = session().Bands();
     if (!bands.Table.BandFreq.empty()) return bands.Table.LastBand;
     // Stored curves load before the window builds its grid: the grid its load will build.
-    const std::optional<BlockSetting> block = BlockSettingFor(settings_.MeasTypeIndex);
+    const std::optional<BlockSetting> block = BlockSettingFor(settings_.Type);
     BandState grid;
     terzlab::BuildBandTable(
-        grid, {settings_.SampleRate, block ? block->BlockSize : 16384, settings_.MeasTypeIndex});
+        grid, {settings_.SampleRate, block ? block->BlockSize : 16384, settings_.Type});
     return grid.Table.LastBand;
 }
 

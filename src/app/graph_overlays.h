@@ -27,7 +27,7 @@ struct GraphOverlays {
     std::optional<CurvePoint> MarkerShown;      // the marker the graph shows
     std::vector<std::string> LegendValuesShown; // the values the legend shows
     HeldCurve Held;                             // the curve kept under "Kurve halten"
-    int16_t HeldType = -1;                      // the type it was measured with
+    std::optional<MeasType> HeldType;           // the type it was measured with
 };
 
 } // namespace terzlab::app

@@ -147,7 +147,7 @@ int runProgram(const CommandLine& commandLine) {
     if (!unattended) return QApplication::exec();
     // The dialog needs an impedance result: the two-channel method measures it in one run.
     if (commandLine.thieleSmall)
-        platform::selectListIndex(window.cmbMeasType, meas::kImpedanceTwoChannel);
+        platform::selectListIndex(window.cmbMeasType, IndexOf(MeasType::ImpedanceTwoChannel));
     if (commandLine.measure) {
         window.cmdStart_Click();
         platform::waitUntil([&window] { return !window.isRunning(); });

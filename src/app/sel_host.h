@@ -20,7 +20,7 @@ class SelHost {
 
     // The settings the dialog remembers its info texts in.
     virtual terzlab::Settings& settings() = 0;
-    virtual int16_t measTypeIndex() const = 0;
+    virtual MeasType measType() const = 0;
 
     // The measurement to save: its header without the user's texts, the grid and phases of
     // the latest block, and the values at 1/12 octave.

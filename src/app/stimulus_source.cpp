@@ -22,7 +22,7 @@ audio::AdaptedStimulus adaptRate(const Locations& places, const std::string& pat
 
 StimulusOutcome prepareStimulusFile(const Locations& places, const StimulusRequest& request,
                                     uint32_t sampleRate) {
-    const audio::StimulusChoice choice{request.measType, request.calibrationRun,
+    const audio::StimulusChoice choice{IndexOf(request.measType), request.calibrationRun,
                                        request.calibFreqOption, request.calibLevelOption,
                                        request.timeCheck};
     StimulusOutcome outcome;

@@ -1,6 +1,7 @@
 #pragma once
 // Choosing, checking and rate-adapting the stimulus file of a run, reduced to one outcome the
 // start command can act on.
+#include "analysis/types.h"
 #include "files/locations.h"
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 namespace terzlab::app {
 
 struct StimulusRequest {
-    int measType = 0;
+    MeasType measType = MeasType::LevelOneChannel;
     bool calibrationRun = false;
     int calibFreqOption = 1;
     int calibLevelOption = 0;

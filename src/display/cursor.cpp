@@ -8,7 +8,7 @@ namespace terzlab {
 namespace {
 
 std::string TimeCaption(float x, float y, const CursorInputs& in) {
-    const int32_t frames = TimeWindowLength(in.MeasTypeIndex, in.BlockSize);
+    const int32_t frames = TimeWindowLength(in.Type, in.BlockSize);
     const double ms = CursorTimeMs(x, in.Width, frames, in.SampleRate);
     const double percent = CursorPercent(y, in.Height, in.Range.RangeTop);
     const int percentDecimals = in.Range.RangeTop <= 10 ? 2 : 1;
@@ -17,7 +17,7 @@ std::string TimeCaption(float x, float y, const CursorInputs& in) {
 }
 
 bool ShowsOhm(const CursorInputs& in) {
-    return UnitOf(in.MeasTypeIndex, in.ImpedancePart) == ResultUnit::Ohm;
+    return UnitOf(in.Type, in.ImpedancePart) == ResultUnit::Ohm;
 }
 
 std::string FrequencyCaption(float x, float y, const CursorInputs& in) {
@@ -33,8 +33,8 @@ CursorUpdate CursorReadout(float x, float y, bool inGraph, const CursorInputs& i
     if (!in.MeasValid && !in.ComparisonChecked) return {};
     if (!inGraph) return {CursorUpdate::Action::Hide, std::nullopt};
     CursorUpdate update{CursorUpdate::Action::Show, std::nullopt};
-    if (in.DisplayIndex == kDisplayTime) update.Caption = TimeCaption(x, y, in);
-    if (in.DisplayIndex == kDisplayFrequency) update.Caption = FrequencyCaption(x, y, in);
+    if (in.Shown == View::Time) update.Caption = TimeCaption(x, y, in);
+    if (in.Shown == View::Frequency) update.Caption = FrequencyCaption(x, y, in);
     return update;
 }
 

@@ -10,18 +10,18 @@ namespace terzlab {
 struct CursorInputs {
     double Width = 0.0;  // graph's inner width in pixels
     double Height = 0.0; // graph's inner height in pixels
-    int16_t DisplayIndex = kDisplayFrequency;
-    int16_t MeasTypeIndex = 0;
+    View Shown = View::Frequency;
+    MeasType Type = MeasType::LevelOneChannel;
     AxisRange Range;
     int32_t SampleRate = 44100;
     int32_t BlockSize = 16384;
     int16_t ImpedancePart = 0;
     bool MeasValid = false;
-    bool ComparisonChecked = false; // chkLoaded(2) ticked
+    bool ComparisonChecked = false; // the comparison curve switched on
     std::string DecimalSeparator = ".";
 };
 
-// What the window does with lblCursor and its mouse pointer.
+// What the window does with the readout and its mouse pointer.
 struct CursorUpdate {
     enum class Action { Unchanged, Hide, Show };
     Action Do = Action::Unchanged;

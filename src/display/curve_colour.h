@@ -13,9 +13,9 @@ inline Colour ChannelColour(int16_t channelCount, int16_t activeChannel) {
     return channelCount == 1 || activeChannel != 0 ? kMagenta : kBlue;
 }
 
-inline Colour LiveCurveColour(int16_t channelCount, int16_t activeChannel, int16_t measTypeIndex,
+inline Colour LiveCurveColour(int16_t channelCount, int16_t activeChannel, MeasType type,
                               int16_t impedancePart, bool frequencyView) {
-    if (frequencyView && TwoChannelResult(measTypeIndex, impedancePart)) return kGreen;
+    if (frequencyView && TwoChannelResult(type, impedancePart)) return kGreen;
     return ChannelColour(channelCount, activeChannel);
 }
 

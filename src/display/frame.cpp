@@ -142,7 +142,7 @@ void VerticalLabels(Picture& window, const FrameInputs& in, int32_t divisions, c
 
 void TimeLabels(Picture& window, const FrameInputs& in) {
     const GraphPlacement& g = in.Graph;
-    const int32_t frames = TimeWindowLength(in.MeasTypeIndex, in.BlockSize);
+    const int32_t frames = TimeWindowLength(in.Type, in.BlockSize);
     const int decimals = frames > 16384 ? 0 : 1;
     std::vector<Label> labels;
     for (int i = 0; i <= 8; ++i) {
@@ -167,7 +167,7 @@ std::string FrequencyLabel(double f, int d, int k) {
 }
 
 bool ShowsDecibels(const FrameInputs& in) {
-    return UnitOf(in.MeasTypeIndex, in.ImpedancePart) == ResultUnit::Decibel;
+    return UnitOf(in.Type, in.ImpedancePart) == ResultUnit::Decibel;
 }
 
 void FrequencyLabels(Picture& window, const Picture& graph, const FrameInputs& in) {
@@ -201,8 +201,8 @@ void DisplayInit(Picture& graph, Picture& window, const FrameInputs& in, bool fu
     graph.Cls();
     graph.SetForeColor(kBlack);
     graph.SetDrawStyle(DrawStyle::Dot);
-    const bool time = in.DisplayIndex == kDisplayTime;
-    const bool frequency = in.DisplayIndex == kDisplayFrequency;
+    const bool time = in.Shown == View::Time;
+    const bool frequency = in.Shown == View::Frequency;
     if (time) TimeGrid(graph, in);
     if (frequency) FrequencyGrid(graph, in);
     graph.SetDrawStyle(DrawStyle::Solid);

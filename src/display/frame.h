@@ -9,9 +9,6 @@
 
 namespace terzlab {
 
-inline constexpr int16_t kDisplayTime = 0;
-inline constexpr int16_t kDisplayFrequency = 1;
-
 // The graph's place on the main window, in the window's twips (GL, GT, GW, GH).
 struct GraphPlacement {
     double Left = 0.0;
@@ -29,8 +26,8 @@ struct ControlBox {
 };
 
 struct FrameInputs {
-    int16_t DisplayIndex = kDisplayFrequency; // cmbDisplay: 0 time, 1 frequency
-    int16_t MeasTypeIndex = 0;
+    View Shown = View::Frequency;
+    MeasType Type = MeasType::LevelOneChannel;
     AxisRange Range{};
     int32_t SampleRate = 44100;
     int32_t BlockSize = 16384;

@@ -27,8 +27,8 @@ int32_t ToPixel(double v) {
     return static_cast<int32_t>(std::nearbyint(v));
 }
 
-int32_t TimeWindowLength(int16_t measTypeIndex, int32_t blockSize) {
-    return PropertiesOf(measTypeIndex).TimeViewOnly ? 1024 : blockSize;
+int32_t TimeWindowLength(MeasType type, int32_t blockSize) {
+    return PropertiesOf(type).TimeViewOnly ? 1024 : blockSize;
 }
 
 double FrequencyX(double frequency, double width, int32_t sampleRate) {

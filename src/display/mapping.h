@@ -12,7 +12,7 @@ namespace terzlab {
 int32_t ToPixel(double v);
 
 // Frames shown by the time view: the polarity view shows 1024 frames around the pulse.
-int32_t TimeWindowLength(int16_t measTypeIndex, int32_t blockSize);
+int32_t TimeWindowLength(MeasType type, int32_t blockSize);
 
 // Spectrum: 10 Hz at x = 0, half the sample rate at x = width.
 double FrequencyX(double frequency, double width, int32_t sampleRate);

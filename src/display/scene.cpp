@@ -7,8 +7,8 @@ namespace terzlab {
 SpectrumScene SceneFor(const SceneSource& source, std::optional<AxisRange> range) {
     SpectrumScene scene;
     FrameInputs& frame = scene.Frame;
-    frame.DisplayIndex = kDisplayFrequency;
-    frame.MeasTypeIndex = source.MeasTypeIndex;
+    frame.Shown = View::Frequency;
+    frame.Type = source.Type;
     frame.SampleRate = source.SampleRate;
     frame.BlockSize = source.BlockSize;
     frame.ImpedancePart = source.ImpedancePart;
@@ -16,7 +16,7 @@ SpectrumScene SceneFor(const SceneSource& source, std::optional<AxisRange> range
         frame.Range = *range;
     } else {
         DisplayInputs axis;
-        axis.MeasTypeIndex = source.MeasTypeIndex;
+        axis.Type = source.Type;
         axis.ImpedancePart = source.ImpedancePart;
         axis.Curves[kComparisonSlot] = source.Comparison;
         axis.CurveChecked[kComparisonSlot] = source.ComparisonChecked;

@@ -12,7 +12,7 @@
 namespace terzlab {
 
 struct SceneSource {
-    int16_t MeasTypeIndex = 0;
+    MeasType Type = MeasType::LevelOneChannel;
     int16_t ImpedancePart = 0;
     int32_t SampleRate = 44100;
     int32_t BlockSize = 16384;

@@ -122,12 +122,12 @@ void DrawPoints(Picture& graph, const FrameInputs& frame, const std::vector<doub
 std::vector<LegendLine> DrawComparisons(Picture& graph, const FrameInputs& frame,
                                         const SpectrumInputs& in) {
     std::vector<LegendLine> legend;
-    if (ComparisonShown(in.Comparison, in.ComparisonChecked, frame.MeasTypeIndex)) {
+    if (ComparisonShown(in.Comparison, in.ComparisonChecked, frame.Type)) {
         DrawComparison(graph, frame, *in.Comparison, kComparisonColours[0]);
         legend.push_back({in.ComparisonTitle, kComparisonColours[0], in.ComparisonValue});
     }
     for (const LegendCurve& more : in.MoreComparisons) {
-        if (!ComparisonShown(more.Curve, true, frame.MeasTypeIndex)) continue;
+        if (!ComparisonShown(more.Curve, true, frame.Type)) continue;
         DrawComparison(graph, frame, *more.Curve, more.CurveColour);
         legend.push_back({more.Title, more.CurveColour, more.Value});
     }
@@ -179,7 +179,7 @@ void DrawPhase(Picture& graph, Picture& window, const FrameInputs& frame,
         DrawComparisonPhase(graph, phaseFrame, *in.Phase->Comparison,
                             several ? kComparisonColours[0] : kPhaseCurveColour);
     for (const LegendCurve& more : in.MoreComparisons)
-        if (ComparisonShown(more.Curve, true, frame.MeasTypeIndex))
+        if (ComparisonShown(more.Curve, true, frame.Type))
             DrawComparisonPhase(graph, phaseFrame, *more.Curve, more.CurveColour);
     if (in.MeasValid && !in.Phase->BandPhase.empty()) {
         const auto count = std::min(in.Phase->BandPhase.size(), in.BandFreq.size());
@@ -198,9 +198,9 @@ bool HasPhase(const CorrectionCurve& curve) {
                        [](float phase) { return phase != 0.0f && !isNoValue(phase); });
 }
 
-bool ComparisonShown(const CorrectionCurve* curve, bool checked, int16_t measTypeIndex) {
+bool ComparisonShown(const CorrectionCurve* curve, bool checked, MeasType type) {
     if (curve == nullptr || !checked || curve->CurveLoaded != 1) return false;
-    return ComparableCurve(measTypeIndex, curve->CurveType);
+    return ComparableCurve(type, curve->CurveType);
 }
 
 void DrawStamp(Picture& graph) {

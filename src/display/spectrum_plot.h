@@ -51,7 +51,7 @@ struct SpectrumInputs {
     bool MeasValid = false;
     Colour CurveColour = kBlue;
     const CorrectionCurve* Comparison = nullptr; // slot 2 of the curve store
-    bool ComparisonChecked = false;              // chkLoaded(2) ticked
+    bool ComparisonChecked = false;              // the comparison curve switched on
     const ModelCurve* Model = nullptr;           // drawn when not empty
     // With further comparison curves, every comparison curve drawn gets a legend line, the first
     // with this title.
@@ -70,7 +70,7 @@ void DrawSpectrum(Picture& graph, Picture& window, const FrameInputs& frame,
 
 // Whether the comparison curve belongs on this measurement's axis: level curves with level
 // types, impedance curves with impedance types.
-bool ComparisonShown(const CorrectionCurve* curve, bool checked, int16_t measTypeIndex);
+bool ComparisonShown(const CorrectionCurve* curve, bool checked, MeasType type);
 
 // Whether a loaded curve carries a measured phase (a file without one holds zeros).
 bool HasPhase(const CorrectionCurve& curve);

@@ -63,8 +63,8 @@ int32_t DecimationStep(int32_t frames, double width) {
 
 void DisplayTime(Picture& graph, Picture& window, const FrameInputs& frame, const TimeInputs& in) {
     DisplayInit(graph, window, frame, true);
-    const bool polarity = PropertiesOf(frame.MeasTypeIndex).TimeViewOnly;
-    const int32_t frames = TimeWindowLength(frame.MeasTypeIndex, in.BlockSize);
+    const bool polarity = PropertiesOf(frame.Type).TimeViewOnly;
+    const int32_t frames = TimeWindowLength(frame.Type, in.BlockSize);
     const double width = graph.ScaleWidth();
     if (!Drawable(in, frames, width)) return;
     graph.SetForeColor(in.CurveColour);

@@ -58,9 +58,9 @@ std::string KindText(const ExportSource& s) {
         "sound pressure/voltage (1 channel)", "sound pressure/voltage (2 channels)", "",
         "impedance (1 channel)", "impedance (2 channels)"};
     std::string text = s.Impedance ? "impedance in ohm" : "level in dB";
-    if (s.MeasTypeIndex >= 0 && s.MeasTypeIndex < 5 && s.MeasTypeIndex != 2) {
-        text += ", type " + std::to_string(s.MeasTypeIndex) + " " +
-                std::string(kTypeNames[static_cast<std::size_t>(s.MeasTypeIndex)]);
+    if (s.Type && *s.Type != MeasType::Pulse) {
+        const auto index = static_cast<std::size_t>(IndexOf(*s.Type));
+        text += ", type " + std::to_string(index) + " " + std::string(kTypeNames[index]);
     }
     return text;
 }
@@ -157,9 +157,9 @@ ExportSource ExportSourceFor(const MeasurementHeader& header, const BandState& b
                              std::span<const double> values, std::time_t when) {
     ExportSource s;
     s.Title = header.Title;
-    s.Impedance = IsImpedanceType(header.MeasTypeIndex);
-    s.MeasTypeIndex = header.MeasTypeIndex;
-    s.PhaseMeasured = PropertiesOf(header.MeasTypeIndex).ResultRows >= 4;
+    s.Impedance = IsImpedanceType(header.Type);
+    s.Type = header.Type;
+    s.PhaseMeasured = PropertiesOf(header.Type).ResultRows >= row::kPhase;
     s.SampleRate = header.SampleRate;
     s.Date = LocalTime(when);
     s.Rows = MeasurementRows(header, bands, values);

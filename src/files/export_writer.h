@@ -22,7 +22,7 @@ std::optional<ExportFormat> ExportFormatFor(const std::filesystem::path& path);
 struct ExportSource {
     std::string Title; // UTF-8
     bool Impedance = false;
-    int16_t MeasTypeIndex = -1; // -1 where only the kind is known, as in a saved file
+    std::optional<MeasType> Type; // none where only the kind is known, as in a saved file
     bool PhaseMeasured = false;
     int32_t SampleRate = 0; // 0 when unknown
     std::string Date;

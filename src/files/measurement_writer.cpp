@@ -61,7 +61,7 @@ void WriteCurveLine(FileText& out, std::string_view key, bool on, const std::str
 }
 
 void WriteHeader(FileText& out, const MeasurementHeader& h) {
-    const bool impedance = IsImpedanceType(h.MeasTypeIndex);
+    const bool impedance = IsImpedanceType(h.Type);
     out.raw(kOctHeader).end();
     out.raw("Title").field(h.Title).end();
     WriteInfoLine(out, h);
@@ -83,11 +83,11 @@ void WriteHeader(FileText& out, const MeasurementHeader& h) {
 // Only the two-channel impedance has a phase; it is the latest block's, row 4.
 double PhaseOf(const MeasurementHeader& h, const BandState& bands, int band) {
     const auto& r = bands.Results;
-    if (PropertiesOf(h.MeasTypeIndex).ResultRows < 4 || r.RowCount < 4 || band >= r.BandCount ||
-        r.Cells.size() < static_cast<std::size_t>((4 + 1) * r.BandCount)) {
+    if (PropertiesOf(h.Type).ResultRows < row::kPhase || r.RowCount < row::kPhase ||
+        band >= r.BandCount || r.Cells.size() < static_cast<std::size_t>((4 + 1) * r.BandCount)) {
         return 0.0;
     }
-    return r(4, band);
+    return r(row::kPhase, band);
 }
 
 void WriteRows(FileText& out, std::span<const MeasurementRow> rows) {

@@ -21,14 +21,14 @@ inline constexpr int16_t kInfoImpedance = 2;
 
 // What the file says about the measurement beside the band values. Texts are UTF-8.
 struct MeasurementHeader {
-    std::string Title{};                     // txtInfo(1)
-    int16_t InfoType = kInfoTextOnly;        // cmbInfoTyp
-    std::array<std::string, 4> InfoValues{}; // txtInfo(2..5)
+    std::string Title{};                     // the info fields' title
+    int16_t InfoType = kInfoTextOnly;        // text only, microphone or impedance
+    std::array<std::string, 4> InfoValues{}; // the info fields after the title
     int32_t SampleRate = 44100;
     int32_t BlockSize = 16384;
     int16_t WindowType = 0;
-    int16_t MeasTypeIndex = 0;
-    // chkLoaded(0) and chkLoaded(1) ticked, and CurveFile(0), CurveFile(1) (names only).
+    MeasType Type = MeasType::LevelOneChannel;
+    // Sensor and reference curve in use, and their file names (without folders).
     std::array<bool, 2> CurveOn{false, false};
     std::array<std::string, 2> CurveFile{};
 };
@@ -46,10 +46,6 @@ inline constexpr std::string_view kPhasePattern = "0.0";
 // values: the 1/12-octave display values, one per band.
 std::vector<MeasurementRow> MeasurementRows(const MeasurementHeader& header, const BandState& bands,
                                             std::span<const double> values);
-
-inline bool IsImpedanceType(int16_t measType) {
-    return PropertiesOf(measType).Unit == ResultUnit::Ohm;
-}
 
 // The whole file as bytes (Windows-1252, TAB, CR LF): the bands' grid, the values to keep
 // and the phases of the latest block.

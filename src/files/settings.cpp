@@ -1,5 +1,6 @@
 #include "files/settings.h"
 #include "analysis/constants.h"
+#include "analysis/meas_type.h"
 #include "files/atomic_write.h"
 #include "files/cp1252.h"
 #include "files/line_file.h"
@@ -27,10 +28,9 @@ struct IntKey {
     int32_t max;
 };
 
-constexpr std::array<IntKey, 7> kIntKeys = {{
+constexpr std::array<IntKey, 6> kIntKeys = {{
     {"WavInDevIndex", &Settings::WavInDevIndex, 0, 32767},
     {"WavOutDevIndex", &Settings::WavOutDevIndex, 0, 1},
-    {"MeasTypeIndex", &Settings::MeasTypeIndex, 0, 4},
     {"AvgCountIndex", &Settings::AvgCountIndex, -7, 7},
     {"FreqResIndex", &Settings::FreqResIndex, 0, 2},
     {"DisplayTypeIndex", &Settings::DisplayTypeIndex, 0, 1},
@@ -83,7 +83,10 @@ bool ApplyTextKey(std::string_view key, std::string_view value, Settings& settin
 }
 
 void ApplyOtherKey(std::string_view key, std::string_view value, Settings& settings) {
-    if (key == "Fsample") {
+    if (key == "MeasTypeIndex") {
+        const auto index = ParseInteger(value, 0, kMeasTypeCount - 1);
+        if (index) settings.Type = *MeasTypeOf(*index);
+    } else if (key == "Fsample") {
         const auto rate = ParseInteger(value, 44100, 48000);
         if (rate && (*rate == 44100 || *rate == 48000)) settings.SampleRate = *rate;
     } else if (key == "ExchangeChannel" || key == "ShowHelp") {
@@ -154,7 +157,7 @@ void WriteDeviceAndTypeLines(SettingsText& out, const Settings& s) {
     out.number("WavOutDevIndex", s.WavOutDevIndex);
     out.line("# MeasTypeIndex: 0 - 1ch spectrum, 1 - 2ch spectrum, 2 - pulse, 3 - 1ch impedance, "
              "4 - 2ch impedance (default = 0)");
-    out.number("MeasTypeIndex", s.MeasTypeIndex);
+    out.number("MeasTypeIndex", IndexOf(s.Type));
     out.line("# AvgCountIndex: x - perform 2^(Abs(x)-1) measurements");
     out.line("# Remark: if AvgCountIndex < 0 then Terzlab stops after 2^(Abs(x)-1) measurements "
              "(default = -3)");

@@ -1,6 +1,7 @@
 #pragma once
 // The settings that survive from one start to the next, kept in "Terzlab.def" (files/locations.h
 // says where): Windows-1252 text, CR LF, key=value lines and "#" comments.
+#include "analysis/types.h"
 #include "files/disp_oct.h"
 #include "text/language.h"
 #include "text/message_service.h"
@@ -15,13 +16,13 @@
 namespace terzlab {
 
 inline constexpr int kInfoTypeCount = 3;  // "nur Text", "Mikrofonmessung", "Impedanzmessung"
-inline constexpr int kInfoFieldCount = 6; // txtInfo(0..5)
+inline constexpr int kInfoFieldCount = 6; // the info fields of the save dialog
 
 // Every member starts at the program's start value.
 struct Settings {
     int16_t WavInDevIndex = 0;
     int16_t WavOutDevIndex = 0;
-    int16_t MeasTypeIndex = 0;
+    MeasType Type = MeasType::LevelOneChannel;
     int16_t AvgCountIndex = -3;
     int16_t FreqResIndex = 2;
     int16_t DisplayTypeIndex = 1;

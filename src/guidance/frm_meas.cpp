@@ -26,10 +26,6 @@ constexpr int kTextWidth = 430;
 constexpr int kMargin = 12;
 constexpr int kSketchShownPercent = 83;
 
-bool isImpedanceType(int type) {
-    return PropertiesOf(type).Unit == ResultUnit::Ohm;
-}
-
 } // namespace
 
 frmMeas::frmMeas(DialogState& dialogs, InstructionSubject subject, QWidget* parent)
@@ -126,7 +122,7 @@ void frmMeas::drawSketch() {
 
 bool frmMeas::confirm() {
     if (confirmed_) return true;
-    if (isImpedanceType(subject_.MeasTypeIndex)) {
+    if (IsImpedanceType(subject_.Type)) {
         const auto value = platform::ReadFieldNumber(txtValue->text());
         if (!value || !platform::CheckRange(txtValue->text(), kMinResistor, kMaxResistor)) {
             txtValue->setFocus();

@@ -2,6 +2,7 @@
 // The instructions shown before a run: how to wire the sound card for the chosen mode, the
 // ground-loop warning, the wiring sketch and, for impedance, the series resistor. Closing it
 // in any way confirms it and sets DialogPage to -1, which releases the waiting run.
+#include "analysis/types.h"
 #include "guidance/dialog_state.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,7 @@ class SketchView;
 
 // The measurement the instructions are for.
 struct InstructionSubject {
-    int16_t MeasTypeIndex = 0;
+    MeasType Type = MeasType::LevelOneChannel;
     int16_t ActiveChannel = 0;
     int16_t ImpedancePart = 0;
     float* SeriesResistor = nullptr; // shown, and set when the dialog is confirmed

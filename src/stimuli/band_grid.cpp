@@ -10,10 +10,9 @@ namespace terzlab::stimuli {
 
 namespace {
 
-BandTable tableFor(int sampleRate, int blockSize, int16_t measType) {
+BandTable tableFor(int sampleRate, int blockSize, MeasType type) {
     BandState state;
-    BuildBandTable(state,
-                   {.SampleRate = sampleRate, .BlockSize = blockSize, .MeasTypeIndex = measType});
+    BuildBandTable(state, {.SampleRate = sampleRate, .BlockSize = blockSize, .Type = type});
     return std::move(state.Table);
 }
 
@@ -38,7 +37,7 @@ void addBandShares(std::vector<BinShare>& shares, const BandTable& t, int band) 
 } // namespace
 
 std::vector<BinShare> levelBandShares(int sampleRate, int blockSize) {
-    const BandTable table = tableFor(sampleRate, blockSize, meas::kLevelOneChannel);
+    const BandTable table = tableFor(sampleRate, blockSize, MeasType::LevelOneChannel);
     std::vector<BinShare> shares;
     for (int b = 0; b <= table.LastBand; ++b) {
         addBandShares(shares, table, b);
@@ -47,7 +46,7 @@ std::vector<BinShare> levelBandShares(int sampleRate, int blockSize) {
 }
 
 std::vector<int> impedanceBins(int sampleRate, int blockSize) {
-    const BandTable table = tableFor(sampleRate, blockSize, meas::kImpedanceOneChannel);
+    const BandTable table = tableFor(sampleRate, blockSize, MeasType::ImpedanceOneChannel);
     std::vector<int> bins(table.BandBin.begin(), table.BandBin.begin() + table.LastBand + 1);
     bins.erase(std::unique(bins.begin(), bins.end()), bins.end());
     return bins;

@@ -13,7 +13,7 @@ namespace {
 using Rig = test::BandRig;
 
 TEST(BandTable, GridsAt44100And48000) {
-    Rig level(meas::kLevelOneChannel);
+    Rig level(MeasType::LevelOneChannel);
     const BandTable& t = level.bands.Table;
     for (int b = 0; b <= 120; b += 40)
         EXPECT_NEAR(t.BandFreq[b], std::pow(10.0, 1 + b / 40), 1e-7) << b;
@@ -21,11 +21,11 @@ TEST(BandTable, GridsAt44100And48000) {
     EXPECT_EQ(std::pair(t.BandBin[0], t.BandBin[1]), (std::pair<int16_t, int16_t>(3, 3)));
     EXPECT_NEAR(t.BandFrac[1] - t.BandFrac[0], 0.214, 0.0005);
     EXPECT_EQ(t.LastBand, 134);
-    EXPECT_EQ(Rig(meas::kImpedanceTwoChannel).bands.Table.LastBand, 133);
-    EXPECT_EQ(Rig(meas::kLevelOneChannel, 48000).bands.Table.LastBand, 135);
-    EXPECT_EQ(Rig(meas::kImpedanceOneChannel, 48000).bands.Table.LastBand, 134);
+    EXPECT_EQ(Rig(MeasType::ImpedanceTwoChannel).bands.Table.LastBand, 133);
+    EXPECT_EQ(Rig(MeasType::LevelOneChannel, 48000).bands.Table.LastBand, 135);
+    EXPECT_EQ(Rig(MeasType::ImpedanceOneChannel, 48000).bands.Table.LastBand, 134);
     // Impedance bands sit on the same bins at both rates.
-    Rig at44(meas::kImpedanceTwoChannel), at48(meas::kImpedanceTwoChannel, 48000);
+    Rig at44(MeasType::ImpedanceTwoChannel), at48(MeasType::ImpedanceTwoChannel, 48000);
     for (int b = 0; b <= 133; ++b)
         ASSERT_EQ(at44.bands.Table.BandBin[b], at48.bands.Table.BandBin[b]) << b;
     EXPECT_EQ(at44.bands.Table.BandBin[0], 15); // 10 Hz = bin 14.86
@@ -36,7 +36,7 @@ TEST(BandTable, GridsAt44100And48000) {
 // The divider's answers and phase over the whole grid are pinned end to end by terzlab-analyze;
 // here the limits: equal channels, exchanged wiring, no signal.
 TEST(BandAnalysis, TwoChannelImpedanceOpenCircuitExchangeAndSilence) {
-    Rig rig(meas::kImpedanceTwoChannel);
+    Rig rig(MeasType::ImpedanceTwoChannel);
     rig.impulses(20000, 20000);
     for (int b = 0; b <= rig.bands.Table.LastBand; ++b)
         ASSERT_EQ(std::pair(rig.row(3, b), rig.row(4, b)), std::pair(kOpenCircuit, 0.0)) << b;
@@ -49,7 +49,7 @@ TEST(BandAnalysis, TwoChannelImpedanceOpenCircuitExchangeAndSilence) {
 }
 
 TEST(BandAnalysis, OneChannelImpedanceInTwoParts) {
-    Rig rig(meas::kImpedanceOneChannel);
+    Rig rig(MeasType::ImpedanceOneChannel);
     rig.in.ActiveChannel = 1;
     rig.in.ImpedancePart = 1;
     rig.impulses(0, 16000);
@@ -58,7 +58,7 @@ TEST(BandAnalysis, OneChannelImpedanceInTwoParts) {
     EXPECT_NEAR(rig.row(3, 40), 2.5, 1e-9); // Rv * 4000/16000
     EXPECT_GT(rig.row(1, 40), 0.0);         // part 1 survives into part 2
 
-    Rig silent(meas::kImpedanceOneChannel);
+    Rig silent(MeasType::ImpedanceOneChannel);
     silent.in.ImpedancePart = 2;
     silent.impulses(4000, 0);
     EXPECT_EQ(silent.row(3, 40), kNoValue); // part 1 never measured

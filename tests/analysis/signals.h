@@ -46,10 +46,10 @@ struct BandRig {
     BandState bands;
     BandAnalysisInputs in;
 
-    explicit BandRig(int16_t type, int32_t sampleRate = 44100) {
+    explicit BandRig(MeasType type, int32_t sampleRate = 44100) {
         GetBlockSize(fft, type);
-        BuildBandTable(bands, {sampleRate, fft.BlockSize, type});
-        in.MeasTypeIndex = type;
+        BuildBandTable(bands, {.SampleRate = sampleRate, .BlockSize = fft.BlockSize, .Type = type});
+        in.Type = type;
     }
     void analyse(const std::vector<int16_t>& block) {
         LoadBlock(fft, block);

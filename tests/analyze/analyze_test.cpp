@@ -229,7 +229,7 @@ TEST_F(AnalyzeTest, ImpedanceTypesReadTheDividerWithTheGivenResistorAndTheWideRa
     }
     // A tone one bin beside a band's own bin: the wide range finds it, --no-wide-range does not.
     BandState grid;
-    BuildBandTable(grid, {44100, kBlock, 4});
+    BuildBandTable(grid, {.BlockSize = kBlock, .Type = MeasType::ImpedanceTwoChannel});
     const int band = 100, k = grid.Table.BandBin[band] + 1;
     Samples tone(kBlock);
     for (int t = 0; t < kBlock; ++t)

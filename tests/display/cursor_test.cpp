@@ -29,11 +29,11 @@ TEST(Cursor, CornersReadTheAxisEndsInBothViewsAndNothingToReadChangesNothing) {
     const double x = FrequencyX(1000.0, in.Width - 1, in.SampleRate);
     EXPECT_NEAR(CursorFrequency(x, in.Width, in.SampleRate), 1000.0, 1e-9);
     // The time view reads percent and milliseconds.
-    in.DisplayIndex = kDisplayTime;
-    in.MeasTypeIndex = meas::kPulse;
+    in.Shown = View::Time;
+    in.Type = MeasType::Pulse;
     in.Range = {5, -5, 1};
     EXPECT_EQ(Caption(699, 0, in), "5,00 % / 23,2 ms");
-    in.MeasTypeIndex = meas::kImpedanceTwoChannel;
+    in.Type = MeasType::ImpedanceTwoChannel;
     in.BlockSize = 65536;
     in.Range = {100, -100, 20};
     EXPECT_EQ(Caption(699, 299, in), "-100,0 % / 1486 ms");
@@ -52,18 +52,27 @@ TEST(Cursor, CornersReadTheAxisEndsInBothViewsAndNothingToReadChangesNothing) {
 // The axis labels and the cursor readout name the same unit for every type and run part,
 // also before the first run (part 0) and in each part of the one-channel impedance.
 TEST(Units, AxisAndCursorAgreeForEveryTypeAndPart) {
-    const std::tuple<int16_t, int16_t, const char*> cases[] = {
-        {0, 0, "dB"}, {1, 0, "dB"}, {3, 0, "Ohm"}, {3, 1, "dB"}, {3, 2, "Ohm"}, {4, 0, "Ohm"}};
+    struct Case {
+        MeasType type;
+        int16_t part;
+        const char* unit;
+    };
+    const Case cases[] = {{.type = MeasType::LevelOneChannel, .part = 0, .unit = "dB"},
+                          {.type = MeasType::LevelTwoChannel, .part = 0, .unit = "dB"},
+                          {.type = MeasType::ImpedanceOneChannel, .part = 0, .unit = "Ohm"},
+                          {.type = MeasType::ImpedanceOneChannel, .part = 1, .unit = "dB"},
+                          {.type = MeasType::ImpedanceOneChannel, .part = 2, .unit = "Ohm"},
+                          {.type = MeasType::ImpedanceTwoChannel, .part = 0, .unit = "Ohm"}};
     for (const auto& [type, part, name] : cases) {
-        SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(part));
+        SCOPED_TRACE(std::to_string(IndexOf(type)) + "/" + std::to_string(part));
         graphtest::Graph g;
-        g.frame.MeasTypeIndex = type;
+        g.frame.Type = type;
         g.frame.ImpedancePart = part;
         DisplayInit(g.graph, g.window, g.frame, true);
         const std::string unit = std::string(" ") + name + " ";
         EXPECT_NE(g.Labels().back().find(unit), std::string::npos);
         CursorInputs in = kSpectrum;
-        in.MeasTypeIndex = type;
+        in.Type = type;
         in.ImpedancePart = part;
         EXPECT_NE(Caption(10, 10, in).find(unit + "/ "), std::string::npos);
     }

@@ -46,8 +46,8 @@ TEST(Frame, FrequencyAndLevelLabelsAndAGridRedrawThatKeepsThem) {
 
 TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparator) {
     Graph g;
-    g.frame.DisplayIndex = kDisplayTime;
-    g.frame.MeasTypeIndex = meas::kPulse;
+    g.frame.Shown = View::Time;
+    g.frame.Type = MeasType::Pulse;
     g.frame.BlockSize = 8192;
     g.frame.Range = {100, -100, 20};
     DisplayInit(g.graph, g.window, g.frame, true);
@@ -61,18 +61,44 @@ TEST(Frame, PolarityTimeAxisUsesTheLocaleSeparator) {
 // under the button; the labels with the units stay.
 TEST(Frame, LabelsNeverOverlapEachOtherOrAControl) {
     const ControlBox autoButton{60, 700, 735, 255}; // over the first division's label
-    // view, type, block size, graph width, the button beside, a label with its unit
-    const std::tuple<int16_t, int16_t, int32_t, double, bool, const char*> rows[] = {
-        {kDisplayTime, meas::kLevelOneChannel, 16384, 7000, false, "371,5 [ms]"},
-        {kDisplayTime, meas::kImpedanceOneChannel, 65536, 7000, true, "1486 [ms]"},
-        {kDisplayTime, meas::kImpedanceOneChannel, 65536, 10560, true, "1486 [ms]"},
-        {kDisplayFrequency, meas::kLevelOneChannel, 16384, 5000, true, "20k [Hz]"}};
+    struct Row {
+        View display;
+        MeasType type;
+        int32_t block;
+        double width;
+        bool button; // the auto-range button beside the graph
+        const char* unitLabel;
+    };
+    const Row rows[] = {{.display = View::Time,
+                         .type = MeasType::LevelOneChannel,
+                         .block = 16384,
+                         .width = 7000,
+                         .button = false,
+                         .unitLabel = "371,5 [ms]"},
+                        {.display = View::Time,
+                         .type = MeasType::ImpedanceOneChannel,
+                         .block = 65536,
+                         .width = 7000,
+                         .button = true,
+                         .unitLabel = "1486 [ms]"},
+                        {.display = View::Time,
+                         .type = MeasType::ImpedanceOneChannel,
+                         .block = 65536,
+                         .width = 10560,
+                         .button = true,
+                         .unitLabel = "1486 [ms]"},
+                        {.display = View::Frequency,
+                         .type = MeasType::LevelOneChannel,
+                         .block = 16384,
+                         .width = 5000,
+                         .button = true,
+                         .unitLabel = "20k [Hz]"}};
     for (const auto& [display, type, block, width, button, unitLabel] : rows) {
         Graph g;
-        g.frame.DisplayIndex = display;
-        g.frame.MeasTypeIndex = type;
+        g.frame.Shown = display;
+        g.frame.Type = type;
         g.frame.BlockSize = block;
-        g.frame.Range = display == kDisplayTime ? AxisRange{100, -100, 20} : AxisRange{0, -100, 10};
+        g.frame.Range = display == View::Time ? AxisRange{100, -100, 20} : AxisRange{0, -100, 10};
         g.frame.Graph.Width = width;
         if (button) g.frame.Controls = {autoButton};
         DisplayInit(g.graph, g.window, g.frame, true);

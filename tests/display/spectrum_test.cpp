@@ -61,16 +61,18 @@ TEST(Spectrum, PointsWithoutValueAreBridgedAndTheStampSitsCentredOverAWhiteBox) 
 // The measurement types on whose graph a level curve, then an impedance curve is drawn.
 TEST(Spectrum, ComparisonCurveOnlyOnItsOwnKindOfAxis) {
     Spectrum s;
-    std::map<int16_t, std::vector<int16_t>> drawnOn;
+    std::map<int16_t, std::vector<MeasType>> drawnOn;
     for (const int16_t kind : {kLevelCurve, kImpedanceCurve})
-        for (int16_t type = 0; type < kMeasTypeCount; ++type) {
+        for (int16_t index = 0; index < kMeasTypeCount; ++index) {
+            const MeasType type = *MeasTypeOf(index);
             s.comparison.CurveType = kind;
-            s.frame.MeasTypeIndex = type;
+            s.frame.Type = type;
             if (!s.Curve(kBlack).empty()) drawnOn[kind].push_back(type);
         }
-    EXPECT_EQ(drawnOn[kLevelCurve], (std::vector{meas::kLevelOneChannel, meas::kLevelTwoChannel}));
+    EXPECT_EQ(drawnOn[kLevelCurve],
+              (std::vector{MeasType::LevelOneChannel, MeasType::LevelTwoChannel}));
     EXPECT_EQ(drawnOn[kImpedanceCurve],
-              (std::vector{meas::kImpedanceOneChannel, meas::kImpedanceTwoChannel}));
+              (std::vector{MeasType::ImpedanceOneChannel, MeasType::ImpedanceTwoChannel}));
 }
 
 // Further comparison curves each get their colour and a legend line, the first one too; one of
@@ -166,10 +168,10 @@ struct TimeView : graphtest::Graph {
     std::vector<int16_t> buffer;
     TimeInputs in;
 
-    TimeView(int32_t blockSize, double width, int16_t type) : buffer(2 * blockSize) {
+    TimeView(int32_t blockSize, double width, MeasType type) : buffer(2 * blockSize) {
         graph.Resize(width, 300);
-        frame.DisplayIndex = kDisplayTime;
-        frame.MeasTypeIndex = type;
+        frame.Shown = View::Time;
+        frame.Type = type;
         frame.Range = {100, -100, 20};
         in = {.CaptureBuffer = {}, .BlockSize = blockSize, .ActiveChannel = 1};
     }
@@ -181,7 +183,7 @@ struct TimeView : graphtest::Graph {
 };
 
 TEST(Time, DecimatedStrokesRunFromGroupMaximumToMinimumAndATruncatedBlockDrawsNone) {
-    TimeView v(16384, 600, 0);
+    TimeView v(16384, 600, MeasType::LevelOneChannel);
     for (int i = 0; i < 16384; ++i)
         v.buffer[2 * i + 1] = static_cast<int16_t>((i % 7) * 1000);
     v.buffer[2 * 16383 + 1] = -32768; // in the last, short group
@@ -196,7 +198,7 @@ TEST(Time, DecimatedStrokesRunFromGroupMaximumToMinimumAndATruncatedBlockDrawsNo
 }
 
 TEST(Time, PolarityViewDrawsEveryFrameWithThePulseAtAQuarterAndAcrossTheBlockEnd) {
-    TimeView v(8192, 497, meas::kPulse);
+    TimeView v(8192, 497, MeasType::Pulse);
     v.in.AlignPosition = 1005;
     v.buffer[2 * 1005 + 1] = 32767;
     const auto curve = v.Curve();
@@ -206,7 +208,7 @@ TEST(Time, PolarityViewDrawsEveryFrameWithThePulseAtAQuarterAndAcrossTheBlockEnd
         std::tuple(curve.back().x2, curve[255].x2, (curve[255].y2 < 10), (curve[256].y2 > 140)),
         std::tuple(497, 124, true, true));
 
-    TimeView wrap(8192, 497, meas::kPulse); // a pulse straddling the block end stays continuous
+    TimeView wrap(8192, 497, MeasType::Pulse); // a pulse straddling the block end stays continuous
     wrap.in.AlignPosition = 8190;
     for (int i = 8186; i < 8192 + 10; ++i)
         wrap.buffer[2 * (i % 8192) + 1] = 20000;

@@ -23,16 +23,15 @@ namespace {
 struct Folder : test::TempFolder {
     Folder() {
         ::setenv("XDG_RUNTIME_DIR", path().c_str(), 1); // not Qt's default, which stays in /tmp
-        Measurement("level.oct", meas::kLevelOneChannel, -40.0);
-        Measurement("flat.oct", meas::kLevelOneChannel, -55.0);
-        Measurement("imp.oct", meas::kImpedanceTwoChannel, 6.0);
+        Measurement("level.oct", MeasType::LevelOneChannel, -40.0);
+        Measurement("flat.oct", MeasType::LevelOneChannel, -55.0);
+        Measurement("imp.oct", MeasType::ImpedanceTwoChannel, 6.0);
     }
-    void Measurement(const std::string& name, int16_t type, double base) {
+    void Measurement(const std::string& name, MeasType type, double base) {
         BandState bands = test::Bands(134, 0.0);
         for (int b = 0; b <= 134; ++b)
             bands.BandValue[b] = b % 9 == 4 ? kNoValue : base + 10.0 * std::sin(b / 9.0);
-        ASSERT_TRUE(
-            ReplaceFile(path() / name, MeasurementFileText({.MeasTypeIndex = type}, bands)));
+        ASSERT_TRUE(ReplaceFile(path() / name, MeasurementFileText({.Type = type}, bands)));
     }
     // The exit status of a command line where "@name" is a file of the folder; stderr in err.
     int Export(const std::string& line) {

@@ -14,8 +14,8 @@ namespace {
 using namespace test;
 
 // Levels and impedances with halves that must round as the file rounds them, and a gap.
-BandState Bands(int16_t type) {
-    BandState bands = test::Bands(40, type > 2 ? 8.0 : -60.0, 0.125);
+BandState Bands(MeasType type) {
+    BandState bands = test::Bands(40, IsImpedanceType(type) ? 8.0 : -60.0, 0.125);
     for (int b = 0; b <= 41; ++b) {
         bands.Table.BandFreq[b] *= 1.0004;
         if (b < 41) bands.Results(4, b) = -90.0 + b * 4.25;
@@ -31,21 +31,25 @@ BandState Bands(int16_t type) {
 TEST(ExportWriter, SavedFileAndRunGiveTheFilesBandLinesWithoutNoValue) {
     TempFolder dir;
     using enum ExportFormat;
-    const std::pair<int16_t, ExportFormat> roundTrips[] = {
-        {0, Frd}, {1, Csv}, {3, Zma}, {4, Zma}, {4, Csv}};
+    using enum MeasType;
+    const std::pair<MeasType, ExportFormat> roundTrips[] = {{LevelOneChannel, Frd},
+                                                            {LevelTwoChannel, Csv},
+                                                            {ImpedanceOneChannel, Zma},
+                                                            {ImpedanceTwoChannel, Zma},
+                                                            {ImpedanceTwoChannel, Csv}};
     std::string all;
     for (const auto& [type, format] : roundTrips) {
-        const MeasurementHeader header{.Title = "Box\tA", .MeasTypeIndex = type};
+        const MeasurementHeader header{.Title = "Box\tA", .Type = type};
         const BandState bands = Bands(type);
         ASSERT_TRUE(ReplaceFile(dir.path() / "m.oct", MeasurementFileText(header, bands)));
         ExportSource saved, run = ExportSourceFor(header, bands, 0);
         std::string error;
         ASSERT_TRUE(ReadExportSource(dir.path() / "m.oct", saved, error)) << error;
         saved.Date = run.Date = "(date)";
-        saved.MeasTypeIndex = type;
+        saved.Type = type;
         EXPECT_EQ(ExportRefusal(format, saved) + ExportRefusal(format, run), "");
         all += ExportText(format, run);
-        EXPECT_EQ(ExportText(format, saved), ExportText(format, run)) << type;
+        EXPECT_EQ(ExportText(format, saved), ExportText(format, run)) << IndexOf(type);
     }
     const auto golden = kDataDir / "exports.txt";
     if (std::getenv("TERZLAB_WRITE_GOLDEN")) writeFile(golden, all);
@@ -69,14 +73,14 @@ std::vector<std::string> DataRows(const std::string& text) {
 TEST(ExportWriter, ATypeFourFileKeepsEveryRowAndEachExportReadsBackTheSame) {
     TempFolder dir;
     BandState bands;
-    BuildBandTable(bands, {.BlockSize = 65536, .MeasTypeIndex = meas::kImpedanceTwoChannel});
+    BuildBandTable(bands, {.BlockSize = 65536, .Type = MeasType::ImpedanceTwoChannel});
     const int16_t last = bands.Table.LastBand;
     bands.BandValue.assign(last + 1, 0.0);
     for (int b = 0; b <= last; ++b) {
         bands.BandValue[b] = 6.0 + 20.0 / (1.0 + std::pow(b / 10.0 - 4.0, 2));
         bands.Results(4, b) = 70.0 * std::sin(b / 7.0);
     }
-    const MeasurementHeader header{.MeasTypeIndex = meas::kImpedanceTwoChannel};
+    const MeasurementHeader header{.Type = MeasType::ImpedanceTwoChannel};
     ASSERT_TRUE(ReplaceFile(dir.path() / "imp.oct", MeasurementFileText(header, bands)));
     ExportSource saved;
     std::string error;
@@ -100,7 +104,9 @@ TEST(ExportWriter, ARefusalKeepsTheOldFileAndExtensionsMatchInAnyCase) {
     test::writeFile(target, "old");
     std::string error;
     EXPECT_FALSE(WriteExport(target, ExportFormat::Frd,
-                             ExportSourceFor({.MeasTypeIndex = 3}, Bands(3), 0), error));
+                             ExportSourceFor({.Type = MeasType::ImpedanceOneChannel},
+                                             Bands(MeasType::ImpedanceOneChannel), 0),
+                             error));
     EXPECT_EQ(test::readFile(target), "old");
     EXPECT_EQ(ExportFormatFor("a/B.ZmA"), ExportFormat::Zma);
     EXPECT_FALSE(ExportFormatFor("a.txt").has_value());

@@ -21,8 +21,9 @@ TEST(MeasurementWriter, WrittenFilesReadAsTheirGoldenFiles) {
                                        .InfoValues = {"100", "1.5", "0", "-15"},
                                        .CurveOn = {true, false},
                                        .CurveFile = {"MIC.SEN", "ignored.OCT"}};
-    const MeasurementHeader impedance{
-        .InfoType = kInfoImpedance, .InfoValues = {"10", "2", "30", "unused"}, .MeasTypeIndex = 4};
+    const MeasurementHeader impedance{.InfoType = kInfoImpedance,
+                                      .InfoValues = {"10", "2", "30", "unused"},
+                                      .Type = MeasType::ImpedanceTwoChannel};
     auto withPhase = Bands(133, 8.0);
     withPhase.Results(4, 0) = -45.25;
     for (const auto& [name, text] :

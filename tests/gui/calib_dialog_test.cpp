@@ -28,7 +28,7 @@ using platform::MsgAnswer;
 // The check of a 1 kHz sine (band 80) whose band values lie at -90 dB but for its peak.
 calibration::CalibCheckResult checkPeak(int peak, const FftState* fft = nullptr) {
     BandState bands;
-    BuildBandTable(bands, {44100, 16384, 0});
+    BuildBandTable(bands, {.BlockSize = 16384});
     std::vector<double> values(static_cast<size_t>(bands.Table.LastBand) + 1, -90.0);
     values[static_cast<size_t>(peak)] = -6.02;
     return calibration::CheckCalibration(

@@ -137,7 +137,7 @@ class EnglishTest : public GuiTest {
         window.reset();
         text::InstallLanguage(language);
         ASSERT_NO_FATAL_FAILURE(loadWithProgramStimuli());
-        choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
+        choose(window->cmbMeasType, IndexOf(MeasType::ImpedanceTwoChannel));
         window->cmdStart->click();
     }
 
@@ -162,7 +162,7 @@ class EnglishTest : public GuiTest {
         float resistor = 10.0f;
         for (int mode = 0; mode <= guidance::kLastInstructionMode * 3 + 2; ++mode) {
             state.DialogPage = static_cast<int16_t>(guidance::kInstructionPageBase + mode / 3);
-            const auto type = static_cast<int16_t>(std::min(mode / 3, 4));
+            const MeasType type = *MeasTypeOf(std::min(mode / 3, 4));
             dialogs.push_back(
                 new guidance::frmMeas(state, {type, 0, int16_t(mode % 3), &resistor}));
         }

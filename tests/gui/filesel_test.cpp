@@ -53,8 +53,8 @@ class FileSelTest : public GuiTest {
             "#This file contains sensor information to be used by Terzlab.exe";
         put("pegel.oct", measurementFile("Pegel", 1.0));
         put("Vela_pegel.OCT", measurementFile("VP", 2.0));
-        put("imp.oct", measurementFile("Imp", 8.0, 3));
-        put("vela_imp.oct", measurementFile("VI", 6.0, 3));
+        put("imp.oct", measurementFile("Imp", 8.0, MeasType::ImpedanceOneChannel));
+        put("vela_imp.oct", measurementFile("VI", 6.0, MeasType::ImpedanceOneChannel));
         std::string blankFirstLine = measurementFile("Blank", 1.0);
         blankFirstLine.insert(blankFirstLine.find("\r\n"), " ");
         put("blank.oct", blankFirstLine);
@@ -91,18 +91,19 @@ TEST_F(FileSelTest, SavingNamesTheFileAndNeverLosesAnOldOne) {
 // Files that cannot be read are offered for a sensor only, marked "???".
 TEST_F(FileSelTest, OnlyFilesThatFitModeAndMeasurementAreListed) {
     putFixtureFiles();
-    const std::tuple<int, int16_t, const char*> cases[] = {
-        {meas::kLevelOneChannel, sel::kSave, "pegel.oct Amp Pegel|Vela_pegel.OCT Amp VP"},
-        {meas::kLevelOneChannel, sel::kSensor, "blank.SEN ???|leer.sen ???|mikro.sen Sen Mikro"},
-        {meas::kImpedanceOneChannel, sel::kReference, "pegel.oct Amp Pegel|Vela_pegel.OCT Amp VP"},
-        {meas::kImpedanceOneChannel, sel::kComparison, "vela_imp.oct Imp VI"},
-        {meas::kImpedanceOneChannel, sel::kSave, "imp.oct Imp Imp|vela_imp.oct Imp VI"},
-        {meas::kPulse, sel::kReference, ""},
+    const std::tuple<MeasType, int16_t, const char*> cases[] = {
+        {MeasType::LevelOneChannel, sel::kSave, "pegel.oct Amp Pegel|Vela_pegel.OCT Amp VP"},
+        {MeasType::LevelOneChannel, sel::kSensor, "blank.SEN ???|leer.sen ???|mikro.sen Sen Mikro"},
+        {MeasType::ImpedanceOneChannel, sel::kReference,
+         "pegel.oct Amp Pegel|Vela_pegel.OCT Amp VP"},
+        {MeasType::ImpedanceOneChannel, sel::kComparison, "vela_imp.oct Imp VI"},
+        {MeasType::ImpedanceOneChannel, sel::kSave, "imp.oct Imp Imp|vela_imp.oct Imp VI"},
+        {MeasType::Pulse, sel::kReference, ""},
     };
     for (const auto& [type, mode, expected] : cases) {
-        choose(window->cmbMeasType, type);
+        choose(window->cmbMeasType, IndexOf(type));
         openFileDialog(mode);
-        EXPECT_EQ(rows(), expected) << type << ' ' << mode;
+        EXPECT_EQ(rows(), expected) << IndexOf(type) << ' ' << mode;
     }
     EXPECT_TRUE(boxes.boxes().empty());
 }
@@ -208,7 +209,7 @@ TEST_F(FileSelTest, AFolderChangeIsRememberedAndAnUnreadableFolderIsReported) {
 }
 
 TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndFileAndExportKeepTwelfthOctaves) {
-    choose(window->cmbMeasType, meas::kImpedanceOneChannel);
+    choose(window->cmbMeasType, IndexOf(MeasType::ImpedanceOneChannel));
     openFileDialog(sel::kSave);
     EXPECT_EQ(QString::number(fileDialog->cmbInfoTyp->currentIndex()) + ' ' +
                   fileDialog->lblInfo[2]->text() + ' ' + fileDialog->txtInfo[1]->text(),
@@ -226,7 +227,7 @@ TEST_F(FileSelTest, InfoFieldsFollowTheTypeHoldNumbersAndFileAndExportKeepTwelft
     EXPECT_EQ(std::pair(fileDialog->cmbInfoTyp->isHidden(), fileDialog->txtInfo[0]->isHidden()),
               std::pair(true, true))
         << "the info type and the name hidden";
-    choose(window->cmbMeasType, meas::kLevelOneChannel);
+    choose(window->cmbMeasType, IndexOf(MeasType::LevelOneChannel));
     openFileDialog(sel::kSave);
     EXPECT_EQ(fileDialog->cmbInfoTyp->currentIndex(), 0);
     fileDialog->cmbInfoTyp->setCurrentIndex(2);

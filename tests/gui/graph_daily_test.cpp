@@ -68,7 +68,7 @@ class GraphDailyTest : public GuiTest {
 
 TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheelAndTheKeys) {
     ASSERT_TRUE(load());
-    choose(window->cmbDisplay, kDisplayFrequency);
+    choose(window->cmbDisplay, kFrequencyView);
     window->run().Range = AxisRange{0, -100, 20};
     // top, bottom, step typed; the field refused on its own (0 top, 1 bottom, 2 step, -1 none);
     // the start of the note; the axis then
@@ -120,7 +120,7 @@ TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheelAndTheKey
         EXPECT_EQ(axisOf(*window), axis) << QKeySequence(key).toString().toStdString();
     }
 
-    choose(window->cmbDisplay, kDisplayTime);
+    choose(window->cmbDisplay, kTimeView);
     const std::vector<int> timeAxis = axisOf(*window);
     EXPECT_EQ(window->mnuAxis_Click(), nullptr);
     turnWheel(window->picGraph, 120, false);
@@ -130,7 +130,7 @@ TEST_F(GraphDailyTest, ChosenAxisIsCheckedTakenFrozenAndMovedByTheWheelAndTheKey
 
 TEST_F(GraphDailyTest, SixComparisonCurvesAreAddedListedHiddenRemovedAndRemembered) {
     ASSERT_TRUE(load());
-    choose(window->cmbDisplay, kDisplayFrequency);
+    choose(window->cmbDisplay, kFrequencyView);
     scriptComparisonLoads();
     for (int i = 0; i < 7; ++i)
         window->mnuLoadComp->trigger();
@@ -166,7 +166,7 @@ TEST_F(GraphDailyTest, SixComparisonCurvesAreAddedListedHiddenRemovedAndRemember
 // phase and marks the band. Switched off and with the pointer gone, the graph is as before.
 TEST_F(GraphDailyTest, PhaseAndTheBandUnderThePointer) {
     ASSERT_NO_FATAL_FAILURE(loadWithProgramStimuli({{.ShowPhase = true}}));
-    choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    choose(window->cmbMeasType, IndexOf(MeasType::ImpedanceTwoChannel));
     window->cmdStart->click();
     const int plain = curvePixels(*window);
     EXPECT_GT(curvePixels(*window, kPhaseCurveColour), window->picGraph->width() / 2);

@@ -87,7 +87,7 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
 
 TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePulseView) {
     ASSERT_TRUE(load());
-    choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    choose(window->cmbMeasType, IndexOf(MeasType::ImpedanceTwoChannel));
     StoredCurve& reference = window->dispOct().Curves[kReferenceSlot]; // taken band by band
     reference.CurveLoaded = 1;
     reference.CurveType = 1;
@@ -104,7 +104,7 @@ TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePul
     EXPECT_EQ(window->picGraph->Surface().Image().width(), window->picGraph->width());
     EXPECT_GT(curvePixels(*window), window->picGraph->width() / 2) << "redrawn at the new size";
 
-    choose(window->cmbMeasType, meas::kPulse);
+    choose(window->cmbMeasType, IndexOf(MeasType::Pulse));
     startRun(0);
     EXPECT_GT(curvePixels(*window), 50);
     window->resize(window->width() + 80, window->height());
@@ -115,7 +115,7 @@ TEST_F(GraphTest, ResizeRedrawsWithoutFeedingTheReferenceMeanAgainAndKeepsThePul
 // The window leaves out the labels under its Auto button; a saved picture has no button over it.
 TEST_F(GraphTest, SavedGraphPrintsEveryAxisLabel) {
     ASSERT_TRUE(load());
-    choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    choose(window->cmbMeasType, IndexOf(MeasType::ImpedanceTwoChannel));
     startRun(0);
     window->chooseAxis({.RangeTop = 70, .RangeBottom = 0, .RangeStep = 5});
     window->saveGraphTo(filePath("g.svg"), false);

@@ -30,8 +30,8 @@
 
 namespace terzlab::test {
 
-constexpr int kTimeView = kDisplayTime; // the entries of the display list
-constexpr int kFrequencyView = kDisplayFrequency;
+constexpr int kTimeView = IndexOf(View::Time); // the entries of the display list
+constexpr int kFrequencyView = IndexOf(View::Frequency);
 
 // The object names of the enabled controls (widgets, menu commands, a menu by its own name) in
 // the order given, separated by spaces.

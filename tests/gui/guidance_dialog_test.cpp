@@ -30,7 +30,7 @@ class MeasDialogTest : public ::testing::Test {
     void open(int type, int page, int16_t channel = 0, int16_t part = 0) {
         delete dialog.data();
         dialogs.DialogPage = static_cast<int16_t>(page);
-        dialog = new frmMeas(dialogs, {static_cast<int16_t>(type), channel, part, &resistor});
+        dialog = new frmMeas(dialogs, {*MeasTypeOf(type), channel, part, &resistor});
         dialog->show();
     }
     void TearDown() override { delete dialog.data(); }
@@ -211,7 +211,7 @@ TEST_F(GuidedRunTest, TestCdRunCapturesNothingAndStartsNoSecondRunWhileTheDialog
 // The window asked to close while the run waits for its instructions does not wait for them.
 TEST_F(GuidedRunTest, ClosingTheWindowWhileTheInstructionsWaitEndsTheRunAtOnce) {
     window->show();
-    choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    choose(window->cmbMeasType, IndexOf(MeasType::ImpedanceTwoChannel));
     onEachDialog([this](QDialog*) { window->close(); });
     startAndWait();
     EXPECT_EQ(std::pair(blocks(), window->isVisible()), std::pair(0, false));

@@ -137,7 +137,7 @@ TEST_F(ReviewTest, WindowTextsReadAsTheGoldenFile) {
             for (int part = type == 3 ? 1 : 0; part <= (type == 3 ? 2 : 0); ++part) {
                 doc += QStringLiteral("%1 %2 %3:").arg(type).arg(display).arg(part);
                 for (int16_t channel : {0, 1}) {
-                    const Colour colour = LiveCurveColour(2, channel, static_cast<int16_t>(type),
+                    const Colour colour = LiveCurveColour(2, channel, *MeasTypeOf(type),
                                                           static_cast<int16_t>(part), display == 1);
                     doc += QStringLiteral(" %1").arg(colour, 6, 16, QChar(u'0'));
                 }

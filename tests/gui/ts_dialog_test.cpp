@@ -29,7 +29,7 @@ class TsDialogTest : public GuiTest {
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(loadWithProgramStimuli()); }
 
     void measure(double addedGrams) {
-        choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
+        choose(window->cmbMeasType, IndexOf(MeasType::ImpedanceTwoChannel));
         bench().setSettings({.addedMassGrams = addedGrams});
         window->cmdStart->click();
         ASSERT_TRUE(boxes.boxes().empty());
@@ -67,7 +67,7 @@ TEST_F(TsDialogTest, BenchLoudspeakerWithAddedMassModelCurveAndCopiedTable) {
     const MeasurementHeader header{.Title = "Zusatzmasse 10 g",
                                    .InfoType = kInfoImpedance,
                                    .InfoValues = {"10", "10"}, // Rv and M+
-                                   .MeasTypeIndex = meas::kImpedanceTwoChannel};
+                                   .Type = MeasType::ImpedanceTwoChannel};
     ASSERT_TRUE(SaveMeasurementFile(loaded.toStdString(), header, window->bands(),
                                     window->valuesAt(2), boxes));
     measure(0.0);
@@ -154,7 +154,7 @@ TEST_F(TsDialogTest, BenchLoudspeakerWithAddedMassModelCurveAndCopiedTable) {
 // analysis's, checked in the Thiele-Small tests), no figures and no model; a file that is no
 // impedance measurement is refused with a box.
 TEST_F(TsDialogTest, RefusesCurvesWithoutResonanceAndOtherFiles) {
-    choose(window->cmbMeasType, meas::kImpedanceTwoChannel);
+    choose(window->cmbMeasType, IndexOf(MeasType::ImpedanceTwoChannel));
     StoredCurve& curve = window->dispOct().Curves[kComparisonSlot];
     curve.CurveType = kCurveImpedance;
     curve.CurveLoaded = 1;

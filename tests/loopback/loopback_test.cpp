@@ -96,8 +96,8 @@ class LoopbackTest : public ::testing::Test {
 
     // Four measurements, then stop, in the frequency view at 1/12 octave; the messages it
     // brought up.
-    std::vector<std::string> run(int type = meas::kLevelOneChannel) {
-        platform::selectListIndex(window->cmbMeasType, type);
+    std::vector<std::string> run(MeasType type = MeasType::LevelOneChannel) {
+        platform::selectListIndex(window->cmbMeasType, IndexOf(type));
         platform::selectListIndex(window->cmbDisplay, 1);
         platform::selectListIndex(window->cmbFreqRes, 2);
         platform::selectListIndex(window->cmbAvgCnt, 2);
@@ -118,7 +118,7 @@ class LoopbackTest : public ::testing::Test {
     // dropout inside the server on a machine loaded far beyond its cores (other builds beside
     // the test) moves one block's bands by a decibel or more without any underflow our streams
     // could see; a real error repeats, so a measurement that misses the limit is taken again.
-    void expectBands(const char* what, int type, double target, double limit) {
+    void expectBands(const char* what, MeasType type, double target, double limit) {
         for (const char* again : {"", " again"}) {
             EXPECT_EQ(run(type), std::vector<std::string>{}) << what;
             const std::vector<double>& bands = window->bands().BandValue;
@@ -148,11 +148,11 @@ class LoopbackTest : public ::testing::Test {
 };
 
 TEST_F(LoopbackTest, LevelAndTransferOfThePseudoNoiseReadZeroDb) {
-    expectBands("type0", meas::kLevelOneChannel, 0.0, 0.5);
+    expectBands("type0", MeasType::LevelOneChannel, 0.0, 0.5);
     // The display adds the level offset to the transfer as to a level: the transfer is the
     // value without it.
     const double offset = window->settings().LevelCorr[5] + window->settings().CalibValue[0];
-    expectBands("type1", meas::kLevelTwoChannel, offset, 0.05);
+    expectBands("type1", MeasType::LevelTwoChannel, offset, 0.05);
 }
 
 // The stream takes what the sink plays without a gap: a looped ramp read in hop-sized chunks
@@ -205,7 +205,7 @@ TEST_F(LoopbackTest, ServerEndingMidRunEndsTheRunAndTheWindowRecovers) {
     EXPECT_EQ(run(),
               std::vector<std::string>{"Das Aufnahmeger\u00e4t konnte nicht gestartet werden!"});
     ASSERT_EQ(server->start(), "");
-    expectBands("type0 after the restart", meas::kLevelOneChannel, 0.0, 0.5);
+    expectBands("type0 after the restart", MeasType::LevelOneChannel, 0.0, 0.5);
     EXPECT_EQ(threadCount(), threadsBefore);
 }
 

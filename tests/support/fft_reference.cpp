@@ -56,7 +56,7 @@ void analyseLevels(BandState& s, const FftState& fft, const BandAnalysisInputs& 
     for (int b = 0; b <= s.Table.LastBand; ++b) {
         const double left = bandSum(s.Table, s.ChannelSpectrum1, b);
         const double right = bandSum(s.Table, s.ChannelSpectrum2, b);
-        if (in.MeasTypeIndex == meas::kLevelOneChannel) {
+        if (in.Type == MeasType::LevelOneChannel) {
             r(1, b) = mean(r(1, b), left, n);
             r(2, b) = mean(r(2, b), right, n);
         } else {
@@ -146,11 +146,11 @@ void LoadBlock(FftState& fft, std::span<const int16_t> captureBuffer) {
 }
 
 void BandAnalysis(BandState& s, const FftState& fft, const BandAnalysisInputs& in) {
-    if (fft.BlockSize != s.BlockSize || in.MeasTypeIndex != s.MeasTypeIndex) return;
-    if (in.MeasTypeIndex == meas::kLevelOneChannel || in.MeasTypeIndex == meas::kLevelTwoChannel)
+    if (fft.BlockSize != s.BlockSize || in.Type != s.Type) return;
+    if (in.Type == MeasType::LevelOneChannel || in.Type == MeasType::LevelTwoChannel)
         analyseLevels(s, fft, in);
-    if (in.MeasTypeIndex == meas::kImpedanceOneChannel) analyseOneChannelImpedance(s, fft, in);
-    if (in.MeasTypeIndex == meas::kImpedanceTwoChannel) analyseTwoChannelImpedance(s, fft, in);
+    if (in.Type == MeasType::ImpedanceOneChannel) analyseOneChannelImpedance(s, fft, in);
+    if (in.Type == MeasType::ImpedanceTwoChannel) analyseTwoChannelImpedance(s, fft, in);
 }
 
 } // namespace terzlab::reference

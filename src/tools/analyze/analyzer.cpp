@@ -4,16 +4,16 @@
 namespace terzlab::analyze {
 
 Analyzer::Analyzer(const MeasurementConfig& config) : config_(config) {
-    run_.Session().SetUp(IndexOf(config.Type), config.SampleRate);
+    run_.Session().SetUp(config.Type, config.SampleRate);
     captureBuffer_.resize(static_cast<std::size_t>(kChannelCount) * run_.Session().BlockSize());
-    range_ = RunStartRange(IndexOf(config.Type), 0);
+    range_ = RunStartRange(config.Type, 0);
 }
 
 bool Analyzer::RunPart(Recording& recording, int32_t count) {
     config_.Count = static_cast<int16_t>(count);
     run_.Prepare(config_);
     run_.Begin();
-    range_ = RunStartRange(IndexOf(config_.Type), run_.Part());
+    range_ = RunStartRange(config_.Type, run_.Part());
     recording.Reserve(run_.Session().BlockSize());
     for (int32_t n = 0; n < count; ++n) {
         if (!recording.ReadBlock(captureBuffer_)) return false;

@@ -13,7 +13,7 @@ namespace terzlab::analyze {
 enum class GraphFile { Png, Svg };
 
 struct GraphInputs {
-    int16_t MeasTypeIndex = 0;
+    MeasType Type = MeasType::LevelOneChannel;
     int16_t ImpedancePart = 0;
     int32_t SampleRate = 44100;
     int32_t BlockSize = 16384;

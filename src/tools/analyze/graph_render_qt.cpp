@@ -12,7 +12,7 @@ bool GraphPicturesAvailable() {
 bool RenderGraphFile(const BandState& bands, const AxisRange& range, const GraphInputs& in,
                      std::string& bytes, std::string& error) {
     platform::OffscreenApp app;
-    const SpectrumScene spectrum = SceneFor({.MeasTypeIndex = in.MeasTypeIndex,
+    const SpectrumScene spectrum = SceneFor({.Type = in.Type,
                                              .ImpedancePart = in.ImpedancePart,
                                              .SampleRate = in.SampleRate,
                                              .BlockSize = in.BlockSize,

@@ -36,7 +36,7 @@ std::string SetType(AnalyzeOptions& o, const std::string& v) {
                                "nicht auswertbar");
     if (v != "0" && v != "1" && v != "3" && v != "4")
         return tools::InvalidValue("--type", v, "0, 1, 3, 4");
-    o.MeasTypeIndex = static_cast<int16_t>(v[0] - '0');
+    o.Type = *MeasTypeOf(v[0] - '0');
     return {};
 }
 
@@ -153,7 +153,7 @@ std::string CheckExport(const AnalyzeOptions& o) {
         return text::arg(text::translate("AnalyzeTool",
                                          "--export kennt nur die Endungen .frd, .zma und .csv: %1"),
                          {o.ExportPath});
-    return ExportKindRefusal(*format, IsImpedanceType(o.MeasTypeIndex));
+    return ExportKindRefusal(*format, IsImpedanceType(o.Type));
 }
 
 // The curves are refused where the program's main window would not let them be switched on.
@@ -162,7 +162,7 @@ std::string CheckCombination(const AnalyzeOptions& o) {
         return text::translate("AnalyzeTool", "Keine Ausgabedatei angegeben (--out FILE.oct)");
     if (o.RecordingPath.empty())
         return text::translate("AnalyzeTool", "Keine Aufnahme angegeben (RECORDING.wav)");
-    const MeasTypeProperties& type = PropertiesOf(o.MeasTypeIndex);
+    const MeasTypeProperties& type = PropertiesOf(o.Type);
     const bool twoParts = type.TwoParts;
     if (twoParts && o.Part2Path.empty()) {
         return text::translate(

@@ -1,6 +1,8 @@
 #pragma once
 // The command line of terzlab-analyze. Every default is the program's own start value, so that
 // a bare call analyses what a fresh program would measure.
+#include "analysis/types.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -15,7 +17,7 @@ inline constexpr std::string_view kDefaultTitle = "Beschreibung der Messung";
 inline constexpr int32_t kMaxBlocks = 32767;
 
 struct AnalyzeOptions {
-    int16_t MeasTypeIndex = 0;
+    MeasType Type = MeasType::LevelOneChannel;
     int16_t ActiveChannel = 1; // the program starts on the right input
     std::optional<int32_t> Blocks;
     int32_t Skip = 0;

@@ -106,7 +106,7 @@ std::string OpenInputs(const AnalyzeOptions& o, int32_t blockSize, Inputs& in, s
 
 MeasurementConfig ConfigFor(const AnalyzeOptions& o, int32_t sampleRate, const DispOct& store) {
     MeasurementConfig c;
-    c.Type = *MeasTypeOf(o.MeasTypeIndex); // the options allow only the list's types
+    c.Type = o.Type;
     c.SampleRate = sampleRate;
     c.WideRange = o.WideRange;
     c.Channel = o.ActiveChannel;
@@ -158,7 +158,7 @@ MeasurementHeader HeaderFor(const AnalyzeOptions& o, const Analyzer& a, int32_t 
     h.SampleRate = sampleRate;
     h.BlockSize = a.BlockSize();
     h.WindowType = a.WindowType();
-    h.MeasTypeIndex = o.MeasTypeIndex;
+    h.Type = o.Type;
     for (int slot : {kSensorSlot, kReferenceSlot}) {
         h.CurveOn[slot] = store.Curves[slot].CurveLoaded == 1;
         h.CurveFile[slot] = store.Curves[slot].CurveFile;
@@ -170,12 +170,11 @@ std::string RenderPicture(const AnalyzeOptions& o, Analyzer& a, int32_t sampleRa
                           std::string& bytes, GraphFile file = GraphFile::Png) {
     a.Redraw(ResolutionOf(o.FreqResIndex).value_or(Resolution::Twelfth));
     GraphInputs g;
-    g.MeasTypeIndex = o.MeasTypeIndex;
+    g.Type = o.Type;
     g.ImpedancePart = a.LastPart();
     g.SampleRate = sampleRate;
     g.BlockSize = a.BlockSize();
-    g.CurveColour =
-        LiveCurveColour(kChannelCount, o.ActiveChannel, o.MeasTypeIndex, g.ImpedancePart, true);
+    g.CurveColour = LiveCurveColour(kChannelCount, o.ActiveChannel, o.Type, g.ImpedancePart, true);
     g.File = file;
     std::string error;
     RenderGraphFile(a.Bands(), a.Range(), g, bytes, error);
@@ -188,7 +187,7 @@ void ReportOverload(const Analyzer& a, std::ostream& err) {
 }
 
 int Analyse(const AnalyzeOptions& o, std::ostream& err) {
-    const int32_t blockSize = PropertiesOf(o.MeasTypeIndex).BlockSize;
+    const int32_t blockSize = PropertiesOf(o.Type).BlockSize;
     Inputs in;
     if (std::string error = OpenInputs(o, blockSize, in, err); !error.empty())
         return Fail(err, error);

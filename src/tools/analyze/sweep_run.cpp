@@ -68,7 +68,8 @@ std::string FrdText(const sweep::SweepResult& r, const sweep::SweepShape& s, con
 std::string MeasurementText(const sweep::SweepResult& r, const sweep::SweepShape& s,
                             const sweep::Gate& g) {
     BandState bands;
-    BuildBandTable(bands, {.SampleRate = s.SampleRate, .BlockSize = 16384, .MeasTypeIndex = 1});
+    BuildBandTable(
+        bands, {.SampleRate = s.SampleRate, .BlockSize = 16384, .Type = MeasType::LevelTwoChannel});
     std::vector<double> centres;
     for (int b = 0; b <= bands.Table.LastBand; ++b)
         if (bands.Table.BandFreq[b] >= r.GateLowHz && bands.Table.BandFreq[b] <= s.F2)
@@ -83,7 +84,7 @@ std::string MeasurementText(const sweep::SweepResult& r, const sweep::SweepShape
     h.Title = fixed("Sweep, Gate %.3f ms ", g.LengthMs).append(shapeName(g.Shape));
     h.SampleRate = s.SampleRate;
     h.BlockSize = static_cast<int32_t>(2 * (r.Gated.Bins.size() - 1));
-    h.MeasTypeIndex = 1; // a transfer: the recorded over the played signal
+    h.Type = MeasType::LevelTwoChannel; // a transfer: the recorded over the played signal
     return MeasurementFileText(h, rows);
 }
 

@@ -62,7 +62,7 @@ bool RenderPicture(const ExportSource& source, const PictureRequest& request, st
         request.Comparison ? CurveOf(*request.Comparison) : CorrectionCurve{};
     // The axis is chosen as after a run: to fit the values and a comparison curve on it.
     const platform::GraphScene scene = platform::GraphSceneOf(SceneFor({
-        .MeasTypeIndex = source.Impedance ? meas::kImpedanceTwoChannel : meas::kLevelOneChannel,
+        .Type = source.Impedance ? MeasType::ImpedanceTwoChannel : MeasType::LevelOneChannel,
         .SampleRate = source.SampleRate > 0 ? source.SampleRate : 44100,
         .BandFreq = bands.Freq,
         .BandValue = bands.Value,
