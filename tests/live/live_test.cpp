@@ -1,0 +1,180 @@
+// The live analysis against the block-mode analysis of the same signal, its averaging in time,
+// its update rate and what it does with frames that never arrived.
+#include "live/live_reader.h"
+
+#include "analysis/constants.h"
+#include "analysis/meas_type.h"
+#include "analysis/signals.h"
+#include "stimuli/signals.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace terzlab::live {
+namespace {
+
+double Db(double power) {
+    return 10 * std::log10(power);
+}
+
+// `frames` frames of the channels, from frame `from` on.
+std::vector<int16_t> signalFrames(const test::Channel& left, const test::Channel& right,
+                                  int32_t frames, int32_t from = 0) {
+    return test::stereoBlock(
+        frames, [&](int32_t i) { return left(from + i); },
+        [&](int32_t i) { return right(from + i); });
+}
+
+// The band results of one block as the normal run analyses it.
+BandState blockMode(MeasType type, int32_t rate, const std::vector<int16_t>& block) {
+    FftState fft;
+    GetBlockSize(fft, IndexOf(type));
+    BandState bands;
+    BuildBandTable(bands, {rate, fft.BlockSize, IndexOf(type)});
+    LoadBlock(fft, block);
+    BandAnalysis(bands, fft, {.MeasTypeIndex = IndexOf(type)});
+    return bands;
+}
+
+TEST(LiveUpdates, EveryOfferedBlockSizeAndRateUpdatesTenTimesASecondWithHalfABlockOverlapOrMore) {
+    for (const int32_t rate : kLiveRates) {
+        for (const int32_t size : kLiveBlockSizes) {
+            SCOPED_TRACE(testing::Message() << size << " points at " << rate << " Hz");
+            LiveAnalyzer live;
+            ASSERT_TRUE(live.Configure({.SampleRate = rate, .BlockSize = size, .Average = {}}));
+            EXPECT_GE(live.UpdatesPerSecond(), kMinUpdatesPerSecond);
+            EXPECT_LE(live.Hop(), size / 2);
+            // Counted, not taken from the formula: after the first block, three seconds give
+            // thirty updates and more.
+            live.Feed(std::vector<int16_t>(static_cast<size_t>(2 * (size + 3 * rate)), 0));
+            EXPECT_GE(live.Updates(), 1 + 30);
+        }
+    }
+}
+
+TEST(LiveLevels, PeriodicPinkNoiseAndASineGiveTheBlockModeBandLevels) {
+    const stimuli::PeriodicSignal pink = stimuli::pseudoNoise();
+    const test::Channel pinkChannel = [&](int32_t i) {
+        return 32768.0 * pink.period[static_cast<size_t>(i) % pink.period.size()];
+    };
+    const int32_t n = 16384;
+    struct Case {
+        const char* name;
+        MeasType type;
+        int32_t rate;
+        test::Channel left, right;
+    } cases[] = {
+        {"pink, one channel, 44.1 kHz", MeasType::LevelOneChannel, 44100, pinkChannel,
+         test::kSilence},
+        {"pink, one channel, 48 kHz", MeasType::LevelOneChannel, 48000, pinkChannel,
+         test::kSilence},
+        {"sine, one channel", MeasType::LevelOneChannel, 44100, test::cosineOnBin(n, 372, 10000),
+         test::kSilence},
+        {"sine, transfer of -6 dB", MeasType::LevelTwoChannel, 44100,
+         test::cosineOnBin(n, 372, 5000), test::cosineOnBin(n, 372, 10000)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LiveAnalyzer live;
+        ASSERT_TRUE(live.Configure(
+            {.Type = c.type, .SampleRate = c.rate, .Average = {.Mode = Averaging::Slow}}));
+        // Begun at an odd frame: no transform lines up with the block-mode block.
+        live.Feed(signalFrames(c.left, c.right, 3 * n, 123));
+        ASSERT_GE(live.Updates(), 8);
+        const BandState block = blockMode(c.type, c.rate, signalFrames(c.left, c.right, n));
+        const int row = c.type == MeasType::LevelOneChannel ? 1 : 3;
+        int compared = 0;
+        for (int b = 0; b <= block.Table.LastBand; ++b) {
+            // Bands the signal does not reach hold rounding noise (and its ratio).
+            if (block.Results(1, b) < 1e-7) continue;
+            const double expected = block.Results(row, b);
+            EXPECT_NEAR(Db(live.Averaged().Results(row, b)), Db(expected), 0.1) << "band " << b;
+            ++compared;
+        }
+        EXPECT_GT(compared, 0);
+    }
+}
+
+// The exponential mean of a step from 0 to 1 follows 1 - exp(-t/tau) at every update of a
+// 16384-point analysis at 44.1 kHz, and so reaches 1 - 1/e at the time constant.
+TEST(LiveAveraging, TheExponentialStepResponseReachesOneMinusOneOverEAtTheTimeConstant) {
+    const double update = 4096.0 / 44100;
+    const double target = 1 - std::exp(-1.0);
+    for (const Averaging mode : {Averaging::Fast, Averaging::Slow, Averaging::Long}) {
+        const double tau = TimeConstantSeconds(mode);
+        SCOPED_TRACE(testing::Message() << tau << " s");
+        Averager averager;
+        averager.Configure({.Mode = mode}, 1, update);
+        averager.Add(std::vector<double>{0.0});
+        double before = 0, after = 0;
+        int updates = 0;
+        while (after < target) {
+            before = after;
+            averager.Add(std::vector<double>{1.0});
+            after = averager.Mean()[0];
+            ++updates;
+            ASSERT_NEAR(after, 1 - std::exp(-updates * update / tau), 1e-12) << updates;
+        }
+        // Between the two updates around it, -ln(1 - mean) grows in proportion to time.
+        const double u0 = -std::log(1 - before), u1 = -std::log(1 - after);
+        const double crossing = (updates - 1 + (1 - u0) / (u1 - u0)) * update;
+        EXPECT_NEAR(crossing, tau, 1e-9);
+    }
+}
+
+TEST(LiveAveraging, TheLinearMeanTakesTheLastNUpdatesAndThePeakHoldsUntilReset) {
+    Averager averager;
+    averager.Configure({.Mode = Averaging::Linear, .LinearCount = 4}, 2, 0.1);
+    const double updates[] = {8, 8, 8, 8, 0, 0};
+    for (size_t i = 0; i < std::size(updates); ++i)
+        averager.Add(std::vector<double>{updates[i], i == 2 ? kNoValue : updates[i]});
+    EXPECT_DOUBLE_EQ(averager.Mean()[0], (8.0 + 8 + 0 + 0) / 4);
+    EXPECT_EQ(averager.Mean()[1], kNoValue) << "a value without a level left the mean defined";
+    EXPECT_DOUBLE_EQ(averager.Peak()[0], 8.0);
+    averager.ResetPeak();
+    averager.Add(std::vector<double>{0.0, 0.0});
+    EXPECT_DOUBLE_EQ(averager.Peak()[0], (8.0 + 0 + 0 + 0) / 4);
+}
+
+// A stream the test fills by hand; nothing arrives on its own.
+struct HandFedStream final : audio::CaptureStream {
+    int open(int, const audio::WaveFormat& format) override {
+        ring_.resize(1 << 17, format.channels);
+        return 0;
+    }
+    void start() override { ring_.clear(); }
+    void stop() override {}
+    void close() override {}
+    bool isOpen() const override { return true; }
+    void put(const std::vector<int16_t>& frames) { ring_.write(frames.data(), frames.size() / 2); }
+    void lose(size_t frames) { ring_.lose(frames); }
+
+  protected:
+    audio::WaitResult produce(size_t, Clock::time_point) override {
+        return audio::WaitResult::TimedOut;
+    }
+};
+
+TEST(LiveGaps, LostFramesAreCountedAndNoTransformSpansTheGap) {
+    HandFedStream stream;
+    stream.open(0, {});
+    stream.start();
+    LiveAnalyzer live;
+    ASSERT_TRUE(live.Configure({}));
+    LiveReader reader;
+    reader.Attach(stream, live);
+    const int32_t n = live.BlockSize(), hop = live.Hop();
+    const test::Channel sine = test::cosineOnBin(n, 372, 10000);
+    stream.put(signalFrames(sine, sine, n + 2 * hop));
+    stream.lose(1000);
+    stream.put(signalFrames(sine, sine, n + hop));
+    reader.Pump(1 << 20);
+    EXPECT_EQ(live.Updates(), 3 + 2) << "transforms were joined across the gap";
+    EXPECT_EQ(live.Gaps(), 1u);
+    EXPECT_EQ(live.LostFrames(), 1000u);
+    EXPECT_NEAR(live.LostMilliseconds(), 1000 * 1000.0 / 44100, 1e-9);
+}
+
+} // namespace
+} // namespace terzlab::live
