@@ -5,7 +5,11 @@
 #include "analysis/constants.h"
 #include "analysis/meas_type.h"
 #include "analysis/signals.h"
+#include "audio/virtual/virtual_card.h"
 #include "stimuli/signals.h"
+#include "stimuli/stimulus_files.h"
+#include "support/temp_folder.h"
+#include "support/wav_file.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +178,37 @@ TEST(LiveGaps, LostFramesAreCountedAndNoTransformSpansTheGap) {
     EXPECT_EQ(live.Gaps(), 1u);
     EXPECT_EQ(live.LostFrames(), 1000u);
     EXPECT_NEAR(live.LostMilliseconds(), 1000 * 1000.0 / 44100, 1e-9);
+}
+
+// The program's pink noise looped on the virtual card straight into the live analysis: the file
+// holds whole periods, so the transforms across the loop point read what all others read. A
+// step at the join would spread over every band of the transforms that span it.
+TEST(LivePink, TheLoopedPinkNoiseJoinsWithoutAStep) {
+    test::TempFolder folder;
+    const sound_file::SoundData pink = *stimuli::stimulusSound("pseudo.wav", 44100);
+    test::writeWav(folder / "pseudo.wav", pink.samples);
+    auto card = audio::openVirtualCard();
+    card->player->setProgramFolder(folder.path().string());
+    card->bench->setSettings({.gain = 1.0, .noise = 0.0, .straightThrough = true});
+    ASSERT_EQ(card->stream->open(0, audio::WaveFormat{}), 0);
+    card->stream->start();
+    card->player->playLooped("pseudo.wav");
+    LiveAnalyzer live;
+    ASSERT_TRUE(live.Configure({.Average = {.Mode = Averaging::Fast}}));
+    LiveReader reader;
+    reader.Attach(*card->stream, live);
+    reader.Pump(static_cast<size_t>(live.BlockSize())); // the first transform
+    const std::vector<double> first = live.Averaged().Results.Cells;
+    double worst = 0;
+    // Two loops of the file, one update at a time.
+    while (card->stream->position() < 2 * pink.frames()) {
+        ASSERT_EQ(reader.Pump(static_cast<size_t>(live.Hop())).frames, size_t(live.Hop()));
+        for (size_t i = 0; i < first.size(); ++i)
+            if (first[i] > 1e-7)
+                worst = std::max(worst, std::abs(Db(live.Averaged().Results.Cells[i] / first[i])));
+    }
+    EXPECT_LT(worst, 0.01) << "dB apart from the first transform, at the loop point";
+    EXPECT_EQ(live.LostFrames(), 0u);
 }
 
 } // namespace
