@@ -41,12 +41,18 @@ bool LiveAnalyzer::Configure(const LiveConfig& config) {
     inputs_.MeasTypeIndex = IndexOf(config.Type);
     inputs_.AvgCount = 0; // each transform replaces the last; the averager keeps the history
     inputs_.ExchangeChannel = config.ExchangeChannels;
-    averager_.Configure(config.Average, bands_.Results.Cells.size(),
-                        static_cast<double>(hop_) / config.SampleRate);
     block_.assign(static_cast<size_t>(kChannelCount) * size, 0);
     configured_ = true;
+    SetAveraging(config.Average);
     Restart();
     return true;
+}
+
+void LiveAnalyzer::SetAveraging(const AveragingChoice& choice) {
+    config_.Average = choice;
+    if (!configured_) return;
+    averager_.Configure(choice, bands_.Results.Cells.size(),
+                        static_cast<double>(hop_) / config_.SampleRate);
 }
 
 void LiveAnalyzer::Restart() {

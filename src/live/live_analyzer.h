@@ -53,6 +53,8 @@ class LiveAnalyzer {
     void Gap(uint64_t lost);
 
     void ResetPeak() { averager_.ResetPeak(); }
+    // Another averaging from the next update on; what was averaged so far is forgotten.
+    void SetAveraging(const AveragingChoice& choice);
 
     // The averaged (or peak) band results on the type's grid, as the normal run holds them.
     const BandState& Averaged() const { return averaged_; }
