@@ -141,6 +141,7 @@ class frmMain final : public QMainWindow,
     void mnuLive_Click();
     bool liveOn() const;
     int64_t liveUpdates() const;
+    uint64_t liveLostFrames() const;
 
     // The graph: frame, spectrum, time signal, level bars, axis choice and cursor readout.
     void DisplayInit(bool full);

@@ -133,6 +133,10 @@ int64_t frmMain::liveUpdates() const {
     return live_->Analyzer.Updates();
 }
 
+uint64_t frmMain::liveLostFrames() const {
+    return live_->Analyzer.LostFrames();
+}
+
 void frmMain::mnuLive_Click() {
     if (live_->On) return stopLive({});
     startLive();

@@ -8,6 +8,8 @@
 #include "sound_server.h"
 #include "support/wav_file.h"
 
+#include <QAction>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -16,7 +18,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
+
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" size_t __sanitizer_get_current_allocated_bytes(); // the sanitizer runtime's
+#else
+#include <malloc.h>
+#endif
 
 namespace terzlab::test {
 
@@ -207,6 +216,40 @@ TEST_F(LoopbackTest, ServerEndingMidRunEndsTheRunAndTheWindowRecovers) {
     ASSERT_EQ(server->start(), "");
     expectBands("type0 after the restart", meas::kLevelOneChannel, 0.0, 0.5);
     EXPECT_EQ(threadCount(), threadsBefore);
+}
+
+// The live analysis of the window on the looped pink noise for TERZLAB_SOAK_SECONDS (20 unless
+// set; the soak label runs ten minutes): no frame lost, the heap as it was after the first
+// seconds, and every band of the pink noise where one block of the normal run puts it.
+TEST_F(LoopbackTest, LiveAnalysisRunsWithoutLossOrGrowthAndReadsTheBlockLevels) {
+    const auto heapKiB = [] {
+#if defined(__SANITIZE_ADDRESS__)
+        return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024);
+#else
+        return static_cast<long>(mallinfo2().uordblks / 1024);
+#endif
+    };
+    ASSERT_EQ(run(), std::vector<std::string>{});
+    const std::vector<double> block = window->bands().BandValue;
+    const char* set = std::getenv("TERZLAB_SOAK_SECONDS");
+    const double seconds = set != nullptr ? std::atof(set) : 20.0;
+    window->findChild<QAction*>("mnuLiveRun")->trigger();
+    const auto waitFor = [](double s) {
+        const auto end = Clock::now() + std::chrono::duration<double>(s);
+        platform::waitUntil([end] { return Clock::now() >= end; });
+    };
+    waitFor(std::min(seconds / 4, 5.0));
+    const long heapBefore = heapKiB();
+    waitFor(seconds - std::min(seconds / 4, 5.0));
+    std::printf("live for %.0f s: %lld updates, heap %+ld KiB\n", seconds,
+                static_cast<long long>(window->liveUpdates()), heapKiB() - heapBefore);
+    EXPECT_EQ(window->cmdStart->text().toStdString(), "Live-Analyse l\u00e4uft. Ende mit ESC");
+    EXPECT_LT(heapKiB() - heapBefore, 512);
+    EXPECT_GE(window->liveUpdates(), static_cast<int64_t>(10 * (seconds - 2)));
+    window->findChild<QAction*>("mnuLiveRun")->trigger();
+    EXPECT_FALSE(card->capture->isOpen());
+    for (size_t b = 12; b <= 132; ++b)
+        EXPECT_NEAR(window->bands().BandValue[b], block[b], 0.1) << "band " << b;
 }
 
 } // namespace
