@@ -30,17 +30,6 @@ std::vector<int16_t> signalFrames(const test::Channel& left, const test::Channel
         [&](int32_t i) { return right(from + i); });
 }
 
-// The band results of one block as the normal run analyses it.
-BandState blockMode(MeasType type, int32_t rate, const std::vector<int16_t>& block) {
-    FftState fft;
-    GetBlockSize(fft, IndexOf(type));
-    BandState bands;
-    BuildBandTable(bands, {rate, fft.BlockSize, IndexOf(type)});
-    LoadBlock(fft, block);
-    BandAnalysis(bands, fft, {.MeasTypeIndex = IndexOf(type)});
-    return bands;
-}
-
 TEST(LiveUpdates, EveryOfferedBlockSizeAndRateUpdatesTenTimesASecondWithHalfABlockOverlapOrMore) {
     for (const int32_t rate : kLiveRates) {
         for (const int32_t size : kLiveBlockSizes) {
@@ -86,17 +75,13 @@ TEST(LiveLevels, PeriodicPinkNoiseAndASineGiveTheBlockModeBandLevels) {
         // Begun at an odd frame: no transform lines up with the block-mode block.
         live.Feed(signalFrames(c.left, c.right, 3 * n, 123));
         ASSERT_GE(live.Updates(), 8);
-        const BandState block = blockMode(c.type, c.rate, signalFrames(c.left, c.right, n));
+        test::BandRig block(IndexOf(c.type), c.rate); // the normal run's analysis
+        block.analyse(signalFrames(c.left, c.right, n));
         const int row = c.type == MeasType::LevelOneChannel ? 1 : 3;
-        int compared = 0;
-        for (int b = 0; b <= block.Table.LastBand; ++b) {
-            // Bands the signal does not reach hold rounding noise (and its ratio).
-            if (block.Results(1, b) < 1e-7) continue;
-            const double expected = block.Results(row, b);
-            EXPECT_NEAR(Db(live.Averaged().Results(row, b)), Db(expected), 0.1) << "band " << b;
-            ++compared;
+        for (int b = 0; b <= block.bands.Table.LastBand; ++b) {
+            if (block.row(1, b) < 1e-7) continue; // rounding noise (and its ratio) only
+            EXPECT_NEAR(Db(live.Averaged().Results(row, b)), Db(block.row(row, b)), 0.1) << b;
         }
-        EXPECT_GT(compared, 0);
     }
 }
 
@@ -143,11 +128,9 @@ TEST(LiveAveraging, TheLinearMeanTakesTheLastNUpdatesAndThePeakHoldsUntilReset) 
 
 // A stream the test fills by hand; nothing arrives on its own.
 struct HandFedStream final : audio::CaptureStream {
-    int open(int, const audio::WaveFormat& format) override {
-        ring_.resize(1 << 17, format.channels);
-        return 0;
-    }
-    void start() override { ring_.clear(); }
+    HandFedStream() { ring_.resize(1 << 17, 2); }
+    int open(int, const audio::WaveFormat&) override { return 0; }
+    void start() override {}
     void stop() override {}
     void close() override {}
     bool isOpen() const override { return true; }
@@ -162,8 +145,6 @@ struct HandFedStream final : audio::CaptureStream {
 
 TEST(LiveGaps, LostFramesAreCountedAndNoTransformSpansTheGap) {
     HandFedStream stream;
-    stream.open(0, {});
-    stream.start();
     LiveAnalyzer live;
     ASSERT_TRUE(live.Configure({}));
     LiveReader reader;
@@ -175,8 +156,7 @@ TEST(LiveGaps, LostFramesAreCountedAndNoTransformSpansTheGap) {
     stream.put(signalFrames(sine, sine, n + hop));
     reader.Pump(1 << 20);
     EXPECT_EQ(live.Updates(), 3 + 2) << "transforms were joined across the gap";
-    EXPECT_EQ(live.Gaps(), 1u);
-    EXPECT_EQ(live.LostFrames(), 1000u);
+    EXPECT_EQ(std::pair(live.Gaps(), live.LostFrames()), std::pair(1u, uint64_t{1000}));
     EXPECT_NEAR(live.LostMilliseconds(), 1000 * 1000.0 / 44100, 1e-9);
 }
 
@@ -208,7 +188,6 @@ TEST(LivePink, TheLoopedPinkNoiseJoinsWithoutAStep) {
                 worst = std::max(worst, std::abs(Db(live.Averaged().Results.Cells[i] / first[i])));
     }
     EXPECT_LT(worst, 0.01) << "dB apart from the first transform, at the loop point";
-    EXPECT_EQ(live.LostFrames(), 0u);
 }
 
 } // namespace
