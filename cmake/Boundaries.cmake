@@ -13,11 +13,12 @@ set(TERZLAB_BOUNDARIES
     "audio: sound_file text"
     "stimuli: analysis sound_file"
     "sweep: analysis text"
+    "live: analysis audio"
     "platform: display text qt"
     "calibration: platform analysis files text qt"
     "guidance: platform display analysis files text qt"
     "speaker: platform analysis files display text qt"
-    "app: calibration guidance speaker platform audio stimuli display files analysis sound_file text qt"
+    "app: calibration guidance speaker platform live audio stimuli display files analysis sound_file text qt"
     "tools: platform analysis files display sound_file stimuli sweep text")
 
 set(modules "")

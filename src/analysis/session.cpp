@@ -4,6 +4,8 @@
 #include "analysis/meas_type.h"
 #include "analysis/overload.h"
 
+#include <algorithm>
+
 namespace terzlab {
 
 namespace {
@@ -69,6 +71,14 @@ BlockReport MeasurementSession::AddBlock(std::span<const int16_t> samples, const
     hasResults_ = true;
     report.Range = GetDbRange(bands_, in, FitsAxis(in.AvgCount, measLimit), range);
     return report;
+}
+
+bool MeasurementSession::TakeResults(std::span<const double> cells) {
+    std::vector<double>& own = bands_.Results.Cells;
+    if (cells.size() != own.size()) return false;
+    std::copy(cells.begin(), cells.end(), own.begin());
+    hasResults_ = true;
+    return true;
 }
 
 DbRangeResult MeasurementSession::Redraw(const DisplayInputs& in, bool autoRange,

@@ -61,6 +61,11 @@ class MeasurementSession {
     BlockReport AddBlock(std::span<const int16_t> samples, const DisplayInputs& in, bool wideRange,
                          bool analyse, int16_t measLimit, AxisRange& range);
 
+    // Band results formed elsewhere on this very grid (a live analysis averages its own): they
+    // become the run's results, shown and saved as an analysed block's would be. False, and
+    // nothing taken, when their size does not fit the grid.
+    bool TakeResults(std::span<const double> cells);
+
     // The display values again without new data (a redraw); the axis only when autoRange. Without
     // results only a comparison curve can set the axis.
     DbRangeResult Redraw(const DisplayInputs& in, bool autoRange, AxisRange& range);

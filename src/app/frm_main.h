@@ -21,6 +21,7 @@
 #include "files/disp_oct.h"
 #include "files/locations.h"
 #include "guidance/dialog_state.h"
+#include "live/averager.h"
 #include "platform/message_service.h"
 #include "platform/qt_picture.h"
 #include "speaker/speaker_host.h"
@@ -30,6 +31,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,6 +55,7 @@ class Scheduler;
 namespace terzlab::app {
 
 class frmAxis;
+struct LiveMode;
 using guidance::DialogState;
 
 struct MainServices {
@@ -132,6 +135,13 @@ class frmMain final : public QMainWindow,
     void mnuMicDist_Click();
     void mnuHelpShow_Click();
     void mnuAbout_Click();
+
+    // The live analysis (frm_main_live.cpp): its command starts and stops it; a normal run's
+    // start, ESC and closing the window stop it too.
+    void mnuLive_Click();
+    bool liveOn() const;
+    int64_t liveUpdates() const;
+    uint64_t liveLostFrames() const;
 
     // The graph: frame, spectrum, time signal, level bars, axis choice and cursor readout.
     void DisplayInit(bool full);
@@ -386,6 +396,19 @@ class frmMain final : public QMainWindow,
     void showCursor(const CursorUpdate& update);
     CursorInputs cursorInputs() const;
 
+    // The live analysis (frm_main_live.cpp).
+    void buildLiveCommands();
+    void buildLiveAveraging();
+    live::AveragingChoice liveAveraging() const;
+    void chooseLiveAveraging(const live::AveragingChoice& choice);
+    void startLive();
+    void liveTick();
+    void showLive();
+    void showLiveStatus();
+    void stopLive(std::function<void()> then);
+    // The note a saved live spectrum carries in its file; empty for a normal run's.
+    std::string liveNote() const;
+
     // The graph for daily work (frm_main_daily.cpp).
     void buildDailyGraph();
     void placeCurveValues();
@@ -444,6 +467,7 @@ class frmMain final : public QMainWindow,
     SavedForCalibration calibSaved_;
     int scopeAvgIndex_ = 0;
     GraphOverlays graph_;
+    std::unique_ptr<LiveMode> live_;
 };
 
 } // namespace terzlab::app

@@ -2,6 +2,7 @@
 #include "app/frm_main.h"
 
 #include "app/access_keys.h"
+#include "app/live_mode.h"
 
 #include "platform/key_state.h"
 #include "platform/services.h"
@@ -76,7 +77,8 @@ QLabel* overloadLabel(QWidget* parent, const char* name, int top) {
 } // namespace
 
 frmMain::frmMain(MainServices services, const Settings& settings, QWidget* parent)
-    : QMainWindow(parent), services_(std::move(services)), settings_(settings) {
+    : QMainWindow(parent), services_(std::move(services)), settings_(settings),
+      live_(std::make_unique<LiveMode>()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(platform::kAppTitle);
     buildMenus();
@@ -203,6 +205,7 @@ void frmMain::buildMenus() {
     mnuHelpShow = checkItem(mnuHelp, "mnuHelpShow", tr("Kurz&hilfe anzeigen"), "Ctrl+H");
     mnuHelp->addSeparator();
     mnuAbout = command(mnuHelp, "mnuAbout", tr("Über Dezi&ziz"));
+    buildLiveCommands();
 }
 
 // The captions give every letter one owner in each language (a test holds them to it). Should a
@@ -216,7 +219,7 @@ void frmMain::buildAccessKeys() {
     };
     std::vector<AccessKeys::Entry> keys;
     std::vector<int> reserved;
-    for (QMenu* menu : {mnuFile, mnuSpecial, mnuLevel, mnuHelp}) {
+    for (QMenu* menu : {mnuFile, mnuSpecial, mnuLevel, live_->Menu, mnuHelp}) {
         reserved.push_back(MnemonicKey(menu->title()));
         keys.push_back(
             {reserved.back(), [this, menu] { menuBar()->setActiveAction(menu->menuAction()); }});
@@ -276,6 +279,7 @@ void frmMain::resizeOuter() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (liveOn()) stopLive({});
     if (isRunning()) {
         // The run stops at its next step and closes the window then; a run waiting for its
         // instructions or help stops at once, and the window closes now.

@@ -36,6 +36,7 @@ QString countDownCaption(int remaining) {
 } // namespace
 
 void frmMain::cmdStart_Click() {
+    if (liveOn()) return stopLive([this] { startMeasurement(currentConfig()); });
     startMeasurement(currentConfig());
 }
 

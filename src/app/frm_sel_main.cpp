@@ -32,6 +32,7 @@ MeasurementHeader frmMain::measurementHeader() const {
     header.BlockSize = run_.BlockSize;
     header.WindowType = session().WindowType();
     header.Type = settings_.Type;
+    header.Note = liveNote();
     for (size_t slot = 0; slot < 2; ++slot) {
         header.CurveOn[slot] = curveApplied(static_cast<int>(slot));
         header.CurveFile[slot] = dispOct_.Curves[slot].CurveFile;

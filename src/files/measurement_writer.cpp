@@ -63,6 +63,7 @@ void WriteCurveLine(FileText& out, std::string_view key, bool on, const std::str
 void WriteHeader(FileText& out, const MeasurementHeader& h) {
     const bool impedance = IsImpedanceType(h.Type);
     out.raw(kOctHeader).end();
+    if (!h.Note.empty()) out.raw("#" + h.Note).end();
     out.raw("Title").field(h.Title).end();
     WriteInfoLine(out, h);
     out.raw("Sample frequency [Hz]").raw(std::to_string(h.SampleRate)).end();

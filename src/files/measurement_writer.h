@@ -31,6 +31,9 @@ struct MeasurementHeader {
     // Sensor and reference curve in use, and their file names (without folders).
     std::array<bool, 2> CurveOn{false, false};
     std::array<std::string, 2> CurveFile{};
+    // What the program says of how it measured (a live spectrum: its averaging), ASCII, TABs
+    // between fields; written as a comment line below the first, which every reader passes over.
+    std::string Note{};
 };
 
 // The band lines of the file before formatting: frequency, the value to keep and the phase

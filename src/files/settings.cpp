@@ -28,13 +28,16 @@ struct IntKey {
     int32_t max;
 };
 
-constexpr std::array<IntKey, 6> kIntKeys = {{
+constexpr std::array<IntKey, 8> kIntKeys = {{
     {"WavInDevIndex", &Settings::WavInDevIndex, 0, 32767},
     {"WavOutDevIndex", &Settings::WavOutDevIndex, 0, 1},
     {"AvgCountIndex", &Settings::AvgCountIndex, -7, 7},
     {"FreqResIndex", &Settings::FreqResIndex, 0, 2},
     {"DisplayTypeIndex", &Settings::DisplayTypeIndex, 0, 1},
     {"ActiveChannel", &Settings::ActiveChannel, 0, 1},
+    // The choices and counts of live/averager.h (which this module may not include).
+    {"LiveAveraging", &Settings::LiveAveraging, 0, 3},
+    {"LiveAverageCount", &Settings::LiveAverageCount, 2, 256},
 }};
 
 bool ApplyIntKey(std::string_view key, std::string_view value, Settings& settings) {
@@ -179,6 +182,11 @@ void WriteChannelLines(SettingsText& out, const Settings& s) {
     out.number("ExchangeChannel", s.ExchangeChannel ? -1 : 0);
     out.line("# ShowPhase: impedance phase on the graph, 0 - False, -1 - True (default = 0)");
     out.number("ShowPhase", s.ShowPhase ? -1 : 0);
+    out.line("# LiveAveraging: 0 - fast (125 ms), 1 - slow (1 s), 2 - long (10 s), 3 - linear over "
+             "LiveAverageCount updates (default = 0)");
+    out.number("LiveAveraging", s.LiveAveraging);
+    out.line("# LiveAverageCount: 2 ... 256 (default = 16)");
+    out.number("LiveAverageCount", s.LiveAverageCount);
     // Only a language the user chose is kept; without one the locale decides at every start.
     if (s.UiLanguage) {
         out.line("# Language: de - Deutsch, en - English (default: by the locale)");

@@ -31,6 +31,10 @@ struct Settings {
     int16_t ActiveChannel = 1;
     bool ExchangeChannel = false;
     bool ShowPhase = false; // the impedance phase on the graph; stored as -1 and 0
+    // The live analysis' averaging (live/averager.h): 0 fast, 1 slow, 2 long, 3 the linear mean
+    // over LiveAverageCount updates.
+    int16_t LiveAveraging = 0;
+    int16_t LiveAverageCount = 16;
     std::optional<text::Language> UiLanguage{}; // chosen by the user; none: the locale's
     float SeriesResistor = 10.0f;
     std::array<double, 2> CalibValue{0.0, 0.0};

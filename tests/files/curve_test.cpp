@@ -36,12 +36,18 @@ template <std::size_t N> std::vector<float> Head(const std::array<float, N>& val
     return {values.begin(), values.begin() + count};
 }
 
+// A live spectrum's note on its averaging is a comment line the reader passes over.
 TEST(LoadCurve, WrittenLevelFileLoadsBackAsReferenceBandForBand) {
     TempFolder dir;
     const auto bands = test::Bands(kLastBand, -60.0, 0.4567);
-    test::writeFile(dir.path() / "m.OCT",
-                    MeasurementFileText({.Title = "Box ä ö ü ß 30° 漢"}, bands));
+    const std::string text = MeasurementFileText(
+        {.Title = "Box ä ö ü ß 30° 漢", .Note = "Live analysis\tslow\t1 s"}, bands);
+    EXPECT_NE(text.find("\r\n#Live analysis\tslow\t1 s\r\nTitle\t"), std::string::npos);
+    test::writeFile(dir.path() / "m.OCT", text);
     Loader l;
+    ASSERT_TRUE(l.load(kComparisonSlot, dir.path() / "m.OCT"));
+    EXPECT_EQ(std::pair(l.messages.shown.size(), l[kComparisonSlot].CurveCount),
+              std::pair(size_t{0}, kLastBand));
     ASSERT_TRUE(l.load(kReferenceSlot, dir.path() / "m.OCT"));
     const auto& curve = l[kReferenceSlot];
     EXPECT_EQ(

@@ -1,16 +1,11 @@
 // The measurement run on the virtual sound card: counting and stopping, the stimulus and device
 // faults, and a long continuous run.
 #include "gui_fixture.h"
+#include "support/process_use.h"
 
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
-
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" size_t __sanitizer_get_current_allocated_bytes(); // the sanitizer runtime's
-#else
-#include <malloc.h>
-#endif
 
 #include <filesystem>
 #include <iterator>
@@ -18,21 +13,6 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes(); // the sanitizer ru
 namespace terzlab::test {
 
 namespace {
-
-// Heap in use in KiB (resident memory under AddressSanitizer grows by its quarantine), open
-// file descriptors, threads.
-std::array<long, 3> processUse() {
-    namespace fs = std::filesystem;
-    auto entries = [](const char* folder) {
-        return std::distance(fs::directory_iterator(folder), fs::directory_iterator{});
-    };
-#if defined(__SANITIZE_ADDRESS__)
-    const long heap = static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024);
-#else
-    const long heap = static_cast<long>(mallinfo2().uordblks / 1024);
-#endif
-    return {heap, entries("/proc/self/fd"), entries("/proc/self/task")};
-}
 
 class RunTest : public GuiTest {
   protected:

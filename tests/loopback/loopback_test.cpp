@@ -6,7 +6,10 @@
 #include "platform/key_state.h"
 #include "platform/services.h"
 #include "sound_server.h"
+#include "support/process_use.h"
 #include "support/wav_file.h"
+
+#include <QAction>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +19,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 
 namespace terzlab::test {
@@ -207,6 +211,37 @@ TEST_F(LoopbackTest, ServerEndingMidRunEndsTheRunAndTheWindowRecovers) {
     ASSERT_EQ(server->start(), "");
     expectBands("type0 after the restart", MeasType::LevelOneChannel, 0.0, 0.5);
     EXPECT_EQ(threadCount(), threadsBefore);
+}
+
+// The live analysis of the window on the looped pink noise for TERZLAB_SOAK_SECONDS (20 unless
+// set; the soak label runs ten minutes): no frame lost, heap, files and threads as they were
+// after the first seconds, and every band of the pink noise where one block of the normal run puts
+// it.
+TEST_F(LoopbackTest, LiveAnalysisRunsWithoutLossOrGrowthAndReadsTheBlockLevels) {
+    ASSERT_EQ(run(), std::vector<std::string>{});
+    const std::vector<double> block = window->bands().BandValue;
+    const char* set = std::getenv("TERZLAB_SOAK_SECONDS");
+    const double seconds = set != nullptr ? std::atof(set) : 20.0;
+    window->findChild<QAction*>("mnuLiveRun")->trigger();
+    const auto waitFor = [](double s) {
+        const auto end = Clock::now() + std::chrono::duration<double>(s);
+        platform::waitUntil([end] { return Clock::now() >= end; });
+    };
+    waitFor(std::min(seconds / 4, 5.0));
+    const auto before = processUse();
+    const int threadsBefore = threadCount();
+    waitFor(seconds - std::min(seconds / 4, 5.0));
+    const auto after = processUse();
+    std::printf("live for %.0f s: %lld updates, heap %+ld KiB\n", seconds,
+                static_cast<long long>(window->liveUpdates()), after[0] - before[0]);
+    EXPECT_EQ(window->cmdStart->text().toStdString(), "Live-Analyse l\u00e4uft. Ende mit ESC");
+    EXPECT_LT(after[0] - before[0], 512) << "heap KiB";
+    EXPECT_EQ(std::pair(after[1], threadCount()), std::pair(before[1], threadsBefore))
+        << "file descriptors, threads";
+    EXPECT_GE(window->liveUpdates(), static_cast<int64_t>(10 * (seconds - 2)));
+    window->findChild<QAction*>("mnuLiveRun")->trigger();
+    for (size_t b = 12; b <= 132; ++b)
+        EXPECT_NEAR(window->bands().BandValue[b], block[b], 0.1) << "band " << b;
 }
 
 } // namespace
