@@ -415,6 +415,7 @@ class frmMain final : public QMainWindow,
     CurveReadoutInputs curveReadoutInputs() const;
     CurveReadoutText curveReadout() const;
     void showCurveValues();
+    void refreshReadouts();
     void followPointer(std::optional<float> x);
     bool curveToHold() const;
     void holdCurve(bool on);

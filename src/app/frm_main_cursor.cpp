@@ -41,13 +41,28 @@ void frmMain::showCursor(const CursorUpdate& update) {
 }
 
 void frmMain::picGraph_MouseMove(float X, float Y) {
+    graph_.PointerAt = std::pair(X, Y);
     showCursor(CursorReadout(X, Y, true, cursorInputs()));
     followPointer(X);
 }
 
 void frmMain::Form_MouseMove(float X, float Y) {
+    graph_.PointerAt.reset();
     showCursor(CursorReadout(X, Y, false, cursorInputs()));
     followPointer(std::nullopt);
+}
+
+// The graph changed under a resting pointer (another type, view or part, a result cleared or
+// measured): both readouts say what the graph shows now, or nothing, never what it showed.
+void frmMain::refreshReadouts() {
+    if (graph_.PointerAt && !lblCursor->isHidden()) {
+        const auto [x, y] = *graph_.PointerAt;
+        const CursorUpdate update = CursorReadout(x, y, true, cursorInputs());
+        showCursor(update.Do == CursorUpdate::Action::Unchanged
+                       ? CursorUpdate{CursorUpdate::Action::Hide, std::nullopt}
+                       : update);
+    }
+    showCurveValues();
 }
 
 } // namespace terzlab::app

@@ -164,13 +164,12 @@ bool frmMain::phaseShown() const {
 std::span<const double> frmMain::measuredPhase() const {
     const BandState& bands = session().Bands();
     const BandResults& r = bands.Results;
-    constexpr int kPhaseRow = 4;
     if (!phaseShown() || !resultOnHand() || PropertiesOf(settings_.Type).ResultRows < row::kPhase ||
-        r.Cells.size() < static_cast<size_t>((kPhaseRow + 1) * r.BandCount))
+        r.Cells.size() < static_cast<size_t>((row::kPhase + 1) * r.BandCount))
         return {};
     const auto count =
         static_cast<size_t>(std::clamp<int>(bands.Table.LastBand + 1, 0, std::max(r.BandCount, 0)));
-    return {r.Cells.data() + kPhaseRow * r.BandCount, count};
+    return {r.Cells.data() + row::kPhase * r.BandCount, count};
 }
 
 std::optional<PhaseCurves> frmMain::phaseCurves() const {

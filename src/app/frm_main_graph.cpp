@@ -111,6 +111,7 @@ FrameInputs frmMain::frameInputs() const {
 void frmMain::DisplayInit(bool full) {
     fitSurfaces();
     terzlab::DisplayInit(picGraph->Surface(), windowPic_, frameInputs(), full);
+    refreshReadouts();
     picGraph->update();
     centralWidget()->update();
 }
@@ -258,7 +259,7 @@ void frmMain::drawSpectrum() {
     DrawSpectrum(picGraph->Surface(), windowPic_, frameInputs(), in);
     graph_.MarkerShown = in.Marker;
     graph_.LegendValuesShown = legendValues(in);
-    showCurveValues();
+    refreshReadouts();
     picGraph->update();
     centralWidget()->update();
 }
@@ -279,6 +280,7 @@ void frmMain::DisplayTime() {
         AlignTime(align_, CaptureBuffer, run_.BlockSize, settings_.ActiveChannel);
     fitSurfaces();
     terzlab::DisplayTime(picGraph->Surface(), windowPic_, frameInputs(), timeInputs());
+    refreshReadouts();
     picGraph->update();
     centralWidget()->update();
 }

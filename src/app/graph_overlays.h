@@ -23,11 +23,12 @@ struct GraphOverlays {
     int WheelRest = 0;   // angle not yet a whole notch (fine-stepping wheels and touch pads)
     ModelCurve Model;    // the Thiele-Small dialog's fitted model, drawn while it is open
     ModelCurve Response; // its predicted box response: while set, the graph shows it in dB
-    std::optional<float> CursorX;               // the pointer over the graph
-    std::optional<CurvePoint> MarkerShown;      // the marker the graph shows
-    std::vector<std::string> LegendValuesShown; // the values the legend shows
-    HeldCurve Held;                             // the curve kept under "Kurve halten"
-    std::optional<MeasType> HeldType;           // the type it was measured with
+    std::optional<float> CursorX;                     // the pointer over the graph
+    std::optional<std::pair<float, float>> PointerAt; // the same, with its height
+    std::optional<CurvePoint> MarkerShown;            // the marker the graph shows
+    std::vector<std::string> LegendValuesShown;       // the values the legend shows
+    HeldCurve Held;                                   // the curve kept under "Kurve halten"
+    std::optional<MeasType> HeldType;                 // the type it was measured with
 };
 
 } // namespace terzlab::app

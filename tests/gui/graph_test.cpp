@@ -66,6 +66,10 @@ TEST_F(GraphTest, LevelRunsDrawCurveLabelsAxisCursorAndLatchedOverload) {
     EXPECT_EQ(window->lblCursor->isHidden() ? QString() : window->lblCursor->text(),
               QStringLiteral("-100,00 dB / 10,00 Hz"));
     EXPECT_EQ(window->cursor().shape(), Qt::CrossCursor);
+    // Another type clears the result under the resting pointer: its readout goes with it.
+    choose(window->cmbMeasType, IndexOf(MeasType::ImpedanceTwoChannel));
+    EXPECT_TRUE(window->lblCursor->isHidden()) << window->lblCursor->text().toStdString();
+    choose(window->cmbMeasType, IndexOf(MeasType::LevelOneChannel));
     moveMouse(window->centralWidget(), QPointF(5, 5));
     EXPECT_EQ(std::pair(window->lblCursor->isHidden(), window->cursor().shape()),
               std::pair(true, Qt::ArrowCursor));
