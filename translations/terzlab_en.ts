@@ -300,6 +300,10 @@
         <source>Vergleich: %1</source>
         <translation>Comparison: %1</translation>
     </message>
+    <message>
+        <source> (gezeichnet: %1°)</source>
+        <translation> (drawn at %1°)</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

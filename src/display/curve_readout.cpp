@@ -2,6 +2,7 @@
 #include "analysis/constants.h"
 #include "display/mapping.h"
 #include "display/number_format.h"
+#include "display/spectrum_plot.h"
 #include "text/translate.h"
 #include <algorithm>
 #include <cmath>
@@ -46,8 +47,13 @@ std::string Caption(const std::string& pattern, const std::optional<Reading>& at
     std::string reading = BandFrequencyText(at->Point.Freq, in.DecimalSeparator) + " Hz  " +
                           FormatFixed(at->Point.Value, 2, in.DecimalSeparator) +
                           (in.Ohm ? " Ohm" : " dB");
-    if (at->Phase && !isNoValue(*at->Phase))
+    if (at->Phase && !isNoValue(*at->Phase)) {
         reading += "  " + FormatFixed(*at->Phase, 1, in.DecimalSeparator) + "\u00B0";
+        const double drawn = PhaseOnAxis(*at->Phase);
+        if (drawn != *at->Phase)
+            reading += text::arg(text::translate("CurveReadout", " (gezeichnet: %1\u00B0)"),
+                                 {FormatFixed(drawn, 1, in.DecimalSeparator)});
+    }
     return text::arg(pattern, {reading});
 }
 

@@ -164,7 +164,7 @@ void DrawComparisonPhase(Picture& graph, const FrameInputs& phaseFrame,
     CurvePen pen(graph, phaseFrame);
     const int count = std::clamp<int>(curve.CurveCount, 0, CorrectionCurve::kEntries);
     for (int i = 0; i < count; ++i)
-        pen.Point(curve.CurveFreq[i], curve.CurvePhase[i]);
+        pen.Point(curve.CurveFreq[i], static_cast<float>(PhaseOnAxis(curve.CurvePhase[i])));
     graph.SetDrawStyle(DrawStyle::Solid);
 }
 
@@ -183,14 +183,21 @@ void DrawPhase(Picture& graph, Picture& window, const FrameInputs& frame,
             DrawComparisonPhase(graph, phaseFrame, *more.Curve, more.CurveColour);
     if (in.MeasValid && !in.Phase->BandPhase.empty()) {
         const auto count = std::min(in.Phase->BandPhase.size(), in.BandFreq.size());
-        DrawPoints(graph, phaseFrame, {in.BandFreq.begin(), in.BandFreq.begin() + count},
-                   {in.Phase->BandPhase.begin(), in.Phase->BandPhase.begin() + count},
+        std::vector<double> drawn(count);
+        std::transform(in.Phase->BandPhase.begin(), in.Phase->BandPhase.begin() + count,
+                       drawn.begin(), PhaseOnAxis);
+        DrawPoints(graph, phaseFrame, {in.BandFreq.begin(), in.BandFreq.begin() + count}, drawn,
                    kPhaseCurveColour);
     }
     PhaseLabels(window, frame);
 }
 
 } // namespace
+
+double PhaseOnAxis(double degrees) {
+    if (isNoValue(degrees) || !std::isfinite(degrees) || std::abs(degrees) <= 90.0) return degrees;
+    return degrees - 180.0 * std::round(degrees / 180.0);
+}
 
 bool HasPhase(const CorrectionCurve& curve) {
     const int count = std::clamp<int>(curve.CurveCount, 0, CorrectionCurve::kEntries);

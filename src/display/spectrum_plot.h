@@ -44,6 +44,11 @@ struct PhaseCurves {
 
 inline constexpr AxisRange kPhaseAxis{90, -90, 45};
 
+// Where a phase is drawn on the phase axis: a phase beyond +-90 degrees (a passive impedance has
+// none; swapped inputs give them) is drawn 180 degrees on, so that the curve stays readable
+// instead of jumping across the graph at +-180. A band without value stays without.
+double PhaseOnAxis(double degrees);
+
 struct SpectrumInputs {
     std::span<const double> BandFreq{};  // 0..LastBand (more entries are ignored)
     std::span<const double> BandValue{}; // 0..LastBand, NoValue where a band has none

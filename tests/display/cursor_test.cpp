@@ -117,6 +117,10 @@ TEST(CurveReadout, ReadsTheNearestValuedBandWithItsPhase) {
     EXPECT_EQ(withPhase.MeasuredCaption, "Messung: 63,1 Hz  -2,41 Ohm  -45,0\u00B0");
     EXPECT_EQ(withPhase.ComparisonCaption, "Vergleich: 100 Hz  -1,00 Ohm  30,0\u00B0");
     EXPECT_EQ(withPhase.Measured, (CurvePoint{63.0957, -2.414})) << "the marker's place";
+    const std::vector<double> swapped{-176.7, 0.0, 0.0, 0.0}; // beyond the axis: drawn 180 on
+    in.BandPhase = swapped;
+    EXPECT_EQ(CurveReadout(0, in).MeasuredCaption,
+              "Messung: 63,1 Hz  -2,41 Ohm  -176,7\u00B0 (gezeichnet: 3,3\u00B0)");
 }
 
 TEST(LevelBar, EachBlockRedrawsTheBar) {

@@ -127,6 +127,23 @@ TEST(Spectrum, WithoutMeasurementOrWithMalformedInputsDrawWhatIsUsable) {
 
 // The phase against its own axis: +90 at the top, -90 at the bottom whatever the level axis;
 // the comparison's phase dotted; labels at the right. A file without phases holds zeros.
+// Swapped inputs give phases near +-180 degrees: drawn 180 degrees on, the curve stays near the
+// middle instead of striking from top to bottom between bands.
+TEST(Spectrum, PhasesBeyondTheAxisAreDrawnHalfATurnOn) {
+    Spectrum s;
+    const std::vector<double> swapped{175.0, -175.0, 178.0};
+    s.in.Phase = PhaseCurves{swapped, nullptr};
+    DrawSpectrum(s.graph, s.window, s.frame, s.in);
+    int strokes = 0;
+    for (const auto& seg : s.graph.Segments) {
+        if (seg.colour != kPhaseCurveColour) continue;
+        const auto ends = graphtest::Ends(seg);
+        EXPECT_LT(std::abs(ends[3] - ends[1]), 20) << "a stroke across the phase axis";
+        ++strokes;
+    }
+    EXPECT_EQ(strokes, 2);
+}
+
 TEST(Spectrum, PhaseCurvesOnTheRightHandAxis) {
     Spectrum s;
     const std::vector<double> phase{45.0, kNoValue, -90.0};
