@@ -6,14 +6,16 @@
 
 namespace terzlab {
 
-// The five measurement types. The order is the order of the type list and the number stored
-// in settings and files (MeasTypeIndex); what each type implies is in meas_type.h.
+// The measurement types. The order is the order of the type list and the number stored in
+// settings and files (MeasTypeIndex); what each type implies is in meas_type.h. New types go at
+// the end, so that stored numbers keep their meaning.
 enum class MeasType : int16_t {
     LevelOneChannel = 0,
     LevelTwoChannel = 1,
     Pulse = 2,
     ImpedanceOneChannel = 3,
     ImpedanceTwoChannel = 4,
+    Sweep = 5,
 };
 
 constexpr int16_t IndexOf(MeasType type) {
@@ -27,6 +29,7 @@ inline constexpr int16_t kLevelTwoChannel = IndexOf(MeasType::LevelTwoChannel);
 inline constexpr int16_t kPulse = IndexOf(MeasType::Pulse);
 inline constexpr int16_t kImpedanceOneChannel = IndexOf(MeasType::ImpedanceOneChannel);
 inline constexpr int16_t kImpedanceTwoChannel = IndexOf(MeasType::ImpedanceTwoChannel);
+inline constexpr int16_t kSweep = IndexOf(MeasType::Sweep);
 } // namespace meas
 
 // Slots of the curve store.

@@ -41,6 +41,7 @@ void frmMain::showCursor(const CursorUpdate& update) {
 }
 
 void frmMain::picGraph_MouseMove(float X, float Y) {
+    if (sweepType()) return showSweepCursor(X, Y);
     showCursor(CursorReadout(X, Y, true, cursorInputs()));
     followPointer(X);
 }

@@ -215,6 +215,7 @@ void frmMain::BuildBandTable() {
 }
 
 void frmMain::DisplaySpec(bool analyse) {
+    if (sweepType()) return drawSweep();
     if (analyse) {
         showRange(measurement_.AddBlock(CaptureBuffer, run_.Range).Range);
     } else {
@@ -283,7 +284,9 @@ void frmMain::DisplayTime() {
 // A resize repaints what the view shows: the time view keeps its signal rather than getting a
 // spectrum drawn over its time grid.
 void frmMain::redrawGraph() {
-    if (cmbDisplay->currentIndex() == kDisplayFrequency) {
+    if (sweepType()) {
+        drawSweep();
+    } else if (cmbDisplay->currentIndex() == kDisplayFrequency) {
         DisplaySpec(false);
     } else if (run_.MeasValid) {
         DisplayTime();

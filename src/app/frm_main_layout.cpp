@@ -2,6 +2,7 @@
 #include "app/frm_main.h"
 
 #include "app/access_keys.h"
+#include "app/sweep_session.h"
 
 #include "platform/key_state.h"
 #include "platform/services.h"

@@ -36,6 +36,7 @@ QString countDownCaption(int remaining) {
 } // namespace
 
 void frmMain::cmdStart_Click() {
+    if (sweepType()) return startSweep();
     startMeasurement(currentConfig());
 }
 
@@ -305,7 +306,7 @@ void frmMain::LabelShow(bool Measure) {
     for (QWidget* control : std::initializer_list<QWidget*>{cmbWavInDev, cmbWavOutDev, cmbMeasType,
                                                             cmbAvgCnt, chkAvgType})
         control->setEnabled(free);
-    cmbDisplay->setEnabled(free && !PropertiesOf(settings_.MeasTypeIndex).TimeViewOnly);
+    cmbDisplay->setEnabled(free && !ViewFixed(settings_.MeasTypeIndex));
     mnu48k->setEnabled(free && cmbWavOutDev->currentIndex() != run_.TestCdIndex);
     if (!free) {
         mnuRange->setEnabled(false);

@@ -1,5 +1,6 @@
 #include "analysis/chosen_axis.h"
 #include "analysis/constants.h"
+#include "analysis/meas_type.h"
 #include "analysis/session.h"
 #include "signals.h"
 
@@ -214,7 +215,7 @@ TEST(Session, ValuesAtAResolutionArePureAndSetUpKeepsAChosenWindow) {
     EXPECT_EQ(session.WindowType(), kWindowHanning);
     session.SelectType(meas::kLevelOneChannel, 44100);
     EXPECT_EQ(session.WindowType(), kWindowUniform);
-    EXPECT_FALSE(session.SelectType(5, 44100));
+    EXPECT_FALSE(session.SelectType(kMeasTypeCount, 44100));
 }
 
 } // namespace

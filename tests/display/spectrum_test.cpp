@@ -68,7 +68,8 @@ TEST(Spectrum, ComparisonCurveOnlyOnItsOwnKindOfAxis) {
             s.frame.MeasTypeIndex = type;
             if (!s.Curve(kBlack).empty()) drawnOn[kind].push_back(type);
         }
-    EXPECT_EQ(drawnOn[kLevelCurve], (std::vector{meas::kLevelOneChannel, meas::kLevelTwoChannel}));
+    EXPECT_EQ(drawnOn[kLevelCurve],
+              (std::vector{meas::kLevelOneChannel, meas::kLevelTwoChannel, meas::kSweep}));
     EXPECT_EQ(drawnOn[kImpedanceCurve],
               (std::vector{meas::kImpedanceOneChannel, meas::kImpedanceTwoChannel}));
 }

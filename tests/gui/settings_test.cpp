@@ -1,6 +1,7 @@
 // The measurement settings and the main window's commands, and one whole measurement per type
 // on the virtual sound card with the program's own stimuli, checked against what the bench is
 // known to do.
+#include "analysis/meas_type.h"
 #include "audio/virtual/divider_model.h"
 #include "gui_fixture.h"
 #include "guidance/instruction_text.h"
@@ -37,9 +38,10 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
                                         {3, kFrequencyView},
                                         {4, kFrequencyView},
                                         {3, kTimeView},
-                                        {4, kTimeView}}) {
+                                        {4, kTimeView},
+                                        {5, kFrequencyView}}) {
         std::string first; // the state after type 0
-        for (const int before : {0, 1, 2, 3, 4}) {
+        for (const int before : {0, 1, 2, 3, 4, 5}) {
             choose(w().cmbMeasType, 0);
             choose(w().cmbFreqRes, 0);
             choose(w().cmbDisplay, display);
@@ -59,7 +61,8 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
             if (before == 0) shown += first = state.str();
             EXPECT_EQ(state.str(), first);
             // The greyed list of the polarity type shows what it found.
-            const bool fine = type >= 3 || (type == 2 && before >= 3);
+            const bool fine = PropertiesOf(type).FixedFineGrid ||
+                              (type == meas::kPulse && PropertiesOf(before).FixedFineGrid);
             EXPECT_EQ(std::tuple(w().cmbDisplay->currentIndex(), w().cmbFreqRes->currentIndex(),
                                  w().settings().FreqResIndex),
                       std::tuple(display, fine ? 2 : 0, 0));
