@@ -53,23 +53,36 @@ void PrintAt(Picture& window, double x, double y, const std::string& text) {
     window.Print(text);
 }
 
-// Labels left to right; one that would touch the one printed before it is left out, the last
-// (with the unit) always printed.
+struct Placed {
+    double X;
+    double Width;
+    std::string Text;
+};
+
+// Labels left to right; one that would touch the one kept before it is left out, and the last
+// (with the unit) always stays, pushing back those it would run into.
 void XLabels(Picture& window, const GraphPlacement& g, const PlotAxis& axis, double width,
              const std::string& separator) {
     const std::vector<double> values = GridValues(axis);
-    double printedTo = -1e300;
     const double gap = window.TextWidth(" ");
+    std::vector<Placed> kept;
     for (std::size_t i = 0; i < values.size(); ++i) {
         std::string text = LabelText(axis, values[i], separator);
-        if (i + 1 == values.size()) text += " [" + axis.Unit + "]";
+        const bool last = i + 1 == values.size();
+        if (last) text += " [" + axis.Unit + "]";
         const double w = window.TextWidth(text);
         double x = g.Left + kBorder + kTwipsPerPixel * PlotX(axis, values[i], width) - w / 2.0;
         x = std::clamp(x, g.Left, g.Left + g.Width - w);
-        if (x < printedTo + gap && i + 1 < values.size()) continue;
-        PrintAt(window, x, g.Top + g.Height, text);
-        printedTo = x + w;
+        const auto touches = [&](const Placed& before) {
+            return x < before.X + before.Width + gap;
+        };
+        if (!last && !kept.empty() && touches(kept.back())) continue;
+        while (last && !kept.empty() && touches(kept.back()))
+            kept.pop_back();
+        kept.push_back({x, w, std::move(text)});
     }
+    for (const Placed& label : kept)
+        PrintAt(window, label.X, g.Top + g.Height, label.Text);
 }
 
 void YLabels(Picture& window, const GraphPlacement& g, const PlotAxis& axis, double height,

@@ -1,4 +1,5 @@
 #include "display/curve_colour.h"
+#include "display/number_format.h"
 #include "display/scene.h"
 #include "sweep/sweep_files.h"
 #include "text/translate.h"
@@ -19,12 +20,6 @@ PlotCurve Pen(Colour colour, DrawStyle style = DrawStyle::Solid, bool right = fa
     curve.Style = style;
     curve.RightAxis = right;
     return curve;
-}
-
-std::string ms(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.1f", value);
-    return buffer;
 }
 
 // The shown stretch of the response: from before the gate to some gate lengths after it.
@@ -89,7 +84,8 @@ PlotScene ImpulseScene(const SweepSceneSource& in, bool decibels) {
     scene.Curves = {std::move(curve), std::move(gate)};
     scene.Marks = {arrivalMs - in.GateSettings.PreMs, arrivalMs + in.GateSettings.LengthMs};
     scene.Note = text::arg(text::translate("SweepPlot", "Ankunft %1 ms, %2 m"),
-                           {ms(r.DelayMs), ms(r.DistanceM)});
+                           {FormatFixed(r.DelayMs, 2, in.DecimalSeparator),
+                            FormatFixed(r.DistanceM, 2, in.DecimalSeparator)});
     return scene;
 }
 
@@ -143,7 +139,8 @@ PlotScene ResponseScene(const SweepSceneSource& in) {
     scene.Curves.insert(scene.Curves.end(), {std::move(phase), std::move(below), std::move(above)});
     scene.Marks = {r.GateLowHz};
     scene.Note = text::arg(text::translate("SweepPlot", "Gate ab %1 Hz, Laufzeit %2 ms entfernt"),
-                           {ms(r.GateLowHz), ms(r.DelayMs)});
+                           {FormatFixed(r.GateLowHz, 0, in.DecimalSeparator),
+                            FormatFixed(r.DelayMs, 2, in.DecimalSeparator)});
     return scene;
 }
 

@@ -72,6 +72,15 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
     expectGoldenFile("type_controls.txt", shown);
 }
 
+// The time view chosen survives a detour through the views the sweep and the polarity types
+// force, one after the other.
+TEST_F(SettingsTest, TheChosenViewSurvivesTheForcedViewsOfSweepAndPolarity) {
+    choose(w().cmbDisplay, kTimeView);
+    for (const int type : {meas::kSweep, meas::kPulse, meas::kLevelOneChannel})
+        choose(w().cmbMeasType, type);
+    EXPECT_EQ(w().cmbDisplay->currentIndex(), kTimeView);
+}
+
 // A ticked reference box that the type has greyed (an impedance curve under a level
 // measurement) keeps its curve out of the values.
 TEST_F(SettingsTest, AGreyedReferenceStaysOutOfTheValues) {
