@@ -1741,6 +1741,10 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
         <source>Exportiert wird als .wav (Impulsantwort), .frd oder .csv (Verzerrung): %1</source>
         <translation>Export as .wav (impulse response), .frd or .csv (distortion): %1</translation>
     </message>
+    <message>
+        <source>Der Sweep wird vom Programm abgespielt, mit der Test-CD ist er nicht möglich.</source>
+        <translation>The program plays the sweep itself: it is not possible with the test CD.</translation>
+    </message>
 </context>
 <context>
     <name>frmMeas</name>
@@ -2014,6 +2018,10 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
     <message>
         <source>%1: &quot;%2&quot; ist kein gültiger Wert. %3</source>
         <translation>%1: &quot;%2&quot; is not a valid value. %3</translation>
+    </message>
+    <message>
+        <source>Referenz (Loopback) im anderen Eingang</source>
+        <translation>Reference (loopback) in the other input</translation>
     </message>
 </context>
 <context>

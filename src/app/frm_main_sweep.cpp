@@ -8,6 +8,7 @@
 #include "app/frm_sweep.h"
 #include "app/sweep_session.h"
 #include "audio/stimulus.h"
+#include "audio/virtual/virtual_card.h"
 #include "files/atomic_write.h"
 #include "platform/graph_picture.h"
 #include "platform/key_state.h"
@@ -71,6 +72,11 @@ void frmMain::rememberSweepFields() {
 void frmMain::startSweep() {
     if (running_) return;
     showSweepDialog(true);
+    if (cmbWavOutDev->currentIndex() == run_.TestCdIndex) {
+        message(tr("Der Sweep wird vom Programm abgespielt, mit der Test-CD ist er nicht möglich."),
+                platform::MsgIcon::Exclamation, tr("Fehler"));
+        return;
+    }
     QString error;
     const auto fields = sweepDialog_->fields(error);
     if (!fields) {
@@ -124,7 +130,11 @@ bool frmMain::playSweep() {
     for (QLabel* label : lblOVL)
         label->hide();
     stream.start();
-    configureBench();
+    // With the loopback the bench wires as for the transfer: the response left, the drive right.
+    if (services_.card->bench)
+        services_.card->bench->setWiring(
+            {sweep_->Capture->Loopback ? meas::kLevelTwoChannel : settings_.MeasTypeIndex, 0,
+             static_cast<double>(settings_.SeriesResistor)});
     services_.card->player->playLooped(sweepPath_);
     return true;
 }
@@ -175,9 +185,9 @@ void frmMain::endSweep(bool complete, const QString& failure) {
 }
 
 void frmMain::analyseSweep(const SweepCapture& capture) {
-    if (capture.Clipped()) {
+    if (const auto clipped = capture.ClippedChannel()) {
         // The box says it all; the overload help would only repeat it.
-        lblOVL[static_cast<std::size_t>(capture.Channel)]->show();
+        lblOVL[static_cast<std::size_t>(*clipped)]->show();
         capturedParts_ = 0;
         message(tr("Die Aufnahme ist übersteuert. Bitte den Pegel verringern."),
                 platform::MsgIcon::Exclamation, tr("Fehler"));
@@ -185,9 +195,13 @@ void frmMain::analyseSweep(const SweepCapture& capture) {
     }
     SweepMeasured m;
     m.Shape = capture.Shape;
-    m.Recorded = capture.Averaged();
-    for (const int16_t s : capture.Period)
-        m.Played.push_back(static_cast<float>(s / 32768.0));
+    m.Recorded = capture.Averaged(capture.Channel);
+    if (capture.Loopback) {
+        m.Played = capture.Averaged(1 - capture.Channel);
+    } else {
+        for (const int16_t s : capture.Period)
+            m.Played.push_back(static_cast<float>(s / 32768.0));
+    }
     m.GateSettings = GateOf(settings_.Sweep);
     m.Analyse(sweep_->Transform);
     sweep_->Measured = std::move(m);

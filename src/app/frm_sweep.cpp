@@ -3,6 +3,7 @@
 #include "platform/numeric_input.h"
 #include "sweep/sweep_signal.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -57,6 +58,9 @@ frmSweep::frmSweep(SweepHost& host, const SweepFields& f, QWidget* parent)
     spnRepeat->setObjectName(QStringLiteral("spnSweepRepeat"));
     spnRepeat->setRange(1, 16);
     spnRepeat->setValue(f.Repetitions);
+    chkLoopback = new QCheckBox(tr("Referenz (Loopback) im anderen Eingang"), this);
+    chkLoopback->setObjectName(QStringLiteral("chkSweepLoopback"));
+    chkLoopback->setChecked(f.Loopback != 0);
     txtGatePre = numberField(this, "txtGatePre", f.GatePreMs, false);
     txtGateLength = numberField(this, "txtGateLength", f.GateLengthMs, false);
     cmbGateWindow = new QComboBox(this);
@@ -76,6 +80,7 @@ frmSweep::frmSweep(SweepHost& host, const SweepFields& f, QWidget* parent)
     form->addRow(tr("Länge [Abtastwerte]"), cmbLength);
     form->addRow(tr("Pegel [dBFS]"), txtLevel);
     form->addRow(tr("Wiederholungen"), spnRepeat);
+    form->addRow(chkLoopback);
     form->addRow(tr("Gate vor der Ankunft [ms]"), txtGatePre);
     form->addRow(tr("Gate nach der Ankunft [ms]"), txtGateLength);
     form->addRow(tr("Gate-Fenster"), cmbGateWindow);
@@ -118,6 +123,7 @@ std::optional<SweepFields> frmSweep::fields(QString& error) const {
     f.Samples = cmbLength->currentData().toInt();
     f.Repetitions = static_cast<int16_t>(spnRepeat->value());
     f.GateShape = static_cast<int16_t>(cmbGateWindow->currentIndex());
+    f.Loopback = chkLoopback->isChecked() ? 1 : 0;
     return f;
 }
 
@@ -131,7 +137,7 @@ bool frmSweep::distortionInDb() const {
 
 void frmSweep::lockSweep(bool locked) {
     for (QWidget* field :
-         std::initializer_list<QWidget*>{txtF1, txtF2, cmbLength, txtLevel, spnRepeat})
+         std::initializer_list<QWidget*>{txtF1, txtF2, cmbLength, txtLevel, spnRepeat, chkLoopback})
         field->setEnabled(!locked);
 }
 

@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QSpinBox;
@@ -47,6 +48,7 @@ class frmSweep final : public QDialog {
     QLineEdit* txtGatePre = nullptr;
     QLineEdit* txtGateLength = nullptr;
     QComboBox* cmbGateWindow = nullptr;
+    QCheckBox* chkLoopback = nullptr;
     QComboBox* cmbView = nullptr;
     QComboBox* cmbDistortionUnit = nullptr;
 

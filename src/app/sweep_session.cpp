@@ -32,7 +32,8 @@ sweep::Gate GateOf(const SweepFields& fields) {
 
 SweepCapture::SweepCapture(const SweepFields& fields, int32_t sampleRate, int channels, int channel)
     : Repetitions(std::max<int>(fields.Repetitions, 1)), Channels(std::max(channels, 1)),
-      Channel(std::clamp(channel, 0, std::max(channels, 1) - 1)) {
+      Channel(std::clamp(channel, 0, std::max(channels, 1) - 1)),
+      Loopback(fields.Loopback != 0 && channels == 2) {
     const sweep::SweepSettings settings = SweepSettingsOf(fields, sampleRate);
     Shape = sweep::ShapeOf(settings);
     const std::vector<double> x = sweep::MakeSweep(settings);
@@ -55,18 +56,21 @@ int SweepCapture::RepetitionNow() const {
     return std::min(static_cast<int>(FramesRead() / Period.size()) + 1, Repetitions);
 }
 
-bool SweepCapture::Clipped() const {
+std::optional<int> SweepCapture::ClippedChannel() const {
     const auto step = static_cast<std::size_t>(Channels);
-    bool before = false;
-    for (std::size_t i = static_cast<std::size_t>(Channel); i < Frames.size(); i += step) {
-        const bool full = Frames[i] >= 32767 || Frames[i] <= -32767;
-        if (full && before) return true;
-        before = full;
+    for (const int channel : {Channel, 1 - Channel}) {
+        if (channel != Channel && !Loopback) continue;
+        bool before = false;
+        for (auto i = static_cast<std::size_t>(channel); i < Frames.size(); i += step) {
+            const bool full = Frames[i] >= 32767 || Frames[i] <= -32767;
+            if (full && before) return channel;
+            before = full;
+        }
     }
-    return false;
+    return std::nullopt;
 }
 
-std::vector<float> SweepCapture::Averaged() const {
+std::vector<float> SweepCapture::Averaged(int channel) const {
     std::vector<std::vector<float>> takes(static_cast<std::size_t>(Repetitions));
     const std::size_t period = Period.size();
     for (std::size_t k = 0; k < takes.size(); ++k) {
@@ -74,7 +78,7 @@ std::vector<float> SweepCapture::Averaged() const {
         for (std::size_t i = 0; i < period; ++i) {
             const std::size_t frame = k * period + i;
             takes[k][i] = static_cast<float>(Frames[frame * static_cast<std::size_t>(Channels) +
-                                                    static_cast<std::size_t>(Channel)] /
+                                                    static_cast<std::size_t>(channel)] /
                                              kFullScale);
         }
     }

@@ -24,6 +24,7 @@ struct SweepCapture {
     int Repetitions = 1;
     int Channels = 2;
     int Channel = 0;             // the microphone
+    bool Loopback = false;       // the other input holds the played signal
     std::vector<int16_t> Frames; // interleaved, as read
     int IdleSteps = 0;           // steps in a row that found no new frame
 
@@ -32,18 +33,18 @@ struct SweepCapture {
     std::size_t FramesRead() const;
     // The repetition now being recorded, from 1.
     int RepetitionNow() const;
-    // Two samples in a row of the microphone's channel at full scale, in any repetition (the
-    // average would hide a clipped one among clean ones).
-    bool Clipped() const;
-    // The microphone's channel cut into the repetitions and averaged, as floating point.
-    std::vector<float> Averaged() const;
+    // The microphone's or the loopback's channel where two samples in a row reach full scale in
+    // any repetition (the average would hide a clipped one among clean ones).
+    std::optional<int> ClippedChannel() const;
+    // A channel cut into the repetitions and averaged, as floating point.
+    std::vector<float> Averaged(int channel) const;
     // The stereo 16-bit WAV the player loops.
     std::string WavImage() const;
 };
 
 struct SweepMeasured {
     sweep::SweepShape Shape;
-    std::vector<float> Played;   // one period
+    std::vector<float> Played;   // one period, or the loopback's average
     std::vector<float> Recorded; // the repetitions' average
     sweep::Gate GateSettings;
     sweep::SweepResult Result;

@@ -93,7 +93,7 @@ struct SweepKey {
     int16_t* small;
 };
 
-std::array<SweepKey, 8> SweepKeys(SweepFields& f) {
+std::array<SweepKey, 9> SweepKeys(SweepFields& f) {
     return {{{"SweepStartFrequency", 1.0, 200000.0, &f.F1, nullptr, nullptr},
              {"SweepStopFrequency", 1.0, 200000.0, &f.F2, nullptr, nullptr},
              {"SweepSamples", 32768, 2097152, nullptr, &f.Samples, nullptr},
@@ -101,7 +101,8 @@ std::array<SweepKey, 8> SweepKeys(SweepFields& f) {
              {"SweepRepetitions", 1, 16, nullptr, nullptr, &f.Repetitions},
              {"SweepGatePre", 0.0, 1000.0, &f.GatePreMs, nullptr, nullptr},
              {"SweepGateLength", 0.01, 10000.0, &f.GateLengthMs, nullptr, nullptr},
-             {"SweepGateWindow", 0, 2, nullptr, nullptr, &f.GateShape}}};
+             {"SweepGateWindow", 0, 2, nullptr, nullptr, &f.GateShape},
+             {"SweepLoopback", 0, 1, nullptr, nullptr, &f.Loopback}}};
 }
 
 bool ApplySweepKey(std::string_view key, std::string_view value, SweepFields& fields) {
@@ -229,8 +230,10 @@ void WriteChannelLines(SettingsText& out, const Settings& s) {
 // Only a user of the sweep gets its lines.
 void WriteSweepLines(SettingsText& out, const SweepFields& fields) {
     if (fields == SweepFields{}) return;
-    out.line("# Sweep: f1, f2 [Hz], samples, peak level [dBFS], repetitions, gate before and "
-             "after the arrival [ms], gate window 0 - rect, 1 - Hann, 2 - Tukey");
+    out.line(
+        "# Sweep: f1, f2 [Hz], samples, peak level [dBFS], repetitions, gate before and "
+        "after the arrival [ms], gate window 0 - rect, 1 - Hann, 2 - Tukey, loopback in the other "
+        "input 0 - no, 1 - yes");
     SweepFields copy = fields;
     for (const SweepKey& entry : SweepKeys(copy)) {
         if (entry.decimal != nullptr) out.value(entry.key, FormatRoundTrip(*entry.decimal));

@@ -27,6 +27,9 @@ struct SweepFields {
     double GatePreMs = 1.0;
     double GateLengthMs = 5.0;
     int16_t GateShape = 1; // 0 rectangular, 1 half Hann, 2 Tukey
+    // The other input records the played signal (a loopback): the deconvolution takes it
+    // instead of the sweep, so that the card's own response and latency drop out.
+    int16_t Loopback = 0;
     bool operator==(const SweepFields&) const = default;
 };
 

@@ -20,13 +20,16 @@ constexpr double kDelayMs = 10.0;
 
 class SweepTest : public GuiTest {
   protected:
+    // The type comes from the settings file, as a user who measured sweeps last time finds it.
     void SetUp() override {
-        ASSERT_TRUE(load());
+        app::Settings stored;
+        stored.MeasTypeIndex = meas::kSweep;
+        ASSERT_TRUE(load({}, stored));
         audio::BenchSettings s = bench().settings();
         s.delayFrames = kDelayFrames;
         bench().setSettings(s);
-        choose(w().cmbMeasType, meas::kSweep);
         ASSERT_NE(w().sweepDialog(), nullptr);
+        ASSERT_TRUE(w().sweepDialog()->isVisible());
         dialog().cmbLength->setCurrentIndex(0); // 2^15 samples: quick on virtual time
         dialog().spnRepeat->setValue(2);
     }
@@ -101,8 +104,21 @@ TEST_F(SweepTest, MeasuresTheBenchAndSavesAComparisonCurveAndItsExports) {
     EXPECT_EQ(contents("k.png").substr(1, 3), "PNG");
 }
 
-// A field that is no number, a sweep the rate cannot carry, a clipped recording and a gate
-// reaching into the harmonics each say why, in a box; nothing is played for the first two, the
+// With the loopback in the other input the card's level drops out: the bench's gain no longer
+// shows at 1 kHz, and the arrival is the loudspeaker path's alone.
+TEST_F(SweepTest, WithTheLoopbackTheRecordedOverThePlayedSignalIsTheDevicesOwn) {
+    w().optChannel[0]->click(); // the bench's transfer wiring: the response left, the drive right
+    dialog().chkLoopback->setChecked(true);
+    w().cmdStart->click();
+    const app::SweepMeasured* m = w().sweepMeasured();
+    ASSERT_TRUE(m != nullptr && m->HasResponse()) << boxTexts().front().toStdString();
+    EXPECT_NEAR(m->Result.DelayMs, kDelayMs, 0.1);
+    EXPECT_NEAR(levelAt1k(w().savedRows(w().measurementHeader())), 0.0, 0.3);
+}
+
+// A field that is no number, a sweep the rate cannot carry, the test CD as the output, a clipped
+// recording and a gate reaching into the harmonics each say why, in a box; nothing is played for
+// the first three, the
 // clipped one leaves no result, and the refused gate keeps the impulse response but offers no
 // response to save.
 TEST_F(SweepTest, BadFieldsAndARefusedGateSayWhy) {
@@ -111,10 +127,14 @@ TEST_F(SweepTest, BadFieldsAndARefusedGateSayWhy) {
     dialog().txtF1->setText(QStringLiteral("10"));
     dialog().txtF2->setText(QStringLiteral("30000"));
     w().cmdStart->click();
+    choose(w().cmbWavOutDev, w().run().TestCdIndex);
+    w().cmdStart->click();
+    choose(w().cmbWavOutDev, 0);
     const std::vector<QString> refusals = boxTexts();
-    ASSERT_EQ(refusals.size(), 2u);
+    ASSERT_EQ(refusals.size(), 3u);
     EXPECT_TRUE(refusals[0].startsWith("Startfrequenz: \"zehn\" ist kein gültiger Wert."));
     EXPECT_TRUE(refusals[1].startsWith("Die Frequenzen müssen"));
+    EXPECT_TRUE(refusals[2].startsWith("Der Sweep wird vom Programm abgespielt"));
     EXPECT_TRUE(bench().playLog().empty());
 
     dialog().txtF2->setText(QStringLiteral("20000"));
