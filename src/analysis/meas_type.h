@@ -116,7 +116,7 @@ inline constexpr std::array<MeasTypeProperties, kMeasTypeCount> kMeasTypes{{
      .Unit = ResultUnit::Decibel,
      .Compared = CurveKind::Level,
      .Reference = CurveKind::None,
-     .Sensor = false,
+     .Sensor = true,
      .Calibrated = false,
      .FixedFineGrid = false,
      .TimeViewOnly = false,

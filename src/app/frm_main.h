@@ -435,6 +435,7 @@ class frmMain final : public QMainWindow,
     void analyseSweep(const SweepCapture& capture);
     void reportSweepError();
     bool sweepResultOnHand() const;
+    sweep::SweepResult shownSweepResult(const SweepMeasured& measured) const;
     PlotScene sweepScene() const;
     void drawSweep();
     void showSweepCursor(float x, float y);

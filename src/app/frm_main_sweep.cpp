@@ -23,6 +23,8 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace terzlab::app {
@@ -239,11 +241,40 @@ void frmMain::sweepViewChanged() {
     if (sweepType()) drawSweep();
 }
 
+// The gated response as shown, saved and exported: the sensor's curve taken off where it is in
+// use, as the level types take it off their bands; between its bands in proportion to log f,
+// past its ends at its end values.
+sweep::SweepResult frmMain::shownSweepResult(const SweepMeasured& m) const {
+    sweep::SweepResult r = m.Result;
+    if (!curveApplied(kSensorSlot)) return r;
+    const CorrectionCurve& sensor = dispOct_.Curves[kSensorSlot];
+    const BandTable& table = session().Bands().Table;
+    std::vector<std::pair<double, double>> points; // ln f, dB
+    const auto bands = std::min<std::size_t>({table.BandFreq.size(), CorrectionCurve::kEntries,
+                                              static_cast<std::size_t>(table.LastBand + 1)});
+    for (std::size_t b = 0; b < bands; ++b)
+        if (!isNoValue(sensor.CurveAmp[b]) && table.BandFreq[b] > 0.0)
+            points.emplace_back(std::log(table.BandFreq[b]), sensor.CurveAmp[b]);
+    if (points.empty()) return r;
+    for (std::size_t k = 1; k < r.Gated.Bins.size(); ++k) {
+        const double at = std::log(r.Gated.FrequencyOf(k));
+        const auto upper = std::lower_bound(points.begin(), points.end(), std::pair(at, -1e300));
+        double db = upper == points.end() ? points.back().second : upper->second;
+        if (upper != points.begin() && upper != points.end()) {
+            const auto& [x0, y0] = *(upper - 1);
+            db = y0 + (upper->second - y0) * (at - x0) / (upper->first - x0);
+        }
+        r.Gated.Bins[k] *= std::pow(10.0, -db / 20.0);
+    }
+    return r;
+}
+
 PlotScene frmMain::sweepScene() const {
     const SweepMeasured* m = sweepMeasured();
     if (m == nullptr || sweepDialog_ == nullptr) return {};
+    const sweep::SweepResult shown = shownSweepResult(*m);
     return SweepSceneFor({.View = sweepDialog_->view(),
-                          .Result = &m->Result,
+                          .Result = &shown,
                           .Shape = m->Shape,
                           .GateSettings = m->GateSettings,
                           .Distortion = m->Distortion,
@@ -289,7 +320,7 @@ std::vector<MeasurementRow> frmMain::savedRows(const MeasurementHeader& header) 
     if (!sweepType()) return SelHost::savedRows(header);
     const SweepMeasured* m = sweepMeasured();
     if (m == nullptr || !m->HasResponse()) return {};
-    return sweep::TwelfthOctaveRows(m->Result, m->Shape, m->Result.GateLowHz);
+    return sweep::TwelfthOctaveRows(shownSweepResult(*m), m->Shape, m->Result.GateLowHz);
 }
 
 // The impulse response as WAV, the full-resolution response as FRD, the distortion as CSV.
@@ -303,7 +334,7 @@ void frmMain::exportSweepTo(const QString& path) {
                                         m->Result.Ir.begin() + m->Result.ResponseSamples);
             bytes = sound_file::floatWavImage(ir, m->Shape.SampleRate);
         } else if (suffix == QLatin1String("frd")) {
-            bytes = sweep::FrdText(m->Result, m->Shape, m->GateSettings);
+            bytes = sweep::FrdText(shownSweepResult(*m), m->Shape, m->GateSettings);
         } else if (suffix == QLatin1String("csv")) {
             bytes = sweep::DistortionCsvText(m->Distortion);
         }

@@ -52,8 +52,9 @@ double levelAt1k(const std::vector<MeasurementRow>& rows) {
     return -999.0;
 }
 
-// Arrival, gate and response as the bench makes them; saved, the response comes back as a
-// comparison curve; the impulse response, FRD, distortion CSV and picture are written.
+// Arrival, gate and response as the bench makes them, a sensor curve taken off; saved, the
+// response comes back as a comparison curve; the impulse response, FRD, distortion CSV and picture
+// are written.
 TEST_F(SweepTest, MeasuresTheBenchAndSavesAComparisonCurveAndItsExports) {
     w().cmdStart->click(); // on virtual time the run has ended when the click returns
     EXPECT_TRUE(boxTexts().empty());
@@ -68,6 +69,15 @@ TEST_F(SweepTest, MeasuresTheBenchAndSavesAComparisonCurveAndItsExports) {
     ASSERT_FALSE(rows.empty());
     EXPECT_GE(rows.front().Freq, m->Result.GateLowHz);
     EXPECT_NEAR(levelAt1k(rows), 20.0 * std::log10(0.5), 0.3);
+    // A sensor curve in use comes off the response, as off the bands of a level measurement.
+    StoredCurve& sensor = w().dispOct().Curves[kSensorSlot];
+    sensor.CurveLoaded = 1;
+    sensor.CurveType = kCurveSensor;
+    sensor.CurveAmp.fill(3.0f);
+    w().chkLoaded[kSensorSlot]->setEnabled(true);
+    w().chkLoaded[kSensorSlot]->setChecked(true);
+    EXPECT_NEAR(levelAt1k(w().savedRows(w().measurementHeader())), levelAt1k(rows) - 3.0, 0.01);
+    w().chkLoaded[kSensorSlot]->setChecked(false);
 
     openFileDialog(app::sel::kSave).txtInfo[0]->setText(QStringLiteral("Vela_sweep"));
     fileDialog->cmdDisp_Click();
