@@ -439,6 +439,8 @@ class frmMain final : public QMainWindow,
     PlotScene sweepScene() const;
     void drawSweep();
     void showSweepCursor(float x, float y);
+    void sweepMouseButton(float x, bool pressed);
+    void dragGate(float x);
 
     bool firstOfTwoParts() const;
     bool calibrationLowSine() const;
@@ -477,6 +479,13 @@ class frmMain final : public QMainWindow,
     std::unique_ptr<SweepSession> sweep_;
     frmSweep* sweepDialog_ = nullptr;
     std::string sweepPath_; // the sweep the player loops
+    // The gate end held with the mouse (0 start, 1 end), on the time axis it was taken on: the
+    // axis stays while the gate moves, so that the end stays under the pointer.
+    struct GateDrag {
+        std::size_t End = 0;
+        PlotAxis Axis;
+    };
+    std::optional<GateDrag> gateDrag_;
 };
 
 } // namespace terzlab::app

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 
@@ -61,7 +62,10 @@ void frmMain::showSweepDialog(bool shown) {
         if (sweepDialog_ != nullptr) sweepDialog_->hide();
         return;
     }
-    if (sweepDialog_ == nullptr) sweepDialog_ = new frmSweep(*this, settings_.Sweep, this);
+    if (sweepDialog_ == nullptr) {
+        sweepDialog_ = new frmSweep(*this, settings_.Sweep, this);
+        picGraph->OnMouseButton = [this](float x, bool pressed) { sweepMouseButton(x, pressed); };
+    }
     sweepDialog_->show();
 }
 
@@ -273,16 +277,18 @@ PlotScene frmMain::sweepScene() const {
     const SweepMeasured* m = sweepMeasured();
     if (m == nullptr || sweepDialog_ == nullptr) return {};
     const sweep::SweepResult shown = shownSweepResult(*m);
-    return SweepSceneFor({.View = sweepDialog_->view(),
-                          .Result = &shown,
-                          .Shape = m->Shape,
-                          .GateSettings = m->GateSettings,
-                          .Distortion = m->Distortion,
-                          .DistortionInDb = sweepDialog_->distortionInDb(),
-                          .Comparison = chkLoaded[kComparisonSlot]->isChecked()
-                                            ? &dispOct_.Curves[kComparisonSlot]
-                                            : nullptr,
-                          .DecimalSeparator = QLocale().decimalPoint().toStdString()});
+    PlotScene scene = SweepSceneFor({.View = sweepDialog_->view(),
+                                     .Result = &shown,
+                                     .Shape = m->Shape,
+                                     .GateSettings = m->GateSettings,
+                                     .Distortion = m->Distortion,
+                                     .DistortionInDb = sweepDialog_->distortionInDb(),
+                                     .Comparison = chkLoaded[kComparisonSlot]->isChecked()
+                                                       ? &dispOct_.Curves[kComparisonSlot]
+                                                       : nullptr,
+                                     .DecimalSeparator = QLocale().decimalPoint().toStdString()});
+    if (gateDrag_) scene.X = gateDrag_->Axis;
+    return scene;
 }
 
 // Without a measurement of this rate the type shows the empty frame of a level spectrum.
@@ -297,8 +303,44 @@ void frmMain::drawSweep() {
     centralWidget()->update();
 }
 
+// In the views of the impulse response either end of the gate can be taken with the mouse and
+// moved; let go, the response is gated there.
+void frmMain::sweepMouseButton(float x, bool pressed) {
+    const SweepMeasured* m = sweepMeasured();
+    const bool timeView =
+        sweepDialog_ != nullptr && (sweepDialog_->view() == SweepView::Impulse ||
+                                    sweepDialog_->view() == SweepView::EnergyTime);
+    if (!sweepType() || m == nullptr || !m->HasImpulse() || !timeView) return;
+    if (!pressed) {
+        if (std::exchange(gateDrag_, std::nullopt)) sweepGateChanged();
+        return;
+    }
+    constexpr double kReach = 4.0; // pixels either side of a gate end
+    const PlotScene scene = sweepScene();
+    for (std::size_t end = 0; end < std::min<std::size_t>(scene.Marks.size(), 2); ++end)
+        if (std::fabs(PlotX(scene.X, scene.Marks[end], picGraph->width()) - x) <= kReach)
+            gateDrag_ = GateDrag{.End = end, .Axis = scene.X};
+}
+
+// The gate's field follows the end held; the graph shows the gate there at once.
+void frmMain::dragGate(float x) {
+    SweepMeasured& m = *sweep_->Measured;
+    const double ms = PlotValueAt(gateDrag_->Axis, x, picGraph->width());
+    const double arrivalMs = m.Result.ArrivalAt.Sample * 1000.0 / m.Shape.SampleRate;
+    const QLocale locale;
+    if (gateDrag_->End == 0) {
+        m.GateSettings.PreMs = std::max(std::round((arrivalMs - ms) * 100.0) / 100.0, 0.0);
+        sweepDialog_->txtGatePre->setText(locale.toString(m.GateSettings.PreMs, 'f', 2));
+    } else {
+        m.GateSettings.LengthMs = std::max(std::round((ms - arrivalMs) * 100.0) / 100.0, 0.01);
+        sweepDialog_->txtGateLength->setText(locale.toString(m.GateSettings.LengthMs, 'f', 2));
+    }
+    drawSweep();
+}
+
 // The values of the view's axes under the pointer, in the view's units.
 void frmMain::showSweepCursor(float x, float y) {
+    if (gateDrag_ && sweepMeasured() != nullptr) dragGate(x);
     const SweepMeasured* m = sweepMeasured();
     if (m == nullptr || !m->HasImpulse() || m->Shape.SampleRate != settings_.SampleRate)
         return showCursor({.Do = CursorUpdate::Action::Hide, .Caption = std::nullopt});

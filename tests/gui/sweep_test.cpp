@@ -4,10 +4,12 @@
 
 #include "analysis/meas_type.h"
 #include "app/sweep_session.h"
+#include "platform/numeric_input.h"
 #include "sound_file/float_sound.h"
 
 #include <QListWidget>
 #include <QSpinBox>
+#include <QTest>
 
 #include <cmath>
 
@@ -124,6 +126,31 @@ TEST_F(SweepTest, WithTheLoopbackTheRecordedOverThePlayedSignalIsTheDevicesOwn) 
     ASSERT_TRUE(m != nullptr && m->HasResponse()) << boxTexts().front().toStdString();
     EXPECT_NEAR(m->Result.DelayMs, kDelayMs, 0.1);
     EXPECT_NEAR(levelAt1k(w().savedRows(w().measurementHeader())), 0.0, 0.3);
+}
+
+// The gate's end taken with the mouse in the impulse response and let go 8 ms after the arrival:
+// the field says so and the response is gated there (its lowest frequency 125 Hz).
+TEST_F(SweepTest, TheGateEndDraggedWithTheMouseGatesThere) {
+    w().cmdStart->click();
+    choose(dialog().cmbView, static_cast<int>(SweepView::Impulse));
+    const app::SweepMeasured& m = *w().sweepMeasured();
+    const PlotScene scene = SweepSceneFor({.View = SweepView::Impulse,
+                                           .Result = &m.Result,
+                                           .Shape = m.Shape,
+                                           .GateSettings = m.GateSettings});
+    const double width = w().picGraph->width();
+    const auto pixel = [&](double ms) {
+        return QPoint(static_cast<int>(std::lround(PlotX(scene.X, ms, width))), 50);
+    };
+    const double arrivalMs = m.Result.ArrivalAt.Sample * 1000.0 / m.Shape.SampleRate;
+    QTest::mousePress(w().picGraph, Qt::LeftButton, {}, pixel(arrivalMs + 5.0));
+    QTest::mouseMove(w().picGraph, pixel(arrivalMs + 8.0));
+    QTest::mouseRelease(w().picGraph, Qt::LeftButton, {}, pixel(arrivalMs + 8.0));
+    const double msPerPixel = (scene.X.To - scene.X.From) / width;
+    EXPECT_NEAR(platform::ReadFieldNumber(dialog().txtGateLength->text()).value_or(0), 8.0,
+                msPerPixel);
+    EXPECT_NEAR(w().sweepMeasured()->Result.GateLowHz, 125.0, 125.0 * msPerPixel / 8.0 + 0.1);
+    EXPECT_TRUE(boxTexts().empty());
 }
 
 // A field that is no number, a sweep the rate cannot carry, the test CD as the output, a clipped
