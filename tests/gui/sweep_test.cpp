@@ -155,9 +155,8 @@ TEST_F(SweepTest, TheGateEndDraggedWithTheMouseGatesThere) {
 
 // A field that is no number, a sweep the rate cannot carry, the test CD as the output, a clipped
 // recording and a gate reaching into the harmonics each say why, in a box; nothing is played for
-// the first three, the
-// clipped one leaves no result, and the refused gate keeps the impulse response but offers no
-// response to save.
+// the first three, ESC stops the sweep without a word, the clipped one leaves no result, and the
+// refused gate keeps the impulse response but offers no response to save.
 TEST_F(SweepTest, BadFieldsAndARefusedGateSayWhy) {
     dialog().txtF1->setText(QStringLiteral("zehn"));
     w().cmdStart->click();
@@ -175,6 +174,13 @@ TEST_F(SweepTest, BadFieldsAndARefusedGateSayWhy) {
     EXPECT_TRUE(bench().playLog().empty());
 
     dialog().txtF2->setText(QStringLiteral("20000"));
+    keys.onAsk = [] { return true; }; // ESC: the sweep stops at its first step, quietly
+    w().cmdStart->click();
+    keys.onAsk = [] { return false; };
+    EXPECT_EQ(std::tuple(w().sweepMeasured() == nullptr, bench().playingFile(), boxTexts().size(),
+                         w().isRunning()),
+              std::tuple(true, "", 0u, false));
+    EXPECT_EQ(w().cmdStart->text(), "&Starte Messung");
     setGain(8.0);
     w().cmdStart->click();
     EXPECT_EQ(boxTexts(), std::vector<QString>{"Die Aufnahme ist übersteuert. Bitte den Pegel "
