@@ -9,16 +9,16 @@ set(TERZLAB_BOUNDARIES
     "sound_file:"
     "analysis: text"
     "files: analysis text"
-    "display: analysis text"
+    "display: analysis sweep text"
     "audio: sound_file text"
     "stimuli: analysis sound_file"
-    "sweep: analysis text"
+    "sweep: analysis files text"
     "live: analysis audio"
     "platform: display text qt"
     "calibration: platform analysis files text qt"
     "guidance: platform display analysis files text qt"
     "speaker: platform analysis files display text qt"
-    "app: calibration guidance speaker platform live audio stimuli display files analysis sound_file text qt"
+    "app: calibration guidance speaker platform live audio stimuli display files analysis sound_file sweep text qt"
     "tools: platform analysis files display sound_file stimuli sweep text")
 
 set(modules "")

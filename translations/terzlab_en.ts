@@ -829,6 +829,25 @@ from the measurement CD</translation>
     </message>
 </context>
 <context>
+    <name>SweepPlot</name>
+    <message>
+        <source>Ankunft %1 ms, %2 m</source>
+        <translation>Arrival %1 ms, %2 m</translation>
+    </message>
+    <message>
+        <source>Gate ab %1 Hz, Laufzeit %2 ms entfernt</source>
+        <translation>Gate from %1 Hz, delay of %2 ms removed</translation>
+    </message>
+    <message>
+        <source>Rauschen</source>
+        <translation>Noise</translation>
+    </message>
+    <message>
+        <source>Grundwelle (rechts)</source>
+        <translation>Fundamental (right)</translation>
+    </message>
+</context>
+<context>
     <name>ThieleSmallFit</name>
     <message>
         <source>Die Kurve hat zu wenige Werte unter 1 kHz</source>
@@ -1743,6 +1762,42 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
         <translation>Live analysis running. Esc ends it</translation>
     </message>
     <message>
+        <source>Impulsantwort (*.wav)</source>
+        <translation>Impulse response (*.wav)</translation>
+    </message>
+    <message>
+        <source>Verzerrung als CSV-Datei (*.csv)</source>
+        <translation>Distortion as CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>Sweep</source>
+        <translation>Sweep</translation>
+    </message>
+    <message>
+        <source>Sweep %1 von %2. Abbruch mit ESC!</source>
+        <translation>Sweep %1 of %2. ESC cancels!</translation>
+    </message>
+    <message>
+        <source>Während des Sweeps gingen Abtastwerte verloren. Bitte die Messung wiederholen.</source>
+        <translation>Samples were lost during the sweep. Please repeat the measurement.</translation>
+    </message>
+    <message>
+        <source>Die Aufnahme ist übersteuert. Bitte den Pegel verringern.</source>
+        <translation>The recording is clipped. Please lower the level.</translation>
+    </message>
+    <message>
+        <source>Das Gate ist nicht möglich: %1</source>
+        <translation>The gate cannot be placed: %1</translation>
+    </message>
+    <message>
+        <source>Exportiert wird als .wav (Impulsantwort), .frd oder .csv (Verzerrung): %1</source>
+        <translation>Export as .wav (impulse response), .frd or .csv (distortion): %1</translation>
+    </message>
+    <message>
+        <source>Der Sweep wird vom Programm abgespielt, mit der Test-CD ist er nicht möglich.</source>
+        <translation>The program plays the sweep itself: it is not possible with the test CD.</translation>
+    </message>
+    <message>
         <source>Live-Anal&amp;yse</source>
         <translation>Live vie&amp;w</translation>
     </message>
@@ -1912,6 +1967,117 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
     <message>
         <source>Beschreibung der Messung</source>
         <translation>Description of the measurement</translation>
+    </message>
+</context>
+<context>
+    <name>frmSweep</name>
+    <message>
+        <source>Sweep</source>
+        <translation>Sweep</translation>
+    </message>
+    <message>
+        <source>Rechteck</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Halb-Hann</source>
+        <translation>Half Hann</translation>
+    </message>
+    <message>
+        <source>Tukey</source>
+        <translation>Tukey</translation>
+    </message>
+    <message>
+        <source>Impulsantwort</source>
+        <translation>Impulse response</translation>
+    </message>
+    <message>
+        <source>Energie-Zeit-Kurve</source>
+        <translation>Energy-time curve</translation>
+    </message>
+    <message>
+        <source>Frequenzgang</source>
+        <translation>Frequency response</translation>
+    </message>
+    <message>
+        <source>Verzerrung</source>
+        <translation>Distortion</translation>
+    </message>
+    <message>
+        <source>Prozent</source>
+        <translation>Percent</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Startfrequenz f1 [Hz]</source>
+        <translation>Start frequency f1 [Hz]</translation>
+    </message>
+    <message>
+        <source>Endfrequenz f2 [Hz]</source>
+        <translation>End frequency f2 [Hz]</translation>
+    </message>
+    <message>
+        <source>Länge [Abtastwerte]</source>
+        <translation>Length [samples]</translation>
+    </message>
+    <message>
+        <source>Pegel [dBFS]</source>
+        <translation>Level [dBFS]</translation>
+    </message>
+    <message>
+        <source>Wiederholungen</source>
+        <translation>Repetitions</translation>
+    </message>
+    <message>
+        <source>Gate vor der Ankunft [ms]</source>
+        <translation>Gate before the arrival [ms]</translation>
+    </message>
+    <message>
+        <source>Gate nach der Ankunft [ms]</source>
+        <translation>Gate after the arrival [ms]</translation>
+    </message>
+    <message>
+        <source>Gate-Fenster</source>
+        <translation>Gate window</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Verzerrung in</source>
+        <translation>Distortion in</translation>
+    </message>
+    <message>
+        <source>Startfrequenz</source>
+        <translation>Start frequency</translation>
+    </message>
+    <message>
+        <source>Endfrequenz</source>
+        <translation>End frequency</translation>
+    </message>
+    <message>
+        <source>Pegel</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Gate vor der Ankunft</source>
+        <translation>Gate before the arrival</translation>
+    </message>
+    <message>
+        <source>Gate nach der Ankunft</source>
+        <translation>Gate after the arrival</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist kein gültiger Wert. %3</source>
+        <translation>%1: &quot;%2&quot; is not a valid value. %3</translation>
+    </message>
+    <message>
+        <source>Referenz (Loopback) im anderen Eingang</source>
+        <translation>Reference (loopback) in the other input</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,5 @@
 #pragma once
-// The five measurement types and everything that follows from the choice of one. Every module
+// The measurement types and everything that follows from the choice of one. Every module
 // asks this table instead of comparing the list index with numbers, so that the properties of a
 // type are stated once.
 #include "analysis/fft.h"
@@ -30,9 +30,12 @@ struct MeasTypeProperties {
     bool FixedFineGrid;  // always shown at 1/12 octave
     bool TimeViewOnly;   // only the time signal is shown
     bool Instructions;   // the wiring instructions come before every run
+    // Measured with one exponential sweep played and recorded whole instead of block by block;
+    // the band values are its gated response at 1/12 octave, with phase.
+    bool Swept;
 };
 
-inline constexpr int16_t kMeasTypeCount = 5;
+inline constexpr int16_t kMeasTypeCount = 6;
 
 inline constexpr std::array<MeasTypeProperties, kMeasTypeCount> kMeasTypes{{
     {.BlockSize = 16384,
@@ -47,7 +50,8 @@ inline constexpr std::array<MeasTypeProperties, kMeasTypeCount> kMeasTypes{{
      .Calibrated = true,
      .FixedFineGrid = false,
      .TimeViewOnly = false,
-     .Instructions = false},
+     .Instructions = false,
+     .Swept = false},
     {.BlockSize = 16384,
      .WindowType = kWindowHanning,
      .ResultRows = 3,
@@ -60,7 +64,8 @@ inline constexpr std::array<MeasTypeProperties, kMeasTypeCount> kMeasTypes{{
      .Calibrated = true,
      .FixedFineGrid = false,
      .TimeViewOnly = false,
-     .Instructions = false},
+     .Instructions = false,
+     .Swept = false},
     {.BlockSize = 8192,
      .WindowType = kWindowUniform,
      .ResultRows = 0,
@@ -73,7 +78,8 @@ inline constexpr std::array<MeasTypeProperties, kMeasTypeCount> kMeasTypes{{
      .Calibrated = false,
      .FixedFineGrid = false,
      .TimeViewOnly = true,
-     .Instructions = false},
+     .Instructions = false,
+     .Swept = false},
     {.BlockSize = 65536,
      .WindowType = kWindowUniform,
      .ResultRows = 3,
@@ -86,7 +92,8 @@ inline constexpr std::array<MeasTypeProperties, kMeasTypeCount> kMeasTypes{{
      .Calibrated = false,
      .FixedFineGrid = true,
      .TimeViewOnly = false,
-     .Instructions = true},
+     .Instructions = true,
+     .Swept = false},
     {.BlockSize = 65536,
      .WindowType = kWindowUniform,
      .ResultRows = 4,
@@ -99,7 +106,22 @@ inline constexpr std::array<MeasTypeProperties, kMeasTypeCount> kMeasTypes{{
      .Calibrated = false,
      .FixedFineGrid = true,
      .TimeViewOnly = false,
-     .Instructions = true},
+     .Instructions = true,
+     .Swept = false},
+    {.BlockSize = 16384,
+     .WindowType = kWindowUniform,
+     .ResultRows = 4,
+     .BothInputs = false,
+     .TwoParts = false,
+     .Unit = ResultUnit::Decibel,
+     .Compared = CurveKind::Level,
+     .Reference = CurveKind::None,
+     .Sensor = true,
+     .Calibrated = false,
+     .FixedFineGrid = false,
+     .TimeViewOnly = false,
+     .Instructions = false,
+     .Swept = true},
 }};
 
 // The type of a list index; nothing for an index outside the list.
@@ -115,6 +137,12 @@ constexpr const MeasTypeProperties& PropertiesOf(MeasType type) {
 // The type's result is an impedance (for a two-part type, its second part's).
 constexpr bool IsImpedanceType(MeasType type) {
     return PropertiesOf(type).Unit == ResultUnit::Ohm;
+}
+
+// The type decides the view: the polarity type shows the time signal, the sweep its own views.
+constexpr bool ViewFixed(MeasType type) {
+    const MeasTypeProperties& p = PropertiesOf(type);
+    return p.TimeViewOnly || p.Swept;
 }
 
 // Part 1 of a two-part type measures a level; before the first part and in part 2 the type

@@ -6,14 +6,16 @@
 
 namespace terzlab {
 
-// The five measurement types. The order is the order of the type list and the number stored
-// in settings and files; what each type implies is in meas_type.h.
+// The measurement types. The order is the order of the type list and the number stored in
+// settings and files; what each type implies is in meas_type.h. New types go at the end, so
+// that stored numbers keep their meaning.
 enum class MeasType : int16_t {
     LevelOneChannel = 0,
     LevelTwoChannel = 1,
     Pulse = 2,
     ImpedanceOneChannel = 3,
     ImpedanceTwoChannel = 4,
+    Sweep = 5,
 };
 
 constexpr int16_t IndexOf(MeasType type) {

@@ -8,6 +8,7 @@
 #include "analysis/measurement_run.h"
 #include "app/frm_curves.h"
 #include "app/frm_sel_state.h"
+#include "app/frm_sweep.h"
 #include "app/graph_overlays.h"
 #include "app/main_state.h"
 #include "app/run_hooks.h"
@@ -56,6 +57,9 @@ namespace terzlab::app {
 
 class frmAxis;
 struct LiveMode;
+struct SweepCapture;
+struct SweepMeasured;
+struct SweepSession;
 using guidance::DialogState;
 
 struct MainServices {
@@ -84,7 +88,8 @@ class frmMain final : public QMainWindow,
                       public calibration::CalibrationHost,
                       public speaker::SpeakerHost,
                       public ComparisonHost,
-                      public SelHost {
+                      public SelHost,
+                      public SweepHost {
     Q_DECLARE_TR_FUNCTIONS(frmMain)
 
   public:
@@ -220,6 +225,7 @@ class frmMain final : public QMainWindow,
     MeasurementHeader measurementHeader() const override;
     const BandState& measuredBands() const override { return session().Bands(); }
     std::vector<double> savedValues() const override { return valuesAt(kTwelfthOctave); }
+    std::vector<MeasurementRow> savedRows(const MeasurementHeader& header) const override;
     void curvePutInto(int slot, int16_t curveType, const QString& title) override;
     void curveLost(int slot) override { showCurveBox(slot, std::nullopt); }
     void curveLoaded(int slot) override;
@@ -247,6 +253,15 @@ class frmMain final : public QMainWindow,
     void showResponse(ModelCurve response) override;
     const ModelCurve* speakerModel() const;
     bool drawSpeakerResponse();
+
+    // The swept-sine measurement (frm_main_sweep.cpp): its fields' dialog, shown with the type,
+    // the latest measurement, its export by the file's extension and the graph of its view.
+    bool sweepType() const;
+    frmSweep* sweepDialog() const { return sweepDialog_; }
+    const SweepMeasured* sweepMeasured() const;
+    void exportSweepTo(const QString& path);
+    void sweepViewChanged() override;
+    void sweepGateChanged() override;
 
     RunHooks hooks;
 
@@ -357,6 +372,8 @@ class frmMain final : public QMainWindow,
     void finishRun();
 
     bool openCapture();
+    void fillCaptureFormat();
+    int inputDevice() const;
     void startCapture();
     void firstBlock();
     void nextBlock();
@@ -434,6 +451,22 @@ class frmMain final : public QMainWindow,
     std::vector<std::string> legendValues(const SpectrumInputs& in) const;
     DbRangeResult widenForComparisons(DbRangeResult chosen);
 
+    void showSweepDialog(bool shown);
+    void rememberSweepFields();
+    void startSweep();
+    bool playSweep();
+    void sweepStep();
+    void endSweep(bool complete, const QString& failure = QString());
+    void analyseSweep(const SweepCapture& capture);
+    void reportSweepError();
+    bool sweepResultOnHand() const;
+    sweep::SweepResult shownSweepResult(const SweepMeasured& measured) const;
+    PlotScene sweepScene() const;
+    void drawSweep();
+    void showSweepCursor(float x, float y);
+    void sweepMouseButton(float x, bool pressed);
+    void dragGate(float x);
+
     bool firstOfTwoParts() const;
     bool calibrationLowSine() const;
     platform::MsgAnswer message(const QString& text, platform::MsgIcon icon,
@@ -469,6 +502,16 @@ class frmMain final : public QMainWindow,
     int scopeAvgIndex_ = 0;
     GraphOverlays graph_;
     std::unique_ptr<LiveMode> live_;
+    std::unique_ptr<SweepSession> sweep_;
+    frmSweep* sweepDialog_ = nullptr;
+    std::string sweepPath_; // the sweep the player loops
+    // The gate end held with the mouse (0 start, 1 end), on the time axis it was taken on: the
+    // axis stays while the gate moves, so that the end stays under the pointer.
+    struct GateDrag {
+        std::size_t End = 0;
+        PlotAxis Axis;
+    };
+    std::optional<GateDrag> gateDrag_;
 };
 
 } // namespace terzlab::app

@@ -17,7 +17,7 @@ double frmMain::blockTimeoutSeconds() const {
     return 2.0 + 4.0 * run_.BlockSize / static_cast<double>(settings_.SampleRate);
 }
 
-bool frmMain::openCapture() {
+void frmMain::fillCaptureFormat() {
     CaptureFormat.formatTag = 1;
     CaptureFormat.channels = static_cast<uint16_t>(run_.ChannelCount);
     CaptureFormat.samplesPerSec = static_cast<uint32_t>(settings_.SampleRate);
@@ -25,11 +25,18 @@ bool frmMain::openCapture() {
     CaptureFormat.blockAlign = static_cast<uint16_t>(run_.BitsPerSample * run_.ChannelCount / 8);
     CaptureFormat.avgBytesPerSec = CaptureFormat.samplesPerSec * CaptureFormat.blockAlign;
     CaptureFormat.extraSize = 0;
+}
+
+int frmMain::inputDevice() const {
     const int entry = cmbWavInDev->currentIndex();
-    const int device = entry >= 0 && entry < static_cast<int>(inputDeviceOfEntry_.size())
-                           ? inputDeviceOfEntry_[entry]
-                           : 0;
-    if (services_.card->capture->open(device, CaptureFormat) != 0) {
+    return entry >= 0 && entry < static_cast<int>(inputDeviceOfEntry_.size())
+               ? inputDeviceOfEntry_[entry]
+               : 0;
+}
+
+bool frmMain::openCapture() {
+    fillCaptureFormat();
+    if (services_.card->capture->open(inputDevice(), CaptureFormat) != 0) {
         openFailed();
         return false;
     }

@@ -42,6 +42,7 @@ void frmMain::showCursor(const CursorUpdate& update) {
 
 void frmMain::picGraph_MouseMove(float X, float Y) {
     graph_.PointerAt = std::pair(X, Y);
+    if (sweepType()) return showSweepCursor(X, Y);
     showCursor(CursorReadout(X, Y, true, cursorInputs()));
     followPointer(X);
 }

@@ -62,6 +62,17 @@ void frmMain::buildExportCommands() {
 }
 
 void frmMain::exportMeasurement() {
+    if (sweepType()) {
+        const QString wav = tr("Impulsantwort (*.wav)");
+        const QString frd = tr("FRD-Datei (*.frd)");
+        const QString csv = tr("Verzerrung als CSV-Datei (*.csv)");
+        QString chosen = wav;
+        const QString picked = QFileDialog::getSaveFileName(
+            this, tr("Messung exportieren"), selState_.LastFolder,
+            wav + QStringLiteral(";;") + frd + QStringLiteral(";;") + csv, &chosen);
+        if (!picked.isEmpty()) exportSweepTo(WithSuffix(picked, chosen));
+        return;
+    }
     const bool impedance = IsImpedanceType(settings_.Type);
     const QString csv = tr("CSV-Datei (*.csv)");
     const QString own = impedance ? tr("ZMA-Datei (*.zma)") : tr("FRD-Datei (*.frd)");
@@ -73,6 +84,7 @@ void frmMain::exportMeasurement() {
 }
 
 void frmMain::exportMeasurementTo(const QString& path) {
+    if (sweepType()) return exportSweepTo(path);
     const auto format = ExportFormatFor(path.toStdString());
     if (!format) {
         message(tr("Exportiert wird als .frd, .zma oder .csv: %1").arg(path),
@@ -101,7 +113,13 @@ platform::GraphScene frmMain::graphScene() const {
     // A saved picture has no controls over it: every axis label of the graph is printed.
     scene.Frame.Controls.clear();
     scene.Graph = picGraph->size();
-    if (shownView() == View::Frequency) {
+    if (sweepType() && sweepMeasured() != nullptr) {
+        const PlotScene plot = sweepScene();
+        const std::string separator = scene.Frame.DecimalSeparator;
+        scene.Draw = [plot, separator](Picture& g, Picture& w, const FrameInputs& f) {
+            DrawPlot(g, w, f.Graph, separator, plot);
+        };
+    } else if (shownView() == View::Frequency) {
         const SpectrumInputs in = spectrumInputs();
         scene.Draw = [in](Picture& g, Picture& w, const FrameInputs& f) {
             DrawSpectrum(g, w, f, in);

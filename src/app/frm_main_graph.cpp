@@ -219,6 +219,7 @@ void frmMain::BuildBandTable() {
 }
 
 void frmMain::DisplaySpec(bool analyse) {
+    if (sweepType()) return drawSweep();
     if (analyse) {
         showRange(measurement_.AddBlock(CaptureBuffer, run_.Range).Range);
     } else {
@@ -288,7 +289,9 @@ void frmMain::DisplayTime() {
 // A resize repaints what the view shows: the time view keeps its signal rather than getting a
 // spectrum drawn over its time grid.
 void frmMain::redrawGraph() {
-    if (shownView() == View::Frequency) {
+    if (sweepType()) {
+        drawSweep();
+    } else if (shownView() == View::Frequency) {
         DisplaySpec(false);
     } else if (run_.MeasValid) {
         DisplayTime();

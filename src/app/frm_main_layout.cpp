@@ -3,6 +3,7 @@
 
 #include "app/access_keys.h"
 #include "app/live_mode.h"
+#include "app/sweep_session.h"
 
 #include "platform/key_state.h"
 #include "platform/services.h"

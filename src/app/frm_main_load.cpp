@@ -1,6 +1,7 @@
 // Loading and unloading the main window: device checks, lists, first selections.
 #include "app/frm_main.h"
 
+#include "analysis/meas_type.h"
 #include "files/cp1252.h"
 #include "platform/services.h"
 
@@ -142,7 +143,7 @@ void frmMain::fillLists() {
     cmbMeasType->addItems({tr("Schalldruck/Spannung (1-kanalig)"),
                            tr("Schalldruck/Spannung (2-kanalig)"),
                            tr("Schalldruck Polung   (1-kanalig)"), tr("Impedanz (1-kanalig)"),
-                           tr("Impedanz (2-kanalig)")});
+                           tr("Impedanz (2-kanalig)"), tr("Sweep")});
     cmbAvgCnt->clear();
     for (int count = 1; count <= 64; count *= 2)
         cmbAvgCnt->addItem(QString::number(count));

@@ -37,6 +37,7 @@ QString countDownCaption(int remaining) {
 
 void frmMain::cmdStart_Click() {
     if (liveOn()) return stopLive([this] { startMeasurement(currentConfig()); });
+    if (sweepType()) return startSweep();
     startMeasurement(currentConfig());
 }
 
@@ -307,7 +308,7 @@ void frmMain::LabelShow(bool Measure) {
     for (QWidget* control : std::initializer_list<QWidget*>{cmbWavInDev, cmbWavOutDev, cmbMeasType,
                                                             cmbAvgCnt, chkAvgType})
         control->setEnabled(free);
-    cmbDisplay->setEnabled(free && !PropertiesOf(settings_.Type).TimeViewOnly);
+    cmbDisplay->setEnabled(free && !ViewFixed(settings_.Type));
     mnu48k->setEnabled(free && cmbWavOutDev->currentIndex() != run_.TestCdIndex);
     if (!free) {
         mnuRange->setEnabled(false);

@@ -37,19 +37,24 @@ void frmMain::cmbMeasType_Click() {
     }
     UpdateStopText();
     cmbDisplay->setEnabled(true);
-    if (PropertiesOf(type).TimeViewOnly) {
-        settings_.DisplayTypeIndex = static_cast<int16_t>(cmbDisplay->currentIndex());
+    if (ViewFixed(type)) {
+        // A view the type before forced is not the user's choice either.
+        if (!ViewFixed(previous))
+            settings_.DisplayTypeIndex = static_cast<int16_t>(cmbDisplay->currentIndex());
         // Types 3 and 4 put 1/12 octave into the list; that is not the user's choice.
-        if (!PropertiesOf(previous).FixedFineGrid)
+        if (!PropertiesOf(previous).FixedFineGrid && PropertiesOf(type).TimeViewOnly)
             settings_.FreqResIndex = static_cast<int16_t>(cmbFreqRes->currentIndex());
-        platform::selectListIndex(cmbDisplay, IndexOf(View::Time));
+        platform::selectListIndex(cmbDisplay,
+                                  IndexOf(PropertiesOf(type).Swept ? View::Frequency : View::Time));
         cmbDisplay->setEnabled(false);
     } else if (cmbDisplay->currentIndex() != settings_.DisplayTypeIndex) {
         platform::selectListIndex(cmbDisplay, settings_.DisplayTypeIndex);
     }
+    showSweepDialog(PropertiesOf(type).Swept);
     // Whichever way the display list went, the type starts from the same controls and axis,
     // and the old type's curve and units leave the graph.
     startView();
+    if (PropertiesOf(type).Swept) drawSweep();
 }
 
 void frmMain::restoreResolution() {
@@ -61,8 +66,7 @@ void frmMain::restoreResolution() {
 void frmMain::cmbDisplay_Click() {
     const MeasType type = settings_.Type;
     const int display = cmbDisplay->currentIndex();
-    if (!PropertiesOf(type).TimeViewOnly)
-        settings_.DisplayTypeIndex = static_cast<int16_t>(display);
+    if (!ViewFixed(type)) settings_.DisplayTypeIndex = static_cast<int16_t>(display);
     startView();
     if (run_.MeasValid) redrawAfterDisplayChange();
 }
@@ -79,7 +83,7 @@ void frmMain::showViewControls() {
     const MeasTypeProperties& props = PropertiesOf(settings_.Type);
     const bool frequency = shownView() == View::Frequency;
     cmbFreqRes->setEnabled(frequency && !props.FixedFineGrid && !props.TimeViewOnly &&
-                           !commandsLocked_);
+                           !props.Swept && !commandsLocked_);
     for (QRadioButton* option : optChannel)
         option->setEnabled(!(props.BothInputs && frequency) && !commandsLocked_);
     showCommands();
@@ -121,6 +125,7 @@ bool frmMain::saveOffered() const {
 }
 
 bool frmMain::resultOnHand() const {
+    if (sweepType()) return sweepResultOnHand();
     if (!run_.MeasValid) return false;
     return shownView() == View::Time || session().HasResults();
 }
@@ -138,6 +143,7 @@ void frmMain::redrawAfterDisplayChange() {
                     platform::MsgIcon::Exclamation, tr("Warnung"));
         return;
     }
+    if (sweepType()) return drawSweep();
     if (!session().HasResults()) return;
     if (autoRange) hooks.GetDbRange(true);
     hooks.DisplaySpec(false);

@@ -64,8 +64,7 @@ bool frmSel::writeMeasurement(const QString& path) {
     header.InfoType = static_cast<int16_t>(cmbInfoTyp->currentIndex());
     for (int field = 2; field < 6; ++field)
         header.InfoValues[static_cast<size_t>(field - 2)] = txtInfo[field]->text().toStdString();
-    return SaveMeasurementFile(path.toStdString(), header, main_.measuredBands(),
-                               main_.savedValues(), messages_);
+    return SaveMeasurementFile(path.toStdString(), header, main_.savedRows(header), messages_);
 }
 
 void frmSel::loadSelection() {

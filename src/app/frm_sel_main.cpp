@@ -83,6 +83,7 @@ int16_t frmMain::curveLastBand() const {
 }
 
 void frmMain::writeSettingsFile() {
+    rememberSweepFields();
     terzlab::Settings stored = settings_;
     RememberCurveFiles(dispOct_, stored);
     rememberComparisons(stored);

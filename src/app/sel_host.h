@@ -27,6 +27,10 @@ class SelHost {
     virtual MeasurementHeader measurementHeader() const = 0;
     virtual const BandState& measuredBands() const = 0;
     virtual std::vector<double> savedValues() const = 0;
+    // The file's band lines: by default the grid with the values and phases above.
+    virtual std::vector<MeasurementRow> savedRows(const MeasurementHeader& header) const {
+        return MeasurementRows(header, measuredBands(), savedValues());
+    }
 
     // The curve store and the grid its curves load onto.
     virtual DispOct& dispOct() = 0;

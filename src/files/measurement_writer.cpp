@@ -136,4 +136,9 @@ bool SaveMeasurementFile(const std::filesystem::path& path, const MeasurementHea
     return ReplaceFileOrReport(path, MeasurementFileText(header, bands, values), messages);
 }
 
+bool SaveMeasurementFile(const std::filesystem::path& path, const MeasurementHeader& header,
+                         std::span<const MeasurementRow> rows, MessageService& messages) {
+    return ReplaceFileOrReport(path, MeasurementFileText(header, rows), messages);
+}
+
 } // namespace terzlab

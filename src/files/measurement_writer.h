@@ -65,5 +65,7 @@ std::string MeasurementFileText(const MeasurementHeader& header, const BandState
 bool SaveMeasurementFile(const std::filesystem::path& path, const MeasurementHeader& header,
                          const BandState& bands, std::span<const double> values,
                          MessageService& messages);
+bool SaveMeasurementFile(const std::filesystem::path& path, const MeasurementHeader& header,
+                         std::span<const MeasurementRow> rows, MessageService& messages);
 
 } // namespace terzlab

@@ -85,7 +85,46 @@ bool ApplyTextKey(std::string_view key, std::string_view value, Settings& settin
     return false;
 }
 
+// The sweep's keys; a value out of its range leaves the field as it is.
+struct SweepKey {
+    const char* key;
+    double min;
+    double max;
+    double* decimal; // or
+    int32_t* whole;
+    int16_t* small;
+};
+
+std::array<SweepKey, 9> SweepKeys(SweepFields& f) {
+    return {{{"SweepStartFrequency", 1.0, 200000.0, &f.F1, nullptr, nullptr},
+             {"SweepStopFrequency", 1.0, 200000.0, &f.F2, nullptr, nullptr},
+             {"SweepSamples", 32768, 2097152, nullptr, &f.Samples, nullptr},
+             {"SweepLevel", -60.0, 0.0, &f.LevelDb, nullptr, nullptr},
+             {"SweepRepetitions", 1, 16, nullptr, nullptr, &f.Repetitions},
+             {"SweepGatePre", 0.0, 1000.0, &f.GatePreMs, nullptr, nullptr},
+             {"SweepGateLength", 0.01, 10000.0, &f.GateLengthMs, nullptr, nullptr},
+             {"SweepGateWindow", 0, 2, nullptr, nullptr, &f.GateShape},
+             {"SweepLoopback", 0, 1, nullptr, nullptr, &f.Loopback}}};
+}
+
+bool ApplySweepKey(std::string_view key, std::string_view value, SweepFields& fields) {
+    for (const SweepKey& entry : SweepKeys(fields)) {
+        if (key != entry.key) continue;
+        if (entry.decimal != nullptr) {
+            if (const auto number = ParseDecimal(value, entry.min, entry.max))
+                *entry.decimal = *number;
+        } else if (const auto number = ParseInteger(value, static_cast<int32_t>(entry.min),
+                                                    static_cast<int32_t>(entry.max))) {
+            if (entry.whole != nullptr && (*number & (*number - 1)) == 0) *entry.whole = *number;
+            if (entry.small != nullptr) *entry.small = static_cast<int16_t>(*number);
+        }
+        return true;
+    }
+    return false;
+}
+
 void ApplyOtherKey(std::string_view key, std::string_view value, Settings& settings) {
+    if (ApplySweepKey(key, value, settings.Sweep)) return;
     if (key == "MeasTypeIndex") {
         const auto index = ParseInteger(value, 0, kMeasTypeCount - 1);
         if (index) settings.Type = *MeasTypeOf(*index);
@@ -198,6 +237,21 @@ void WriteChannelLines(SettingsText& out, const Settings& s) {
     out.value("CalibrationValueRightChannel", FormatRoundTrip(s.CalibValue[1]));
 }
 
+// Only a user of the sweep gets its lines.
+void WriteSweepLines(SettingsText& out, const SweepFields& fields) {
+    if (fields == SweepFields{}) return;
+    out.line(
+        "# Sweep: f1, f2 [Hz], samples, peak level [dBFS], repetitions, gate before and "
+        "after the arrival [ms], gate window 0 - rect, 1 - Hann, 2 - Tukey, loopback in the other "
+        "input 0 - no, 1 - yes");
+    SweepFields copy = fields;
+    for (const SweepKey& entry : SweepKeys(copy)) {
+        if (entry.decimal != nullptr) out.value(entry.key, FormatRoundTrip(*entry.decimal));
+        if (entry.whole != nullptr) out.number(entry.key, *entry.whole);
+        if (entry.small != nullptr) out.number(entry.key, *entry.small);
+    }
+}
+
 } // namespace
 
 void ReadSettings(const std::filesystem::path& path, Settings& settings) {
@@ -212,6 +266,7 @@ std::string SettingsFileText(const Settings& settings) {
     SettingsText out;
     WriteDeviceAndTypeLines(out, settings);
     WriteChannelLines(out, settings);
+    WriteSweepLines(out, settings.Sweep);
     out.line("# Filenames:");
     for (std::size_t i = 0; i < kCurveKeys.size(); ++i) {
         out.value(kCurveKeys[i], settings.CurveFiles[i]);

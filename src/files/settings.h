@@ -18,6 +18,22 @@ namespace terzlab {
 inline constexpr int kInfoTypeCount = 3;  // "nur Text", "Mikrofonmessung", "Impedanzmessung"
 inline constexpr int kInfoFieldCount = 6; // the info fields of the save dialog
 
+// The swept-sine measurement's fields, as the user typed them (checked when a run starts).
+struct SweepFields {
+    double F1 = 10.0; // Hz
+    double F2 = 20000.0;
+    int32_t Samples = 262144; // of the sweep, a power of two from 2^15 to 2^21
+    double LevelDb = -6.0;    // peak, dBFS
+    int16_t Repetitions = 1;  // averaged coherently
+    double GatePreMs = 1.0;
+    double GateLengthMs = 5.0;
+    int16_t GateShape = 1; // 0 rectangular, 1 half Hann, 2 Tukey
+    // The other input records the played signal (a loopback): the deconvolution takes it
+    // instead of the sweep, so that the card's own response and latency drop out.
+    int16_t Loopback = 0;
+    bool operator==(const SweepFields&) const = default;
+};
+
 // Every member starts at the program's start value.
 struct Settings {
     int16_t WavInDevIndex = 0;
@@ -44,6 +60,7 @@ struct Settings {
     std::array<std::string, 5> MoreComparisonFiles{};
     // The file dialog's remembered field texts InfoTexts(type, field), UTF-8.
     std::array<std::array<std::string, kInfoFieldCount>, kInfoTypeCount> InfoTexts{};
+    SweepFields Sweep{};
 };
 
 // Each valid key replaces its member; a missing file, comments, unknown keys and malformed or

@@ -178,4 +178,14 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     if (OnMouseMove) OnMouseMove(static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && OnMouseButton)
+        OnMouseButton(static_cast<float>(event->position().x()), true);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && OnMouseButton)
+        OnMouseButton(static_cast<float>(event->position().x()), false);
+}
+
 } // namespace terzlab::platform

@@ -67,19 +67,23 @@ class QtPicture final : public Picture {
 };
 
 // A picture box: shows a QtPicture measured in pixels, keeps it as large as the widget's inside
-// and reports mouse moves in the picture's pixels. Whoever draws calls update() afterwards.
+// and reports mouse moves and the left button in the picture's pixels. Whoever draws calls update()
+// afterwards.
 class PictureBox final : public QWidget {
   public:
     explicit PictureBox(QWidget* parent = nullptr, Colour background = kWhite);
 
     QtPicture& Surface() { return picture_; }
     std::function<void(float x, float y)> OnMouseMove;
+    std::function<void(float x, bool pressed)> OnMouseButton; // the left button
     std::function<void()> OnResize;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     QtPicture picture_;

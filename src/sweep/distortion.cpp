@@ -109,6 +109,7 @@ std::vector<DistortionRow> HarmonicDistortion(const DistortionInputs& in,
         row.FrequencyHz = centres[i];
         const double fundamental = std::abs(at[1][i]);
         if (!(fundamental > 0.0)) continue;
+        row.FundamentalDb = 20.0 * std::log10(fundamental);
         double energy = 0.0;
         for (int order = 2; order <= kHighestOrder; ++order) {
             if (!OrderPresent(order, centres[i], s.F2, s.SampleRate)) continue;

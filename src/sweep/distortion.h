@@ -18,8 +18,9 @@ inline constexpr int kHighestOrder = 5;
 struct DistortionRow {
     double FrequencyHz = 0.0;
     std::array<std::optional<double>, kHighestOrder - 1> KPercent; // k2..k5
-    std::optional<double> ThdPercent;   // THD-F of the orders present, where k2 and k3 are
-    std::optional<double> NoisePercent; // the noise floor on the same scale
+    std::optional<double> ThdPercent;    // THD-F of the orders present, where k2 and k3 are
+    std::optional<double> NoisePercent;  // the noise floor on the same scale
+    std::optional<double> FundamentalDb; // the linear response there, dB re the played signal
 };
 
 struct DistortionInputs {

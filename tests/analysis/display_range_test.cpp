@@ -1,5 +1,6 @@
 #include "analysis/chosen_axis.h"
 #include "analysis/constants.h"
+#include "analysis/meas_type.h"
 #include "analysis/session.h"
 #include "signals.h"
 

@@ -70,7 +70,7 @@ TEST(Spectrum, ComparisonCurveOnlyOnItsOwnKindOfAxis) {
             if (!s.Curve(kBlack).empty()) drawnOn[kind].push_back(type);
         }
     EXPECT_EQ(drawnOn[kLevelCurve],
-              (std::vector{MeasType::LevelOneChannel, MeasType::LevelTwoChannel}));
+              (std::vector{MeasType::LevelOneChannel, MeasType::LevelTwoChannel, MeasType::Sweep}));
     EXPECT_EQ(drawnOn[kImpedanceCurve],
               (std::vector{MeasType::ImpedanceOneChannel, MeasType::ImpedanceTwoChannel}));
 }

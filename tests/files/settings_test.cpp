@@ -48,12 +48,32 @@ TEST(SettingsFile, ASingleKeyChangesOnlyItsSettingAndBadLinesNone) {
 TEST(SettingsFile, NumbersAreTakenOnlyWithinTheirLimits) {
     TempFolder dir;
     const std::pair<const char*, bool> cases[] = {
-        {"FreqResIndex=0", true},    {"FreqResIndex=2", true},   {"FreqResIndex=-1", false},
-        {"FreqResIndex=3", false},   {"ActiveChannel=0", true},  {"ActiveChannel=1", true},
-        {"ActiveChannel=-1", false}, {"ActiveChannel=2", false}, {"MeasTypeIndex=4", true},
-        {"MeasTypeIndex=5", false},  {"AvgCountIndex=-7", true}, {"AvgCountIndex=-8", false},
-        {"AvgCountIndex=7", true},   {"AvgCountIndex=8", false}, {"DisplayTypeIndex=2", false},
-        {"WavOutDevIndex=2", false}, {"ShowPhase=-1", true},     {"ShowPhase=1", false}};
+        {"FreqResIndex=0", true},
+        {"FreqResIndex=2", true},
+        {"FreqResIndex=-1", false},
+        {"FreqResIndex=3", false},
+        {"ActiveChannel=0", true},
+        {"ActiveChannel=1", true},
+        {"ActiveChannel=-1", false},
+        {"ActiveChannel=2", false},
+        {"MeasTypeIndex=4", true},
+        {"MeasTypeIndex=5", true},
+        {"MeasTypeIndex=6", false},
+        {"AvgCountIndex=-7", true},
+        {"AvgCountIndex=-8", false},
+        {"AvgCountIndex=7", true},
+        {"AvgCountIndex=8", false},
+        {"DisplayTypeIndex=2", false},
+        {"WavOutDevIndex=2", false},
+        {"ShowPhase=-1", true},
+        {"ShowPhase=1", false},
+        // The sweep's lines: a length is a power of two, the window one of three.
+        {"SweepSamples=2097152", true},
+        {"SweepSamples=40000", false},
+        {"SweepGateWindow=2", true},
+        {"SweepGateWindow=3", false},
+        {"SweepLevel=-60", true},
+        {"SweepLevel=1", false}};
     for (const auto& [line, taken] : cases) {
         test::writeFile(dir.path() / "Terzlab.def", std::string(line) + "\r\n");
         Settings s;

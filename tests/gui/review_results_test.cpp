@@ -2,6 +2,7 @@
 // last run analysed, commands that change the measurement wait for the run; the window's fixed
 // texts against one golden file; and the dialogs as a new user meets them: number fields that
 // refuse without trapping, numbers in the user's notation, access keys.
+#include "analysis/meas_type.h"
 #include "app/start.h"
 #include "calibration/frm_calib.h"
 #include "calibration/frm_level.h"
@@ -132,7 +133,7 @@ TEST_F(ReviewTest, WindowTextsReadAsTheGoldenFile) {
     w.selState().SelMode = sel::kSensor;
     doc += '[' + app::frmSel(w, w.selState(), boxes, folderPath()).txtName->text() + "]\n";
     doc += "== curve colour by type, display, part: left right\n";
-    for (int type = 0; type < 5; ++type)
+    for (int type = 0; type < kMeasTypeCount; ++type)
         for (int display = 0; display < (type == 2 ? 1 : 2); ++display)
             for (int part = type == 3 ? 1 : 0; part <= (type == 3 ? 2 : 0); ++part) {
                 doc += QStringLiteral("%1 %2 %3:").arg(type).arg(display).arg(part);

@@ -1,6 +1,7 @@
 // The measurement settings and the main window's commands, and one whole measurement per type
 // on the virtual sound card with the program's own stimuli, checked against what the bench is
 // known to do.
+#include "analysis/meas_type.h"
 #include "audio/virtual/divider_model.h"
 #include "gui_fixture.h"
 #include "guidance/instruction_text.h"
@@ -37,9 +38,10 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
                                         {3, kFrequencyView},
                                         {4, kFrequencyView},
                                         {3, kTimeView},
-                                        {4, kTimeView}}) {
+                                        {4, kTimeView},
+                                        {5, kFrequencyView}}) {
         std::string first; // the state after type 0
-        for (const int before : {0, 1, 2, 3, 4}) {
+        for (const int before : {0, 1, 2, 3, 4, 5}) {
             choose(w().cmbMeasType, 0);
             choose(w().cmbFreqRes, 0);
             choose(w().cmbDisplay, display);
@@ -59,7 +61,9 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
             if (before == 0) shown += first = state.str();
             EXPECT_EQ(state.str(), first);
             // The greyed list of the polarity type shows what it found.
-            const bool fine = type >= 3 || (type == 2 && before >= 3);
+            const bool fine = PropertiesOf(*MeasTypeOf(type)).FixedFineGrid ||
+                              (type == IndexOf(MeasType::Pulse) &&
+                               PropertiesOf(*MeasTypeOf(before)).FixedFineGrid);
             EXPECT_EQ(std::tuple(w().cmbDisplay->currentIndex(), w().cmbFreqRes->currentIndex(),
                                  w().settings().FreqResIndex),
                       std::tuple(display, fine ? 2 : 0, 0));
@@ -67,6 +71,15 @@ TEST_F(SettingsTest, CommandsControlsAndAxisFollowTypeAndDisplayWhateverTheTypeB
         }
     }
     expectGoldenFile("type_controls.txt", shown);
+}
+
+// The time view chosen survives a detour through the views the sweep and the polarity types
+// force, one after the other.
+TEST_F(SettingsTest, TheChosenViewSurvivesTheForcedViewsOfSweepAndPolarity) {
+    choose(w().cmbDisplay, kTimeView);
+    for (const MeasType type : {MeasType::Sweep, MeasType::Pulse, MeasType::LevelOneChannel})
+        choose(w().cmbMeasType, IndexOf(type));
+    EXPECT_EQ(w().cmbDisplay->currentIndex(), kTimeView);
 }
 
 // A ticked reference box that the type has greyed (an impedance curve under a level
