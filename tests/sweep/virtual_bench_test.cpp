@@ -27,20 +27,11 @@ const SweepResult& throughTheBench() {
         bench.setStimulus(played);
         std::vector<int16_t> heard(played.samples.size());
         bench.render(heard.data(), heard.size(), 1);
-        const auto scaled = [](const std::vector<int16_t>& x) {
-            return std::vector<float>(x.begin(), x.end());
-        };
-        return test::Analysed(kSweep, scaled(heard), scaled(played.samples), kBeforeTheReflection);
+        const std::vector<float> mic(heard.begin(), heard.end()), // the analysis takes ratios
+            sweep(played.samples.begin(), played.samples.end());
+        return test::Analysed(kSweep, mic, sweep, kBeforeTheReflection);
     }();
     return analysed;
-}
-
-// The response's energy within half a millisecond of `at`.
-double energyAround(std::span<const float> ir, double at) {
-    double sum = 0;
-    for (auto i = std::lround(at - 24); i <= std::lround(at + 24); ++i)
-        sum += ir[static_cast<std::size_t>(i)] * ir[static_cast<std::size_t>(i)];
-    return sum;
 }
 
 // The arrival is the bench's delay; the reflection stands in the response at its delay and with
@@ -64,7 +55,13 @@ TEST(SweepOnTheBench, ArrivalReflectionAndGatedDirectSound) {
         direct += std::norm(test::loudspeakerAt(f, fs));
         reflected += std::norm(test::loudspeakerAt(f, fs) * (test::roomAt(bench, f, fs) - 1.0));
     }
-    EXPECT_NEAR(10 * std::log10(energyAround(r.Ir, peak) / energyAround(r.Ir, r.ArrivalAt.Sample)),
+    const auto energyAround = [&r](double at) { // within half a millisecond
+        double sum = 0;
+        for (auto i = std::lround(at - 24); i <= std::lround(at + 24); ++i)
+            sum += std::norm(r.Ir[static_cast<std::size_t>(i)]);
+        return sum;
+    };
+    EXPECT_NEAR(10 * std::log10(energyAround(peak) / energyAround(r.ArrivalAt.Sample)),
                 10 * std::log10(reflected / direct), 1.0);
 
     test::Worst w; // magnitudes: the arrival lies a fraction of a sample after the delay
