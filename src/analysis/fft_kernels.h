@@ -25,6 +25,9 @@ struct StageJob {
 };
 
 void ScalarStage(const StageJob& job);
+// Stages job.Stage and job.Stage + 1 in place, never the last: Cos/Sin are stage job.Stage's
+// twiddles, and the next stage's follow them in the table.
+void ScalarStagePair(const StageJob& job);
 // Stages 1 to 3 in place over [begin, end) (a multiple of 8); cos/sin are the whole tables.
 void ScalarFirstStages(float* re, float* im, int32_t begin, int32_t end, const double* cos,
                        const double* sin);
@@ -33,6 +36,9 @@ void ScalarFirstStages(float* re, float* im, int32_t begin, int32_t end, const d
 void VectorStage(const StageJob& job);
 void VectorFirstStages(float* re, float* im, int32_t begin, int32_t end, const double* cos,
                        const double* sin);
+// The same in one pass, with the same bits as the two stages one after the other: half the
+// loads and stores, and half the passes over arrays that outgrow the caches. Stage >= 3.
+void VectorStagePair(const StageJob& job);
 
 // Whether this processor (and its operating system) runs the vector kernels.
 bool VectorKernelsAvailable();

@@ -41,6 +41,13 @@ void ScalarStage(const StageJob& job) {
     }
 }
 
+void ScalarStagePair(const StageJob& job) {
+    ScalarStage(job);
+    const int32_t le2 = int32_t{1} << (job.Stage - 1);
+    ScalarStage({job.DstRe, job.DstIm, job.DstRe, job.DstIm, job.Begin, job.End, job.Stage + 1,
+                 job.Cos + le2, job.Sin + le2, false});
+}
+
 void ScalarFirstStages(float* re, float* im, int32_t begin, int32_t end, const double* cos,
                        const double* sin) {
     for (int l = 1; l <= 3; ++l) {

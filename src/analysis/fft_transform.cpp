@@ -4,6 +4,7 @@
 #include "analysis/fft_plan.h"
 
 #include <algorithm>
+#include <array>
 
 namespace terzlab::detail {
 
@@ -17,12 +18,13 @@ constexpr int kTileBits = 4;
 
 struct Kernels {
     void (*Stage)(const StageJob&);
+    void (*Pair)(const StageJob&);
     void (*FirstStages)(float*, float*, int32_t, int32_t, const double*, const double*);
 };
 
 Kernels kernelsFor(const FftPlan& plan) {
-    if (plan.Vector) return {VectorStage, VectorFirstStages};
-    return {ScalarStage, ScalarFirstStages};
+    if (plan.Vector) return {VectorStage, VectorStagePair, VectorFirstStages};
+    return {ScalarStage, ScalarStagePair, ScalarFirstStages};
 }
 
 struct Tables {
@@ -35,13 +37,21 @@ StageJob inPlace(float* re, float* im, int32_t begin, int32_t end, int stage, Ta
     return {re, im, re, im, begin, end, stage, t.Cos + at, t.Sin + at, false};
 }
 
+// Stages first .. last in place over [begin, end), two at a time.
+void runStages(const Kernels& k, float* re, float* im, int32_t begin, int32_t end, int first,
+               int last, Tables t) {
+    int l = first;
+    for (; l < last; l += 2)
+        k.Pair(inPlace(re, im, begin, end, l, t));
+    if (l == last) k.Stage(inPlace(re, im, begin, end, l, t));
+}
+
 // Stages 1 .. last in place, piece by piece.
 void runPieces(const Kernels& k, float* re, float* im, int32_t n, int last, Tables t) {
     const int32_t piece = std::min(int32_t{1} << last, n);
     for (int32_t begin = 0; begin < n; begin += piece) {
         k.FirstStages(re, im, begin, begin + piece, t.Cos, t.Sin);
-        for (int l = 4; l <= last; ++l)
-            k.Stage(inPlace(re, im, begin, begin + piece, l, t));
+        runStages(k, re, im, begin, begin + piece, 4, last, t);
     }
 }
 
@@ -67,30 +77,36 @@ void runShort(FftState& fft, float* re, float* im, bool inverse, Tables t) {
 // bit fields, a tile fixes the middle field: it reads 16 runs of 16 consecutive elements and,
 // reversed and transposed through a small buffer, writes 16 such runs. Written straight from
 // the reads, each store would go to another of 16 lines 2^(m-4) floats apart, all in one cache
-// set. The source's elements lie `Stride` floats apart.
-template <int Stride> void reverseCopy(const FftPlan& plan, const float* from, float* to) {
+// set. The source holds `Count` interleaved arrays (element i of array c at Stride i + c), each
+// copied to its own destination in the same pass over the source.
+template <int Stride, int Count>
+void reverseCopy(const FftPlan& plan, const float* from, std::array<float*, Count> to) {
     const int32_t* reverse = plan.Reverse.data();
     const int middle = plan.Stages - 2 * kTileBits;
     if (middle < 0) {
         for (int32_t i = 0; i < plan.Size; ++i)
-            to[reverse[i]] = from[Stride * i];
+            for (int c = 0; c < Count; ++c)
+                to[c][reverse[i]] = from[Stride * i + c];
         return;
     }
     constexpr int32_t side = int32_t{1} << kTileBits;
     const int highShift = plan.Stages - kTileBits;
-    float tile[side][side];
+    float tile[Count][side][side];
     for (int32_t b = 0; b < (int32_t{1} << middle); ++b) {
         for (int32_t high = 0; high < side; ++high) {
             const float* run = from + Stride * ((high << highShift) | (b << kTileBits));
             const int32_t column = reverse[high << highShift];
             for (int32_t low = 0; low < side; ++low)
-                tile[low][column] = run[Stride * low];
+                for (int c = 0; c < Count; ++c)
+                    tile[c][low][column] = run[Stride * low + c];
         }
         const int32_t middleReversed = reverse[b << kTileBits];
-        for (int32_t low = 0; low < side; ++low) {
-            float* run = to + (reverse[low] | middleReversed);
-            for (int32_t k = 0; k < side; ++k)
-                run[k] = tile[low][k];
+        for (int c = 0; c < Count; ++c) {
+            for (int32_t low = 0; low < side; ++low) {
+                float* run = to[c] + (reverse[low] | middleReversed);
+                for (int32_t k = 0; k < side; ++k)
+                    run[k] = tile[c][low][k];
+            }
         }
     }
 }
@@ -108,14 +124,13 @@ bool EnsurePlan(FftState& fft) {
 
 void GatherArrays(FftState& fft) {
     FftPlan& plan = fft.Plan;
-    reverseCopy<1>(plan, fft.FftRe.data(), WorkRe(plan));
-    reverseCopy<1>(plan, fft.FftIm.data(), WorkIm(plan));
+    reverseCopy<1, 1>(plan, fft.FftRe.data(), {WorkRe(plan)});
+    reverseCopy<1, 1>(plan, fft.FftIm.data(), {WorkIm(plan)});
 }
 
 void GatherPairs(FftState& fft, const float* pairs) {
     FftPlan& plan = fft.Plan;
-    reverseCopy<2>(plan, pairs, WorkRe(plan));
-    reverseCopy<2>(plan, pairs + 1, WorkIm(plan));
+    reverseCopy<2, 2>(plan, pairs, {WorkRe(plan), WorkIm(plan)});
 }
 
 // The block is first loaded in its own order, as the straightforward transform does, into
@@ -150,8 +165,7 @@ void TransformWork(FftState& fft, bool inverse) {
     const int m = plan.Stages;
     const int pieceStages = std::min(kPieceStages, m - 1);
     runPieces(k, re, im, plan.Size, pieceStages, t);
-    for (int l = pieceStages + 1; l < m; ++l)
-        k.Stage(inPlace(re, im, 0, plan.Size, l, t));
+    runStages(k, re, im, 0, plan.Size, pieceStages + 1, m - 1, t);
     k.Stage(lastStage(fft, re, im, inverse, t));
 }
 

@@ -1,4 +1,5 @@
 #include "sweep/known_system.h"
+#include "support/bench_truth.h"
 #include "sweep/real_fft.h"
 
 #include <algorithm>
@@ -11,27 +12,15 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-struct Biquad {
-    double b0, b1, b2, a0, a1, a2;
-    std::complex<double> at(double omega) const {
-        const std::complex<double> z1 = std::polar(1.0, -omega), z2 = z1 * z1;
-        return (b0 + b1 * z1 + b2 * z2) / (a0 + a1 * z1 + a2 * z2);
-    }
-    void run(std::vector<double>& x) const {
-        double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-        for (double& v : x) {
-            const double y = (b0 * v + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2) / a0;
-            x2 = x1, x1 = v, y2 = y1, y1 = y;
-            v = y;
-        }
-    }
-};
+// The audio-filter cookbook's second-order sections, Q = 1/sqrt(2), as the bench's are made.
+audio::Biquad section(bool highPass, double hz, int32_t rate) {
+    return highPass ? audio::highPass2(hz, std::sqrt(0.5), rate)
+                    : audio::lowPass2(hz, std::sqrt(0.5), rate);
+}
 
-// The audio-filter cookbook's second-order sections, Q = 1/sqrt(2).
-Biquad section(bool highPass, double hz, int32_t rate) {
-    const double w = 2 * kPi * hz / rate, c = std::cos(w), alpha = std::sin(w) / std::sqrt(2.0);
-    const double b = highPass ? (1 + c) / 2 : (1 - c) / 2;
-    return {b, highPass ? -2 * b : 2 * b, b, 1 + alpha, -2 * c, 1 - alpha};
+void run(audio::Biquad s, std::vector<double>& x) {
+    for (double& v : x)
+        v = s.step(v);
 }
 
 // A delay of a fraction of a sample: a sinc 256 taps long under a Blackman window.
@@ -64,10 +53,9 @@ std::vector<float> toFloat(const std::vector<double>& x, int shift) {
 } // namespace
 
 std::complex<double> FiltersAt(const KnownSystem& s, double hz, int32_t rate) {
-    const double w = 2 * kPi * hz / rate;
     std::complex<double> h = 1.0;
-    if (s.HighPassHz > 0) h *= section(true, s.HighPassHz, rate).at(w);
-    if (s.LowPassHz > 0) h *= section(false, s.LowPassHz, rate).at(w);
+    if (s.HighPassHz > 0) h *= responseOf(section(true, s.HighPassHz, rate), hz, rate);
+    if (s.LowPassHz > 0) h *= responseOf(section(false, s.LowPassHz, rate), hz, rate);
     return h;
 }
 
@@ -86,8 +74,8 @@ Recording Record(const sweep::SweepSettings& settings, const KnownSystem& s) {
     std::vector<double> y = played;
     for (double& v : y)
         v += s.A2 * v * v + s.A3 * v * v * v;
-    if (s.HighPassHz > 0) section(true, s.HighPassHz, settings.SampleRate).run(y);
-    if (s.LowPassHz > 0) section(false, s.LowPassHz, settings.SampleRate).run(y);
+    if (s.HighPassHz > 0) run(section(true, s.HighPassHz, settings.SampleRate), y);
+    if (s.LowPassHz > 0) run(section(false, s.LowPassHz, settings.SampleRate), y);
     y = delayed(y, s.DelaySamples);
     if (s.ReflectionMs > 0) {
         const auto lag =

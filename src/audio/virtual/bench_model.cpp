@@ -7,11 +7,7 @@ namespace terzlab::audio {
 
 namespace {
 
-// A closed-box woofer-plus-tweeter heard by a measuring microphone: second-order roll-off
-// below the box resonance and a gentle first-order fall at the top.
-constexpr double kBoxResonance = 50.0;
-constexpr double kBoxQ = 0.8;
-constexpr double kTopCorner = 16000.0;
+constexpr double kMaxReflectionMs = 100.0;
 constexpr int kMaxDelayFrames = 1 << 20;
 constexpr double kFullScale = 32768.0;
 
@@ -23,8 +19,11 @@ BenchModel::BenchModel() : delayLine_(1, 0.0), random_(0x7e41ab) {
 
 void BenchModel::configure(double sampleRate) {
     sampleRate_ = sampleRate > 0.0 ? sampleRate : 44100.0;
-    speakerLow_ = highPass2(kBoxResonance, kBoxQ, sampleRate_);
-    speakerTop_ = lowPass1(kTopCorner, sampleRate_);
+    speakerLow_ = highPass2(kBoxResonanceHz, kBoxQ, sampleRate_);
+    speakerTop_ = lowPass1(kTopCornerHz, sampleRate_);
+    excursion_ = lowPass2(kBoxResonanceHz, kBoxQ, sampleRate_);
+    lastExcursion_ = 0.0;
+    configureRoom();
     configureDivider();
     std::fill(delayLine_.begin(), delayLine_.end(), 0.0);
 }
@@ -41,10 +40,26 @@ void BenchModel::configureDivider() {
     divider_.clear();
 }
 
-void BenchModel::setSettings(const BenchSettings& settings) {
+void BenchModel::configureRoom() {
+    floor_ = lowPass1(kFloorCornerHz, sampleRate_);
+    const auto frames =
+        static_cast<size_t>(std::lround(settings_.reflectionMs * sampleRate_ / 1000.0));
+    reflectionLine_.assign(settings_.reflectionGain != 0.0 ? frames : 0, 0.0);
+    reflectionPos_ = 0;
+}
+
+void BenchModel::setSettings(const BenchSettings& wanted) {
+    BenchSettings settings = wanted;
+    settings.reflectionMs = std::isfinite(wanted.reflectionMs)
+                                ? std::clamp(wanted.reflectionMs, 0.0, kMaxReflectionMs)
+                                : 0.0;
+    if (!std::isfinite(wanted.reflectionGain)) settings.reflectionGain = 0.0;
     const bool massChanged = settings.addedMassGrams != settings_.addedMassGrams;
+    const bool roomChanged = settings.reflectionMs != settings_.reflectionMs ||
+                             (settings.reflectionGain == 0.0) != (settings_.reflectionGain == 0.0);
     settings_ = settings;
     if (massChanged) configureDivider();
+    if (roomChanged) configureRoom();
     settings_.delayFrames = std::clamp(settings.delayFrames, 0, kMaxDelayFrames);
     const auto needed = static_cast<size_t>(settings_.delayFrames) + 1;
     if (delayLine_.size() < needed) {
@@ -76,14 +91,31 @@ double BenchModel::delayed(double response) {
     return settings_.invertPolarity ? -out : out;
 }
 
+// The suspension's extra force is taken at the excursion one sample before: at the bench's
+// rates a delay far too short to matter at the resonance, and the loop needs no solving.
+double BenchModel::loudspeaker(double drive) {
+    if (!settings_.stiffening) return speakerTop_.step(speakerLow_.step(drive));
+    const double x = lastExcursion_;
+    const double force = drive - x * x * (kStiffening2 + kStiffening3 * x);
+    lastExcursion_ = excursion_.step(force);
+    return speakerTop_.step(speakerLow_.step(force));
+}
+
+double BenchModel::inRoom(double direct) {
+    if (reflectionLine_.empty()) return direct;
+    const double earlier = reflectionLine_[reflectionPos_];
+    reflectionLine_[reflectionPos_] = direct;
+    reflectionPos_ = (reflectionPos_ + 1) % reflectionLine_.size();
+    return direct + settings_.reflectionGain * floor_.step(earlier);
+}
+
 // Each input carries what the evaluation of the measurement type expects, so that the program
 // shows the device's own curve: left over right is response over excitation for the transfer,
 // and load voltage over source voltage for the two-channel impedance. Delay and polarity belong
 // to the path through the device under test, not to a reference input.
 BenchModel::Frame BenchModel::step() {
     const double drive = nextDrive();
-    const double speaker =
-        settings_.straightThrough ? drive : speakerTop_.step(speakerLow_.step(drive));
+    const double speaker = settings_.straightThrough ? drive : inRoom(loudspeaker(drive));
     const auto divider = divider_.step(drive);
     switch (wiring_.measType) {
     case 1:

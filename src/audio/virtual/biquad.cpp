@@ -29,6 +29,20 @@ Biquad highPass2(double f, double q, double fs) {
     return s;
 }
 
+Biquad lowPass2(double f, double q, double fs) {
+    const double w0 = 2.0 * std::numbers::pi * corner(f, fs) / fs;
+    const double alpha = std::sin(w0) / (2.0 * q);
+    const double c = std::cos(w0);
+    const double a0 = 1.0 + alpha;
+    Biquad s;
+    s.b0 = (1.0 - c) / 2.0 / a0;
+    s.b1 = (1.0 - c) / a0;
+    s.b2 = s.b0;
+    s.a1 = -2.0 * c / a0;
+    s.a2 = (1.0 - alpha) / a0;
+    return s;
+}
+
 Biquad lowPass1(double f, double fs) {
     const double k = std::tan(std::numbers::pi * corner(f, fs) / fs);
     Biquad s;

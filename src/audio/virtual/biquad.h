@@ -17,6 +17,7 @@ struct Biquad {
 
 // Bilinear-transform designs; `fs` is the sample rate, `f` the corner frequency in Hz.
 Biquad highPass2(double f, double q, double fs);
+Biquad lowPass2(double f, double q, double fs);
 Biquad lowPass1(double f, double fs);
 
 } // namespace terzlab::audio

@@ -37,6 +37,15 @@ struct BenchSettings {
     // A mass on the loudspeaker's cone, grams: the added-mass method of the Thiele-Small
     // parameters sees its impedance resonance move down.
     double addedMassGrams = 0.0;
+    // The room the microphone hears the loudspeaker in: the floor's reflection arrives this long
+    // after the direct sound at this fraction of its level, its top softened by the floor. A gain
+    // of 0 is an anechoic room. The level types and the transfer hear it; the impedance and the
+    // plain wire do not.
+    double reflectionMs = 3.5; // 0 .. 100
+    double reflectionGain = 0.5;
+    // The cone's suspension stiffens with excursion, as real suspensions do: the loudspeaker
+    // distorts toward its resonance and below, hardly in the midrange. Off: a linear loudspeaker.
+    bool stiffening = true;
 };
 
 // Test hooks: how the simulated machine and driver behave.
