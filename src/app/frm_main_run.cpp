@@ -202,8 +202,11 @@ void frmMain::openHelpDialog() {
 
 void frmMain::configureBench() {
     if (!services_.card->bench) return;
-    services_.card->bench->setWiring({IndexOf(settings_.Type), measurement_.Part(),
-                                      static_cast<double>(settings_.SeriesResistor)});
+    services_.card->bench->setWiring(
+        {.measType = IndexOf(settings_.Type),
+         .impedancePart = measurement_.Part(),
+         .seriesResistor = static_cast<double>(settings_.SeriesResistor),
+         .calibration = run_.CalibrationRun});
 }
 
 void frmMain::DisplayLoop() {

@@ -57,13 +57,12 @@ TEST(CalibCheck, PeakMayLieOneBandBesideTheExpectedOneAndDeviationNeedsABinAbove
 }
 
 // A main window on the virtual card with the generator's calibration sines in its folder. A
-// calibration measures a sine of known voltage, not a loudspeaker in a room: the bench's room
-// and the suspension's stiffening are off.
+// calibration measures a sine of known voltage, not a loudspeaker in a room: the bench wires it
+// without the room and the suspension's stiffening, which are on.
 class CalibDialogTest : public GuiTest {
   protected:
     void SetUp() override {
         ASSERT_TRUE(load());
-        bench().setSettings({.reflectionGain = 0.0, .stiffening = false});
         useProgramStimuli({"Sin_1000_100.wav", "Sin_1000_010.wav"});
     }
     QString sine(const char* name) const { return filePath(QString::fromLatin1(name)); }

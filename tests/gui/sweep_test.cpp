@@ -34,6 +34,9 @@ class SweepTest : public GuiTest {
         ASSERT_TRUE(w().sweepDialog()->isVisible());
         dialog().cmbLength->setCurrentIndex(0); // 2^15 samples: quick on virtual time
         dialog().spnRepeat->setValue(2);
+        // The gate ends before the floor's reflection (3.5 ms after the direct sound).
+        dialog().txtGateLength->setText(QStringLiteral("3"));
+        emit dialog().txtGateLength->editingFinished();
     }
     app::frmMain& w() { return *window; }
     app::frmSweep& dialog() { return *w().sweepDialog(); }
@@ -63,7 +66,7 @@ TEST_F(SweepTest, MeasuresTheBenchAndSavesAComparisonCurveAndItsExports) {
     const app::SweepMeasured* m = w().sweepMeasured();
     ASSERT_TRUE(m != nullptr && m->HasResponse());
     EXPECT_NEAR(m->Result.DelayMs, kDelayMs, 0.1);
-    EXPECT_NEAR(m->Result.GateLowHz, 200.0, 1e-9);
+    EXPECT_NEAR(m->Result.GateLowHz, 1000.0 / 3.0, 1e-9);
     EXPECT_EQ(bench().playingFile(), "");
     EXPECT_TRUE(w().cmdStart->isEnabled() && w().mnuFileSaveAs->isEnabled());
     EXPECT_EQ(w().cmdStart->text(), "&Starte Messung");
@@ -143,7 +146,7 @@ TEST_F(SweepTest, TheGateEndDraggedWithTheMouseGatesThere) {
         return QPoint(static_cast<int>(std::lround(PlotX(scene.X, ms, width))), 50);
     };
     const double arrivalMs = m.Result.ArrivalAt.Sample * 1000.0 / m.Shape.SampleRate;
-    QTest::mousePress(w().picGraph, Qt::LeftButton, {}, pixel(arrivalMs + 5.0));
+    QTest::mousePress(w().picGraph, Qt::LeftButton, {}, pixel(arrivalMs + 3.0));
     QTest::mouseMove(w().picGraph, pixel(arrivalMs + 8.0));
     QTest::mouseRelease(w().picGraph, Qt::LeftButton, {}, pixel(arrivalMs + 8.0));
     const double msPerPixel = (scene.X.To - scene.X.From) / width;

@@ -94,7 +94,8 @@ double BenchModel::delayed(double response) {
 // The suspension's extra force is taken at the excursion one sample before: at the bench's
 // rates a delay far too short to matter at the resonance, and the loop needs no solving.
 double BenchModel::loudspeaker(double drive) {
-    if (!settings_.stiffening) return speakerTop_.step(speakerLow_.step(drive));
+    if (!settings_.stiffening || wiring_.calibration)
+        return speakerTop_.step(speakerLow_.step(drive));
     const double x = lastExcursion_;
     const double force = drive - x * x * (kStiffening2 + kStiffening3 * x);
     lastExcursion_ = excursion_.step(force);
@@ -102,7 +103,7 @@ double BenchModel::loudspeaker(double drive) {
 }
 
 double BenchModel::inRoom(double direct) {
-    if (reflectionLine_.empty()) return direct;
+    if (reflectionLine_.empty() || wiring_.calibration) return direct;
     const double earlier = reflectionLine_[reflectionPos_];
     reflectionLine_[reflectionPos_] = direct;
     reflectionPos_ = (reflectionPos_ + 1) % reflectionLine_.size();

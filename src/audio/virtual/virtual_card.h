@@ -21,6 +21,9 @@ struct BenchWiring {
     int measType = 0;      // 0..4 as the measurement-type list
     int impedancePart = 0; // 1 or 2 for the two parts of the one-channel impedance method
     double seriesResistor = 10.0;
+    // A level calibration: the card's output is wired to the inputs as a known voltage, so
+    // neither the room nor the suspension's distortion reaches them.
+    bool calibration = false;
 };
 
 // Settings of the bench model. Levels are linear factors of full scale. Delay and polarity act
