@@ -1,5 +1,6 @@
 // Runs the program from the information window to the end of the main window.
 #include "app/frm_main.h"
+#include "app/frm_sweep.h"
 #include "app/start.h"
 #include "audio/virtual/virtual_card.h"
 #include "calibration/frm_calib.h"
@@ -152,8 +153,10 @@ int runProgram(const CommandLine& commandLine) {
         window.cmdStart_Click();
         platform::waitUntil([&window] { return !window.isRunning(); });
     }
-    QWidget* dialog =
-        commandLine.thieleSmall ? speaker::frmThieleSmall::open(window, messages) : nullptr;
+    // The sweep's fields are part of its measurement: its dialog goes into the picture too.
+    QWidget* dialog = commandLine.thieleSmall ? speaker::frmThieleSmall::open(window, messages)
+                                              : static_cast<QWidget*>(window.sweepDialog());
+    if (dialog != nullptr && !commandLine.thieleSmall && !dialog->isVisible()) dialog = nullptr;
     const bool saved = saveScreenshot(window, dialog, commandLine.screenshot);
     window.close();
     return saved ? 0 : 1;
