@@ -1663,11 +1663,11 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
     </message>
     <message>
         <source>Stop &amp;nach 1 Messung</source>
-        <translation>Stop &amp;after 1 measurement</translation>
+        <translation>Stop &amp;after 1 run</translation>
     </message>
     <message>
         <source>Stop &amp;nach %1 Messungen</source>
-        <translation>Stop &amp;after %1 measurements</translation>
+        <translation>Stop &amp;after %1 runs</translation>
     </message>
     <message>
         <source>Stop &amp;nach %1 Mittelungen</source>

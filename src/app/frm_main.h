@@ -112,6 +112,7 @@ class frmMain final : public QMainWindow,
     // The start button's caption while no run is under way, and the averaging box's caption.
     static QString idleCaption();
     QString stopCaption() const;
+    static QString stopCaption(int limit, bool measurements);
     void LabelShow(bool Measure);
     void GetActChan();
     void GetBlockSize();

@@ -66,6 +66,17 @@ platform::PictureBox* levelBar(QWidget* parent, const char* name, QRect rect) {
     return bar;
 }
 
+// A caption whose place the layout fixes (a scale under a bar, a channel beside it) gets a
+// smaller font where the language or the system's font makes it wider than its place.
+void shrinkToFit(QWidget* control) {
+    constexpr double kSmallestPoints = 6.0;
+    QFont font = control->font();
+    while (control->sizeHint().width() > control->width() && font.pointSizeF() > kSmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        control->setFont(font);
+    }
+}
+
 QLabel* overloadLabel(QWidget* parent, const char* name, int top) {
     auto* label = named(new QLabel(QStringLiteral("OVL"), parent), name);
     label->setGeometry(twipsRect(2640, top, 420, 255));
@@ -115,7 +126,14 @@ void frmMain::buildControls() {
     cmbAvgCnt = listBox(form, "cmbAvgCnt", lblAvgCnt, 1200, 615);
     // Captioned from the start: its letter takes part in the choice of the access keys.
     chkAvgType = named(new QCheckBox(stopCaption(), form), "chkAvgType");
-    chkAvgType->setGeometry(twipsRect(2040, 1230, 2655, 255));
+    chkAvgType->setGeometry(twipsRect(1875, 1230, 2205, 255)); // up to the check button
+    // One font for every count the list offers, fitted to the longest caption.
+    constexpr int kLargestCount = 64;
+    for (const bool measurements : {false, true}) {
+        chkAvgType->setText(stopCaption(kLargestCount, measurements));
+        shrinkToFit(chkAvgType);
+    }
+    chkAvgType->setText(stopCaption());
     lblFreqRes = listLabel(form, "lblFreqRes", tr("Au&flösung:"), 120, 1620);
     cmbFreqRes = listBox(form, "cmbFreqRes", lblFreqRes, 1560, 1335);
     lblDisplay = listLabel(form, "lblDisplay", tr("An&zeige:"), 120, 1980);
@@ -149,15 +167,18 @@ void frmMain::buildChannelFrame() {
     brdChannel = named(new QGroupBox(tr("Kanal"), centralWidget()), "brdChannel");
     brdChannel->setGeometry(twipsRect(5160, 60, 3135, 915));
     optChannel[0] = named(new QRadioButton(tr("&Li"), brdChannel), "optChannel_0");
-    optChannel[0]->setGeometry(twipsRect(120, 240, 700, 255));
+    optChannel[0]->setGeometry(twipsRect(60, 240, 780, 255));
     optChannel[1] = named(new QRadioButton(tr("&Re"), brdChannel), "optChannel_1");
-    optChannel[1]->setGeometry(twipsRect(120, 600, 700, 255));
+    optChannel[1]->setGeometry(twipsRect(60, 600, 780, 255));
     picLevel[0] = levelBar(brdChannel, "picLevel_0", twipsRect(840, 240, 1695, 135));
     // The right bar sits in the frame's second row, under the left one.
     picLevel[1] = levelBar(brdChannel, "picLevel_1", twipsRect(6000 - 5160, 720 - 60, 1695, 135));
     lblLevel =
         named(new QLabel(QStringLiteral("0    25    50    75   100%"), brdChannel), "lblLevel");
     lblLevel->setGeometry(twipsRect(840, 410, 1695, 180));
+    for (QWidget* caption : {static_cast<QWidget*>(optChannel[0]),
+                             static_cast<QWidget*>(optChannel[1]), static_cast<QWidget*>(lblLevel)})
+        shrinkToFit(caption);
     lblOVL[0] = overloadLabel(brdChannel, "lblOVL_0", 240);
     lblOVL[1] = overloadLabel(brdChannel, "lblOVL_1", 600);
 }

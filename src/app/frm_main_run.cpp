@@ -297,10 +297,13 @@ QString frmMain::idleCaption() {
 }
 
 QString frmMain::stopCaption() const {
-    if (run_.MeasLimit == 1) return tr("Stop &nach 1 Messung");
-    if (PropertiesOf(settings_.Type).TimeViewOnly)
-        return tr("Stop &nach %1 Messungen").arg(run_.MeasLimit);
-    return tr("Stop &nach %1 Mittelungen").arg(run_.MeasLimit);
+    return stopCaption(run_.MeasLimit, PropertiesOf(settings_.Type).TimeViewOnly);
+}
+
+QString frmMain::stopCaption(int limit, bool measurements) {
+    if (limit == 1) return tr("Stop &nach 1 Messung");
+    if (measurements) return tr("Stop &nach %1 Messungen").arg(limit);
+    return tr("Stop &nach %1 Mittelungen").arg(limit);
 }
 
 // Unlocked, the resolution, channel buttons and commands are those of the type and view, the

@@ -15,12 +15,14 @@
 #include "speaker/frm_thiele_small.h"
 #include "text/language.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QXmlStreamReader>
@@ -88,19 +90,41 @@ QStringList clashingAccessKeys(const QStringList& captions) {
     return clashes;
 }
 
+// The one-line captions of labels, tick boxes and radio buttons that need more room than their
+// control has, with what they need and have (pixels).
+QStringList clippedCaptions(QWidget* top) {
+    QStringList clipped;
+    for (QWidget* widget : top->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(top) || widget->window() != top) continue;
+        QString caption;
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap())
+            caption = label->text();
+        if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))
+            caption = static_cast<QAbstractButton*>(widget)->text();
+        if (caption.isEmpty() || widget->sizeHint().width() <= widget->width()) continue;
+        clipped << QStringLiteral("%1 \"%2\" needs %3, has %4")
+                       .arg(widget->objectName(), caption)
+                       .arg(widget->sizeHint().width())
+                       .arg(widget->width());
+    }
+    return clipped;
+}
+
 // What one window or dialog shows: its texts, the captions that hold its access keys (menu
-// bar titles included), each menu's items, and whether it fits an 800 x 600 screen with its
-// frame (borders and title bar).
+// bar titles included), each menu's items, the captions cut off, and whether it fits an
+// 800 x 600 screen with its frame (borders and title bar).
 struct Shown {
     std::string name;
-    QStringList texts, access;
-    std::vector<QStringList> menus;
+    QStringList texts{}, access{};
+    std::vector<QStringList> menus{};
+    QStringList clipped{};
     bool fits = true;
 };
 
 Shown shownBy(QWidget* top) {
-    Shown shown{top->objectName().toStdString(), {}, {}, {}, true};
+    Shown shown{.name = top->objectName().toStdString()};
     shown.texts = visibleTexts(top, shown.access);
+    shown.clipped = clippedCaptions(top);
     if (auto* main = qobject_cast<QMainWindow*>(top)) {
         for (QAction* menu : main->menuBar()->actions())
             shown.access << menu->text();
@@ -178,11 +202,17 @@ class EnglishTest : public GuiTest {
         }
         boxes.clear();
         window->mnuCalib_Click();
-        Shown boxTexts{
-            "boxes, the copied table", {QGuiApplication::clipboard()->text()}, {}, {}, true};
+        Shown boxTexts{.name = "boxes, the copied table",
+                       .texts = {QGuiApplication::clipboard()->text()}};
         for (const auto& box : boxes.boxes())
             boxTexts.texts << box.text << box.title;
         shown.push_back(boxTexts);
+        // The captions that change with the type (the stop box's count, the sweep's fields).
+        for (int type = 0; type < kMeasTypeCount; ++type) {
+            choose(window->cmbMeasType, type);
+            shown.push_back({.name = "frmMain type " + std::to_string(type),
+                             .clipped = clippedCaptions(window.get())});
+        }
         return shown;
     }
 };
@@ -202,6 +232,7 @@ TEST_F(EnglishTest, WindowAndDialogsSpeakEnglishWithTheirOwnAccessKeysAndFitTheS
         same.insert(text);
     for (const Shown& window : showEverything(text::Language::German)) {
         EXPECT_TRUE(window.fits) << window.name;
+        EXPECT_EQ(window.clipped.join(u'|').toStdString(), "") << window.name;
         expectOwnAccessKeys(window);
         for (const QString& text : window.texts)
             if (text.contains(QRegularExpression(QStringLiteral("[a-zäöüß]{2}"))) &&
@@ -221,6 +252,7 @@ TEST_F(EnglishTest, WindowAndDialogsSpeakEnglishWithTheirOwnAccessKeysAndFitTheS
                     break;
                 }
         EXPECT_EQ(left.join(u'|').toStdString(), "");
+        EXPECT_EQ(window.clipped.join(u'|').toStdString(), "");
         expectOwnAccessKeys(window);
         EXPECT_TRUE(window.fits);
     }
