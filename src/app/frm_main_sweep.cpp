@@ -10,6 +10,7 @@
 #include "audio/stimulus.h"
 #include "audio/virtual/virtual_card.h"
 #include "files/atomic_write.h"
+#include "files/sweep_measurement.h"
 #include "platform/graph_picture.h"
 #include "platform/key_state.h"
 #include "platform/services.h"
@@ -362,7 +363,7 @@ std::vector<MeasurementRow> frmMain::savedRows(const MeasurementHeader& header) 
     if (!sweepType()) return SelHost::savedRows(header);
     const SweepMeasured* m = sweepMeasured();
     if (m == nullptr || !m->HasResponse()) return {};
-    return sweep::TwelfthOctaveRows(shownSweepResult(*m), m->Shape, m->Result.GateLowHz);
+    return SweepMeasurementRows(shownSweepResult(*m), m->Shape, m->Result.GateLowHz);
 }
 
 // The impulse response as WAV, the full-resolution response as FRD, the distortion as CSV.

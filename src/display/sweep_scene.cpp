@@ -103,20 +103,20 @@ PlotScene ResponseScene(const SweepSceneSource& in) {
     PlotCurve above = Pen(kBlue);
     PlotCurve phase = Pen(kPhaseCurveColour, DrawStyle::Dot, true);
     double largest = -300.0;
-    for (const MeasurementRow& row : sweep::TwelfthOctaveRows(r, in.Shape, 0.0)) {
-        if (row.Value < -300.0) continue;
+    for (const sweep::ResponsePoint& row : sweep::TwelfthOctavePoints(r, in.Shape, 0.0)) {
+        if (row.Db < -300.0) continue;
         const bool gated = row.Freq >= r.GateLowHz;
         // The grey part reaches the first gated band, so that the curve has no gap.
         if (!gated || below.X.empty() || below.X.back() < r.GateLowHz) {
             below.X.push_back(row.Freq);
-            below.Y.push_back(row.Value);
+            below.Y.push_back(row.Db);
         }
         if (gated) {
             above.X.push_back(row.Freq);
-            above.Y.push_back(row.Value);
+            above.Y.push_back(row.Db);
             phase.X.push_back(row.Freq);
-            phase.Y.push_back(row.Phase);
-            largest = std::max(largest, row.Value);
+            phase.Y.push_back(row.PhaseDeg);
+            largest = std::max(largest, row.Db);
         }
     }
     if (largest < -299.0) largest = 0.0;

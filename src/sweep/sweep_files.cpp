@@ -45,10 +45,10 @@ const char* ShapeName(GateShape shape) {
 std::string FrdText(const SweepResult& r, const SweepShape& s, const Gate& g) {
     std::string text = "* Terzlab-Sweep\r\n";
     text.append("* Gate: ").append(ShapeName(g.Shape));
-    text.append(fixed(", Vorlauf %.3f ms", g.PreMs))
-        .append(fixed(", Länge %.3f ms\r\n", g.LengthMs));
-    text += fixed("* Laufzeit entfernt: %.4f ms\r\n", r.DelayMs);
-    text += "* Spalten: Frequenz [Hz], Pegel [dB], Phase [Grad]\r\n";
+    text.append(fixed(", before the arrival %.3f ms", g.PreMs))
+        .append(fixed(", length %.3f ms\r\n", g.LengthMs));
+    text += fixed("* Delay removed: %.4f ms\r\n", r.DelayMs);
+    text += "* Columns: frequency [Hz], level [dB], phase [degrees]\r\n";
     for (std::size_t k = 1; k < r.Gated.Bins.size(); ++k) {
         const double f = r.Gated.FrequencyOf(k);
         if (f < r.GateLowHz || f > s.F2) continue;
@@ -59,8 +59,8 @@ std::string FrdText(const SweepResult& r, const SweepShape& s, const Gate& g) {
     return text;
 }
 
-std::vector<MeasurementRow> TwelfthOctaveRows(const SweepResult& r, const SweepShape& s,
-                                              double fromHz) {
+std::vector<ResponsePoint> TwelfthOctavePoints(const SweepResult& r, const SweepShape& s,
+                                               double fromHz) {
     BandState bands;
     BuildBandTable(
         bands, {.SampleRate = s.SampleRate, .BlockSize = 16384, .Type = MeasType::LevelTwoChannel});
@@ -69,20 +69,11 @@ std::vector<MeasurementRow> TwelfthOctaveRows(const SweepResult& r, const SweepS
         if (bands.Table.BandFreq[b] >= fromHz && bands.Table.BandFreq[b] <= s.F2)
             centres.push_back(bands.Table.BandFreq[b]);
     const auto smoothed = SmoothedAt(r.Gated, centres, 12);
-    std::vector<MeasurementRow> rows;
+    std::vector<ResponsePoint> points;
     for (std::size_t i = 0; i < centres.size(); ++i)
-        rows.push_back(
-            {.Freq = centres[i], .Value = decibels(smoothed[i]), .Phase = degrees(smoothed[i])});
-    return rows;
-}
-
-MeasurementHeader SweepMeasurementHeader(const SweepResult& r, const SweepShape& s, const Gate& g) {
-    MeasurementHeader h;
-    h.Title = fixed("Sweep, Gate %.3f ms ", g.LengthMs).append(ShapeName(g.Shape));
-    h.SampleRate = s.SampleRate;
-    h.BlockSize = static_cast<int32_t>(2 * (r.Gated.Bins.size() - 1));
-    h.Type = MeasType::LevelTwoChannel; // a transfer: the recorded over the played signal
-    return h;
+        points.push_back(
+            {.Freq = centres[i], .Db = decibels(smoothed[i]), .PhaseDeg = degrees(smoothed[i])});
+    return points;
 }
 
 std::string DistortionCsvText(const std::vector<DistortionRow>& rows) {

@@ -1,8 +1,7 @@
 #pragma once
 // The texts a swept-sine measurement is written as, for terzlab-analyze and the program alike:
-// the gated response at full resolution as FRD, at 1/12 octave as the rows of a measurement
-// file, and the harmonic distortion as CSV.
-#include "files/measurement_writer.h"
+// the gated response at full resolution as FRD, at 1/12 octave for a measurement file, and the
+// harmonic distortion as CSV. Comment lines are English: the files are read by other tools.
 #include "sweep/distortion.h"
 #include "sweep/sweep_analysis.h"
 
@@ -18,14 +17,16 @@ const char* ShapeName(GateShape shape);
 // the printed delay removed (a remaining delay gives a falling phase), after comment lines.
 std::string FrdText(const SweepResult& r, const SweepShape& s, const Gate& g);
 
-// The gated response smoothed to 1/12 octave on the bands of a level measurement from `fromHz`
-// to f2: frequency, dB (recorded over played) and the phase of the smoothed complex response.
-// A band without a bin of the response gets -600 dB.
-std::vector<MeasurementRow> TwelfthOctaveRows(const SweepResult& r, const SweepShape& s,
-                                              double fromHz);
+struct ResponsePoint {
+    double Freq = 0.0;
+    double Db = 0.0;       // recorded over played
+    double PhaseDeg = 0.0; // of the smoothed complex response
+};
 
-// The header a measurement file of the gated response gets: a transfer at 1/12 octave.
-MeasurementHeader SweepMeasurementHeader(const SweepResult& r, const SweepShape& s, const Gate& g);
+// The gated response smoothed to 1/12 octave on the bands of a level measurement from `fromHz`
+// to f2. A band without a bin of the response gets -600 dB.
+std::vector<ResponsePoint> TwelfthOctavePoints(const SweepResult& r, const SweepShape& s,
+                                               double fromHz);
 
 // frequency_hz,k2_percent,...,noise_percent with empty cells where a value does not exist.
 std::string DistortionCsvText(const std::vector<DistortionRow>& rows);

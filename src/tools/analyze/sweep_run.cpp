@@ -5,6 +5,7 @@
 #include "analyze/sweep_files.h"
 #include "analyze/sweep_options.h"
 #include "files/measurement_writer.h"
+#include "files/sweep_measurement.h"
 #include "sweep/distortion.h"
 #include "sweep/sweep_analysis.h"
 #include "sweep/sweep_files.h"
@@ -30,8 +31,8 @@ std::string fixed(const char* format, double value) {
 // The gated response at 1/12 octave as a measurement file.
 std::string MeasurementText(const sweep::SweepResult& r, const sweep::SweepShape& s,
                             const sweep::Gate& g) {
-    const std::vector<MeasurementRow> rows = sweep::TwelfthOctaveRows(r, s, r.GateLowHz);
-    return MeasurementFileText(sweep::SweepMeasurementHeader(r, s, g), rows);
+    return MeasurementFileText(SweepMeasurementHeader(r, s, g),
+                               SweepMeasurementRows(r, s, r.GateLowHz));
 }
 
 struct Inputs {
