@@ -42,6 +42,17 @@ QString WithSuffix(const QString& path, const QString& filter) {
     return path + filter.mid(open + 1).chopped(1);
 }
 
+// Asks where to save among file types (the first offered first); the path with the chosen
+// type's extension where none was typed, and the chosen type; an empty path when cancelled.
+std::pair<QString, QString> AskSavePath(QWidget* parent, const QString& title,
+                                        const QString& folder, const QStringList& filters) {
+    QString chosen = filters.front();
+    const QString picked = QFileDialog::getSaveFileName(
+        parent, title, folder, filters.join(QStringLiteral(";;")), &chosen);
+    if (picked.isEmpty()) return {};
+    return {WithSuffix(picked, chosen), chosen};
+}
+
 } // namespace
 
 void frmMain::buildExportCommands() {
@@ -62,25 +73,15 @@ void frmMain::buildExportCommands() {
 }
 
 void frmMain::exportMeasurement() {
-    if (sweepType()) {
-        const QString wav = tr("Impulsantwort (*.wav)");
-        const QString frd = tr("FRD-Datei (*.frd)");
-        const QString csv = tr("Verzerrung als CSV-Datei (*.csv)");
-        QString chosen = wav;
-        const QString picked = QFileDialog::getSaveFileName(
-            this, tr("Messung exportieren"), selState_.LastFolder,
-            wav + QStringLiteral(";;") + frd + QStringLiteral(";;") + csv, &chosen);
-        if (!picked.isEmpty()) exportSweepTo(WithSuffix(picked, chosen));
-        return;
-    }
-    const bool impedance = IsImpedanceType(settings_.Type);
-    const QString csv = tr("CSV-Datei (*.csv)");
-    const QString own = impedance ? tr("ZMA-Datei (*.zma)") : tr("FRD-Datei (*.frd)");
-    QString chosen = own;
-    const QString picked =
-        QFileDialog::getSaveFileName(this, tr("Messung exportieren"), selState_.LastFolder,
-                                     own + QStringLiteral(";;") + csv, &chosen);
-    if (!picked.isEmpty()) exportMeasurementTo(WithSuffix(picked, chosen));
+    const QStringList filters =
+        sweepType() ? QStringList{tr("Impulsantwort (*.wav)"), tr("FRD-Datei (*.frd)"),
+                                  tr("Verzerrung als CSV-Datei (*.csv)")}
+        : IsImpedanceType(settings_.Type)
+            ? QStringList{tr("ZMA-Datei (*.zma)"), tr("CSV-Datei (*.csv)")}
+            : QStringList{tr("FRD-Datei (*.frd)"), tr("CSV-Datei (*.csv)")};
+    const auto [path, chosen] =
+        AskSavePath(this, tr("Messung exportieren"), selState_.LastFolder, filters);
+    if (!path.isEmpty()) exportMeasurementTo(path); // which goes to the sweep's own for a sweep
 }
 
 void frmMain::exportMeasurementTo(const QString& path) {
@@ -138,14 +139,11 @@ platform::GraphScene frmMain::graphScene() const {
 }
 
 void frmMain::saveGraph() {
-    const QString png = tr("PNG-Bild (*.png)");
     const QString png2x = tr("PNG-Bild, doppelte Größe für den Druck (*.png)");
-    const QString svg = tr("SVG-Grafik (*.svg)");
-    QString chosen = png;
-    const QString picked = QFileDialog::getSaveFileName(
-        this, tr("Grafik speichern"), selState_.LastFolder,
-        png + QStringLiteral(";;") + png2x + QStringLiteral(";;") + svg, &chosen);
-    if (!picked.isEmpty()) saveGraphTo(WithSuffix(picked, chosen), chosen == png2x);
+    const auto [path, chosen] =
+        AskSavePath(this, tr("Grafik speichern"), selState_.LastFolder,
+                    {tr("PNG-Bild (*.png)"), png2x, tr("SVG-Grafik (*.svg)")});
+    if (!path.isEmpty()) saveGraphTo(path, chosen == png2x);
 }
 
 void frmMain::saveGraphTo(const QString& path, bool doubleSize) {
