@@ -331,7 +331,7 @@ class frmMain final : public QMainWindow,
     void buildChannelFrame();
     void buildMenus();
     void buildAccessKeys();
-    // The check button keeps its state in its caption: "Check On" while the check is off.
+    // The check button's caption: "Check On" while the check is off.
     static QString scopeCaption(bool offNow);
     void stepAxis(int notches, bool span);
     void resizeOuter();
