@@ -505,7 +505,6 @@ class frmMain final : public QMainWindow,
     std::unique_ptr<LiveMode> live_;
     std::unique_ptr<SweepSession> sweep_;
     frmSweep* sweepDialog_ = nullptr;
-    std::string sweepPath_; // the sweep the player loops
     // The gate end held with the mouse (0 start, 1 end), on the time axis it was taken on: the
     // axis stays while the gate moves, so that the end stays under the pointer.
     struct GateDrag {

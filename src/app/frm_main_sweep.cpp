@@ -7,7 +7,6 @@
 #include "analysis/meas_type.h"
 #include "app/frm_sweep.h"
 #include "app/sweep_session.h"
-#include "audio/stimulus.h"
 #include "audio/virtual/virtual_card.h"
 #include "files/atomic_write.h"
 #include "files/sweep_measurement.h"
@@ -27,7 +26,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 
 namespace terzlab::app {
 
@@ -116,18 +114,6 @@ void frmMain::startSweep() {
 
 // The stream starts before the player, so that the recording holds the sweep's first sample.
 bool frmMain::playSweep() {
-    const Locations& places = services_.places;
-    const std::string folder =
-        places.copyFolder.empty() ? places.stimulusFolder : places.copyFolder;
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    sweepPath_ = audio::joinProgramPath(folder, "Sweep.wav");
-    if (const WriteResult written = ReplaceFile(sweepPath_, sweep_->Capture->WavImage());
-        !written) {
-        message(QString::fromStdString(NotWrittenText(sweepPath_, written.Reason)),
-                platform::MsgIcon::Exclamation, tr("Fehler"));
-        return false;
-    }
     fillCaptureFormat();
     audio::CaptureStream& stream = *services_.card->stream;
     if (stream.open(inputDevice(), CaptureFormat) != 0) {
@@ -142,7 +128,7 @@ bool frmMain::playSweep() {
         services_.card->bench->setWiring(
             {IndexOf(sweep_->Capture->Loopback ? MeasType::LevelTwoChannel : settings_.Type), 0,
              static_cast<double>(settings_.SeriesResistor)});
-    services_.card->player->playLooped(sweepPath_);
+    services_.card->player->playSoundLooped(sweep_->Capture->Sound(), "Sweep");
     return true;
 }
 

@@ -85,13 +85,12 @@ std::vector<float> SweepCapture::Averaged(int channel) const {
     return sweep::AverageCoherently(takes);
 }
 
-std::string SweepCapture::WavImage() const {
+sound_file::SoundData SweepCapture::Sound() const {
     std::vector<int16_t> stereo;
     stereo.reserve(2 * Period.size());
     for (const int16_t s : Period)
         stereo.insert(stereo.end(), {s, s});
-    return sound_file::wavImage(
-        {.samples = std::move(stereo), .channels = 2, .sampleRate = Shape.SampleRate});
+    return {.samples = std::move(stereo), .channels = 2, .sampleRate = Shape.SampleRate};
 }
 
 bool SweepMeasured::HasImpulse() const {

@@ -3,6 +3,7 @@
 // the frames of a run as they are read, the repetitions averaged, and the measured response
 // gated and analysed again whenever the gate changes.
 #include "files/settings.h"
+#include "sound_file/sound_file.h"
 #include "sweep/distortion.h"
 #include "sweep/sweep_analysis.h"
 
@@ -38,8 +39,8 @@ struct SweepCapture {
     std::optional<int> ClippedChannel() const;
     // A channel cut into the repetitions and averaged, as floating point.
     std::vector<float> Averaged(int channel) const;
-    // The stereo 16-bit WAV the player loops.
-    std::string WavImage() const;
+    // The stereo 16-bit sound the player loops.
+    sound_file::SoundData Sound() const;
 };
 
 struct SweepMeasured {

@@ -10,6 +10,10 @@
 #include <string>
 #include <utility>
 
+namespace terzlab::sound_file {
+struct SoundData;
+}
+
 namespace terzlab::audio {
 
 // Capabilities of one device as a wave-device capabilities record reports them.
@@ -85,6 +89,9 @@ class SoundPlayer {
     virtual void playLooped(const std::string& path) = 0;
     // Plays the file once and returns when it has finished; replaces a looped file.
     virtual void playOnce(const std::string& path) = 0;
+    // Loops a sound made in memory, as playLooped loops a file; `name` stands for it where a
+    // file's name would.
+    virtual void playSoundLooped(const sound_file::SoundData& sound, const std::string& name) = 0;
     virtual void stop() = 0;
 
     void setProgramFolder(std::string folder) { programFolder_ = std::move(folder); }

@@ -31,9 +31,9 @@ double meanPower(const Spectrum& x, double binHz, double from, double to) {
 // 0 up to where the sweep's fade begins inside the band, 1 from kRampOctaves beyond the band
 // edge: a raised cosine over log frequency. Within the fade the sweep's power falls to nothing,
 // and dividing by it there would lift the noise far above the rest of the band.
-double ramp(double octavesOutside) {
-    const double x = octavesOutside + kFadeOctaves;
-    const double span = kFadeOctaves + kRampOctaves;
+double ramp(double octavesOutside, double fadeOctaves) {
+    const double x = octavesOutside + fadeOctaves;
+    const double span = fadeOctaves + kRampOctaves;
     if (x <= 0.0) return 0.0;
     if (x >= span) return 1.0;
     return 0.5 - 0.5 * std::cos(std::numbers::pi * x / span);
@@ -52,12 +52,14 @@ std::vector<float> Deconvolve(std::span<const float> recorded, std::span<const f
     const double lowEdge = meanPower(x, binHz, band.F1, band.F1 * third);
     const double highEdge = meanPower(x, binHz, band.F2 / third, band.F2);
     const double inside = kInsideWeight * std::max(lowEdge, highEdge);
-    const double fadeRatio = std::exp2(kFadeOctaves);
+    const double lowFade = band.F1 * std::exp2(kFadeInOctaves);
+    const double highFade = band.F2 / std::exp2(kFadeOutOctaves);
     for (std::size_t k = 0; k < y.size(); ++k) {
         const double f = static_cast<double>(k) * binHz;
         double eps = inside;
-        if (f < band.F1 * fadeRatio) eps += lowEdge * ramp(f > 0.0 ? std::log2(band.F1 / f) : 1.0);
-        if (f > band.F2 / fadeRatio) eps += highEdge * ramp(std::log2(f / band.F2));
+        if (f < lowFade)
+            eps += lowEdge * ramp(f > 0.0 ? std::log2(band.F1 / f) : 1.0, kFadeInOctaves);
+        if (f > highFade) eps += highEdge * ramp(std::log2(f / band.F2), kFadeOutOctaves);
         const double xr = x[k].real(), xi = -x[k].imag(), yr = y[k].real(), yi = y[k].imag();
         const double divisor = xr * xr + xi * xi + eps;
         y[k] = divisor > 0.0 ? std::complex<double>((yr * xr - yi * xi) / divisor,

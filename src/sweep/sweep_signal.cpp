@@ -59,12 +59,14 @@ std::vector<double> MakeSweep(const SweepSettings& s) {
     const SweepShape shape = ShapeOf(s);
     const int32_t n = shape.Samples;
     const double amplitude = std::pow(10.0, s.LevelDb / 20.0);
-    const double fadeSamples = shape.L * kFadeOctaves * std::numbers::ln2 * s.SampleRate;
+    const double samplesPerOctave = shape.L * std::numbers::ln2 * s.SampleRate;
+    const double fadeIn = kFadeInOctaves * samplesPerOctave;
+    const double fadeOut = kFadeOutOctaves * samplesPerOctave;
     std::vector<double> x(static_cast<std::size_t>(n + TailSamples(n, s.SampleRate)), 0.0);
     const double phaseScale = 2.0 * std::numbers::pi * shape.F1 * shape.L;
     for (int32_t i = 0; i < n; ++i) {
         const double t = i / static_cast<double>(s.SampleRate);
-        const double envelope = fade(i, fadeSamples) * fade(n - i, fadeSamples);
+        const double envelope = fade(i, fadeIn) * fade(n - i, fadeOut);
         x[i] = amplitude * envelope * std::sin(phaseScale * std::expm1(t / shape.L));
     }
     return x;

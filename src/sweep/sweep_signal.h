@@ -2,9 +2,11 @@
 // The synchronized exponential sweep f(t) = f1 e^(t/L): L = round(f1 T / ln(f2/f1)) / f1 makes
 // f1 L a whole number, so that the n-th harmonic's impulse response lies exactly L ln(n) before
 // the linear one. The sweep runs from f1 to f2, so it lasts L ln(f2/f1): the length asked for,
-// changed by the rounding of f1 L by at most ln(f2/f1) / (2 f1) seconds. Half-Hann fades over
-// 1/12 octave at both ends; after the sweep comes silence of half its length, at least one
-// second, for the response's tail.
+// changed by the rounding of f1 L by at most ln(f2/f1) / (2 f1) seconds. Half-Hann fades: in
+// over 1/12 octave, where a cycle is long and a short fade would click, and out over 1/48
+// octave, which at the top is still hundreds of cycles and leaves the band below f2 measured in
+// full (a sweep to 20.9 kHz at 44.1 kHz reads 20 kHz with the whole excitation). After the sweep
+// comes silence of half its length, at least one second, for the response's tail.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -23,7 +25,8 @@ struct SweepSettings {
 
 inline constexpr int32_t kMinSweepSamples = 32768;
 inline constexpr int32_t kMaxSweepSamples = 2097152;
-inline constexpr double kFadeOctaves = 1.0 / 12.0;
+inline constexpr double kFadeInOctaves = 1.0 / 12.0;
+inline constexpr double kFadeOutOctaves = 1.0 / 48.0;
 
 // The sweep as the analysis knows it: rate, start frequency, L and length.
 struct SweepShape {

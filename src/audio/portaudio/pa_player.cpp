@@ -34,11 +34,17 @@ bool PaPlayer::begin(const std::string& path, bool loop) {
     const auto file = resolvePlayPath(programFolder(), path);
     if (!file) return false;
     auto sound = readSoundFile(*file);
+    return sound && beginSound(std::move(*sound), loop);
+}
+
+bool PaPlayer::beginSound(SoundData sound, bool loop) {
+    stop();
     const PaDeviceIndex device = Pa_GetDefaultOutputDevice();
-    if (!sound || sound->sampleRate <= 0 || !session_->ok() || device == paNoDevice) return false;
+    if (sound.sampleRate <= 0 || sound.channels <= 0 || !session_->ok() || device == paNoDevice)
+        return false;
     const PaDeviceInfo* info = Pa_GetDeviceInfo(device);
     if (info == nullptr) return false;
-    sound_ = std::move(*sound);
+    sound_ = std::move(sound);
     loop_ = loop;
     position_ = 0;
     finished_.store(0, std::memory_order_relaxed);
@@ -65,6 +71,10 @@ bool PaPlayer::begin(const std::string& path, bool loop) {
 
 void PaPlayer::playLooped(const std::string& path) {
     begin(path, true);
+}
+
+void PaPlayer::playSoundLooped(const SoundData& sound, const std::string&) {
+    beginSound(sound, true);
 }
 
 void PaPlayer::playOnce(const std::string& path) {

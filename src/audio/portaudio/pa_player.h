@@ -18,10 +18,12 @@ class PaPlayer final : public SoundPlayer {
 
     void playLooped(const std::string& path) override;
     void playOnce(const std::string& path) override;
+    void playSoundLooped(const SoundData& sound, const std::string& name) override;
     void stop() override;
 
   private:
     bool begin(const std::string& path, bool loop);
+    bool beginSound(SoundData sound, bool loop);
     static int onAudio(const void* input, void* output, unsigned long frames,
                        const PaStreamCallbackTimeInfo* time, PaStreamCallbackFlags status,
                        void* self);

@@ -57,6 +57,7 @@ class VirtualPlayer final : public SoundPlayer {
     explicit VirtualPlayer(std::shared_ptr<VirtualCore> core) : core_(std::move(core)) {}
     void playLooped(const std::string& path) override;
     void playOnce(const std::string& path) override;
+    void playSoundLooped(const SoundData& sound, const std::string& name) override;
     void stop() override { core_->stopPlaying(); }
 
   private:

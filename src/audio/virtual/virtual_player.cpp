@@ -13,6 +13,11 @@ void VirtualPlayer::playLooped(const std::string& path) {
     core_->startPlaying(path, std::move(*sound));
 }
 
+void VirtualPlayer::playSoundLooped(const SoundData& sound, const std::string& name) {
+    core_->logPlay(name);
+    core_->startPlaying(name, sound);
+}
+
 // The file played once replaces the loop and has ended when this returns; the bench has no
 // loudspeaker of its own, so there is nothing to wait for.
 void VirtualPlayer::playOnce(const std::string& path) {
