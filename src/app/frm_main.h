@@ -461,6 +461,7 @@ class frmMain final : public QMainWindow,
     void analyseSweep(const SweepCapture& capture);
     void reportSweepError();
     bool sweepResultOnHand() const;
+    double sweepLevelOffsetDb() const;
     sweep::SweepResult shownSweepResult(const SweepMeasured& measured) const;
     PlotScene sweepScene() const;
     void drawSweep();

@@ -14,6 +14,7 @@
 #include "platform/key_state.h"
 #include "platform/services.h"
 #include "sound_file/float_sound.h"
+#include "stimuli/signals.h"
 #include "sweep/sweep_files.h"
 
 #include <QCheckBox>
@@ -232,11 +233,23 @@ void frmMain::sweepViewChanged() {
     if (sweepType()) drawSweep();
 }
 
-// The gated response as shown, saved and exported: the sensor's curve taken off where it is in
-// use, as the level types take it off their bands; between its bands in proportion to log f,
-// past its ends at its end values.
+// The level offsets of the level types go on: the microphone channel's calibration and the total
+// correction, whose start value stands for the noise's band level below a full-scale sine. So the
+// response reads the recorded over the played signal by default and, calibrated, the level a
+// full-scale sine would give, level with a noise measurement of the same loudspeaker.
+double frmMain::sweepLevelOffsetDb() const {
+    return settings_.CalibValue[static_cast<std::size_t>(settings_.ActiveChannel & 1)] +
+           settings_.LevelCorr[5] + stimuli::kPseudoBandLevelDb;
+}
+
+// The gated response as shown, saved and exported: the level offsets on, and the sensor's curve
+// taken off where it is in use, as the level types take it off their bands; between its bands in
+// proportion to log f, past its ends at its end values.
 sweep::SweepResult frmMain::shownSweepResult(const SweepMeasured& m) const {
     sweep::SweepResult r = m.Result;
+    const double gain = std::pow(10.0, sweepLevelOffsetDb() / 20.0);
+    for (std::complex<double>& bin : r.Gated.Bins)
+        bin *= gain;
     if (!curveApplied(kSensorSlot)) return r;
     const CorrectionCurve& sensor = dispOct_.Curves[kSensorSlot];
     const BandTable& table = session().Bands().Table;

@@ -83,6 +83,14 @@ TEST_F(SweepTest, MeasuresTheBenchAndSavesAComparisonCurveAndItsExports) {
     w().chkLoaded[kSensorSlot]->setChecked(true);
     EXPECT_NEAR(levelAt1k(w().savedRows(w().measurementHeader())), levelAt1k(rows) - 3.0, 0.01);
     w().chkLoaded[kSensorSlot]->setChecked(false);
+    // So do the level offsets: the microphone channel's calibration and the total correction
+    // over its start.
+    const auto mic = static_cast<std::size_t>(w().settings().ActiveChannel & 1);
+    w().calibValues()[mic] = 10.0;
+    w().levelCorrections()[5] += 2.0;
+    EXPECT_NEAR(levelAt1k(w().savedRows(w().measurementHeader())), levelAt1k(rows) + 12.0, 0.01);
+    w().calibValues()[mic] = 0.0;
+    w().levelCorrections()[5] -= 2.0;
 
     openFileDialog(app::sel::kSave).txtInfo[0]->setText(QStringLiteral("Vela_sweep"));
     fileDialog->cmdDisp_Click();
