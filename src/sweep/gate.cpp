@@ -85,18 +85,4 @@ Response GatedResponse(std::span<const float> ir, double arrivalSample, const Ga
     return r;
 }
 
-std::vector<double> GroupDelayMs(const Response& response) {
-    const auto& x = response.Bins;
-    std::vector<double> delay(x.size(), 0.0);
-    if (x.size() < 2) return delay;
-    const double radiansPerBin = 2.0 * std::numbers::pi * response.BinHz;
-    for (std::size_t k = 0; k < x.size(); ++k) {
-        const std::size_t lo = k == 0 ? 0 : k - 1;
-        const std::size_t hi = k + 1 == x.size() ? k : k + 1;
-        const double turned = std::arg(x[hi] * std::conj(x[lo]));
-        delay[k] = -turned / (radiansPerBin * static_cast<double>(hi - lo)) * 1000.0;
-    }
-    return delay;
-}
-
 } // namespace terzlab::sweep

@@ -45,7 +45,4 @@ struct Response {
 Response GatedResponse(std::span<const float> ir, double arrivalSample, const Gate& gate,
                        double delaySamples, int32_t sampleRate, RealTransform& transform);
 
-// Group delay in ms, -d phase / d omega by central differences (ends by one-sided ones).
-std::vector<double> GroupDelayMs(const Response& response);
-
 } // namespace terzlab::sweep

@@ -2,56 +2,118 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace terzlab::sweep {
 namespace {
 
-// Running sums of power and of the complex values, so that every average costs two lookups.
+// Group delay of every bin, -d phase / d omega by central differences (ends by one-sided ones).
+std::vector<double> binGroupDelayMs(const Response& response) {
+    const auto& x = response.Bins;
+    std::vector<double> delay(x.size(), 0.0);
+    if (x.size() < 2) return delay;
+    const double radiansPerBin = 2.0 * std::numbers::pi * response.BinHz;
+    for (std::size_t k = 0; k < x.size(); ++k) {
+        const std::size_t lo = k == 0 ? 0 : k - 1;
+        const std::size_t hi = k + 1 == x.size() ? k : k + 1;
+        const double turned = std::arg(x[hi] * std::conj(x[lo]));
+        delay[k] = -turned / (radiansPerBin * static_cast<double>(hi - lo)) * 1000.0;
+    }
+    return delay;
+}
+
+// Running sums of power, of the complex values and of the power-weighted group delay, so that
+// every average costs two lookups.
 struct Sums {
     std::vector<double> Power;
     std::vector<std::complex<double>> Value;
-    explicit Sums(const Response& r) : Power(r.Bins.size() + 1, 0.0), Value(r.Bins.size() + 1) {
+    std::vector<double> Delay;
+    Sums(const Response& r, bool withDelay)
+        : Power(r.Bins.size() + 1, 0.0), Value(r.Bins.size() + 1),
+          Delay(withDelay ? r.Bins.size() + 1 : 0, 0.0) {
+        const std::vector<double> delays = withDelay ? binGroupDelayMs(r) : std::vector<double>{};
         for (std::size_t k = 0; k < r.Bins.size(); ++k) {
             Power[k + 1] = Power[k] + std::norm(r.Bins[k]);
             Value[k + 1] = Value[k] + r.Bins[k];
+            if (withDelay) Delay[k + 1] = Delay[k] + std::norm(r.Bins[k]) * delays[k];
         }
     }
 };
 
-std::complex<double> averageAround(const Sums& sums, const Response& r, double f, double half) {
+struct BinRange {
+    int64_t Lo = 0;
+    int64_t Hi = -1; // empty when below Lo
+};
+
+// Bins within the fraction of an octave around f, and at least the one nearest to f.
+BinRange rangeAround(const Response& r, double f, double half) {
     const auto count = static_cast<int64_t>(r.Bins.size());
-    if (count == 0 || !(f > 0.0)) return 0.0;
-    // Bins within the range, and at least the one nearest to f.
+    if (count == 0 || !(f > 0.0)) return {};
     const int64_t nearest = std::clamp<int64_t>(std::llround(f / r.BinHz), 0, count - 1);
-    const int64_t lo = std::min(nearest, static_cast<int64_t>(std::ceil(f / half / r.BinHz)));
-    const int64_t hi = std::max(
-        nearest, std::min(count - 1, static_cast<int64_t>(std::floor(f * half / r.BinHz))));
-    const double bins = static_cast<double>(hi - lo + 1);
-    const double power = (sums.Power[hi + 1] - sums.Power[lo]) / bins;
-    const std::complex<double> mean = (sums.Value[hi + 1] - sums.Value[lo]) / bins;
+    return {.Lo = std::min(nearest, static_cast<int64_t>(std::ceil(f / half / r.BinHz))),
+            .Hi = std::max(nearest, std::min(count - 1, static_cast<int64_t>(
+                                                            std::floor(f * half / r.BinHz))))};
+}
+
+std::complex<double> averageOver(const Sums& sums, BinRange b) {
+    if (b.Hi < b.Lo) return 0.0;
+    const double bins = static_cast<double>(b.Hi - b.Lo + 1);
+    const double power = (sums.Power[b.Hi + 1] - sums.Power[b.Lo]) / bins;
+    const std::complex<double> mean = (sums.Value[b.Hi + 1] - sums.Value[b.Lo]) / bins;
     return std::polar(std::sqrt(power), std::abs(mean) > 0.0 ? std::arg(mean) : 0.0);
+}
+
+// Weighted by power, so that a bin deep in a notch, whose phase turns fast, does not rule.
+double delayOver(const Sums& sums, BinRange b) {
+    if (b.Hi < b.Lo) return 0.0;
+    const double power = sums.Power[b.Hi + 1] - sums.Power[b.Lo];
+    return power > 0.0 ? (sums.Delay[b.Hi + 1] - sums.Delay[b.Lo]) / power : 0.0;
+}
+
+double halfWidth(int fraction) {
+    return std::pow(2.0, 0.5 / fraction);
 }
 
 } // namespace
 
 std::vector<std::complex<double>> SmoothedAt(const Response& response,
                                              std::span<const double> frequencies, int fraction) {
-    const Sums sums(response);
-    const double half = std::pow(2.0, 0.5 / fraction);
+    const Sums sums(response, false);
+    const double half = halfWidth(fraction);
     std::vector<std::complex<double>> out;
     out.reserve(frequencies.size());
     for (const double f : frequencies)
-        out.push_back(averageAround(sums, response, f, half));
+        out.push_back(averageOver(sums, rangeAround(response, f, half)));
     return out;
 }
 
-Response Smoothed(const Response& response, int fraction) {
-    std::vector<double> frequencies(response.Bins.size());
-    for (std::size_t k = 0; k < frequencies.size(); ++k)
-        frequencies[k] = response.FrequencyOf(k);
-    Response out{.BinHz = response.BinHz, .Bins = SmoothedAt(response, frequencies, fraction)};
-    if (!out.Bins.empty()) out.Bins[0] = response.Bins[0];
-    return out;
+std::vector<ResponsePoint> SmoothedPoints(const Response& response,
+                                          std::span<const double> frequencies, int fraction) {
+    const Sums sums(response, true);
+    const double half = halfWidth(fraction);
+    std::vector<ResponsePoint> points;
+    points.reserve(frequencies.size());
+    for (const double f : frequencies) {
+        const BinRange bins = rangeAround(response, f, half);
+        const std::complex<double> h = averageOver(sums, bins);
+        points.push_back({.Freq = f,
+                          .Db = 20.0 * std::log10(std::abs(h) + 1e-30),
+                          .PhaseDeg = std::arg(h) * 180.0 / std::numbers::pi,
+                          .GroupDelayMs = delayOver(sums, bins)});
+    }
+    return points;
+}
+
+std::vector<double> DrawnFrequencies(double from, double to) {
+    std::vector<double> f;
+    if (!(from > 0.0) || !(to >= from)) return f;
+    const double step = std::exp2(1.0 / 48.0);
+    for (int i = 0;; ++i) {
+        const double at = from * std::pow(step, i);
+        if (at > to * (1.0 + 1e-12)) break;
+        f.push_back(at);
+    }
+    return f;
 }
 
 } // namespace terzlab::sweep

@@ -1,7 +1,8 @@
 #pragma once
 // Fractional-octave smoothing of a frequency response: at each frequency the power average of the
 // bins within half the fraction of an octave either side, with the phase of the complex average
-// of the same bins.
+// of the same bins. The group delay is smoothed as a value of its own: a phase taken from sets of
+// bins that differ from point to point would jump.
 #include "sweep/gate.h"
 
 #include <complex>
@@ -17,7 +18,18 @@ inline constexpr int kSmoothingFractions[] = {3, 6, 12, 24, 48};
 std::vector<std::complex<double>> SmoothedAt(const Response& response,
                                              std::span<const double> frequencies, int fraction);
 
-// The smoothed response at every bin of the response.
-Response Smoothed(const Response& response, int fraction);
+struct ResponsePoint {
+    double Freq = 0.0;
+    double Db = 0.0;           // recorded over played
+    double PhaseDeg = 0.0;     // of the smoothed complex response
+    double GroupDelayMs = 0.0; // -d phase / d omega, averaged over the bins weighted by power
+};
+
+// The smoothed response at the given frequencies, in dB and degrees, with its group delay.
+std::vector<ResponsePoint> SmoothedPoints(const Response& response,
+                                          std::span<const double> frequencies, int fraction);
+
+// Points so close that a drawn curve looks smooth: 48 to the octave from `from` to `to`.
+std::vector<double> DrawnFrequencies(double from, double to);
 
 } // namespace terzlab::sweep

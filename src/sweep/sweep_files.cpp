@@ -68,12 +68,7 @@ std::vector<ResponsePoint> TwelfthOctavePoints(const SweepResult& r, const Sweep
     for (int b = 0; b <= bands.Table.LastBand; ++b)
         if (bands.Table.BandFreq[b] >= fromHz && bands.Table.BandFreq[b] <= s.F2)
             centres.push_back(bands.Table.BandFreq[b]);
-    const auto smoothed = SmoothedAt(r.Gated, centres, 12);
-    std::vector<ResponsePoint> points;
-    for (std::size_t i = 0; i < centres.size(); ++i)
-        points.push_back(
-            {.Freq = centres[i], .Db = decibels(smoothed[i]), .PhaseDeg = degrees(smoothed[i])});
-    return points;
+    return SmoothedPoints(r.Gated, centres, 12);
 }
 
 std::string DistortionCsvText(const std::vector<DistortionRow>& rows) {

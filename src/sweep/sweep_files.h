@@ -3,6 +3,7 @@
 // the gated response at full resolution as FRD, at 1/12 octave for a measurement file, and the
 // harmonic distortion as CSV. Comment lines are English: the files are read by other tools.
 #include "sweep/distortion.h"
+#include "sweep/smoothing.h"
 #include "sweep/sweep_analysis.h"
 
 #include <string>
@@ -16,12 +17,6 @@ const char* ShapeName(GateShape shape);
 // The full-resolution gated response from gate_low to f2: frequency, dB, phase in degrees with
 // the printed delay removed (a remaining delay gives a falling phase), after comment lines.
 std::string FrdText(const SweepResult& r, const SweepShape& s, const Gate& g);
-
-struct ResponsePoint {
-    double Freq = 0.0;
-    double Db = 0.0;       // recorded over played
-    double PhaseDeg = 0.0; // of the smoothed complex response
-};
 
 // The gated response smoothed to 1/12 octave on the bands of a level measurement from `fromHz`
 // to f2. A band without a bin of the response gets -600 dB.

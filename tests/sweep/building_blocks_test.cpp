@@ -50,13 +50,15 @@ TEST(SweepSmoothing, IsAPowerAverageWithThePhaseOfTheComplexMean) {
     }
 }
 
-// A remaining delay of a quarter millisecond: its falling phase is 0.25 ms of group delay.
+// A remaining delay of a quarter millisecond: its falling phase is 0.25 ms of group delay at every
+// smoothing, also where a point is one octave's 48th from the next.
 TEST(SweepGroupDelay, OfADelayIsThatDelay) {
     Response r{.BinHz = 5.0, .Bins = {}};
     for (int k = 0; k < 4000; ++k)
         r.Bins.push_back(std::polar(1.0, -2 * std::numbers::pi * k * 5.0 * 0.25e-3));
-    for (const double ms : GroupDelayMs(r))
-        EXPECT_NEAR(ms, 0.25, 1e-9);
+    for (const int fraction : kSmoothingFractions)
+        for (const ResponsePoint& p : SmoothedPoints(r, DrawnFrequencies(200, 16000), fraction))
+            EXPECT_NEAR(p.GroupDelayMs, 0.25, 0.005) << p.Freq << " Hz, 1/" << fraction;
 }
 
 TEST(SweepGate, RefusesAGateBeforeTheArrivalOrPastTheResponse) {
