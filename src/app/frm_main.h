@@ -143,13 +143,11 @@ class frmMain final : public QMainWindow,
     void mnuHelpShow_Click();
     void mnuAbout_Click();
 
-    // The live analysis (live_controller.h), which a normal run's start, ESC and closing the
-    // window stop too, and its host (frm_main_live.cpp).
+    // The live analysis (live_controller.h) and the host it runs in (frm_main_live.cpp).
     const LiveController& live() const { return *live_; }
     bool liveMayStart() const override;
     bool closeRequested() const override { return closeRequested_; }
-    bool startLiveRun(const MeasurementConfig& config, bool pink,
-                      const std::function<void(audio::CaptureStream&)>& started) override;
+    bool startLiveRun(const LiveStart& start) override;
     void endLiveRun(std::function<void()> then) override;
     int32_t blocksCounted() const override;
     bool showLiveSpectrum(const LiveSpectrum& spectrum) override;

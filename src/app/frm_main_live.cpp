@@ -13,11 +13,10 @@ bool frmMain::liveMayStart() const {
     return !isRunning() && !commandsLocked_ && services_.card && services_.card->stream;
 }
 
-bool frmMain::startLiveRun(const MeasurementConfig& config, bool pink,
-                           const std::function<void(audio::CaptureStream&)>& started) {
-    measurement_.Prepare(config);
+bool frmMain::startLiveRun(const LiveStart& start) {
+    measurement_.Prepare(start.Config);
     run_.StimulusPath = kTestCdPath; // nothing played, nothing to stop
-    if (pink && !prepareStimulus()) {
+    if (start.Pink && !prepareStimulus()) {
         measurement_.Stop();
         return false;
     }
@@ -35,8 +34,8 @@ bool frmMain::startLiveRun(const MeasurementConfig& config, bool pink,
     DisplayInit(true);
     configureBench();
     startCapture();
-    started(*services_.card->stream);
-    if (pink) services_.card->player->playLooped(run_.StimulusPath);
+    start.Started(*services_.card->stream);
+    if (start.Pink) services_.card->player->playLooped(run_.StimulusPath);
     return true;
 }
 

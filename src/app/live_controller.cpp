@@ -148,7 +148,7 @@ void LiveController::start() {
     if (!fits) return;
     services_.keys->forgetEsc();
     const auto attach = [this](audio::CaptureStream& stream) { reader_.Attach(stream, analyzer_); };
-    if (!host_.startLiveRun(config, pink, attach)) return;
+    if (!host_.startLiveRun({.Config = config, .Pink = pink, .Started = attach})) return;
     on_ = true;
     updatesShown_ = 0;
     resultIsLive_ = false;

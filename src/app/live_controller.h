@@ -1,9 +1,9 @@
 #pragma once
 // The live analysis in the window: the input analysed without a gap in overlapping transforms,
 // each new spectrum handed to the window to draw as a run's would be, from the event loop and
-// never waiting for the device. It stops with its command, ESC, or a normal run's start, and
-// leaves its last spectrum to be saved and held like a measurement's. It knows the window only
-// through LiveHost.
+// never waiting for the device. It stops with its command, ESC, a normal run's start or the
+// window's closing, and leaves its last spectrum to be saved and held like a measurement's. It
+// knows the window only through LiveHost.
 #include "app/live_host.h"
 #include "live/live_reader.h"
 

@@ -23,6 +23,14 @@ struct LiveSpectrum {
     bool FitAxis = false;
 };
 
+// A live run as the analysis asks the window for it: the run as the user set it up, whether the
+// program's pink noise plays, and who is told once the capture runs and before the noise plays.
+struct LiveStart {
+    MeasurementConfig Config;
+    bool Pink = false;
+    std::function<void(audio::CaptureStream&)> Started;
+};
+
 class LiveHost {
   public:
     virtual ~LiveHost() = default;
@@ -38,12 +46,10 @@ class LiveHost {
     // The window is to close: the live analysis ends at its next look at the stream.
     virtual bool closeRequested() const = 0;
 
-    // The window's measurement set up for the run, the pink noise made ready when `pink`, the
-    // capture opened and started, and the window showing the run. `started` is told once the
-    // capture runs and before the noise plays. False, the user already told and the window idle,
-    // when any of it failed.
-    virtual bool startLiveRun(const MeasurementConfig& config, bool pink,
-                              const std::function<void(audio::CaptureStream&)>& started) = 0;
+    // The window's measurement set up for the run, the pink noise made ready, the capture opened
+    // and started, and the window showing the run. False, the user already told and the window
+    // idle, when any of it failed.
+    virtual bool startLiveRun(const LiveStart& start) = 0;
     // The capture closed, the measurement stopped and the window idle again; then `then`.
     virtual void endLiveRun(std::function<void()> then) = 0;
     // Blocks the window's measurement has counted: the shown spectrum stays the live one while
