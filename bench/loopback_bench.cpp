@@ -5,6 +5,7 @@
 // BM_LiveLoopback, the live analysis for TERZLAB_LIVE_SECONDS (60 unless set).
 #include "analysis/display_range.h"
 #include "app/frm_main.h"
+#include "app/live_controller.h"
 #include "audio/sound_card.h"
 #include "live/live_reader.h"
 #include "platform/key_state.h"
@@ -12,6 +13,7 @@
 #include "platform/services.h"
 #include "sound_server.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -193,15 +195,16 @@ LiveCounts liveAnalysisOnly(LoopbackRig& rig, int32_t blockSize, double seconds)
 // The window's live analysis at the type's block size, drawing every update.
 LiveCounts liveInTheWindow(LoopbackRig& rig, double seconds) {
     terzlab::app::frmMain& window = *rig.window;
-    window.mnuLive_Click();
+    QAction* command = window.findChild<QAction*>("mnuLiveRun");
+    command->trigger();
     LiveCounts counts;
     for (const double part : {seconds / 2, seconds / 2}) {
         const auto end = after(part);
         terzlab::platform::waitUntil([end] { return BenchClock::now() >= end; });
-        counts.atHalf = std::exchange(counts.atEnd, window.liveUpdates());
+        counts.atHalf = std::exchange(counts.atEnd, window.live().updates());
     }
-    counts.lost = window.liveLostFrames();
-    window.mnuLive_Click();
+    counts.lost = window.live().lostFrames();
+    command->trigger();
     return counts;
 }
 

@@ -699,6 +699,73 @@ from the measurement CD</translation>
     </message>
 </context>
 <context>
+    <name>LiveController</name>
+    <message>
+        <source>&amp;Schnell (%1 ms)</source>
+        <translation>&amp;Fast (%1 ms)</translation>
+    </message>
+    <message>
+        <source>&amp;Langsam (%1 s)</source>
+        <translation>&amp;Slow (%1 s)</translation>
+    </message>
+    <message>
+        <source>Lan&amp;g (%1 s)</source>
+        <translation>&amp;Long (%1 s)</translation>
+    </message>
+    <message>
+        <source>Linear über %1 Messungen</source>
+        <translation>Linear over %1 updates</translation>
+    </message>
+    <message>
+        <source>Live-Anal&amp;yse</source>
+        <translation>Live vie&amp;w</translation>
+    </message>
+    <message>
+        <source>Live-&amp;Analyse starten</source>
+        <translation>Start live &amp;analysis</translation>
+    </message>
+    <message>
+        <source>&amp;Rosa Rauschen abspielen</source>
+        <translation>Play &amp;pink noise</translation>
+    </message>
+    <message>
+        <source>Spitzenwerte &amp;halten</source>
+        <translation>&amp;Hold peaks</translation>
+    </message>
+    <message>
+        <source>Spitzenwerte &amp;zurücksetzen</source>
+        <translation>&amp;Reset peaks</translation>
+    </message>
+    <message>
+        <source>Die Live-Analyse gibt es für die Pegelmessungen mit einem und zwei Kanälen in der Anzeige F-Spektrum.</source>
+        <translation>Live analysis is offered for the one- and two-channel level measurements in the Spectrum view.</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Live-&amp;Analyse beenden</source>
+        <translation>Stop live &amp;analysis</translation>
+    </message>
+    <message>
+        <source>Das Aufnahmegerät liefert keine Daten. Die Messung wurde abgebrochen!</source>
+        <translation>The recording device delivers no data. The measurement was canceled!</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Live-Analyse: %1 ms verloren! Ende mit ESC</source>
+        <translation>Live analysis: %1 ms lost! Esc ends it</translation>
+    </message>
+    <message>
+        <source>Live-Analyse läuft. Ende mit ESC</source>
+        <translation>Live analysis running. Esc ends it</translation>
+    </message>
+</context>
+<context>
     <name>NumericInput</name>
     <message>
         <source>Erlaubt: %1 ... %2</source>
@@ -1714,54 +1781,6 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
         <translation>&amp;Thiele-Small parameters ...</translation>
     </message>
     <message>
-        <source>&amp;Schnell (%1 ms)</source>
-        <translation>&amp;Fast (%1 ms)</translation>
-    </message>
-    <message>
-        <source>&amp;Langsam (%1 s)</source>
-        <translation>&amp;Slow (%1 s)</translation>
-    </message>
-    <message>
-        <source>Lan&amp;g (%1 s)</source>
-        <translation>&amp;Long (%1 s)</translation>
-    </message>
-    <message>
-        <source>Linear über %1 Messungen</source>
-        <translation>Linear over %1 updates</translation>
-    </message>
-    <message>
-        <source>Live-&amp;Analyse starten</source>
-        <translation>Start live &amp;analysis</translation>
-    </message>
-    <message>
-        <source>&amp;Rosa Rauschen abspielen</source>
-        <translation>Play &amp;pink noise</translation>
-    </message>
-    <message>
-        <source>Spitzenwerte &amp;halten</source>
-        <translation>&amp;Hold peaks</translation>
-    </message>
-    <message>
-        <source>Spitzenwerte &amp;zurücksetzen</source>
-        <translation>&amp;Reset peaks</translation>
-    </message>
-    <message>
-        <source>Die Live-Analyse gibt es für die Pegelmessungen mit einem und zwei Kanälen in der Anzeige F-Spektrum.</source>
-        <translation>Live analysis is offered for the one- and two-channel level measurements in the Spectrum view.</translation>
-    </message>
-    <message>
-        <source>Live-&amp;Analyse beenden</source>
-        <translation>Stop live &amp;analysis</translation>
-    </message>
-    <message>
-        <source>Live-Analyse: %1 ms verloren! Ende mit ESC</source>
-        <translation>Live analysis: %1 ms lost! Esc ends it</translation>
-    </message>
-    <message>
-        <source>Live-Analyse läuft. Ende mit ESC</source>
-        <translation>Live analysis running. Esc ends it</translation>
-    </message>
-    <message>
         <source>Impulsantwort (*.wav)</source>
         <translation>Impulse response (*.wav)</translation>
     </message>
@@ -1796,10 +1815,6 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
     <message>
         <source>Der Sweep wird vom Programm abgespielt, mit der Test-CD ist er nicht möglich.</source>
         <translation>The program plays the sweep itself: it is not possible with the test CD.</translation>
-    </message>
-    <message>
-        <source>Live-Anal&amp;yse</source>
-        <translation>Live vie&amp;w</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "app/frm_sel_state.h"
 #include "app/frm_sweep.h"
 #include "app/graph_overlays.h"
+#include "app/live_host.h"
 #include "app/main_state.h"
 #include "app/run_hooks.h"
 #include "app/sel_host.h"
@@ -22,7 +23,6 @@
 #include "files/disp_oct.h"
 #include "files/locations.h"
 #include "guidance/dialog_state.h"
-#include "live/averager.h"
 #include "platform/message_service.h"
 #include "platform/qt_picture.h"
 #include "speaker/speaker_host.h"
@@ -56,7 +56,7 @@ class Scheduler;
 namespace terzlab::app {
 
 class frmAxis;
-struct LiveMode;
+class LiveController;
 struct SweepCapture;
 struct SweepMeasured;
 struct SweepSession;
@@ -88,6 +88,7 @@ class frmMain final : public QMainWindow,
                       public calibration::CalibrationHost,
                       public speaker::SpeakerHost,
                       public ComparisonHost,
+                      public LiveHost,
                       public SelHost,
                       public SweepHost {
     Q_DECLARE_TR_FUNCTIONS(frmMain)
@@ -142,12 +143,15 @@ class frmMain final : public QMainWindow,
     void mnuHelpShow_Click();
     void mnuAbout_Click();
 
-    // The live analysis (frm_main_live.cpp): its command starts and stops it; a normal run's
-    // start, ESC and closing the window stop it too.
-    void mnuLive_Click();
-    bool liveOn() const;
-    int64_t liveUpdates() const;
-    uint64_t liveLostFrames() const;
+    // The live analysis (live_controller.h) and the host it runs in (frm_main_live.cpp).
+    const LiveController& live() const { return *live_; }
+    bool liveMayStart() const override;
+    bool closeRequested() const override { return closeRequested_; }
+    bool startLiveRun(const LiveStart& start) override;
+    void endLiveRun(std::function<void()> then) override;
+    int32_t blocksCounted() const override;
+    bool showLiveSpectrum(const LiveSpectrum& spectrum) override;
+    void showLiveStatus(const QString& text) override;
 
     // The graph: frame, spectrum, time signal, level bars, axis choice and cursor readout.
     void DisplayInit(bool full);
@@ -197,7 +201,7 @@ class frmMain final : public QMainWindow,
     const MeasurementSession& session() const { return measurement_.Session(); }
     const MeasurementRun& measurement() const { return measurement_; }
     // The run as the user has set it up now: type, view, resolution, channel, count, curves.
-    MeasurementConfig currentConfig() const;
+    MeasurementConfig currentConfig() const override;
     // The view the display list shows.
     View shownView() const;
     // The display values of the latest run at a resolution, as a file keeps them (1/12).
@@ -414,19 +418,6 @@ class frmMain final : public QMainWindow,
     void showCursor(const CursorUpdate& update);
     CursorInputs cursorInputs() const;
 
-    // The live analysis (frm_main_live.cpp).
-    void buildLiveCommands();
-    void buildLiveAveraging();
-    live::AveragingChoice liveAveraging() const;
-    void chooseLiveAveraging(const live::AveragingChoice& choice);
-    void startLive();
-    void liveTick();
-    void showLive();
-    void showLiveStatus();
-    void stopLive(std::function<void()> then);
-    // The note a saved live spectrum carries in its file; empty for a normal run's.
-    std::string liveNote() const;
-
     // The graph for daily work (frm_main_daily.cpp).
     void buildDailyGraph();
     void placeCurveValues();
@@ -503,7 +494,7 @@ class frmMain final : public QMainWindow,
     SavedForCalibration calibSaved_;
     int scopeAvgIndex_ = 0;
     GraphOverlays graph_;
-    std::unique_ptr<LiveMode> live_;
+    std::unique_ptr<LiveController> live_;
     std::unique_ptr<SweepSession> sweep_;
     frmSweep* sweepDialog_ = nullptr;
     // The gate end held with the mouse (0 start, 1 end), on the time axis it was taken on: the

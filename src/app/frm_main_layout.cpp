@@ -2,7 +2,7 @@
 #include "app/frm_main.h"
 
 #include "app/access_keys.h"
-#include "app/live_mode.h"
+#include "app/live_controller.h"
 #include "app/sweep_session.h"
 
 #include "platform/key_state.h"
@@ -90,7 +90,10 @@ QLabel* overloadLabel(QWidget* parent, const char* name, int top) {
 
 frmMain::frmMain(MainServices services, const Settings& settings, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)), settings_(settings),
-      live_(std::make_unique<LiveMode>()) {
+      live_(
+          std::make_unique<LiveController>(*this, LiveServices{.messages = services_.messages,
+                                                               .keys = services_.keys,
+                                                               .scheduler = services_.scheduler})) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(platform::kAppTitle);
     buildMenus();
@@ -227,7 +230,7 @@ void frmMain::buildMenus() {
     mnuHelpShow = checkItem(mnuHelp, "mnuHelpShow", tr("Kurz&hilfe anzeigen"), "Ctrl+H");
     mnuHelp->addSeparator();
     mnuAbout = command(mnuHelp, "mnuAbout", tr("Über Dezi&ziz"));
-    buildLiveCommands();
+    live_->buildMenu(*menuBar(), mnuHelp->menuAction());
 }
 
 // The captions give every letter one owner in each language (a test holds them to it). Should a
@@ -241,7 +244,7 @@ void frmMain::buildAccessKeys() {
     };
     std::vector<AccessKeys::Entry> keys;
     std::vector<int> reserved;
-    for (QMenu* menu : {mnuFile, mnuSpecial, mnuLevel, live_->Menu, mnuHelp}) {
+    for (QMenu* menu : {mnuFile, mnuSpecial, mnuLevel, live_->menu(), mnuHelp}) {
         reserved.push_back(MnemonicKey(menu->title()));
         keys.push_back(
             {reserved.back(), [this, menu] { menuBar()->setActiveAction(menu->menuAction()); }});
@@ -301,7 +304,7 @@ void frmMain::resizeOuter() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (liveOn()) stopLive({});
+    live_->stop({});
     if (isRunning()) {
         // The run stops at its next step and closes the window then; a run waiting for its
         // instructions or help stops at once, and the window closes now.

@@ -2,6 +2,7 @@
 #include "app/frm_main.h"
 
 #include "analysis/meas_type.h"
+#include "app/live_controller.h"
 #include "app/stimulus_source.h"
 #include "audio/virtual/virtual_card.h"
 #include "display/curve_colour.h"
@@ -36,7 +37,7 @@ QString countDownCaption(int remaining) {
 } // namespace
 
 void frmMain::cmdStart_Click() {
-    if (liveOn()) return stopLive([this] { startMeasurement(currentConfig()); });
+    if (live_->on()) return live_->stop([this] { startMeasurement(currentConfig()); });
     if (sweepType()) return startSweep();
     startMeasurement(currentConfig());
 }

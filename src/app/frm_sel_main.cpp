@@ -3,6 +3,7 @@
 #include "analysis/meas_type.h"
 #include "app/frm_main.h"
 #include "app/frm_sel.h"
+#include "app/live_controller.h"
 #include "app/start.h"
 #include "platform/services.h"
 
@@ -32,7 +33,7 @@ MeasurementHeader frmMain::measurementHeader() const {
     header.BlockSize = run_.BlockSize;
     header.WindowType = session().WindowType();
     header.Type = settings_.Type;
-    header.Note = liveNote();
+    header.Note = live_->note();
     for (size_t slot = 0; slot < 2; ++slot) {
         header.CurveOn[slot] = curveApplied(static_cast<int>(slot));
         header.CurveFile[slot] = dispOct_.Curves[slot].CurveFile;

@@ -3,6 +3,7 @@
 #include "gui_fixture.h"
 
 #include "analysis/constants.h"
+#include "app/live_controller.h"
 #include "files/settings.h"
 
 namespace terzlab::test {
@@ -21,8 +22,8 @@ TEST_F(LiveViewTest, FollowsThePinkNoiseUntilEscAndReadsWhatTheBlockModeReads) {
     int looks = 0;
     keys.onAsk = [&] { return ++looks == 5; }; // a second of the stream at each look
     command("mnuLiveRun")->trigger();
-    EXPECT_FALSE(window->liveOn());
-    EXPECT_GE(window->liveUpdates(), 30);
+    EXPECT_FALSE(window->live().on());
+    EXPECT_GE(window->live().updates(), 30);
     expectIdle();
     const std::vector<double> live = window->valuesAt(kTwelfthOctave);
     ASSERT_EQ(live.size(), block.size());
@@ -47,11 +48,11 @@ TEST_F(LiveViewTest, FollowsThePinkNoiseUntilEscAndReadsWhatTheBlockModeReads) {
 TEST_F(LiveViewTest, ANormalStartEndsTheLiveAnalysisFirst) {
     scheduler.queued = true;
     command("mnuLiveRun")->trigger();
-    EXPECT_TRUE(window->liveOn());
+    EXPECT_TRUE(window->live().on());
     EXPECT_EQ(window->cmdStart->text(), "Live-Analyse läuft. Ende mit ESC");
-    platform::waitUntil([this] { return window->liveUpdates() >= 3; });
+    platform::waitUntil([this] { return window->live().updates() >= 3; });
     startRun(0);
-    EXPECT_FALSE(window->liveOn());
+    EXPECT_FALSE(window->live().on());
     platform::waitUntil([this] { return !window->isRunning(); });
     expectIdle();
     EXPECT_EQ(window->measurementHeader().Note, "");

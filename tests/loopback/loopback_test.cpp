@@ -3,6 +3,7 @@
 // four measurements and stop, read off the band values the graph shows; and what the window and
 // the device layer do when the server goes mid-run.
 #include "app/frm_main.h"
+#include "app/live_controller.h"
 #include "platform/key_state.h"
 #include "platform/services.h"
 #include "sound_file/sound_file.h"
@@ -270,12 +271,12 @@ TEST_F(LoopbackTest, LiveAnalysisRunsWithoutLossOrGrowthAndReadsTheBlockLevels) 
     waitFor(seconds - std::min(seconds / 4, 5.0));
     const auto after = processUse();
     std::printf("live for %.0f s: %lld updates, heap %+ld KiB\n", seconds,
-                static_cast<long long>(window->liveUpdates()), after[0] - before[0]);
+                static_cast<long long>(window->live().updates()), after[0] - before[0]);
     EXPECT_EQ(window->cmdStart->text().toStdString(), "Live-Analyse l\u00e4uft. Ende mit ESC");
     EXPECT_LT(after[0] - before[0], 512) << "heap KiB";
     EXPECT_EQ(std::pair(after[1], threadCount()), std::pair(before[1], threadsBefore))
         << "file descriptors, threads";
-    EXPECT_GE(window->liveUpdates(), static_cast<int64_t>(10 * (seconds - 2)));
+    EXPECT_GE(window->live().updates(), static_cast<int64_t>(10 * (seconds - 2)));
     window->findChild<QAction*>("mnuLiveRun")->trigger();
     for (size_t b = 12; b <= 132; ++b)
         EXPECT_NEAR(window->bands().BandValue[b], block[b], 0.1) << "band " << b;
