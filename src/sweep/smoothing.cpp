@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace terzlab::sweep {
 namespace {
@@ -27,15 +28,16 @@ std::vector<double> binGroupDelayMs(const Response& response) {
 struct Sums {
     std::vector<double> Power;
     std::vector<std::complex<double>> Value;
+    std::vector<double> Delays; // of every bin
     std::vector<double> Delay;
     Sums(const Response& r, bool withDelay)
         : Power(r.Bins.size() + 1, 0.0), Value(r.Bins.size() + 1),
+          Delays(withDelay ? binGroupDelayMs(r) : std::vector<double>{}),
           Delay(withDelay ? r.Bins.size() + 1 : 0, 0.0) {
-        const std::vector<double> delays = withDelay ? binGroupDelayMs(r) : std::vector<double>{};
         for (std::size_t k = 0; k < r.Bins.size(); ++k) {
             Power[k + 1] = Power[k] + std::norm(r.Bins[k]);
             Value[k + 1] = Value[k] + r.Bins[k];
-            if (withDelay) Delay[k + 1] = Delay[k] + std::norm(r.Bins[k]) * delays[k];
+            if (withDelay) Delay[k + 1] = Delay[k] + std::norm(r.Bins[k]) * Delays[k];
         }
     }
 };
@@ -70,6 +72,20 @@ double delayOver(const Sums& sums, BinRange b) {
     return power > 0.0 ? (sums.Delay[b.Hi + 1] - sums.Delay[b.Lo]) / power : 0.0;
 }
 
+// Where the fraction of an octave holds no more than one bin, the point lies between two bins and
+// takes from both in proportion, so that a curve drawn finer than the bins has no steps.
+std::optional<ResponsePoint> betweenBins(const Response& r, const Sums& sums, double f) {
+    const double at = f / r.BinHz;
+    const auto k = static_cast<std::size_t>(std::floor(at));
+    if (!(at >= 0.0) || k + 1 >= r.Bins.size()) return std::nullopt;
+    const double t = at - static_cast<double>(k);
+    const std::complex<double> h = (1.0 - t) * r.Bins[k] + t * r.Bins[k + 1];
+    return ResponsePoint{.Freq = f,
+                         .Db = 20.0 * std::log10(std::abs(h) + 1e-30),
+                         .PhaseDeg = std::arg(h) * 180.0 / std::numbers::pi,
+                         .GroupDelayMs = (1.0 - t) * sums.Delays[k] + t * sums.Delays[k + 1]};
+}
+
 double halfWidth(int fraction) {
     return std::pow(2.0, 0.5 / fraction);
 }
@@ -95,6 +111,12 @@ std::vector<ResponsePoint> SmoothedPoints(const Response& response,
     points.reserve(frequencies.size());
     for (const double f : frequencies) {
         const BinRange bins = rangeAround(response, f, half);
+        if (bins.Hi <= bins.Lo) {
+            if (const auto between = betweenBins(response, sums, f)) {
+                points.push_back(*between);
+                continue;
+            }
+        }
         const std::complex<double> h = averageOver(sums, bins);
         points.push_back({.Freq = f,
                           .Db = 20.0 * std::log10(std::abs(h) + 1e-30),
