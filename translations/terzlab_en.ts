@@ -2094,6 +2094,18 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
         <source>Referenz (Loopback) im anderen Eingang</source>
         <translation>Reference (loopback) in the other input</translation>
     </message>
+    <message>
+        <source>Gruppenlaufzeit</source>
+        <translation>Group delay</translation>
+    </message>
+    <message>
+        <source>1/%1 Oktave</source>
+        <translation>1/%1 octave</translation>
+    </message>
+    <message>
+        <source>Glättung</source>
+        <translation>Smoothing</translation>
+    </message>
 </context>
 <context>
     <name>frmThieleSmall</name>

@@ -230,6 +230,7 @@ void frmMain::sweepGateChanged() {
 }
 
 void frmMain::sweepViewChanged() {
+    rememberSweepFields();
     if (sweepType()) drawSweep();
 }
 
@@ -283,6 +284,7 @@ PlotScene frmMain::sweepScene() const {
                                      .GateSettings = m->GateSettings,
                                      .Distortion = m->Distortion,
                                      .DistortionInDb = sweepDialog_->distortionInDb(),
+                                     .Smoothing = sweepDialog_->smoothing(),
                                      .Comparison = chkLoaded[kComparisonSlot]->isChecked()
                                                        ? &dispOct_.Curves[kComparisonSlot]
                                                        : nullptr,

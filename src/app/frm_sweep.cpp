@@ -1,6 +1,7 @@
 #include "app/frm_sweep.h"
 
 #include "platform/numeric_input.h"
+#include "sweep/smoothing.h"
 #include "sweep/sweep_signal.h"
 
 #include <QCheckBox>
@@ -69,9 +70,16 @@ frmSweep::frmSweep(SweepHost& host, const SweepFields& f, QWidget* parent)
     cmbGateWindow->setCurrentIndex(f.GateShape);
     cmbView = new QComboBox(this);
     cmbView->setObjectName(QStringLiteral("cmbSweepView"));
-    cmbView->addItems(
-        {tr("Impulsantwort"), tr("Energie-Zeit-Kurve"), tr("Frequenzgang"), tr("Verzerrung")});
+    cmbView->addItems({tr("Impulsantwort"), tr("Energie-Zeit-Kurve"), tr("Frequenzgang"),
+                       tr("Verzerrung"), tr("Gruppenlaufzeit")});
     cmbView->setCurrentIndex(static_cast<int>(SweepView::Response));
+    cmbSmoothing = new QComboBox(this);
+    cmbSmoothing->setObjectName(QStringLiteral("cmbSweepSmoothing"));
+    for (const int fraction : sweep::kSmoothingFractions)
+        cmbSmoothing->addItem(tr("1/%1 Oktave").arg(fraction), fraction);
+    const int smoothing = cmbSmoothing->findData(static_cast<int>(f.Smoothing));
+    cmbSmoothing->setCurrentIndex(smoothing >= 0 ? smoothing
+                                                 : cmbSmoothing->findData(SweepFields{}.Smoothing));
     cmbDistortionUnit = new QComboBox(this);
     cmbDistortionUnit->setObjectName(QStringLiteral("cmbDistortionUnit"));
     cmbDistortionUnit->addItems({tr("Prozent"), tr("dB")});
@@ -85,13 +93,14 @@ frmSweep::frmSweep(SweepHost& host, const SweepFields& f, QWidget* parent)
     form->addRow(tr("Gate nach der Ankunft [ms]"), txtGateLength);
     form->addRow(tr("Gate-Fenster"), cmbGateWindow);
     form->addRow(tr("Ansicht"), cmbView);
+    form->addRow(tr("Glättung"), cmbSmoothing);
     form->addRow(tr("Verzerrung in"), cmbDistortionUnit);
     lastGate_ = txtGatePre->text() + u'|' + txtGateLength->text();
     for (QLineEdit* gate : {txtGatePre, txtGateLength})
         connect(gate, &QLineEdit::editingFinished, this, [this] { gateEdited(); });
     connect(cmbGateWindow, &QComboBox::currentIndexChanged, this,
             [this] { host_.sweepGateChanged(); });
-    for (QComboBox* list : {cmbView, cmbDistortionUnit})
+    for (QComboBox* list : {cmbView, cmbSmoothing, cmbDistortionUnit})
         connect(list, &QComboBox::currentIndexChanged, this, [this] { host_.sweepViewChanged(); });
 }
 
@@ -124,11 +133,17 @@ std::optional<SweepFields> frmSweep::fields(QString& error) const {
     f.Repetitions = static_cast<int16_t>(spnRepeat->value());
     f.GateShape = static_cast<int16_t>(cmbGateWindow->currentIndex());
     f.Loopback = chkLoopback->isChecked() ? 1 : 0;
+    f.Smoothing = static_cast<int16_t>(smoothing());
     return f;
 }
 
 SweepView frmSweep::view() const {
-    return static_cast<SweepView>(std::clamp(cmbView->currentIndex(), 0, 3));
+    return static_cast<SweepView>(
+        std::clamp(cmbView->currentIndex(), 0, static_cast<int>(SweepView::GroupDelay)));
+}
+
+int frmSweep::smoothing() const {
+    return cmbSmoothing->currentData().toInt();
 }
 
 bool frmSweep::distortionInDb() const {

@@ -1,6 +1,7 @@
 #pragma once
 // The swept-sine measurement's fields beside the main window: the sweep (f1, f2, length, level,
-// repetitions), the gate (before and after the arrival, window shape) and the view. The dialog
+// repetitions), the gate (before and after the arrival, window shape), the view and the drawn
+// response's smoothing. The dialog
 // knows the window only through SweepHost.
 #include "display/scene.h"
 #include "files/settings.h"
@@ -36,6 +37,8 @@ class frmSweep final : public QDialog {
     // outside its range.
     std::optional<SweepFields> fields(QString& error) const;
     SweepView view() const;
+    // The drawn response's smoothing, 1/n octave.
+    int smoothing() const;
     bool distortionInDb() const;
     // While a sweep runs, the sweep's fields wait; the gate and the view stay free.
     void lockSweep(bool locked);
@@ -50,6 +53,7 @@ class frmSweep final : public QDialog {
     QComboBox* cmbGateWindow = nullptr;
     QCheckBox* chkLoopback = nullptr;
     QComboBox* cmbView = nullptr;
+    QComboBox* cmbSmoothing = nullptr;
     QComboBox* cmbDistortionUnit = nullptr;
 
   private:

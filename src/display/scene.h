@@ -38,7 +38,13 @@ struct SpectrumScene {
 SpectrumScene SceneFor(const SceneSource& source, std::optional<AxisRange> range = std::nullopt);
 
 // The views of a swept-sine measurement.
-enum class SweepView : int16_t { Impulse = 0, EnergyTime = 1, Response = 2, Distortion = 3 };
+enum class SweepView : int16_t {
+    Impulse = 0,
+    EnergyTime = 1,
+    Response = 2,
+    Distortion = 3,
+    GroupDelay = 4
+};
 
 struct SweepSceneSource {
     SweepView View = SweepView::Response;
@@ -47,6 +53,7 @@ struct SweepSceneSource {
     sweep::Gate GateSettings;
     std::span<const sweep::DistortionRow> Distortion{};
     bool DistortionInDb = false;                 // else percent
+    int Smoothing = 12;                          // of the drawn response, 1/n octave
     const CorrectionCurve* Comparison = nullptr; // drawn with the response when it is a level
     std::string DecimalSeparator = ".";
 };

@@ -1,7 +1,7 @@
 #include "display/curve_colour.h"
 #include "display/number_format.h"
 #include "display/scene.h"
-#include "sweep/sweep_files.h"
+#include "sweep/smoothing.h"
 #include "text/translate.h"
 
 #include <algorithm>
@@ -93,27 +93,55 @@ double NiceTop(double largest) {
     return std::ceil((largest + 3.0) / 10.0) * 10.0;
 }
 
+// The gated response drawn at the chosen smoothing from 10 Hz (or f1) to f2, at most 20 kHz.
+std::vector<sweep::ResponsePoint> DrawnPoints(const SweepSceneSource& in, double top) {
+    const double from = std::max(10.0, in.Shape.F1);
+    return sweep::SmoothedPoints(
+        in.Result->Gated, sweep::DrawnFrequencies(from, std::min(top, in.Shape.F2)), in.Smoothing);
+}
+
+// Below the gate's lowest frequency the curve is grey; the grey part reaches the first gated
+// point, so that the curve has no gap.
+struct GatedCurve {
+    PlotCurve Below = Pen(kDarkGrey);
+    PlotCurve Above = Pen(kBlue);
+    void add(double gateLowHz, double f, double value) {
+        const bool gated = f >= gateLowHz;
+        if (!gated || Below.X.empty() || Below.X.back() < gateLowHz) {
+            Below.X.push_back(f);
+            Below.Y.push_back(value);
+        }
+        if (gated) {
+            Above.X.push_back(f);
+            Above.Y.push_back(value);
+        }
+    }
+};
+
+PlotAxis FrequencyAxis(const SweepSceneSource& in) {
+    const double top = std::min(in.Shape.SampleRate / 2.0, 20000.0);
+    return {.From = 10.0, .To = top, .Step = 0.0, .Log = true, .Unit = "Hz"};
+}
+
+std::string GateNote(const SweepSceneSource& in) {
+    const sweep::SweepResult& r = *in.Result;
+    return text::arg(text::translate("SweepPlot", "Gate ab %1 Hz, Laufzeit %2 ms entfernt"),
+                     {FormatFixed(r.GateLowHz, 0, in.DecimalSeparator),
+                      FormatFixed(r.DelayMs, 2, in.DecimalSeparator)});
+}
+
 PlotScene ResponseScene(const SweepSceneSource& in) {
     const sweep::SweepResult& r = *in.Result;
     PlotScene scene;
-    const double top = std::min(in.Shape.SampleRate / 2.0, 20000.0);
-    scene.X = {.From = 10.0, .To = top, .Step = 0.0, .Log = true, .Unit = "Hz"};
+    scene.X = FrequencyAxis(in);
     scene.Right = PlotAxis{.From = -180.0, .To = 180.0, .Step = 90.0, .Log = false, .Unit = "°"};
-    PlotCurve below = Pen(kDarkGrey);
-    PlotCurve above = Pen(kBlue);
+    GatedCurve level;
     PlotCurve phase = Pen(kPhaseCurveColour, DrawStyle::Dot, true);
     double largest = -300.0;
-    for (const sweep::ResponsePoint& row : sweep::TwelfthOctavePoints(r, in.Shape, 0.0)) {
+    for (const sweep::ResponsePoint& row : DrawnPoints(in, scene.X.To)) {
         if (row.Db < -300.0) continue;
-        const bool gated = row.Freq >= r.GateLowHz;
-        // The grey part reaches the first gated band, so that the curve has no gap.
-        if (!gated || below.X.empty() || below.X.back() < r.GateLowHz) {
-            below.X.push_back(row.Freq);
-            below.Y.push_back(row.Db);
-        }
-        if (gated) {
-            above.X.push_back(row.Freq);
-            above.Y.push_back(row.Db);
+        level.add(r.GateLowHz, row.Freq, row.Db);
+        if (row.Freq >= r.GateLowHz) {
             phase.X.push_back(row.Freq);
             phase.Y.push_back(row.PhaseDeg);
             largest = std::max(largest, row.Db);
@@ -136,11 +164,49 @@ PlotScene ResponseScene(const SweepSceneSource& in) {
         }
         scene.Curves.push_back(std::move(comparison));
     }
-    scene.Curves.insert(scene.Curves.end(), {std::move(phase), std::move(below), std::move(above)});
+    scene.Curves.insert(scene.Curves.end(),
+                        {std::move(phase), std::move(level.Below), std::move(level.Above)});
     scene.Marks = {r.GateLowHz};
-    scene.Note = text::arg(text::translate("SweepPlot", "Gate ab %1 Hz, Laufzeit %2 ms entfernt"),
-                           {FormatFixed(r.GateLowHz, 0, in.DecimalSeparator),
-                            FormatFixed(r.DelayMs, 2, in.DecimalSeparator)});
+    scene.Note = GateNote(in);
+    return scene;
+}
+
+// A grid step of 1, 2 or 5 times a power of ten that gives at most ten lines over `span`.
+double GridStep(double span) {
+    double step = 0.1;
+    for (int i = 0; span / step > 10.0; ++i)
+        step *= i % 3 == 1 ? 2.5 : 2.0;
+    return step;
+}
+
+// The group delay with the arrival's delay removed: what the loudspeaker adds to its arrival. The
+// axis spans the gated part's values and 0, within -20 to 100 ms (near the gate's lowest
+// frequency a ragged value would squeeze the rest flat).
+PlotScene GroupDelayScene(const SweepSceneSource& in) {
+    const sweep::SweepResult& r = *in.Result;
+    PlotScene scene;
+    scene.X = FrequencyAxis(in);
+    GatedCurve delay;
+    double low = 0.0, high = 1.0;
+    for (const sweep::ResponsePoint& row : DrawnPoints(in, scene.X.To)) {
+        if (row.Db < -300.0) continue;
+        delay.add(r.GateLowHz, row.Freq, row.GroupDelayMs);
+        if (row.Freq >= r.GateLowHz) {
+            low = std::min(low, row.GroupDelayMs);
+            high = std::max(high, row.GroupDelayMs);
+        }
+    }
+    low = std::max(low, -20.0);
+    high = std::min(high, 100.0);
+    const double step = GridStep(high - low);
+    scene.Y = {.From = std::floor(low / step) * step,
+               .To = std::ceil(high / step) * step,
+               .Step = step,
+               .Log = false,
+               .Unit = "ms"};
+    scene.Curves = {std::move(delay.Below), std::move(delay.Above)};
+    scene.Marks = {r.GateLowHz};
+    scene.Note = GateNote(in);
     return scene;
 }
 
@@ -214,6 +280,9 @@ PlotScene SweepSceneFor(const SweepSceneSource& source) {
         return ImpulseScene(source, true);
     case SweepView::Distortion:
         return DistortionScene(source);
+    case SweepView::GroupDelay:
+        if (source.Result->Gated.Bins.empty()) return ImpulseScene(source, false);
+        return GroupDelayScene(source);
     case SweepView::Response:
         break;
     }

@@ -95,7 +95,7 @@ struct SweepKey {
     int16_t* small;
 };
 
-std::array<SweepKey, 9> SweepKeys(SweepFields& f) {
+std::array<SweepKey, 10> SweepKeys(SweepFields& f) {
     return {{{"SweepStartFrequency", 1.0, 200000.0, &f.F1, nullptr, nullptr},
              {"SweepStopFrequency", 1.0, 200000.0, &f.F2, nullptr, nullptr},
              {"SweepSamples", 32768, 2097152, nullptr, &f.Samples, nullptr},
@@ -104,7 +104,8 @@ std::array<SweepKey, 9> SweepKeys(SweepFields& f) {
              {"SweepGatePre", 0.0, 1000.0, &f.GatePreMs, nullptr, nullptr},
              {"SweepGateLength", 0.01, 10000.0, &f.GateLengthMs, nullptr, nullptr},
              {"SweepGateWindow", 0, 2, nullptr, nullptr, &f.GateShape},
-             {"SweepLoopback", 0, 1, nullptr, nullptr, &f.Loopback}}};
+             {"SweepLoopback", 0, 1, nullptr, nullptr, &f.Loopback},
+             {"SweepSmoothing", 3, 48, nullptr, nullptr, &f.Smoothing}}};
 }
 
 bool ApplySweepKey(std::string_view key, std::string_view value, SweepFields& fields) {
@@ -243,7 +244,7 @@ void WriteSweepLines(SettingsText& out, const SweepFields& fields) {
     out.line(
         "# Sweep: f1, f2 [Hz], samples, peak level [dBFS], repetitions, gate before and "
         "after the arrival [ms], gate window 0 - rect, 1 - Hann, 2 - Tukey, loopback in the other "
-        "input 0 - no, 1 - yes");
+        "input 0 - no, 1 - yes, smoothing of the drawn response 1/n octave");
     SweepFields copy = fields;
     for (const SweepKey& entry : SweepKeys(copy)) {
         if (entry.decimal != nullptr) out.value(entry.key, FormatRoundTrip(*entry.decimal));

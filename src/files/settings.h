@@ -31,6 +31,7 @@ struct SweepFields {
     // The other input records the played signal (a loopback): the deconvolution takes it
     // instead of the sweep, so that the card's own response and latency drop out.
     int16_t Loopback = 0;
+    int16_t Smoothing = 12; // the drawn response's, 1/n octave: 3, 6, 12, 24 or 48
     bool operator==(const SweepFields&) const = default;
 };
 

@@ -107,6 +107,24 @@ TEST_F(SweepTest, MeasuresTheBenchAndSavesAComparisonCurveAndItsExports) {
         }
     }
 
+    // The group delay at the smoothing chosen, which the settings keep: with the arrival's
+    // delay removed, what is left in the midrange is the loudspeaker's own, well under 10 ms.
+    choose(dialog().cmbSmoothing, dialog().cmbSmoothing->findData(3));
+    choose(dialog().cmbView, static_cast<int>(SweepView::GroupDelay));
+    EXPECT_EQ(w().settings().Sweep.Smoothing, 3);
+    const PlotScene delay = SweepSceneFor({.View = dialog().view(),
+                                           .Result = &m->Result,
+                                           .Shape = m->Shape,
+                                           .GateSettings = m->GateSettings,
+                                           .Smoothing = dialog().smoothing()});
+    ASSERT_EQ(delay.Y.Unit, "ms");
+    const PlotCurve& gated = delay.Curves.back();
+    for (std::size_t i = 0; i < gated.X.size(); ++i) {
+        if (gated.X[i] >= 1000 && gated.X[i] <= 5000) {
+            EXPECT_NEAR(gated.Y[i], 0.0, 0.5) << gated.X[i] << " Hz";
+        }
+    }
+
     w().exportSweepTo(filePath("ir.wav"));
     w().exportSweepTo(filePath("gated.frd"));
     w().exportSweepTo(filePath("k.csv"));
