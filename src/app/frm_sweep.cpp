@@ -72,7 +72,7 @@ frmSweep::frmSweep(SweepHost& host, const SweepFields& f, QWidget* parent)
     cmbView->setObjectName(QStringLiteral("cmbSweepView"));
     cmbView->addItems({tr("Impulsantwort"), tr("Energie-Zeit-Kurve"), tr("Frequenzgang"),
                        tr("Verzerrung"), tr("Gruppenlaufzeit")});
-    cmbView->setCurrentIndex(static_cast<int>(SweepView::Response));
+    cmbView->setCurrentIndex(std::clamp<int>(f.View, 0, cmbView->count() - 1));
     cmbSmoothing = new QComboBox(this);
     cmbSmoothing->setObjectName(QStringLiteral("cmbSweepSmoothing"));
     for (const int fraction : sweep::kSmoothingFractions)
@@ -134,6 +134,7 @@ std::optional<SweepFields> frmSweep::fields(QString& error) const {
     f.GateShape = static_cast<int16_t>(cmbGateWindow->currentIndex());
     f.Loopback = chkLoopback->isChecked() ? 1 : 0;
     f.Smoothing = static_cast<int16_t>(smoothing());
+    f.View = static_cast<int16_t>(view());
     return f;
 }
 
