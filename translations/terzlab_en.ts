@@ -264,6 +264,14 @@
         <translation>Terzlab needs a display (DISPLAY or WAYLAND_DISPLAY); without one it runs offscreen with: terzlab --screenshot FILE.png [--measure]</translation>
     </message>
     <message>
+        <source>--distance braucht einen Abstand in Metern (0 bis 100).</source>
+        <translation>--distance needs a distance in metres (0 to 100).</translation>
+    </message>
+    <message>
+        <source>--distance gilt nur zusammen mit --virtual.</source>
+        <translation>--distance works only together with --virtual.</translation>
+    </message>
+    <message>
         <source>Aufruf: terzlab [Optionen]
   --virtual              virtuelle Soundkarte verwenden, auch wenn echte Geräte da sind
   --screenshot DATEI.png starten, Informationsfenster bestätigen, Hauptfenster als Bild
@@ -272,6 +280,8 @@
   --thiele-small         (mit --measure) den Dialog Thiele-Small-Parameter mit ins Bild
   --added-mass GRAMM     (mit --virtual) Zusatzmasse auf der Membran des virtuellen
                          Lautsprechers, für die Zusatzmassen-Methode
+  --distance METER       (mit --virtual) Abstand des virtuellen Mikrofons vom
+                         Lautsprecher: der Schall kommt so viel später an
   --lang de|en           Sprache der Oberfläche (gemerkt wird sie über das Menü Hilfe)
   --help                 diese Übersicht
   --version              die Version
@@ -284,6 +294,8 @@
   --thiele-small         (with --measure) include the Thiele-Small parameters dialog
   --added-mass GRAMS     (with --virtual) added mass on the virtual loudspeaker&apos;s cone,
                          for the added-mass method
+  --distance METRES      (with --virtual) the virtual microphone&apos;s distance from the
+                         loudspeaker: the sound arrives that much later
   --lang de|en           language of the user interface (the Help menu remembers a choice)
   --help                 this overview
   --version              the version

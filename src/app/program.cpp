@@ -1,4 +1,5 @@
 // Runs the program from the information window to the end of the main window.
+#include "analysis/constants.h"
 #include "app/frm_main.h"
 #include "app/frm_sweep.h"
 #include "app/start.h"
@@ -38,9 +39,10 @@ bool hasUsableInput(audio::SoundCard& card) {
     return false;
 }
 
-std::unique_ptr<audio::SoundCard> chooseCard(bool virtualWanted, double addedMassGrams) {
+std::unique_ptr<audio::SoundCard> chooseCard(const CommandLine& commandLine) {
     std::unique_ptr<audio::SoundCard> card;
-    if (!virtualWanted) {
+    const double addedMassGrams = commandLine.addedMassGrams;
+    if (!commandLine.virtualCard) {
         card = audio::openPortAudioCard();
         if (card && hasUsableInput(*card)) return card;
         card.reset();
@@ -53,6 +55,7 @@ std::unique_ptr<audio::SoundCard> chooseCard(bool virtualWanted, double addedMas
     card = audio::openVirtualCard(options);
     audio::BenchSettings bench = card->bench->settings();
     bench.addedMassGrams = addedMassGrams;
+    bench.acousticDelayMs = commandLine.distanceM / kSpeedOfSound * 1000.0;
     card->bench->setSettings(bench);
     say(stderr, QCoreApplication::translate("Program", "Soundkarte: %1")
                     .arg(QString::fromStdString(card->description)));
@@ -120,8 +123,7 @@ int runProgram(const CommandLine& commandLine) {
         unattended ? static_cast<platform::MessageService&>(terminal) : boxes;
     const Settings settings = startSettings(places.settingsFile, messages);
 
-    std::unique_ptr<audio::SoundCard> card =
-        chooseCard(commandLine.virtualCard, commandLine.addedMassGrams);
+    std::unique_ptr<audio::SoundCard> card = chooseCard(commandLine);
     platform::EscKeyTracker keys;
     platform::TimerScheduler scheduler;
     MainServices services;

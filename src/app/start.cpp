@@ -45,6 +45,16 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             }
             result.addedMassGrams = grams;
             ++i;
+        } else if (argument == QLatin1String("--distance")) {
+            bool number = false;
+            const double metres = i + 1 < arguments.size() ? arguments[i + 1].toDouble(&number) : 0;
+            if (!number || !(metres >= 0.0) || metres > 100.0) {
+                result.error = translate("CommandLine",
+                                         "--distance braucht einen Abstand in Metern (0 bis 100).");
+                return result;
+            }
+            result.distanceM = metres;
+            ++i;
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             result.help = true;
         } else if (argument == QLatin1String("--version")) {
@@ -76,6 +86,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                      "--measure.");
     if (result.addedMassGrams > 0.0 && !result.virtualCard)
         result.error = translate("CommandLine", "--added-mass gilt nur zusammen mit --virtual.");
+    if (result.distanceM > 0.0 && !result.virtualCard)
+        result.error = translate("CommandLine", "--distance gilt nur zusammen mit --virtual.");
     return result;
 }
 
@@ -90,6 +102,8 @@ QString usageText() {
         "  --thiele-small         (mit --measure) den Dialog Thiele-Small-Parameter mit ins Bild\n"
         "  --added-mass GRAMM     (mit --virtual) Zusatzmasse auf der Membran des virtuellen\n"
         "                         Lautsprechers, für die Zusatzmassen-Methode\n"
+        "  --distance METER       (mit --virtual) Abstand des virtuellen Mikrofons vom\n"
+        "                         Lautsprecher: der Schall kommt so viel später an\n"
         "  --lang de|en           Sprache der Oberfläche (gemerkt wird sie über das Menü Hilfe)\n"
         "  --help                 diese Übersicht\n"
         "  --version              die Version\n");

@@ -23,6 +23,7 @@ struct CommandLine {
     bool measure = false;
     bool thieleSmall = false;    // the picture shows the Thiele-Small dialog over the window
     double addedMassGrams = 0.0; // on the virtual loudspeaker's cone
+    double distanceM = 0.0;      // of the virtual microphone from the loudspeaker
     bool help = false;
     bool version = false;
     std::optional<text::Language> language; // --lang

@@ -93,11 +93,15 @@ double NiceTop(double largest) {
     return std::ceil((largest + 3.0) / 10.0) * 10.0;
 }
 
-// The gated response drawn at the chosen smoothing from 10 Hz (or f1) to f2, at most 20 kHz.
+// The gated response drawn at the chosen smoothing where the sweep had its full level, from
+// 10 Hz at the lowest to 20 kHz at the highest.
 std::vector<sweep::ResponsePoint> DrawnPoints(const SweepSceneSource& in, double top) {
-    const double from = std::max(10.0, in.Shape.F1);
+    const sweep::ValidBand valid{.FromHz = in.Shape.FullLevelFrom(),
+                                 .ToHz = in.Shape.FullLevelTo()};
     return sweep::SmoothedPoints(
-        in.Result->Gated, sweep::DrawnFrequencies(from, std::min(top, in.Shape.F2)), in.Smoothing);
+        in.Result->Gated,
+        sweep::DrawnFrequencies(std::max(10.0, valid.FromHz), std::min(top, valid.ToHz)),
+        in.Smoothing, valid);
 }
 
 // Below the gate's lowest frequency the curve is grey; the grey part reaches the first gated

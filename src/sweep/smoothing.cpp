@@ -47,14 +47,21 @@ struct BinRange {
     int64_t Hi = -1; // empty when below Lo
 };
 
-// Bins within the fraction of an octave around f, and at least the one nearest to f.
-BinRange rangeAround(const Response& r, double f, double half) {
+// Bins within the fraction of an octave around f and the valid band, and at least the one
+// nearest to f within that band.
+BinRange rangeAround(const Response& r, double f, double half, const ValidBand& valid = {}) {
     const auto count = static_cast<int64_t>(r.Bins.size());
     if (count == 0 || !(f > 0.0)) return {};
-    const int64_t nearest = std::clamp<int64_t>(std::llround(f / r.BinHz), 0, count - 1);
-    return {.Lo = std::min(nearest, static_cast<int64_t>(std::ceil(f / half / r.BinHz))),
-            .Hi = std::max(nearest, std::min(count - 1, static_cast<int64_t>(
-                                                            std::floor(f * half / r.BinHz))))};
+    const double top = static_cast<double>(count - 1);
+    const auto first =
+        static_cast<int64_t>(std::clamp(std::ceil(valid.FromHz / r.BinHz), 0.0, top));
+    const auto last = std::max(
+        first, static_cast<int64_t>(std::clamp(std::floor(valid.ToHz / r.BinHz), 0.0, top)));
+    const int64_t nearest = std::clamp<int64_t>(std::llround(f / r.BinHz), first, last);
+    const auto lo = static_cast<int64_t>(std::ceil(f / half / r.BinHz));
+    const auto hi = static_cast<int64_t>(std::floor(f * half / r.BinHz));
+    return {.Lo = std::min(nearest, std::max(lo, first)),
+            .Hi = std::max(nearest, std::min(hi, last))};
 }
 
 std::complex<double> averageOver(const Sums& sums, BinRange b) {
@@ -104,14 +111,15 @@ std::vector<std::complex<double>> SmoothedAt(const Response& response,
 }
 
 std::vector<ResponsePoint> SmoothedPoints(const Response& response,
-                                          std::span<const double> frequencies, int fraction) {
+                                          std::span<const double> frequencies, int fraction,
+                                          const ValidBand& valid) {
     const Sums sums(response, true);
     const double half = halfWidth(fraction);
     std::vector<ResponsePoint> points;
     points.reserve(frequencies.size());
     for (const double f : frequencies) {
-        const BinRange bins = rangeAround(response, f, half);
-        if (bins.Hi <= bins.Lo) {
+        const BinRange bins = rangeAround(response, f, half, valid);
+        if (bins.Hi <= bins.Lo && f >= valid.FromHz && f <= valid.ToHz) {
             if (const auto between = betweenBins(response, sums, f)) {
                 points.push_back(*between);
                 continue;

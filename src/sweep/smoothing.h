@@ -25,9 +25,17 @@ struct ResponsePoint {
     double GroupDelayMs = 0.0; // -d phase / d omega, averaged over the bins weighted by power
 };
 
+// Where a response holds what was measured: the bins outside (the sweep's fades) are left out of
+// every average.
+struct ValidBand {
+    double FromHz = 0.0;
+    double ToHz = 1e300;
+};
+
 // The smoothed response at the given frequencies, in dB and degrees, with its group delay.
 std::vector<ResponsePoint> SmoothedPoints(const Response& response,
-                                          std::span<const double> frequencies, int fraction);
+                                          std::span<const double> frequencies, int fraction,
+                                          const ValidBand& valid = {});
 
 // Points so close that a drawn curve looks smooth: 48 to the octave from `from` to `to`.
 std::vector<double> DrawnFrequencies(double from, double to);

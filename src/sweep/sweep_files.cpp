@@ -68,7 +68,8 @@ std::vector<ResponsePoint> TwelfthOctavePoints(const SweepResult& r, const Sweep
     for (int b = 0; b <= bands.Table.LastBand; ++b)
         if (bands.Table.BandFreq[b] >= fromHz && bands.Table.BandFreq[b] <= s.F2)
             centres.push_back(bands.Table.BandFreq[b]);
-    return SmoothedPoints(r.Gated, centres, 12);
+    return SmoothedPoints(r.Gated, centres, 12,
+                          {.FromHz = s.FullLevelFrom(), .ToHz = s.FullLevelTo()});
 }
 
 std::string DistortionCsvText(const std::vector<DistortionRow>& rows) {

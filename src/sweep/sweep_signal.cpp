@@ -13,6 +13,14 @@ double SweepShape::HarmonicLead(int order) const {
     return L * std::log(static_cast<double>(order)) * SampleRate;
 }
 
+double SweepShape::FullLevelFrom() const {
+    return F1 * std::exp2(kFadeInOctaves);
+}
+
+double SweepShape::FullLevelTo() const {
+    return F2 / std::exp2(kFadeOutOctaves);
+}
+
 std::string SweepRefusal(const SweepSettings& s) {
     if (s.SampleRate < 8000 || s.SampleRate > 384000)
         return text::translate("Sweep", "Die Abtastrate muss zwischen 8000 und 384000 Hz liegen");

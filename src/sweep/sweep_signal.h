@@ -36,6 +36,9 @@ struct SweepShape {
     double L = 1.0;                       // seconds
     int32_t Samples = 0;                  // of the sweep as made: L ln(f2/f1), rounded to a sample
     double HarmonicLead(int order) const; // L ln(order), in samples
+    // The band the sweep excites at its full level, between its fades.
+    double FullLevelFrom() const;
+    double FullLevelTo() const;
 };
 
 // Why the settings cannot make a sweep, or "" (the message is in the user's language).

@@ -143,15 +143,18 @@ TEST(StartProcedure, CommandLineFaultsAreReported) {
         return app::parseCommandLine(("terzlab " + args).split(u' ', Qt::SkipEmptyParts));
     };
     const app::CommandLine full =
-        parse("--virtual --added-mass 12.5 --screenshot a.png --measure --thiele-small");
+        parse("--virtual --added-mass 12.5 --distance 1.5 --screenshot a.png --measure "
+              "--thiele-small");
     EXPECT_EQ(full.error, QString());
     EXPECT_EQ(std::tuple(full.virtualCard, full.measure, full.thieleSmall),
               std::tuple(true, true, true))
         << "virtual card, measure, Thiele-Small";
-    EXPECT_EQ(std::pair(full.screenshot, full.addedMassGrams), std::pair(QString("a.png"), 12.5));
+    EXPECT_EQ(std::tuple(full.screenshot, full.addedMassGrams, full.distanceM),
+              std::tuple(QString("a.png"), 12.5, 1.5));
     for (const char* wrong :
          {"--screenshot", "--measure", "--bogus", "--screenshot a.png --thiele-small",
-          "--added-mass 10", "--virtual --added-mass 0", "--virtual --added-mass"})
+          "--added-mass 10", "--virtual --added-mass 0", "--virtual --added-mass", "--distance 1",
+          "--virtual --distance -1", "--virtual --distance far"})
         EXPECT_FALSE(parse(wrong).error.isEmpty()) << wrong;
     EXPECT_EQ(app::programFolderOf(QStringLiteral("/opt/terzlab/bin/terzlab")), "/opt/terzlab/bin");
 }

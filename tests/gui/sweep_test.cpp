@@ -16,7 +16,7 @@
 namespace terzlab::test {
 namespace {
 
-// The bench's loudspeaker path: its delay line, heard at 44.1 kHz.
+// The bench's loudspeaker path: the sound's way to the microphone, heard at 44.1 kHz.
 constexpr int kDelayFrames = 441;
 constexpr double kDelayMs = 10.0;
 
@@ -28,7 +28,7 @@ class SweepTest : public GuiTest {
         stored.Type = MeasType::Sweep;
         ASSERT_TRUE(load({}, stored));
         audio::BenchSettings s = bench().settings();
-        s.delayFrames = kDelayFrames;
+        s.acousticDelayMs = kDelayMs;
         bench().setSettings(s);
         ASSERT_NE(w().sweepDialog(), nullptr);
         ASSERT_TRUE(w().sweepDialog()->isVisible());

@@ -2,6 +2,7 @@
 // systems' own formulas.
 #include "sweep/known_system.h"
 #include "sweep/smoothing.h"
+#include "sweep/sweep_files.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,28 @@ TEST(SweepResponse, GroupDelayIsTheBandPassOwn) {
             worst = std::max(worst, std::fabs(p.GroupDelayMs - truthMs(p.Freq)));
         std::printf("1/%d: worst %.4f ms\n", fraction, worst);
         EXPECT_LT(worst, 0.05) << "1/" << fraction << " octave";
+    }
+}
+
+// A plain delay reads 0 dB in every 1/12-octave band of the measurement file that the sweep
+// excites at its full level, up to the fade-out's 1/48 octave below f2; the band at f2 takes only
+// the bins below the fade and stays within a decibel (the gate's 1 ms before the arrival cuts
+// the band edge's ringing).
+TEST(SweepResponse, BandsReadFullLevelUpToTheFadeOut) {
+    const test::KnownSystem wire{
+        .DelaySamples = 300, .HighPassHz = 0, .LowPassHz = 0, .NoiseDb = -70};
+    const test::Recording rec = test::Record(kSweep, wire);
+    const SweepResult r =
+        test::Analysed(kSweep, rec.Microphone, rec.Played, {.PreMs = 1, .LengthMs = 100});
+    const SweepShape shape = ShapeOf(kSweep);
+    const std::vector<ResponsePoint> bands = TwelfthOctavePoints(r, shape, 20);
+    ASSERT_FALSE(bands.empty());
+    EXPECT_NEAR(bands.back().Freq, kSweep.F2, 0.03 * kSweep.F2);
+    EXPECT_NEAR(bands.back().Db, 0.0, 1.0) << "the band at f2";
+    for (const ResponsePoint& band : bands) {
+        if (band.Freq * std::exp2(1.0 / 24) <= shape.FullLevelTo()) {
+            EXPECT_NEAR(band.Db, 0.0, 0.1) << band.Freq << " Hz";
+        }
     }
 }
 

@@ -8,6 +8,7 @@ namespace terzlab::audio {
 namespace {
 
 constexpr double kMaxReflectionMs = 100.0;
+constexpr double kMaxAcousticDelayMs = 300.0;
 constexpr int kMaxDelayFrames = 1 << 20;
 constexpr double kFullScale = 32768.0;
 
@@ -25,7 +26,17 @@ void BenchModel::configure(double sampleRate) {
     lastExcursion_ = 0.0;
     configureRoom();
     configureDivider();
+    configureDelay();
     std::fill(delayLine_.begin(), delayLine_.end(), 0.0);
+}
+
+void BenchModel::configureDelay() {
+    const double acousticFrames = settings_.acousticDelayMs / 1000.0 * sampleRate_;
+    delayFrames_ = static_cast<size_t>(settings_.delayFrames + std::lround(acousticFrames));
+    if (delayLine_.size() < delayFrames_ + 1) {
+        delayLine_.assign(delayFrames_ + 1, 0.0);
+        delayWrite_ = 0;
+    }
 }
 
 void BenchModel::setWiring(const BenchWiring& wiring) {
@@ -54,6 +65,9 @@ void BenchModel::setSettings(const BenchSettings& wanted) {
                                 ? std::clamp(wanted.reflectionMs, 0.0, kMaxReflectionMs)
                                 : 0.0;
     if (!std::isfinite(wanted.reflectionGain)) settings.reflectionGain = 0.0;
+    settings.acousticDelayMs = std::isfinite(wanted.acousticDelayMs)
+                                   ? std::clamp(wanted.acousticDelayMs, 0.0, kMaxAcousticDelayMs)
+                                   : 0.0;
     const bool massChanged = settings.addedMassGrams != settings_.addedMassGrams;
     const bool roomChanged = settings.reflectionMs != settings_.reflectionMs ||
                              (settings.reflectionGain == 0.0) != (settings_.reflectionGain == 0.0);
@@ -61,11 +75,7 @@ void BenchModel::setSettings(const BenchSettings& wanted) {
     if (massChanged) configureDivider();
     if (roomChanged) configureRoom();
     settings_.delayFrames = std::clamp(settings.delayFrames, 0, kMaxDelayFrames);
-    const auto needed = static_cast<size_t>(settings_.delayFrames) + 1;
-    if (delayLine_.size() < needed) {
-        delayLine_.assign(needed, 0.0);
-        delayWrite_ = 0;
-    }
+    configureDelay();
 }
 
 void BenchModel::setStimulus(SoundData stimulus) {
@@ -85,7 +95,7 @@ double BenchModel::nextDrive() {
 double BenchModel::delayed(double response) {
     const size_t size = delayLine_.size();
     delayLine_[delayWrite_] = response;
-    const size_t read = (delayWrite_ + size - static_cast<size_t>(settings_.delayFrames)) % size;
+    const size_t read = (delayWrite_ + size - delayFrames_) % size;
     delayWrite_ = (delayWrite_ + 1) % size;
     const double out = delayLine_[read];
     return settings_.invertPolarity ? -out : out;

@@ -65,7 +65,9 @@ class BenchModel {
     size_t reflectionPos_ = 0;
     DividerModel divider_;
     DriverImpedance driver_; // the bench loudspeaker without added mass
+    void configureDelay();
     std::vector<double> delayLine_;
+    size_t delayFrames_ = 0; // the device's and the acoustic delay together
     size_t delayWrite_ = 0;
     SoundData stimulus_;
     size_t stimulusPos_ = 0;

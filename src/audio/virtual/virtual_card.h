@@ -32,6 +32,9 @@ struct BenchSettings {
     double gain = 0.5;
     double noise = 1e-4; // RMS of added white noise, full scale = 1
     int delayFrames = 0; // 0 .. 2^20
+    // The sound's way from the loudspeaker to the microphone, 0 .. 300 ms at whatever rate the
+    // card runs, on top of delayFrames.
+    double acousticDelayMs = 0.0;
     bool invertPolarity = false;
     bool clip = true; // clip to the 16-bit range as a real converter does; off: wrap around
     // The level path is a plain wire instead of loudspeaker and microphone: the input carries
