@@ -2118,6 +2118,10 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
         <source>Glättung</source>
         <translation>Smoothing</translation>
     </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
 </context>
 <context>
     <name>frmThieleSmall</name>

@@ -75,6 +75,7 @@ frmSweep::frmSweep(SweepHost& host, const SweepFields& f, QWidget* parent)
     cmbView->setCurrentIndex(std::clamp<int>(f.View, 0, cmbView->count() - 1));
     cmbSmoothing = new QComboBox(this);
     cmbSmoothing->setObjectName(QStringLiteral("cmbSweepSmoothing"));
+    cmbSmoothing->addItem(tr("keine"), sweep::kFullResolution);
     for (const int fraction : sweep::kSmoothingFractions)
         cmbSmoothing->addItem(tr("1/%1 Oktave").arg(fraction), fraction);
     const int smoothing = cmbSmoothing->findData(static_cast<int>(f.Smoothing));

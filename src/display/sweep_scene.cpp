@@ -98,10 +98,11 @@ double NiceTop(double largest) {
 std::vector<sweep::ResponsePoint> DrawnPoints(const SweepSceneSource& in, double top) {
     const sweep::ValidBand valid{.FromHz = in.Shape.FullLevelFrom(),
                                  .ToHz = in.Shape.FullLevelTo()};
-    return sweep::SmoothedPoints(
-        in.Result->Gated,
-        sweep::DrawnFrequencies(std::max(10.0, valid.FromHz), std::min(top, valid.ToHz)),
-        in.Smoothing, valid);
+    return sweep::SmoothedPoints(in.Result->Gated,
+                                 sweep::DrawnFrequencies(std::max(10.0, valid.FromHz),
+                                                         std::min(top, valid.ToHz),
+                                                         in.Result->Gated, in.Smoothing),
+                                 in.Smoothing, valid);
 }
 
 // Below the gate's lowest frequency the curve is grey; the grey part reaches the first gated

@@ -105,7 +105,7 @@ std::array<SweepKey, 11> SweepKeys(SweepFields& f) {
              {"SweepGateLength", 0.01, 10000.0, &f.GateLengthMs, nullptr, nullptr},
              {"SweepGateWindow", 0, 2, nullptr, nullptr, &f.GateShape},
              {"SweepLoopback", 0, 1, nullptr, nullptr, &f.Loopback},
-             {"SweepSmoothing", 3, 48, nullptr, nullptr, &f.Smoothing},
+             {"SweepSmoothing", 0, 48, nullptr, nullptr, &f.Smoothing},
              {"SweepView", 0, 4, nullptr, nullptr, &f.View}}};
 }
 
@@ -245,7 +245,8 @@ void WriteSweepLines(SettingsText& out, const SweepFields& fields) {
     out.line(
         "# Sweep: f1, f2 [Hz], samples, peak level [dBFS], repetitions, gate before and "
         "after the arrival [ms], gate window 0 - rect, 1 - Hann, 2 - Tukey, loopback in the other "
-        "input 0 - no, 1 - yes, smoothing of the drawn response 1/n octave, view 0 - impulse, "
+        "input 0 - no, 1 - yes, smoothing of the drawn response 1/n octave (0 - none), view 0 - "
+        "impulse, "
         "1 - energy-time, 2 - response, 3 - distortion, 4 - group delay");
     SweepFields copy = fields;
     for (const SweepKey& entry : SweepKeys(copy)) {

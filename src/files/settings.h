@@ -31,7 +31,7 @@ struct SweepFields {
     // The other input records the played signal (a loopback): the deconvolution takes it
     // instead of the sweep, so that the card's own response and latency drop out.
     int16_t Loopback = 0;
-    int16_t Smoothing = 12; // the drawn response's, 1/n octave: 3, 6, 12, 24 or 48
+    int16_t Smoothing = 12; // the drawn response's, 1/n octave: 3, 6, 12, 24 or 48; 0 none
     int16_t View = 2;       // 0 impulse, 1 energy-time, 2 response, 3 distortion, 4 group delay
     bool operator==(const SweepFields&) const = default;
 };

@@ -93,8 +93,9 @@ std::optional<ResponsePoint> betweenBins(const Response& r, const Sums& sums, do
                          .GroupDelayMs = (1.0 - t) * sums.Delays[k] + t * sums.Delays[k + 1]};
 }
 
+// At full resolution a point takes its one bin.
 double halfWidth(int fraction) {
-    return std::pow(2.0, 0.5 / fraction);
+    return fraction == kFullResolution ? 1.0 : std::pow(2.0, 0.5 / fraction);
 }
 
 } // namespace
@@ -134,9 +135,16 @@ std::vector<ResponsePoint> SmoothedPoints(const Response& response,
     return points;
 }
 
-std::vector<double> DrawnFrequencies(double from, double to) {
+std::vector<double> DrawnFrequencies(double from, double to, const Response& response,
+                                     int fraction) {
     std::vector<double> f;
     if (!(from > 0.0) || !(to >= from)) return f;
+    if (fraction == kFullResolution && response.BinHz > 0.0) {
+        const auto first = static_cast<std::size_t>(std::ceil(from / response.BinHz));
+        for (std::size_t k = first; k < response.Bins.size() && response.FrequencyOf(k) <= to; ++k)
+            f.push_back(response.FrequencyOf(k));
+        return f;
+    }
     const double step = std::exp2(1.0 / 48.0);
     for (int i = 0;; ++i) {
         const double at = from * std::pow(step, i);

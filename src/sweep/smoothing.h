@@ -13,6 +13,8 @@ namespace terzlab::sweep {
 
 // The fractions offered: 1/3, 1/6, 1/12, 1/24 and 1/48 octave.
 inline constexpr int kSmoothingFractions[] = {3, 6, 12, 24, 48};
+// No smoothing: every bin as measured.
+inline constexpr int kFullResolution = 0;
 
 // The smoothed response at the given frequencies (0 where no bin lies in the range).
 std::vector<std::complex<double>> SmoothedAt(const Response& response,
@@ -37,7 +39,9 @@ std::vector<ResponsePoint> SmoothedPoints(const Response& response,
                                           std::span<const double> frequencies, int fraction,
                                           const ValidBand& valid = {});
 
-// Points so close that a drawn curve looks smooth: 48 to the octave from `from` to `to`.
-std::vector<double> DrawnFrequencies(double from, double to);
+// Points so close that a drawn curve looks smooth: 48 to the octave from `from` to `to`; at full
+// resolution the response's bins between them.
+std::vector<double> DrawnFrequencies(double from, double to, const Response& response,
+                                     int fraction);
 
 } // namespace terzlab::sweep
