@@ -257,8 +257,7 @@ class frmMain final : public QMainWindow,
     const ModelCurve* speakerModel() const;
     bool drawSpeakerResponse();
 
-    // The swept-sine measurement (sweep_controller.h) and the window's side of it
-    // (frm_main_sweep.cpp).
+    // The swept-sine measurement (sweep_controller.h); the window's side in frm_main_sweep.cpp.
     SweepController& sweep() { return *sweep_; }
     bool sweepType() const;
     const Settings& settings() const override { return settings_; }

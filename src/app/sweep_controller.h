@@ -27,10 +27,6 @@ class MessageService;
 class Scheduler;
 } // namespace terzlab::platform
 
-namespace terzlab::sweep {
-struct SweepResult;
-}
-
 namespace terzlab::app {
 
 struct SweepCapture;
