@@ -7,6 +7,9 @@
 #include "app/frm_sweep.h"
 #include "app/sweep_window_host.h"
 #include "files/measurement_writer.h"
+#include "platform/key_state.h"
+#include "platform/message_service.h"
+#include "platform/services.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -20,12 +23,6 @@
 namespace terzlab::audio {
 struct SoundCard;
 }
-
-namespace terzlab::platform {
-class KeyState;
-class MessageService;
-class Scheduler;
-} // namespace terzlab::platform
 
 namespace terzlab::app {
 
