@@ -908,6 +908,41 @@ from the measurement CD</translation>
     </message>
 </context>
 <context>
+    <name>SweepController</name>
+    <message>
+        <source>Sweep %1 von %2. Abbruch mit ESC!</source>
+        <translation>Sweep %1 of %2. ESC cancels!</translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Der Sweep wird vom Programm abgespielt, mit der Test-CD ist er nicht möglich.</source>
+        <translation>The program plays the sweep itself: it is not possible with the test CD.</translation>
+    </message>
+    <message>
+        <source>Das Aufnahmegerät liefert keine Daten. Die Messung wurde abgebrochen!</source>
+        <translation>The recording device delivers no data. The measurement was canceled!</translation>
+    </message>
+    <message>
+        <source>Während des Sweeps gingen Abtastwerte verloren. Bitte die Messung wiederholen.</source>
+        <translation>Samples were lost during the sweep. Please repeat the measurement.</translation>
+    </message>
+    <message>
+        <source>Die Aufnahme ist übersteuert. Bitte den Pegel verringern.</source>
+        <translation>The recording is clipped. Please lower the level.</translation>
+    </message>
+    <message>
+        <source>Das Gate ist nicht möglich: %1</source>
+        <translation>The gate cannot be placed: %1</translation>
+    </message>
+    <message>
+        <source>Exportiert wird als .wav (Impulsantwort), .frd oder .csv (Verzerrung): %1</source>
+        <translation>Export as .wav (impulse response), .frd or .csv (distortion): %1</translation>
+    </message>
+</context>
+<context>
     <name>SweepPlot</name>
     <message>
         <source>Ankunft %1 ms, %2 m</source>
@@ -1803,30 +1838,6 @@ The sample rate was reset to 44100 Hz, please start the measurement again!</tran
     <message>
         <source>Sweep</source>
         <translation>Sweep</translation>
-    </message>
-    <message>
-        <source>Sweep %1 von %2. Abbruch mit ESC!</source>
-        <translation>Sweep %1 of %2. ESC cancels!</translation>
-    </message>
-    <message>
-        <source>Während des Sweeps gingen Abtastwerte verloren. Bitte die Messung wiederholen.</source>
-        <translation>Samples were lost during the sweep. Please repeat the measurement.</translation>
-    </message>
-    <message>
-        <source>Die Aufnahme ist übersteuert. Bitte den Pegel verringern.</source>
-        <translation>The recording is clipped. Please lower the level.</translation>
-    </message>
-    <message>
-        <source>Das Gate ist nicht möglich: %1</source>
-        <translation>The gate cannot be placed: %1</translation>
-    </message>
-    <message>
-        <source>Exportiert wird als .wav (Impulsantwort), .frd oder .csv (Verzerrung): %1</source>
-        <translation>Export as .wav (impulse response), .frd or .csv (distortion): %1</translation>
-    </message>
-    <message>
-        <source>Der Sweep wird vom Programm abgespielt, mit der Test-CD ist er nicht möglich.</source>
-        <translation>The program plays the sweep itself: it is not possible with the test CD.</translation>
     </message>
 </context>
 <context>

@@ -8,12 +8,12 @@
 #include "analysis/measurement_run.h"
 #include "app/frm_curves.h"
 #include "app/frm_sel_state.h"
-#include "app/frm_sweep.h"
 #include "app/graph_overlays.h"
 #include "app/live_host.h"
 #include "app/main_state.h"
 #include "app/run_hooks.h"
 #include "app/sel_host.h"
+#include "app/sweep_window_host.h"
 #include "audio/sound_card.h"
 #include "calibration/calibration_host.h"
 #include "display/cursor.h"
@@ -57,9 +57,7 @@ namespace terzlab::app {
 
 class frmAxis;
 class LiveController;
-struct SweepCapture;
-struct SweepMeasured;
-struct SweepSession;
+class SweepController;
 using guidance::DialogState;
 
 struct MainServices {
@@ -90,7 +88,7 @@ class frmMain final : public QMainWindow,
                       public ComparisonHost,
                       public LiveHost,
                       public SelHost,
-                      public SweepHost {
+                      public SweepWindowHost {
     Q_DECLARE_TR_FUNCTIONS(frmMain)
 
   public:
@@ -215,7 +213,7 @@ class frmMain final : public QMainWindow,
     // Seconds the run waits for one block before it gives up on the device.
     double blockTimeoutSeconds() const;
     // From the start until the run (both parts of a two-part type) has ended.
-    bool isRunning() const { return running_; }
+    bool isRunning() const override { return running_; }
     // A result the view can show: the last block's time signal, or band values that a block of
     // this run analysed on the current type and grid.
     bool resultOnHand() const;
@@ -259,14 +257,22 @@ class frmMain final : public QMainWindow,
     const ModelCurve* speakerModel() const;
     bool drawSpeakerResponse();
 
-    // The swept-sine measurement (frm_main_sweep.cpp): its fields' dialog, shown with the type,
-    // the latest measurement, its export by the file's extension and the graph of its view.
+    // The swept-sine measurement (sweep_controller.h); the window's side in frm_main_sweep.cpp.
+    SweepController& sweep() { return *sweep_; }
     bool sweepType() const;
-    frmSweep* sweepDialog() const { return sweepDialog_; }
-    const SweepMeasured* sweepMeasured() const;
-    void exportSweepTo(const QString& path);
-    void sweepViewChanged() override;
-    void sweepGateChanged() override;
+    const Settings& settings() const override { return settings_; }
+    void keepSweepFields(const SweepFields& fields) override;
+    const audio::WaveFormat& newCaptureFormat() override;
+    void beginSweepRun() override;
+    void showSweepStatus(const QString& text) override;
+    void stopSweepRun() override;
+    void showClipped(int channel) override;
+    void setResultValid(bool valid) override;
+    void drawEmptyFrame() override;
+    void drawPlot(const PlotScene& scene) override;
+    QSize graphSize() const override;
+    const CorrectionCurve* appliedSensorCurve() const override;
+    const CorrectionCurve* shownComparison() const override;
 
     RunHooks hooks;
 
@@ -348,7 +354,7 @@ class frmMain final : public QMainWindow,
     void restoreResolution();
     void startView();
     void showViewControls();
-    void showCommands();
+    void showCommands() override;
     bool curveFitsType(int slot) const;
     void redrawAfterDisplayChange();
     void setSampleRate(int32_t rate);
@@ -374,11 +380,11 @@ class frmMain final : public QMainWindow,
     void openHelpDialog();
     void configureBench();
     void afterStop();
-    void finishRun();
+    void finishRun() override;
 
     bool openCapture();
     void fillCaptureFormat();
-    int inputDevice() const;
+    int inputDevice() const override;
     void startCapture();
     void firstBlock();
     void nextBlock();
@@ -386,7 +392,7 @@ class frmMain final : public QMainWindow,
     void closeCapture(std::function<void()> then);
     void emergencyClose();
     void endRunWithoutData();
-    void openFailed();
+    void openFailed() override;
     void rateNotWritable();
     int blockMilliseconds() const;
 
@@ -415,7 +421,7 @@ class frmMain final : public QMainWindow,
     MeasurementConfig calibrationConfig(int channel) const;
     void showRange(const DbRangeResult& result);
     void placeAutoRange(int16_t span);
-    void showCursor(const CursorUpdate& update);
+    void showCursor(const CursorUpdate& update) override;
     CursorInputs cursorInputs() const;
 
     // The graph for daily work (frm_main_daily.cpp).
@@ -442,23 +448,6 @@ class frmMain final : public QMainWindow,
     void addLegendValues(SpectrumInputs& in) const;
     std::vector<std::string> legendValues(const SpectrumInputs& in) const;
     DbRangeResult widenForComparisons(DbRangeResult chosen);
-
-    void showSweepDialog(bool shown);
-    void rememberSweepFields();
-    void startSweep();
-    bool playSweep();
-    void sweepStep();
-    void endSweep(bool complete, const QString& failure = QString());
-    void analyseSweep(const SweepCapture& capture);
-    void reportSweepError();
-    bool sweepResultOnHand() const;
-    double sweepLevelOffsetDb() const;
-    sweep::SweepResult shownSweepResult(const SweepMeasured& measured) const;
-    PlotScene sweepScene() const;
-    void drawSweep();
-    void showSweepCursor(float x, float y);
-    void sweepMouseButton(float x, bool pressed);
-    void dragGate(float x);
 
     bool firstOfTwoParts() const;
     bool calibrationLowSine() const;
@@ -495,15 +484,7 @@ class frmMain final : public QMainWindow,
     int scopeAvgIndex_ = 0;
     GraphOverlays graph_;
     std::unique_ptr<LiveController> live_;
-    std::unique_ptr<SweepSession> sweep_;
-    frmSweep* sweepDialog_ = nullptr;
-    // The gate end held with the mouse (0 start, 1 end), on the time axis it was taken on: the
-    // axis stays while the gate moves, so that the end stays under the pointer.
-    struct GateDrag {
-        std::size_t End = 0;
-        PlotAxis Axis;
-    };
-    std::optional<GateDrag> gateDrag_;
+    std::unique_ptr<SweepController> sweep_;
 };
 
 } // namespace terzlab::app

@@ -1,6 +1,8 @@
 // The cursor readout under the graph: value and abscissa under the mouse pointer.
 #include "app/frm_main.h"
 
+#include "app/sweep_controller.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -42,7 +44,7 @@ void frmMain::showCursor(const CursorUpdate& update) {
 
 void frmMain::picGraph_MouseMove(float X, float Y) {
     graph_.PointerAt = std::pair(X, Y);
-    if (sweepType()) return showSweepCursor(X, Y);
+    if (sweepType()) return sweep_->showCursor(X, Y);
     showCursor(CursorReadout(X, Y, true, cursorInputs()));
     followPointer(X);
 }

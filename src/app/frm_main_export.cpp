@@ -4,6 +4,7 @@
 // with the comparison curve when it is shown.
 #include "app/frm_main.h"
 
+#include "app/sweep_controller.h"
 #include "display/spectrum_plot.h"
 #include "display/time_plot.h"
 #include "files/atomic_write.h"
@@ -85,7 +86,7 @@ void frmMain::exportMeasurement() {
 }
 
 void frmMain::exportMeasurementTo(const QString& path) {
-    if (sweepType()) return exportSweepTo(path);
+    if (sweepType()) return sweep_->exportTo(path);
     const auto format = ExportFormatFor(path.toStdString());
     if (!format) {
         message(tr("Exportiert wird als .frd, .zma oder .csv: %1").arg(path),
@@ -114,8 +115,8 @@ platform::GraphScene frmMain::graphScene() const {
     // A saved picture has no controls over it: every axis label of the graph is printed.
     scene.Frame.Controls.clear();
     scene.Graph = picGraph->size();
-    if (sweepType() && sweepMeasured() != nullptr) {
-        const PlotScene plot = sweepScene();
+    if (sweepType() && sweep_->measured() != nullptr) {
+        const PlotScene plot = sweep_->scene();
         const std::string separator = scene.Frame.DecimalSeparator;
         scene.Draw = [plot, separator](Picture& g, Picture& w, const FrameInputs& f) {
             DrawPlot(g, w, f.Graph, separator, plot);

@@ -4,6 +4,7 @@
 
 #include "analysis/meas_type.h"
 #include "analysis/overload.h"
+#include "app/sweep_controller.h"
 #include "display/curve_colour.h"
 #include "display/level_bar.h"
 #include "display/scene.h"
@@ -44,6 +45,7 @@ void frmMain::initGraph() {
     form->installEventFilter(this);
     windowPic_.SetBackColor(ToColour(form->palette().color(QPalette::Window)));
     picGraph->OnMouseMove = [this](float x, float y) { picGraph_MouseMove(x, y); };
+    picGraph->OnMouseButton = [this](float x, bool pressed) { sweep_->mouseButton(x, pressed); };
     for (platform::PictureBox* bar : picLevel)
         bar->Surface().SetDrawWidth(5);
     connect(cmdAutoRange, &QPushButton::clicked, this, [this] { cmdAutoRange_Click(); });
@@ -219,7 +221,7 @@ void frmMain::BuildBandTable() {
 }
 
 void frmMain::DisplaySpec(bool analyse) {
-    if (sweepType()) return drawSweep();
+    if (sweepType()) return sweep_->draw();
     if (analyse) {
         showRange(measurement_.AddBlock(CaptureBuffer, run_.Range).Range);
     } else {
@@ -290,7 +292,7 @@ void frmMain::DisplayTime() {
 // spectrum drawn over its time grid.
 void frmMain::redrawGraph() {
     if (sweepType()) {
-        drawSweep();
+        sweep_->draw();
     } else if (shownView() == View::Frequency) {
         DisplaySpec(false);
     } else if (run_.MeasValid) {

@@ -3,7 +3,7 @@
 
 #include "app/access_keys.h"
 #include "app/live_controller.h"
-#include "app/sweep_session.h"
+#include "app/sweep_controller.h"
 
 #include "platform/key_state.h"
 #include "platform/services.h"
@@ -93,7 +93,12 @@ frmMain::frmMain(MainServices services, const Settings& settings, QWidget* paren
       live_(
           std::make_unique<LiveController>(*this, LiveServices{.messages = services_.messages,
                                                                .keys = services_.keys,
-                                                               .scheduler = services_.scheduler})) {
+                                                               .scheduler = services_.scheduler})),
+      sweep_(std::make_unique<SweepController>(*this,
+                                               SweepServices{.card = services_.card,
+                                                             .messages = services_.messages,
+                                                             .keys = services_.keys,
+                                                             .scheduler = services_.scheduler})) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(platform::kAppTitle);
     buildMenus();

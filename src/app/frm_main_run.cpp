@@ -4,6 +4,7 @@
 #include "analysis/meas_type.h"
 #include "app/live_controller.h"
 #include "app/stimulus_source.h"
+#include "app/sweep_controller.h"
 #include "audio/virtual/virtual_card.h"
 #include "display/curve_colour.h"
 #include "guidance/frm_help.h"
@@ -38,7 +39,7 @@ QString countDownCaption(int remaining) {
 
 void frmMain::cmdStart_Click() {
     if (live_->on()) return live_->stop([this] { startMeasurement(currentConfig()); });
-    if (sweepType()) return startSweep();
+    if (sweepType()) return sweep_->start();
     startMeasurement(currentConfig());
 }
 

@@ -2,6 +2,7 @@
 #include "app/frm_main.h"
 
 #include "analysis/meas_type.h"
+#include "app/sweep_controller.h"
 #include "files/disp_oct.h"
 #include "platform/services.h"
 
@@ -50,11 +51,11 @@ void frmMain::cmbMeasType_Click() {
     } else if (cmbDisplay->currentIndex() != settings_.DisplayTypeIndex) {
         platform::selectListIndex(cmbDisplay, settings_.DisplayTypeIndex);
     }
-    showSweepDialog(PropertiesOf(type).Swept);
+    sweep_->showDialog(PropertiesOf(type).Swept);
     // Whichever way the display list went, the type starts from the same controls and axis,
     // and the old type's curve and units leave the graph.
     startView();
-    if (PropertiesOf(type).Swept) drawSweep();
+    if (PropertiesOf(type).Swept) sweep_->draw();
 }
 
 void frmMain::restoreResolution() {
@@ -125,7 +126,7 @@ bool frmMain::saveOffered() const {
 }
 
 bool frmMain::resultOnHand() const {
-    if (sweepType()) return sweepResultOnHand();
+    if (sweepType()) return sweep_->resultOnHand();
     if (!run_.MeasValid) return false;
     return shownView() == View::Time || session().HasResults();
 }
@@ -143,7 +144,7 @@ void frmMain::redrawAfterDisplayChange() {
                     platform::MsgIcon::Exclamation, tr("Warnung"));
         return;
     }
-    if (sweepType()) return drawSweep();
+    if (sweepType()) return sweep_->draw();
     if (!session().HasResults()) return;
     if (autoRange) hooks.GetDbRange(true);
     hooks.DisplaySpec(false);

@@ -5,6 +5,7 @@
 #include "app/frm_sel.h"
 #include "app/live_controller.h"
 #include "app/start.h"
+#include "app/sweep_controller.h"
 #include "platform/services.h"
 
 #include <QCheckBox>
@@ -84,7 +85,7 @@ int16_t frmMain::curveLastBand() const {
 }
 
 void frmMain::writeSettingsFile() {
-    rememberSweepFields();
+    sweep_->rememberFields();
     terzlab::Settings stored = settings_;
     RememberCurveFiles(dispOct_, stored);
     rememberComparisons(stored);

@@ -1,8 +1,7 @@
 #pragma once
 // The swept-sine measurement's fields beside the main window: the sweep (f1, f2, length, level,
 // repetitions), the gate (before and after the arrival, window shape), the view and the drawn
-// response's smoothing. The dialog
-// knows the window only through SweepHost.
+// response's smoothing. The dialog knows the measurement it belongs to only through SweepHost.
 #include "display/scene.h"
 #include "files/settings.h"
 

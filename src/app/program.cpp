@@ -3,6 +3,7 @@
 #include "app/frm_main.h"
 #include "app/frm_sweep.h"
 #include "app/start.h"
+#include "app/sweep_controller.h"
 #include "audio/virtual/virtual_card.h"
 #include "calibration/frm_calib.h"
 #include "calibration/frm_level.h"
@@ -157,7 +158,7 @@ int runProgram(const CommandLine& commandLine) {
     }
     // The sweep's fields are part of its measurement: its dialog goes into the picture too.
     QWidget* dialog = commandLine.thieleSmall ? speaker::frmThieleSmall::open(window, messages)
-                                              : static_cast<QWidget*>(window.sweepDialog());
+                                              : static_cast<QWidget*>(window.sweep().dialog());
     if (dialog != nullptr && !commandLine.thieleSmall && !dialog->isVisible()) dialog = nullptr;
     const bool saved = saveScreenshot(window, dialog, commandLine.screenshot);
     window.close();

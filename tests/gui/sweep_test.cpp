@@ -3,6 +3,7 @@
 #include "gui_fixture.h"
 
 #include "analysis/meas_type.h"
+#include "app/sweep_controller.h"
 #include "app/sweep_session.h"
 #include "platform/numeric_input.h"
 #include "sound_file/float_sound.h"
@@ -30,8 +31,8 @@ class SweepTest : public GuiTest {
         audio::BenchSettings s = bench().settings();
         s.acousticDelayMs = kDelayMs;
         bench().setSettings(s);
-        ASSERT_NE(w().sweepDialog(), nullptr);
-        ASSERT_TRUE(w().sweepDialog()->isVisible());
+        ASSERT_NE(w().sweep().dialog(), nullptr);
+        ASSERT_TRUE(w().sweep().dialog()->isVisible());
         dialog().cmbLength->setCurrentIndex(0); // 2^15 samples: quick on virtual time
         dialog().spnRepeat->setValue(2);
         // The gate ends before the floor's reflection (3.5 ms after the direct sound).
@@ -39,7 +40,7 @@ class SweepTest : public GuiTest {
         emit dialog().txtGateLength->editingFinished();
     }
     app::frmMain& w() { return *window; }
-    app::frmSweep& dialog() { return *w().sweepDialog(); }
+    app::frmSweep& dialog() { return *w().sweep().dialog(); }
     std::vector<QString> boxTexts() {
         std::vector<QString> texts;
         for (const platform::RecordedBox& box : boxes.boxes())
@@ -63,7 +64,7 @@ double levelAt1k(const std::vector<MeasurementRow>& rows) {
 TEST_F(SweepTest, MeasuresTheBenchAndSavesAComparisonCurveAndItsExports) {
     w().cmdStart->click(); // on virtual time the run has ended when the click returns
     EXPECT_TRUE(boxTexts().empty());
-    const app::SweepMeasured* m = w().sweepMeasured();
+    const app::SweepMeasured* m = w().sweep().measured();
     ASSERT_TRUE(m != nullptr && m->HasResponse());
     EXPECT_NEAR(m->Result.DelayMs, kDelayMs, 0.1);
     EXPECT_NEAR(m->Result.GateLowHz, 1000.0 / 3.0, 1e-9);
@@ -125,9 +126,9 @@ TEST_F(SweepTest, MeasuresTheBenchAndSavesAComparisonCurveAndItsExports) {
         }
     }
 
-    w().exportSweepTo(filePath("ir.wav"));
-    w().exportSweepTo(filePath("gated.frd"));
-    w().exportSweepTo(filePath("k.csv"));
+    w().sweep().exportTo(filePath("ir.wav"));
+    w().sweep().exportTo(filePath("gated.frd"));
+    w().sweep().exportTo(filePath("k.csv"));
     choose(dialog().cmbView, static_cast<int>(SweepView::Distortion));
     w().saveGraphTo(filePath("k.png"), false);
     EXPECT_TRUE(boxTexts().empty());
@@ -151,7 +152,7 @@ TEST_F(SweepTest, WithTheLoopbackTheRecordedOverThePlayedSignalIsTheDevicesOwn) 
     w().optChannel[0]->click(); // the bench's transfer wiring: the response left, the drive right
     dialog().chkLoopback->setChecked(true);
     w().cmdStart->click();
-    const app::SweepMeasured* m = w().sweepMeasured();
+    const app::SweepMeasured* m = w().sweep().measured();
     ASSERT_TRUE(m != nullptr && m->HasResponse()) << boxTexts().front().toStdString();
     EXPECT_NEAR(m->Result.DelayMs, kDelayMs, 0.1);
     EXPECT_NEAR(levelAt1k(w().savedRows(w().measurementHeader())), 0.0, 0.3);
@@ -162,7 +163,7 @@ TEST_F(SweepTest, WithTheLoopbackTheRecordedOverThePlayedSignalIsTheDevicesOwn) 
 TEST_F(SweepTest, TheGateEndDraggedWithTheMouseGatesThere) {
     w().cmdStart->click();
     choose(dialog().cmbView, static_cast<int>(SweepView::Impulse));
-    const app::SweepMeasured& m = *w().sweepMeasured();
+    const app::SweepMeasured& m = *w().sweep().measured();
     const PlotScene scene = SweepSceneFor({.View = SweepView::Impulse,
                                            .Result = &m.Result,
                                            .Shape = m.Shape,
@@ -178,7 +179,7 @@ TEST_F(SweepTest, TheGateEndDraggedWithTheMouseGatesThere) {
     const double msPerPixel = (scene.X.To - scene.X.From) / width;
     EXPECT_NEAR(platform::ReadFieldNumber(dialog().txtGateLength->text()).value_or(0), 8.0,
                 msPerPixel);
-    EXPECT_NEAR(w().sweepMeasured()->Result.GateLowHz, 125.0, 125.0 * msPerPixel / 8.0 + 0.1);
+    EXPECT_NEAR(w().sweep().measured()->Result.GateLowHz, 125.0, 125.0 * msPerPixel / 8.0 + 0.1);
     EXPECT_TRUE(boxTexts().empty());
 }
 
@@ -206,25 +207,25 @@ TEST_F(SweepTest, BadFieldsAndARefusedGateSayWhy) {
     keys.onAsk = [] { return true; }; // ESC: the sweep stops at its first step, quietly
     w().cmdStart->click();
     keys.onAsk = [] { return false; };
-    EXPECT_EQ(std::tuple(w().sweepMeasured() == nullptr, bench().playingFile(), boxTexts().size(),
-                         w().isRunning()),
+    EXPECT_EQ(std::tuple(w().sweep().measured() == nullptr, bench().playingFile(),
+                         boxTexts().size(), w().isRunning()),
               std::tuple(true, "", 0u, false));
     EXPECT_EQ(w().cmdStart->text(), "&Starte Messung");
     setGain(8.0);
     w().cmdStart->click();
     EXPECT_EQ(boxTexts(), std::vector<QString>{"Die Aufnahme ist übersteuert. Bitte den Pegel "
                                                "verringern."});
-    EXPECT_TRUE(w().sweepMeasured() == nullptr && w().lblOVL[1]->isVisible());
+    EXPECT_TRUE(w().sweep().measured() == nullptr && w().lblOVL[1]->isVisible());
     setGain(0.5);
     w().cmdStart->click();
-    ASSERT_TRUE(w().sweepMeasured()->HasResponse());
+    ASSERT_TRUE(w().sweep().measured()->HasResponse());
     dialog().txtGatePre->setText(QStringLiteral("500"));
     emit dialog().txtGatePre->editingFinished();
     const std::vector<QString> gate = boxTexts();
     ASSERT_EQ(gate.size(), 1u);
     EXPECT_TRUE(gate[0].startsWith("Das Gate ist nicht möglich: Der Vorlauf reicht bis in die "
                                    "Antwort der Oberwellen"));
-    EXPECT_TRUE(w().sweepMeasured()->HasImpulse());
+    EXPECT_TRUE(w().sweep().measured()->HasImpulse());
     EXPECT_FALSE(w().mnuFileSaveAs->isEnabled());
 }
 
