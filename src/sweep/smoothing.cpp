@@ -28,16 +28,17 @@ std::vector<double> binGroupDelayMs(const Response& response) {
 struct Sums {
     std::vector<double> Power;
     std::vector<std::complex<double>> Value;
-    std::vector<double> Delays; // of every bin
-    std::vector<double> Delay;
+    std::vector<double> Delays;        // of every bin
+    std::vector<double> WeightedDelay; // running sum of power times delay
     Sums(const Response& r, bool withDelay)
         : Power(r.Bins.size() + 1, 0.0), Value(r.Bins.size() + 1),
           Delays(withDelay ? binGroupDelayMs(r) : std::vector<double>{}),
-          Delay(withDelay ? r.Bins.size() + 1 : 0, 0.0) {
+          WeightedDelay(withDelay ? r.Bins.size() + 1 : 0, 0.0) {
         for (std::size_t k = 0; k < r.Bins.size(); ++k) {
             Power[k + 1] = Power[k] + std::norm(r.Bins[k]);
             Value[k + 1] = Value[k] + r.Bins[k];
-            if (withDelay) Delay[k + 1] = Delay[k] + std::norm(r.Bins[k]) * Delays[k];
+            if (withDelay)
+                WeightedDelay[k + 1] = WeightedDelay[k] + std::norm(r.Bins[k]) * Delays[k];
         }
     }
 };
@@ -76,7 +77,7 @@ std::complex<double> averageOver(const Sums& sums, BinRange b) {
 double delayOver(const Sums& sums, BinRange b) {
     if (b.Hi < b.Lo) return 0.0;
     const double power = sums.Power[b.Hi + 1] - sums.Power[b.Lo];
-    return power > 0.0 ? (sums.Delay[b.Hi + 1] - sums.Delay[b.Lo]) / power : 0.0;
+    return power > 0.0 ? (sums.WeightedDelay[b.Hi + 1] - sums.WeightedDelay[b.Lo]) / power : 0.0;
 }
 
 // Where the fraction of an octave holds no more than one bin, the point lies between two bins and
