@@ -40,6 +40,18 @@ void VectorFirstStages(float* re, float* im, int32_t begin, int32_t end, const d
 // loads and stores, and half the passes over arrays that outgrow the caches. Stage >= 3.
 void VectorStagePair(const StageJob& job);
 
+// The bit-reversed copy to[c][Reverse[i]] = from[Count i + c] of `Count` (1 or 2) interleaved
+// arrays, in the tiles of 16 x 16 elements described at reverseCopy in fft_transform.cpp, each
+// tile transposed in registers. Stages >= 8.
+struct ReverseJob {
+    const int32_t* Reverse;
+    int Stages;
+    const float* From;
+    int Count;
+    float* To[2];
+};
+void VectorReverseCopy(const ReverseJob& job);
+
 // Whether this processor (and its operating system) runs the vector kernels.
 bool VectorKernelsAvailable();
 

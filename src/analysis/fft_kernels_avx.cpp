@@ -108,7 +108,80 @@ TERZLAB_AVX void stagePair(const StageJob& s) {
     }
 }
 
+// Eight rows of eight floats become eight columns: afterwards r[i] holds element i of each row.
+TERZLAB_AVX inline void transpose8(__m256 (&r)[8]) {
+    __m256 pairs[8], quads[8];
+    for (int i = 0; i < 8; i += 2) {
+        pairs[i] = _mm256_unpacklo_ps(r[i], r[i + 1]);
+        pairs[i + 1] = _mm256_unpackhi_ps(r[i], r[i + 1]);
+    }
+    for (int i = 0; i < 8; i += 4) {
+        quads[i] = _mm256_shuffle_ps(pairs[i], pairs[i + 2], _MM_SHUFFLE(1, 0, 1, 0));
+        quads[i + 1] = _mm256_shuffle_ps(pairs[i], pairs[i + 2], _MM_SHUFFLE(3, 2, 3, 2));
+        quads[i + 2] = _mm256_shuffle_ps(pairs[i + 1], pairs[i + 3], _MM_SHUFFLE(1, 0, 1, 0));
+        quads[i + 3] = _mm256_shuffle_ps(pairs[i + 1], pairs[i + 3], _MM_SHUFFLE(3, 2, 3, 2));
+    }
+    for (int i = 0; i < 4; ++i) {
+        r[i] = _mm256_permute2f128_ps(quads[i], quads[i + 4], 0x20);
+        r[i + 4] = _mm256_permute2f128_ps(quads[i], quads[i + 4], 0x31);
+    }
+}
+
+// Where each of eight loaded elements came from within its row: in order for one array; for
+// two interleaved ones, splitting them within the 128-bit halves leaves 0 1 4 5 2 3 6 7.
+constexpr int32_t kOwnOrder[8] = {0, 1, 2, 3, 4, 5, 6, 7};
+constexpr int32_t kSplitOrder[8] = {0, 1, 4, 5, 2, 3, 6, 7};
+
+// Eight elements of each array from `at`, in the order above.
+template <int Count> TERZLAB_AVX inline void loadRow(const float* at, __m256 (&rows)[2][8], int i) {
+    if constexpr (Count == 1) {
+        rows[0][i] = _mm256_loadu_ps(at);
+    } else {
+        const __m256 low = _mm256_loadu_ps(at), high = _mm256_loadu_ps(at + 8);
+        rows[0][i] = _mm256_shuffle_ps(low, high, _MM_SHUFFLE(2, 0, 2, 0));
+        rows[1][i] = _mm256_shuffle_ps(low, high, _MM_SHUFFLE(3, 1, 3, 1));
+    }
+}
+
+// One tile (the middle bits `b`) in blocks of 8 x 8: the tile's row r is the source run of
+// high = reverse4(r), which lands in column r, so each block is a plain transposition. Both
+// blocks of the same lows are done together, so that each destination line of 16 floats is
+// written whole at once: its 16 lines all fall into one set of the first-level cache.
+template <int Count> TERZLAB_AVX void reverseTile(const ReverseJob& j, int32_t b) {
+    const int32_t* reverse = j.Reverse;
+    const int32_t middle = b << 4;
+    const int32_t middleReversed = reverse[middle];
+    const int32_t* order = Count == 1 ? kOwnOrder : kSplitOrder;
+    for (int32_t lows0 = 0; lows0 < 16; lows0 += 8) {
+        __m256 left[2][8], right[2][8]; // rows 0..7 and 8..15
+        for (int i = 0; i < 8; ++i) {
+            loadRow<Count>(j.From + Count * (reverse[i] | middle | lows0), left, i);
+            loadRow<Count>(j.From + Count * (reverse[8 + i] | middle | lows0), right, i);
+        }
+        for (int c = 0; c < Count; ++c) {
+            transpose8(left[c]);
+            transpose8(right[c]);
+            for (int i = 0; i < 8; ++i) {
+                float* run = j.To[c] + (reverse[lows0 + order[i]] | middleReversed);
+                _mm256_storeu_ps(run, left[c][i]);
+                _mm256_storeu_ps(run + 8, right[c][i]);
+            }
+        }
+    }
+}
+
 } // namespace
+
+TERZLAB_AVX void VectorReverseCopy(const ReverseJob& job) {
+    const int32_t tiles = int32_t{1} << (job.Stages - 8);
+    for (int32_t b = 0; b < tiles; ++b) {
+        if (job.Count == 1) {
+            reverseTile<1>(job, b);
+        } else {
+            reverseTile<2>(job, b);
+        }
+    }
+}
 
 TERZLAB_AVX void VectorStagePair(const StageJob& job) {
     stagePair(job);
@@ -167,6 +240,8 @@ void VectorStage(const StageJob& job) {
 void VectorStagePair(const StageJob& job) {
     ScalarStagePair(job);
 }
+
+void VectorReverseCopy(const ReverseJob&) {} // never called: no vector kernels here
 
 bool VectorKernelsAvailable() {
     return false;

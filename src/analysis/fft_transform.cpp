@@ -111,6 +111,11 @@ void reverseCopy(const FftPlan& plan, const float* from, std::array<float*, Coun
     }
 }
 
+// The vector copy needs whole tiles: at least 2^8 elements.
+bool vectorCopy(const FftPlan& plan) {
+    return plan.Vector && plan.Stages >= 2 * kTileBits;
+}
+
 } // namespace
 
 bool EnsurePlan(FftState& fft) {
@@ -124,12 +129,22 @@ bool EnsurePlan(FftState& fft) {
 
 void GatherArrays(FftState& fft) {
     FftPlan& plan = fft.Plan;
+    if (vectorCopy(plan)) {
+        VectorReverseCopy({plan.Reverse.data(), plan.Stages, fft.FftRe.data(), 1, {WorkRe(plan)}});
+        VectorReverseCopy({plan.Reverse.data(), plan.Stages, fft.FftIm.data(), 1, {WorkIm(plan)}});
+        return;
+    }
     reverseCopy<1, 1>(plan, fft.FftRe.data(), {WorkRe(plan)});
     reverseCopy<1, 1>(plan, fft.FftIm.data(), {WorkIm(plan)});
 }
 
 void GatherPairs(FftState& fft, const float* pairs) {
     FftPlan& plan = fft.Plan;
+    if (vectorCopy(plan)) {
+        VectorReverseCopy(
+            {plan.Reverse.data(), plan.Stages, pairs, 2, {WorkRe(plan), WorkIm(plan)}});
+        return;
+    }
     reverseCopy<2, 2>(plan, pairs, {WorkRe(plan), WorkIm(plan)});
 }
 
