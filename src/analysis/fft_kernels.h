@@ -5,6 +5,7 @@
 // one-butterfly-at-a-time transform on float operands and rounds each result to float when it
 // is stored, so any order of the butterflies within a stage gives the same bits. The vector
 // kernels run four butterflies side by side, one per lane, with the same IEEE operations.
+#include <climits>
 #include <cstdint>
 
 namespace terzlab::detail {
@@ -22,6 +23,10 @@ struct StageJob {
     const double* Sin;
     bool Scaled;     // the forward transform's last stage applies the 1/N scaling on store
     float Scale = 1; // 1/N: a power of two, so x * Scale in float equals float(x / N) exactly
+    // Only the butterflies j in [JBegin, min(JEnd, 2^(Stage-1))) of each group, so that a caller
+    // can run the last stage piece by piece; the vector stage needs a multiple of 4 of them.
+    int32_t JBegin = 0;
+    int32_t JEnd = INT32_MAX;
 };
 
 void ScalarStage(const StageJob& job);
@@ -51,6 +56,10 @@ struct ReverseJob {
     float* To[2];
 };
 void VectorReverseCopy(const ReverseJob& job);
+
+// Stage pairs as above that keep the first stage's results in double between the two.
+void ScalarStagePairInDouble(const StageJob& job);
+void VectorStagePairInDouble(const StageJob& job);
 
 // Whether this processor (and its operating system) runs the vector kernels.
 bool VectorKernelsAvailable();

@@ -3,6 +3,7 @@
 
 #if defined(__x86_64__) && defined(__GNUC__)
 
+#include <algorithm>
 #include <immintrin.h>
 
 // Only these functions use AVX; the rest of the program runs on any x86-64 processor. AVX has
@@ -59,8 +60,9 @@ template <bool Scaled> TERZLAB_AVX void stage(const StageJob& s) {
     const int32_t le2 = int32_t{1} << (s.Stage - 1);
     const int32_t le = 2 * le2;
     const __m128 scale = _mm_set1_ps(s.Scale);
+    const int32_t jEnd = std::min(s.JEnd, le2);
     for (int32_t g = s.Begin; g < s.End; g += le) {
-        for (int32_t j = 0; j < le2; j += 4) {
+        for (int32_t j = s.JBegin; j < jEnd; j += 4) {
             const int32_t i = g + j;
             const int32_t ip = i + le2;
             __m256d ar = load(s.SrcRe + i), ai = load(s.SrcIm + i);
@@ -104,6 +106,41 @@ TERZLAB_AVX void stagePair(const StageJob& s) {
             _mm_storeu_ps(s.DstIm + i2, m2);
             _mm_storeu_ps(s.DstRe + i3, r3);
             _mm_storeu_ps(s.DstIm + i3, m3);
+        }
+    }
+}
+
+TERZLAB_AVX inline void store(float* to, __m256d v) {
+    _mm_storeu_ps(to, _mm256_cvtpd_ps(v));
+}
+
+// stagePair without rounding to float between the two stages.
+TERZLAB_AVX void stagePairInDouble(const StageJob& s) {
+    const int32_t le2 = int32_t{1} << (s.Stage - 1);
+    const int32_t le = 2 * le2;
+    const double* nextCos = s.Cos + le2;
+    const double* nextSin = s.Sin + le2;
+    for (int32_t g = s.Begin; g < s.End; g += 2 * le) {
+        for (int32_t j = 0; j < le2; j += 4) {
+            const int32_t i0 = g + j, i1 = i0 + le2, i2 = i0 + le, i3 = i2 + le2;
+            __m256d r0 = load(s.SrcRe + i0), m0 = load(s.SrcIm + i0);
+            __m256d r1 = load(s.SrcRe + i1), m1 = load(s.SrcIm + i1);
+            __m256d r2 = load(s.SrcRe + i2), m2 = load(s.SrcIm + i2);
+            __m256d r3 = load(s.SrcRe + i3), m3 = load(s.SrcIm + i3);
+            const __m256d ur = _mm256_loadu_pd(s.Cos + j), ui = _mm256_loadu_pd(s.Sin + j);
+            butterfly(r0, m0, r1, m1, ur, ui);
+            butterfly(r2, m2, r3, m3, ur, ui);
+            butterfly(r0, m0, r2, m2, _mm256_loadu_pd(nextCos + j), _mm256_loadu_pd(nextSin + j));
+            butterfly(r1, m1, r3, m3, _mm256_loadu_pd(nextCos + le2 + j),
+                      _mm256_loadu_pd(nextSin + le2 + j));
+            store(s.DstRe + i0, r0);
+            store(s.DstIm + i0, m0);
+            store(s.DstRe + i1, r1);
+            store(s.DstIm + i1, m1);
+            store(s.DstRe + i2, r2);
+            store(s.DstIm + i2, m2);
+            store(s.DstRe + i3, r3);
+            store(s.DstIm + i3, m3);
         }
     }
 }
@@ -187,6 +224,10 @@ TERZLAB_AVX void VectorStagePair(const StageJob& job) {
     stagePair(job);
 }
 
+TERZLAB_AVX void VectorStagePairInDouble(const StageJob& job) {
+    stagePairInDouble(job);
+}
+
 TERZLAB_AVX void VectorStage(const StageJob& job) {
     if (job.Scaled) {
         stage<true>(job);
@@ -239,6 +280,10 @@ void VectorStage(const StageJob& job) {
 
 void VectorStagePair(const StageJob& job) {
     ScalarStagePair(job);
+}
+
+void VectorStagePairInDouble(const StageJob& job) {
+    ScalarStagePairInDouble(job);
 }
 
 void VectorReverseCopy(const ReverseJob&) {} // never called: no vector kernels here
