@@ -57,9 +57,13 @@ struct ReverseJob {
 };
 void VectorReverseCopy(const ReverseJob& job);
 
-// Stage pairs as above that keep the first stage's results in double between the two.
+// Stage pairs and the first three stages as above that keep double between their stages.
 void ScalarStagePairInDouble(const StageJob& job);
 void VectorStagePairInDouble(const StageJob& job);
+void ScalarFirstStagesInDouble(float* re, float* im, int32_t begin, int32_t end, const double* cos,
+                               const double* sin);
+void VectorFirstStagesInDouble(float* re, float* im, int32_t begin, int32_t end, const double* cos,
+                               const double* sin);
 
 // Whether this processor (and its operating system) runs the vector kernels.
 bool VectorKernelsAvailable();

@@ -264,6 +264,40 @@ TERZLAB_AVX void VectorFirstStages(float* re, float* im, int32_t begin, int32_t 
     }
 }
 
+// VectorFirstStages in double: the shuffles regroup double lanes instead of floats. Stage 1
+// pairs lanes x0 x4 x2 x6 with x1 x5 x3 x7 (its one twiddle factor fits any order), stage 2
+// x0 x1 x4 x5 with x2 x3 x6 x7, stage 3 x0..x3 with x4..x7.
+TERZLAB_AVX void VectorFirstStagesInDouble(float* re, float* im, int32_t begin, int32_t end,
+                                           const double* cos, const double* sin) {
+    const __m256d ur1 = _mm256_set1_pd(cos[0]), ui1 = _mm256_set1_pd(sin[0]);
+    const __m256d ur2 = _mm256_setr_pd(cos[1], cos[2], cos[1], cos[2]);
+    const __m256d ui2 = _mm256_setr_pd(sin[1], sin[2], sin[1], sin[2]);
+    const __m256d ur3 = _mm256_loadu_pd(cos + 3), ui3 = _mm256_loadu_pd(sin + 3);
+    for (int32_t b = begin; b < end; b += 8) {
+        const __m256d rLow = load(re + b), rHigh = load(re + b + 4);
+        const __m256d iLow = load(im + b), iHigh = load(im + b + 4);
+        __m256d ra = _mm256_unpacklo_pd(rLow, rHigh), rb = _mm256_unpackhi_pd(rLow, rHigh);
+        __m256d ia = _mm256_unpacklo_pd(iLow, iHigh), ib = _mm256_unpackhi_pd(iLow, iHigh);
+        butterfly(ra, ia, rb, ib, ur1, ui1);
+        const __m256d r0123 = _mm256_unpacklo_pd(ra, rb), r4567 = _mm256_unpackhi_pd(ra, rb);
+        const __m256d i0123 = _mm256_unpacklo_pd(ia, ib), i4567 = _mm256_unpackhi_pd(ia, ib);
+        ra = _mm256_permute2f128_pd(r0123, r4567, 0x20);
+        rb = _mm256_permute2f128_pd(r0123, r4567, 0x31);
+        ia = _mm256_permute2f128_pd(i0123, i4567, 0x20);
+        ib = _mm256_permute2f128_pd(i0123, i4567, 0x31);
+        butterfly(ra, ia, rb, ib, ur2, ui2);
+        __m256d r0 = _mm256_permute2f128_pd(ra, rb, 0x20),
+                r1 = _mm256_permute2f128_pd(ra, rb, 0x31);
+        __m256d i0 = _mm256_permute2f128_pd(ia, ib, 0x20),
+                i1 = _mm256_permute2f128_pd(ia, ib, 0x31);
+        butterfly(r0, i0, r1, i1, ur3, ui3);
+        store(re + b, r0);
+        store(re + b + 4, r1);
+        store(im + b, i0);
+        store(im + b + 4, i1);
+    }
+}
+
 bool VectorKernelsAvailable() {
     return __builtin_cpu_supports("avx");
 }
@@ -284,6 +318,11 @@ void VectorStagePair(const StageJob& job) {
 
 void VectorStagePairInDouble(const StageJob& job) {
     ScalarStagePairInDouble(job);
+}
+
+void VectorFirstStagesInDouble(float* re, float* im, int32_t begin, int32_t end, const double* cos,
+                               const double* sin) {
+    ScalarFirstStagesInDouble(re, im, begin, end, cos, sin);
 }
 
 void VectorReverseCopy(const ReverseJob&) {} // never called: no vector kernels here

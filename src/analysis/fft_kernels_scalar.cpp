@@ -72,6 +72,30 @@ void ScalarStagePairInDouble(const StageJob& s) {
     }
 }
 
+// The butterflies of stages 1 to 3 on each eight elements, in double throughout.
+void ScalarFirstStagesInDouble(float* re, float* im, int32_t begin, int32_t end, const double* cos,
+                               const double* sin) {
+    for (int32_t b = begin; b < end; b += 8) {
+        double r[8], m[8];
+        for (int e = 0; e < 8; ++e) {
+            r[e] = re[b + e];
+            m[e] = im[b + e];
+        }
+        for (int l = 1; l <= 3; ++l) {
+            const int32_t le2 = int32_t{1} << (l - 1);
+            const int32_t at = TwiddleOffset(l);
+            for (int32_t g = 0; g < 8; g += 2 * le2)
+                for (int32_t j = 0; j < le2; ++j)
+                    butterfly(r[g + j], m[g + j], r[g + j + le2], m[g + j + le2], cos[at + j],
+                              sin[at + j]);
+        }
+        for (int e = 0; e < 8; ++e) {
+            re[b + e] = static_cast<float>(r[e]);
+            im[b + e] = static_cast<float>(m[e]);
+        }
+    }
+}
+
 void ScalarStage(const StageJob& job) {
     if (job.Scaled) {
         stage<true>(job);

@@ -27,10 +27,12 @@ struct Kernels {
 };
 
 Kernels kernelsFor(const FftPlan& plan) {
-    const bool round = plan.RoundEveryStage;
-    if (plan.Vector)
-        return {VectorStage, round ? VectorStagePair : VectorStagePairInDouble, VectorFirstStages};
-    return {ScalarStage, round ? ScalarStagePair : ScalarStagePairInDouble, ScalarFirstStages};
+    if (plan.RoundEveryStage) {
+        if (plan.Vector) return {VectorStage, VectorStagePair, VectorFirstStages};
+        return {ScalarStage, ScalarStagePair, ScalarFirstStages};
+    }
+    if (plan.Vector) return {VectorStage, VectorStagePairInDouble, VectorFirstStagesInDouble};
+    return {ScalarStage, ScalarStagePairInDouble, ScalarFirstStagesInDouble};
 }
 
 struct Tables {
