@@ -5,7 +5,6 @@
 // one-butterfly-at-a-time transform on float operands and rounds each result to float when it
 // is stored, so any order of the butterflies within a stage gives the same bits. The vector
 // kernels run four butterflies side by side, one per lane, with the same IEEE operations.
-#include <climits>
 #include <cstdint>
 
 namespace terzlab::detail {
