@@ -79,6 +79,18 @@ void FftPairs(FftState& fft, std::span<const float> pairs) {
     detail::TransformWork(fft, false);
 }
 
+void FftPairsBeforeLastStage(FftState& fft, std::span<const float> pairs, int16_t inverse) {
+    if (pairs.size() < 2 * static_cast<size_t>(fft.BlockSize) || !detail::EnsurePlan(fft)) return;
+    detail::GatherPairs(fft, pairs.data());
+    detail::TransformBeforeLastStage(fft, inverse != 0);
+}
+
+void FftLastStage(FftState& fft, int16_t inverse, int32_t first, int32_t count) {
+    const int32_t half = fft.BlockSize / 2;
+    if (fft.Plan.Size != fft.BlockSize || first < 0 || count < 0 || count > half - first) return;
+    detail::LastStagePart(fft, inverse != 0, first, count);
+}
+
 void LoadBlock(FftState& fft, std::span<const int16_t> captureBuffer) {
     const int32_t n = fft.BlockSize;
     if (captureBuffer.size() < static_cast<size_t>(kChannelCount) * static_cast<size_t>(n)) {

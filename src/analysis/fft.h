@@ -55,6 +55,14 @@ void Fft(FftState& fft, int16_t inverse);
 // result is in FftRe/FftIm.
 void FftPairs(FftState& fft, std::span<const float> pairs);
 
+// The transform of FftPairs in either direction without its last stage, which the caller then
+// runs piece by piece with FftLastStage, so that it can use each piece of the result while it is
+// still in the cache.
+void FftPairsBeforeLastStage(FftState& fft, std::span<const float> pairs, int16_t inverse);
+// The last stage's butterflies j in [first, first + count) of the BlockSize / 2: elements j and
+// j + BlockSize / 2 of FftRe/FftIm, as Fft or FftPairs leaves them.
+void FftLastStage(FftState& fft, int16_t inverse, int32_t first, int32_t count);
+
 // Loads one block (left/right interleaved, at least 2*BlockSize samples) into FftRe (left) and
 // FftIm (right), applies the window and runs the forward transform.
 void LoadBlock(FftState& fft, std::span<const int16_t> captureBuffer);

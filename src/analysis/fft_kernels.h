@@ -22,6 +22,10 @@ struct StageJob {
     const double* Sin;
     bool Scaled;     // the forward transform's last stage applies the 1/N scaling on store
     float Scale = 1; // 1/N: a power of two, so x * Scale in float equals float(x / N) exactly
+    // Only the butterflies j in [JBegin, min(JEnd, 2^(Stage-1))) of each group, so that a caller
+    // can run the last stage piece by piece; the vector stage needs a multiple of 4 of them.
+    int32_t JBegin = 0;
+    int32_t JEnd = INT32_MAX;
 };
 
 void ScalarStage(const StageJob& job);
@@ -39,6 +43,26 @@ void VectorFirstStages(float* re, float* im, int32_t begin, int32_t end, const d
 // The same in one pass, with the same bits as the two stages one after the other: half the
 // loads and stores, and half the passes over arrays that outgrow the caches. Stage >= 3.
 void VectorStagePair(const StageJob& job);
+
+// The bit-reversed copy to[c][Reverse[i]] = from[Count i + c] of `Count` (1 or 2) interleaved
+// arrays, in the tiles of 16 x 16 elements described at reverseCopy in fft_transform.cpp, each
+// tile transposed in registers. Stages >= 8.
+struct ReverseJob {
+    const int32_t* Reverse;
+    int Stages;
+    const float* From;
+    int Count;
+    float* To[2];
+};
+void VectorReverseCopy(const ReverseJob& job);
+
+// Stage pairs and the first three stages as above that keep double between their stages.
+void ScalarStagePairInDouble(const StageJob& job);
+void VectorStagePairInDouble(const StageJob& job);
+void ScalarFirstStagesInDouble(float* re, float* im, int32_t begin, int32_t end, const double* cos,
+                               const double* sin);
+void VectorFirstStagesInDouble(float* re, float* im, int32_t begin, int32_t end, const double* cos,
+                               const double* sin);
 
 // Whether this processor (and its operating system) runs the vector kernels.
 bool VectorKernelsAvailable();

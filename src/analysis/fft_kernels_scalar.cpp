@@ -1,6 +1,8 @@
 #include "analysis/fft_kernels.h"
 #include "analysis/fft_plan.h"
 
+#include <algorithm>
+
 namespace terzlab::detail {
 
 namespace {
@@ -13,8 +15,9 @@ template <bool Scaled> inline void put(float* to, double value, float scale) {
 template <bool Scaled> void stage(const StageJob& s) {
     const int32_t le2 = int32_t{1} << (s.Stage - 1);
     const int32_t le = 2 * le2;
+    const int32_t jEnd = std::min(s.JEnd, le2);
     for (int32_t g = s.Begin; g < s.End; g += le) {
-        for (int32_t j = 0; j < le2; ++j) {
+        for (int32_t j = s.JBegin; j < jEnd; ++j) {
             const int32_t i = g + j;
             const int32_t ip = i + le2;
             const double ur = s.Cos[j];
@@ -31,7 +34,67 @@ template <bool Scaled> void stage(const StageJob& s) {
     }
 }
 
+// a' = a + w b and b' = a - w b in double, as the straightforward transform computes them.
+inline void butterfly(double& ar, double& ai, double& br, double& bi, double ur, double ui) {
+    const double tr = br * ur - bi * ui;
+    const double ti = br * ui + bi * ur;
+    br = ar - tr;
+    bi = ai - ti;
+    ar = ar + tr;
+    ai = ai + ti;
+}
+
 } // namespace
+
+// The order of the vector kernel's stagePair, with double values between the stages.
+void ScalarStagePairInDouble(const StageJob& s) {
+    const int32_t le2 = int32_t{1} << (s.Stage - 1);
+    const int32_t le = 2 * le2;
+    const double* nextCos = s.Cos + le2;
+    const double* nextSin = s.Sin + le2;
+    for (int32_t g = s.Begin; g < s.End; g += 2 * le) {
+        for (int32_t j = 0; j < le2; ++j) {
+            const int32_t i[4] = {g + j, g + j + le2, g + j + le, g + j + le + le2};
+            double re[4], im[4];
+            for (int e = 0; e < 4; ++e) {
+                re[e] = s.SrcRe[i[e]];
+                im[e] = s.SrcIm[i[e]];
+            }
+            butterfly(re[0], im[0], re[1], im[1], s.Cos[j], s.Sin[j]);
+            butterfly(re[2], im[2], re[3], im[3], s.Cos[j], s.Sin[j]);
+            butterfly(re[0], im[0], re[2], im[2], nextCos[j], nextSin[j]);
+            butterfly(re[1], im[1], re[3], im[3], nextCos[le2 + j], nextSin[le2 + j]);
+            for (int e = 0; e < 4; ++e) {
+                s.DstRe[i[e]] = static_cast<float>(re[e]);
+                s.DstIm[i[e]] = static_cast<float>(im[e]);
+            }
+        }
+    }
+}
+
+// The butterflies of stages 1 to 3 on each eight elements, in double throughout.
+void ScalarFirstStagesInDouble(float* re, float* im, int32_t begin, int32_t end, const double* cos,
+                               const double* sin) {
+    for (int32_t b = begin; b < end; b += 8) {
+        double r[8], m[8];
+        for (int e = 0; e < 8; ++e) {
+            r[e] = re[b + e];
+            m[e] = im[b + e];
+        }
+        for (int l = 1; l <= 3; ++l) {
+            const int32_t le2 = int32_t{1} << (l - 1);
+            const int32_t at = TwiddleOffset(l);
+            for (int32_t g = 0; g < 8; g += 2 * le2)
+                for (int32_t j = 0; j < le2; ++j)
+                    butterfly(r[g + j], m[g + j], r[g + j + le2], m[g + j + le2], cos[at + j],
+                              sin[at + j]);
+        }
+        for (int e = 0; e < 8; ++e) {
+            re[b + e] = static_cast<float>(r[e]);
+            im[b + e] = static_cast<float>(m[e]);
+        }
+    }
+}
 
 void ScalarStage(const StageJob& job) {
     if (job.Scaled) {

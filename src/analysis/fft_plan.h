@@ -17,6 +17,10 @@ struct FftPlan {
     // arrays would share cache sets and every access pair would evict the other.
     std::vector<float> Work;
     bool Vector = false; // the 4-lane double kernels run on this processor
+    // The analyser rounds every stage's results to float, so that its blocks give the bits of the
+    // straightforward transform. Without that, two stages done in one pass keep the first one's
+    // results in double: half the conversions, and a little more accurate.
+    bool RoundEveryStage = true;
 };
 
 // Index of stage l's first twiddle factor.

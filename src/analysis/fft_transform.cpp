@@ -13,6 +13,10 @@ namespace {
 // 2^11 elements of both arrays (16 KiB) and their twiddles stay in the first-level cache while
 // the stages inside such a piece run one after the other.
 constexpr int kPieceStages = 11;
+// Blocks of 2^15 elements (256 KiB) and the twiddles of their stages above the pieces' stay in the
+// second-level cache likewise: each block runs those stages right after its pieces, so the
+// whole arrays are walked once for all of them, instead of once per stage pair.
+constexpr int kBlockStages = 15;
 // Tiles of 16 x 16 elements in the bit-reversed copy: 16 floats fill a 64-byte cache line.
 constexpr int kTileBits = 4;
 
@@ -23,8 +27,12 @@ struct Kernels {
 };
 
 Kernels kernelsFor(const FftPlan& plan) {
-    if (plan.Vector) return {VectorStage, VectorStagePair, VectorFirstStages};
-    return {ScalarStage, ScalarStagePair, ScalarFirstStages};
+    if (plan.RoundEveryStage) {
+        if (plan.Vector) return {VectorStage, VectorStagePair, VectorFirstStages};
+        return {ScalarStage, ScalarStagePair, ScalarFirstStages};
+    }
+    if (plan.Vector) return {VectorStage, VectorStagePairInDouble, VectorFirstStagesInDouble};
+    return {ScalarStage, ScalarStagePairInDouble, ScalarFirstStagesInDouble};
 }
 
 struct Tables {
@@ -46,12 +54,23 @@ void runStages(const Kernels& k, float* re, float* im, int32_t begin, int32_t en
     if (l == last) k.Stage(inPlace(re, im, begin, end, l, t));
 }
 
-// Stages 1 .. last in place, piece by piece.
-void runPieces(const Kernels& k, float* re, float* im, int32_t n, int last, Tables t) {
-    const int32_t piece = std::min(int32_t{1} << last, n);
-    for (int32_t begin = 0; begin < n; begin += piece) {
-        k.FirstStages(re, im, begin, begin + piece, t.Cos, t.Sin);
-        runStages(k, re, im, begin, begin + piece, 4, last, t);
+// Stages 1 .. last in place over [begin, end), piece by piece.
+void runPieces(const Kernels& k, float* re, float* im, int32_t begin, int32_t end, int last,
+               Tables t) {
+    const int32_t piece = std::min(int32_t{1} << last, end - begin);
+    for (int32_t at = begin; at < end; at += piece) {
+        k.FirstStages(re, im, at, at + piece, t.Cos, t.Sin);
+        runStages(k, re, im, at, at + piece, 4, last, t);
+    }
+}
+
+// Stages 1 .. last in place, block by block, each block's early stages piece by piece.
+void runBlocks(const Kernels& k, float* re, float* im, int32_t n, int last, Tables t) {
+    const int pieceStages = std::min(kPieceStages, last);
+    const int32_t block = std::min(int32_t{1} << last, n);
+    for (int32_t begin = 0; begin < n; begin += block) {
+        runPieces(k, re, im, begin, begin + block, pieceStages, t);
+        runStages(k, re, im, begin, begin + block, pieceStages + 1, last, t);
     }
 }
 
@@ -66,11 +85,16 @@ StageJob lastStage(FftState& fft, float* re, float* im, bool inverse, Tables t) 
     return last;
 }
 
-// Transforms too short for the eight-element kernel: scalar stages only.
-void runShort(FftState& fft, float* re, float* im, bool inverse, Tables t) {
+// Transforms too short for the eight-element kernel: scalar stages only, the last one left out.
+void runShortBeforeLast(FftState& fft, float* re, float* im, Tables t) {
     for (int l = 1; l < fft.Plan.Stages; ++l)
         ScalarStage(inPlace(re, im, 0, fft.Plan.Size, l, t));
-    ScalarStage(lastStage(fft, re, im, inverse, t));
+}
+
+Tables tablesOf(FftPlan& plan, bool inverse) {
+    if (inverse) EnsureInverseTwiddles(plan);
+    return {inverse ? plan.InvCos.data() : plan.Cos.data(),
+            inverse ? plan.InvSin.data() : plan.Sin.data()};
 }
 
 // to[Reverse[i]] = from[i] in tiles of 16 x 16 elements. With i split into high, middle and low
@@ -111,6 +135,11 @@ void reverseCopy(const FftPlan& plan, const float* from, std::array<float*, Coun
     }
 }
 
+// The vector copy needs whole tiles: at least 2^8 elements.
+bool vectorCopy(const FftPlan& plan) {
+    return plan.Vector && plan.Stages >= 2 * kTileBits;
+}
+
 } // namespace
 
 bool EnsurePlan(FftState& fft) {
@@ -124,12 +153,22 @@ bool EnsurePlan(FftState& fft) {
 
 void GatherArrays(FftState& fft) {
     FftPlan& plan = fft.Plan;
+    if (vectorCopy(plan)) {
+        VectorReverseCopy({plan.Reverse.data(), plan.Stages, fft.FftRe.data(), 1, {WorkRe(plan)}});
+        VectorReverseCopy({plan.Reverse.data(), plan.Stages, fft.FftIm.data(), 1, {WorkIm(plan)}});
+        return;
+    }
     reverseCopy<1, 1>(plan, fft.FftRe.data(), {WorkRe(plan)});
     reverseCopy<1, 1>(plan, fft.FftIm.data(), {WorkIm(plan)});
 }
 
 void GatherPairs(FftState& fft, const float* pairs) {
     FftPlan& plan = fft.Plan;
+    if (vectorCopy(plan)) {
+        VectorReverseCopy(
+            {plan.Reverse.data(), plan.Stages, pairs, 2, {WorkRe(plan), WorkIm(plan)}});
+        return;
+    }
     reverseCopy<2, 2>(plan, pairs, {WorkRe(plan), WorkIm(plan)});
 }
 
@@ -154,19 +193,35 @@ void GatherBlock(FftState& fft, const int16_t* captureBuffer) {
 }
 
 void TransformWork(FftState& fft, bool inverse) {
+    TransformBeforeLastStage(fft, inverse);
+    LastStagePart(fft, inverse, 0, fft.Plan.Size / 2);
+}
+
+void TransformBeforeLastStage(FftState& fft, bool inverse) {
     FftPlan& plan = fft.Plan;
-    if (inverse) EnsureInverseTwiddles(plan);
-    const Tables t{inverse ? plan.InvCos.data() : plan.Cos.data(),
-                   inverse ? plan.InvSin.data() : plan.Sin.data()};
+    const Tables t = tablesOf(plan, inverse);
     float* re = WorkRe(plan);
     float* im = WorkIm(plan);
-    if (plan.Stages < 4) return runShort(fft, re, im, inverse, t);
+    if (plan.Stages < 4) return runShortBeforeLast(fft, re, im, t);
     const Kernels k = kernelsFor(plan);
     const int m = plan.Stages;
-    const int pieceStages = std::min(kPieceStages, m - 1);
-    runPieces(k, re, im, plan.Size, pieceStages, t);
-    runStages(k, re, im, 0, plan.Size, pieceStages + 1, m - 1, t);
-    k.Stage(lastStage(fft, re, im, inverse, t));
+    const int blockStages = std::min(kBlockStages, m - 1);
+    runBlocks(k, re, im, plan.Size, blockStages, t);
+    runStages(k, re, im, 0, plan.Size, blockStages + 1, m - 1, t);
+}
+
+// The vector kernel takes the butterflies four at a time, the scalar one the rest: both give the
+// same bits.
+void LastStagePart(FftState& fft, bool inverse, int32_t first, int32_t count) {
+    FftPlan& plan = fft.Plan;
+    StageJob job = lastStage(fft, WorkRe(plan), WorkIm(plan), inverse, tablesOf(plan, inverse));
+    const int32_t fours = plan.Vector && plan.Stages >= 4 ? count / 4 * 4 : 0;
+    job.JBegin = first;
+    job.JEnd = first + fours;
+    if (fours > 0) VectorStage(job);
+    job.JBegin = job.JEnd;
+    job.JEnd = first + count;
+    if (job.JBegin < job.JEnd) ScalarStage(job);
 }
 
 } // namespace terzlab::detail

@@ -23,4 +23,9 @@ void GatherBlock(FftState& fft, const int16_t* captureBuffer);
 // All stages on the work arrays, the result in FftRe/FftIm.
 void TransformWork(FftState& fft, bool inverse);
 
+// All stages but the last one, which LastStagePart then runs over butterflies
+// [first, first + count) of the N/2, writing elements j and j + N/2 of FftRe/FftIm.
+void TransformBeforeLastStage(FftState& fft, bool inverse);
+void LastStagePart(FftState& fft, bool inverse, int32_t first, int32_t count);
+
 } // namespace terzlab::detail

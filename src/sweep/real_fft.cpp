@@ -1,9 +1,9 @@
 #include "sweep/real_fft.h"
 
+#include "sweep/real_fft_kernels.h"
+
+#include <algorithm>
 #include <cmath>
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#endif
 #include <numbers>
 
 namespace terzlab::sweep {
@@ -21,6 +21,9 @@ OwnRealFft::Tables& OwnRealFft::tablesFor(int32_t n) {
     t.Fft.BlockSize = n / 2;
     t.Fft.WindowType = kWindowUniform;
     FftSetup(t.Fft);
+    // Bits of the analyser's straightforward transform are not needed here, so two stages in
+    // one pass skip the rounding between them, which halves the conversions.
+    t.Fft.Plan.RoundEveryStage = false;
     t.Cos.resize(static_cast<std::size_t>(n / 4 + 1));
     t.Sin.resize(t.Cos.size());
     for (int32_t k = 0; k <= n / 4; ++k) {
@@ -32,124 +35,83 @@ OwnRealFft::Tables& OwnRealFft::tablesFor(int32_t n) {
 
 namespace {
 
-struct SplitJob {
-    const float* Re;
-    const float* Im;
-    const double* Cos;
-    const double* Sin;
-    std::complex<double>* Bins;
-    int32_t M;
-    double Half;
-};
+using detail::SplitJob;
+using detail::UnsplitJob;
 
-// Bins k and m - k from Z[k] and Z[m-k]; see Forward.
-inline void splitPair(const SplitJob& s, int32_t k) {
-    const double ar = s.Re[k], ai = s.Im[k], br = s.Re[s.M - k], bi = s.Im[s.M - k];
-    const double er = s.Half * (ar + br), ei = s.Half * (ai - bi);
-    const double ore = s.Half * (ai + bi), oim = s.Half * (br - ar);
-    const double tr = s.Cos[k] * ore - s.Sin[k] * oim;
-    const double ti = s.Cos[k] * oim + s.Sin[k] * ore;
-    s.Bins[k] = {er + tr, ei + ti};
-    s.Bins[s.M - k] = {er - tr, ti - ei};
+// Butterflies of the complex transform's last stage per piece: with the mirrored piece, both
+// pieces' results and their use stay in the first-level cache (2 x 512 x 2 results x 8 bytes
+// = 16 KiB) instead of going out to memory and coming back.
+constexpr int32_t kPiece = 512;
+
+// Bins k and m - k for k in [begin, end).
+void split(const SplitJob& s, int32_t begin, int32_t end) {
+    for (int32_t k = detail::SplitVector(s, begin, end); k < end; ++k)
+        detail::SplitPair(s, k);
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
-#define TERZLAB_AVX __attribute__((target("avx")))
-
-// Four floats from `at`, last first, widened.
-TERZLAB_AVX inline __m256d reversed(const float* at) {
-    const __m128 v = _mm_loadu_ps(at);
-    return _mm256_cvtps_pd(_mm_shuffle_ps(v, v, 0x1b));
-}
-
-// Four values of k at once from `k`, with the products and sums of splitPair. Returns the first
-// k it did not do: the rest, where k and m - k meet, stays with splitPair.
-TERZLAB_AVX int32_t splitFour(const SplitJob& s) {
-    const __m256d half = _mm256_set1_pd(s.Half);
-    int32_t k = 1;
-    for (; k + 3 < s.M - k - 3; k += 4) {
-        const __m256d ar = _mm256_cvtps_pd(_mm_loadu_ps(s.Re + k));
-        const __m256d ai = _mm256_cvtps_pd(_mm_loadu_ps(s.Im + k));
-        const __m256d br = reversed(s.Re + s.M - k - 3);
-        const __m256d bi = reversed(s.Im + s.M - k - 3);
-        const __m256d er = _mm256_mul_pd(half, _mm256_add_pd(ar, br));
-        const __m256d ei = _mm256_mul_pd(half, _mm256_sub_pd(ai, bi));
-        const __m256d ore = _mm256_mul_pd(half, _mm256_add_pd(ai, bi));
-        const __m256d oim = _mm256_mul_pd(half, _mm256_sub_pd(br, ar));
-        const __m256d c = _mm256_loadu_pd(s.Cos + k), sn = _mm256_loadu_pd(s.Sin + k);
-        const __m256d tr = _mm256_sub_pd(_mm256_mul_pd(c, ore), _mm256_mul_pd(sn, oim));
-        const __m256d ti = _mm256_add_pd(_mm256_mul_pd(c, oim), _mm256_mul_pd(sn, ore));
-        alignas(32) double low[2][4], high[2][4];
-        _mm256_store_pd(low[0], _mm256_add_pd(er, tr));
-        _mm256_store_pd(low[1], _mm256_add_pd(ei, ti));
-        _mm256_store_pd(high[0], _mm256_sub_pd(er, tr));
-        _mm256_store_pd(high[1], _mm256_sub_pd(ti, ei));
-        for (int i = 0; i < 4; ++i) {
-            s.Bins[k + i] = {low[0][i], low[1][i]};
-            s.Bins[s.M - k - i] = {high[0][i], high[1][i]};
-        }
+// Samples 2i and 2i + 1 are the real and the imaginary part of element i.
+void interleave(const float* re, const float* im, int32_t count, float* x) {
+    for (int32_t i = 0; i < count; ++i) {
+        x[2 * i] = re[i];
+        x[2 * i + 1] = im[i];
     }
-    return k;
 }
-
-int32_t splitVector(const SplitJob& s) {
-    static const bool avx = __builtin_cpu_supports("avx");
-    return avx ? splitFour(s) : 1;
-}
-#else
-int32_t splitVector(const SplitJob&) {
-    return 1;
-}
-#endif
 
 } // namespace
 
 // The complex transform of z[t] = x[2t] + j x[2t+1] gives the spectra of the even and the odd
 // samples at once; bins k and m - k are split together: X[k] = E + W^k O, X[m-k] = conj(E - W^k
 // O) with E = (Z[k] + conj Z[m-k]) / 2, O = (Z[k] - conj Z[m-k]) / 2j, W = e^(-j 2 pi / n).
+//
+// The complex transform's last stage makes Z[j] and Z[j + m/2] from butterfly j; the split of k
+// and of m/2 - k needs Z[k], Z[m-k], Z[m/2-k] and Z[m/2+k], the results of butterflies k and
+// m/2 - k. So the last stage runs on a piece and its mirror, and their bins are split at once.
 void OwnRealFft::Forward(std::span<const float> x, Spectrum& bins) {
     const auto n = static_cast<int32_t>(x.size());
     const int32_t m = n / 2;
+    const int32_t h = m / 2; // butterflies of the last stage
     Tables& t = tablesFor(n);
-    FftPairs(t.Fft, x); // scaled by 1/m, undone below
+    FftPairsBeforeLastStage(t.Fft, x, 0); // the last stage scales by 1/m, undone in the split
     const float* re = t.Fft.FftRe.data();
     const float* im = t.Fft.FftIm.data();
     bins.resize(static_cast<std::size_t>(m + 1));
-    const double half = 0.5 * m;
+    const SplitJob job{re, im, t.Cos.data(), t.Sin.data(), bins.data(), m, 0.5 * m};
+    FftLastStage(t.Fft, 0, 0, 1); // Z[0] and Z[h]
     bins[0] = {(double{re[0]} + im[0]) * m, 0.0};
     bins[m] = {(double{re[0]} - im[0]) * m, 0.0};
-    const SplitJob job{re, im, t.Cos.data(), t.Sin.data(), bins.data(), m, half};
-    for (int32_t k = splitVector(job); k <= m / 2; ++k)
-        splitPair(job, k);
+    split(job, h, h + 1);
+    for (int32_t a = 1; a <= h / 2; a += kPiece) {
+        const int32_t b = std::min(a + kPiece, h / 2 + 1);
+        FftLastStage(t.Fft, 0, a, b - a);
+        FftLastStage(t.Fft, 0, h - b + 1, b - a);
+        split(job, a, b);
+        split(job, h - b + 1, h - a + 1);
+    }
 }
 
 // The split undone: Z[k] = E + j O with E = X[k] + conj X[m-k], O = (X[k] - conj X[m-k])
-// conj(W^k), halved and scaled by 1/m on the way.
+// conj(W^k), halved and scaled by 1/m on the way. Z goes into x as pairs, which the complex
+// transform reads from there, and its result comes back into x piece by piece.
 void OwnRealFft::Inverse(const Spectrum& bins, std::vector<float>& x) {
     const auto m = static_cast<int32_t>(bins.size() - 1);
     const int32_t n = 2 * m;
+    const int32_t h = m / 2;
     Tables& t = tablesFor(n);
-    float* re = t.Fft.FftRe.data();
-    float* im = t.Fft.FftIm.data();
-    const double scale = 1.0 / n;
-    re[0] = static_cast<float>((bins[0].real() + bins[m].real()) * scale);
-    im[0] = static_cast<float>((bins[0].real() - bins[m].real()) * scale);
-    for (int32_t k = 1; k <= m / 2; ++k) {
-        const double ar = bins[k].real(), ai = bins[k].imag();
-        const double br = bins[m - k].real(), bi = bins[m - k].imag();
-        const double er = ar + br, ei = ai - bi, dr = ar - br, di = ai + bi;
-        const double ore = dr * t.Cos[k] + di * t.Sin[k];
-        const double oim = di * t.Cos[k] - dr * t.Sin[k];
-        re[k] = static_cast<float>((er - oim) * scale);
-        im[k] = static_cast<float>((ei + ore) * scale);
-        re[m - k] = static_cast<float>((er + oim) * scale);
-        im[m - k] = static_cast<float>((ore - ei) * scale);
-    }
-    Fft(t.Fft, 1);
     x.resize(static_cast<std::size_t>(n));
-    for (int32_t i = 0; i < m; ++i) {
-        x[2 * i] = re[i];
-        x[2 * i + 1] = im[i];
+    const double scale = 1.0 / n;
+    x[0] = static_cast<float>((bins[0].real() + bins[m].real()) * scale);
+    x[1] = static_cast<float>((bins[0].real() - bins[m].real()) * scale);
+    const UnsplitJob job{bins.data(), t.Cos.data(), t.Sin.data(), x.data(), m, scale};
+    for (int32_t k = detail::UnsplitVector(job, 1, h + 1); k <= h; ++k)
+        detail::UnsplitPair(job, k);
+    FftPairsBeforeLastStage(t.Fft, x, 1);
+    const float* re = t.Fft.FftRe.data();
+    const float* im = t.Fft.FftIm.data();
+    for (int32_t a = 0; a < h; a += kPiece) {
+        const int32_t count = std::min(kPiece, h - a);
+        FftLastStage(t.Fft, 1, a, count); // elements a.. and h + a..
+        interleave(re + a, im + a, count, x.data() + 2 * a);
+        interleave(re + h + a, im + h + a, count, x.data() + 2 * (h + a));
     }
 }
 

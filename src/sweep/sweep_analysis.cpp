@@ -42,6 +42,7 @@ SweepResult AnalyseSweep(const SweepInputs& in, RealTransform& transform) {
     }
     r.ArrivalAt = *arrival;
     r.DelayMs = std::round(arrival->Sample * 1e7 / s.SampleRate) / 1e4;
+    if (r.DelayMs == 0.0) r.DelayMs = 0.0; // an arrival a hair before sample 0 is no "-0.0000" ms
     r.DistanceM = r.DelayMs / 1000.0 * kSpeedOfSound;
     r.Error = GateRefusal(in.GateSettings, arrival->Sample, r.ResponseSamples, s.HarmonicLead(2),
                           s.SampleRate);

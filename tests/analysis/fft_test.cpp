@@ -185,7 +185,7 @@ TEST(FastFft, GivesTheBitsOfTheStraightforwardTransformAtEverySize) {
             std::vector<float> pairs; // the same block with its parts alternating
             for (int32_t i = 0; i < n; ++i)
                 pairs.insert(pairs.end(), {fast.FftRe[i], fast.FftIm[i]});
-            FftState paired = fast, once = fast;
+            FftState paired = fast, once = fast, inDouble = fast;
             for (int run = 0; run < 2; ++run) { // no state of the first run survives
                 Fft(fast, inverse % 2);
                 reference::Fft(slow, inverse % 2);
@@ -199,6 +199,23 @@ TEST(FastFft, GivesTheBitsOfTheStraightforwardTransformAtEverySize) {
             reference::Fft(once, 0);
             ASSERT_TRUE(sameBits(paired.FftRe, once.FftRe)) << "pairs, real part, n " << n;
             ASSERT_TRUE(sameBits(paired.FftIm, once.FftIm)) << "pairs, imaginary part, n " << n;
+            if (inverse != 0) continue;
+            // The sweep's stage pairs that keep double between their stages: both kernel sets
+            // give the same bits, close to the straightforward transform's.
+            inDouble.Plan.RoundEveryStage = false;
+            FftState scalar = inDouble;
+            scalar.Plan.Vector = false;
+            Fft(inDouble, 0);
+            Fft(scalar, 0);
+            ASSERT_TRUE(sameBits(inDouble.FftRe, scalar.FftRe) &&
+                        sameBits(inDouble.FftIm, scalar.FftIm))
+                << "stage pairs in double, n " << n;
+            const double tolerance = 1e-6 * 16; // of the largest input, 2^4
+            for (int32_t k = 0; k < n; ++k)
+                ASSERT_LT(std::abs(std::complex<double>(inDouble.FftRe[k] - once.FftRe[k],
+                                                        inDouble.FftIm[k] - once.FftIm[k])),
+                          tolerance)
+                    << "stage pairs in double, bin " << k << " of n " << n;
         }
 }
 
