@@ -76,46 +76,19 @@ template <bool Scaled> TERZLAB_AVX void stage(const StageJob& s) {
     }
 }
 
-// Stages l and l + 1 in one pass over groups of 2^(l+1) elements: for each j, stage l's two
-// butterflies (i0, i1) and (i2, i3) with its twiddle j, then stage l + 1's (i0, i2) and
-// (i1, i3) with its twiddles j and j + 2^(l-1), which follow stage l's in the table. Stage l's
-// results are rounded to float between the two, as when stored.
-TERZLAB_AVX void stagePair(const StageJob& s) {
-    const int32_t le2 = int32_t{1} << (s.Stage - 1);
-    const int32_t le = 2 * le2;
-    const double* nextCos = s.Cos + le2;
-    const double* nextSin = s.Sin + le2;
-    for (int32_t g = s.Begin; g < s.End; g += 2 * le) {
-        for (int32_t j = 0; j < le2; j += 4) {
-            const int32_t i0 = g + j, i1 = i0 + le2, i2 = i0 + le, i3 = i2 + le2;
-            __m128 r0 = _mm_loadu_ps(s.SrcRe + i0), m0 = _mm_loadu_ps(s.SrcIm + i0);
-            __m128 r1 = _mm_loadu_ps(s.SrcRe + i1), m1 = _mm_loadu_ps(s.SrcIm + i1);
-            __m128 r2 = _mm_loadu_ps(s.SrcRe + i2), m2 = _mm_loadu_ps(s.SrcIm + i2);
-            __m128 r3 = _mm_loadu_ps(s.SrcRe + i3), m3 = _mm_loadu_ps(s.SrcIm + i3);
-            const __m256d ur = _mm256_loadu_pd(s.Cos + j), ui = _mm256_loadu_pd(s.Sin + j);
-            pass(r0, m0, r1, m1, ur, ui);
-            pass(r2, m2, r3, m3, ur, ui);
-            pass(r0, m0, r2, m2, _mm256_loadu_pd(nextCos + j), _mm256_loadu_pd(nextSin + j));
-            pass(r1, m1, r3, m3, _mm256_loadu_pd(nextCos + le2 + j),
-                 _mm256_loadu_pd(nextSin + le2 + j));
-            _mm_storeu_ps(s.DstRe + i0, r0);
-            _mm_storeu_ps(s.DstIm + i0, m0);
-            _mm_storeu_ps(s.DstRe + i1, r1);
-            _mm_storeu_ps(s.DstIm + i1, m1);
-            _mm_storeu_ps(s.DstRe + i2, r2);
-            _mm_storeu_ps(s.DstIm + i2, m2);
-            _mm_storeu_ps(s.DstRe + i3, r3);
-            _mm_storeu_ps(s.DstIm + i3, m3);
-        }
-    }
+TERZLAB_AVX inline __m256d roundedToFloat(__m256d v) {
+    return widen(_mm256_cvtpd_ps(v));
 }
 
 TERZLAB_AVX inline void store(float* to, __m256d v) {
     _mm_storeu_ps(to, _mm256_cvtpd_ps(v));
 }
 
-// stagePair without rounding to float between the two stages.
-TERZLAB_AVX void stagePairInDouble(const StageJob& s) {
+// Stages l and l + 1 in one pass over groups of 2^(l+1) elements: for each j, stage l's two
+// butterflies (i0, i1) and (i2, i3) with its twiddle j, then stage l + 1's (i0, i2) and
+// (i1, i3) with its twiddles j and j + 2^(l-1), which follow stage l's in the table. With
+// RoundBetween, stage l's results are rounded to float between the two, as when stored.
+template <bool RoundBetween> TERZLAB_AVX void stagePair(const StageJob& s) {
     const int32_t le2 = int32_t{1} << (s.Stage - 1);
     const int32_t le = 2 * le2;
     const double* nextCos = s.Cos + le2;
@@ -130,6 +103,10 @@ TERZLAB_AVX void stagePairInDouble(const StageJob& s) {
             const __m256d ur = _mm256_loadu_pd(s.Cos + j), ui = _mm256_loadu_pd(s.Sin + j);
             butterfly(r0, m0, r1, m1, ur, ui);
             butterfly(r2, m2, r3, m3, ur, ui);
+            if constexpr (RoundBetween) {
+                for (__m256d* v : {&r0, &m0, &r1, &m1, &r2, &m2, &r3, &m3})
+                    *v = roundedToFloat(*v);
+            }
             butterfly(r0, m0, r2, m2, _mm256_loadu_pd(nextCos + j), _mm256_loadu_pd(nextSin + j));
             butterfly(r1, m1, r3, m3, _mm256_loadu_pd(nextCos + le2 + j),
                       _mm256_loadu_pd(nextSin + le2 + j));
@@ -221,11 +198,11 @@ TERZLAB_AVX void VectorReverseCopy(const ReverseJob& job) {
 }
 
 TERZLAB_AVX void VectorStagePair(const StageJob& job) {
-    stagePair(job);
+    stagePair<true>(job);
 }
 
 TERZLAB_AVX void VectorStagePairInDouble(const StageJob& job) {
-    stagePairInDouble(job);
+    stagePair<false>(job);
 }
 
 TERZLAB_AVX void VectorStage(const StageJob& job) {
